@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/DateTime.h"
+
+namespace vantor {
+
+// "05.12.2026"
+std::string FormatDate(const Date& date);
+// "9:04:05" (hour without a leading zero)
+std::string FormatTime(const TimeOfDay& time);
+// "dd.mm.yyyy" (one-digit day or month accepted) to a valid calendar date.
+std::optional<Date> ParseDate(std::string_view text);
+// "h:mm:ss" or "hh:mm:ss".
+std::optional<TimeOfDay> ParseTime(std::string_view text);
+bool IsValidDate(const Date& date);
+// Days since 01.01.1970 (negative before), and back.
+long DaysFromCivil(const Date& date);
+Date CivilFromDays(long days);
+Date AddDays(const Date& date, long days);
+
+}  // namespace vantor

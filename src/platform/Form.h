@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Control.h"
+
+namespace vantor {
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// A window of the screen model: its own properties and its controls, addressed
+// by name and, for control arrays, by index. Subclasses create their controls in
+// their constructor (the design) and bind the controls' events to their handlers.
+class Form {
+public:
+    explicit Form(std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Name() const { return name_; }
+
+    std::string caption;
+    int width = 0;   // twips, outer size of the window
+    int height = 0;
+    WindowState windowState = WindowState::Normal;
+    bool visible = false;
+
+    // Creates a control. An array element (index >= 0) is placed in the
+    // control order right after the last element of its array.
+    Control& Add(ControlKind kind, const std::string& name, int index = -1,
+                 Control* container = nullptr);
+    void Remove(const std::string& name, int index);
+
+    Control* Find(const std::string& name, int index = -1) const;
+    // Like Find, but the control must exist.
+    Control& Get(const std::string& name, int index = -1) const;
+    Control& operator()(const std::string& name, int index = -1) const { return Get(name, index); }
+    // Highest index of a control array, -1 when it has no element.
+    int UBound(const std::string& name) const;
+    // Controls in creation order (containers before what they hold).
+    const std::vector<Control*>& Controls() const { return order_; }
+    // Changes each time a control is added or removed, so a front end knows
+    // when to rebuild its widgets.
+    std::uint64_t Generation() const { return generation_; }
+
+    // The toolkit's behaviour around a click: an option button becomes the
+    // selected one of its container, a check box toggles, then the handler runs.
+    void Click(Control& control);
+    void MouseDown(Control& control, int button);
+    // A list or combo box gets a new selected item, as a click on it would do.
+    void Choose(Control& control, int position);
+    void SetText(Control& control, const std::string& text);
+    void SetValue(Control& control, int value);
+    void SetDate(Control& control, const Date& date);
+
+    // Window events, called by the front ends.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_QueryUnload(int& cancel) { (void)cancel; }
+    virtual void Form_Unload() {}
+
+    // A close request (close box or "Unload Me"): runs QueryUnload, and unless
+    // it cancels, Unload; returns whether the form is now closed.
+    bool RequestClose();
+    // Ends the form at once, without asking (the program's "End").
+    void Terminate();
+    bool Closed() const { return closed_; }
+    // Hides a dialog so that its modal loop returns; the form is closed.
+    void Hide();
+
+private:
+    using Key = std::pair<std::string, int>;
+    std::string name_;
+    std::map<Key, std::unique_ptr<Control>> controls_;
+    std::vector<Control*> order_;
+    std::uint64_t generation_ = 0;
+    bool closed_ = false;
+};
+
+}  // namespace vantor

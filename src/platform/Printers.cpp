@@ -1,0 +1,24 @@
+#include "platform/Printers.h"
+
+namespace vantor {
+
+const std::string& Printers::Current() {
+    if (!started_) {
+        current_ = DefaultName();
+        started_ = true;
+    }
+    return current_;
+}
+
+bool Printers::Choose(const std::string& deviceName) {
+    for (const std::string& name : List()) {
+        if (name == deviceName) {
+            Current();
+            current_ = name;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace vantor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// The installed printers and the current printer of the run. The list comes
+// from the platform; the current printer starts as the platform's default and
+// changes only through Choose.
+class Printers {
+public:
+    virtual ~Printers() = default;
+    // Device names, in the order the system lists them.
+    virtual std::vector<std::string> List() const = 0;
+    virtual std::string DefaultName() const = 0;
+
+    const std::string& Current();
+    // The first installed printer named exactly so becomes current; no match
+    // leaves the current printer as it was. Returns whether it matched.
+    bool Choose(const std::string& deviceName);
+
+private:
+    bool started_ = false;
+    std::string current_;
+};
+
+}  // namespace vantor
