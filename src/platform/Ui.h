@@ -41,3 +41,8 @@ public:
 };
 
 }  // namespace vantor
+
+namespace vantor {
+// The title of message and input boxes that are given none.
+inline constexpr const char* kApplicationTitle = "Vantor";
+}  // namespace vantor

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace vantor {
+
+class frmMain;
+
+struct StartOptions {
+    // --data-dir: this folder for this run; the remembered setting is neither
+    // read nor written.
+    std::optional<std::string> dataDir;
+    // The per-user application data folder ("AppData"); the default data
+    // folder is this + "VantorW". Empty: taken from the environment.
+    std::string userDataFolder;
+};
+
+enum class StartStatus {
+    Running,        // the main form is loaded and ready to be shown
+    OtherInstance,  // another instance holds the folder; it was asked to come forward
+    Failed,         // the data folder is unusable; the reason was shown
+};
+
+struct Till {
+    StartStatus status = StartStatus::Failed;
+    std::string dataPath;
+    std::unique_ptr<frmMain> main;
+};
+
+// The start of the program: single instance, data folder, loading of every
+// file the sales screen needs (frmMain's Form_Load). Shows nothing on screen
+// except a critical message when the data folder cannot be used.
+Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options);
+
+// $XDG_DATA_HOME, else $HOME/.local/share (on Windows, %AppData%).
+std::string DefaultUserDataFolder();
+
+}  // namespace vantor

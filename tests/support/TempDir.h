@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace vantor::test {
+
+// A fresh folder for one test, removed with everything in it at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // Path of a file in the folder.
+    std::string operator/(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Whole content of a file as bytes ("" when missing), and writing raw bytes.
+std::string Slurp(const std::string& path);
+void WriteRaw(const std::string& path, const std::string& bytes);
+
+}  // namespace vantor::test
