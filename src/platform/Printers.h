@@ -5,6 +5,10 @@
 
 namespace vantor {
 
+// The printer that writes PDF files into the folder "Impressions" of the data
+// folder: listed after the installed printers, the default when there is none.
+inline constexpr const char* kPdfPrinterName = "Vantor PDF";
+
 // The installed printers and the current printer of the run. The list comes
 // from the platform; the current printer starts as the platform's default and
 // changes only through Choose.
