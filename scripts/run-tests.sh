@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Installs what is missing, checks formatting, then builds and runs every test
+# with the `ci` preset and again with the `asan` preset (AddressSanitizer and
+# UndefinedBehaviorSanitizer). Exits non-zero when any step fails.
+#   scripts/run-tests.sh            ci then asan
+#   scripts/run-tests.sh ci         only the given presets
+set -uo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+presets=("$@")
+[[ ${#presets[@]} -gt 0 ]] || presets=(ci asan)
+
+started=$SECONDS
+failed_steps=()
+tests_passed=0
+tests_failed=0
+# Failed steps not already counted as failed tests (format, configure, build,
+# a test run that failed without a failing test): each counts as one failure,
+# so the closing line never reads "0 failed" after a failure.
+step_failures=0
+fail_step() {
+    failed_steps+=("$1")
+    step_failures=$((step_failures + 1))
+}
+
+step() { printf '\n=== %s (%ds)\n' "$*" $((SECONDS - started)); }
+
+step "setup"
+if ! bash scripts/setup.sh; then
+    echo "run-tests: setup failed" >&2
+    exit 1
+fi
+
+step "format"
+bash scripts/check-format.sh || fail_step format
+
+for preset in "${presets[@]}"; do
+    step "$preset: configure"
+    if ! cmake --preset "$preset"; then
+        fail_step "$preset:configure"
+        continue
+    fi
+    step "$preset: build"
+    if ! cmake --build --preset "$preset"; then
+        fail_step "$preset:build"
+        continue
+    fi
+    step "$preset: test"
+    log="$(mktemp)"
+    ctest --preset "$preset" 2>&1 | tee "$log"
+    rc=${PIPESTATUS[0]}
+    summary="$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
+    rm -f "$log"
+    failed=0
+    if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+        failed=${BASH_REMATCH[1]}
+        total=${BASH_REMATCH[2]}
+        tests_failed=$((tests_failed + failed))
+        tests_passed=$((tests_passed + total - failed))
+    fi
+    if [[ $rc -ne 0 || -z $summary ]]; then
+        if [[ $failed -gt 0 ]]; then
+            failed_steps+=("$preset:test")
+        else
+            fail_step "$preset:test"
+        fi
+    fi
+done
+
+step "summary"
+if [[ ${#failed_steps[@]} -gt 0 ]]; then
+    echo "run-tests: failed steps: ${failed_steps[*]}"
+fi
+echo "run-tests: $tests_passed passed, $((tests_failed + step_failures)) failed"
+[[ ${#failed_steps[@]} -eq 0 ]]
