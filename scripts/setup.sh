@@ -39,7 +39,8 @@ else
     exit 1
 fi
 
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}" </dev/null
+# Wait for another apt/dpkg run (e.g. unattended upgrades) instead of failing.
+apt_get=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300)
+"${apt_get[@]}" update -q </dev/null
+"${apt_get[@]}" install -y -q "${missing[@]}" </dev/null
 echo "setup: done"
