@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "data/TillData.h"
 #include "platform/Platform.h"
 
 namespace vantor {
@@ -26,8 +27,13 @@ enum class StartStatus {
 };
 
 struct Till {
+    Till();
+    ~Till();
+    Till(Till&&) noexcept;
+    Till& operator=(Till&&) noexcept;
+
     StartStatus status = StartStatus::Failed;
-    std::string dataPath;
+    std::unique_ptr<TillData> data;
     std::unique_ptr<frmMain> main;
 };
 
@@ -35,6 +41,8 @@ struct Till {
 // file the sales screen needs (frmMain's Form_Load). Shows nothing on screen
 // except a critical message when the data folder cannot be used.
 Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options);
+
+inline constexpr const char* kDataPathKey = "Settings/DataPath";
 
 // $XDG_DATA_HOME, else $HOME/.local/share (on Windows, %AppData%).
 std::string DefaultUserDataFolder();

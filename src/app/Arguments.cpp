@@ -1,0 +1,41 @@
+#include "app/Arguments.h"
+
+namespace vantor {
+
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, std::string& error) {
+    Arguments arguments;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= words.size() || words[i + 1].empty()) {
+                error = "valeur manquante après " + word;
+                return std::nullopt;
+            }
+            return words[++i];
+        };
+        std::optional<std::string>* target = word == "--data-dir" ? &arguments.start.dataDir
+                                              : word == "--script" ? &arguments.scriptFile
+                                              : word == "--pdf-dir" ? &arguments.pdfDir
+                                                                    : nullptr;
+        if (target != nullptr) {
+            *target = value();
+            if (!*target) {
+                return std::nullopt;
+            }
+        } else if (word == "--headless") {
+            arguments.headless = true;
+        } else if (word == "--exit-when-shown") {
+            arguments.exitWhenShown = true;
+        } else {
+            error = "argument inconnu : " + word;
+            return std::nullopt;
+        }
+    }
+    if (!arguments.headless && (arguments.scriptFile || arguments.pdfDir)) {
+        error = "--script et --pdf-dir vont avec --headless";
+        return std::nullopt;
+    }
+    return arguments;
+}
+
+}  // namespace vantor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "startup/Startup.h"
+
+namespace vantor {
+
+// What the command line asks for.
+struct Arguments {
+    bool headless = false;
+    bool exitWhenShown = false;  // start-up benchmark: quit once the window is drawn
+    StartOptions start;
+    std::optional<std::string> scriptFile;
+    std::optional<std::string> pdfDir;
+};
+
+// nullopt, with the reason in error, when the arguments are not understood.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, std::string& error);
+
+inline constexpr const char* kUsage =
+    "Utilisation :\n"
+    "  vantor [--data-dir DOSSIER]\n"
+    "  vantor --headless [--data-dir DOSSIER] [--script FICHIER] [--pdf-dir DOSSIER]\n";
+
+}  // namespace vantor

@@ -1,0 +1,80 @@
+#include "app/HeadlessRun.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "data/Numbers.h"
+#include "platform/headless/ScriptRunner.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+using headless::Quote;
+
+// The till's state that a script can read with `show`.
+headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
+    return [&data, &main](const std::string& name, int index) -> std::optional<std::string> {
+        if (name == "Printer") return Quote(main.platform().printers.Current());
+        if (name == "NumTicket") return std::to_string(data.NumTicket);
+        if (name == "Serveur") return Quote(data.Serveur);
+        if (name == "DataPath") return Quote(data.DataPath);
+        if (name == "RapportAffiche") return data.RapportAffiche ? "True" : "False";
+        if (name == "TexteBon") return Quote(data.TexteBon);
+        if (name == "PartEspeces") return NumberToText(data.PartEspeces);
+        if (name == "PositionDefil") return std::to_string(main.PositionDefil());
+        if (name == "Infos" && index >= 0 && index < kInfoCount) {
+            return Quote(data.Infos[static_cast<std::size_t>(index)]);
+        }
+        if (name == "Categories" && index >= 0 && index < kCategoryCount) {
+            return Quote(data.Categories[static_cast<std::size_t>(index)]);
+        }
+        return std::nullopt;
+    };
+}
+
+}  // namespace
+
+int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
+                Pictures& pictures, Clock& systemClock) {
+    std::ifstream file;
+    if (arguments.scriptFile) {
+        file.open(*arguments.scriptFile);
+        if (!file) {
+            std::cerr << "Impossible de lire le script " << *arguments.scriptFile << '\n';
+            return 2;
+        }
+    }
+    std::istream& script = arguments.scriptFile ? file : std::cin;
+    headless::ScriptClock clock(systemClock);
+    headless::ScriptPrinters printers;
+    headless::ScriptRunner runner(script, std::cout, clock, printers);
+    headless::TranscriptShell shell(std::cout);
+    headless::TranscriptKeyboard keyboard(shell);
+    Platform platform{runner, printers, settings, shell, keyboard, clock, pictures};
+    try {
+        runner.RunPrelude();
+        Till till = StartTill(platform, instance, arguments.start);
+        if (till.status == StartStatus::OtherInstance) {
+            std::cerr << "Vantor est déjà ouvert sur ce dossier de données.\n";
+            return 1;
+        }
+        if (till.status != StartStatus::Running) {
+            return 1;
+        }
+        runner.Run(*till.main, TillVariables(*till.data, *till.main));
+        std::cout.flush();
+        return 0;
+    } catch (const headless::ScriptError& error) {
+        std::cout.flush();
+        std::cerr << "ligne " << runner.LineNumber() << " : " << error.what() << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        std::cerr << "ligne " << runner.LineNumber() << " : erreur : " << error.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Arguments.h"
+#include "platform/Services.h"
+
+namespace vantor {
+
+// A run without a display: start-up, then the script, with the transcript on
+// standard output. Returns the exit status: 0 when the script ran to its end,
+// 1 when a line could not run or the till could not start, 2 for a script
+// file that cannot be read.
+int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
+                Pictures& pictures, Clock& systemClock);
+
+}  // namespace vantor

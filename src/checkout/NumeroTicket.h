@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+inline constexpr const char* kIdFile = "Id.txt";
+
+// The number of the next receipt: the number in Id.txt + 1 (2 when the file
+// holds no number, 1 when there is no file).
+std::int32_t LireNumTicket(const std::string& dataPath);
+
+}  // namespace vantor

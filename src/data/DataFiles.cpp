@@ -1,0 +1,15 @@
+#include "data/DataFiles.h"
+
+#include "data/TextFile.h"
+
+namespace vantor {
+
+std::vector<std::string> ReadOrCreate(const std::string& path,
+                                      const std::vector<std::string>& defaults) {
+    if (!FileExists(path)) {
+        WriteLinesAtomic(path, defaults);
+    }
+    return ReadLines(path);
+}
+
+}  // namespace vantor

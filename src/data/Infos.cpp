@@ -1,0 +1,28 @@
+#include "data/Infos.h"
+
+#include <vector>
+
+#include "data/DataFiles.h"
+#include "data/TextFile.h"
+
+namespace vantor {
+
+void LireInfos(const std::string& dataPath, InfosRecord& infos, Printers& printers) {
+    std::vector<std::string> lines = ReadOrCreate(JoinPath(dataPath, kInfosFile));
+    for (std::size_t i = 0; i < lines.size() && i < infos.size(); ++i) {
+        infos[i] = lines[i];
+    }
+    if (!infos[ImprimanteTicket].empty()) {
+        printers.Choose(infos[ImprimanteTicket]);
+    }
+    if (infos[Monnaie].empty()) {
+        infos[Monnaie] = "€";
+    }
+}
+
+void EcrireInfos(const std::string& dataPath, const InfosRecord& infos) {
+    WriteLinesAtomic(JoinPath(dataPath, kInfosFile),
+                     std::vector<std::string>(infos.begin(), infos.end()));
+}
+
+}  // namespace vantor

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "data/TillData.h"
+#include "platform/Printers.h"
+
+namespace vantor {
+
+inline constexpr const char* kInfosFile = "Infos.txt";
+
+// Fills the settings from Infos.txt (an empty file is created when there is
+// none; lines past the 17th are ignored), selects the receipt printer named in
+// field 12 when it is installed, and makes "€" the currency when field 16 is empty.
+void LireInfos(const std::string& dataPath, InfosRecord& infos, Printers& printers);
+// Rewrites Infos.txt with its 17 lines.
+void EcrireInfos(const std::string& dataPath, const InfosRecord& infos);
+
+}  // namespace vantor

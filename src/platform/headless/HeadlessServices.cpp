@@ -1,0 +1,36 @@
+#include "platform/headless/HeadlessServices.h"
+
+#include "platform/headless/ScriptLine.h"
+
+namespace vantor::headless {
+
+std::vector<std::string> ScriptPrinters::List() const {
+    std::vector<std::string> names = installed_;
+    names.push_back(kPdfPrinterName);
+    return names;
+}
+
+std::string ScriptPrinters::DefaultName() const {
+    return installed_.empty() ? kPdfPrinterName : installed_.front();
+}
+
+bool TranscriptShell::Start(const std::string& program, const std::vector<std::string>& arguments,
+                            std::string& /*error*/) {
+    out_ << "start " << Quote(program);
+    for (const std::string& argument : arguments) {
+        out_ << ' ' << Quote(argument);
+    }
+    out_ << '\n';
+    return true;
+}
+
+std::string TranscriptShell::AssociatedApplication(const std::string& /*file*/) {
+    return "";  // a headless run has no desktop to associate files with
+}
+
+void TranscriptKeyboard::Show() {
+    std::string ignored;
+    shell_.Start("onboard", {}, ignored);
+}
+
+}  // namespace vantor::headless

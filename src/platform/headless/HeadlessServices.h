@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace vantor::headless {
+
+// The system clock, or a fixed time once the script sets one.
+class ScriptClock : public Clock {
+public:
+    explicit ScriptClock(Clock& system) : system_(system) {}
+    DateTime Now() override { return fixed_ ? *fixed_ : system_.Now(); }
+    void Fix(const DateTime& time) { fixed_ = time; }
+
+private:
+    Clock& system_;
+    std::optional<DateTime> fixed_;
+};
+
+// The printers the script declares, the first being the default; without
+// them only the PDF printer.
+class ScriptPrinters : public Printers {
+public:
+    std::vector<std::string> List() const override;
+    std::string DefaultName() const override;
+    void Install(std::vector<std::string> names) { installed_ = std::move(names); }
+
+private:
+    std::vector<std::string> installed_;
+};
+
+// Programs are not started: each start is a transcript line.
+class TranscriptShell : public Shell {
+public:
+    explicit TranscriptShell(std::ostream& transcript) : out_(transcript) {}
+    bool Start(const std::string& program, const std::vector<std::string>& arguments,
+               std::string& error) override;
+    std::string AssociatedApplication(const std::string& file) override;
+
+private:
+    std::ostream& out_;
+};
+
+class TranscriptKeyboard : public OnScreenKeyboard {
+public:
+    explicit TranscriptKeyboard(Shell& shell) : shell_(shell) {}
+    void Show() override;
+
+private:
+    Shell& shell_;
+};
+
+}  // namespace vantor::headless

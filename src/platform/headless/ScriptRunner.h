@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <optional>
+#include <set>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+#include "platform/Ui.h"
+#include "platform/headless/HeadlessServices.h"
+#include "platform/headless/ScriptLine.h"
+
+namespace vantor::headless {
+
+// Runs an automation script against the screen model and writes the
+// transcript. It is the Ui of a headless run: message boxes, input boxes and
+// pop-up menus take their answer from the next script line, and a modal
+// dialog runs the script inside its own loop.
+class ScriptRunner : public Ui {
+public:
+    // Twips of the screen a maximized window fills (1024 × 768 pixels).
+    static constexpr int kScreenWidth = 15360;
+    static constexpr int kScreenHeight = 11520;
+
+    // Looks up a named state of the till for `show` (NumTicket, Infos 9, ...).
+    using Variables = std::function<std::optional<std::string>(const std::string&, int)>;
+
+    ScriptRunner(std::istream& script, std::ostream& transcript, ScriptClock& clock,
+                 ScriptPrinters& printers);
+
+    // Applies the clock and printers lines that stand before any other command.
+    void RunPrelude();
+    // Shows the main form and runs the script to its end.
+    void Run(Form& main, Variables variables);
+    int LineNumber() const { return lineNumber_; }
+
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    void ShowModal(Form& form) override;
+    void Show(Form& form) override;
+    void Activate(Form& form) override;
+    void PopupMenu(Form& form, Control& menu) override;
+
+private:
+    using Words = std::vector<Word>;
+
+    std::optional<Words> NextCommand();
+    void PushBack(Words words);
+    void RunUntil(const std::function<bool()>& done, const std::string& waiting);
+    void Execute(const Words& words);
+    Words NextAnswer(const std::string& waiting);
+
+    Form& Front();
+    Control& Target(const Words& words, std::size_t at, bool forClick);
+    void Click(const Words& words, bool right);
+    void Choose(const Words& words);
+    void Type(const Words& words);
+    void SetDate(const Words& words);
+    void Scroll(const Words& words);
+    void Resize(const Words& words);
+    void SetWindowState(WindowState state);
+    void Close();
+    void ShowValue(const Words& words);
+    void SetClock(const Words& words);
+    void SetPrinters(const Words& words);
+    void OpenWindow(Form& form);
+    void CloseWindow(Form& form);
+
+    std::istream& in_;
+    std::ostream& out_;
+    ScriptClock& clock_;
+    ScriptPrinters& printers_;
+    Variables variables_;
+    int lineNumber_ = 0;
+    std::optional<Words> pending_;
+    std::vector<Form*> windows_;  // the window in front is the last
+    std::set<Form*> modeless_;
+    Form* main_ = nullptr;
+    Form* popupForm_ = nullptr;
+    Control* popupMenu_ = nullptr;
+    bool started_ = false;
+};
+
+}  // namespace vantor::headless

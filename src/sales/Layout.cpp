@@ -1,0 +1,42 @@
+// Layout of the sales screen when the window changes size: the keypad takes
+// the width left between the multiplier pad and the ticket column.
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+void frmMain::Form_Resize() {
+    if (windowState == WindowState::Normal) {
+        width = Get("Command1", UBound("Command1")).left + 6500;
+        height = kDesignHeight;
+    }
+    if (windowState == WindowState::Minimized) {
+        return;
+    }
+    const int x = width - Get("lstTicket").width - 600;
+    LayoutRightColumn(x);
+
+    Control& articles = Get("fraArticles");
+    const int keypadWidth = x - 1600;
+    if (keypadWidth <= 0) {
+        return;  // a window too small keeps its previous keypad layout
+    }
+    articles.Move(1560, 40);
+    articles.width = keypadWidth;
+    articles.height = Get("fraBas").top + 980;
+    Control& scroll = Get("Scroll");
+    scroll.Move(0, articles.height - scroll.height);
+    scroll.width = articles.width;
+    Scroll_Change();
+
+    const Control& ticket = Get("fraTicket");
+    Get("fraTotaux").Move(ticket.left, ticket.top);
+}
+
+void frmMain::LayoutRightColumn(int x) {
+    for (const char* name : {"fraBas", "fraTot", "fraService", "lstTicket"}) {
+        Get(name).left = x;
+    }
+    Get("fraVantor").left = x + 60;
+}
+
+}  // namespace vantor

@@ -1,0 +1,87 @@
+// The three screen modes of the right-hand column, and the small selections
+// that go with a ticket: VAT mode, QR option, tables panel.
+#include "data/Numbers.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kTicketInProgress = "Opération impossible, ticket en cours";
+
+}  // namespace
+
+void frmMain::optPrint_Click(int index) {
+    auto show = [this](std::initializer_list<const char*> names, bool visible) {
+        for (const char* name : names) {
+            Get(name).visible = visible;
+        }
+    };
+    auto showCheckoutButtons = [this](bool visible) {
+        Get("cmdPrint", 1).visible = visible;
+        Get("cmdPrint", 2).visible = visible;
+        for (const char* name : {"cmdCuisine", "lblServeur", "cmdDeleteLine"}) {
+            Get(name).visible = visible;
+        }
+    };
+    Control& total = Get("lblTotal");
+    Control& list = Get("lstTicket");
+    if (index == 0) {
+        Get("fraTicket").visible = true;
+        Get("fraTotaux").visible = false;
+        if (data_.RapportAffiche) {
+            list.Clear();
+            total.caption.clear();
+            total.tag = "0";
+            data_.RapportAffiche = false;
+        }
+        Get("cmdPrint", 0).caption = "Espèces";
+        showCheckoutButtons(true);
+        show({"lstTicket", "fraBas", "fraService", "txtBon"}, true);
+        Get("fraVantor").visible = false;
+        return;
+    }
+    if (!total.caption.empty()) {
+        platform_.ui.MsgBox(kTicketInProgress, vbCritical);
+        Click(Get("optPrint", 0));
+        return;
+    }
+    list.Clear();
+    Get("cmdPrint", 0).caption = "Imprimer";
+    showCheckoutButtons(false);
+    data_.RapportAffiche = true;
+    if (index == 1) {
+        Get("fraTicket").visible = false;
+        Get("fraTotaux").visible = true;
+        show({"lstTicket", "fraService", "fraBas"}, true);
+        show({"fraVantor", "txtBon"}, false);
+        return;
+    }
+    show({"fraVantor", "fraBas", "lstTicket", "fraTotaux"}, true);
+    Get("fraService").visible = false;
+    Control& kind = Get("cmbVantor");
+    Choose(kind, 0);
+    Get("txtBon").visible = false;
+    Get("txtVantor").text.clear();
+}
+
+void frmMain::cmbTVA_Click() { data_.Infos[ModeTVA] = std::to_string(Get("cmbTVA").listIndex); }
+
+void frmMain::chkQR_Click() { Get("txtQR").enabled = Get("chkQR").value == 1; }
+
+void frmMain::cmbServeur_Click() {
+    Control& detail = Get("chkDetail");
+    detail.enabled = Get("cmbServeur").listIndex == 0;
+    if (!detail.enabled) {
+        detail.value = 0;
+    }
+}
+
+void frmMain::cmdOuvre_Click() {
+    Control& tables = Get("fraTables");
+    const bool collapsed = tables.height == kTablesCollapsed;
+    tables.height = collapsed ? kTablesOpen : kTablesCollapsed;
+    Get("fraReserv").visible = !collapsed;
+}
+
+}  // namespace vantor

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/TillData.h"
+#include "platform/Form.h"
+#include "platform/Platform.h"
+
+namespace vantor {
+
+// The sales screen: the article keypad, the ticket being built, the tables,
+// the checkout and report frames, and the "Fichier" menu. It owns the live
+// state of the till for the whole run.
+class frmMain : public Form {
+public:
+    frmMain(Platform& platform, TillData& data);
+
+    // Design size of the window in its normal state (twips).
+    static constexpr int kDesignWidth = 14340;
+    static constexpr int kDesignHeight = 10635;
+    static constexpr int kTablesCollapsed = 460;
+    static constexpr int kTablesOpen = 6240;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_QueryUnload(int& cancel) override;
+
+    // Keypad
+    void LireArticles();
+    void EcrireArticles();
+    void Scroll_Change();
+    int PositionDefil() const { return positionDefil_; }
+
+    // Waiters, modes, VAT, panels
+    void LireServeurs();
+    void mnuSrv_Click(int index);
+    void optPrint_Click(int index);
+    void cmbServeur_Click();
+    void cmbTVA_Click();
+    void chkQR_Click();
+    void cmdOuvre_Click();
+    void lblServeur_Click();
+    void AfficherClavier();
+
+    void mnuQuit_Click();
+
+    Platform& platform() { return platform_; }
+    TillData& data() { return data_; }
+
+private:
+    void CreateMenus();
+    void CreateLeftColumn();
+    void CreateKeypad();
+    void CreateRightColumn();
+    void CreateTicketFrames(Control& fraTot);
+    void CreateServiceAndCheckout();
+    void CreateCashMovementFrame();
+    void CreateTables();
+    void BindEvents();
+    Control& AddButton(const std::string& name, int index, Control* container,
+                       const std::string& caption, int left, int top, int width, int height);
+
+    void ClearKeypad();
+    void AddArticleButton(int index, const std::string& line, int left, int top);
+    void SetKeypadScrollMaximum(int lastLeft);
+    void LayoutRightColumn(int x);
+    void LoadPictures();
+    void SetToday();
+    void CheckWaiter(int index);
+
+    Platform& platform_;
+    TillData& data_;
+    int positionDefil_ = 0;
+};
+
+}  // namespace vantor

@@ -1,0 +1,279 @@
+// The design of the sales screen: every control with its caption and place.
+// Positions are in twips; the right-hand column is moved at each resize.
+#include <string>
+
+#include "data/Catalogue.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr int kColumnLeft = 9240;  // ticket column in the design size
+constexpr int kColumnWidth = 4500;
+constexpr int kButtonHeight = 495;
+constexpr int kPadSize = 615;
+
+Control& AddMenu(Form& form, const std::string& name, const std::string& caption,
+                 Control* parent, int index = -1) {
+    Control& menu = form.Add(ControlKind::Menu, name, index, parent);
+    menu.caption = caption;
+    return menu;
+}
+
+Control& AddLabel(Form& form, const std::string& name, Control* container,
+                  const std::string& caption, int left, int top, int width, int height) {
+    Control& label = form.Add(ControlKind::Label, name, -1, container);
+    label.caption = caption;
+    label.Move(left, top);
+    label.width = width;
+    label.height = height;
+    return label;
+}
+
+Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* container,
+                int left, int top, int width, int height) {
+    Control& box = form.Add(kind, name, -1, container);
+    box.Move(left, top);
+    box.width = width;
+    box.height = height;
+    box.backColor = Rgb(255, 255, 255);
+    return box;
+}
+
+}  // namespace
+
+frmMain::frmMain(Platform& platform, TillData& data)
+    : Form("frmMain"), platform_(platform), data_(data) {
+    width = kDesignWidth;
+    height = kDesignHeight;
+    CreateMenus();
+    CreateLeftColumn();
+    CreateKeypad();
+    CreateRightColumn();
+    CreateTables();
+    BindEvents();
+}
+
+Control& frmMain::AddButton(const std::string& name, int index, Control* container,
+                            const std::string& caption, int left, int top, int width,
+                            int height) {
+    Control& button = Add(ControlKind::Button, name, index, container);
+    button.caption = caption;
+    button.Move(left, top);
+    button.width = width;
+    button.height = height;
+    return button;
+}
+
+void frmMain::CreateMenus() {
+    Control& fichier = AddMenu(*this, "mnuFichier", "&Fichier", nullptr);
+    AddMenu(*this, "mnuInfos", "Paramètres", &fichier).visible = false;
+    Control& serveurs = AddMenu(*this, "mnuServeurs", "Employés", &fichier);
+    AddMenu(*this, "mnuSrv", "Nom", &serveurs, 0);
+    AddMenu(*this, "mnuAddSrv", "Ajouter", &serveurs).visible = false;
+    AddMenu(*this, "mnuEditServ", "Editer", &serveurs).visible = false;
+    AddMenu(*this, "mnuCat", "Catégories", &fichier).visible = false;
+    AddMenu(*this, "mnuNewArticle", "Ajouter un article", &fichier).visible = false;
+    AddMenu(*this, "mnuFormation", "Mode formation", &fichier).visible = false;
+    AddMenu(*this, "mnuAgenda", "Agenda", &fichier).visible = false;
+    Control& edit = AddMenu(*this, "mnuEdit", "Editer fichier", &fichier);
+    edit.visible = false;
+    AddMenu(*this, "mnuFArticles", "Fichier Articles", &edit);
+    AddMenu(*this, "mnuQuit", "Quitter", &fichier);
+
+    // Pop-up menus, never shown in the menu bar.
+    Control& param = AddMenu(*this, "mnuParam", "Parametres", nullptr);
+    param.visible = false;
+    AddMenu(*this, "mnuModif", "Modifier l'article", &param);
+    AddMenu(*this, "mnuDeleteArt", "Supprimer cet article", &param);
+    AddMenu(*this, "mnuNewArt", "Ajouter un nouvel article", &param);
+    AddMenu(*this, "mnuUndo", "Annuler", &param);
+    Control& bon = AddMenu(*this, "mnuBon", "Bon", nullptr);
+    bon.visible = false;
+    AddMenu(*this, "mnuBonCuisine", "Cuisine", &bon);
+    AddMenu(*this, "mnuDessert", "Dessert", &bon);
+    AddMenu(*this, "mnuCuisineDessert", "Cuisine+Dessert", &bon);
+}
+
+void frmMain::CreateLeftColumn() {
+    // The multiplier pad: "2 X" .. "10 X" in two columns, the clear button last.
+    for (int number = 2; number <= 10; ++number) {
+        int row = (number - 2) / 2;
+        int left = number % 2 == 0 ? 165 : 825;
+        Control& pad = AddButton("cmdMultiplie", number, nullptr, std::to_string(number) + " X",
+                                 left, 120 + row * kPadSize, kPadSize, kPadSize);
+        pad.tag = std::to_string(number);
+    }
+    Control& clearQ = AddButton("cmdClearQ", -1, nullptr, "C", 825, 2580, kPadSize, kPadSize);
+    clearQ.enabled = false;
+
+    for (int i = 0; i < kCategoryCount; ++i) {
+        Control& swatch = Add(ControlKind::Label, "Color", i);
+        swatch.backColor = CouleurCategorie(i);
+        swatch.visible = false;
+    }
+
+    Control& reserv = Add(ControlKind::Frame, "fraReserv");
+    reserv.Move(120, 3800);
+    reserv.width = 1400;
+    reserv.height = 640;
+    AddButton("Command2", -1, &reserv, "Réservations", 40, 80, 1320, kButtonHeight);
+
+    Control& logo = AddBox(*this, ControlKind::Picture, "Image1", nullptr, 165, 4550, 1275, 1275);
+    logo.backColor = Rgb(240, 240, 240);
+    Control& qr = AddBox(*this, ControlKind::Picture, "Image2", nullptr, 165, 5950, 1275, 1275);
+    qr.backColor = Rgb(240, 240, 240);
+}
+
+void frmMain::CreateKeypad() {
+    Control& frame = Add(ControlKind::Frame, "fraArticles");
+    frame.Move(1560, 40);
+    frame.width = kColumnLeft - 1600;
+    frame.height = 8300 + 980;
+    Control& header = AddButton("Command1", 0, &frame, "", 40, 120, 1300, 680);
+    header.visible = false;
+    Control& scroll = Add(ControlKind::HScrollBar, "Scroll", -1, &frame);
+    scroll.height = 255;
+    scroll.width = frame.width;
+    scroll.top = frame.height - scroll.height;
+    scroll.smallChange = 1300;
+    scroll.largeChange = 2600;
+}
+
+void frmMain::CreateRightColumn() {
+    Control& fraTot = Add(ControlKind::Frame, "fraTot");
+    fraTot.Move(kColumnLeft, 0);
+    fraTot.width = kColumnWidth;
+    fraTot.height = 2600;
+    const char* modes[] = {"Ticket", "Totaux", "Compta"};
+    for (int i = 0; i < 3; ++i) {
+        Control& option = Add(ControlKind::OptionButton, "optPrint", i, &fraTot);
+        option.caption = modes[i];
+        option.Move(i * 1360, 120);
+        option.width = 1300;
+        option.height = 420;
+    }
+    CreateTicketFrames(fraTot);
+
+    Control& list = AddBox(*this, ControlKind::ListBox, "lstTicket", nullptr, kColumnLeft, 2650,
+                           kColumnWidth, 4800);
+    list.fontName = "Courier New";
+    list.fontSize = 10;
+    CreateServiceAndCheckout();
+    CreateCashMovementFrame();
+
+    Control& kitchen = Add(ControlKind::ListBox, "lstCuisine");
+    kitchen.visible = false;
+}
+
+void frmMain::CreateTicketFrames(Control& fraTot) {
+    Control& ticket = Add(ControlKind::Frame, "fraTicket", -1, &fraTot);
+    ticket.Move(0, 600);
+    ticket.width = kColumnWidth;
+    ticket.height = 1950;
+    AddLabel(*this, "lblNote", &ticket, "Note", 120, 240, 850, 300);
+    AddBox(*this, ControlKind::TextBox, "txtNote", &ticket, 1000, 200, 3380, 360).maxLength = 25;
+    Control& chkQR = Add(ControlKind::CheckBox, "chkQR", -1, &ticket);
+    chkQR.caption = "Imprimer ticket avec QR Code";
+    chkQR.Move(120, 640);
+    chkQR.width = 4200;
+    chkQR.height = 360;
+    AddLabel(*this, "lblQR", &ticket, "Texte QR", 120, 1100, 850, 300);
+    Control& txtQR = AddBox(*this, ControlKind::TextBox, "txtQR", &ticket, 1000, 1060, 3380, 360);
+    txtQR.maxLength = 25;
+    txtQR.enabled = false;
+    AddLabel(*this, "lblTVA", &ticket, "TVA", 120, 1520, 850, 300);
+    Control& tva = AddBox(*this, ControlKind::ComboBox, "cmbTVA", &ticket, 1000, 1480, 3380, 360);
+    tva.items = {"sans TVA", "sur place", "à emporter"};
+
+    Control& totaux = Add(ControlKind::Frame, "fraTotaux", -1, &fraTot);
+    totaux.caption = "Totaux";
+    totaux.Move(0, 600);
+    totaux.width = kColumnWidth;
+    totaux.height = 1950;
+    totaux.visible = false;
+    AddButton("cmdX", -1, &totaux, "Générer", 120, 240, 1500, 450);
+    AddLabel(*this, "lblFiltre", &totaux, "Serveur", 1750, 300, 900, 300);
+    AddBox(*this, ControlKind::ComboBox, "cmbServeur", &totaux, 2650, 260, 1750, 360);
+    Control& detail = Add(ControlKind::CheckBox, "chkDetail", -1, &totaux);
+    detail.caption = "Détail par serveurs";
+    detail.Move(120, 820);
+    detail.width = 4200;
+    detail.height = 360;
+    AddLabel(*this, "lblPeriode", &totaux, "Période  du", 120, 1360, 1150, 300);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker1", &totaux, 1300, 1320, 1500, 360);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker2", &totaux, 2880, 1320, 1500, 360);
+}
+
+void frmMain::CreateServiceAndCheckout() {
+    Control& service = Add(ControlKind::Frame, "fraService");
+    service.Move(kColumnLeft, 7500);
+    service.width = kColumnWidth;
+    service.height = 750;
+    AddButton("cmdDeleteLine", -1, &service, "Suppr. ligne", 0, 120, 1365, kButtonHeight);
+    AddButton("cmdClear", -1, &service, "Effacer tout", 1400, 120, 1365, kButtonHeight);
+    AddLabel(*this, "lblServeur", &service, "", 2850, 200, 1650, 420);
+
+    Control& bas = Add(ControlKind::Frame, "fraBas");
+    bas.Move(kColumnLeft, 8300);
+    bas.width = kColumnWidth;
+    bas.height = 1650;
+    Control& total = AddLabel(*this, "lblTotal", &bas, "", 0, 60, kColumnWidth, 420);
+    total.tag = "0";
+    total.fontName = "Courier New";
+    total.fontSize = 12;
+    total.fontBold = true;
+    const char* kinds[] = {"Espèces", "Carte", "Mixte"};
+    for (int i = 0; i < 3; ++i) {
+        Control& print = AddButton("cmdPrint", i, &bas, kinds[i], i * 1350, 540, 1365, kButtonHeight);
+        print.toolTip = "Imprimer ticket";
+    }
+    AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
+    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight);
+}
+
+void frmMain::CreateCashMovementFrame() {
+    Control& vantor = Add(ControlKind::Frame, "fraVantor");
+    vantor.caption = "Ajouter";
+    vantor.Move(kColumnLeft + 60, 560);
+    vantor.width = kColumnWidth - 60;
+    vantor.height = 2050;
+    vantor.visible = false;
+    AddBox(*this, ControlKind::DatePicker, "DTPicker3", &vantor, 60, 220, 1500, 340);
+    Control& kind = AddBox(*this, ControlKind::ComboBox, "cmbVantor", &vantor, 1620, 220, 2700, 340);
+    kind.items = {"Sortie de vantor", "Ajout en vantor"};
+    AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 60, 600, 1200, 340);
+    AddBox(*this, ControlKind::ComboBox, "cmbCatCompt", &vantor, 1320, 600, 3000, 340);
+    AddBox(*this, ControlKind::TextBox, "txtTexteVantor", &vantor, 60, 980, 2000, 340);
+    AddButton("cmdVantor", -1, &vantor, "Enregistrer", 2100, 960, 1150, 380);
+    AddButton("cmdUndoVantor", -1, &vantor, "Annuler", 3280, 960, 1060, 380);
+
+    Control& journaux = Add(ControlKind::Frame, "Frame1", -1, &vantor);
+    journaux.caption = "Journaux";
+    journaux.Move(60, 1360);
+    journaux.width = 4280;
+    journaux.height = 660;
+    AddButton("cmdJournalVantor", 0, &journaux, "Journal vantor", 60, 200, 1350, 400);
+    AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 200, 1350, 400);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 160, 1400, 230);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 410, 1400, 230);
+}
+
+void frmMain::CreateTables() {
+    Control& tables = Add(ControlKind::Frame, "fraTables");
+    tables.Move(120, 3300);
+    tables.width = 1400;
+    tables.height = kTablesCollapsed;
+    AddLabel(*this, "lblTables", &tables, "Tables", 80, 120, 800, 300);
+    AddButton("cmdOuvre", -1, &tables, "...", 900, 60, 440, 360);
+    for (int i = 0; i <= 12; ++i) {
+        Control& table = AddButton("cmdTable", i, &tables, i == 0 ? "" : "Table " + std::to_string(i),
+                                   50, 480 + (i - 1) * 470, 1300, 440);
+        table.visible = i > 0;
+        Control& parked = Add(ControlKind::ListBox, "lstTable", i, &tables);
+        parked.visible = false;
+    }
+}
+
+}  // namespace vantor

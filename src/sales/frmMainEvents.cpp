@@ -1,0 +1,20 @@
+// Binds the controls of the sales screen to their handlers.
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+void frmMain::BindEvents() {
+    for (int i = 0; i < 3; ++i) {
+        Get("optPrint", i).onClick = [this, i] { optPrint_Click(i); };
+    }
+    Get("Scroll").onChange = [this] { Scroll_Change(); };
+    Get("cmbServeur").onClick = [this] { cmbServeur_Click(); };
+    Get("cmbTVA").onClick = [this] { cmbTVA_Click(); };
+    Get("chkQR").onClick = [this] { chkQR_Click(); };
+    Get("cmdOuvre").onClick = [this] { cmdOuvre_Click(); };
+    Get("lblServeur").onClick = [this] { lblServeur_Click(); };
+    Get("mnuSrv", 0).onClick = [this] { mnuSrv_Click(0); };
+    Get("mnuQuit").onClick = [this] { mnuQuit_Click(); };
+}
+
+}  // namespace vantor

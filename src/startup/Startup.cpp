@@ -1,0 +1,117 @@
+#include "startup/Startup.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "data/TextFile.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kFolderName = "VantorW";
+
+// Where the data lives this run, and whether it is the first run's choice.
+struct DataFolder {
+    std::string path;
+    bool chosenNow = false;  // not remembered yet: to be created and remembered
+};
+
+DataFolder ResolveDataFolder(Platform& platform, const StartOptions& options) {
+    if (options.dataDir) {
+        return {std::filesystem::absolute(*options.dataDir).lexically_normal().string(), true};
+    }
+    std::string remembered = platform.settings.Read(kDataPathKey);
+    if (!remembered.empty()) {
+        return {remembered, false};
+    }
+    std::string base =
+        options.userDataFolder.empty() ? DefaultUserDataFolder() : options.userDataFolder;
+    return {JoinPath(base, kFolderName), true};
+}
+
+// A remembered folder must be there and writable: an unplugged drive must not
+// give a fresh empty folder, which would split the journal in two.
+std::string UnusableReason(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return "le dossier n'existe pas";
+    }
+    if (!std::filesystem::is_directory(path, error)) {
+        return "ce n'est pas un dossier";
+    }
+    if (::access(path.c_str(), W_OK | X_OK) != 0) {
+        return std::strerror(errno);
+    }
+    return "";
+}
+
+std::string CreateFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (error || !DirectoryExists(path)) {
+        return error ? error.message() : "le dossier n'a pas pu être créé";
+    }
+    return UnusableReason(path);
+}
+
+void ShowFolderError(Platform& platform, const std::string& path, const std::string& reason) {
+    platform.ui.MsgBox("Le dossier de données \"" + path + "\" ne peut pas être utilisé : " +
+                           reason +
+                           ".\nVérifiez que le disque est branché et accessible, puis relancez "
+                           "Vantor.",
+                       vbCritical, "Vantor pour Windows");
+}
+
+}  // namespace
+
+Till::Till() = default;
+Till::~Till() = default;
+Till::Till(Till&&) noexcept = default;
+Till& Till::operator=(Till&&) noexcept = default;
+
+std::string DefaultUserDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
+        return xdg;
+    }
+    const char* home = std::getenv("HOME");
+    return JoinPath(JoinPath(home != nullptr ? home : ".", ".local"), "share");
+}
+
+Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options) {
+    Till till;
+    DataFolder folder = ResolveDataFolder(platform, options);
+    if (!instance.Claim(folder.path)) {
+        instance.ActivateOther(folder.path);
+        till.status = StartStatus::OtherInstance;
+        return till;
+    }
+    std::string reason = folder.chosenNow ? CreateFolder(folder.path) : UnusableReason(folder.path);
+    if (!reason.empty()) {
+        ShowFolderError(platform, folder.path, reason);
+        return till;
+    }
+    if (folder.chosenNow && !options.dataDir) {
+        // When the setting cannot be written the default is chosen again next time.
+        platform.settings.Write(kDataPathKey, folder.path);
+    }
+    till.data = std::make_unique<TillData>();
+    till.data->DataPath = folder.path;
+    till.main = std::make_unique<frmMain>(platform, *till.data);
+    try {
+        till.main->Form_Load();
+    } catch (const FileError& error) {
+        platform.ui.MsgBox(error.what(), vbCritical, "Vantor pour Windows");
+        till.main.reset();
+        return till;
+    }
+    till.status = StartStatus::Running;
+    return till;
+}
+
+}  // namespace vantor

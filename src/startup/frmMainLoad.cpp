@@ -1,0 +1,94 @@
+// Loading of the sales screen at start-up, and the program's exits.
+#include "checkout/NumeroTicket.h"
+#include "data/Catalogue.h"
+#include "data/Infos.h"
+#include "data/Numbers.h"
+#include "data/TextFile.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+void frmMain::Form_Load() {
+    LireArticles();
+    LireServeurs();
+    LireInfos(data_.DataPath, data_.Infos, platform_.printers);
+    LireCategories(data_.DataPath, data_.Categories);
+    Control& comptes = Get("cmbCatCompt");
+    comptes.Clear();
+    for (const std::string& compte : LireComptes(data_.DataPath)) {
+        comptes.AddItem(compte);
+    }
+    CheckWaiter(0);
+    Control& filtre = Get("cmbServeur");
+    if (filtre.ListCount() > 0) {
+        Choose(filtre, 0);
+    }
+    data_.NumTicket = LireNumTicket(data_.DataPath);
+    LoadPictures();
+    SetToday();
+
+    std::optional<int> modeTVA = ParseInteger(data_.Infos[ModeTVA]);
+    Control& tva = Get("cmbTVA");
+    if (modeTVA && *modeTVA >= 0 && *modeTVA < tva.ListCount()) {
+        tva.listIndex = *modeTVA;
+        tva.text = tva.items[static_cast<std::size_t>(*modeTVA)];
+    }
+    Get("txtNote").text = data_.Infos[MessageTicket];
+    Get("txtQR").text = data_.Infos[TexteQR];
+
+    Control& tables = Get("fraTables");
+    tables.height = kTablesCollapsed;
+    Get("fraReserv").left = tables.left;
+
+    Click(Get("optPrint", 0));
+    windowState = WindowState::Maximized;
+    caption = "Vantor pour Windows";
+    Get("mnuNewArt").enabled = true;
+    Get("mnuNewArticle").enabled = true;
+    for (int i = 1; i <= UBound("Command1"); ++i) {
+        Get("Command1", i).enabled = true;
+    }
+}
+
+void frmMain::LoadPictures() {
+    const std::pair<const char*, InfoField> holders[] = {{"Image1", CheminLogo},
+                                                         {"Image2", CheminQR}};
+    for (const auto& [name, field] : holders) {
+        const std::string& path = data_.Infos[field];
+        if (!path.empty() && FileExists(path)) {
+            // A file that is not a picture leaves the holder empty.
+            Get(name).picture = platform_.pictures.Load(path);
+        }
+    }
+}
+
+void frmMain::SetToday() {
+    const Date today = platform_.clock.Now().date;
+    for (const char* name : {"DTPicker1", "DTPicker2", "DTPicker3", "DTPicker4", "DTPicker5"}) {
+        Get(name).date = today;
+    }
+}
+
+void frmMain::Form_Activate() {}
+
+void frmMain::Form_QueryUnload(int& cancel) {
+    bool openTables = false;
+    for (int i = 0; i <= UBound("cmdTable"); ++i) {
+        if (Control* table = Find("cmdTable", i); table && !table->toolTip.empty()) {
+            openTables = true;
+        }
+    }
+    if (!openTables) {
+        return;
+    }
+    if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?", vbYesNo) ==
+        vbYes) {
+        Terminate();
+        return;
+    }
+    cancel = 1;
+}
+
+void frmMain::mnuQuit_Click() { RequestClose(); }
+
+}  // namespace vantor

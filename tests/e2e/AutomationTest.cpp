@@ -1,0 +1,128 @@
+// The headless automation itself: script syntax, answers to boxes and
+// pop-up menus, errors with their line numbers, and the transcript's quoting.
+#include <gtest/gtest.h>
+
+#include "support/RunTill.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+TEST(Automation, ErrorsNameTheLineAndStopWithStatusOne) {
+    TempDir data;
+    struct Case {
+        std::string script;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"# comment\n\nclick cmdFoo\n", "ligne 3 : contrôle inconnu dans frmMain : cmdFoo"},
+        {"show lblServeur\nfrobnicate\n", "ligne 2 : commande inconnue : frobnicate"},
+        {"answer yes\n", "ligne 1 : aucune boîte n'attend de réponse"},
+        {"type txtNote \"open\n", "ligne 1 : guillemet non fermé"},
+        {"click cmdClearQ\n", "ligne 1 : le contrôle cmdClearQ est caché ou désactivé"},
+        {"click mnuModif\n", "ligne 1 : le contrôle mnuModif est caché ou désactivé"},
+        {"click lblServeur\n", "ligne 1 : le script se termine alors que le menu mnuServeurs est ouvert"},
+        {"click lblServeur\nshow Serveur\n", "ligne 2 : le menu mnuServeurs attend un click ou answer cancel"},
+        {"choose cmbTVA 3\n", "ligne 1 : pas d'élément 3 dans cmbTVA"},
+        {"show lblServeur.Colour\n", "ligne 1 : propriété inconnue : lblServeur.Colour"},
+        {"clock 31.02.2026 10:00:00\n", "ligne 1 : date et heure attendues (JJ.MM.AAAA H:MM:SS)"},
+        {"show Serveur\nprinters \"A\"\n", "ligne 2 : printers doit précéder toute autre commande"},
+    };
+    for (const Case& c : cases) {
+        TillRun run = RunScript(data.Path(), c.script);
+        EXPECT_EQ(run.status, 1) << c.script;
+        EXPECT_EQ(run.err, c.reason + "\n") << c.script;
+    }
+}
+
+TEST(Automation, BadArgumentsAndUnreadableScript) {
+    TempDir data;
+    EXPECT_EQ(RunVantor({"--headless", "--frobnicate"}, "").status, 2);
+    EXPECT_EQ(RunVantor({"--headless", "--data-dir"}, "").status, 2);
+    EXPECT_EQ(RunVantor({"--script", "x.txt"}, "").status, 2) << "a script needs --headless";
+    TillRun run = RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "none"}, "");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(data / "Articles.csv")) << "nothing starts";
+}
+
+TEST(Automation, ScriptFromAFile) {
+    TempDir data;
+    WriteRaw(data / "script.txt", "clock 05.12.2026 9:04:05\r\nshow DTPicker3\r\n");
+    TillRun run = RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "script.txt"}, "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "open frmMain \"Vantor pour Windows\"\nshow DTPicker3.Value 05.12.2026\n");
+}
+
+TEST(Automation, PopupMenuTakesAnEntryOrIsDismissed) {
+    TempDir data;
+    WriteRaw(data / "Serveurs.txt", "Anne\r\nPaul\r\n");
+    TillRun run = RunScript(data.Path(),
+                            "click lblServeur\nclick mnuSrv 1\nshow lblServeur\nshow mnuSrv.Checked 0\n"
+                            "click lblServeur\nanswer cancel\nshow Serveur\n"
+                            "click mnuSrv 0\nshow lblServeur\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "open frmMain \"Vantor pour Windows\"\n"
+              "popup mnuServeurs\n"
+              "show lblServeur.Caption \"Servis par : Paul\"\n"
+              "show mnuSrv(0).Checked False\n"
+              "popup mnuServeurs\n"
+              "show Serveur \"Paul\"\n"
+              "show lblServeur.Caption \"Servis par : Anne\"\n");
+}
+
+TEST(Automation, TranscriptQuotesOnlyQuotesAndBackslashes) {
+    TempDir data;
+    WriteRaw(data / "Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n");
+    TillRun run = RunScript(data.Path(), "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LinesStartingWith(run.out, "show "),
+              (std::vector<std::string>{"show Infos(0) \"Le \\\"Bar\\\" \\\\ Café  \"",
+                                        "show txtNote.Text \"a \\\"b\\\" \\\\ c\""}));
+}
+
+TEST(Automation, ControlsFollowTheToolkitRules) {
+    TempDir data;
+    TillRun run = RunScript(
+        data.Path(),
+        "type txtNote \"Merci de votre visite, à bientôt\"\nshow txtNote\n"
+        "show txtQR.Enabled\nclick chkQR\nshow chkQR\nshow txtQR.Enabled\nclick chkQR\nshow txtQR.Enabled\n"
+        "choose cmbTVA 2\nshow Infos 9\nshow cmbTVA\n"
+        "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n"
+        "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LinesStartingWith(run.out, "show "),
+              (std::vector<std::string>{
+                  "show txtNote.Text \"Merci de votre visite, à \"", "show txtQR.Enabled False",
+                  "show chkQR.Value 1", "show txtQR.Enabled True", "show txtQR.Enabled False",
+                  "show Infos(9) \"2\"", "show cmbTVA.Text \"à emporter\"",
+                  "show fraTables.Height 6240", "show fraReserv.Visible False",
+                  "show fraTables.Height 460", "show fraReserv.Visible True"}));
+    EXPECT_EQ(Slurp(data / "Infos.txt"), "") << "the VAT mode is not written";
+}
+
+TEST(Automation, ModesSwitchTheRightHandColumn) {
+    TempDir data;
+    TillRun run = RunScript(
+        data.Path(),
+        "show optPrint 0\nshow fraTicket.Visible\nshow fraVantor.Visible\n"
+        "click optPrint 1\nshow optPrint 0\nshow fraTotaux.Visible\nshow fraTicket.Visible\n"
+        "show cmdPrint 0\nshow cmdPrint.Visible 1\nshow RapportAffiche\n"
+        "click optPrint 2\nshow fraVantor.Visible\nshow fraService.Visible\nshow cmbVantor\n"
+        "click optPrint 0\nshow cmdPrint 0\nshow cmdPrint.Visible 2\nshow RapportAffiche\n"
+        "show fraVantor.Visible\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LinesStartingWith(run.out, "show "),
+              (std::vector<std::string>{
+                  "show optPrint(0).Value True", "show fraTicket.Visible True",
+                  "show fraVantor.Visible False", "show optPrint(0).Value False",
+                  "show fraTotaux.Visible True", "show fraTicket.Visible False",
+                  "show cmdPrint(0).Caption \"Imprimer\"", "show cmdPrint(1).Visible False",
+                  "show RapportAffiche True", "show fraVantor.Visible True",
+                  "show fraService.Visible False", "show cmbVantor.Text \"Sortie de vantor\"",
+                  "show cmdPrint(0).Caption \"Espèces\"", "show cmdPrint(2).Visible True",
+                  "show RapportAffiche False", "show fraVantor.Visible False"}));
+}
+
+}  // namespace
+}  // namespace vantor::test

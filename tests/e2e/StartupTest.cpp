@@ -1,0 +1,226 @@
+// The start-up, through the real program: data folder, first run, remembered
+// folder, single instance, and the loading of waiters, settings and ticket number.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/RunTill.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A user account of its own: settings and data folders in a temporary home.
+class UserAccount {
+public:
+    std::map<std::string, std::string> Environment() const {
+        return {{"HOME", home_.Path()},
+                {"XDG_CONFIG_HOME", home_ / "config"},
+                {"XDG_DATA_HOME", home_ / "data"}};
+    }
+    std::string SettingsFile() const { return home_ / "config/Telvora/VantorW.conf"; }
+    std::string DefaultFolder() const { return home_ / "data/VantorW"; }
+    void Remember(const std::string& folder) const {
+        fs::create_directories(home_ / "config/Telvora");
+        WriteRaw(SettingsFile(), "[Settings]\nDataPath=" + folder + "\n");
+    }
+    TillRun Run(const std::string& script) const {
+        return RunVantor({"--headless"}, script, Environment());
+    }
+
+private:
+    TempDir home_;
+};
+
+// Every file of a folder with its bytes and modification time.
+std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(const std::string& folder) {
+    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        files[entry.path().filename().string()] = {Slurp(entry.path().string()),
+                                                   fs::last_write_time(entry.path())};
+    }
+    return files;
+}
+
+std::string Expected(const std::string& name) {
+    return Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + name);
+}
+
+TEST(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
+    UserAccount user;
+    TillRun run = user.Run("show DataPath\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string folder = user.DefaultFolder();
+    EXPECT_NE(run.out.find("show DataPath \"" + folder + "\""), std::string::npos) << run.out;
+    EXPECT_EQ(Slurp(folder + "/Articles.csv"), Expected("Articles.csv"));
+    EXPECT_EQ(Slurp(folder + "/Categories.csv"), Expected("Categories.csv"));
+    EXPECT_EQ(Slurp(folder + "/Comptes.csv"), Expected("Comptes.csv"));
+    for (const char* empty : {"Serveurs.txt", "Infos.txt"}) {
+        EXPECT_TRUE(fs::exists(folder + "/" + empty)) << empty;
+        EXPECT_EQ(fs::file_size(folder + "/" + empty), 0u) << empty;
+    }
+    EXPECT_FALSE(fs::exists(folder + "/Id.txt"));
+    EXPECT_FALSE(fs::exists(folder + "/tickets.csv"));
+    EXPECT_NE(Slurp(user.SettingsFile()).find("DataPath=" + folder), std::string::npos);
+}
+
+TEST(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
+    UserAccount user;
+    TempDir elsewhere;
+    user.Remember(elsewhere.Path());
+    const auto settingsBefore = fs::last_write_time(user.SettingsFile());
+    const std::string settingsText = Slurp(user.SettingsFile());
+
+    TillRun run = user.Run("show DataPath\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"" + elsewhere.Path() + "\""), std::string::npos);
+    EXPECT_TRUE(fs::exists(elsewhere / "Articles.csv"));
+    EXPECT_FALSE(fs::exists(user.DefaultFolder()));
+    EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
+    EXPECT_EQ(fs::last_write_time(user.SettingsFile()), settingsBefore);
+}
+
+TEST(FirstRun, AnExistingDefaultFileIsNotRewritten) {
+    TempDir data;
+    WriteRaw(data / "Categories.csv", "Cafés\r\nSodas\r\n");
+    TillRun run = RunScript(data.Path(), "show Categories 1\nshow Categories 5\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("show Categories(1) \"Sodas\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("show Categories(5) \"\""), std::string::npos);
+    EXPECT_EQ(Slurp(data / "Categories.csv"), "Cafés\r\nSodas\r\n");
+}
+
+TEST(DataFolder, AnUnpluggedRememberedFolderStopsTheTillAndWritesNothing) {
+    UserAccount user;
+    TempDir parent;
+    const std::string gone = parent / "usb/VantorW";
+    user.Remember(gone);
+    const std::string settingsText = Slurp(user.SettingsFile());
+
+    TillRun run = user.Run("show DataPath\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("msgbox critical ok"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(gone), std::string::npos);
+    EXPECT_NE(run.err.find(gone), std::string::npos);
+    EXPECT_FALSE(fs::exists(parent / "usb"));
+    EXPECT_FALSE(fs::exists(user.DefaultFolder()));
+    EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
+}
+
+TEST(DataFolder, TheDataDirOptionNeitherReadsNorWritesTheSetting) {
+    UserAccount user;
+    TempDir remembered, chosen;
+    user.Remember(remembered.Path());
+    const std::string settingsText = Slurp(user.SettingsFile());
+    TillRun run = RunVantor({"--headless", "--data-dir", chosen / "new"}, "show DataPath\n",
+                            user.Environment());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(chosen / "new/Articles.csv"));
+    EXPECT_FALSE(fs::exists(remembered / "Articles.csv"));
+    EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
+
+    UserAccount fresh;
+    ASSERT_EQ(RunVantor({"--headless", "--data-dir", chosen.Path()}, "", fresh.Environment()).status,
+              0);
+    EXPECT_FALSE(fs::exists(fresh.SettingsFile()));
+}
+
+TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
+    TempDir data;
+    RunningTill first({"--headless", "--data-dir", data.Path()});
+    ASSERT_TRUE(first.WaitFor("open frmMain"));
+    const auto before = Snapshot(data.Path());
+
+    TillRun second = RunScript(data.Path(), "show NumTicket\n");
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.err.find("déjà ouvert"), std::string::npos) << second.err;
+    EXPECT_EQ(second.out.find("open frmMain"), std::string::npos);
+    EXPECT_EQ(Snapshot(data.Path()), before);
+
+    TempDir other;
+    EXPECT_EQ(RunScript(other.Path(), "").status, 0) << "another folder is another till";
+    TillRun end = first.Finish("show NumTicket\n");
+    EXPECT_EQ(end.status, 0) << end.err;
+    EXPECT_EQ(RunScript(data.Path(), "").status, 0) << "the folder is free again";
+}
+
+TEST(Loading, WaitersSettingsAndTicketNumber) {
+    TempDir data;
+    WriteRaw(data / "Serveurs.txt", "Anne\r\nPaul\r\n");
+    WriteRaw(data / "Id.txt", "41\r\n");
+    WriteRaw(data / "Infos.txt",
+             "Café du Port\r\nQuai 1\r\n1000 Lausanne\r\n021\r\nCHE-1\r\n8.1\r\n2.6\r\n\r\n\r\n"
+             "1\r\nMerci\r\nwww\r\n");
+    TillRun run = RunScript(data.Path(),
+                            "show NumTicket\nshow lblServeur\nshow Serveur\nshow mnuSrv.Checked 0\n"
+                            "show mnuSrv.Caption 1\nshow mnuSrv.Checked 1\nshow cmbServeur\n"
+                            "show cmbServeur.List\nshow cmbTVA\nshow txtNote\nshow txtQR\n"
+                            "show Infos 0\nshow Infos 16\nshow Infos 12\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> expected = {
+        "show NumTicket 42",
+        "show lblServeur.Caption \"Servis par : Anne\"",
+        "show Serveur \"Anne\"",
+        "show mnuSrv(0).Checked True",
+        "show mnuSrv(1).Caption \"Paul\"",
+        "show mnuSrv(1).Checked False",
+        "show cmbServeur.Text \"Tous\"",
+        "show cmbServeur.List \"Tous\" \"Anne\" \"Paul\"",
+        "show cmbTVA.Text \"sur place\"",
+        "show txtNote.Text \"Merci\"",
+        "show txtQR.Text \"www\"",
+        "show Infos(0) \"Café du Port\"",
+        "show Infos(16) \"€\"",
+        "show Infos(12) \"\"",
+    };
+    EXPECT_EQ(LinesStartingWith(run.out, "show "), expected);
+}
+
+TEST(Loading, DefaultsWhenFilesAreEmptyOrOdd) {
+    TempDir data;
+    WriteRaw(data / "Serveurs.txt", "");
+    WriteRaw(data / "Id.txt", "abc\r\n");
+    WriteRaw(data / "Infos.txt", std::string(16, '\n') + "CHF\n" + "extra\n");
+    TillRun run = RunScript(data.Path(),
+                            "show lblServeur\nshow NumTicket\nshow Infos 16\nshow cmbTVA.ListIndex\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LinesStartingWith(run.out, "show "),
+              (std::vector<std::string>{"show lblServeur.Caption \"Servis par : Nom\"",
+                                        "show NumTicket 2", "show Infos(16) \"CHF\"",
+                                        "show cmbTVA.ListIndex -1"}));
+
+    TempDir fresh;
+    run = RunScript(fresh.Path(), "show NumTicket\n");
+    EXPECT_NE(run.out.find("show NumTicket 1"), std::string::npos);
+}
+
+TEST(Loading, ReceiptPrinterFromSettingsWhenInstalled) {
+    TempDir data;
+    WriteRaw(data / "Infos.txt", std::string(12, '\n') + "Caisse\r\n");
+    TillRun run = RunScript(data.Path(), "printers \"Bureau\" \"Caisse\"\nshow Printer\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("show Printer \"Caisse\""), std::string::npos) << run.out;
+
+    WriteRaw(data / "Infos.txt", std::string(12, '\n') + "Absente\r\n");
+    run = RunScript(data.Path(), "printers \"Bureau\" \"Caisse\"\nshow Printer\n");
+    EXPECT_NE(run.out.find("show Printer \"Bureau\""), std::string::npos) << run.out;
+
+    run = RunScript(data.Path(), "show Printer\n");
+    EXPECT_NE(run.out.find("show Printer \"Vantor PDF\""), std::string::npos) << run.out;
+}
+
+TEST(Exits, QuitEndsTheProgram) {
+    TempDir data;
+    TillRun run = RunScript(data.Path(), "click mnuQuit\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("close frmMain"), std::string::npos);
+    run = RunScript(data.Path(), "close\nshow NumTicket\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("ligne 2"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace vantor::test

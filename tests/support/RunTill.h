@@ -1,0 +1,50 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vantor::test {
+
+struct TillRun {
+    int status = -1;  // exit status, or -1 when the process did not exit normally
+    std::string out;  // the transcript
+    std::string err;
+};
+
+// Runs the real program with these arguments, the script on standard input and
+// extra environment variables, and waits for it.
+TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,
+                  const std::map<std::string, std::string>& environment = {});
+
+// A run that goes on while the test does something else: its script is fed
+// later, line by line.
+class RunningTill {
+public:
+    RunningTill(const std::vector<std::string>& arguments,
+                const std::map<std::string, std::string>& environment = {});
+    ~RunningTill();
+    RunningTill(const RunningTill&) = delete;
+    RunningTill& operator=(const RunningTill&) = delete;
+
+    // Waits until the transcript holds text (false after timeoutMs or at its end).
+    bool WaitFor(const std::string& text, int timeoutMs = 10000);
+    // Sends the rest of the script, closes its input and waits for the end.
+    TillRun Finish(const std::string& input);
+
+private:
+    int pid_ = -1;
+    int in_ = -1;
+    int out_ = -1;
+    int err_ = -1;
+    TillRun run_;
+};
+
+// `vantor --headless --data-dir DIR` with the script.
+TillRun RunScript(const std::string& dataDir, const std::string& script);
+
+// The transcript lines that start with prefix.
+std::vector<std::string> LinesStartingWith(const std::string& transcript,
+                                           const std::string& prefix);
+
+}  // namespace vantor::test
