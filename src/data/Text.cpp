@@ -1,0 +1,144 @@
+#include "data/Text.h"
+
+#include <algorithm>
+
+namespace vantor {
+
+namespace {
+
+// Characters are counted at their first byte; UTF-8 continuation bytes belong
+// to the character before them. A text never starts inside a character, so a
+// stray continuation byte at the front still counts as one.
+bool IsContinuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// Byte offset after the first n characters (the size when the text is shorter).
+std::size_t OffsetAfter(std::string_view s, std::size_t n) {
+    std::size_t offset = 0;
+    for (; n > 0 && offset < s.size(); --n) {
+        ++offset;
+        while (offset < s.size() && IsContinuation(s[offset])) {
+            ++offset;
+        }
+    }
+    return offset;
+}
+
+// Byte offset where the last n characters start (0 when the text is shorter).
+std::size_t OffsetOfLast(std::string_view s, std::size_t n) {
+    std::size_t offset = s.size();
+    for (; n > 0 && offset > 0; --n) {
+        --offset;
+        while (offset > 0 && IsContinuation(s[offset])) {
+            --offset;
+        }
+    }
+    return offset;
+}
+
+// Only the space itself: tabs and other blanks are part of the text.
+std::string_view WithoutLeadingSpaces(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : s.substr(first);
+}
+
+std::string_view WithoutTrailingSpaces(std::string_view s) {
+    const std::size_t last = s.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view() : s.substr(0, last + 1);
+}
+
+std::string WithSpaces(std::string_view s, std::size_t spaces, bool before) {
+    std::string out;
+    out.reserve(s.size() + spaces);
+    if (before) {
+        out.append(spaces, ' ');
+    }
+    out.append(s);
+    if (!before) {
+        out.append(spaces, ' ');
+    }
+    return out;
+}
+
+std::size_t MissingUpTo(std::string_view s, std::size_t width) {
+    const std::size_t length = Len(s);
+    return length < width ? width - length : 0;
+}
+
+}  // namespace
+
+std::size_t Len(std::string_view s) {
+    if (s.empty()) {
+        return 0;
+    }
+    const auto starts =
+        std::count_if(s.begin() + 1, s.end(), [](char byte) { return !IsContinuation(byte); });
+    return 1 + static_cast<std::size_t>(starts);
+}
+
+std::string Left(std::string_view s, std::size_t n) {
+    return std::string(s.substr(0, OffsetAfter(s, n)));
+}
+
+std::string Right(std::string_view s, std::size_t n) {
+    return std::string(s.substr(OffsetOfLast(s, n)));
+}
+
+std::string Mid(std::string_view s, std::size_t start, std::size_t n) {
+    // Position 0 is taken as 1, as there is nothing before the first character.
+    const std::string_view rest = s.substr(OffsetAfter(s, start > 0 ? start - 1 : 0));
+    return std::string(rest.substr(0, OffsetAfter(rest, n)));
+}
+
+std::string Trim(std::string_view s) {
+    return std::string(WithoutTrailingSpaces(WithoutLeadingSpaces(s)));
+}
+
+std::string LTrim(std::string_view s) {
+    return std::string(WithoutLeadingSpaces(s));
+}
+
+std::string RTrim(std::string_view s) {
+    return std::string(WithoutTrailingSpaces(s));
+}
+
+std::string PadRight(std::string_view s, std::size_t width) {
+    return WithSpaces(s, MissingUpTo(s, width), false);
+}
+
+std::string PadLeft(std::string_view s, std::size_t width) {
+    return WithSpaces(s, MissingUpTo(s, width), true);
+}
+
+std::string FitRight(std::string_view s, std::size_t width) {
+    const std::string_view kept = s.substr(0, OffsetAfter(s, width));
+    return WithSpaces(kept, MissingUpTo(kept, width), false);
+}
+
+std::size_t InStr(std::string_view s, std::string_view what) {
+    const std::size_t found = s.find(what);
+    return found == std::string_view::npos ? 0 : Len(s.substr(0, found)) + 1;
+}
+
+std::string Replace(std::string_view s, std::string_view what, std::string_view with) {
+    if (what.empty()) {
+        return std::string(s);
+    }
+    std::string out;
+    out.reserve(s.size());
+    std::size_t from = 0;
+    for (std::size_t found = s.find(what); found != std::string_view::npos;
+         found = s.find(what, from)) {
+        out.append(s.substr(from, found - from)).append(with);
+        from = found + what.size();
+    }
+    out.append(s.substr(from));
+    return out;
+}
+
+std::string Before(std::string_view s, std::string_view separator) {
+    return std::string(s.substr(0, s.find(separator)));
+}
+
+}  // namespace vantor

@@ -1,0 +1,28 @@
+// Child process of the crash-safety tests: replaces the file named first with
+// the lines that follow, through the till's atomic writer. Exits 0 when the
+// file was written, 2 with the reason on stderr when the writer threw.
+
+#include <sys/resource.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "data/TextFile.h"
+
+int main(int argc, char** argv) {
+    // The tests abort this process on purpose: no core file for that.
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    if (argc < 2) {
+        std::cerr << "usage: atomic-write-helper <file> <line>...\n";
+        return 64;
+    }
+    try {
+        vantor::WriteLinesAtomic(argv[1], std::vector<std::string>(argv + 2, argv + argc));
+    } catch (const vantor::FileError& error) {
+        std::cerr << error.what() << '\n';
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,82 @@
+// Preloaded (LD_PRELOAD) into a child process by the crash-safety tests, so
+// that failures can be caused from outside without any hook in the product:
+//   VANTOR_ABORT_ON_RENAME=1  rename, renameat and renameat2 abort the process,
+//                             like a power cut just before the file is swapped;
+//   VANTOR_WRITE_LIMIT=n      writes to regular files fail with ENOSPC once n
+//                             bytes went through, like a disk filling up.
+// Without these variables every call goes straight to the C library.
+
+#include <dlfcn.h>
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+template <typename Function>
+Function* Next(const char* name) {
+    return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+}
+
+void AbortIfAsked() {
+    const char* asked = getenv("VANTOR_ABORT_ON_RENAME");
+    if (asked != nullptr && asked[0] == '1') {
+        abort();
+    }
+}
+
+// Bytes still allowed to reach regular files; negative means no limit.
+long long WriteLimitFromEnvironment() {
+    const char* limit = getenv("VANTOR_WRITE_LIMIT");
+    return limit == nullptr ? -1 : atoll(limit);
+}
+
+bool IsRegularFile(int fd) {
+    struct stat status;
+    return fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+}  // namespace
+
+extern "C" {
+
+int rename(const char* from, const char* to) noexcept {
+    AbortIfAsked();
+    static auto* real = Next<int(const char*, const char*)>("rename");
+    return real(from, to);
+}
+
+int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept {
+    AbortIfAsked();
+    static auto* real = Next<int(int, const char*, int, const char*)>("renameat");
+    return real(fromFolder, from, toFolder, to);
+}
+
+int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
+              unsigned int flags) noexcept {
+    AbortIfAsked();
+    static auto* real = Next<int(int, const char*, int, const char*, unsigned int)>("renameat2");
+    return real(fromFolder, from, toFolder, to, flags);
+}
+
+ssize_t write(int fd, const void* buffer, size_t count) {
+    static auto* real = Next<ssize_t(int, const void*, size_t)>("write");
+    static long long left = WriteLimitFromEnvironment();
+    if (left < 0 || !IsRegularFile(fd)) {
+        return real(fd, buffer, count);
+    }
+    if (left == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const size_t allowed = count < static_cast<size_t>(left) ? count : static_cast<size_t>(left);
+    const ssize_t written = real(fd, buffer, allowed);
+    if (written > 0) {
+        left -= written;
+    }
+    return written;
+}
+
+}  // extern "C"
