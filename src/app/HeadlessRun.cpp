@@ -24,6 +24,13 @@ headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
         if (name == "TexteBon") return Quote(data.TexteBon);
         if (name == "PartEspeces") return NumberToText(data.PartEspeces);
         if (name == "PositionDefil") return std::to_string(main.PositionDefil());
+        if (name == "TotalTicket") return NumberToText(main.TotalTicket());
+        if (name == "Quantite") return std::to_string(main.Quantite());
+        const std::vector<std::string>& records = main.LignesTicket();
+        if (name == "LignesTicket" && index >= 0 && index < static_cast<int>(records.size())) {
+            return Quote(records[static_cast<std::size_t>(index)]);
+        }
+        if (name == "LignesTicket" && index < 0) return std::to_string(records.size());
         if (name == "Infos" && index >= 0 && index < kInfoCount) {
             return Quote(data.Infos[static_cast<std::size_t>(index)]);
         }

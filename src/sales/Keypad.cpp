@@ -67,6 +67,8 @@ void frmMain::AddArticleButton(int index, const std::string& line, int left, int
     button.tag = price;
     button.toolTip = price;
     button.backColor = CouleurCategorie(article.category);
+    button.onClick = [this, index] { Command1_Click(index); };
+    button.onMouseDown = [this, index](int mouse) { Command1_MouseDown(index, mouse); };
 }
 
 void frmMain::SetKeypadScrollMaximum(int lastLeft) {

@@ -33,6 +33,19 @@ public:
     void Scroll_Change();
     int PositionDefil() const { return positionDefil_; }
 
+    // Ticket lines and total
+    void Command1_Click(int index);
+    void Command1_MouseDown(int index, int button);
+    void cmdMultiplie_Click(int index);
+    void cmdClearQ_Click();
+    void cmdDeleteLine_Click();
+    void cmdClear_Click();
+    void RecalculerTotal();
+    // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category.
+    const std::vector<std::string>& LignesTicket() const { return lignesTicket_; }
+    double TotalTicket() const { return totalTicket_; }
+    int Quantite() const { return quantite_; }
+
     // Waiters, modes, VAT, panels
     void LireServeurs();
     void mnuSrv_Click(int index);
@@ -70,9 +83,16 @@ private:
     void SetToday();
     void CheckWaiter(int index);
 
+    bool ClearReportFirst();
+    void AddTicketLine(int quantity, const std::string& label, const std::string& price,
+                       int category);
+
     Platform& platform_;
     TillData& data_;
     int positionDefil_ = 0;
+    std::vector<std::string> lignesTicket_{""};
+    double totalTicket_ = 0;
+    int quantite_ = 0;
 };
 
 }  // namespace vantor

@@ -15,6 +15,12 @@ void frmMain::BindEvents() {
     Get("lblServeur").onClick = [this] { lblServeur_Click(); };
     Get("mnuSrv", 0).onClick = [this] { mnuSrv_Click(0); };
     Get("mnuQuit").onClick = [this] { mnuQuit_Click(); };
+    for (int number = 2; number <= 10; ++number) {
+        Get("cmdMultiplie", number).onClick = [this, number] { cmdMultiplie_Click(number); };
+    }
+    Get("cmdClearQ").onClick = [this] { cmdClearQ_Click(); };
+    Get("cmdDeleteLine").onClick = [this] { cmdDeleteLine_Click(); };
+    Get("cmdClear").onClick = [this] { cmdClear_Click(); };
 }
 
 }  // namespace vantor

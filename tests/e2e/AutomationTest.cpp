@@ -2,6 +2,8 @@
 // pop-up menus, errors with their line numbers, and the transcript's quoting.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 

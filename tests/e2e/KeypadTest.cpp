@@ -21,7 +21,7 @@ TEST(Keypad, DefaultCatalogueFillsSevenColumnsOfThirteen) {
     script += "show Command1.Visible 0\nshow Command1.Caption 0\nshow Command1.Tag 0\n";
     std::vector<std::string> shows = Shows(data.Path(), script);
     EXPECT_EQ(shows, (std::vector<std::string>{
-                         "show Command1(91).Left 7840", "show Command1(91).Top 1480",
+                         "show Command1(91).Left 7840", "show Command1(91).Top 8280",
                          "show Scroll.Max 7800", "show Command1(13).Left 40",
                          "show Command1(13).Top 8280", "show Command1(14).Left 1340",
                          "show Command1(14).Top 120", "show Command1(0).Visible False",

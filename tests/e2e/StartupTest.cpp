@@ -131,7 +131,8 @@ TEST(DataFolder, TheDataDirOptionNeitherReadsNorWritesTheSetting) {
 TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
     TempDir data;
     RunningTill first({"--headless", "--data-dir", data.Path()});
-    ASSERT_TRUE(first.WaitFor("open frmMain"));
+    first.Send("show NumTicket\n");
+    ASSERT_TRUE(first.WaitFor("show NumTicket"));
     const auto before = Snapshot(data.Path());
 
     TillRun second = RunScript(data.Path(), "show NumTicket\n");
@@ -152,7 +153,7 @@ TEST(Loading, WaitersSettingsAndTicketNumber) {
     WriteRaw(data / "Serveurs.txt", "Anne\r\nPaul\r\n");
     WriteRaw(data / "Id.txt", "41\r\n");
     WriteRaw(data / "Infos.txt",
-             "Café du Port\r\nQuai 1\r\n1000 Lausanne\r\n021\r\nCHE-1\r\n8.1\r\n2.6\r\n\r\n\r\n"
+             "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021\r\nCHE-1\r\n8.1\r\n2.6\r\n\r\n\r\n"
              "1\r\nMerci\r\nwww\r\n");
     TillRun run = RunScript(data.Path(),
                             "show NumTicket\nshow lblServeur\nshow Serveur\nshow mnuSrv.Checked 0\n"

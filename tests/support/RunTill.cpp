@@ -155,6 +155,17 @@ RunningTill::~RunningTill() {
     }
 }
 
+void RunningTill::Send(const std::string& lines) {
+    std::size_t sent = 0;
+    while (sent < lines.size()) {
+        ssize_t n = ::write(in_, lines.data() + sent, lines.size() - sent);
+        if (n <= 0) {
+            return;
+        }
+        sent += static_cast<std::size_t>(n);
+    }
+}
+
 bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
     while (run_.out.find(text) == std::string::npos) {
         pollfd fd{out_, POLLIN, 0};

@@ -27,6 +27,9 @@ public:
     RunningTill(const RunningTill&) = delete;
     RunningTill& operator=(const RunningTill&) = delete;
 
+    // Sends script lines without ending the script. The run starts once it has
+    // read its first command that is not `clock` or `printers`.
+    void Send(const std::string& lines);
     // Waits until the transcript holds text (false after timeoutMs or at its end).
     bool WaitFor(const std::string& text, int timeoutMs = 10000);
     // Sends the rest of the script, closes its input and waits for the end.

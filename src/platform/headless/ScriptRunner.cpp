@@ -70,6 +70,7 @@ std::optional<ScriptRunner::Words> ScriptRunner::NextCommand() {
     if (pending_) {
         return std::exchange(pending_, std::nullopt);
     }
+    out_.flush();  // whoever feeds the script line by line sees the transcript so far
     std::string line;
     while (std::getline(in_, line)) {
         ++lineNumber_;
