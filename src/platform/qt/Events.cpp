@@ -1,0 +1,68 @@
+#include "platform/qt/Events.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+#include <exception>
+#include <vector>
+
+#include "platform/Ui.h"
+#include "platform/qt/FormView.h"
+
+namespace vantor {
+namespace {
+
+int depth = 0;
+std::vector<QPointer<QObject>> retired;
+
+void ReportFailure(const char* what) {
+    QMessageBox::critical(nullptr, kApplicationTitle, QString::fromUtf8(what));
+}
+
+void DeleteRetired() {
+    std::vector<QPointer<QObject>> doomed;
+    doomed.swap(retired);
+    for (const QPointer<QObject>& object : doomed) {
+        if (object) {
+            object->deleteLater();
+        }
+    }
+}
+
+struct DepthScope {
+    DepthScope() { ++depth; }
+    ~DepthScope() { --depth; }
+};
+
+}  // namespace
+
+bool InsideEvent() {
+    return depth > 0;
+}
+
+void Retire(QObject* object) {
+    if (auto* widget = qobject_cast<QWidget*>(object)) {
+        widget->hide();
+    }
+    retired.emplace_back(object);
+    if (depth == 0) {
+        DeleteRetired();
+    }
+}
+
+void DeliverEvent(const std::function<void()>& handler) {
+    {
+        DepthScope scope;
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            ReportFailure(error.what());
+        }
+        FormView::SyncAll();
+    }
+    if (depth == 0) {
+        DeleteRetired();
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,236 @@
+#include "platform/qt/FormView.h"
+
+#include <QMenuBar>
+#include <algorithm>
+
+#include "platform/qt/ClickLabel.h"
+#include "platform/qt/Convert.h"
+#include "platform/qt/Events.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/MenuBinder.h"
+#include "platform/qt/TillButton.h"
+
+namespace vantor {
+namespace {
+
+std::vector<FormView*>& LiveViews() {
+    static std::vector<FormView*> views;
+    return views;
+}
+
+bool IsLive(const FormView* view) {
+    const auto& views = LiveViews();
+    return std::find(views.begin(), views.end(), view) != views.end();
+}
+
+}  // namespace
+
+FormView::FormView(Form& form, double pixelsPerTwip, QWidget* parent)
+    : QWidget(parent), form_(form), scale_(pixelsPerTwip) {
+    InstallFontSubstitutes();
+    LiveViews().push_back(this);
+    Sync();
+}
+
+FormView::~FormView() {
+    Detach();
+    for (auto& [control, binding] : bindings_) {
+        Silence(binding->widget);
+    }
+}
+
+void FormView::Detach() {
+    detached_ = true;
+    auto& views = LiveViews();
+    views.erase(std::remove(views.begin(), views.end(), this), views.end());
+}
+
+void FormView::SetScale(double pixelsPerTwip) {
+    scale_ = pixelsPerTwip;
+    Sync();
+}
+
+void FormView::AttachMenuBar(QMenuBar& bar) {
+    menus_ = std::make_unique<MenuBinder>(
+        form_, bar, [this](Control& menu) { Fire([this, &menu] { form_.Click(menu); }); });
+    menus_->Sync();
+}
+
+FormView* FormView::Find(const Form& form) {
+    for (FormView* view : LiveViews()) {
+        if (&view->form_ == &form) {
+            return view;
+        }
+    }
+    return nullptr;
+}
+
+void FormView::SyncAll() {
+    const std::vector<FormView*> views = LiveViews();
+    for (FormView* view : views) {
+        if (IsLive(view)) {
+            view->Sync();
+        }
+    }
+    for (FormView* view : views) {
+        if (IsLive(view) && view->form_.Closed() && !view->closedReported_) {
+            view->closedReported_ = true;
+            emit view->FormClosed();
+        }
+    }
+}
+
+void FormView::Sync() {
+    if (detached_) {
+        return;
+    }
+    if (!built_ || form_.Generation() != builtGeneration_) {
+        Rebuild();
+    }
+    for (Binding* binding : order_) {
+        SyncWidget(*binding->widget, *binding->control, scale_, binding->cache);
+    }
+    if (menus_) {
+        menus_->Sync();
+    }
+    SyncWindowTitle();
+}
+
+void FormView::SyncWindowTitle() {
+    if (titled_ != window() || shownCaption_ != form_.caption) {
+        titled_ = window();
+        shownCaption_ = form_.caption;
+        titled_->setWindowTitle(ToQString(shownCaption_));
+    }
+}
+
+void FormView::Rebuild() {
+    BindingMap previous;
+    previous.swap(bindings_);
+    order_.clear();
+    for (Control* control : form_.Controls()) {
+        if (control->kind != ControlKind::Menu) {
+            order_.push_back(&Ensure(*control, previous));
+        }
+    }
+    for (auto& [control, binding] : previous) {
+        RetireBinding(*binding);
+    }
+    builtGeneration_ = form_.Generation();
+    built_ = true;
+}
+
+bool FormView::Matches(const Binding& binding, const Control& control) {
+    return binding.kind == control.kind && binding.container == control.container &&
+           binding.id == ControlId(control);
+}
+
+// The binding of a control, creating its widget (and its container's first)
+// unless the previous build already has one for the same control.
+FormView::Binding& FormView::Ensure(Control& control, BindingMap& previous) {
+    auto existing = bindings_.find(&control);
+    if (existing != bindings_.end()) {
+        return *existing->second;
+    }
+    QWidget* parent = this;
+    if (control.container != nullptr && control.container->kind != ControlKind::Menu) {
+        parent = Ensure(*control.container, previous).widget;
+    }
+    std::unique_ptr<Binding> binding;
+    auto old = previous.find(&control);
+    if (old != previous.end() && Matches(*old->second, control) &&
+        old->second->widget->parentWidget() == parent) {
+        binding = std::move(old->second);
+        previous.erase(old);
+    } else {
+        binding = std::make_unique<Binding>();
+        binding->control = &control;
+        binding->kind = control.kind;
+        binding->container = control.container;
+        binding->id = ControlId(control);
+        binding->widget = CreateWidget(control, parent, *this);
+    }
+    Binding& made = *binding;
+    bindings_.emplace(&control, std::move(binding));
+    return made;
+}
+
+// A widget that must never report to the model again.
+void FormView::Silence(QWidget* widget) {
+    if (widget == nullptr) {
+        return;
+    }
+    widget->blockSignals(true);
+    if (auto* button = dynamic_cast<TillButton*>(widget)) {
+        button->onMouseDown = nullptr;
+    } else if (auto* label = dynamic_cast<ClickLabel*>(widget)) {
+        label->onMouseDown = nullptr;
+        label->onClick = nullptr;
+    }
+}
+
+void FormView::RetireBinding(Binding& binding) {
+    Silence(binding.widget);
+    Retire(binding.widget);
+    binding.widget = nullptr;
+}
+
+void FormView::ForgetInput(const Control& control) {
+    auto found = bindings_.find(const_cast<Control*>(&control));
+    if (found != bindings_.end()) {
+        ForgetUserInput(found->second->cache);
+    }
+}
+
+void FormView::Fire(const std::function<void()>& handler) {
+    if (detached_ || form_.Closed()) {
+        return;
+    }
+    if (form_.Generation() != builtGeneration_) {
+        // The widget belongs to a build the model has moved on from.
+        Sync();
+        return;
+    }
+    DeliverEvent(handler);
+}
+
+void FormView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        emit FirstPainted();
+    }
+}
+
+void FormView::Clicked(Control& control) {
+    if (control.kind == ControlKind::OptionButton || control.kind == ControlKind::CheckBox) {
+        ForgetInput(control);
+    }
+    Fire([this, &control] { form_.Click(control); });
+}
+
+void FormView::MouseDown(Control& control, int button) {
+    Fire([this, &control, button] { form_.MouseDown(control, button); });
+}
+
+void FormView::Chosen(Control& control, int position) {
+    ForgetInput(control);
+    Fire([this, &control, position] { form_.Choose(control, position); });
+}
+
+void FormView::Edited(Control& control, const std::string& text) {
+    ForgetInput(control);
+    Fire([this, &control, text] { form_.SetText(control, text); });
+}
+
+void FormView::Scrolled(Control& control, int value) {
+    ForgetInput(control);
+    Fire([this, &control, value] { form_.SetValue(control, value); });
+}
+
+void FormView::DatePicked(Control& control, const Date& date) {
+    ForgetInput(control);
+    Fire([this, &control, date] { form_.SetDate(control, date); });
+}
+
+}  // namespace vantor

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+
+#include "platform/Form.h"
+
+namespace vantor {
+
+class FormView;
+
+// The main window of the run, showing a main Form. The scale is chosen once so
+// that the form's design size (its width and height when the window is made)
+// fits the screen. The window reports its size and state to the form and runs
+// Form_Resize (the form may then set its own size in the normal state, which
+// the window takes), runs Form_Activate on activation, turns the close box
+// into a close request, and closes and quits when the form is closed.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Form& form);
+    ~MainWindow() override;
+
+    // Shows the window in the form's windowState.
+    void ShowForm();
+    void BringToFront();
+    double Scale() const { return scale_; }
+    FormView& View() const { return *view_; }
+
+signals:
+    void FirstPainted();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ReportSize();
+    void ApplyModelSize();
+    void Activated();
+    void OnFormClosed();
+    QSize FrameExtra() const;
+
+    Form& form_;
+    double scale_;
+    FormView* view_;
+    bool active_ = false;
+    bool closing_ = false;
+    bool awaitingApplied_ = false;
+    QSize lastTarget_;
+    QSize lastOutcome_;
+};
+
+}  // namespace vantor

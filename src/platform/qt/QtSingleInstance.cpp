@@ -1,0 +1,89 @@
+#include "platform/qt/QtSingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+
+#include "platform/qt/Convert.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kTimeoutMs = 2000;
+constexpr const char* kActivate = "activate";
+
+}  // namespace
+
+QString CanonicalPath(const QString& path) {
+    QString existing = QDir::cleanPath(QDir(path).absolutePath());
+    QString rest;
+    while (!QFileInfo::exists(existing)) {
+        const QFileInfo info(existing);
+        rest = "/" + info.fileName() + rest;
+        existing = info.path();
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return canonical == "/" && !rest.isEmpty() ? rest : canonical + rest;
+}
+
+QString QtSingleInstance::KeyFor(const std::string& dataPath) {
+    const QByteArray hash = QCryptographicHash::hash(CanonicalPath(ToQString(dataPath)).toUtf8(),
+                                                     QCryptographicHash::Sha1);
+    return "vantor-" + QString::fromLatin1(hash.toHex());
+}
+
+QtSingleInstance::QtSingleInstance() = default;
+QtSingleInstance::~QtSingleInstance() = default;
+
+bool QtSingleInstance::Claim(const std::string& dataPath) {
+    const QString key = KeyFor(dataPath);
+    auto lock = std::make_unique<QLockFile>(QDir::temp().filePath(key + ".lock"));
+    // Only a lock whose process is gone counts as stale, however old it is.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        return false;
+    }
+    server_.reset();
+    lock_ = std::move(lock);
+    Listen(key);
+    return true;
+}
+
+void QtSingleInstance::Listen(const QString& key) {
+    // We hold the lock, so a server of this name is a leftover of a dead process.
+    QLocalServer::removeServer(key);
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(server_.get(), &QLocalServer::newConnection, [this] { OnConnection(); });
+    server_->listen(key);
+}
+
+void QtSingleInstance::OnConnection() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+            if (socket->readAll().contains(kActivate) && onActivateRequest) {
+                onActivateRequest();
+            }
+        });
+    }
+}
+
+void QtSingleInstance::ActivateOther(const std::string& dataPath) {
+    QLocalSocket socket;
+    socket.connectToServer(KeyFor(dataPath));
+    if (!socket.waitForConnected(kTimeoutMs)) {
+        return;
+    }
+    socket.write(QByteArray(kActivate) + '\n');
+    socket.waitForBytesWritten(kTimeoutMs);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) {
+        socket.waitForDisconnected(kTimeoutMs);
+    }
+}
+
+}  // namespace vantor

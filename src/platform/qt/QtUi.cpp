@@ -1,0 +1,133 @@
+#include "platform/qt/QtUi.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+
+#include "platform/Form.h"
+#include "platform/qt/Convert.h"
+#include "platform/qt/Events.h"
+#include "platform/qt/FormDialog.h"
+#include "platform/qt/FormView.h"
+#include "platform/qt/MenuBinder.h"
+
+namespace vantor {
+namespace {
+
+QString TitleOrDefault(const std::string& title) {
+    return ToQString(title.empty() ? std::string(kApplicationTitle) : title);
+}
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+        case vbCritical:
+            return QMessageBox::Critical;
+        case vbQuestion:
+            return QMessageBox::Question;
+        case vbExclamation:
+            return QMessageBox::Warning;
+        case vbInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+// The window dialogs and boxes belong to: the active one, else the window of
+// any form on screen.
+QWidget* OwnerWindow() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QtUi::~QtUi() {
+    for (const QPointer<FormDialog>& dialog : modeless_) {
+        delete dialog.data();
+    }
+}
+
+int QtUi::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    QMessageBox box(OwnerWindow());
+    box.setWindowTitle(TitleOrDefault(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ToQString(prompt));
+    box.setIcon(IconOf(style));
+    if ((style & 0x7) == vbYesNo) {
+        QPushButton* yes = box.addButton("Oui", QMessageBox::YesRole);
+        QPushButton* no = box.addButton("Non", QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? vbYes : vbNo;
+    }
+    QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return vbOK;
+}
+
+std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
+                           const std::string& defaultText) {
+    QInputDialog dialog(OwnerWindow());
+    dialog.setWindowTitle(TitleOrDefault(title));
+    dialog.setLabelText(ToQString(prompt));
+    dialog.setTextValue(ToQString(defaultText));
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Annuler");
+    if (dialog.exec() != QDialog::Accepted) {
+        return "";
+    }
+    return ToStd(dialog.textValue());
+}
+
+void QtUi::ShowModal(Form& form) {
+    FormDialog dialog(form, OwnerWindow());
+    dialog.RunModal();
+}
+
+void QtUi::Show(Form& form) {
+    if (FormView* view = FormView::Find(form)) {
+        view->window()->show();
+        view->window()->raise();
+        return;
+    }
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), nullptr), modeless_.end());
+    auto* dialog = new FormDialog(form, OwnerWindow());
+    modeless_.emplace_back(dialog);
+    dialog->ShowModeless();
+}
+
+void QtUi::Activate(Form& form) {
+    if (FormView* view = FormView::Find(form)) {
+        QWidget* window = view->window();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void QtUi::PopupMenu(Form& form, Control& menu) {
+    QMenu popup(OwnerWindow());
+    MenuFiller filler(form, nullptr, nullptr);
+    filler.Fill(popup, menu);
+    filler.Refresh();
+    QAction* chosen = popup.exec(QCursor::pos());
+    Control* entry = filler.ControlOf(chosen);
+    if (entry != nullptr && chosen->menu() == nullptr) {
+        DeliverEvent([&form, entry] { form.Click(*entry); });
+    }
+}
+
+}  // namespace vantor
