@@ -2,6 +2,10 @@
 
 namespace vantor {
 
+std::unique_ptr<PageDevice> Printers::Open(const std::string& deviceName) {
+    throw PrintError("L'imprimante \"" + deviceName + "\" n'est pas disponible.");
+}
+
 const std::string& Printers::Current() {
     if (!started_) {
         current_ = DefaultName();

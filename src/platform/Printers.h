@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/PageDevice.h"
 
 namespace vantor {
 
@@ -18,6 +21,9 @@ public:
     // Device names, in the order the system lists them.
     virtual std::vector<std::string> List() const = 0;
     virtual std::string DefaultName() const = 0;
+
+    // Starts a document on the named printer. Throws PrintError.
+    virtual std::unique_ptr<PageDevice> Open(const std::string& deviceName);
 
     const std::string& Current();
     // The first installed printer named exactly so becomes current; no match

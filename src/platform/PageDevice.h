@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/Control.h"
+
+namespace vantor {
+
+struct PrintFont {
+    std::string name = "Courier New";
+    int size = 10;  // points
+    bool bold = false;
+    friend bool operator==(const PrintFont&, const PrintFont&) = default;
+};
+
+// The drawing primitives of one printed document, in twips from the top-left
+// corner of the printable area. The till computes every position itself (see
+// Printer), so that all back ends put the same text at the same place.
+class PageDevice {
+public:
+    virtual ~PageDevice() = default;
+    // One line of text whose top is at y.
+    virtual void Text(int x, int y, const PrintFont& font, const std::string& text) = 0;
+    // The picture scaled into the rectangle.
+    virtual void Image(const Picture& picture, int x, int y, int width, int height) = 0;
+    // Ends the document: the page goes to the printer. Throws PrintError.
+    virtual void End() = 0;
+};
+
+// A printing failure; what() is the system's reason.
+class PrintError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace vantor
