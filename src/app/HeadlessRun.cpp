@@ -44,7 +44,8 @@ headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
 }  // namespace
 
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
-                Pictures& pictures, Clock& systemClock) {
+                Pictures& pictures, Clock& systemClock,
+                const headless::PdfDeviceFactory& pdfDevices) {
     std::ifstream file;
     if (arguments.scriptFile) {
         file.open(*arguments.scriptFile);
@@ -55,7 +56,7 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     }
     std::istream& script = arguments.scriptFile ? file : std::cin;
     headless::ScriptClock clock(systemClock);
-    headless::ScriptPrinters printers;
+    headless::ScriptPrinters printers(std::cout, pdfDevices);
     headless::ScriptRunner runner(script, std::cout, clock, printers);
     headless::TranscriptShell shell(std::cout);
     headless::TranscriptKeyboard keyboard(shell);

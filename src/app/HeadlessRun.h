@@ -2,6 +2,7 @@
 
 #include "app/Arguments.h"
 #include "platform/Services.h"
+#include "platform/headless/TranscriptPrinting.h"
 
 namespace vantor {
 
@@ -9,7 +10,9 @@ namespace vantor {
 // standard output. Returns the exit status: 0 when the script ran to its end,
 // 1 when a line could not run or the till could not start, 2 for a script
 // file that cannot be read.
+// pdfDevices makes the PDF file of each printed document (--pdf-dir).
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
-                Pictures& pictures, Clock& systemClock);
+                Pictures& pictures, Clock& systemClock,
+                const headless::PdfDeviceFactory& pdfDevices);
 
 }  // namespace vantor

@@ -28,5 +28,5 @@ int main(int argc, char** argv) {
     vantor::QtSingleInstance instance;
     vantor::QtPictures pictures;
     vantor::SystemClock clock;
-    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock);
+    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {});
 }

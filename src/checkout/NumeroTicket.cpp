@@ -24,3 +24,11 @@ std::int32_t LireNumTicket(const std::string& dataPath) {
 }
 
 }  // namespace vantor
+
+namespace vantor {
+
+void EcrireNumTicket(const std::string& dataPath, std::int32_t next) {
+    WriteLinesAtomic(JoinPath(dataPath, kIdFile), {std::to_string(next)});
+}
+
+}  // namespace vantor

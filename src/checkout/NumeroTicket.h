@@ -10,5 +10,7 @@ inline constexpr const char* kIdFile = "Id.txt";
 // The number of the next receipt: the number in Id.txt + 1 (2 when the file
 // holds no number, 1 when there is no file).
 std::int32_t LireNumTicket(const std::string& dataPath);
+// Id.txt holds the number the next receipt shows. Throws FileError.
+void EcrireNumTicket(const std::string& dataPath, std::int32_t next);
 
 }  // namespace vantor

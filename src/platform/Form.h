@@ -59,6 +59,10 @@ public:
     void SetValue(Control& control, int value);
     void SetDate(Control& control, const Date& date);
 
+    // The control that has the keyboard focus, null when none was given it.
+    Control* ActiveControl() const { return activeControl_; }
+    void SetFocus(Control& control) { activeControl_ = &control; }
+
     // Window events, called by the front ends.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -82,6 +86,7 @@ private:
     std::vector<Control*> order_;
     std::uint64_t generation_ = 0;
     bool closed_ = false;
+    Control* activeControl_ = nullptr;
 };
 
 }  // namespace vantor

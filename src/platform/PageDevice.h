@@ -25,6 +25,8 @@ public:
     virtual void Text(int x, int y, const PrintFont& font, const std::string& text) = 0;
     // The picture scaled into the rectangle.
     virtual void Image(const Picture& picture, int x, int y, int width, int height) = 0;
+    // A QR code of the text, as a square of the given side.
+    virtual void QrCode(const std::string& text, int x, int y, int side) = 0;
     // Ends the document: the page goes to the printer. Throws PrintError.
     virtual void End() = 0;
 };

@@ -39,6 +39,10 @@ void Printer::PaintPicture(const Picture& picture, int x, int y, int width, int 
     Device().Image(picture, x, y, width, height);
 }
 
+void Printer::PrintQrCode(const std::string& text, int x, int y, int side) {
+    Device().QrCode(text, x, y, side);
+}
+
 void Printer::EndDoc() {
     Device().End();
     device_.reset();

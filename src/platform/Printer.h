@@ -30,6 +30,7 @@ public:
     // after the first starting at the left edge.
     void Print(const std::string& text);
     void PaintPicture(const Picture& picture, int x, int y, int width, int height);
+    void PrintQrCode(const std::string& text, int x, int y, int side);
     void EndDoc();
 
     // Height of one line of text in the font, in twips.

@@ -1,5 +1,9 @@
 #include "sales/Montant.h"
 
+#include <algorithm>
+#include <string>
+
+#include "data/Numbers.h"
 #include "data/Text.h"
 
 namespace vantor {
@@ -29,6 +33,25 @@ std::string TwoDecimals(std::string_view amount) {
 
 std::string FormatMontant(std::string_view amount, bool width6) {
     return PadLeft(TwoDecimals(amount), width6 ? kNarrowWidth : kWideWidth);
+}
+
+std::string FormatCents(double value) {
+    std::string text = NumberToText(value);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) {
+        text.erase(0, 1);
+    }
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    fraction.resize(std::max<std::size_t>(fraction.size(), 3), '0');
+    long long cents = std::stoll(whole) * 100 + std::stoll(fraction.substr(0, 2));
+    if (fraction[2] >= '5') {
+        ++cents;
+    }
+    std::string hundredths = std::to_string(cents % 100);
+    return std::string(negative && cents != 0 ? "-" : "") + std::to_string(cents / 100) + "." +
+           (hundredths.size() == 1 ? "0" : "") + hundredths;
 }
 
 }  // namespace vantor

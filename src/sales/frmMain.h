@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "platform/Platform.h"
 
 namespace vantor {
+
+class Printer;
 
 // The sales screen: the article keypad, the ticket being built, the tables,
 // the checkout and report frames, and the "Fichier" menu. It owns the live
@@ -46,6 +49,10 @@ public:
     double TotalTicket() const { return totalTicket_; }
     int Quantite() const { return quantite_; }
 
+    // Checkout, receipt printing, training mode
+    void cmdPrint_Click(int index);
+    void mnuFormation_Click();
+
     // Waiters, modes, VAT, panels
     void LireServeurs();
     void mnuSrv_Click(int index);
@@ -83,6 +90,12 @@ private:
     void SetToday();
     void CheckWaiter(int index);
 
+    void Checkout(int index);
+    void RecordSale(int index, const std::array<double, 9>& totals);
+    void AdvanceTicketNumber();
+    void PrintTicket(const std::string& totalText, double taux, double montantTVA);
+    void PrintQrBlock(Printer& printer);
+    void ResetSalesScreen();
     bool ClearReportFirst();
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);

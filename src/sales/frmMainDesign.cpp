@@ -75,7 +75,7 @@ void frmMain::CreateMenus() {
     AddMenu(*this, "mnuEditServ", "Editer", &serveurs).visible = false;
     AddMenu(*this, "mnuCat", "Catégories", &fichier).visible = false;
     AddMenu(*this, "mnuNewArticle", "Ajouter un article", &fichier).visible = false;
-    AddMenu(*this, "mnuFormation", "Mode formation", &fichier).visible = false;
+    AddMenu(*this, "mnuFormation", "Mode formation", &fichier);
     AddMenu(*this, "mnuAgenda", "Agenda", &fichier).visible = false;
     Control& edit = AddMenu(*this, "mnuEdit", "Editer fichier", &fichier);
     edit.visible = false;

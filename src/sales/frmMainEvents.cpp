@@ -21,6 +21,10 @@ void frmMain::BindEvents() {
     Get("cmdClearQ").onClick = [this] { cmdClearQ_Click(); };
     Get("cmdDeleteLine").onClick = [this] { cmdDeleteLine_Click(); };
     Get("cmdClear").onClick = [this] { cmdClear_Click(); };
+    for (int i = 0; i < 3; ++i) {
+        Get("cmdPrint", i).onClick = [this, i] { cmdPrint_Click(i); };
+    }
+    Get("mnuFormation").onClick = [this] { mnuFormation_Click(); };
 }
 
 }  // namespace vantor

@@ -14,6 +14,11 @@ std::string ScriptPrinters::DefaultName() const {
     return installed_.empty() ? kPdfPrinterName : installed_.front();
 }
 
+std::unique_ptr<PageDevice> ScriptPrinters::Open(const std::string& deviceName) {
+    return std::make_unique<TranscriptPageDevice>(out_, deviceName,
+                                                  pdf_ ? pdf_(deviceName) : nullptr);
+}
+
 bool TranscriptShell::Start(const std::string& program, const std::vector<std::string>& arguments,
                             std::string& /*error*/) {
     out_ << "start " << Quote(program);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/headless/TranscriptPrinting.h"
 
 namespace vantor::headless {
 
@@ -25,11 +26,17 @@ private:
 // them only the PDF printer.
 class ScriptPrinters : public Printers {
 public:
+    ScriptPrinters(std::ostream& transcript, PdfDeviceFactory pdf)
+        : out_(transcript), pdf_(std::move(pdf)) {}
     std::vector<std::string> List() const override;
     std::string DefaultName() const override;
+    // Each document is written to the transcript, and to a PDF file when asked.
+    std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
     void Install(std::vector<std::string> names) { installed_ = std::move(names); }
 
 private:
+    std::ostream& out_;
+    PdfDeviceFactory pdf_;
     std::vector<std::string> installed_;
 };
 

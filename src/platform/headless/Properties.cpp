@@ -114,6 +114,10 @@ std::string ShowFormProperty(const Form& form, const std::string& property) {
     if (property == "Height") return std::to_string(form.height);
     if (property == "Visible") return Bool(form.visible);
     if (property == "WindowState") return std::to_string(static_cast<int>(form.windowState));
+    if (property == "ActiveControl") {
+        const Control* active = form.ActiveControl();
+        return Quote(active == nullptr ? "" : active->name);
+    }
     throw ScriptError("propriété inconnue : " + form.Name() + "." + property);
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "data/TillData.h"
+#include "platform/DateTime.h"
+#include "platform/Services.h"
+
+namespace vantor {
+
+inline constexpr const char* kJournalFile = "tickets.csv";
+
+enum class PaymentKind { Cash = 0, Card = 1, Mixed = 2 };
+
+// Subtotals of one ticket by category; only 0..7 are ever filled.
+using CategoryTotals = std::array<double, 9>;
+
+// A rate that is not a number where the VAT mode needs it.
+class ConversionError : public std::runtime_error {
+public:
+    ConversionError() : std::runtime_error("Incompatibilité de type") {}
+};
+
+// The VAT rate of the sale's VAT mode (Infos 9): 1 gives Infos 5, 2 gives
+// Infos 6, anything else 0. Throws ConversionError when the chosen rate is
+// not a number.
+double TauxTVA(const InfosRecord& infos);
+
+// The records of one checkout, one per category with a positive subtotal
+// (two for a split payment), each stamped with the clock when it is built.
+std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
+                                     double partEspeces, const std::string& serveur,
+                                     const InfosRecord& infos, Clock& clock);
+std::string MovementRecord(const DateTime& when, const std::string& text, double amount,
+                           int account);
+
+// Appends the records to tickets.csv with one write, flushed to disk. When
+// anything fails the file is cut back to its previous size and FileError is
+// thrown: a checkout is recorded whole or not at all.
+void AppendJournal(const std::string& dataPath, const std::vector<std::string>& records);
+
+void EcrireVente(const std::string& dataPath, const CategoryTotals& totals, PaymentKind kind,
+                 double partEspeces, const std::string& serveur, const InfosRecord& infos,
+                 Clock& clock);
+void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,
+                     double amount, int account);
+
+}  // namespace vantor

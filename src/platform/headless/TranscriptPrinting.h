@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "platform/PageDevice.h"
+
+namespace vantor::headless {
+
+// Makes the device that also renders a document to a PDF file, when the run
+// asked for PDF files; null otherwise.
+using PdfDeviceFactory = std::function<std::unique_ptr<PageDevice>(const std::string& printer)>;
+
+// Writes every print operation of a document as a transcript line, and hands
+// it on to a PDF device when there is one.
+class TranscriptPageDevice : public PageDevice {
+public:
+    TranscriptPageDevice(std::ostream& out, const std::string& printer,
+                         std::unique_ptr<PageDevice> pdf);
+    void Text(int x, int y, const PrintFont& font, const std::string& text) override;
+    void Image(const Picture& picture, int x, int y, int width, int height) override;
+    void QrCode(const std::string& text, int x, int y, int side) override;
+    void End() override;
+
+private:
+    std::ostream& out_;
+    std::unique_ptr<PageDevice> pdf_;
+};
+
+}  // namespace vantor::headless
