@@ -1,0 +1,131 @@
+#include "reports/ExactSum.h"
+
+#include <array>
+#include <cstdint>
+
+#include "data/Numbers.h"
+#include "data/Text.h"
+
+namespace vantor {
+
+namespace {
+
+using Units = __int128;
+using Magnitude = unsigned __int128;
+
+constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kPowersOfTen = [] {
+    std::array<std::uint64_t, ExactSum::kDecimals + 1> powers{};
+    std::uint64_t power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+constexpr std::uint64_t kOne = kPowersOfTen[ExactSum::kDecimals];
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads [-]digits[.digits] with at least one digit, nothing around it: the
+// form every amount written by the till has. Returns the value in units.
+std::optional<Units> ParsePlain(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    p += negative ? 1 : 0;
+    std::uint64_t whole = 0;
+    int significant = 0;
+    bool anyDigit = false;
+    for (; p != end && IsDigit(*p); ++p) {
+        anyDigit = true;
+        if (whole == 0 && *p == '0') {
+            continue;  // leading zeros do not count towards the limit
+        }
+        if (++significant > ExactSum::kMaxIntegerDigits) {
+            return std::nullopt;
+        }
+        whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    std::uint64_t fraction = 0;
+    int decimals = 0;
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p); ++p) {
+            anyDigit = true;
+            if (decimals < ExactSum::kDecimals) {
+                fraction = fraction * 10 + static_cast<std::uint64_t>(*p - '0');
+                ++decimals;
+            }
+        }
+    }
+    if (p != end || !anyDigit) {
+        return std::nullopt;
+    }
+    const Units units = static_cast<Units>(whole) * kOne +
+                        static_cast<Units>(fraction * kPowersOfTen[ExactSum::kDecimals - decimals]);
+    return negative ? -units : units;
+}
+
+// Decimal digits of a magnitude, at least minDigits of them (zeros in front).
+std::string Digits(Magnitude value, std::size_t minDigits) {
+    std::string digits;
+    while (value != 0 || digits.size() < minDigits) {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+        value /= 10;
+    }
+    return digits;
+}
+
+}  // namespace
+
+std::optional<ExactSum> ExactSum::Parse(std::string_view text) {
+    if (std::optional<Units> units = ParsePlain(text)) {
+        return ExactSum(*units);
+    }
+    // Spaces around or a "+" in front: rare, from a file edited by hand.
+    if (!IsNumeric(text)) {
+        return std::nullopt;
+    }
+    std::string plain = Trim(text);
+    if (plain.front() == '+') {
+        plain.erase(0, 1);
+    }
+    std::optional<Units> units = ParsePlain(plain);
+    return units ? std::optional<ExactSum>(ExactSum(*units)) : std::nullopt;
+}
+
+// The additions wrap instead of overflowing: a wrong sum needs about 10^8
+// amounts of 10^15 each, far beyond any journal.
+ExactSum& ExactSum::operator+=(const ExactSum& other) {
+    units_ =
+        static_cast<Units>(static_cast<Magnitude>(units_) + static_cast<Magnitude>(other.units_));
+    return *this;
+}
+
+ExactSum& ExactSum::operator-=(const ExactSum& other) {
+    units_ =
+        static_cast<Units>(static_cast<Magnitude>(units_) - static_cast<Magnitude>(other.units_));
+    return *this;
+}
+
+std::string ExactSum::FullText() const {
+    const Magnitude magnitude =
+        units_ < 0 ? Magnitude(0) - static_cast<Magnitude>(units_) : static_cast<Magnitude>(units_);
+    std::string text = units_ < 0 ? "-" : "";
+    text += Digits(magnitude / kOne, 1);
+    text += '.';
+    text += Digits(magnitude % kOne, kDecimals);
+    return text;
+}
+
+double ExactSum::ToDouble() const {
+    return ParseNumber(FullText()).value_or(0);
+}
+
+std::string ExactSum::Text() const {
+    return NumberToText(ToDouble());
+}
+
+}  // namespace vantor

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+// A sum of journal amounts kept exactly as decimals, in units of 10^-18.
+// Adding a million amounts as doubles drifts by a few millionths, which a
+// report that cuts to two decimals shows as a missing cent; an exact sum does
+// not drift and does not depend on the order of the additions, so the journal
+// can also be read in pieces and the pieces added up.
+class ExactSum {
+public:
+    static constexpr int kDecimals = 18;
+    // Amounts of a till stay far below this; larger numbers are not read.
+    static constexpr int kMaxIntegerDigits = 15;
+
+    ExactSum() = default;
+
+    // The value of a numeric text (as IsNumeric accepts it: "7", "-20",
+    // " 3.50 ", "+.5"); decimals beyond the 18th are cut. nullopt for a text
+    // that is not a number or has more than kMaxIntegerDigits integer digits.
+    static std::optional<ExactSum> Parse(std::string_view text);
+
+    ExactSum& operator+=(const ExactSum& other);
+    ExactSum& operator-=(const ExactSum& other);
+    friend ExactSum operator+(ExactSum a, const ExactSum& b) { return a += b; }
+    friend ExactSum operator-(ExactSum a, const ExactSum& b) { return a -= b; }
+    friend bool operator==(const ExactSum&, const ExactSum&) = default;
+
+    bool IsPositive() const { return units_ > 0; }
+    // The nearest double.
+    double ToDouble() const;
+    // The number-to-text form of the value ("12.5", "-20", "0").
+    std::string Text() const;
+
+private:
+    explicit ExactSum(__int128 units) : units_(units) {}
+    // The exact decimal form, all 18 decimals written.
+    std::string FullText() const;
+
+    __int128 units_ = 0;
+};
+
+}  // namespace vantor

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "reports/ExactSum.h"
+
+namespace vantor {
+
+// The sales journal in the data folder.
+inline constexpr const char* kJournalFile = "tickets.csv";
+
+// What one reading of the journal adds up. Dates are keys yyyymmdd.
+struct ScanRequest {
+    long debut = 0;  // the period, both days included
+    long fin = 0;
+    // Only the records of this waiter (Windows-1252, as in the file) count in
+    // the period sums; none: all waiters.
+    std::optional<std::string> serveur;
+    // Names of the waiter slots 0..N-1 (Windows-1252); when not empty, the
+    // period's cash, card and VAT are also summed per slot, slot N taking
+    // the records whose waiter is in none.
+    std::vector<std::string> slots;
+    bool solde = false;      // the drawer balance over the whole journal
+    bool movements = false;  // keep the cash movements of the period
+    bool vat = true;         // the VAT amounts are read (and counted unreadable)
+};
+
+struct PeriodSums {
+    ExactSum especes, cartes, mouvements, tva1, tva2;
+    std::array<ExactSum, 9> parCategorie;
+};
+
+struct WaiterSums {
+    ExactSum especes, cartes, tva1, tva2;
+};
+
+// A cash movement of the period, its texts as UTF-8.
+struct Movement {
+    std::string date;
+    std::string texte;
+    std::string montant;  // the amount as written in the file
+    ExactSum valeur;      // 0 when that text is not a number
+};
+
+struct JournalSums {
+    PeriodSums period;
+    std::vector<WaiterSums> slots;       // N + 1 slots when asked for
+    std::array<ExactSum, 10> parCompte;  // movements of the period by account digit
+    ExactSum solde;                      // "Esp" and "Sort" amounts of every date
+    std::vector<Movement> movements;     // in file order
+    // Records this reading needed a number or a date from and could not read
+    // one; they count as 0.
+    long unreadable = 0;
+
+    // Adds the sums of the next piece of the file.
+    void Merge(JournalSums&& next);
+};
+
+// Reads the journal's bytes once. The file may be read in several pieces at
+// the same time (parts > 1); the sums do not depend on it.
+JournalSums ScanJournal(std::string_view bytes, const ScanRequest& request, int parts = 1);
+
+// How many pieces are worth reading at the same time for a journal of this size.
+int ScanParts(std::size_t bytes);
+
+// The date as a key yyyymmdd.
+long DateKey(const Date& date);
+
+}  // namespace vantor

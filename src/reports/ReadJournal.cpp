@@ -1,0 +1,45 @@
+#include "reports/ReadJournal.h"
+
+#include "data/TextFile.h"
+#include "reports/MappedFile.h"
+#include "reports/Report.h"
+
+namespace vantor {
+
+std::optional<JournalSums> LireJournal(const std::string& journal, const ScanRequest& request,
+                                       int parts) {
+    if (!FileExists(journal)) {
+        return std::nullopt;
+    }
+    const MappedFile file(journal);
+    const std::string_view bytes = file.Bytes();
+    return ScanJournal(bytes, request, parts > 0 ? parts : ScanParts(bytes.size()));
+}
+
+ScanRequest PeriodRequest(const Date& debut, const Date& fin) {
+    ScanRequest request;
+    request.debut = DateKey(debut);
+    request.fin = DateKey(fin);
+    return request;
+}
+
+std::optional<ExactSum> SoldeVantor(const std::string& journal, int parts) {
+    ScanRequest request;
+    request.debut = 1;  // an empty period
+    request.fin = 0;
+    request.solde = true;
+    std::optional<JournalSums> sums = LireJournal(journal, request, parts);
+    return sums ? std::optional<ExactSum>(sums->solde) : std::nullopt;
+}
+
+std::string AvisIllisibles(long count) {
+    if (count == 1) {
+        return "1 enregistrement du journal n'a pas pu être lu (montant ou date illisible) : il "
+               "compte pour 0 dans ce rapport.";
+    }
+    return std::to_string(count) +
+           " enregistrements du journal n'ont pas pu être lus (montant ou date illisible) : ils "
+           "comptent pour 0 dans ce rapport.";
+}
+
+}  // namespace vantor

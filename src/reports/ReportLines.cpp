@@ -1,0 +1,59 @@
+#include "reports/ReportLines.h"
+
+#include "data/Text.h"
+#include "sales/Montant.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::size_t kLabelWidth = 18;
+constexpr std::size_t kCategoryWidth = 16;
+constexpr std::size_t kAccountWidth = 28;
+constexpr std::size_t kDateWidth = 12;
+constexpr std::size_t kMovementWidth = 14;
+
+std::string Amount(const ExactSum& x) {
+    return FormatMontant(x.Text(), false);
+}
+
+}  // namespace
+
+std::string LigneMontant(std::string_view label, std::string_view monnaie, const ExactSum& x) {
+    std::string line = FitRight(label, kLabelWidth);
+    line += ' ';
+    line += monnaie;
+    line += ' ';
+    return line += Amount(x);
+}
+
+std::string LigneCategorie(std::string_view nom, const ExactSum& x) {
+    return "Total " + FitRight(nom, kCategoryWidth) + " " + Amount(x);
+}
+
+std::string LibelleTva(std::string_view taux) {
+    std::string label = "TVA à ";
+    label += taux;
+    return label += "% ";
+}
+
+std::string LigneResume(std::string_view label, const ExactSum& x) {
+    return std::string(label) + Amount(x);
+}
+
+std::string LigneCompte(std::string_view label, const ExactSum& x) {
+    return FitRight(label, kAccountWidth) + Amount(x);
+}
+
+std::string LigneJournal(std::string_view date, std::string_view label, std::string_view montant) {
+    return FitRight(date, kDateWidth) + FitRight(label, kMovementWidth) +
+           FormatMontant(montant, false);
+}
+
+void Ajouter(std::vector<std::string>& lines, std::initializer_list<std::string_view> more) {
+    for (std::string_view line : more) {
+        lines.emplace_back(line);
+    }
+}
+
+}  // namespace vantor
