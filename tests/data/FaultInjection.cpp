@@ -3,13 +3,16 @@
 //   VANTOR_ABORT_ON_RENAME=1  rename, renameat and renameat2 abort the process,
 //                             like a power cut just before the file is swapped;
 //   VANTOR_WRITE_LIMIT=n      writes to regular files fail with ENOSPC once n
-//                             bytes went through, like a disk filling up.
+//                             bytes went through, like a disk filling up;
+//   VANTOR_WRITE_LIMIT_FILE=f with the limit, only writes to files whose path
+//                             ends with f count and fail.
 // Without these variables every call goes straight to the C library.
 
 #include <dlfcn.h>
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +41,27 @@ bool IsRegularFile(int fd) {
     return fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
 }
 
+// Whether the file behind fd is the one the limit applies to.
+bool IsLimitedFile(int fd) {
+    if (!IsRegularFile(fd)) {
+        return false;
+    }
+    const char* only = getenv("VANTOR_WRITE_LIMIT_FILE");
+    if (only == nullptr) {
+        return true;
+    }
+    char link[64];
+    char path[4096];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t length = readlink(link, path, sizeof path - 1);
+    if (length < 0) {
+        return false;
+    }
+    path[length] = '\0';
+    const size_t suffix = strlen(only);
+    return static_cast<size_t>(length) >= suffix && strcmp(path + length - suffix, only) == 0;
+}
+
 }  // namespace
 
 extern "C" {
@@ -64,7 +88,7 @@ int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
 ssize_t write(int fd, const void* buffer, size_t count) {
     static auto* real = Next<ssize_t(int, const void*, size_t)>("write");
     static long long left = WriteLimitFromEnvironment();
-    if (left < 0 || !IsRegularFile(fd)) {
+    if (left < 0 || !IsLimitedFile(fd)) {
         return real(fd, buffer, count);
     }
     if (left == 0) {
