@@ -13,10 +13,10 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, s
             }
             return words[++i];
         };
-        std::optional<std::string>* target = word == "--data-dir" ? &arguments.start.dataDir
-                                              : word == "--script" ? &arguments.scriptFile
-                                              : word == "--pdf-dir" ? &arguments.pdfDir
-                                                                    : nullptr;
+        std::optional<std::string>* target = word == "--data-dir"  ? &arguments.start.dataDir
+                                             : word == "--script"  ? &arguments.scriptFile
+                                             : word == "--pdf-dir" ? &arguments.pdfDir
+                                                                   : nullptr;
         if (target != nullptr) {
             *target = value();
             if (!*target) {
@@ -24,6 +24,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, s
             }
         } else if (word == "--headless") {
             arguments.headless = true;
+        } else if (word == "--system-printers") {
+            arguments.systemPrinters = true;
         } else if (word == "--exit-when-shown") {
             arguments.exitWhenShown = true;
         } else {
@@ -31,8 +33,13 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, s
             return std::nullopt;
         }
     }
-    if (!arguments.headless && (arguments.scriptFile || arguments.pdfDir)) {
-        error = "--script et --pdf-dir vont avec --headless";
+    if (!arguments.headless &&
+        (arguments.scriptFile || arguments.pdfDir || arguments.systemPrinters)) {
+        error = "--script, --pdf-dir et --system-printers vont avec --headless";
+        return std::nullopt;
+    }
+    if (arguments.pdfDir && arguments.systemPrinters) {
+        error = "--pdf-dir et --system-printers ne vont pas ensemble";
         return std::nullopt;
     }
     return arguments;

@@ -15,6 +15,7 @@ struct Arguments {
     StartOptions start;
     std::optional<std::string> scriptFile;
     std::optional<std::string> pdfDir;
+    bool systemPrinters = false;  // headless, printing on the system's printers
 };
 
 // nullopt, with the reason in error, when the arguments are not understood.
@@ -23,6 +24,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, s
 inline constexpr const char* kUsage =
     "Utilisation :\n"
     "  vantor [--data-dir DOSSIER]\n"
-    "  vantor --headless [--data-dir DOSSIER] [--script FICHIER] [--pdf-dir DOSSIER]\n";
+    "  vantor --headless [--data-dir DOSSIER] [--script FICHIER]\n"
+    "                    [--pdf-dir DOSSIER | --system-printers]\n";
 
 }  // namespace vantor

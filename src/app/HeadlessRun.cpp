@@ -5,6 +5,8 @@
 
 #include "data/Numbers.h"
 #include "platform/headless/ScriptRunner.h"
+#include "platform/headless/TranscriptPrinters.h"
+#include "platform/qt/QtPrinters.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -57,10 +59,14 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     std::istream& script = arguments.scriptFile ? file : std::cin;
     headless::ScriptClock clock(systemClock);
     headless::ScriptPrinters printers(std::cout, pdfDevices);
+    QtPrinters systemPrinters;  // --system-printers, each document also in the transcript
+    headless::TranscriptPrinters transcribedSystem(std::cout, systemPrinters);
+    Printers& tillPrinters = arguments.systemPrinters ? static_cast<Printers&>(transcribedSystem)
+                                                      : static_cast<Printers&>(printers);
     headless::ScriptRunner runner(script, std::cout, clock, printers);
     headless::TranscriptShell shell(std::cout);
     headless::TranscriptKeyboard keyboard(shell);
-    Platform platform{runner, printers, settings, shell, keyboard, clock, pictures};
+    Platform platform{runner, tillPrinters, settings, shell, keyboard, clock, pictures};
     try {
         runner.RunPrelude();
         Till till = StartTill(platform, instance, arguments.start);
@@ -71,6 +77,7 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
         if (till.status != StartStatus::Running) {
             return 1;
         }
+        systemPrinters.SetDataFolder(till.data->DataPath);
         runner.Run(*till.main, TillVariables(*till.data, *till.main));
         std::cout.flush();
         return 0;

@@ -1,16 +1,37 @@
 // The program's entry: the window, or a headless run driven by a script.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Arguments.h"
 #include "app/HeadlessRun.h"
 #include "platform/headless/SystemClock.h"
+#include "platform/qt/Fonts.h"
 #include "platform/qt/GuiApp.h"
+#include "platform/qt/PdfFiles.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtSingleInstance.h"
+
+namespace {
+
+// Drawing pages (PDF files, the system's printers) needs fonts, hence a GUI
+// application, on no display; a run that only writes the transcript does with
+// the cheaper core application.
+std::unique_ptr<QCoreApplication> HeadlessApplication(int& argc, char** argv,
+                                                      const vantor::Arguments& arguments) {
+    if (!arguments.pdfDir && !arguments.systemPrinters) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    vantor::InstallFontSubstitutes();
+    return application;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string error;
@@ -23,10 +44,14 @@ int main(int argc, char** argv) {
     if (!arguments->headless) {
         return vantor::RunGui(argc, argv, arguments->start, arguments->exitWhenShown);
     }
-    QCoreApplication application(argc, argv);
+    std::unique_ptr<QCoreApplication> application = HeadlessApplication(argc, argv, *arguments);
     vantor::QtSettings settings;
     vantor::QtSingleInstance instance;
     vantor::QtPictures pictures;
     vantor::SystemClock clock;
-    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {});
+    vantor::headless::PdfDeviceFactory pdfFiles;
+    if (arguments->pdfDir) {
+        pdfFiles = vantor::NumberedPdfFiles(*arguments->pdfDir);
+    }
+    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, pdfFiles);
 }

@@ -72,6 +72,7 @@ int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShow
         case StartStatus::Running:
             break;
     }
+    printers.SetDataFolder(till.data->DataPath);
     if (till.main->Closed()) {
         return 0;
     }

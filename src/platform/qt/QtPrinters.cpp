@@ -1,8 +1,10 @@
 #include "platform/qt/QtPrinters.h"
 
+#include <QDir>
 #include <QPrinterInfo>
 
 #include "platform/qt/Convert.h"
+#include "platform/qt/PdfFiles.h"
 
 namespace vantor {
 
@@ -18,6 +20,19 @@ std::vector<std::string> QtPrinters::List() const {
 std::string QtPrinters::DefaultName() const {
     const QString name = QPrinterInfo::defaultPrinterName();
     return name.isEmpty() ? std::string(kPdfPrinterName) : ToStd(name);
+}
+
+std::unique_ptr<PageDevice> QtPrinters::Open(const std::string& deviceName) {
+    if (deviceName == kPdfPrinterName) {
+        if (dataFolder_.empty()) {
+            throw PrintError("Le dossier de données n'est pas encore connu.");
+        }
+        return DatedPdfFile(ToStd(QDir(ToQString(dataFolder_)).filePath("Impressions")));
+    }
+    if (std::unique_ptr<PageDevice> device = QtPageDevice::ForPrinter(deviceName)) {
+        return device;
+    }
+    return Printers::Open(deviceName);
 }
 
 }  // namespace vantor

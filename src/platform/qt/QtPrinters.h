@@ -10,6 +10,16 @@ class QtPrinters : public Printers {
 public:
     std::vector<std::string> List() const override;
     std::string DefaultName() const override;
+    // The PDF printer writes <data folder>/Impressions/<date>_<time>_<n>.pdf, n
+    // counting the documents of the same second; any other name prints on the
+    // installed printer of that name. Throws PrintError.
+    std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
+
+    // The data folder, known once the till has started.
+    void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
+
+private:
+    std::string dataFolder_;
 };
 
 }  // namespace vantor
