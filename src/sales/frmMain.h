@@ -11,6 +11,8 @@
 namespace vantor {
 
 class Printer;
+struct Report;
+struct ReportSettings;
 
 // The sales screen: the article keypad, the ticket being built, the tables,
 // the checkout and report frames, and the "Fichier" menu. It owns the live
@@ -24,6 +26,9 @@ public:
     static constexpr int kDesignHeight = 10635;
     static constexpr int kTablesCollapsed = 460;
     static constexpr int kTablesOpen = 6240;
+    static constexpr int kTableCount = 12;
+    static constexpr Color kTableFree = Rgb(192, 192, 192);
+    static constexpr Color kTableOccupied = Rgb(255, 128, 128);
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -53,6 +58,18 @@ public:
     void cmdPrint_Click(int index);
     void mnuFormation_Click();
 
+    // Tables
+    void cmdTable_Click(int index);
+    void cmdTable_MouseDown(int index, int button);
+
+    // Kitchen and dessert orders
+    void cmdCuisine_Click();
+    void ImprimerBon(int kind);
+
+    // Cash movements
+    void cmdVantor_Click();
+    void cmdUndoVantor_Click();
+
     // Waiters, modes, VAT, panels
     void LireServeurs();
     void mnuSrv_Click(int index);
@@ -65,6 +82,12 @@ public:
     void AfficherClavier();
 
     void mnuQuit_Click();
+
+    // Reports and the article file in the CSV application
+    void cmdX_Click();
+    void cmdJournalVantor_Click(int index);
+    void mnuFArticles_Click();
+    void OuvrirFichierCSV(const std::string& chemin);
 
     Platform& platform() { return platform_; }
     TillData& data() { return data_; }
@@ -90,6 +113,10 @@ private:
     void SetToday();
     void CheckWaiter(int index);
 
+    void ParkTable(int index);
+    void TakeBackTable(int index);
+    void RebuildRecords();
+    void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
     void RecordSale(int index, const std::array<double, 9>& totals);
     void AdvanceTicketNumber();
@@ -99,13 +126,17 @@ private:
     bool ClearReportFirst();
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);
+    ReportSettings ReglagesRapport();
+    bool ShowReport(const Report& report);
 
     Platform& platform_;
     TillData& data_;
     int positionDefil_ = 0;
     std::vector<std::string> lignesTicket_{""};
     double totalTicket_ = 0;
+    std::array<double, kTableCount + 1> parkedTotals_{};  // kept whole with each table
     int quantite_ = 0;
+    std::string appliCSV_;  // the CSV application, once found
 };
 
 }  // namespace vantor

@@ -78,7 +78,6 @@ void frmMain::CreateMenus() {
     AddMenu(*this, "mnuFormation", "Mode formation", &fichier);
     AddMenu(*this, "mnuAgenda", "Agenda", &fichier).visible = false;
     Control& edit = AddMenu(*this, "mnuEdit", "Editer fichier", &fichier);
-    edit.visible = false;
     AddMenu(*this, "mnuFArticles", "Fichier Articles", &edit);
     AddMenu(*this, "mnuQuit", "Quitter", &fichier);
 
@@ -145,7 +144,7 @@ void frmMain::CreateRightColumn() {
     Control& fraTot = Add(ControlKind::Frame, "fraTot");
     fraTot.Move(kColumnLeft, 0);
     fraTot.width = kColumnWidth;
-    fraTot.height = 2600;
+    fraTot.height = 3000;
     const char* modes[] = {"Ticket", "Totaux", "Compta"};
     for (int i = 0; i < 3; ++i) {
         Control& option = Add(ControlKind::OptionButton, "optPrint", i, &fraTot);
@@ -156,14 +155,15 @@ void frmMain::CreateRightColumn() {
     }
     CreateTicketFrames(fraTot);
 
-    Control& list = AddBox(*this, ControlKind::ListBox, "lstTicket", nullptr, kColumnLeft, 2650,
-                           kColumnWidth, 4800);
+    Control& list = AddBox(*this, ControlKind::ListBox, "lstTicket", nullptr, kColumnLeft, 3050,
+                           kColumnWidth, 4400);
     list.fontName = "Courier New";
     list.fontSize = 10;
     CreateServiceAndCheckout();
     CreateCashMovementFrame();
 
     Control& kitchen = Add(ControlKind::ListBox, "lstCuisine");
+    kitchen.fontName = "Courier New";
     kitchen.visible = false;
 }
 
@@ -171,7 +171,7 @@ void frmMain::CreateTicketFrames(Control& fraTot) {
     Control& ticket = Add(ControlKind::Frame, "fraTicket", -1, &fraTot);
     ticket.Move(0, 600);
     ticket.width = kColumnWidth;
-    ticket.height = 1950;
+    ticket.height = 2350;
     AddLabel(*this, "lblNote", &ticket, "Note", 120, 240, 850, 300);
     AddBox(*this, ControlKind::TextBox, "txtNote", &ticket, 1000, 200, 3380, 360).maxLength = 25;
     Control& chkQR = Add(ControlKind::CheckBox, "chkQR", -1, &ticket);
@@ -191,7 +191,7 @@ void frmMain::CreateTicketFrames(Control& fraTot) {
     totaux.caption = "Totaux";
     totaux.Move(0, 600);
     totaux.width = kColumnWidth;
-    totaux.height = 1950;
+    totaux.height = 2350;
     totaux.visible = false;
     AddButton("cmdX", -1, &totaux, "Générer", 120, 240, 1500, 450);
     AddLabel(*this, "lblFiltre", &totaux, "Serveur", 1750, 300, 900, 300);
@@ -229,8 +229,10 @@ void frmMain::CreateServiceAndCheckout() {
         Control& print = AddButton("cmdPrint", i, &bas, kinds[i], i * 1350, 540, 1365, kButtonHeight);
         print.toolTip = "Imprimer ticket";
     }
-    AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
-    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight);
+    Control& cuisine = AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
+    cuisine.toolTip = "Bon Cuisine";
+    cuisine.backColor = Rgb(128, 255, 128);
+    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength = 25;
 }
 
 void frmMain::CreateCashMovementFrame() {
@@ -238,38 +240,48 @@ void frmMain::CreateCashMovementFrame() {
     vantor.caption = "Ajouter";
     vantor.Move(kColumnLeft + 60, 560);
     vantor.width = kColumnWidth - 60;
-    vantor.height = 2050;
+    vantor.height = 2420;
     vantor.visible = false;
-    AddBox(*this, ControlKind::DatePicker, "DTPicker3", &vantor, 60, 220, 1500, 340);
-    Control& kind = AddBox(*this, ControlKind::ComboBox, "cmbVantor", &vantor, 1620, 220, 2700, 340);
+    Control& kind = AddBox(*this, ControlKind::ComboBox, "cmbVantor", &vantor, 120, 240, 1935, 315);
     kind.items = {"Sortie de vantor", "Ajout en vantor"};
-    AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 60, 600, 1200, 340);
-    AddBox(*this, ControlKind::ComboBox, "cmbCatCompt", &vantor, 1320, 600, 3000, 340);
-    AddBox(*this, ControlKind::TextBox, "txtTexteVantor", &vantor, 60, 980, 2000, 340);
-    AddButton("cmdVantor", -1, &vantor, "Enregistrer", 2100, 960, 1150, 380);
-    AddButton("cmdUndoVantor", -1, &vantor, "Annuler", 3280, 960, 1060, 380);
+    AddLabel(*this, "lblMontant", &vantor, "Montant :", 2150, 270, 850, 300);
+    Control& amount = AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 3000, 240, 935, 300);
+    amount.maxLength = 8;
+    amount.text = "0";
+    AddLabel(*this, "lblCat", &vantor, "Cat. :", 120, 625, 600, 300);
+    AddBox(*this, ControlKind::ComboBox, "cmbCatCompt", &vantor, 720, 595, 3240, 315);
+    AddLabel(*this, "lblTexte", &vantor, "Texte :", 120, 960, 600, 300);
+    AddBox(*this, ControlKind::TextBox, "txtTexteVantor", &vantor, 720, 930, 3240, 340).maxLength = 25;
+    AddLabel(*this, "lblDate", &vantor, "Date :", 120, 1305, 600, 300);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker3", &vantor, 720, 1275, 1335, 375);
+    AddButton("cmdVantor", -1, &vantor, "Enregistrer", 2120, 1245, 915, 405);
+    AddButton("cmdUndoVantor", -1, &vantor, "Annuler", 3065, 1245, 915, 405);
 
     Control& journaux = Add(ControlKind::Frame, "Frame1", -1, &vantor);
     journaux.caption = "Journaux";
-    journaux.Move(60, 1360);
+    journaux.Move(60, 1700);
     journaux.width = 4280;
-    journaux.height = 660;
-    AddButton("cmdJournalVantor", 0, &journaux, "Journal vantor", 60, 200, 1350, 400);
-    AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 200, 1350, 400);
-    AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 160, 1400, 230);
-    AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 410, 1400, 230);
+    journaux.height = 680;
+    AddButton("cmdJournalVantor", 0, &journaux, "Journal vantor", 60, 220, 1350, 400);
+    AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 220, 1350, 400);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 170, 1400, 240);
+    AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 420, 1400, 240);
 }
 
 void frmMain::CreateTables() {
     Control& tables = Add(ControlKind::Frame, "fraTables");
     tables.Move(120, 3300);
-    tables.width = 1400;
+    tables.width = 1415;
     tables.height = kTablesCollapsed;
     AddLabel(*this, "lblTables", &tables, "Tables", 80, 120, 800, 300);
     AddButton("cmdOuvre", -1, &tables, "...", 900, 60, 440, 360);
-    for (int i = 0; i <= 12; ++i) {
+    const int tops[] = {0, 460, 931, 1402, 1873, 2344, 2815, 3286, 3757, 4228, 4699, 5170, 5640};
+    for (int i = 0; i <= kTableCount; ++i) {
         Control& table = AddButton("cmdTable", i, &tables, i == 0 ? "" : "Table " + std::to_string(i),
-                                   50, 480 + (i - 1) * 470, 1300, 440);
+                                   40, tops[i], 1335, 480);
+        table.fontBold = true;
+        table.tag = "0";
+        table.backColor = i == 0 ? kTableOccupied : kTableFree;
         table.visible = i > 0;
         Control& parked = Add(ControlKind::ListBox, "lstTable", i, &tables);
         parked.visible = false;

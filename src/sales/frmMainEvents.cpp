@@ -25,6 +25,23 @@ void frmMain::BindEvents() {
         Get("cmdPrint", i).onClick = [this, i] { cmdPrint_Click(i); };
     }
     Get("mnuFormation").onClick = [this] { mnuFormation_Click(); };
+    for (int i = 1; i <= kTableCount; ++i) {
+        Control& table = Get("cmdTable", i);
+        table.onClick = [this, i] { cmdTable_Click(i); };
+        table.onMouseDown = [this, i](int button) { cmdTable_MouseDown(i, button); };
+    }
+    Get("cmdCuisine").onClick = [this] { cmdCuisine_Click(); };
+    const char* orders[] = {"mnuBonCuisine", "mnuDessert", "mnuCuisineDessert"};
+    for (int kind = 0; kind < 3; ++kind) {
+        Get(orders[kind]).onClick = [this, kind] { ImprimerBon(kind); };
+    }
+    Get("cmdVantor").onClick = [this] { cmdVantor_Click(); };
+    Get("cmdUndoVantor").onClick = [this] { cmdUndoVantor_Click(); };
+    Get("cmdX").onClick = [this] { cmdX_Click(); };
+    for (int i = 0; i < 2; ++i) {
+        Get("cmdJournalVantor", i).onClick = [this, i] { cmdJournalVantor_Click(i); };
+    }
+    Get("mnuFArticles").onClick = [this] { mnuFArticles_Click(); };
 }
 
 }  // namespace vantor

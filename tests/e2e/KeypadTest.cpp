@@ -118,10 +118,10 @@ TEST(Layout, ResizePlacesTheTicketColumnAndTheKeypad) {
         "resize 9000 5000\nshow frmMain.Width\nshow frmMain.Height\nshow fraBas.Left\n"
         "minimize\nshow fraBas.Left\nshow frmMain.WindowState\n");
     EXPECT_EQ(shows, (std::vector<std::string>{
-                         "show frmMain.WindowState 2", "show frmMain.Width 15360",
-                         "show lstTicket.Left 10260", "show fraVantor.Left 10320",
-                         "show fraArticles.Width 8660", "show fraArticles.Height 9280",
-                         "show Scroll.Top 9025", "show Scroll.Width 8660",
+                         "show frmMain.WindowState 2", "show frmMain.Width 28800",
+                         "show lstTicket.Left 23700", "show fraVantor.Left 23760",
+                         "show fraArticles.Width 22100", "show fraArticles.Height 9280",
+                         "show Scroll.Top 9025", "show Scroll.Width 22100",
                          "show frmMain.Width 14340", "show frmMain.Height 10635",
                          "show fraBas.Left 9240", "show fraBas.Left 9240",
                          "show frmMain.WindowState 1"}));

@@ -21,17 +21,17 @@ namespace vantor::headless {
 // dialog runs the script inside its own loop.
 class ScriptRunner : public Ui {
 public:
-    // Twips of the screen a maximized window fills (1024 × 768 pixels).
-    static constexpr int kScreenWidth = 15360;
-    static constexpr int kScreenHeight = 11520;
+    // Twips of the screen a maximized window fills (1920 × 1080 pixels).
+    static constexpr int kScreenWidth = 28800;
+    static constexpr int kScreenHeight = 16200;
 
     // Looks up a named state of the till for `show` (NumTicket, Infos 9, ...).
     using Variables = std::function<std::optional<std::string>(const std::string&, int)>;
 
     ScriptRunner(std::istream& script, std::ostream& transcript, ScriptClock& clock,
-                 ScriptPrinters& printers);
+                 ScriptPrinters& printers, TranscriptShell* shell = nullptr);
 
-    // Applies the clock and printers lines that stand before any other command.
+    // Applies the clock, printers and associate lines that stand before any other command.
     void RunPrelude();
     // Shows the main form and runs the script to its end.
     void Run(Form& main, Variables variables);
@@ -67,6 +67,7 @@ private:
     void ShowValue(const Words& words);
     void SetClock(const Words& words);
     void SetPrinters(const Words& words);
+    void SetAssociation(const Words& words);
     void OpenWindow(Form& form);
     void CloseWindow(Form& form);
 
@@ -74,6 +75,7 @@ private:
     std::ostream& out_;
     ScriptClock& clock_;
     ScriptPrinters& printers_;
+    TranscriptShell* shell_;
     Variables variables_;
     int lineNumber_ = 0;
     std::optional<Words> pending_;

@@ -1,0 +1,100 @@
+// Kitchen and dessert orders: the lines of categories 5 and/or 6 printed on
+// the kitchen printer with an optional note.
+#include "data/Text.h"
+#include "platform/Printer.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+struct OrderKind {
+    const char* word;
+    bool kitchen;
+    bool dessert;
+};
+
+constexpr OrderKind kOrders[] = {
+    {"Cuisine", true, false},
+    {"Dessert", false, true},
+    {"Cuisine et Dessert", true, true},
+};
+
+}  // namespace
+
+void frmMain::cmdCuisine_Click() { platform_.ui.PopupMenu(*this, Get("mnuBon")); }
+
+void frmMain::ImprimerBon(int kind) {
+    const OrderKind& order = kOrders[kind];
+    const std::string word = order.word;
+    Control& orderList = Get("lstCuisine");
+    orderList.Clear();
+    for (std::size_t k = 1; k < lignesTicket_.size(); ++k) {
+        const std::string& record = lignesTicket_[k];
+        const char category = record.empty() ? ' ' : record.back();
+        if ((category == '5' && order.kitchen) || (category == '6' && order.dessert)) {
+            const std::size_t first = record.find(';');
+            const std::size_t second = record.find(';', first + 1);
+            orderList.AddItem(record.substr(0, first) + " " +
+                              record.substr(first + 1, second - first - 1));
+        }
+    }
+    if (orderList.ListCount() == 0) {
+        platform_.ui.MsgBox("Pas d'article " + word, vbInformation);
+        return;
+    }
+    Control& note = Get("txtBon");
+    if (note.text.empty()) {
+        if (data_.Infos[ClavierAuto] == "1") {
+            AfficherClavier();
+        }
+        note.text = platform_.ui.InputBox("Vous n'avez pas ajouté de texte au bon " + word +
+                                          "\nvoulez-vous en ajouter un ?");
+    }
+    data_.TexteBon.clear();
+    for (const std::string& entry : orderList.items) {
+        data_.TexteBon += "\n" + entry;
+    }
+    // The order goes to the kitchen printer; whatever happens, the receipt
+    // printer (or the printer current before, when none is named) is current after.
+    const std::string previous = platform_.printers.Current();
+    auto restoreReceiptPrinter = [&] {
+        platform_.printers.Choose(previous);
+        if (!data_.Infos[ImprimanteTicket].empty()) {
+            platform_.printers.Choose(data_.Infos[ImprimanteTicket]);
+        }
+    };
+    if (!data_.Infos[ImprimanteCuisine].empty()) {
+        platform_.printers.Choose(data_.Infos[ImprimanteCuisine]);
+    }
+    try {
+        PrintKitchenOrder(word);
+    } catch (const PrintError& error) {
+        restoreReceiptPrinter();
+        platform_.ui.MsgBox(error.what(), vbCritical);  // the note stays for another try
+        return;
+    }
+    note.text.clear();
+    restoreReceiptPrinter();
+}
+
+void frmMain::PrintKitchenOrder(const std::string& word) {
+    Printer printer(platform_.printers);
+    printer.SetX(500);
+    printer.SetFontName(Get("lstCuisine").fontName);
+    printer.SetFontBold(true);
+    printer.SetFontSize(12);
+    printer.SetY(300);
+    printer.Print("Bon " + word);
+    printer.SetX(300);
+    printer.Print(std::string(59, '-'));
+    printer.SetY(800);
+    printer.SetX(500);
+    printer.Print(data_.TexteBon);
+    printer.SetX(500);
+    printer.SetFontBold(false);
+    printer.Print(Get("txtBon").text);
+    printer.EndDoc();
+}
+
+}  // namespace vantor
