@@ -34,6 +34,8 @@ int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& m
                   bool exitWhenShown) {
     MainWindow window(main);
     instance.onActivateRequest = [&window] { window.BringToFront(); };
+    QObject::connect(&window, &MainWindow::Finished, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     if (exitWhenShown) {
         QObject::connect(&window, &MainWindow::FirstPainted, &application,
                          [] { QTimer::singleShot(0, [] { QCoreApplication::exit(0); }); });

@@ -1,7 +1,6 @@
 #include "platform/qt/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -23,6 +22,8 @@ WindowState ToWindowState(Qt::WindowStates states) {
     }
     return WindowState::Normal;
 }
+
+constexpr int kMaxRefusals = 2;
 
 bool Near(const QSize& a, const QSize& b) {
     return std::abs(a.width() - b.width()) <= 1 && std::abs(a.height() - b.height()) <= 1;
@@ -117,10 +118,6 @@ void MainWindow::ReportSize() {
         return;
     }
     const QSize outer = frameGeometry().size();
-    if (awaitingApplied_) {
-        awaitingApplied_ = false;
-        lastOutcome_ = outer;
-    }
     form_.width = qRound(outer.width() / scale_);
     form_.height = qRound(outer.height() / scale_);
     form_.windowState = ToWindowState(windowState());
@@ -128,21 +125,23 @@ void MainWindow::ReportSize() {
     ApplyModelSize();
 }
 
-// In the normal state the form may give itself a size: the window takes it,
-// unless the same request already ended in the present size (the desktop
-// would not allow more).
+// In the normal state the form may give itself a size, which the window
+// takes; a size the desktop keeps refusing is not asked for again and again.
 void MainWindow::ApplyModelSize() {
     if (form_.Closed() || ToWindowState(windowState()) != WindowState::Normal ||
         form_.windowState != WindowState::Normal) {
         return;
     }
     const QSize target(qRound(form_.width * scale_), qRound(form_.height * scale_));
-    const QSize outer = frameGeometry().size();
-    if (Near(target, outer) || (target == lastTarget_ && outer == lastOutcome_)) {
+    if (Near(target, frameGeometry().size())) {
+        refusals_ = 0;
         return;
     }
+    if (target == lastTarget_ && refusals_ >= kMaxRefusals) {
+        return;
+    }
+    refusals_ = target == lastTarget_ ? refusals_ + 1 : 1;
     lastTarget_ = target;
-    awaitingApplied_ = true;
     resize(target - FrameExtra());
 }
 
@@ -153,7 +152,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closing_ || form_.Closed()) {
         closing_ = true;
         event->accept();
-        QCoreApplication::quit();
+        emit Finished();
     } else {
         event->ignore();
     }
@@ -161,9 +160,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::OnFormClosed() {
     if (!closing_) {
-        closing_ = true;
         close();
-        QCoreApplication::quit();
     }
 }
 

@@ -14,7 +14,7 @@ class FormView;
 // fits the screen. The window reports its size and state to the form and runs
 // Form_Resize (the form may then set its own size in the normal state, which
 // the window takes), runs Form_Activate on activation, turns the close box
-// into a close request, and closes and quits when the form is closed.
+// into a close request, and closes (emitting Finished) when the form is closed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -30,6 +30,8 @@ public:
 
 signals:
     void FirstPainted();
+    // The window closed because its form did: the run is over.
+    void Finished();
 
 protected:
     bool event(QEvent* event) override;
@@ -49,9 +51,8 @@ private:
     FormView* view_;
     bool active_ = false;
     bool closing_ = false;
-    bool awaitingApplied_ = false;
     QSize lastTarget_;
-    QSize lastOutcome_;
+    int refusals_ = 0;
 };
 
 }  // namespace vantor

@@ -1,0 +1,134 @@
+// The form's menus in a menu bar and as a pop-up.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "SampleForms.h"
+#include "WidgetTesting.h"
+#include "platform/qt/FormView.h"
+#include "platform/qt/QtUi.h"
+
+namespace vantor::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The entries a menu shows, in order; "-" for a separator, "[x]" before a
+// checked entry, "(off)" after a disabled one.
+Texts Shown(const QMenu& menu) {
+    Texts texts;
+    for (const QAction* action : menu.actions()) {
+        if (!action->isVisible()) {
+            continue;
+        }
+        if (action->isSeparator()) {
+            texts.push_back("-");
+            continue;
+        }
+        std::string text = (action->isChecked() ? "[x] " : "") + action->text().toStdString();
+        texts.push_back(action->isEnabled() ? text : text + " (off)");
+    }
+    return texts;
+}
+
+QAction* ActionNamed(const QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override { view.AttachMenuBar(bar); }
+
+    std::vector<QMenu*> BarMenus() const {
+        std::vector<QMenu*> menus;
+        for (QAction* action : bar.actions()) {
+            if (action->isVisible() && action->menu() != nullptr) {
+                menus.push_back(action->menu());
+            }
+        }
+        return menus;
+    }
+    QMenu* Fichier() const { return BarMenus().at(0); }
+    QMenu* Waiters() const { return ActionNamed(*Fichier(), "Employés")->menu(); }
+
+    MenuForm form;
+    FormView view{form, kScale};
+    QMenuBar bar;
+};
+
+TEST_F(MenuTest, OnlyVisibleTopLevelMenusAreInTheBar) {
+    ASSERT_EQ(BarMenus().size(), 1u);
+    EXPECT_EQ(Fichier()->title(), "&Fichier");
+}
+
+TEST_F(MenuTest, EntriesFollowTheControlOrderWithSubmenusAndSeparators) {
+    EXPECT_EQ(Shown(*Fichier()), (Texts{"Paramètres", "Employés", "&Quitter"}));
+    ASSERT_NE(Waiters(), nullptr);
+    EXPECT_EQ(Shown(*Waiters()), (Texts{"[x] Alice", "Bruno", "-", "Ajouter"}));
+}
+
+TEST_F(MenuTest, ModelChangesReachTheEntries) {
+    form("mnuSrv", 0).checked = false;
+    form("mnuSrv", 1).checked = true;
+    form("mnuEdit").visible = true;
+    form("mnuParam").enabled = false;
+    form("mnuQuit").caption = "Sortir";
+    view.Sync();
+    EXPECT_EQ(Shown(*Fichier()),
+              (Texts{"Paramètres (off)", "Employés", "Editer fichier", "Sortir"}));
+    EXPECT_EQ(Shown(*Waiters()), (Texts{"Alice", "[x] Bruno", "-", "Ajouter"}));
+}
+
+TEST_F(MenuTest, EntriesAddedAtRunTimeTakeTheirPlaceInTheArray) {
+    form.AddWaiter("Chloé");
+    view.Sync();
+    EXPECT_EQ(Shown(*Waiters()), (Texts{"[x] Alice", "Bruno", "Chloé", "-", "Ajouter"}));
+    form.Remove("mnuSrv", 0);
+    view.Sync();
+    EXPECT_EQ(Shown(*Waiters()), (Texts{"Bruno", "Chloé", "-", "Ajouter"}));
+}
+
+TEST_F(MenuTest, ChoosingAnEntryClicksIt) {
+    ActionNamed(*Waiters(), "Bruno")->trigger();
+    ActionNamed(*Fichier(), "&Quitter")->trigger();
+    EXPECT_EQ(form.log, (Texts{"mnuSrv(1) Click", "mnuQuit Click"}));
+}
+
+TEST_F(MenuTest, AHandlerThatRebuildsTheMenusRunsSafely) {
+    form("mnuAjouter").onClick = [this] { form.AddWaiter("Nouveau"); };
+    ActionNamed(*Waiters(), "Ajouter")->trigger();
+    ProcessEvents();
+    EXPECT_EQ(Shown(*Waiters()), (Texts{"[x] Alice", "Bruno", "Nouveau", "-", "Ajouter"}));
+}
+
+TEST_F(MenuTest, APopupMenuRunsTheChosenEntryBeforeReturning) {
+    QtUi ui;
+    Texts offered;
+    OnNextModal([&offered](QWidget& popup) {
+        auto& menu = static_cast<QMenu&>(popup);
+        offered = Shown(menu);
+        QTest::mouseClick(&menu, Qt::LeftButton, {},
+                          menu.actionGeometry(ActionNamed(menu, "Couleur")).center());
+    });
+    ui.PopupMenu(form, form("mnuPopup"));
+    EXPECT_EQ(offered, (Texts{"Modifier", "Supprimer (off)", "Couleur"}));
+    EXPECT_EQ(form.log, (Texts{"mnuCouleur Click"}));
+}
+
+TEST_F(MenuTest, ADismissedPopupMenuClicksNothing) {
+    QtUi ui;
+    OnNextModal([](QWidget& popup) { QTest::keyClick(&popup, Qt::Key_Escape); });
+    ui.PopupMenu(form, form("mnuPopup"));
+    EXPECT_TRUE(form.log.empty());
+}
+
+}  // namespace
+}  // namespace vantor::test

@@ -1,0 +1,91 @@
+// One till per data folder, across processes: the other process is this test
+// binary started as a helper that claims a folder and waits.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "ChildProcess.h"
+#include "WidgetTesting.h"
+#include "platform/qt/QtSingleInstance.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir().mkpath(QString::fromStdString(data / "caisse"));
+        QDir().mkpath(QString::fromStdString(data / "autre"));
+    }
+    void TearDown() override {
+        if (holder) {
+            holder->kill();
+            holder->waitForFinished();
+        }
+    }
+
+    void HoldInChild(const std::string& path) {
+        holder = StartChild({"hold-instance", QString::fromStdString(path)});
+        ASSERT_TRUE(WaitForLine(*holder, "claimed"));
+    }
+
+    TempDir data;
+    std::unique_ptr<QProcess> holder;
+};
+
+TEST_F(SingleInstanceTest, AFolderHeldByAnotherProcessCannotBeClaimed) {
+    HoldInChild(data / "caisse");
+    QtSingleInstance instance;
+    EXPECT_FALSE(instance.Claim(data / "caisse"));
+    // The same folder written differently is the same folder.
+    EXPECT_FALSE(instance.Claim(data / "autre/../caisse/"));
+    EXPECT_TRUE(instance.Claim(data / "autre"));
+}
+
+TEST_F(SingleInstanceTest, TheHolderIsAskedToComeForward) {
+    HoldInChild(data / "caisse");
+    QtSingleInstance second;
+    second.ActivateOther(data / "caisse");
+    EXPECT_TRUE(WaitForLine(*holder, "activated"));
+}
+
+TEST_F(SingleInstanceTest, AFolderLeftByAProcessThatDiedCanBeClaimed) {
+    HoldInChild(data / "caisse");
+    holder->kill();
+    holder->waitForFinished();
+    QtSingleInstance instance;
+    EXPECT_TRUE(instance.Claim(data / "caisse"));
+}
+
+TEST_F(SingleInstanceTest, AClaimInThisProcessKeepsOthersOut) {
+    QtSingleInstance first;
+    ASSERT_TRUE(first.Claim(data / "caisse"));
+    EXPECT_EQ(RunChild({"hold-instance", QString::fromStdString(data / "caisse")}), "busy");
+    bool activated = false;
+    first.onActivateRequest = [&activated] { activated = true; };
+    QtSingleInstance second;
+    second.ActivateOther(data / "caisse");
+    EXPECT_TRUE(WaitUntil([&activated] { return activated; }));
+}
+
+TEST_F(SingleInstanceTest, NothingIsWrittenIntoTheDataFolder) {
+    QtSingleInstance instance;
+    ASSERT_TRUE(instance.Claim(data / "caisse"));
+    EXPECT_TRUE(QDir(QString::fromStdString(data / "caisse"))
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
+}
+
+TEST_F(SingleInstanceTest, AClaimIsReleasedWhenItsOwnerGoesAway) {
+    {
+        QtSingleInstance first;
+        ASSERT_TRUE(first.Claim(data / "caisse"));
+    }
+    QtSingleInstance second;
+    EXPECT_TRUE(second.Claim(data / "caisse"));
+}
+
+}  // namespace
+}  // namespace vantor::test

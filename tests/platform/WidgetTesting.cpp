@@ -1,0 +1,50 @@
+#include "WidgetTesting.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QImage>
+#include <QPixmap>
+#include <QTimer>
+#include <memory>
+
+namespace vantor::test {
+
+void ProcessEvents() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    QDeadlineTimer deadline(5000);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+void OnNextModal(std::function<void(QWidget& modal)> action) {
+    auto* timer = new QTimer(qApp);
+    auto shared = std::make_shared<std::function<void(QWidget&)>>(std::move(action));
+    QObject::connect(timer, &QTimer::timeout, [timer, shared] {
+        QWidget* modal = QApplication::activePopupWidget();
+        if (modal == nullptr) {
+            modal = QApplication::activeModalWidget();
+        }
+        if (modal != nullptr && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            (*shared)(*modal);
+        }
+    });
+    timer->start(10);
+}
+
+QColor PixelAt(QWidget& widget, int x, int y) {
+    return widget.grab().toImage().pixelColor(x, y);
+}
+
+}  // namespace vantor::test

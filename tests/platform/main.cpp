@@ -1,0 +1,21 @@
+// One QApplication for every test of the process. The same binary also serves
+// as the child process of the cross-process tests ("--child ...").
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "ChildProcess.h"
+
+int main(int argc, char** argv) {
+    const int childExit = vantor::test::RunChildRole(argc, argv);
+    if (childExit >= 0) {
+        return childExit;
+    }
+    // Also when run by hand or for test discovery, without a display.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
