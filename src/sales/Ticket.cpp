@@ -98,10 +98,6 @@ void frmMain::RecalculerTotal() {
     total.tag = amount;
 }
 
-void frmMain::Command1_MouseDown(int /*index*/, int /*button*/) {
-    // A right press opens the article editor's pop-up; it never adds the article.
-}
-
 void frmMain::cmdMultiplie_Click(int index) {
     quantite_ = ParseInteger(Get("cmdMultiplie", index).tag).value_or(0);
     Get("cmdClearQ").enabled = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,18 @@ public:
 
     void mnuQuit_Click();
 
+    // Catalogue: the article pop-up and editor, the categories and the keypad sort
+    void mnuModif_Click();
+    void mnuDeleteArt_Click();
+    void mnuNewArt_Click();
+    void mnuCat_Click();
+
+    // Administration: settings, waiters, agenda
+    void mnuInfos_Click();
+    void mnuAddSrv_Click();
+    void mnuEditServ_Click();
+    void mnuAgenda_Click();
+
     // Reports and the article file in the CSV application
     void cmdX_Click();
     void cmdJournalVantor_Click(int index);
@@ -102,6 +115,9 @@ private:
     void CreateCashMovementFrame();
     void CreateTables();
     void BindEvents();
+    void BindCatalogueEvents();
+    void BindAdminEvents();
+    void AfficherAgendaDemarrage();
     Control& AddButton(const std::string& name, int index, Control* container,
                        const std::string& caption, int left, int top, int width, int height);
 
@@ -137,6 +153,10 @@ private:
     std::array<double, kTableCount + 1> parkedTotals_{};  // kept whole with each table
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
+    // The article of the last right press; 0 while adding.
+    int articleChoisi_ = 0;
+    // The agenda shown at the first activation, while it lives.
+    std::unique_ptr<Form> agendaDemarrage_;
 };
 
 }  // namespace vantor

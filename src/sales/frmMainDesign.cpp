@@ -68,15 +68,15 @@ Control& frmMain::AddButton(const std::string& name, int index, Control* contain
 
 void frmMain::CreateMenus() {
     Control& fichier = AddMenu(*this, "mnuFichier", "&Fichier", nullptr);
-    AddMenu(*this, "mnuInfos", "Paramètres", &fichier).visible = false;
+    AddMenu(*this, "mnuInfos", "Paramètres", &fichier);
     Control& serveurs = AddMenu(*this, "mnuServeurs", "Employés", &fichier);
     AddMenu(*this, "mnuSrv", "Nom", &serveurs, 0);
-    AddMenu(*this, "mnuAddSrv", "Ajouter", &serveurs).visible = false;
-    AddMenu(*this, "mnuEditServ", "Editer", &serveurs).visible = false;
-    AddMenu(*this, "mnuCat", "Catégories", &fichier).visible = false;
-    AddMenu(*this, "mnuNewArticle", "Ajouter un article", &fichier).visible = false;
+    AddMenu(*this, "mnuAddSrv", "Ajouter", &serveurs);
+    AddMenu(*this, "mnuEditServ", "Editer", &serveurs);
+    AddMenu(*this, "mnuCat", "Catégories", &fichier);
+    AddMenu(*this, "mnuNewArticle", "Ajouter un article", &fichier);
     AddMenu(*this, "mnuFormation", "Mode formation", &fichier);
-    AddMenu(*this, "mnuAgenda", "Agenda", &fichier).visible = false;
+    AddMenu(*this, "mnuAgenda", "Agenda", &fichier);
     Control& edit = AddMenu(*this, "mnuEdit", "Editer fichier", &fichier);
     AddMenu(*this, "mnuFArticles", "Fichier Articles", &edit);
     AddMenu(*this, "mnuQuit", "Quitter", &fichier);

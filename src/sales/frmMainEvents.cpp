@@ -42,6 +42,8 @@ void frmMain::BindEvents() {
         Get("cmdJournalVantor", i).onClick = [this, i] { cmdJournalVantor_Click(i); };
     }
     Get("mnuFArticles").onClick = [this] { mnuFArticles_Click(); };
+    BindCatalogueEvents();
+    BindAdminEvents();
 }
 
 }  // namespace vantor

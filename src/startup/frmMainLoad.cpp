@@ -69,7 +69,7 @@ void frmMain::SetToday() {
     }
 }
 
-void frmMain::Form_Activate() {}
+void frmMain::Form_Activate() { AfficherAgendaDemarrage(); }
 
 void frmMain::Form_QueryUnload(int& cancel) {
     bool openTables = false;

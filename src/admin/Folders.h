@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// The drives of the image chooser on this system: the root folder, then the
+// mounted removable media (mount points under /media and /run/media), in the
+// order of the mount table.
+std::vector<std::string> ListeLecteurs();
+// The drive holding a folder: the longest drive path it lies in.
+std::string LecteurDe(const std::string& folder, const std::vector<std::string>& drives);
+
+// A folder list as the chooser shows it: the folders from the root down to
+// the current one, then the current folder's subfolders (sorted), each
+// indented one step per level.
+struct FolderList {
+    std::vector<std::string> items;  // what the list shows
+    std::vector<std::string> paths;  // the full path of each item
+    int current = -1;                // the item of the folder itself
+};
+FolderList ListeDossiers(const std::string& folder);
+
+// The names of the files of a folder whose extension is that of the pattern
+// ("*.bmp"), letter case ignored, sorted; hidden files are left out.
+std::vector<std::string> ListeFichiers(const std::string& folder, const std::string& pattern);
+
+// Where the chooser opens: the folder of the current picture when it exists,
+// else the user's pictures folder, else the home folder, else the root.
+std::string DossierDeDepart(const std::string& currentPicture);
+
+}  // namespace vantor

@@ -1,0 +1,142 @@
+#include "admin/frmInfos.h"
+
+#include <cmath>
+#include <optional>
+
+#include "data/Infos.h"
+#include "data/Numbers.h"
+#include "data/TextFile.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kChooserLeft = 600;
+
+// Selects the item equal to text without running the list's handler; no
+// such item leaves the list without a selection.
+void SelectItem(Control& combo, const std::string& text) {
+    combo.listIndex = -1;
+    combo.text.clear();
+    for (int i = 0; i < combo.ListCount(); ++i) {
+        if (combo.items[static_cast<std::size_t>(i)] == text) {
+            combo.listIndex = i;
+            combo.text = text;
+            return;
+        }
+    }
+}
+
+void SelectIndex(Control& combo, int index) {
+    if (index >= 0 && index < combo.ListCount()) {
+        combo.listIndex = index;
+        combo.text = combo.items[static_cast<std::size_t>(index)];
+    }
+}
+
+}  // namespace
+
+void AjusterImage(Control& preview, int width) {
+    const double w = std::lround(static_cast<double>(preview.picture.width) * kTwipsPerPixel);
+    const double h = std::lround(static_cast<double>(preview.picture.height) * kTwipsPerPixel);
+    if (w <= 0) {
+        return;
+    }
+    preview.width = width;
+    preview.height = static_cast<int>(std::lround(h * width / w));
+}
+
+bool frmInfos::LoadPreview(Control& preview, const std::string& path) {
+    Picture picture = platform_.pictures.Load(path);
+    if (!picture.Loaded()) {
+        return false;
+    }
+    preview.picture = picture;
+    AjusterImage(preview, kPreviewWidth);
+    preview.tag = path;
+    return true;
+}
+
+void frmInfos::Form_Load() {
+    for (int i = 0; i <= 6; ++i) {
+        Get("txtInfo", i).text = data_.Infos[static_cast<std::size_t>(i)];
+    }
+    LoadPreviews();
+    if (std::optional<int> mode = ParseInteger(data_.Infos[ModeTVA])) {
+        SelectIndex(Get("cmbTVA"), *mode);  // outside 0..2: no selection
+    }
+    Get("txtInfo", 7).text = data_.Infos[MessageTicket];
+    Get("txtInfo", 8).text = data_.Infos[TexteQR];
+    width = kNarrowWidth;
+    Control& chooser = Get("fraFiles");
+    chooser.left = kChooserLeft;
+    chooser.visible = false;
+    LoadPrinters();
+    std::optional<int> keyboard = ParseInteger(data_.Infos[ClavierAuto]);
+    Get("chkClavier").value = keyboard && *keyboard >= 0 && *keyboard <= 2 ? *keyboard : 0;
+    if (data_.Infos[ClavierAuto] == "1") {
+        platform_.keyboard.Show();
+    }
+    Get("txtInfo", 9).text = data_.Infos[Monnaie];
+}
+
+void frmInfos::LoadPreviews() {
+    const std::pair<const char*, InfoField> previews[] = {{"imgLogo", CheminLogo},
+                                                          {"imgQR", CheminQR}};
+    for (const auto& [name, field] : previews) {
+        const std::string& path = data_.Infos[field];
+        if (FileExists(path)) {
+            LoadPreview(Get(name), path);
+        }
+    }
+}
+
+void frmInfos::LoadPrinters() {
+    Control& receipt = Get("cmbPrinters");
+    Control& kitchen = Get("cmbPrinters2");
+    for (const std::string& name : platform_.printers.List()) {
+        receipt.AddItem(name);
+        kitchen.AddItem(name);
+    }
+    const std::string& stored = data_.Infos[ImprimanteTicket];
+    SelectItem(receipt, stored.empty() ? platform_.printers.Current() : stored);
+    if (!data_.Infos[ImprimanteCuisine].empty()) {
+        SelectItem(kitchen, data_.Infos[ImprimanteCuisine]);
+    }
+}
+
+void frmInfos::cmdOK_Click() {
+    Save();
+    Hide();
+}
+
+void frmInfos::cmdUndo_Click() {
+    Hide();
+}
+
+void frmInfos::Save() {
+    InfosRecord& infos = data_.Infos;
+    for (int i = 0; i <= 6; ++i) {
+        infos[static_cast<std::size_t>(i)] = Get("txtInfo", i).text;
+    }
+    infos[CheminLogo] = Get("imgLogo").tag;
+    infos[CheminQR] = Get("imgQR").tag;
+    infos[ModeTVA] = std::to_string(Get("cmbTVA").listIndex);
+    infos[MessageTicket] = Get("txtInfo", 7).text;
+    infos[TexteQR] = Get("txtInfo", 8).text;
+    const std::string receipt = Get("cmbPrinters").SelectedText();
+    const std::string kitchen = Get("cmbPrinters2").SelectedText();
+    infos[ImprimanteTicket] = receipt;
+    infos[ImprimanteCuisine] = kitchen != receipt ? kitchen : "";
+    infos[ClavierAuto] = std::to_string(Get("chkClavier").value);
+    infos[Monnaie] = Get("txtInfo", 9).text;
+    EcrireInfos(data_.DataPath, infos);
+    main_.Get("txtNote").text = infos[MessageTicket];
+    main_.Get("txtQR").text = infos[TexteQR];
+    if (!infos[ImprimanteTicket].empty()) {
+        platform_.printers.Choose(infos[ImprimanteTicket]);
+    }
+}
+
+}  // namespace vantor

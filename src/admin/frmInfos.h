@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/TillData.h"
+#include "platform/Form.h"
+#include "platform/Platform.h"
+
+namespace vantor {
+
+// The shop settings: identity, VAT rates and mode, currency, receipt texts,
+// logo and QR pictures (chosen in a panel over the dialog), printers and the
+// on-screen keyboard option. "OK" writes Infos.txt; "Annuler" keeps everything.
+class frmInfos : public Form {
+public:
+    // Width of the dialog, and of a picture preview.
+    static constexpr int kNarrowWidth = 5685;
+    static constexpr int kPreviewWidth = 2175;
+
+    frmInfos(Platform& platform, TillData& data, Form& main);
+
+    void Form_Load() override;
+    void cmdOK_Click();
+    void cmdUndo_Click();
+
+    // The image chooser: 0 for the logo, 1 for the QR code.
+    void cmdAddImg_Click(int index);
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void cmdLoadImg_Click();
+    void cmdUndoFiles_Click();
+
+private:
+    void CreateIdentity();
+    void CreateTaxAndTexts();
+    void CreatePictures();
+    void CreatePrinters();
+    void CreateChooser();
+    void LoadPreviews();
+    void LoadPrinters();
+    void ShowFolder(const std::string& folder);
+    // Loads the picture into the preview, fitted; false (and the preview
+    // unchanged) when the file cannot be read as a picture.
+    bool LoadPreview(Control& preview, const std::string& path);
+    void Save();
+
+    Platform& platform_;
+    TillData& data_;
+    Form& main_;
+    int imageChoisie_ = 0;
+    std::vector<std::string> dirPaths_;  // the folder of each item of Dir1
+};
+
+// Fits a preview that holds a picture to the preview width, keeping the
+// picture's proportions (its natural size counted at 15 twips a pixel).
+void AjusterImage(Control& preview, int width);
+
+}  // namespace vantor

@@ -1,0 +1,90 @@
+#include "catalogue/frmCat.h"
+
+#include <vector>
+
+#include "catalogue/ArticleButtons.h"
+#include "data/Catalogue.h"
+#include "data/TextFile.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr int kRowTop = 120;
+constexpr int kRowStep = 420;
+constexpr int kButtonsTop = kRowTop + kCategoryCount * kRowStep + 120;
+
+Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
+                   int top, int width) {
+    Control& button = form.Add(ControlKind::Button, name);
+    button.caption = caption;
+    button.Move(left, top);
+    button.width = width;
+    button.height = 450;
+    return button;
+}
+
+}  // namespace
+
+frmCat::frmCat(Platform& platform, TillData& data, frmMain& main)
+    : Form("frmCat"), platform_(platform), data_(data), main_(main) {
+    caption = "Catégories";
+    width = 3900;
+    height = kButtonsTop + 1700;
+    for (int i = 0; i < kCategoryCount; ++i) {
+        Control& swatch = Add(ControlKind::Label, "Color", i);
+        swatch.backColor = CouleurCategorie(i);
+        swatch.Move(120, kRowTop + i * kRowStep);
+        swatch.width = 500;
+        swatch.height = 330;
+        Control& name = Add(ControlKind::TextBox, "txtCat", i);
+        name.Move(720, kRowTop + i * kRowStep);
+        name.width = 2900;
+        name.height = 330;
+        name.maxLength = 15;
+        name.backColor = Rgb(255, 255, 255);
+    }
+    AddButton(*this, "cmdTri", "Trier les boutons par catégories", 120, kButtonsTop, 3500).onClick =
+        [this] { cmdTri_Click(); };
+    AddButton(*this, "cmdOK", "OK", 120, kButtonsTop + 600, 1700).onClick = [this] {
+        cmdOK_Click();
+    };
+    AddButton(*this, "cmdUndo", "Annuler", 1920, kButtonsTop + 600, 1700).onClick = [this] {
+        cmdUndo_Click();
+    };
+}
+
+void frmCat::Form_Load() {
+    for (int i = 0; i < kCategoryCount; ++i) {
+        Get("txtCat", i).text = data_.Categories[static_cast<std::size_t>(i)];
+    }
+    // The first name field has the focus as the dialog opens.
+    SetFocus(Get("txtCat", 0));
+    if (data_.Infos[ClavierAuto] == "1") {
+        platform_.keyboard.Show();
+    }
+}
+
+void frmCat::cmdOK_Click() {
+    std::vector<std::string> names;
+    for (int i = 0; i < kCategoryCount; ++i) {
+        names.push_back(Get("txtCat", i).text);
+    }
+    WriteLinesAtomic(data_.File(kCategoriesFile), names);
+    LireCategories(data_.DataPath, data_.Categories);
+    Hide();
+}
+
+void frmCat::cmdUndo_Click() {
+    Hide();
+}
+
+void frmCat::cmdTri_Click() {
+    EcrireBoutons(main_, TrierParCategorie(LireBoutons(main_)));
+    main_.EcrireArticles();
+    main_.LireArticles();
+    Hide();
+}
+
+}  // namespace vantor

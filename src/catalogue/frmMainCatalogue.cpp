@@ -1,0 +1,58 @@
+// The catalogue from the sales screen: the article pop-up of the keypad, the
+// article editor, the category editor and the keypad sort.
+#include "catalogue/ArticleButtons.h"
+#include "catalogue/frmCat.h"
+#include "catalogue/frmColors.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+void frmMain::BindCatalogueEvents() {
+    Get("mnuModif").onClick = [this] { mnuModif_Click(); };
+    Get("mnuDeleteArt").onClick = [this] { mnuDeleteArt_Click(); };
+    Get("mnuNewArt").onClick = [this] { mnuNewArt_Click(); };
+    Get("mnuNewArticle").onClick = [this] { mnuNewArt_Click(); };
+    Get("mnuCat").onClick = [this] { mnuCat_Click(); };
+}
+
+void frmMain::Command1_MouseDown(int index, int button) {
+    // Only the right button: a left press is the start of a sale's click.
+    if (button != vbRightButton) {
+        return;
+    }
+    articleChoisi_ = index;
+    const std::string& name = Get("Command1", index).caption;
+    Get("mnuModif").caption = "Modifier " + name;
+    Get("mnuDeleteArt").caption = "Supprimer " + name;
+    platform_.ui.PopupMenu(*this, Get("mnuParam"));
+}
+
+void frmMain::mnuModif_Click() {
+    frmColors editor(platform_, data_, *this);
+    editor.Form_Load();
+    editor.ModeModification(articleChoisi_);
+    platform_.ui.ShowModal(editor);
+}
+
+void frmMain::mnuNewArt_Click() {
+    frmColors editor(platform_, data_, *this);
+    editor.Form_Load();
+    editor.ModeAjout();
+    articleChoisi_ = 0;
+    platform_.ui.ShowModal(editor);
+    articleChoisi_ = editor.ArticleChoisi();
+}
+
+void frmMain::mnuDeleteArt_Click() {
+    SupprimerBouton(*this, articleChoisi_);
+    EcrireArticles();
+    LireArticles();
+}
+
+void frmMain::mnuCat_Click() {
+    frmCat categories(platform_, data_, *this);
+    categories.Form_Load();
+    platform_.ui.ShowModal(categories);
+}
+
+}  // namespace vantor
