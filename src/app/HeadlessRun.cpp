@@ -63,8 +63,8 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     headless::TranscriptPrinters transcribedSystem(std::cout, systemPrinters);
     Printers& tillPrinters = arguments.systemPrinters ? static_cast<Printers&>(transcribedSystem)
                                                       : static_cast<Printers&>(printers);
-    headless::ScriptRunner runner(script, std::cout, clock, printers);
     headless::TranscriptShell shell(std::cout);
+    headless::ScriptRunner runner(script, std::cout, clock, printers, &shell);
     headless::TranscriptKeyboard keyboard(shell);
     Platform platform{runner, tillPrinters, settings, shell, keyboard, clock, pictures};
     try {

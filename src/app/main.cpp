@@ -7,6 +7,7 @@
 
 #include "app/Arguments.h"
 #include "app/HeadlessRun.h"
+#include "app/ReportCommand.h"
 #include "platform/headless/SystemClock.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/GuiApp.h"
@@ -34,6 +35,13 @@ std::unique_ptr<QCoreApplication> HeadlessApplication(int& argc, char** argv,
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "report") {
+        // Reads the data folder only: no application object, no single-instance lock.
+        vantor::QtSettings settings;
+        vantor::SystemClock clock;
+        return vantor::RunReportCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
+                                        clock, std::cout, std::cerr);
+    }
     std::string error;
     std::optional<vantor::Arguments> arguments =
         vantor::ParseArguments(std::vector<std::string>(argv + 1, argv + argc), error);

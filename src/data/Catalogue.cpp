@@ -117,16 +117,17 @@ std::vector<std::string> ReadArticlesFile(const std::string& dataPath) {
     return ReadOrCreate(JoinPath(dataPath, kArticlesFile), defaults);
 }
 
-void LireCategories(const std::string& dataPath, CategoryNames& categories) {
-    std::vector<std::string> lines = ReadOrCreate(JoinPath(dataPath, kCategoriesFile),
-                                                  kDefaultCategories);
+void LireCategories(const std::string& dataPath, CategoryNames& categories,
+                    WhenMissing missing) {
+    std::vector<std::string> lines =
+        ReadOrCreate(JoinPath(dataPath, kCategoriesFile), kDefaultCategories, missing);
     for (std::size_t i = 0; i < lines.size() && i < categories.size(); ++i) {
         categories[i] = lines[i];
     }
 }
 
-std::vector<std::string> LireComptes(const std::string& dataPath) {
-    return ReadOrCreate(JoinPath(dataPath, kComptesFile), kDefaultComptes);
+std::vector<std::string> LireComptes(const std::string& dataPath, WhenMissing missing) {
+    return ReadOrCreate(JoinPath(dataPath, kComptesFile), kDefaultComptes, missing);
 }
 
 }  // namespace vantor

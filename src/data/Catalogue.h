@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/DataFiles.h"
 #include "data/TillData.h"
 #include "platform/Control.h"
 
@@ -38,7 +39,9 @@ std::string NormalisePrix(const std::string& price);
 // there is none.
 std::vector<std::string> ReadArticlesFile(const std::string& dataPath);
 
-void LireCategories(const std::string& dataPath, CategoryNames& categories);
-std::vector<std::string> LireComptes(const std::string& dataPath);
+void LireCategories(const std::string& dataPath, CategoryNames& categories,
+                    WhenMissing missing = WhenMissing::Create);
+std::vector<std::string> LireComptes(const std::string& dataPath,
+                                     WhenMissing missing = WhenMissing::Create);
 
 }  // namespace vantor

@@ -8,12 +8,16 @@
 namespace vantor {
 
 void LireInfos(const std::string& dataPath, InfosRecord& infos, Printers& printers) {
-    std::vector<std::string> lines = ReadOrCreate(JoinPath(dataPath, kInfosFile));
-    for (std::size_t i = 0; i < lines.size() && i < infos.size(); ++i) {
-        infos[i] = lines[i];
-    }
+    LireInfos(dataPath, infos, WhenMissing::Create);
     if (!infos[ImprimanteTicket].empty()) {
         printers.Choose(infos[ImprimanteTicket]);
+    }
+}
+
+void LireInfos(const std::string& dataPath, InfosRecord& infos, WhenMissing missing) {
+    std::vector<std::string> lines = ReadOrCreate(JoinPath(dataPath, kInfosFile), {}, missing);
+    for (std::size_t i = 0; i < lines.size() && i < infos.size(); ++i) {
+        infos[i] = lines[i];
     }
     if (infos[Monnaie].empty()) {
         infos[Monnaie] = "€";

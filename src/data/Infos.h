@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "data/DataFiles.h"
 #include "data/TillData.h"
 #include "platform/Printers.h"
 
@@ -13,6 +14,8 @@ inline constexpr const char* kInfosFile = "Infos.txt";
 // none; lines past the 17th are ignored), selects the receipt printer named in
 // field 12 when it is installed, and makes "€" the currency when field 16 is empty.
 void LireInfos(const std::string& dataPath, InfosRecord& infos, Printers& printers);
+// The same settings, without choosing a printer.
+void LireInfos(const std::string& dataPath, InfosRecord& infos, WhenMissing missing);
 // Rewrites Infos.txt with its 17 lines.
 void EcrireInfos(const std::string& dataPath, const InfosRecord& infos);
 

@@ -4,10 +4,13 @@
 
 namespace vantor {
 
-std::optional<std::vector<std::string>> ReadServeursFile(const std::string& dataPath) {
+std::optional<std::vector<std::string>> ReadServeursFile(const std::string& dataPath,
+                                                         WhenMissing missing) {
     const std::string path = JoinPath(dataPath, kServeursFile);
     if (!FileExists(path)) {
-        WriteLinesAtomic(path, {});
+        if (missing == WhenMissing::Create) {
+            WriteLinesAtomic(path, {});
+        }
         return std::nullopt;
     }
     return ReadLines(path);

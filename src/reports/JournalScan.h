@@ -11,9 +11,6 @@
 
 namespace vantor {
 
-// The sales journal in the data folder.
-inline constexpr const char* kJournalFile = "tickets.csv";
-
 // What one reading of the journal adds up. Dates are keys yyyymmdd.
 struct ScanRequest {
     long debut = 0;  // the period, both days included

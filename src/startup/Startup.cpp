@@ -22,11 +22,11 @@ struct DataFolder {
     bool chosenNow = false;  // not remembered yet: to be created and remembered
 };
 
-DataFolder ResolveDataFolder(Platform& platform, const StartOptions& options) {
+DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
     if (options.dataDir) {
         return {std::filesystem::absolute(*options.dataDir).lexically_normal().string(), true};
     }
-    std::string remembered = platform.settings.Read(kDataPathKey);
+    std::string remembered = settings.Read(kDataPathKey);
     if (!remembered.empty()) {
         return {remembered, false};
     }
@@ -83,9 +83,13 @@ std::string DefaultUserDataFolder() {
     return JoinPath(JoinPath(home != nullptr ? home : ".", ".local"), "share");
 }
 
+std::string DataFolderOf(Settings& settings, const StartOptions& options) {
+    return ResolveDataFolder(settings, options).path;
+}
+
 Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options) {
     Till till;
-    DataFolder folder = ResolveDataFolder(platform, options);
+    DataFolder folder = ResolveDataFolder(platform.settings, options);
     if (!instance.Claim(folder.path)) {
         instance.ActivateOther(folder.path);
         till.status = StartStatus::OtherInstance;

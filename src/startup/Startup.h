@@ -44,6 +44,10 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
 
 inline constexpr const char* kDataPathKey = "Settings/DataPath";
 
+// The data folder a start with these options would use; nothing is created
+// nor remembered.
+std::string DataFolderOf(Settings& settings, const StartOptions& options);
+
 // $XDG_DATA_HOME, else $HOME/.local/share (on Windows, %AppData%).
 std::string DefaultUserDataFolder();
 

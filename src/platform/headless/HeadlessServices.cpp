@@ -30,7 +30,7 @@ bool TranscriptShell::Start(const std::string& program, const std::vector<std::s
 }
 
 std::string TranscriptShell::AssociatedApplication(const std::string& /*file*/) {
-    return "";  // a headless run has no desktop to associate files with
+    return associated_;  // no desktop: only what the script declared
 }
 
 void TranscriptKeyboard::Show() {

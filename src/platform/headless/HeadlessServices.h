@@ -47,9 +47,12 @@ public:
     bool Start(const std::string& program, const std::vector<std::string>& arguments,
                std::string& error) override;
     std::string AssociatedApplication(const std::string& file) override;
+    // The application the script says the desktop associates with every file.
+    void Associate(std::string application) { associated_ = std::move(application); }
 
 private:
     std::ostream& out_;
+    std::string associated_;
 };
 
 class TranscriptKeyboard : public OnScreenKeyboard {

@@ -63,8 +63,8 @@ bool Holds(const Control& menu, const Control& entry) {
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::istream& script, std::ostream& transcript, ScriptClock& clock,
-                           ScriptPrinters& printers)
-    : in_(script), out_(transcript), clock_(clock), printers_(printers) {}
+                           ScriptPrinters& printers, TranscriptShell* shell)
+    : in_(script), out_(transcript), clock_(clock), printers_(printers), shell_(shell) {}
 
 std::optional<ScriptRunner::Words> ScriptRunner::NextCommand() {
     if (pending_) {
@@ -91,6 +91,8 @@ void ScriptRunner::RunPrelude() {
             SetClock(*words);
         } else if (words->front() == "printers") {
             SetPrinters(*words);
+        } else if (words->front() == "associate") {
+            SetAssociation(*words);
         } else {
             PushBack(std::move(*words));
             return;
@@ -159,8 +161,8 @@ void ScriptRunner::Execute(const Words& words) {
         ShowValue(words);
     } else if (command == "clock") {
         SetClock(words);
-    } else if (command == "printers") {
-        throw ScriptError("printers doit précéder toute autre commande");
+    } else if (command == "printers" || command == "associate") {
+        throw ScriptError(command.text + " doit précéder toute autre commande");
     } else if (command == "answer") {
         throw ScriptError("aucune boîte n'attend de réponse");
     } else {
@@ -415,6 +417,14 @@ void ScriptRunner::SetPrinters(const Words& words) {
         names.push_back(words[i].text);
     }
     printers_.Install(std::move(names));
+}
+
+void ScriptRunner::SetAssociation(const Words& words) {
+    ExpectCount(words, 2, 2);
+    if (shell_ == nullptr) {
+        throw ScriptError("associate : pas de bureau dans cette exécution");
+    }
+    shell_->Associate(words[1].text);
 }
 
 }  // namespace vantor::headless

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+
+namespace vantor {
+
+// `vantor report totaux|journal|resume ...`: the lines of a report, as the
+// screen shows them, on standard output (UTF-8, one per line). It only reads
+// the data folder, so it also runs while the till is open on it. Returns the
+// exit status: 0 with a report, 1 when there is none (no journal, end before
+// start, unreadable file), 2 for bad arguments.
+int RunReportCommand(const std::vector<std::string>& words, Settings& settings, Clock& clock,
+                     std::ostream& out, std::ostream& err);
+
+inline constexpr const char* kReportUsage =
+    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
+    "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n";
+
+}  // namespace vantor

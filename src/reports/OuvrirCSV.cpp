@@ -1,0 +1,70 @@
+// "Fichier" > "Editer fichier" > "Fichier Articles": the article file opened in
+// the application the desktop associates with CSV files.
+#include <filesystem>
+
+#include "data/Catalogue.h"
+#include "data/Text.h"
+#include "data/TextFile.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kFichierTemporaire = "tempcsv.csv";
+
+// Asks the desktop which application opens a CSV file, with a scratch file
+// of that type that is deleted right after; "" when none does. Failures of
+// the file or of the desktop give "".
+std::string ChercherAppliCSV(Shell& shell, const std::string& dataPath) {
+    const std::string temp = JoinPath(dataPath, kFichierTemporaire);
+    std::string application;
+    try {
+        WriteFileAtomic(temp, "\"1;2;3;4\"\r\n");
+        application = Trim(shell.AssociatedApplication(temp));
+    } catch (const std::exception&) {
+        application.clear();
+    }
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return application;
+}
+
+}  // namespace
+
+void frmMain::mnuFArticles_Click() {
+    const std::string chemin = data_.File(kArticlesFile);
+    if (!FileExists(chemin)) {
+        return;
+    }
+    if (platform_.ui.MsgBox("Le programme va s'arrêter et devra être relancé après "
+                            "modifications du fichier, continuer ?",
+                            vbYesNo) != vbYes) {
+        return;
+    }
+    OuvrirFichierCSV(chemin);
+    // The articles are read only at start-up: the program ends at once, open
+    // tables included, and is started again after the editing.
+    Terminate();
+}
+
+void frmMain::OuvrirFichierCSV(const std::string& chemin) {
+    if (!FileExists(chemin)) {
+        platform_.ui.MsgBox("Le fichier '" + chemin + "' n'a pas été trouvé", vbCritical);
+    }
+    if (appliCSV_.empty()) {
+        appliCSV_ = ChercherAppliCSV(platform_.shell, data_.DataPath);
+    }
+    if (appliCSV_.empty()) {
+        platform_.ui.MsgBox("Aucune application n'est associée avec les fichiers CSV",
+                            vbExclamation, "Erreur d'ouverture");
+        return;
+    }
+    // The path is one argument, spaces and all.
+    std::string error;
+    if (!platform_.shell.Start(appliCSV_, {chemin}, error)) {
+        platform_.ui.MsgBox(error, vbExclamation, "Ouverture CSV");
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,30 @@
+#include "reports/ReportFolder.h"
+
+#include "checkout/Journal.h"
+#include "data/Catalogue.h"
+#include "data/Infos.h"
+#include "data/Serveurs.h"
+#include "data/TextFile.h"
+
+namespace vantor {
+
+ReportSettings ReglagesDuDossier(const std::string& dataPath, const Date& today) {
+    ReportSettings settings;
+    settings.journal = JoinPath(dataPath, kJournalFile);
+    InfosRecord infos;
+    LireInfos(dataPath, infos, WhenMissing::UseDefaults);
+    settings.monnaie = infos[Monnaie];
+    settings.taux1 = infos[TauxSurPlace];
+    settings.taux2 = infos[TauxEmporter];
+    LireCategories(dataPath, settings.categories, WhenMissing::UseDefaults);
+    // The waiter filter of the screen: "Tous", then the waiters in file order.
+    settings.serveurs = {"Tous"};
+    if (auto names = ReadServeursFile(dataPath, WhenMissing::UseDefaults)) {
+        settings.serveurs.insert(settings.serveurs.end(), names->begin(), names->end());
+    }
+    settings.comptes = LireComptes(dataPath, WhenMissing::UseDefaults);
+    settings.today = today;
+    return settings;
+}
+
+}  // namespace vantor

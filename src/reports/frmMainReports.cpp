@@ -1,0 +1,66 @@
+// The report buttons of the sales screen: "Générer" in the "Totaux" frame,
+// "Journal vantor" and "Résumé comptable" in the "Compta" frame.
+#include "checkout/Journal.h"
+#include "reports/Report.h"
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+ReportSettings frmMain::ReglagesRapport() {
+    ReportSettings settings;
+    settings.journal = data_.File(kJournalFile);
+    settings.monnaie = data_.Infos[Monnaie];
+    settings.taux1 = data_.Infos[TauxSurPlace];
+    settings.taux2 = data_.Infos[TauxEmporter];
+    settings.categories = data_.Categories;
+    settings.serveurs = Get("cmbServeur").items;
+    settings.comptes = Get("cmbCatCompt").items;
+    settings.today = platform_.clock.Now().date;
+    settings.formation = Get("mnuFormation").checked;
+    return settings;
+}
+
+// The report replaces what lstTicket held; without a journal the list stays
+// as it was. Returns whether a report is shown.
+bool frmMain::ShowReport(const Report& report) {
+    if (report.noJournal) {
+        platform_.ui.MsgBox(kAucunTicket, vbCritical);
+        return false;
+    }
+    Control& list = Get("lstTicket");
+    list.Clear();
+    list.visible = true;
+    for (const std::string& line : report.lines) {
+        list.AddItem(line);
+    }
+    if (report.unreadable > 0) {
+        platform_.ui.MsgBox(AvisIllisibles(report.unreadable), vbInformation);
+    }
+    return true;
+}
+
+void frmMain::cmdX_Click() {
+    const Date debut = Get("DTPicker1").date;
+    const Date fin = Get("DTPicker2").date;
+    if (fin < debut) {
+        platform_.ui.MsgBox(kFinAvantDebut, vbCritical);
+        return;
+    }
+    ShowReport(GenererTotaux(ReglagesRapport(), debut, fin, Get("cmbServeur").listIndex,
+                             Get("chkDetail").value == 1));
+    Get("cmdPrint", 1).visible = false;
+    Get("cmdPrint", 2).visible = false;
+    Get("cmdCuisine").visible = false;
+}
+
+void frmMain::cmdJournalVantor_Click(int index) {
+    const Date debut = Get("DTPicker4").date;
+    const Date fin = Get("DTPicker5").date;
+    if (fin < debut) {
+        platform_.ui.MsgBox(kFinAvantDebut, vbCritical);
+        return;
+    }
+    ShowReport(JournalVantor(ReglagesRapport(), index == 1, debut, fin));
+}
+
+}  // namespace vantor
