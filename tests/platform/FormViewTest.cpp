@@ -77,6 +77,28 @@ TEST_F(FormViewTest, ControlsInAFrameAreItsChildrenPlacedInsideIt) {
     EXPECT_EQ(option->pos(), QPoint(10, 44));  // 150, 660 twips
 }
 
+TEST_F(FormViewTest, AnArrayElementInAFrameMadeAfterTheArrayIsPlacedInIt) {
+    // The element goes right after the first one in the control order, that
+    // is before the frame that holds it.
+    Control& first = form.Add(ControlKind::Button, "cmdTable", 0);
+    first.width = 900;
+    first.height = 400;
+    Control& frame = form.Add(ControlKind::Frame, "fraTables");
+    frame.Move(4500, 4500);
+    frame.width = 3000;
+    frame.height = 1000;
+    Control& second = form.Add(ControlKind::Button, "cmdTable", 1, &frame);
+    second.Move(150, 300);
+    second.width = 900;
+    second.height = 400;
+    view.Sync();
+    QPushButton* inFrame = Find<QPushButton>("cmdTable(1)");
+    ASSERT_NE(inFrame, nullptr);
+    EXPECT_EQ(inFrame->parentWidget(), Find<QGroupBox>("fraTables"));
+    EXPECT_EQ(inFrame->pos(), QPoint(10, 20));
+    EXPECT_TRUE(inFrame->isVisible());
+}
+
 TEST_F(FormViewTest, ListsShowTheirItemsAndSelection) {
     form("cmbTVA").listIndex = 1;
     form("lstTicket").listIndex = 2;
@@ -198,6 +220,33 @@ TEST_F(FormViewTest, AControlReplacedUnderTheSameNameIsShownAfresh) {
     EXPECT_EQ(Find<QPushButton>("cmdOK"), nullptr);
     ASSERT_NE(Find<QLabel>("cmdOK"), nullptr);
     EXPECT_EQ(Find<QLabel>("cmdOK")->text(), "Étiquette");
+}
+
+TEST(FormViewHidden, AControlHiddenFromTheStartAppearsWithItsCurrentProperties) {
+    SampleForm form;
+    Control& frame = form("fraMode");
+    frame.visible = false;
+    form("cmdOK").visible = false;
+    FormView view(form, kScale);
+    view.show();
+    form("cmdOK").caption = "Plus tard";
+    form("optMode", 1).caption = "Rapports";
+    view.Sync();
+    EXPECT_TRUE(view.findChild<QPushButton*>("cmdOK") == nullptr ||
+                !view.findChild<QPushButton*>("cmdOK")->isVisible());
+
+    form("cmdOK").visible = true;
+    frame.visible = true;
+    view.Sync();
+    QPushButton* ok = view.findChild<QPushButton*>("cmdOK");
+    QRadioButton* option = view.findChild<QRadioButton*>("optMode(1)");
+    ASSERT_NE(ok, nullptr);
+    ASSERT_NE(option, nullptr);
+    EXPECT_TRUE(ok->isVisible());
+    EXPECT_EQ(ok->text(), "Plus tard");
+    EXPECT_TRUE(option->isVisible());
+    EXPECT_EQ(option->text(), "Rapports");
+    EXPECT_EQ(option->parentWidget(), view.findChild<QGroupBox*>("fraMode"));
 }
 
 TEST(FormViewKeypad, AThousandButtonsSyncInAFewMilliseconds) {

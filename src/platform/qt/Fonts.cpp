@@ -1,7 +1,6 @@
 #include "platform/qt/Fonts.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -11,67 +10,53 @@
 namespace vantor {
 namespace {
 
+const char* const kFixedPitchFamilies[] = {"Courier New", "Courier", "Lucida Console"};
+
 bool IsFixedPitch(const std::string& family) {
-    return family == "Courier New" || family == "Courier" || family == "Lucida Console";
+    return std::any_of(std::begin(kFixedPitchFamilies), std::end(kFixedPitchFamilies),
+                       [&family](const char* fixed) { return family == fixed; });
 }
 
-QString FixedPitchFamily() {
-    for (const char* candidate : {"Courier New", "Liberation Mono", "DejaVu Sans Mono"}) {
-        if (QFontDatabase::hasFamily(candidate)) {
-            return candidate;
-        }
-    }
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+bool IsDefaultSans(const std::string& family) {
+    return family.empty() || family == "MS Sans Serif";
 }
 
-QString FindFamily(const std::string& family) {
-    if (IsFixedPitch(family)) {
-        return FixedPitchFamily();
-    }
-    if (family.empty() || family == "MS Sans Serif" ||
-        !QFontDatabase::hasFamily(ToQString(family))) {
-        return QApplication::font().family();
-    }
-    return ToQString(family);
-}
-
-}  // namespace
-
-void InstallFontSubstitutes() {
-    static const bool installed = [] {
-        QFont::insertSubstitution("Courier New", FixedPitchFamily());
-        QFont::insertSubstitution("MS Sans Serif", QApplication::font().family());
-        return true;
-    }();
-    (void)installed;
-}
-
-QString SubstituteFamily(const std::string& family) {
-    static std::map<std::string, QString> known;
-    auto found = known.find(family);
-    if (found == known.end()) {
-        found = known.emplace(family, FindFamily(family)).first;
-    }
-    return found->second;
-}
-
-QFont ControlFont(const std::string& family, int points, bool bold, double pixelsPerTwip) {
-    using Key = std::tuple<std::string, int, bool, double>;
-    static std::map<Key, QFont> made;
-    Key key{family, points, bold, pixelsPerTwip};
-    auto found = made.find(key);
-    if (found != made.end()) {
-        return found->second;
-    }
-    QFont font(SubstituteFamily(family));
+QFont MakeFont(const std::string& family, int points, bool bold, double pixelsPerTwip) {
+    QFont font = IsDefaultSans(family) ? QApplication::font() : QFont(ToQString(family));
     if (IsFixedPitch(family)) {
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
     }
     font.setPixelSize(std::max(1, qRound(points * 20 * pixelsPerTwip)));
     font.setBold(bold);
-    made.emplace(key, font);
     return font;
+}
+
+}  // namespace
+
+void InstallFontSubstitutes() {
+    static const bool installed = [] {
+        const QStringList fixedPitch{"Liberation Mono", "DejaVu Sans Mono", "Noto Mono",
+                                     "Nimbus Mono PS"};
+        for (const char* family : kFixedPitchFamilies) {
+            QFont::insertSubstitutions(family, fixedPitch);
+        }
+        QFont::insertSubstitution("MS Sans Serif", QApplication::font().family());
+        return true;
+    }();
+    (void)installed;
+}
+
+QFont ControlFont(const std::string& family, int points, bool bold, double pixelsPerTwip) {
+    InstallFontSubstitutes();
+    using Key = std::tuple<std::string, int, bool, double>;
+    static std::map<Key, QFont> made;
+    const Key key{family, points, bold, pixelsPerTwip};
+    auto found = made.find(key);
+    if (found == made.end()) {
+        found = made.emplace(key, MakeFont(family, points, bold, pixelsPerTwip)).first;
+    }
+    return found->second;
 }
 
 }  // namespace vantor

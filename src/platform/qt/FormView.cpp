@@ -88,12 +88,47 @@ void FormView::Sync() {
         Rebuild();
     }
     for (Binding* binding : order_) {
+        if (binding->widget == nullptr) {
+            if (!IsShown(*binding->control)) {
+                continue;
+            }
+            Materialize(*binding);
+        }
         SyncWidget(*binding->widget, *binding->control, scale_, binding->cache);
     }
     if (menus_) {
         menus_->Sync();
     }
     SyncWindowTitle();
+}
+
+// Whether the control and every frame around it are visible.
+bool FormView::IsShown(const Control& control) {
+    for (const Control* c = &control; c != nullptr && c->kind != ControlKind::Menu;
+         c = c->container) {
+        if (!c->visible) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A control gets its widget when it is first shown: many controls of a form
+// (other modes' frames, parked tables) stay hidden for a whole run, and
+// widgets are what the start-up spends its time on.
+void FormView::Materialize(Binding& binding) {
+    QWidget* parent = this;
+    const Control* container = binding.control->container;
+    auto holder =
+        container == nullptr ? bindings_.end() : bindings_.find(const_cast<Control*>(container));
+    if (holder != bindings_.end()) {
+        if (holder->second->widget == nullptr) {
+            Materialize(*holder->second);
+        }
+        parent = holder->second->widget;
+    }
+    binding.widget = CreateWidget(*binding.control, parent, *this);
+    binding.cache = WidgetCache{};
 }
 
 void FormView::SyncWindowTitle() {
@@ -125,8 +160,8 @@ bool FormView::Matches(const Binding& binding, const Control& control) {
            binding.id == ControlId(control);
 }
 
-// The binding of a control, creating its widget (and its container's first)
-// unless the previous build already has one for the same control.
+// The binding of a control (its container's first), taken over from the
+// previous build when that one showed the same control in the same parent.
 FormView::Binding& FormView::Ensure(Control& control, BindingMap& previous) {
     auto existing = bindings_.find(&control);
     if (existing != bindings_.end()) {
@@ -139,7 +174,7 @@ FormView::Binding& FormView::Ensure(Control& control, BindingMap& previous) {
     std::unique_ptr<Binding> binding;
     auto old = previous.find(&control);
     if (old != previous.end() && Matches(*old->second, control) &&
-        old->second->widget->parentWidget() == parent) {
+        (old->second->widget == nullptr || old->second->widget->parentWidget() == parent)) {
         binding = std::move(old->second);
         previous.erase(old);
     } else {
@@ -148,7 +183,6 @@ FormView::Binding& FormView::Ensure(Control& control, BindingMap& previous) {
         binding->kind = control.kind;
         binding->container = control.container;
         binding->id = ControlId(control);
-        binding->widget = CreateWidget(control, parent, *this);
     }
     Binding& made = *binding;
     bindings_.emplace(&control, std::move(binding));
@@ -170,6 +204,9 @@ void FormView::Silence(QWidget* widget) {
 }
 
 void FormView::RetireBinding(Binding& binding) {
+    if (binding.widget == nullptr) {
+        return;
+    }
     Silence(binding.widget);
     Retire(binding.widget);
     binding.widget = nullptr;

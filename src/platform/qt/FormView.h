@@ -17,8 +17,9 @@ namespace vantor {
 
 class MenuBinder;
 
-// Shows a Form of the screen model: one widget per control, placed at the
-// control's twips times the scale (pixels per twip). Sync() copies the model's
+// Shows a Form of the screen model: one widget per control (made when the
+// control is first shown), placed at the control's twips times the scale
+// (pixels per twip). Sync() copies the model's
 // current state onto the widgets; the user's actions go back to the form
 // (Form::Click, MouseDown, Choose, SetText, SetValue, SetDate), after which
 // every live view syncs.
@@ -66,13 +67,15 @@ private:
         ControlKind kind = ControlKind::Label;
         const Control* container = nullptr;
         std::string id;
-        QWidget* widget = nullptr;
+        QWidget* widget = nullptr;  // none until the control is first shown
         WidgetCache cache;
     };
     using BindingMap = std::unordered_map<Control*, std::unique_ptr<Binding>>;
 
     void Rebuild();
     Binding& Ensure(Control& control, BindingMap& previous);
+    void Materialize(Binding& binding);
+    static bool IsShown(const Control& control);
     static bool Matches(const Binding& binding, const Control& control);
     static void Silence(QWidget* widget);
     static void RetireBinding(Binding& binding);

@@ -35,24 +35,25 @@ void TillButton::SetColors(const QColor& face, const QColor& text) {
     update();
 }
 
+// The toolkit's 3D border: light on the top and left edges and dark on the
+// bottom and right ones (swapped while pressed), a shade inside the dark side.
+// Drawn with filled rectangles, the cheapest primitive of the raster engine.
 void TillButton::PaintBevel(QPainter& painter, bool sunken) const {
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    const int w = width();
+    const int h = height();
     const QColor light = sunken ? Qt::black : Qt::white;
     const QColor dark = sunken ? Qt::white : Qt::black;
-    painter.setPen(light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(face_.darker(150));
-    const QRect inner = r.adjusted(1, 1, -1, -1);
+    const QColor shade = face_.darker(150);
+    painter.fillRect(0, 0, w, 1, light);
+    painter.fillRect(0, 0, 1, h, light);
+    painter.fillRect(0, h - 1, w, 1, dark);
+    painter.fillRect(w - 1, 0, 1, h, dark);
     if (sunken) {
-        painter.drawLine(inner.topLeft(), inner.topRight());
-        painter.drawLine(inner.topLeft(), inner.bottomLeft());
+        painter.fillRect(1, 1, w - 2, 1, shade);
+        painter.fillRect(1, 1, 1, h - 2, shade);
     } else {
-        painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-        painter.drawLine(inner.topRight(), inner.bottomRight());
+        painter.fillRect(1, h - 2, w - 2, 1, shade);
+        painter.fillRect(w - 2, 1, 1, h - 2, shade);
     }
 }
 
