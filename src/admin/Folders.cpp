@@ -156,7 +156,8 @@ std::vector<std::string> ListeFichiers(const std::string& folder, const std::str
             names.push_back(name);
         }
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
     return names;
 }
 

@@ -23,7 +23,8 @@ struct FolderList {
 FolderList ListeDossiers(const std::string& folder);
 
 // The names of the files of a folder whose extension is that of the pattern
-// ("*.bmp"), letter case ignored, sorted; hidden files are left out.
+// ("*.bmp"), letter case ignored, in alphabetical order whatever the
+// letter case; hidden files are left out.
 std::vector<std::string> ListeFichiers(const std::string& folder, const std::string& pattern);
 
 // Where the chooser opens: the folder of the current picture when it exists,

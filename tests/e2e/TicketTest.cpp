@@ -123,7 +123,7 @@ TEST_F(Ticket, ClearEmptiesEverythingButThePendingQuantity) {
 }
 
 TEST_F(Ticket, RightClickAddsNothing) {
-    EXPECT_EQ(Shows("rclick Command1 2\nshow lstTicket.ListCount\n"),
+    EXPECT_EQ(Shows("rclick Command1 2\nanswer cancel\nshow lstTicket.ListCount\n"),
               (std::vector<std::string>{"show lstTicket.ListCount 0"}));
 }
 

@@ -100,6 +100,8 @@ std::string ShowProperty(const Control& c, const std::string& property, int item
     if (property == "Picture") return Quote(c.picture.Loaded() ? c.picture.path : "");
     if (property == "PictureWidth") return std::to_string(c.picture.width);
     if (property == "PictureHeight") return std::to_string(c.picture.height);
+    if (property == "Path") return Quote(c.path);
+    if (property == "Pattern") return Quote(c.pattern);
     if (IsList(c)) {
         if (property == "ListIndex") return std::to_string(c.listIndex);
         if (property == "ListCount") return std::to_string(c.ListCount());

@@ -157,6 +157,8 @@ void ScriptRunner::Execute(const Words& words) {
                                                : WindowState::Normal);
     } else if (command == "close") {
         Close();
+    } else if (command == "activate") {
+        ActivateWindow(words);
     } else if (command == "show") {
         ShowValue(words);
     } else if (command == "clock") {
@@ -363,6 +365,25 @@ void ScriptRunner::SetWindowState(WindowState state) {
 }
 
 void ScriptRunner::Close() { Front().RequestClose(); }
+
+// The user brings a window already on screen to the front: possible while no
+// modal dialog is open, like a click on another window of the till.
+void ScriptRunner::ActivateWindow(const Words& words) {
+    ExpectCount(words, 2, 2);
+    for (Form* form : windows_) {
+        if (form != main_ && modeless_.count(form) == 0) {
+            throw ScriptError("la fenêtre modale " + form->Name() + " est ouverte");
+        }
+    }
+    auto found = std::find_if(windows_.begin(), windows_.end(),
+                              [&](const Form* form) { return form->Name() == words[1].text; });
+    if (found == windows_.end()) {
+        throw ScriptError("pas de fenêtre ouverte : " + words[1].text);
+    }
+    Form& form = **found;
+    Activate(form);
+    form.Form_Activate();
+}
 
 void ScriptRunner::ShowValue(const Words& words) {
     ExpectCount(words, 2, 4);

@@ -64,6 +64,7 @@ private:
     void Resize(const Words& words);
     void SetWindowState(WindowState state);
     void Close();
+    void ActivateWindow(const Words& words);
     void ShowValue(const Words& words);
     void SetClock(const Words& words);
     void SetPrinters(const Words& words);
