@@ -34,6 +34,13 @@ fail() {
     exit 1
 }
 
+# Runs the program to its end (at most 30 s); prints its exit status.
+run_to_end() {
+    local status=0
+    timeout 30 "$vantor" "$@" >>"$work/vantor.log" 2>&1 || status=$?
+    echo "$status"
+}
+
 # A display number nobody uses.
 display=""
 for n in $(seq 90 190); do
@@ -63,6 +70,12 @@ window=$(timeout 30 xdotool search --sync --name '^Vantor pour Windows$' | head 
     fail "no window titled \"Vantor pour Windows\""
 title=$(xdotool getwindowname "$window")
 [[ $title == "Vantor pour Windows" ]] || fail "window title is \"$title\""
+
+# A second start on the same folder hands over to the running one and ends.
+status=$(run_to_end --data-dir "$work/data")
+((status == 0)) || fail "a second instance ended with status $status"
+[[ $(xdotool search --name '^Vantor pour Windows$' | wc -l) -eq 1 ]] ||
+    fail "a second instance opened a window"
 
 # Pixels of one colour on the screenshot.
 count() {
@@ -95,4 +108,22 @@ status=0
 wait "$vantor_pid" || status=$?
 vantor_pid=""
 ((status == 0)) || fail "the program ended with status $status"
-echo "PASS: main window shown, drawn and closed"
+
+# The start-up benchmark's mode ends by itself once the window is drawn.
+status=$(run_to_end --data-dir "$work/data" --exit-when-shown)
+((status == 0)) || fail "--exit-when-shown ended with status $status"
+
+# A data folder that cannot be used: the reason in a message box, then exit 1.
+touch "$work/not-a-folder"
+"$vantor" --data-dir "$work/not-a-folder/data" >>"$work/vantor.log" 2>&1 &
+vantor_pid=$!
+box=$(timeout 30 xdotool search --sync --name '^Vantor' | head -n1) ||
+    fail "no message box for an unusable data folder"
+xdotool windowfocus --sync "$box" key Return
+status=0
+timeout 30 tail --pid="$vantor_pid" -f /dev/null || fail "the program waits after its message"
+wait "$vantor_pid" || status=$?
+vantor_pid=""
+((status == 1)) || fail "an unusable data folder ended with status $status, not 1"
+
+echo "PASS: main window shown, drawn and closed; second instance, benchmark mode, failed start"
