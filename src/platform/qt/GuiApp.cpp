@@ -30,9 +30,16 @@ void UseFrench(QApplication& application, QTranslator& translator) {
     }
 }
 
+// Menus, message boxes and input boxes in the toolkit's default size (8 pt)
+// at the scale of the forms, as big on a touch screen as the rest.
+void ScaleDefaultFont(double pixelsPerTwip) {
+    QApplication::setFont(ControlFont("MS Sans Serif", 8, false, pixelsPerTwip));
+}
+
 int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& main,
                   bool exitWhenShown) {
     MainWindow window(main);
+    ScaleDefaultFont(window.Scale());
     instance.onActivateRequest = [&window] { window.BringToFront(); };
     QObject::connect(&window, &MainWindow::Finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
