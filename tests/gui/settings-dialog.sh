@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The settings dialog in a real window: "Fichier" › "Paramètres" opens it with
+# the logo previewed at its fixed width, "Modifier" shows the image chooser
+# over the dialog, and "OK" writes the 17 lines of Infos.txt.
+#   settings-dialog.sh VANTOR ARTEFACT-DIR
+set -euo pipefail
+vantor=$1
+artefacts=$2
+source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
+
+readonly width=5685  # design width of the dialog, twips
+
+start_display
+mkdir -p "$work/data" "$work/home/Pictures"
+logo=$work/home/Pictures/logo.bmp
+convert -size 435x100 'xc:rgb(0,0,255)' "BMP3:$logo"
+printf 'Caf\xe9\r\n\r\n\r\n\r\n\r\n8.1\r\n2.6\r\n%s\r\n\r\n1\r\n\r\n\r\n\r\n\r\n0\r\nr\xe9serve\r\n\r\n' \
+    "$logo" >"$work/data/Infos.txt"
+start_till
+
+menu_fichier 1
+wait_window '^Paramètres$'
+dialog=$window
+sleep 0.3
+
+# The name field has the focus.
+xdotool key End
+xdotool type --delay 40 ' du Port'
+sleep 0.3
+shot settings-dialog.png
+import -window "$dialog" "$work/dialog.png"
+box=$(colour_box "$work/dialog.png" 'rgb(0,0,255)')
+[[ $box =~ ^([0-9]+)x([0-9]+) ]] || fail "the logo is not previewed ($box)"
+ratio=$((BASH_REMATCH[1] * 100 / BASH_REMATCH[2]))
+((ratio >= 420 && ratio <= 450)) || fail "the logo preview is ${box}, not 4.35 times wider than high"
+
+click_twips "$dialog" $width 770 5590  # "Modifier" under the logo
+shot settings-chooser.png
+import -window "$dialog" "$work/chooser.png"
+[[ $(colour_box "$work/chooser.png" 'rgb(0,0,255)') != "$box" ]] ||
+    fail "the image chooser does not cover the dialog"
+click_twips "$dialog" $width 4550 6330  # the chooser's "Annuler"
+click_twips "$dialog" $width 2090 7510  # "OK"
+wait_gone '^Paramètres$'
+
+lines=$(tr -cd '\n' <"$work/data/Infos.txt" | wc -c)
+((lines == 17)) || fail "Infos.txt has $lines lines"
+head -c 14 "$work/data/Infos.txt" | cmp -s - <(printf 'Caf\xe9 du Port\r\n') ||
+    fail "the shop name is not saved: $(head -n1 "$work/data/Infos.txt" | od -c | head -n2)"
+LC_ALL=C grep -q "^r.serve"$'\r'"\$" "$work/data/Infos.txt" || fail "field 15 is not kept"
+kill -0 "$vantor_pid" 2>/dev/null || fail "the program ended"
+echo "PASS: settings dialog shown with its logo and image chooser, Infos.txt written"
