@@ -176,9 +176,18 @@ TEST_F(PageDeviceTest, UnreadablePictureThrowsAndTheDocumentGoesOn) {
     EXPECT_NE(test::PdfLayoutText(Pdf()).find("Suite"), std::string::npos);
 }
 
-TEST_F(PageDeviceTest, QrCodeTooLongThrows) {
+TEST_F(PageDeviceTest, QrCodeOfATextTooLongOrEmptyThrowsWithTheReason) {
     auto page = Open();
-    EXPECT_THROW(page->QrCode(std::string(5000, 'x'), 0, 0, 2500), PrintError);
+    for (const auto& [text, reason] :
+         {std::pair{std::string(5000, 'x'), "texte trop long"}, {std::string(), "texte vide"}}) {
+        try {
+            page->QrCode(text, 0, 0, 2500);
+            ADD_FAILURE() << "no error for a text of " << text.size() << " bytes";
+        } catch (const PrintError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      std::string("Impossible de créer le QR code : ") + reason + ".");
+        }
+    }
 }
 
 TEST_F(PageDeviceTest, PdfFileThatCannotBeWrittenThrows) {

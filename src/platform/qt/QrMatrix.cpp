@@ -17,9 +17,10 @@ QrMatrix::QrMatrix(const std::string& text) {
     if (!code) {
         const int reason = errno;
         throw PrintError("Impossible de créer le QR code : " +
-                         std::string(reason == ERANGE ? "texte trop long"
-                                     : reason != 0    ? std::strerror(reason)
-                                                      : "erreur inconnue") +
+                         std::string(reason == ERANGE   ? "texte trop long"
+                                     : reason == EINVAL ? "texte vide"
+                                     : reason != 0      ? std::strerror(reason)
+                                                        : "erreur inconnue") +
                          ".");
     }
     width_ = code->width;
