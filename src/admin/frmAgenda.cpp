@@ -49,7 +49,7 @@ frmAgenda::frmAgenda(Platform& platform, TillData& data)
     : Form("frmAgenda"), platform_(platform), data_(data) {
     caption = "Agenda";
     width = kButtonLeft + 1350 + 300;
-    height = kBrowseTop + kBrowseHeight + 600;
+    height = kEnterTop + kEnterHeight + 660;
     CreateEntryPanel();
     Control& list = Place(Add(ControlKind::ListBox, "lstAgenda"), kListLeft, kBrowseTop, kListWidth,
                           kBrowseHeight);

@@ -136,6 +136,7 @@ void frmInfos::CreateChooser() {
         Place(*this, ControlKind::FileList, "File1", -1, &panel, 120, 3300, 4560, 2000);
     files.pattern = "*.bmp";
     files.onClick = [this] { File1_Click(); };
+    files.onDblClick = [this] { cmdLoadImg_Click(); };
     Place(*this, ControlKind::Label, "lblFile", -1, &panel, 120, 5400, 4560, 420);
     AddButton(*this, "cmdLoadImg", -1, &panel, "OK", 1800, 6000).onClick = [this] {
         cmdLoadImg_Click();

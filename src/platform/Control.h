@@ -95,6 +95,7 @@ public:
     std::function<void()> onClick;
     std::function<void(int button)> onMouseDown;
     std::function<void()> onChange;
+    std::function<void()> onDblClick;
 
     void Move(int newLeft, int newTop) {
         left = newLeft;

@@ -85,6 +85,12 @@ void Form::MouseDown(Control& control, int button) {
     }
 }
 
+void Form::DblClick(Control& control) {
+    if (control.onDblClick) {
+        control.onDblClick();
+    }
+}
+
 void Form::Choose(Control& control, int position) {
     if (position < -1 || position >= control.ListCount()) {
         throw std::out_of_range("no item " + std::to_string(position) + " in " + control.name);

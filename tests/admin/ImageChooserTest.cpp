@@ -105,6 +105,14 @@ TEST_F(ImageChooser, APictureIsPreviewedAtTheFixedWidthAndSavedByOk) {
                                         "show Dir1.Path \"" + Pictures() + "\""}));
 }
 
+TEST_F(ImageChooser, ADoubleClickOnAFileLoadsItLikeOk) {
+    const std::string out =
+        Run("click mnuInfos\nclick cmdAddImg 1\nchoose File1 1\ndblclick File1\nshow imgQR.Height\n"
+            "show fraFiles.Visible\nclick cmdUndo\n");
+    EXPECT_EQ(LinesStartingWith(out, "show "),
+              (std::vector<std::string>{"show imgQR.Height 500", "show fraFiles.Visible False"}));
+}
+
 TEST_F(ImageChooser, CancellingTheDialogAfterChoosingALogoChangesNothing) {
     WriteRaw(data_ / "data/Infos.txt", "Bar\r\n");
     const std::string out =

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The settings dialog in a real window: "Fichier" › "Paramètres" opens it with
 # the logo previewed at its fixed width, "Modifier" shows the image chooser
-# over the dialog, and "OK" writes the 17 lines of Infos.txt.
+# over the dialog, a double click on a file loads it, and "OK" writes the 17
+# lines of Infos.txt.
 #   settings-dialog.sh VANTOR ARTEFACT-DIR
 set -euo pipefail
 vantor=$1
@@ -14,6 +15,8 @@ start_display
 mkdir -p "$work/data" "$work/home/Pictures"
 logo=$work/home/Pictures/logo.bmp
 convert -size 435x100 'xc:rgb(0,0,255)' "BMP3:$logo"
+other=$work/home/Pictures/a-rouge.bmp
+convert -size 60x60 'xc:rgb(255,0,0)' "BMP3:$other"
 printf 'Caf\xe9\r\n\r\n\r\n\r\n\r\n8.1\r\n2.6\r\n%s\r\n\r\n1\r\n\r\n\r\n\r\n\r\n0\r\nr\xe9serve\r\n\r\n' \
     "$logo" >"$work/data/Infos.txt"
 start_till
@@ -39,7 +42,14 @@ shot settings-chooser.png
 import -window "$dialog" "$work/chooser.png"
 [[ $(colour_box "$work/chooser.png" 'rgb(0,0,255)') != "$box" ]] ||
     fail "the image chooser does not cover the dialog"
-click_twips "$dialog" $width 4550 6330  # the chooser's "Annuler"
+# The chooser opens in the logo's folder; a double click on its first file
+# ("a-rouge.bmp") loads it like the chooser's "OK".
+click_twips "$dialog" $width 1000 3520
+xdotool click --repeat 2 --delay 80 1
+sleep 0.4
+import -window "$dialog" "$work/chosen.png"
+[[ $(colour_box "$work/chosen.png" 'rgb(255,0,0)') =~ ^([0-9]+)x([0-9]+) ]] &&
+    ((BASH_REMATCH[1] == BASH_REMATCH[2])) || fail "the double-clicked picture is not previewed"
 click_twips "$dialog" $width 2090 7510  # "OK"
 wait_gone '^Paramètres$'
 
@@ -48,5 +58,6 @@ lines=$(tr -cd '\n' <"$work/data/Infos.txt" | wc -c)
 head -c 14 "$work/data/Infos.txt" | cmp -s - <(printf 'Caf\xe9 du Port\r\n') ||
     fail "the shop name is not saved: $(head -n1 "$work/data/Infos.txt" | od -c | head -n2)"
 LC_ALL=C grep -q "^r.serve"$'\r'"\$" "$work/data/Infos.txt" || fail "field 15 is not kept"
+grep -qxF "$other"$'\r' "$work/data/Infos.txt" || fail "the chosen logo is not saved"
 kill -0 "$vantor_pid" 2>/dev/null || fail "the program ended"
 echo "PASS: settings dialog shown with its logo and image chooser, Infos.txt written"

@@ -142,6 +142,9 @@ void ScriptRunner::Execute(const Words& words) {
         Click(words, command == "rclick");
     } else if (command == "choose") {
         Choose(words);
+    } else if (command == "dblclick") {
+        ExpectCount(words, 2, 3);
+        Front().DblClick(Target(words, 1, true));
     } else if (command == "type") {
         Type(words);
     } else if (command == "date") {

@@ -11,6 +11,7 @@
 
 #include "platform/qt/ClickLabel.h"
 #include "platform/qt/Convert.h"
+#include "platform/qt/Events.h"
 #include "platform/qt/TillButton.h"
 
 namespace vantor {
@@ -61,6 +62,14 @@ QWidget* MakeList(Control& control, QWidget* parent, ControlEvents& events) {
         if (row >= 0) {
             events.Chosen(control, row);
         }
+    });
+    // The first press has already chosen the row.
+    QObject::connect(list, &QListWidget::itemDoubleClicked, [&control] {
+        DeliverEvent([&control] {
+            if (control.onDblClick) {
+                control.onDblClick();
+            }
+        });
     });
     return list;
 }
