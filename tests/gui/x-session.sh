@@ -27,22 +27,22 @@ fail() {
 }
 
 start_display() {
-    local display="" n
-    for n in $(seq 191 291); do
-        if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-            display=":$n"
-            break
-        fi
-    done
-    [[ -n $display ]] || fail "no free X display"
-    Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # The server picks a free display number itself, so that tests running
+    # side by side never race for one.
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    export DISPLAY=$display
+    for _ in $(seq 100); do
+        [[ -s $work/display ]] && break
+        sleep 0.1
+    done
+    [[ -s $work/display ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(tr -dc '0-9' <"$work/display")"
     for _ in $(seq 100); do
         xdotool getdisplaygeometry >/dev/null 2>&1 && return
         sleep 0.1
     done
-    fail "Xvfb did not start on $display"
+    fail "Xvfb did not answer on $DISPLAY"
 }
 
 # Starts the till on $work/data, with a home folder of its own, and waits
