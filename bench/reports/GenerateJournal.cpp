@@ -45,7 +45,9 @@ public:
 
 private:
     bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    int Between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
 
     // Days advance with the records, so that the file spans the three years.
     std::string Day() const {
@@ -53,7 +55,8 @@ private:
             vantor::AddDays(kFirstDay, std::min(written_ * kDays / records_, kDays - 1)));
     }
     std::string Time() {
-        return std::to_string(Between(7, 23)) + ":" + Two(Between(0, 59)) + ":" + Two(Between(0, 59));
+        return std::to_string(Between(7, 23)) + ":" + Two(Between(0, 59)) + ":" +
+               Two(Between(0, 59));
     }
     static std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
@@ -91,8 +94,9 @@ private:
 
     void Movement(std::string& out) {
         const std::size_t which = static_cast<std::size_t>(Between(0, 4));
-        const double amount = which == 1 ? 150 : which == 3 ? Between(500, 4000) / 100.0
-                                                            : -Between(2000, 80000) / 100.0;
+        const double amount = which == 1   ? 150
+                              : which == 3 ? Between(500, 4000) / 100.0
+                                           : -Between(2000, 80000) / 100.0;
         out += Day() + ";0:00:00;" + kMovements[which] + ";" + vantor::NumberToText(amount) +
                ";10;Sort;" + std::to_string(which) + ";0\r\n";
         ++written_;
@@ -118,7 +122,11 @@ int main(int argc, char** argv) {
         << "Paul\r\nMarie\r\nLuc\r\nPaul+Marie\r\nZo\xE9\r\n";
     std::ofstream infos(folder + "/Infos.txt", std::ios::binary);
     for (int line = 1; line <= 17; ++line) {
-        infos << (line == 1 ? "Caf\xE9 du Port" : line == 6 ? "10" : line == 7 ? "5.5" : "") << "\r\n";
+        infos << (line == 1   ? "Caf\xE9 du Port"
+                  : line == 6 ? "10"
+                  : line == 7 ? "5.5"
+                              : "")
+              << "\r\n";
     }
     return journal && infos ? 0 : 1;
 }

@@ -24,6 +24,8 @@ constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kPowersOfTen = [] {
 }();
 
 constexpr std::uint64_t kOne = kPowersOfTen[ExactSum::kDecimals];
+// The integer part must stay below 10^kMaxIntegerDigits.
+constexpr std::uint64_t kLimit = kPowersOfTen[ExactSum::kMaxIntegerDigits];
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -36,32 +38,31 @@ std::optional<Units> ParsePlain(std::string_view text) {
     const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';
     p += negative ? 1 : 0;
+    const char* const wholeStart = p;
+    while (p != end && *p == '0') {
+        ++p;  // leading zeros
+    }
+    const char* const significant = p;
     std::uint64_t whole = 0;
-    int significant = 0;
-    bool anyDigit = false;
-    for (; p != end && IsDigit(*p); ++p) {
-        anyDigit = true;
-        if (whole == 0 && *p == '0') {
-            continue;  // leading zeros do not count towards the limit
-        }
-        if (++significant > ExactSum::kMaxIntegerDigits) {
-            return std::nullopt;
-        }
+    for (; p != end && IsDigit(*p) && p - significant < 19; ++p) {
         whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
     }
+    const char* const wholeEnd = p;
     std::uint64_t fraction = 0;
     int decimals = 0;
+    const char* fractionStart = p;
     if (p != end && *p == '.') {
-        for (++p; p != end && IsDigit(*p); ++p) {
-            anyDigit = true;
+        fractionStart = ++p;
+        for (; p != end && IsDigit(*p); ++p) {
             if (decimals < ExactSum::kDecimals) {
                 fraction = fraction * 10 + static_cast<std::uint64_t>(*p - '0');
                 ++decimals;
             }
         }
     }
-    if (p != end || !anyDigit) {
-        return std::nullopt;
+    const bool anyDigit = wholeEnd != wholeStart || p != fractionStart;
+    if (p != end || !anyDigit || whole >= kLimit) {
+        return std::nullopt;  // also 19 digits or more before the point
     }
     const Units units = static_cast<Units>(whole) * kOne +
                         static_cast<Units>(fraction * kPowersOfTen[ExactSum::kDecimals - decimals]);

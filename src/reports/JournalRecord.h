@@ -6,39 +6,45 @@
 
 namespace vantor {
 
-// One record of the journal, cut into its 8 fields (numbered 1 to 8 in the
-// file's description, 0 to 7 here). A field is the text between two ";"; the
-// fields a short record lacks are empty, and what follows an eighth ";" is
-// not read.
+// One record of the journal with the values the reports read from it. Its
+// 8 fields (numbered 1 to 8 in the file's description) are the texts between
+// two ";"; the fields a short record lacks are empty, and what follows an
+// eighth ";" is not read.
 struct JournalRecord {
-    enum Field { Jour, Heure, Nom, Montant, Categorie, Genre, Code, MontantTva };
-    enum class Kind { Other, Especes, Carte, Sortie };
+    enum class Kind { Other, Especes, Carte, Sortie };  // field 6: "Esp", "Cart", "Sort"
 
-    std::array<std::string_view, 8> fields;
-
-    // line: one line of the file without its line end.
-    explicit JournalRecord(std::string_view line);
-    std::string_view operator[](Field field) const { return fields[field]; }
-
-    // "Esp", "Cart", "Sort" or anything else.
-    Kind KindOf() const;
-    // The category slot 0..8, or -1 when the field is not a whole number in that range.
-    int CategorySlot() const;
-    // The VAT code 1 or 2, or 0 for any other value.
-    int VatCode() const;
-    // The account digit 0..9 that starts field 7, or -1.
-    int AccountDigit() const;
+    std::string_view date;     // field 1, as written
+    long day = -1;             // field 1 as a key yyyymmdd, -1 when it is no date
+    std::string_view nom;      // field 3: the waiter, or the movement's text
+    std::string_view montant;  // field 4: the amount
+    int categorie = -1;        // field 5 when it is a whole number 0..8, else -1
+    Kind kind = Kind::Other;
+    int code = 0;          // field 7 when it is the VAT code 1 or 2, else 0
+    int compte = -1;       // the digit that starts field 7 (a movement's account), or -1
+    std::string_view tva;  // field 8: the VAT amount
 };
 
-// Reads the date field as a key yyyymmdd, -1 when it is no date. Remembers
-// the last date read, since the records of one day follow each other.
-class DateKeyReader {
+// The records of the journal's bytes, in file order. Lines end with LF,
+// CR LF or the end of the bytes; blank lines are skipped. A line in the form
+// the till writes is cut eight bytes at a time; any other is cut field by field.
+class JournalReader {
 public:
-    long Read(std::string_view text);
+    explicit JournalReader(std::string_view bytes) : bytes_(bytes) {}
+    // The next record; false after the last one.
+    bool Next(JournalRecord& record);
 
 private:
-    std::string last_;
-    long lastKey_ = -1;
+    using Fields = std::array<std::string_view, 8>;
+
+    bool CutWritten(Fields& fields);
+    bool CutAny(Fields& fields);
+    void Read(const Fields& fields, JournalRecord& record);
+    long Day(std::string_view text);
+
+    const std::string_view bytes_;
+    std::size_t pos_ = 0;   // the start of the next line
+    std::string lastDate_;  // the records of one day follow each other
+    long lastDay_ = -1;
 };
 
 }  // namespace vantor

@@ -1,7 +1,6 @@
 // One reading of the sales journal, adding up everything a report needs.
 #include "reports/JournalScan.h"
 
-#include <cstring>
 #include <future>
 #include <optional>
 #include <thread>
@@ -31,58 +30,48 @@ public:
     JournalSums Result() { return std::move(sums_); }
 
 private:
-    void Record(std::string_view line);
+    void Record(const JournalRecord& record);
     // Adds a record of the period; false when a number it needs is unreadable.
-    bool Keep(const JournalRecord& record, Kind kind, std::optional<ExactSum> amount);
+    bool Keep(const JournalRecord& record, std::optional<ExactSum> amount);
     bool AddVat(const JournalRecord& record, WaiterSums& waiter);
     std::size_t SlotOf(std::string_view name);
 
     const ScanRequest& request_;
     JournalSums sums_;
-    DateKeyReader dates_;
     std::string lastName_;
     std::size_t lastSlot_ = std::string::npos;
 };
 
 void Scanner::Read(std::string_view bytes) {
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
-    while (p != end) {
-        const char* found = static_cast<const char*>(std::memchr(p, '\n', end - p));
-        const char* lineEnd = found != nullptr ? found : end;
-        std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (!line.empty()) {
-            Record(line);
-        }
-        p = found != nullptr ? found + 1 : end;
+    JournalReader reader(bytes);
+    JournalRecord record;
+    while (reader.Next(record)) {
+        Record(record);
     }
 }
 
-void Scanner::Record(std::string_view line) {
-    const JournalRecord record(line);
-    const long day = dates_.Read(record[JournalRecord::Jour]);
-    const Kind kind = record.KindOf();
+void Scanner::Record(const JournalRecord& record) {
+    const long day = record.day;
+    const Kind kind = record.kind;
     bool unreadable = day < 0;
     std::optional<ExactSum> amount;
     if (request_.solde && (kind == Kind::Especes || kind == Kind::Sortie)) {
-        amount = ExactSum::Parse(record[JournalRecord::Montant]);
+        amount = ExactSum::Parse(record.montant);
         unreadable = unreadable || !amount;
         sums_.solde += amount.value_or(ExactSum());
     }
     if (day >= request_.debut && day <= request_.fin &&
-        (!request_.serveur || record[JournalRecord::Nom] == *request_.serveur)) {
-        unreadable = !Keep(record, kind, amount) || unreadable;
+        (!request_.serveur || record.nom == *request_.serveur)) {
+        unreadable = !Keep(record, amount) || unreadable;
     }
     sums_.unreadable += unreadable ? 1 : 0;
 }
 
-bool Scanner::Keep(const JournalRecord& record, Kind kind, std::optional<ExactSum> amount) {
-    const int category = record.CategorySlot();
+bool Scanner::Keep(const JournalRecord& record, std::optional<ExactSum> amount) {
+    const Kind kind = record.kind;
+    const int category = record.categorie;
     if (!amount && (kind != Kind::Other || category >= 0)) {
-        amount = ExactSum::Parse(record[JournalRecord::Montant]);
+        amount = ExactSum::Parse(record.montant);
     }
     bool readable = amount || (kind == Kind::Other && category < 0);
     const ExactSum value = amount.value_or(ExactSum());
@@ -92,8 +81,7 @@ bool Scanner::Keep(const JournalRecord& record, Kind kind, std::optional<ExactSu
     }
     // Records of the period by waiter go to their slot; without slots, to a scratch one.
     WaiterSums scratch;
-    WaiterSums& waiter =
-        sums_.slots.empty() ? scratch : sums_.slots[SlotOf(record[JournalRecord::Nom])];
+    WaiterSums& waiter = sums_.slots.empty() ? scratch : sums_.slots[SlotOf(record.nom)];
     if (kind == Kind::Especes) {
         period.especes += value;
         waiter.especes += value;
@@ -102,13 +90,12 @@ bool Scanner::Keep(const JournalRecord& record, Kind kind, std::optional<ExactSu
         waiter.cartes += value;
     } else if (kind == Kind::Sortie) {
         period.mouvements += value;
-        if (const int digit = record.AccountDigit(); digit >= 0) {
-            sums_.parCompte[static_cast<std::size_t>(digit)] += value;
+        if (record.compte >= 0) {
+            sums_.parCompte[static_cast<std::size_t>(record.compte)] += value;
         }
         if (request_.movements) {
-            sums_.movements.push_back({Cp1252ToUtf8(record[JournalRecord::Jour]),
-                                       Cp1252ToUtf8(record[JournalRecord::Nom]),
-                                       Cp1252ToUtf8(record[JournalRecord::Montant]), value});
+            sums_.movements.push_back({Cp1252ToUtf8(record.date), Cp1252ToUtf8(record.nom),
+                                       Cp1252ToUtf8(record.montant), value});
         }
     }
     if (request_.vat) {
@@ -118,11 +105,11 @@ bool Scanner::Keep(const JournalRecord& record, Kind kind, std::optional<ExactSu
 }
 
 bool Scanner::AddVat(const JournalRecord& record, WaiterSums& waiter) {
-    const int code = record.VatCode();
+    const int code = record.code;
     if (code == 0) {
         return true;
     }
-    const std::optional<ExactSum> vat = ExactSum::Parse(record[JournalRecord::MontantTva]);
+    const std::optional<ExactSum> vat = ExactSum::Parse(record.tva);
     const ExactSum value = vat.value_or(ExactSum());
     (code == 1 ? sums_.period.tva1 : sums_.period.tva2) += value;
     (code == 1 ? waiter.tva1 : waiter.tva2) += value;

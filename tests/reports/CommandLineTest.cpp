@@ -1,0 +1,81 @@
+// `vantor report` only reads: it writes no file, needs no window and runs
+// beside a till open on the same folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TillFolder.h"
+
+namespace vantor::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Lignes = std::vector<std::string>;
+
+// Every entry under a folder with its size and modification time.
+std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> Snapshot(
+    const std::string& folder) {
+    std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        entries[entry.path().string()] = {entry.is_regular_file() ? entry.file_size() : 0,
+                                          entry.last_write_time()};
+    }
+    return entries;
+}
+
+TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
+    TempDir home;
+    const std::string data = home / "data";
+    fs::create_directories(data);
+    const auto empty = Snapshot(home.Path());
+    TillRun run = RunVantor({"report", "totaux", "--data-dir", data}, "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Aucun ticket enregistré\n");
+    run = RunVantor({"report", "journal", "--data-dir", home / "absent"}, "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Snapshot(home.Path()), empty);
+
+    WriteRaw(data + "/tickets.csv", "05.12.2026;9:00:00;Paul;50;5;Esp;1;5\r\n");
+    const auto before = Snapshot(home.Path());
+    run = RunVantor({"report", "totaux", "--data-dir", data, "--today", "05.12.2026"}, "");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const Lignes lines = OutputLines(run);
+    ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines[23], "Total Cuisine             50.00");  // the default category names
+    EXPECT_EQ(lines[30], "TVA à %            €     0.00");
+    EXPECT_EQ(Snapshot(home.Path()), before);
+}
+
+TEST(CommandLine, RunsWhileTheTillIsOpenOnTheSameFolder) {
+    TillFolder folder;
+    folder.WriteJournal({"05.12.2026;9:00:00;Paul;50;0;Esp;1;5"});
+    RunningTill till({"--headless", "--data-dir", folder.Path()});
+    till.Send("show DataPath\n");
+    ASSERT_TRUE(till.WaitFor("show DataPath"));
+    const TillRun run = folder.Report({"totaux", "--today", "05.12.2026"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(OutputLines(run)[3], "Espèces            €    50.00");
+    EXPECT_EQ(till.Finish("").status, 0);
+}
+
+TEST(CommandLine, WithoutDataDirReadsTheRememberedFolder) {
+    TempDir home;
+    const std::map<std::string, std::string> user = {{"HOME", home.Path()},
+                                                     {"XDG_CONFIG_HOME", home / "config"},
+                                                     {"XDG_DATA_HOME", home / "share"}};
+    TillRun run = RunVantor({"report", "resume"}, "", user);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Aucun ticket enregistré\n");
+    EXPECT_TRUE(fs::is_empty(home.Path())) << "nothing chosen, created nor remembered";
+
+    fs::create_directories(home / "config/Telvora");
+    fs::create_directories(home / "caisse");
+    WriteRaw(home / "config/Telvora/VantorW.conf", "[Settings]\nDataPath=" + home / "caisse\n");
+    WriteRaw(home / "caisse/tickets.csv", "01.12.2026;9:00:00;Paul;8;0;Cart;1;0.8\r\n");
+    run = RunVantor({"report", "resume", "--du", "01.12.2026", "--au", "01.12.2026"}, "", user);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(OutputLines(run)[5], "   Envantorment cartes :      8.00");
+}
+
+}  // namespace
+}  // namespace vantor::test

@@ -1,0 +1,183 @@
+// The report buttons of the sales screen and `vantor report` give the same
+// lines for the same period; failures are told on screen and on standard error.
+#include <gtest/gtest.h>
+
+#include "TillFolder.h"
+
+namespace vantor::test {
+namespace {
+
+using Lignes = std::vector<std::string>;
+
+constexpr const char* kToday = "05.12.2026";
+
+// Paul and the team, cash and card, a movement, and a record of a waiter who
+// is in no entry.
+const Lignes kJournal = {
+    "30.11.2026;18:00:00;Paul;70;0;Esp;1;7",
+    "01.12.2026;9:05:07;Paul;60;0;Esp;1;6",
+    "03.12.2026;9:10:00;Marie+Luc;40;5;Esp;2;2.2",
+    "05.12.2026;12:04:09;Paul;30.125;5;Cart;2;1.656875",
+    "05.12.2026;0:00:00;Banque;-20;10;Sort;2;0",
+    "05.12.2026;13:00:00;Zo\xE9;12;3;Cart;1;1.2",
+};
+
+// The screen in "Totaux" with a period, then "Générer".
+std::string TotauxScript(const std::string& du, const std::string& au, int serveur, bool detail) {
+    std::string script = std::string("clock ") + kToday + " 18:00:00\nclick optPrint 1\n";
+    script += "date DTPicker1 " + du + "\ndate DTPicker2 " + au + "\n";
+    // Choosing a waiter unticks and disables the detail box.
+    script += detail ? "click chkDetail\n" : "";
+    script += "choose cmbServeur " + std::to_string(serveur) + "\n";
+    return script + "click cmdX\n";
+}
+
+std::string ComptaScript(const std::string& du, const std::string& au, int index) {
+    return std::string("clock ") + kToday + " 18:00:00\nclick optPrint 2\ndate DTPicker4 " + du +
+           "\ndate DTPicker5 " + au + "\nclick cmdJournalVantor " + std::to_string(index) + "\n";
+}
+
+// The lines of lstTicket after the script.
+Lignes Screen(const TillFolder& folder, const std::string& script) {
+    const TillRun run = folder.Script(script + "show lstTicket.List\n");
+    EXPECT_EQ(run.status, 0) << run.err << run.out;
+    return ShownList(run.out, "lstTicket");
+}
+
+Lignes Command(const TillFolder& folder, const Lignes& arguments) {
+    Lignes withToday = arguments;
+    withToday.insert(withToday.end(), {"--today", kToday});
+    const TillRun run = folder.Report(withToday);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    return OutputLines(run);
+}
+
+TEST(ScreenAndCommand, TotalsGiveTheSameLines) {
+    TillFolder folder;
+    folder.WriteJournal(kJournal);
+    // The command first, on a folder the till has not completed yet.
+    const Lignes day = Command(folder, {"totaux", "--du", kToday, "--au", kToday});
+    EXPECT_EQ(day.front(), "Totaux journalier du 05.12.2026");
+    EXPECT_EQ(day[2], "Cartes             €    42.12");
+    EXPECT_EQ(day[8], "Solde initial      €   170.00");
+    EXPECT_EQ(day[18], "Total Boisson chaude       0.00");
+    EXPECT_EQ(Screen(folder, TotauxScript(kToday, kToday, 0, false)), day);
+
+    const Lignes detail = Command(folder, {"totaux", "--du", "01.12.2026", "--detail"});
+    EXPECT_EQ(detail.back(), "Total               142.12");
+    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", kToday, 0, true)), detail);
+
+    const Lignes paul =
+        Command(folder, {"totaux", "--du", "01.12.2026", "--au", kToday, "--serveur", "Paul"});
+    EXPECT_EQ(paul[1], "Serveur : Paul");
+    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", kToday, 1, true)), paul);
+
+    const Lignes past = Command(folder, {"totaux", "--du", "01.12.2026", "--au", "04.12.2026"});
+    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", "04.12.2026", 0, false)), past);
+}
+
+TEST(ScreenAndCommand, CashJournalAndSummaryGiveTheSameLines) {
+    TillFolder folder;
+    folder.WriteJournal(kJournal);
+    WriteRaw(folder / "Comptes.csv", "Banque\r\nDivers\r\nCaisse\r\n");
+    const Lignes journal = Command(folder, {"journal", "--du", "01.12.2026", "--au", kToday});
+    EXPECT_EQ(journal[4], "05.12.2026  Banque          -20.00");
+    EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 0)), journal);
+
+    const Lignes resume = Command(folder, {"resume", "--du", "01.12.2026", "--au", kToday});
+    EXPECT_EQ(resume[10], "Caisse                        -20.00");
+    EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 1)), resume);
+}
+
+TEST(ScreenAndCommand, GenerateHidesTheCheckoutButtonsEvenWithoutJournal) {
+    TillFolder folder;
+    const TillRun run =
+        folder.Script(TotauxScript(kToday, kToday, 0, false) +
+                      "answer ok\nshow cmdPrint.Visible 1\nshow cmdPrint.Visible 2\n"
+                      "show cmdCuisine.Visible\nshow cmdPrint 0\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"),
+              Lignes{"msgbox critical ok \"Vantor\" \"Aucun ticket enregistré\""});
+    EXPECT_EQ(LinesStartingWith(run.out, "show cmd"),
+              (Lignes{"show cmdPrint(1).Visible False", "show cmdPrint(2).Visible False",
+                      "show cmdCuisine.Visible False", "show cmdPrint(0).Caption \"Imprimer\""}));
+
+    const TillRun command = folder.Report({"totaux"});
+    EXPECT_EQ(command.status, 1);
+    EXPECT_EQ(command.out, "");
+    EXPECT_EQ(command.err, "Aucun ticket enregistré\n");
+}
+
+TEST(ScreenAndCommand, EndBeforeStartIsRefusedAndTheListKeepsItsReport) {
+    TillFolder folder;
+    folder.WriteJournal(kJournal);
+    const std::string refused =
+        "msgbox critical ok \"Vantor\" \"Opération impossible, la date de fin est avant la date "
+        "de début\"";
+    TillRun run = folder.Script(TotauxScript(kToday, kToday, 0, false) +
+                                "date DTPicker1 06.12.2026\nclick cmdX\nanswer ok\n"
+                                "show lstTicket.ListCount\n");
+    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"), Lignes{refused});
+    EXPECT_EQ(LinesStartingWith(run.out, "show lstTicket.ListCount"),
+              Lignes{"show lstTicket.ListCount 31"});
+    run = folder.Script(ComptaScript("06.12.2026", kToday, 1) + "answer ok\n");
+    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"), Lignes{refused});
+
+    for (const char* kind : {"totaux", "journal", "resume"}) {
+        const TillRun command =
+            folder.Report({kind, "--du", "06.12.2026", "--au", kToday, "--today", kToday});
+        EXPECT_EQ(command.status, 1);
+        EXPECT_EQ(command.out, "");
+        EXPECT_EQ(command.err, "Opération impossible, la date de fin est avant la date de début\n");
+    }
+}
+
+TEST(ScreenAndCommand, UnreadableRecordsAreToldAfterTheReport) {
+    TillFolder folder;
+    Lignes journal = kJournal;
+    journal.insert(journal.end(), {"05.12.2026;14:00:00;Paul;12,50;0;Esp;1;1",
+                                   "05.12.2026;14:00:00;Paul;3;0;Esp;1;abc"});
+    folder.WriteJournal(journal);
+    const TillRun run =
+        folder.Script(TotauxScript(kToday, kToday, 0, false) + "answer ok\nshow lstTicket.List\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string notice =
+        "2 enregistrements du journal n'ont pas pu être lus (montant ou date illisible) : ils "
+        "comptent pour 0 dans ce rapport.";
+    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"),
+              Lignes{"msgbox information ok \"Vantor\" \"" + notice + "\""});
+    const TillRun command = folder.Report({"totaux", "--today", kToday});
+    EXPECT_EQ(command.status, 0);
+    EXPECT_EQ(command.err, notice + "\n");
+    EXPECT_EQ(OutputLines(command), ShownList(run.out, "lstTicket"));
+    EXPECT_EQ(OutputLines(command)[3], "Espèces            €     3.00");
+}
+
+TEST(ScreenAndCommand, TrainingModeShowsTheQuartersOnScreen) {
+    TillFolder folder;
+    folder.WriteJournal(kJournal);
+    const Lignes lines = Screen(folder, "click mnuFormation\nanswer \"391205\"\n" +
+                                            TotauxScript("01.12.2026", kToday, 0, true));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.back(), "Total               142.12 ( 35.53)");
+}
+
+TEST(ScreenAndCommand, BadArgumentsGiveStatusTwo) {
+    TillFolder folder;
+    folder.WriteJournal(kJournal);
+    for (const Lignes& arguments : std::vector<Lignes>{{"bilan"},
+                                                       {"totaux", "--du", "31.02.2026"},
+                                                       {"totaux", "--serveur", "Luc"},
+                                                       {"journal", "--detail"},
+                                                       {"resume", "--serveur", "Paul"},
+                                                       {"totaux", "--au"},
+                                                       {"totaux", "extra"}}) {
+        const TillRun run = folder.Report(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.front() << " " << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+}  // namespace
+}  // namespace vantor::test
