@@ -45,11 +45,6 @@ void FormView::Detach() {
     views.erase(std::remove(views.begin(), views.end(), this), views.end());
 }
 
-void FormView::SetScale(double pixelsPerTwip) {
-    scale_ = pixelsPerTwip;
-    Sync();
-}
-
 void FormView::AttachMenuBar(QMenuBar& bar) {
     menus_ = std::make_unique<MenuBinder>(
         form_, bar, [this](Control& menu) { Fire([this, &menu] { form_.Click(menu); }); });

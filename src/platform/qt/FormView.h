@@ -32,7 +32,6 @@ public:
 
     Form& ModelForm() const { return form_; }
     double Scale() const { return scale_; }
-    void SetScale(double pixelsPerTwip);
 
     // The form's top-level menus go into this menu bar.
     void AttachMenuBar(QMenuBar& bar);
