@@ -31,6 +31,33 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// ParsePlain for a text of at most 19 characters, whose digits all fit in
+// 64 bits: one loop gathering them, the point's place remembered.
+std::optional<Units> ParseShort(const char* p, const char* end, bool negative) {
+    std::uint64_t digits = 0;
+    int count = 0;
+    int point = -1;  // digits before the point
+    for (; p != end; ++p) {
+        if (IsDigit(*p)) {
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++count;
+        } else if (*p == '.' && point < 0) {
+            point = count;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const int decimals = point < 0 ? 0 : count - point;
+    const int wholeLimit = ExactSum::kMaxIntegerDigits + decimals;  // digits < 10^this
+    if (count == 0 || decimals > ExactSum::kDecimals ||
+        (wholeLimit < 19 && digits >= kPowersOfTen[static_cast<std::size_t>(wholeLimit)])) {
+        return std::nullopt;
+    }
+    const Units units = static_cast<Units>(digits) *
+                        static_cast<Units>(kPowersOfTen[ExactSum::kDecimals - decimals]);
+    return negative ? -units : units;
+}
+
 // Reads [-]digits[.digits] with at least one digit, nothing around it: the
 // form every amount written by the till has. Returns the value in units.
 std::optional<Units> ParsePlain(std::string_view text) {
@@ -38,6 +65,9 @@ std::optional<Units> ParsePlain(std::string_view text) {
     const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';
     p += negative ? 1 : 0;
+    if (end - p <= 19) {
+        return ParseShort(p, end, negative);
+    }
     const char* const wholeStart = p;
     while (p != end && *p == '0') {
         ++p;  // leading zeros

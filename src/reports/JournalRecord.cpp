@@ -8,6 +8,7 @@
 #include "data/Dates.h"
 #include "data/Numbers.h"
 #include "reports/JournalScan.h"
+#include "reports/Separators.h"
 
 namespace vantor {
 
@@ -15,25 +16,10 @@ namespace {
 
 using Kind = JournalRecord::Kind;
 
-// A line the till writes is far shorter: the fast cut reads within this many
-// bytes of the line's start, and leaves longer lines to the field-by-field cut.
-constexpr std::size_t kWrittenLineLimit = 256;
-
-constexpr std::uint64_t kOnes = 0x0101010101010101;
-constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
-
-// 0x80 in each byte of x that is zero, in no other.
-std::uint64_t ZeroBytes(std::uint64_t x) {
-    return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
-
-// The ";" and LF among the 8 bytes at p, as the high bit of their byte.
-std::uint64_t Separators(const char* p) {
-    static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, 8);
-    return ZeroBytes(word ^ (kOnes * ';')) | ZeroBytes(word ^ (kOnes * '\n'));
-}
+// The lines the till writes are shorter than this: they are cut from the
+// separators of one look at their first 64 bytes. Longer lines are cut field
+// by field.
+constexpr std::size_t kWrittenLineLimit = 64;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -94,45 +80,36 @@ bool JournalReader::Next(JournalRecord& record) {
     return false;
 }
 
-// Exactly 8 fields and a line end within the limit; anything else is left
-// to CutAny, which gives the same fields for the lines this one takes. The
-// line's bytes are looked at once, 8 at a time, each separator found ending
-// a field.
+// Exactly 7 ";" and a line end within the limit; anything else is left to
+// CutAny, which gives the same fields for the lines this one takes.
 bool JournalReader::CutWritten(Fields& fields) {
     if (bytes_.size() - pos_ < kWrittenLineLimit) {
         return false;
     }
     const char* const start = bytes_.data() + pos_;
-    const char* const limit = start + kWrittenLineLimit - 8;
-    const char* field = start;
-    const char* word = start;
-    std::uint64_t found = Separators(word);
-    for (std::size_t k = 0;; ++k) {
-        while (found == 0) {
-            word += 8;
-            if (word > limit) {
-                return false;
-            }
-            found = Separators(word);
-        }
-        const char* separator = word + std::countr_zero(found) / 8;
-        found &= found - 1;
-        if (k + 1 < fields.size()) {
-            if (*separator != ';') {
-                return false;
-            }
-            fields[k] = std::string_view(field, static_cast<std::size_t>(separator - field));
-            field = separator + 1;
-            continue;
-        }
-        if (*separator != '\n') {
-            return false;  // an eighth ";"
-        }
-        const char* stop = separator > field && separator[-1] == '\r' ? separator - 1 : separator;
-        fields[k] = std::string_view(field, static_cast<std::size_t>(stop - field));
-        pos_ += static_cast<std::size_t>(separator + 1 - start);
-        return true;
+    const SeparatorMasks found = FindSeparators(start);
+    if (found.lineFeeds == 0) {
+        return false;
     }
+    const int end = std::countr_zero(found.lineFeeds);
+    std::uint64_t semicolons = found.semicolons & ((std::uint64_t{1} << end) - 1);
+    int from = 0;
+    for (std::size_t k = 0; k + 1 < fields.size(); ++k) {
+        if (semicolons == 0) {
+            return false;
+        }
+        const int at = std::countr_zero(semicolons);
+        semicolons &= semicolons - 1;
+        fields[k] = std::string_view(start + from, static_cast<std::size_t>(at - from));
+        from = at + 1;
+    }
+    if (semicolons != 0) {
+        return false;  // an eighth ";"
+    }
+    const int stop = end > from && start[end - 1] == '\r' ? end - 1 : end;
+    fields.back() = std::string_view(start + from, static_cast<std::size_t>(stop - from));
+    pos_ += static_cast<std::size_t>(end) + 1;
+    return true;
 }
 
 // The line at pos_, whatever it holds; false when it is blank.
@@ -166,18 +143,18 @@ void JournalReader::Read(const Fields& fields, JournalRecord& record) {
 }
 
 long JournalReader::Day(std::string_view text) {
-    if (text == lastDate_) {
+    if (text.size() == lastDate_.size() && lastDay_ >= 0 &&
+        std::memcmp(text.data(), lastDate_.data(), lastDate_.size()) == 0) {
         return lastDay_;
     }
-    long key = WrittenDateKey(text);
-    if (key < 0) {
-        // Other spellings a hand-edited file may hold ("5.12.2026").
-        const std::optional<Date> date = ParseDate(text);
-        key = date ? DateKey(*date) : -1;
+    lastDay_ = WrittenDateKey(text);
+    if (lastDay_ >= 0) {
+        std::memcpy(lastDate_.data(), text.data(), lastDate_.size());
+        return lastDay_;
     }
-    lastDate_.assign(text);
-    lastDay_ = key;
-    return key;
+    // Other spellings a hand-edited file may hold ("5.12.2026").
+    const std::optional<Date> date = ParseDate(text);
+    return date ? DateKey(*date) : -1;
 }
 
 }  // namespace vantor

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 namespace vantor {
@@ -42,8 +41,9 @@ private:
     long Day(std::string_view text);
 
     const std::string_view bytes_;
-    std::size_t pos_ = 0;   // the start of the next line
-    std::string lastDate_;  // the records of one day follow each other
+    std::size_t pos_ = 0;  // the start of the next line
+    // The last date of the written form read: the records of one day follow each other.
+    std::array<char, 10> lastDate_{};
     long lastDay_ = -1;
 };
 

@@ -62,6 +62,13 @@ struct JournalSums {
 // the same time (parts > 1); the sums do not depend on it.
 JournalSums ScanJournal(std::string_view bytes, const ScanRequest& request, int parts = 1);
 
+// The same for the journal file, read as a stream: each part reads its share
+// of the file chunkBytes at a time into one buffer. Throws FileError when the
+// file cannot be read.
+inline constexpr std::size_t kChunkBytes = 256u << 10;
+JournalSums ScanJournalFile(const std::string& path, const ScanRequest& request, int parts = 1,
+                            std::size_t chunkBytes = kChunkBytes);
+
 // How many pieces are worth reading at the same time for a journal of this size.
 int ScanParts(std::size_t bytes);
 

@@ -1,7 +1,8 @@
 #include "reports/ReadJournal.h"
 
+#include <filesystem>
+
 #include "data/TextFile.h"
-#include "reports/MappedFile.h"
 #include "reports/Report.h"
 
 namespace vantor {
@@ -11,9 +12,8 @@ std::optional<JournalSums> LireJournal(const std::string& journal, const ScanReq
     if (!FileExists(journal)) {
         return std::nullopt;
     }
-    const MappedFile file(journal);
-    const std::string_view bytes = file.Bytes();
-    return ScanJournal(bytes, request, parts > 0 ? parts : ScanParts(bytes.size()));
+    const std::uint64_t size = std::filesystem::file_size(journal);
+    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(size));
 }
 
 ScanRequest PeriodRequest(const Date& debut, const Date& fin) {

@@ -93,6 +93,22 @@ TEST(JournalScan, ReadingInPiecesGivesTheSameSums) {
 
 class JournalReading : public ReportTest {};
 
+TEST_F(JournalReading, TheFileReadInChunksGivesTheSameSums) {
+    GeneratedJournal journal(3000);
+    journal.bytes +=
+        "05.12.2026;9:00:00;" + std::string(300, 'x') + ";7;0;Esp;1;0.7";  // no line end
+    WriteRaw(settings.journal, journal.bytes);
+    const ScanRequest request = FullRequest({2025, 3, 1}, {2026, 12, 31});
+    const JournalSums inMemory = ScanJournal(journal.bytes, request, 1);
+    for (const std::size_t chunk :
+         {std::size_t{1}, std::size_t{7}, std::size_t{64}, std::size_t{1000}, kChunkBytes}) {
+        for (const int parts : {1, 2, 5}) {
+            SCOPED_TRACE(std::to_string(chunk) + " bytes, " + std::to_string(parts) + " parts");
+            ExpectSame(ScanJournalFile(settings.journal, request, parts, chunk), inMemory);
+        }
+    }
+}
+
 TEST_F(JournalReading, OnePassBalanceEqualsAWholeFilePass) {
     const GeneratedJournal journal(30000);
     WriteRaw(settings.journal, journal.bytes);

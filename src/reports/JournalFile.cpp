@@ -1,0 +1,125 @@
+// The journal file read as a stream of bytes: each part of it by one thread,
+// in chunks into a buffer of its own, whole lines at a time.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "data/TextFile.h"
+#include "reports/JournalScan.h"
+#include "reports/JournalScanner.h"
+
+namespace vantor {
+
+namespace {
+
+class File {
+public:
+    explicit File(const std::string& path)
+        : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (fd_ < 0) {
+            Fail();
+        }
+    }
+    ~File() { ::close(fd_); }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    std::uint64_t Size() const {
+        struct stat status {};
+        if (::fstat(fd_, &status) != 0) {
+            Fail();
+        }
+        return static_cast<std::uint64_t>(status.st_size);
+    }
+
+    // Up to size bytes at offset into buffer; 0 at the end of the file.
+    std::size_t Read(char* buffer, std::size_t size, std::uint64_t offset) const {
+        for (;;) {
+            const ssize_t got = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
+            if (got >= 0) {
+                return static_cast<std::size_t>(got);
+            }
+            if (errno != EINTR) {
+                Fail();
+            }
+        }
+    }
+
+private:
+    [[noreturn]] void Fail() const { throw FileError(path_ + " : " + std::strerror(errno)); }
+
+    std::string path_;
+    int fd_;
+};
+
+// The start of the first line that begins at offset or after it.
+std::uint64_t LineStartFrom(const File& file, std::uint64_t offset, std::uint64_t size) {
+    if (offset == 0) {
+        return 0;
+    }
+    char block[4096];
+    for (std::uint64_t at = offset - 1; at < size;) {
+        const std::size_t got = file.Read(block, sizeof block, at);
+        if (got == 0) {
+            break;
+        }
+        if (const void* found = std::memchr(block, '\n', got)) {
+            return at + static_cast<std::uint64_t>(static_cast<const char*>(found) - block) + 1;
+        }
+        at += got;
+    }
+    return size;
+}
+
+JournalSums ScanRange(const File& file, std::uint64_t from, std::uint64_t to,
+                      const ScanRequest& request, std::size_t chunkBytes) {
+    JournalScanner scanner(request);
+    std::vector<char> buffer(std::max<std::size_t>(chunkBytes, 1));
+    std::size_t kept = 0;  // the start of a line that the next chunk ends
+    for (std::uint64_t at = from; at < to;) {
+        if (kept == buffer.size()) {
+            buffer.resize(buffer.size() * 2);  // a line longer than the buffer
+        }
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size() - kept, to - at));
+        const std::size_t got = file.Read(buffer.data() + kept, wanted, at);
+        if (got == 0) {
+            break;  // the file is shorter than when it was opened
+        }
+        at += got;
+        const std::string_view bytes(buffer.data(), kept + got);
+        const std::size_t lastLineEnd = bytes.rfind('\n');
+        const std::size_t whole = at >= to                                ? bytes.size()
+                                  : lastLineEnd == std::string_view::npos ? 0
+                                                                          : lastLineEnd + 1;
+        scanner.Read(bytes.substr(0, whole));
+        kept = bytes.size() - whole;
+        std::memmove(buffer.data(), buffer.data() + whole, kept);
+    }
+    scanner.Read(std::string_view(buffer.data(), kept));
+    return scanner.Result();
+}
+
+}  // namespace
+
+JournalSums ScanJournalFile(const std::string& path, const ScanRequest& request, int parts,
+                            std::size_t chunkBytes) {
+    const File file(path);
+    const std::uint64_t size = file.Size();
+    const std::size_t count = static_cast<std::size_t>(std::max(parts, 1));
+    std::vector<std::uint64_t> bounds{0};
+    for (std::size_t k = 1; k < count; ++k) {
+        bounds.push_back(std::max(bounds.back(), LineStartFrom(file, size * k / count, size)));
+    }
+    bounds.push_back(size);
+    return ScanInParts(count, [&](std::size_t k) {
+        return ScanRange(file, bounds[k], bounds[k + 1], request, chunkBytes);
+    });
+}
+
+}  // namespace vantor

@@ -1,0 +1,102 @@
+// The sums of one reading of the journal, record by record.
+#include "reports/JournalScanner.h"
+
+#include "data/Cp1252.h"
+
+namespace vantor {
+
+namespace {
+
+using Kind = JournalRecord::Kind;
+
+}  // namespace
+
+void JournalScanner::Read(std::string_view bytes) {
+    JournalReader reader(bytes);
+    JournalRecord record;
+    while (reader.Next(record)) {
+        Record(record);
+    }
+}
+
+void JournalScanner::Record(const JournalRecord& record) {
+    const long day = record.day;
+    const Kind kind = record.kind;
+    bool unreadable = day < 0;
+    std::optional<ExactSum> amount;
+    if (request_.solde && (kind == Kind::Especes || kind == Kind::Sortie)) {
+        amount = ExactSum::Parse(record.montant);
+        unreadable = unreadable || !amount;
+        sums_.solde += amount.value_or(ExactSum());
+    }
+    if (day >= request_.debut && day <= request_.fin &&
+        (!request_.serveur || record.nom == *request_.serveur)) {
+        unreadable = !Keep(record, amount) || unreadable;
+    }
+    sums_.unreadable += unreadable ? 1 : 0;
+}
+
+bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> amount) {
+    const Kind kind = record.kind;
+    const int category = record.categorie;
+    if (!amount && (kind != Kind::Other || category >= 0)) {
+        amount = ExactSum::Parse(record.montant);
+    }
+    bool readable = amount || (kind == Kind::Other && category < 0);
+    const ExactSum value = amount.value_or(ExactSum());
+    PeriodSums& period = sums_.period;
+    if (category >= 0) {
+        period.parCategorie[static_cast<std::size_t>(category)] += value;
+    }
+    // Records of the period by waiter go to their slot; without slots, to a scratch one.
+    WaiterSums scratch;
+    WaiterSums& waiter = sums_.slots.empty() ? scratch : sums_.slots[SlotOf(record.nom)];
+    if (kind == Kind::Especes) {
+        period.especes += value;
+        waiter.especes += value;
+    } else if (kind == Kind::Carte) {
+        period.cartes += value;
+        waiter.cartes += value;
+    } else if (kind == Kind::Sortie) {
+        period.mouvements += value;
+        if (record.compte >= 0) {
+            sums_.parCompte[static_cast<std::size_t>(record.compte)] += value;
+        }
+        if (request_.movements) {
+            sums_.movements.push_back({Cp1252ToUtf8(record.date), Cp1252ToUtf8(record.nom),
+                                       Cp1252ToUtf8(record.montant), value});
+        }
+    }
+    if (request_.vat) {
+        readable = AddVat(record, waiter) && readable;
+    }
+    return readable;
+}
+
+bool JournalScanner::AddVat(const JournalRecord& record, WaiterSums& waiter) {
+    const int code = record.code;
+    if (code == 0) {
+        return true;
+    }
+    const std::optional<ExactSum> vat = ExactSum::Parse(record.tva);
+    const ExactSum value = vat.value_or(ExactSum());
+    (code == 1 ? sums_.period.tva1 : sums_.period.tva2) += value;
+    (code == 1 ? waiter.tva1 : waiter.tva2) += value;
+    return vat.has_value();
+}
+
+// The first slot of that name, the last slot when none has it.
+std::size_t JournalScanner::SlotOf(std::string_view name) {
+    if (lastSlot_ != std::string::npos && name == lastName_) {
+        return lastSlot_;
+    }
+    std::size_t slot = 0;
+    while (slot < request_.slots.size() && request_.slots[slot] != name) {
+        ++slot;
+    }
+    lastName_.assign(name);
+    lastSlot_ = slot;
+    return slot;
+}
+
+}  // namespace vantor

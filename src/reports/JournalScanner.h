@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reports/JournalRecord.h"
+#include "reports/JournalScan.h"
+
+namespace vantor {
+
+// Adds the records of whole lines of the journal, given piece after piece,
+// to the sums a request asks for.
+class JournalScanner {
+public:
+    explicit JournalScanner(const ScanRequest& request) : request_(request) {
+        if (!request.slots.empty()) {
+            sums_.slots.resize(request.slots.size() + 1);
+        }
+    }
+
+    // bytes: whole lines (the last one may lack its line end).
+    void Read(std::string_view bytes);
+    JournalSums Result() { return std::move(sums_); }
+
+private:
+    void Record(const JournalRecord& record);
+    // Adds a record of the period; false when a number it needs is unreadable.
+    bool Keep(const JournalRecord& record, std::optional<ExactSum> amount);
+    bool AddVat(const JournalRecord& record, WaiterSums& waiter);
+    std::size_t SlotOf(std::string_view name);
+
+    const ScanRequest& request_;
+    JournalSums sums_;
+    std::string lastName_;
+    std::size_t lastSlot_ = std::string::npos;
+};
+
+// Runs scan(k) for the parts k = 0..parts-1 at the same time, the first on
+// this thread, and adds up their sums in that order.
+JournalSums ScanInParts(std::size_t parts, const std::function<JournalSums(std::size_t)>& scan);
+
+}  // namespace vantor
