@@ -114,14 +114,7 @@ void frmMain::AdvanceTicketNumber() {
 }
 
 void frmMain::ResetSalesScreen() {
-    Get("lstTicket").Clear();
-    data_.TexteBon.clear();
-    totalTicket_ = 0;
-    Control& total = Get("lblTotal");
-    total.caption.clear();
-    total.tag = "0";
-    lignesTicket_.assign(1, "");
-    data_.RapportAffiche = false;
+    EmptyTicket();
     Get("cmdPrint", 0).caption = "Espèces";
     for (Control* shown : {&Get("cmdPrint", 1), &Get("cmdPrint", 2), &Get("cmdCuisine")}) {
         shown->visible = true;

@@ -120,9 +120,8 @@ void frmMain::cmdDeleteLine_Click() {
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
 
-void frmMain::cmdClear_Click() {
+void frmMain::EmptyTicket() {
     Get("lstTicket").Clear();
-    Get("lstCuisine").Clear();
     data_.TexteBon.clear();
     totalTicket_ = 0;
     Control& total = Get("lblTotal");
@@ -130,6 +129,11 @@ void frmMain::cmdClear_Click() {
     total.tag = "0";
     lignesTicket_.assign(1, "");
     data_.RapportAffiche = false;
+}
+
+void frmMain::cmdClear_Click() {
+    EmptyTicket();
+    Get("lstCuisine").Clear();
     const bool totaux = Get("optPrint", 1).value != 0;
     Get("cmdPrint", 0).caption = totaux ? "Imprimer" : "Espèces";
     Get("cmdPrint", 1).visible = !totaux;

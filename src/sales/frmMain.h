@@ -138,6 +138,8 @@ private:
     void AdvanceTicketNumber();
     void PrintTicket(const std::string& totalText, double taux, double montantTVA);
     void PrintQrBlock(Printer& printer);
+    // No line, no record, no total, no report; the kitchen list is kept.
+    void EmptyTicket();
     void ResetSalesScreen();
     bool ClearReportFirst();
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
