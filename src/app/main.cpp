@@ -1,4 +1,4 @@
-// The program's entry: the window, or a headless run driven by a script.
+// The program: the window, a headless run driven by a script, or a report.
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
@@ -34,7 +34,9 @@ std::unique_ptr<QCoreApplication> HeadlessApplication(int& argc, char** argv,
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Called by the `vantor` executable (Launcher.cpp), which loads this library
+// for everything but a report of a given data folder.
+extern "C" int VantorMain(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "report") {
         // Reads the data folder only: no application object, no single-instance lock.
         vantor::QtSettings settings;

@@ -1,0 +1,69 @@
+// The program's entry. A report of a given data folder runs here at once;
+// everything else (the window, headless runs, and a report of the remembered
+// folder, which is kept in the desktop settings) is in libvantor-app, loaded
+// only then: a report does not pay for loading the toolkit and its sixty
+// libraries, which would take longer than reading a year of sales.
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/ReportCommand.h"
+#include "platform/headless/SystemClock.h"
+
+namespace {
+
+constexpr const char* kApplicationLibrary = "libvantor-app.so";
+constexpr const char* kApplicationEntry = "VantorMain";
+
+// A report run here never asks the settings: its folder is given.
+class NoSettings : public vantor::Settings {
+public:
+    std::string Read(const std::string&) override { return ""; }
+    bool Write(const std::string&, const std::string&) override { return false; }
+};
+
+bool ReportOfAGivenFolder(const std::vector<std::string>& words) {
+    if (words.empty() || words.front() != "report") {
+        return false;
+    }
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+        if (words[i] == "--data-dir") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RunApplication(int argc, char** argv) {
+    std::error_code ignored;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
+    const std::string library = (self.parent_path() / kApplicationLibrary).string();
+    void* handle = ::dlopen(library.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    if (handle == nullptr) {
+        std::cerr << "Vantor ne peut pas démarrer : " << ::dlerror() << '\n';
+        return 1;
+    }
+    using Entry = int (*)(int, char**);
+    auto entry = reinterpret_cast<Entry>(::dlsym(handle, kApplicationEntry));
+    if (entry == nullptr) {
+        std::cerr << "Vantor ne peut pas démarrer : " << ::dlerror() << '\n';
+        return 1;
+    }
+    return entry(argc, argv);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (ReportOfAGivenFolder(words)) {
+        NoSettings settings;
+        vantor::SystemClock clock;
+        return vantor::RunReportCommand(std::vector<std::string>(words.begin() + 1, words.end()),
+                                        settings, clock, std::cout, std::cerr);
+    }
+    return RunApplication(argc, argv);
+}
