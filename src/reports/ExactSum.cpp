@@ -32,30 +32,29 @@ bool IsDigit(char c) {
 }
 
 // ParsePlain for a text of at most 19 characters, whose digits all fit in
-// 64 bits: one loop gathering them, the point's place remembered.
+// 64 bits: the digits gathered before and after the point.
 std::optional<Units> ParseShort(const char* p, const char* end, bool negative) {
+    const char* const start = p;
     std::uint64_t digits = 0;
-    int count = 0;
-    int point = -1;  // digits before the point
-    for (; p != end; ++p) {
-        if (IsDigit(*p)) {
+    for (; p != end && IsDigit(*p); ++p) {
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    const char* const point = p;
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p); ++p) {
             digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-            ++count;
-        } else if (*p == '.' && point < 0) {
-            point = count;
-        } else {
-            return std::nullopt;
         }
     }
-    const int decimals = point < 0 ? 0 : count - point;
+    const int decimals = p == point ? 0 : static_cast<int>(p - point - 1);
     const int wholeLimit = ExactSum::kMaxIntegerDigits + decimals;  // digits < 10^this
-    if (count == 0 || decimals > ExactSum::kDecimals ||
+    if (p != end || p - start == (p == point ? 0 : 1) || decimals > ExactSum::kDecimals ||
         (wholeLimit < 19 && digits >= kPowersOfTen[static_cast<std::size_t>(wholeLimit)])) {
         return std::nullopt;
     }
-    const Units units = static_cast<Units>(digits) *
-                        static_cast<Units>(kPowersOfTen[ExactSum::kDecimals - decimals]);
-    return negative ? -units : units;
+    const Magnitude magnitude =
+        static_cast<Magnitude>(digits) *
+        kPowersOfTen[static_cast<std::size_t>(ExactSum::kDecimals - decimals)];
+    return negative ? -static_cast<Units>(magnitude) : static_cast<Units>(magnitude);
 }
 
 // Reads [-]digits[.digits] with at least one digit, nothing around it: the

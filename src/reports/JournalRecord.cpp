@@ -70,10 +70,9 @@ Kind KindOf(std::string_view kind) {
 }  // namespace
 
 bool JournalReader::Next(JournalRecord& record) {
-    Fields fields;
     while (pos_ < bytes_.size()) {
-        if (CutWritten(fields) || CutAny(fields)) {
-            Read(fields, record);
+        if (CutWritten(fields_) || CutAny(fields_)) {
+            Read(fields_, record);
             return true;
         }
     }

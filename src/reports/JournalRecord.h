@@ -42,6 +42,7 @@ private:
 
     const std::string_view bytes_;
     std::size_t pos_ = 0;  // the start of the next line
+    Fields fields_;        // of the line last cut
     // The last date of the written form read: the records of one day follow each other.
     std::array<char, 10> lastDate_{};
     long lastDay_ = -1;
