@@ -32,7 +32,7 @@ public:
         std::string buffer;
         while (written_ < records_) {
             Ticket(buffer);
-            if (Chance(0.004)) {
+            if (Chance(0.004) && written_ < records_) {
                 Movement(buffer);
             }
             if (buffer.size() > (1 << 20)) {
@@ -62,6 +62,9 @@ private:
 
     void Record(std::string& out, const std::string& time, const std::string& who, double amount,
                 int category, const char* kind, const std::string& mode, double vat) {
+        if (written_ == records_) {
+            return;  // exactly the number asked for, even within a ticket
+        }
         out += Day() + ";" + time + ";" + who + ";" + vantor::NumberToText(amount) + ";" +
                std::to_string(category) + ";" + kind + ";" + mode + ";" +
                vantor::NumberToText(vat) + "\r\n";
