@@ -25,7 +25,8 @@ struct JournalRecord {
 
 // The records of the journal's bytes, in file order. Lines end with LF,
 // CR LF or the end of the bytes; blank lines are skipped. A line in the form
-// the till writes is cut eight bytes at a time; any other is cut field by field.
+// the till writes is cut from one search of its first 64 bytes for separators;
+// any other is cut field by field.
 class JournalReader {
 public:
     explicit JournalReader(std::string_view bytes) : bytes_(bytes) {}

@@ -12,8 +12,9 @@ std::optional<JournalSums> LireJournal(const std::string& journal, const ScanReq
     if (!FileExists(journal)) {
         return std::nullopt;
     }
-    const std::uint64_t size = std::filesystem::file_size(journal);
-    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(size));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(journal, error);
+    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(error ? 0 : size));
 }
 
 ScanRequest PeriodRequest(const Date& debut, const Date& fin) {

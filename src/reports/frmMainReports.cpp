@@ -1,6 +1,9 @@
 // The report buttons of the sales screen: "Générer" in the "Totaux" frame,
 // "Journal vantor" and "Résumé comptable" in the "Compta" frame.
+#include <optional>
+
 #include "checkout/Journal.h"
+#include "data/TextFile.h"
 #include "reports/Report.h"
 #include "sales/frmMain.h"
 
@@ -39,6 +42,22 @@ bool frmMain::ShowReport(const Report& report) {
     return true;
 }
 
+namespace {
+
+// A report of the journal, or none when it cannot be read (told as the
+// system tells it).
+template <typename Make>
+std::optional<Report> Produce(Ui& ui, Make make) {
+    try {
+        return make();
+    } catch (const FileError& error) {
+        ui.MsgBox(error.what(), vbCritical);
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
 void frmMain::cmdX_Click() {
     const Date debut = Get("DTPicker1").date;
     const Date fin = Get("DTPicker2").date;
@@ -46,8 +65,13 @@ void frmMain::cmdX_Click() {
         platform_.ui.MsgBox(kFinAvantDebut, vbCritical);
         return;
     }
-    ShowReport(GenererTotaux(ReglagesRapport(), debut, fin, Get("cmbServeur").listIndex,
-                             Get("chkDetail").value == 1));
+    const std::optional<Report> report = Produce(platform_.ui, [&] {
+        return GenererTotaux(ReglagesRapport(), debut, fin, Get("cmbServeur").listIndex,
+                             Get("chkDetail").value == 1);
+    });
+    if (report) {
+        ShowReport(*report);
+    }
     Get("cmdPrint", 1).visible = false;
     Get("cmdPrint", 2).visible = false;
     Get("cmdCuisine").visible = false;
@@ -60,7 +84,11 @@ void frmMain::cmdJournalVantor_Click(int index) {
         platform_.ui.MsgBox(kFinAvantDebut, vbCritical);
         return;
     }
-    ShowReport(JournalVantor(ReglagesRapport(), index == 1, debut, fin));
+    const std::optional<Report> report = Produce(
+        platform_.ui, [&] { return JournalVantor(ReglagesRapport(), index == 1, debut, fin); });
+    if (report) {
+        ShowReport(*report);
+    }
 }
 
 }  // namespace vantor
