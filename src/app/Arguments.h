@@ -25,6 +25,7 @@ inline constexpr const char* kUsage =
     "Utilisation :\n"
     "  vantor [--data-dir DOSSIER]\n"
     "  vantor --headless [--data-dir DOSSIER] [--script FICHIER]\n"
-    "                    [--pdf-dir DOSSIER | --system-printers]\n";
+    "                    [--pdf-dir DOSSIER | --system-printers]\n"
+    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n";
 
 }  // namespace vantor
