@@ -18,21 +18,32 @@ using headless::Quote;
 // The till's state that a script can read with `show`.
 headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
     return [&data, &main](const std::string& name, int index) -> std::optional<std::string> {
-        if (name == "Printer") return Quote(main.platform().printers.Current());
-        if (name == "NumTicket") return std::to_string(data.NumTicket);
-        if (name == "Serveur") return Quote(data.Serveur);
-        if (name == "DataPath") return Quote(data.DataPath);
-        if (name == "RapportAffiche") return data.RapportAffiche ? "True" : "False";
-        if (name == "TexteBon") return Quote(data.TexteBon);
-        if (name == "PartEspeces") return NumberToText(data.PartEspeces);
-        if (name == "PositionDefil") return std::to_string(main.PositionDefil());
-        if (name == "TotalTicket") return NumberToText(main.TotalTicket());
-        if (name == "Quantite") return std::to_string(main.Quantite());
+        if (name == "Printer")
+            return Quote(main.platform().printers.Current());
+        if (name == "NumTicket")
+            return std::to_string(data.NumTicket);
+        if (name == "Serveur")
+            return Quote(data.Serveur);
+        if (name == "DataPath")
+            return Quote(data.DataPath);
+        if (name == "RapportAffiche")
+            return data.RapportAffiche ? "True" : "False";
+        if (name == "TexteBon")
+            return Quote(data.TexteBon);
+        if (name == "PartEspeces")
+            return NumberToText(data.PartEspeces);
+        if (name == "PositionDefil")
+            return std::to_string(main.PositionDefil());
+        if (name == "TotalTicket")
+            return NumberToText(main.TotalTicket());
+        if (name == "Quantite")
+            return std::to_string(main.Quantite());
         const std::vector<std::string>& records = main.LignesTicket();
         if (name == "LignesTicket" && index >= 0 && index < static_cast<int>(records.size())) {
             return Quote(records[static_cast<std::size_t>(index)]);
         }
-        if (name == "LignesTicket" && index < 0) return std::to_string(records.size());
+        if (name == "LignesTicket" && index < 0)
+            return std::to_string(records.size());
         if (name == "Infos" && index >= 0 && index < kInfoCount) {
             return Quote(data.Infos[static_cast<std::size_t>(index)]);
         }

@@ -36,6 +36,8 @@ void frmMain::cmdVantor_Click() {
     Click(Get("optPrint", 0));
 }
 
-void frmMain::cmdUndoVantor_Click() { Click(Get("optPrint", 0)); }
+void frmMain::cmdUndoVantor_Click() {
+    Click(Get("optPrint", 0));
+}
 
 }  // namespace vantor

@@ -94,7 +94,8 @@ void frmMain::RecordSale(int index, const CategoryTotals& totals) {
         payment.Form_Load();
         platform_.ui.ShowModal(payment);
         if (data_.PartEspeces == 0) {
-            platform_.ui.MsgBox("Pas de détail, " + total + " enregistré en Espèces", vbInformation);
+            platform_.ui.MsgBox("Pas de détail, " + total + " enregistré en Espèces",
+                                vbInformation);
         }
     }
     EcrireVente(data_.DataPath, totals, kind, data_.PartEspeces, data_.Serveur, data_.Infos,

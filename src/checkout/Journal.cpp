@@ -20,7 +20,9 @@ namespace {
 
 // A ";" typed into a waiter name or a movement text would shift every later
 // field of its record.
-std::string FieldText(const std::string& text) { return Replace(text, ";", "-"); }
+std::string FieldText(const std::string& text) {
+    return Replace(text, ";", "-");
+}
 
 std::string Record(const DateTime& when, const std::string& who, double amount,
                    const std::string& category, const std::string& kind, const std::string& mode,
@@ -29,7 +31,9 @@ std::string Record(const DateTime& when, const std::string& who, double amount,
            NumberToText(amount) + ";" + category + ";" + kind + ";" + mode + ";" + vat;
 }
 
-FileError JournalError(int error) { return FileError(std::strerror(error)); }
+FileError JournalError(int error) {
+    return FileError(std::strerror(error));
+}
 
 // Closes the journal and, unless the append was completed, cuts it back.
 class JournalAppend {
@@ -131,7 +135,8 @@ std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind k
         const std::string category = std::to_string(c);
         if (kind != PaymentKind::Mixed || partEspeces == 0) {
             const char* type = kind == PaymentKind::Card ? "Cart" : "Esp";
-            records.push_back(Record(clock.Now(), serveur, s, category, type, mode, NumberToText(v)));
+            records.push_back(
+                Record(clock.Now(), serveur, s, category, type, mode, NumberToText(v)));
             continue;
         }
         const double p = partEspeces;

@@ -22,7 +22,9 @@ constexpr OrderKind kOrders[] = {
 
 }  // namespace
 
-void frmMain::cmdCuisine_Click() { platform_.ui.PopupMenu(*this, Get("mnuBon")); }
+void frmMain::cmdCuisine_Click() {
+    platform_.ui.PopupMenu(*this, Get("mnuBon"));
+}
 
 void frmMain::ImprimerBon(int kind) {
     const OrderKind& order = kOrders[kind];

@@ -70,8 +70,9 @@ void frmMain::PrintTicket(const std::string& totalText, double taux, double mont
     }
     printer.SetFontBold(true);
     printer.Print("");
-    PrintAt(printer, 300,
-            PadRight("Total", kLabelWidth) + " " + currency + " " + FormatMontant(totalText, false));
+    PrintAt(
+        printer, 300,
+        PadRight("Total", kLabelWidth) + " " + currency + " " + FormatMontant(totalText, false));
     const Control& tva = Get("cmbTVA");
     if (tva.listIndex == 1 || tva.listIndex == 2) {
         printer.SetFontBold(false);
@@ -100,7 +101,8 @@ void frmMain::PrintQrBlock(Printer& printer) {
     }
     PrintAt(printer, kPictureLeft, text);
     if (qr.Loaded()) {
-        printer.PaintPicture(qr, kPictureLeft, printer.CurrentY(), kPictureWidth, PictureHeight(qr));
+        printer.PaintPicture(qr, kPictureLeft, printer.CurrentY(), kPictureWidth,
+                             PictureHeight(qr));
     } else {
         // No picture chosen: the code is made from the text, where the picture would be.
         printer.PrintQrCode(text, kPictureLeft, printer.CurrentY(), kPictureWidth);

@@ -12,7 +12,9 @@ namespace {
 
 constexpr const char* kTableTitle = "Enregistrer une table";
 
-bool Occupied(const Control& table) { return ParseNumber(table.tag).value_or(0) != 0; }
+bool Occupied(const Control& table) {
+    return ParseNumber(table.tag).value_or(0) != 0;
+}
 
 }  // namespace
 

@@ -28,7 +28,9 @@ Control& AddButton(Form& form, const std::string& name, const std::string& capti
     return button;
 }
 
-long long Cents(double value) { return std::llround(value * 100); }
+long long Cents(double value) {
+    return std::llround(value * 100);
+}
 
 }  // namespace
 
@@ -64,9 +66,13 @@ Control& frmPaiement::AddBox(const std::string& name, int top) {
     return box;
 }
 
-void frmPaiement::SetTotal(const std::string& total) { Get("lblTotal").caption = total; }
+void frmPaiement::SetTotal(const std::string& total) {
+    Get("lblTotal").caption = total;
+}
 
-double frmPaiement::Total() const { return ParseNumber(Get("lblTotal").caption).value_or(0); }
+double frmPaiement::Total() const {
+    return ParseNumber(Get("lblTotal").caption).value_or(0);
+}
 
 void frmPaiement::Form_Load() {
     if (data_.Infos[ClavierAuto] == "1") {
@@ -107,6 +113,8 @@ void frmPaiement::cmdOK_Click() {
     Hide();
 }
 
-void frmPaiement::cmdUndo_Click() { Hide(); }
+void frmPaiement::cmdUndo_Click() {
+    Hide();
+}
 
 }  // namespace vantor

@@ -12,7 +12,7 @@ inline constexpr const char* kServeursFile = "Serveurs.txt";
 
 // The waiters' names, one per line; nullopt when the file did not exist (it
 // is then created empty, unless missing says otherwise).
-std::optional<std::vector<std::string>> ReadServeursFile(
-    const std::string& dataPath, WhenMissing missing = WhenMissing::Create);
+std::optional<std::vector<std::string>> ReadServeursFile(const std::string& dataPath,
+                                                         WhenMissing missing = WhenMissing::Create);
 
 }  // namespace vantor

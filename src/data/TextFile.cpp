@@ -23,7 +23,7 @@ FileError SystemError(const std::string& what, const std::string& path, int erro
 
 // Closes the descriptor when it goes out of scope.
 class FileDescriptor {
-  public:
+public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) {
@@ -35,7 +35,7 @@ class FileDescriptor {
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
 
-  private:
+private:
     int fd_;
 };
 

@@ -4,6 +4,8 @@
 
 namespace vantor {
 
-std::string TillData::File(const std::string& name) const { return JoinPath(DataPath, name); }
+std::string TillData::File(const std::string& name) const {
+    return JoinPath(DataPath, name);
+}
 
 }  // namespace vantor

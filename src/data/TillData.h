@@ -37,8 +37,8 @@ struct TillData {
     std::string DataPath;  // the data folder, without a trailing separator
     InfosRecord Infos;
     CategoryNames Categories;
-    std::string Serveur;        // the current waiter
-    std::int32_t NumTicket = 0;  // the number of the next receipt
+    std::string Serveur;          // the current waiter
+    std::int32_t NumTicket = 0;   // the number of the next receipt
     bool RapportAffiche = false;  // lstTicket holds a report, not a ticket
     std::string TexteBon;
     double PartEspeces = 0;

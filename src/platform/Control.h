@@ -56,7 +56,7 @@ public:
 
     const ControlKind kind;
     const std::string name;
-    const int index;  // -1 when the control is not part of an array
+    const int index;           // -1 when the control is not part of an array
     Control* const container;  // frame holding it, or parent menu; null for the form
 
     std::string caption;

@@ -48,8 +48,9 @@ Control* Form::Find(const std::string& name, int index) const {
 Control& Form::Get(const std::string& name, int index) const {
     Control* control = Find(name, index);
     if (control == nullptr) {
-        throw std::logic_error("no control " + name + (index >= 0 ? "(" + std::to_string(index) + ")" : "") +
-                               " on " + name_);
+        throw std::logic_error("no control " + name +
+                               (index >= 0 ? "(" + std::to_string(index) + ")" : "") + " on " +
+                               name_);
     }
     return *control;
 }

@@ -26,7 +26,7 @@ public:
     const std::string& Name() const { return name_; }
 
     std::string caption;
-    int width = 0;   // twips, outer size of the window
+    int width = 0;  // twips, outer size of the window
     int height = 0;
     WindowState windowState = WindowState::Normal;
     bool visible = false;

@@ -20,8 +20,8 @@ void Printer::Print(const std::string& text) {
     std::size_t start = 0;
     while (true) {
         std::size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos
-                                                                         : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }

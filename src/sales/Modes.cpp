@@ -65,9 +65,13 @@ void frmMain::optPrint_Click(int index) {
     Get("txtVantor").text.clear();
 }
 
-void frmMain::cmbTVA_Click() { data_.Infos[ModeTVA] = std::to_string(Get("cmbTVA").listIndex); }
+void frmMain::cmbTVA_Click() {
+    data_.Infos[ModeTVA] = std::to_string(Get("cmbTVA").listIndex);
+}
 
-void frmMain::chkQR_Click() { Get("txtQR").enabled = Get("chkQR").value == 1; }
+void frmMain::chkQR_Click() {
+    Get("txtQR").enabled = Get("chkQR").value == 1;
+}
 
 void frmMain::cmbServeur_Click() {
     Control& detail = Get("chkDetail");

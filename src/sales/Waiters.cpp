@@ -39,10 +39,16 @@ void frmMain::CheckWaiter(int index) {
     Get("lblServeur").caption = "Servis par : " + data_.Serveur;
 }
 
-void frmMain::mnuSrv_Click(int index) { CheckWaiter(index); }
+void frmMain::mnuSrv_Click(int index) {
+    CheckWaiter(index);
+}
 
-void frmMain::lblServeur_Click() { platform_.ui.PopupMenu(*this, Get("mnuServeurs")); }
+void frmMain::lblServeur_Click() {
+    platform_.ui.PopupMenu(*this, Get("mnuServeurs"));
+}
 
-void frmMain::AfficherClavier() { platform_.keyboard.Show(); }
+void frmMain::AfficherClavier() {
+    platform_.keyboard.Show();
+}
 
 }  // namespace vantor

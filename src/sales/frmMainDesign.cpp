@@ -14,8 +14,8 @@ constexpr int kColumnWidth = 4500;
 constexpr int kButtonHeight = 495;
 constexpr int kPadSize = 615;
 
-Control& AddMenu(Form& form, const std::string& name, const std::string& caption,
-                 Control* parent, int index = -1) {
+Control& AddMenu(Form& form, const std::string& name, const std::string& caption, Control* parent,
+                 int index = -1) {
     Control& menu = form.Add(ControlKind::Menu, name, index, parent);
     menu.caption = caption;
     return menu;
@@ -31,8 +31,8 @@ Control& AddLabel(Form& form, const std::string& name, Control* container,
     return label;
 }
 
-Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* container,
-                int left, int top, int width, int height) {
+Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* container, int left,
+                int top, int width, int height) {
     Control& box = form.Add(kind, name, -1, container);
     box.Move(left, top);
     box.width = width;
@@ -56,8 +56,7 @@ frmMain::frmMain(Platform& platform, TillData& data)
 }
 
 Control& frmMain::AddButton(const std::string& name, int index, Control* container,
-                            const std::string& caption, int left, int top, int width,
-                            int height) {
+                            const std::string& caption, int left, int top, int width, int height) {
     Control& button = Add(ControlKind::Button, name, index, container);
     button.caption = caption;
     button.Move(left, top);
@@ -226,13 +225,16 @@ void frmMain::CreateServiceAndCheckout() {
     total.fontBold = true;
     const char* kinds[] = {"Espèces", "Carte", "Mixte"};
     for (int i = 0; i < 3; ++i) {
-        Control& print = AddButton("cmdPrint", i, &bas, kinds[i], i * 1350, 540, 1365, kButtonHeight);
+        Control& print =
+            AddButton("cmdPrint", i, &bas, kinds[i], i * 1350, 540, 1365, kButtonHeight);
         print.toolTip = "Imprimer ticket";
     }
-    Control& cuisine = AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
+    Control& cuisine =
+        AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
     cuisine.toolTip = "Bon Cuisine";
     cuisine.backColor = Rgb(128, 255, 128);
-    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength = 25;
+    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength =
+        25;
 }
 
 void frmMain::CreateCashMovementFrame() {
@@ -245,13 +247,15 @@ void frmMain::CreateCashMovementFrame() {
     Control& kind = AddBox(*this, ControlKind::ComboBox, "cmbVantor", &vantor, 120, 240, 1935, 315);
     kind.items = {"Sortie de vantor", "Ajout en vantor"};
     AddLabel(*this, "lblMontant", &vantor, "Montant :", 2150, 270, 850, 300);
-    Control& amount = AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 3000, 240, 935, 300);
+    Control& amount =
+        AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 3000, 240, 935, 300);
     amount.maxLength = 8;
     amount.text = "0";
     AddLabel(*this, "lblCat", &vantor, "Cat. :", 120, 625, 600, 300);
     AddBox(*this, ControlKind::ComboBox, "cmbCatCompt", &vantor, 720, 595, 3240, 315);
     AddLabel(*this, "lblTexte", &vantor, "Texte :", 120, 960, 600, 300);
-    AddBox(*this, ControlKind::TextBox, "txtTexteVantor", &vantor, 720, 930, 3240, 340).maxLength = 25;
+    AddBox(*this, ControlKind::TextBox, "txtTexteVantor", &vantor, 720, 930, 3240, 340).maxLength =
+        25;
     AddLabel(*this, "lblDate", &vantor, "Date :", 120, 1305, 600, 300);
     AddBox(*this, ControlKind::DatePicker, "DTPicker3", &vantor, 720, 1275, 1335, 375);
     AddButton("cmdVantor", -1, &vantor, "Enregistrer", 2120, 1245, 915, 405);
@@ -277,8 +281,9 @@ void frmMain::CreateTables() {
     AddButton("cmdOuvre", -1, &tables, "...", 900, 60, 440, 360);
     const int tops[] = {0, 460, 931, 1402, 1873, 2344, 2815, 3286, 3757, 4228, 4699, 5170, 5640};
     for (int i = 0; i <= kTableCount; ++i) {
-        Control& table = AddButton("cmdTable", i, &tables, i == 0 ? "" : "Table " + std::to_string(i),
-                                   40, tops[i], 1335, 480);
+        Control& table =
+            AddButton("cmdTable", i, &tables, i == 0 ? "" : "Table " + std::to_string(i), 40,
+                      tops[i], 1335, 480);
         table.fontBold = true;
         table.tag = "0";
         table.backColor = i == 0 ? kTableOccupied : kTableFree;

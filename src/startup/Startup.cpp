@@ -61,8 +61,8 @@ std::string CreateFolder(const std::string& path) {
 }
 
 void ShowFolderError(Platform& platform, const std::string& path, const std::string& reason) {
-    platform.ui.MsgBox("Le dossier de données \"" + path + "\" ne peut pas être utilisé : " +
-                           reason +
+    platform.ui.MsgBox("Le dossier de données \"" + path +
+                           "\" ne peut pas être utilisé : " + reason +
                            ".\nVérifiez que le disque est branché et accessible, puis relancez "
                            "Vantor.",
                        vbCritical, "Vantor pour Windows");

@@ -69,7 +69,9 @@ void frmMain::SetToday() {
     }
 }
 
-void frmMain::Form_Activate() { AfficherAgendaDemarrage(); }
+void frmMain::Form_Activate() {
+    AfficherAgendaDemarrage();
+}
 
 void frmMain::Form_QueryUnload(int& cancel) {
     bool openTables = false;
@@ -89,6 +91,8 @@ void frmMain::Form_QueryUnload(int& cancel) {
     cancel = 1;
 }
 
-void frmMain::mnuQuit_Click() { RequestClose(); }
+void frmMain::mnuQuit_Click() {
+    RequestClose();
+}
 
 }  // namespace vantor

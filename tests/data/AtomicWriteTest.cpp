@@ -116,7 +116,7 @@ std::vector<std::string> ManyLines() {
 }
 
 class AtomicWriteTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         WriteLinesAtomic(path_, oldLines_);
         oldBytes_ = Slurp(path_);

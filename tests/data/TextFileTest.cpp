@@ -19,7 +19,7 @@ using test::TempDir;
 using test::WriteRaw;
 
 class TextFileTest : public ::testing::Test {
-  protected:
+protected:
     TempDir folder_;
     const std::string path_ = folder_ / "Articles.csv";
 };

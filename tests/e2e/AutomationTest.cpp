@@ -23,8 +23,10 @@ TEST(Automation, ErrorsNameTheLineAndStopWithStatusOne) {
         {"type txtNote \"open\n", "ligne 1 : guillemet non fermé"},
         {"click cmdClearQ\n", "ligne 1 : le contrôle cmdClearQ est caché ou désactivé"},
         {"click mnuModif\n", "ligne 1 : le contrôle mnuModif est caché ou désactivé"},
-        {"click lblServeur\n", "ligne 1 : le script se termine alors que le menu mnuServeurs est ouvert"},
-        {"click lblServeur\nshow Serveur\n", "ligne 2 : le menu mnuServeurs attend un click ou answer cancel"},
+        {"click lblServeur\n",
+         "ligne 1 : le script se termine alors que le menu mnuServeurs est ouvert"},
+        {"click lblServeur\nshow Serveur\n",
+         "ligne 2 : le menu mnuServeurs attend un click ou answer cancel"},
         {"choose cmbTVA 3\n", "ligne 1 : pas d'élément 3 dans cmbTVA"},
         {"show lblServeur.Colour\n", "ligne 1 : propriété inconnue : lblServeur.Colour"},
         {"clock 31.02.2026 10:00:00\n", "ligne 1 : date et heure attendues (JJ.MM.AAAA H:MM:SS)"},
@@ -42,7 +44,8 @@ TEST(Automation, BadArgumentsAndUnreadableScript) {
     EXPECT_EQ(RunVantor({"--headless", "--frobnicate"}, "").status, 2);
     EXPECT_EQ(RunVantor({"--headless", "--data-dir"}, "").status, 2);
     EXPECT_EQ(RunVantor({"--script", "x.txt"}, "").status, 2) << "a script needs --headless";
-    TillRun run = RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "none"}, "");
+    TillRun run =
+        RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "none"}, "");
     EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(std::filesystem::exists(data / "Articles.csv")) << "nothing starts";
 }
@@ -50,7 +53,8 @@ TEST(Automation, BadArgumentsAndUnreadableScript) {
 TEST(Automation, ScriptFromAFile) {
     TempDir data;
     WriteRaw(data / "script.txt", "clock 05.12.2026 9:04:05\r\nshow DTPicker3\r\n");
-    TillRun run = RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "script.txt"}, "");
+    TillRun run =
+        RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "script.txt"}, "");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "open frmMain \"Vantor pour Windows\"\nshow DTPicker3.Value 05.12.2026\n");
 }
@@ -58,10 +62,11 @@ TEST(Automation, ScriptFromAFile) {
 TEST(Automation, PopupMenuTakesAnEntryOrIsDismissed) {
     TempDir data;
     WriteRaw(data / "Serveurs.txt", "Anne\r\nPaul\r\n");
-    TillRun run = RunScript(data.Path(),
-                            "click lblServeur\nclick mnuSrv 1\nshow lblServeur\nshow mnuSrv.Checked 0\n"
-                            "click lblServeur\nanswer cancel\nshow Serveur\n"
-                            "click mnuSrv 0\nshow lblServeur\n");
+    TillRun run =
+        RunScript(data.Path(),
+                  "click lblServeur\nclick mnuSrv 1\nshow lblServeur\nshow mnuSrv.Checked 0\n"
+                  "click lblServeur\nanswer cancel\nshow Serveur\n"
+                  "click mnuSrv 0\nshow lblServeur\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "open frmMain \"Vantor pour Windows\"\n"
@@ -76,7 +81,8 @@ TEST(Automation, PopupMenuTakesAnEntryOrIsDismissed) {
 TEST(Automation, TranscriptQuotesOnlyQuotesAndBackslashes) {
     TempDir data;
     WriteRaw(data / "Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n");
-    TillRun run = RunScript(data.Path(), "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n");
+    TillRun run =
+        RunScript(data.Path(), "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
               (std::vector<std::string>{"show Infos(0) \"Le \\\"Bar\\\" \\\\ Café  \"",
@@ -85,13 +91,13 @@ TEST(Automation, TranscriptQuotesOnlyQuotesAndBackslashes) {
 
 TEST(Automation, ControlsFollowTheToolkitRules) {
     TempDir data;
-    TillRun run = RunScript(
-        data.Path(),
-        "type txtNote \"Merci de votre visite, à bientôt\"\nshow txtNote\n"
-        "show txtQR.Enabled\nclick chkQR\nshow chkQR\nshow txtQR.Enabled\nclick chkQR\nshow txtQR.Enabled\n"
-        "choose cmbTVA 2\nshow Infos 9\nshow cmbTVA\n"
-        "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n"
-        "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n");
+    TillRun run = RunScript(data.Path(),
+                            "type txtNote \"Merci de votre visite, à bientôt\"\nshow txtNote\n"
+                            "show txtQR.Enabled\nclick chkQR\nshow chkQR\nshow "
+                            "txtQR.Enabled\nclick chkQR\nshow txtQR.Enabled\n"
+                            "choose cmbTVA 2\nshow Infos 9\nshow cmbTVA\n"
+                            "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n"
+                            "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
               (std::vector<std::string>{

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 
 // Settings with the shop identity, rates 10 and 5.5, VAT mode take-away.
 const std::string kInfos =
-    "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n\r\n\r\n"
+    "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 "
+    "00\r\nCHE-123\r\n10\r\n5.5\r\n\r\n\r\n"
     "2\r\n\r\n\r\n";
 
 // Two coffees and a dish of 8.00 at 12:04:09 on 05.12.2026, waiter Paul.
@@ -40,7 +41,8 @@ protected:
 };
 
 TEST_F(Checkout, CashSaleAppendsOneRecordPerCategory) {
-    TillRun run = Run(kSale + "click cmdPrint 0\nanswer yes\nshow lstTicket.ListCount\nshow lblTotal.Tag\n");
+    TillRun run =
+        Run(kSale + "click cmdPrint 0\nanswer yes\nshow lstTicket.ListCount\nshow lblTotal.Tag\n");
     EXPECT_EQ(Journal(),
               "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n"
               "05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n");
@@ -77,8 +79,9 @@ TEST_F(Checkout, CancelledSplitIsRecordedAsCash) {
                            "en Espèces\""),
               std::string::npos)
         << run.out;
-    EXPECT_EQ(Journal(),
-              "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n");
+    EXPECT_EQ(
+        Journal(),
+        "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n");
 
     fs::remove(data_ / "tickets.csv");
     Run(kSale + "click cmdPrint 2\nanswer no\nclose\nanswer ok\n");
@@ -86,27 +89,27 @@ TEST_F(Checkout, CancelledSplitIsRecordedAsCash) {
 }
 
 TEST_F(Checkout, PaymentDialogChecksItsInput) {
-    TillRun run = Run(kSale +
-                      "click cmdPrint 2\nanswer no\n"
-                      "click cmdComplete\nshow txtEsp\nshow txtcart\n"
-                      "click cmdOK\nanswer ok\nshow frmPaiement.ActiveControl\n"
-                      "type txtEsp \"abc\"\nclick cmdComplete\nanswer ok\nshow frmPaiement.ActiveControl\n"
-                      "type txtEsp \"9\"\nclick cmdOK\nanswer ok\nshow frmPaiement.ActiveControl\n"
-                      "type txtcart \"5\"\nclick cmdOK\nshow frmPaiement.Visible\n"
-                      "type txtcart \"6\"\nclick cmdOK\nshow PartEspeces\n");
+    TillRun run =
+        Run(kSale +
+            "click cmdPrint 2\nanswer no\n"
+            "click cmdComplete\nshow txtEsp\nshow txtcart\n"
+            "click cmdOK\nanswer ok\nshow frmPaiement.ActiveControl\n"
+            "type txtEsp \"abc\"\nclick cmdComplete\nanswer ok\nshow frmPaiement.ActiveControl\n"
+            "type txtEsp \"9\"\nclick cmdOK\nanswer ok\nshow frmPaiement.ActiveControl\n"
+            "type txtcart \"5\"\nclick cmdOK\nshow frmPaiement.Visible\n"
+            "type txtcart \"6\"\nclick cmdOK\nshow PartEspeces\n");
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{
-                  "show txtEsp.Text \"\"", "show txtcart.Text \"\"",
-                  "show frmPaiement.ActiveControl \"txtEsp\"",
-                  "show frmPaiement.ActiveControl \"txtEsp\"",
-                  "show frmPaiement.ActiveControl \"txtcart\"", "show frmPaiement.Visible True",
-                  "show PartEspeces 0.6"}));
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"),
-              (std::vector<std::string>{
-                  "msgbox none yesno \"Impression\" \"Imprimer le ticket ?\"",
-                  "msgbox none ok \"Vantor\" \"Erreur de format numérique\"",
-                  "msgbox critical ok \"Vantor\" \"Format numérique non valide\"",
-                  "msgbox none ok \"Vantor\" \"Erreur de format numérique\""}));
+              (std::vector<std::string>{"show txtEsp.Text \"\"", "show txtcart.Text \"\"",
+                                        "show frmPaiement.ActiveControl \"txtEsp\"",
+                                        "show frmPaiement.ActiveControl \"txtEsp\"",
+                                        "show frmPaiement.ActiveControl \"txtcart\"",
+                                        "show frmPaiement.Visible True", "show PartEspeces 0.6"}));
+    EXPECT_EQ(
+        LinesStartingWith(run.out, "msgbox"),
+        (std::vector<std::string>{"msgbox none yesno \"Impression\" \"Imprimer le ticket ?\"",
+                                  "msgbox none ok \"Vantor\" \"Erreur de format numérique\"",
+                                  "msgbox critical ok \"Vantor\" \"Format numérique non valide\"",
+                                  "msgbox none ok \"Vantor\" \"Erreur de format numérique\""}));
 }
 
 TEST_F(Checkout, PaymentDialogEdgeCases) {
@@ -115,11 +118,13 @@ TEST_F(Checkout, PaymentDialogEdgeCases) {
     };
     const std::vector<Case> cases = {
         {"0", "15", "Paul;7;0;Esp;2;0.385|Paul;8;5;Esp;2;0.44|"},
-        {"15", "0", "Paul;7;0;Esp;2;0.385|Paul;0;0;Cart;2;0|Paul;8;5;Esp;2;0.44|Paul;0;5;Cart;2;0|"},
-        {"20", "-5", "Paul;9.33333333333333;0;Esp;2;0.513333333333333|"
-                     "Paul;-2.33333333333333;0;Cart;2;-0.128333333333333|"
-                     "Paul;10.6666666666667;5;Esp;2;0.586666666666667|"
-                     "Paul;-2.66666666666667;5;Cart;2;-0.146666666666667|"},
+        {"15", "0",
+         "Paul;7;0;Esp;2;0.385|Paul;0;0;Cart;2;0|Paul;8;5;Esp;2;0.44|Paul;0;5;Cart;2;0|"},
+        {"20", "-5",
+         "Paul;9.33333333333333;0;Esp;2;0.513333333333333|"
+         "Paul;-2.33333333333333;0;Cart;2;-0.128333333333333|"
+         "Paul;10.6666666666667;5;Esp;2;0.586666666666667|"
+         "Paul;-2.66666666666667;5;Cart;2;-0.146666666666667|"},
     };
     for (const Case& c : cases) {
         fs::remove(data_ / "tickets.csv");
@@ -137,13 +142,15 @@ TEST_F(Checkout, PaymentDialogEdgeCases) {
 
 TEST_F(Checkout, CentsAddUpWithoutFractionalNoise) {
     WriteRaw(data_ / "Articles.csv", "Description;Prix;Categorie\r\nBonbon;0.22;7\r\n");
-    TillRun run = Run("click Command1 1\nclick cmdPrint 2\nanswer no\ntype txtEsp \"0.14\"\n"
-                      "type txtcart \"0.08\"\nclick cmdOK\nshow PartEspeces\n");
+    TillRun run =
+        Run("click Command1 1\nclick cmdPrint 2\nanswer no\ntype txtEsp \"0.14\"\n"
+            "type txtcart \"0.08\"\nclick cmdOK\nshow PartEspeces\n");
     EXPECT_NE(run.out.find("close frmPaiement"), std::string::npos);
 }
 
 TEST_F(Checkout, NoToPrintingStillRecordsAndClears) {
-    TillRun run = Run(kSale + "click cmdPrint 0\nanswer no\nshow lstTicket.ListCount\nshow NumTicket\n");
+    TillRun run =
+        Run(kSale + "click cmdPrint 0\nanswer no\nshow lstTicket.ListCount\nshow NumTicket\n");
     EXPECT_TRUE(LinesStartingWith(run.out, "print").empty());
     EXPECT_EQ(Journal().size(), 83u);
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
@@ -161,21 +168,22 @@ TEST_F(Checkout, TicketNumberComesFromIdFileAndAdvances) {
 
 TEST_F(Checkout, TrainingModePrintsButRecordsNothing) {
     WriteRaw(data_ / "Id.txt", "41\r\n");
-    TillRun run = Run("click mnuFormation\nanswer \"1234\"\nshow mnuFormation.Checked\n"
-                      "click mnuFormation\nanswer \"391205\"\nshow mnuFormation.Checked\n" + kSale +
-                      "click cmdPrint 2\nanswer yes\nshow lstTicket.ListCount\n" + kSale +
-                      "click cmdPrint 0\nanswer yes\nclick mnuFormation\nshow mnuFormation.Checked\n");
+    TillRun run =
+        Run("click mnuFormation\nanswer \"1234\"\nshow mnuFormation.Checked\n"
+            "click mnuFormation\nanswer \"391205\"\nshow mnuFormation.Checked\n" +
+            kSale + "click cmdPrint 2\nanswer yes\nshow lstTicket.ListCount\n" + kSale +
+            "click cmdPrint 0\nanswer yes\nclick mnuFormation\nshow mnuFormation.Checked\n");
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{"show mnuFormation.Checked False",
-                                        "show mnuFormation.Checked True",
-                                        "show lstTicket.ListCount 0",
-                                        "show mnuFormation.Checked False"}));
+              (std::vector<std::string>{
+                  "show mnuFormation.Checked False", "show mnuFormation.Checked True",
+                  "show lstTicket.ListCount 0", "show mnuFormation.Checked False"}));
     EXPECT_EQ(LinesStartingWith(run.out, "print text 300 4776").size(), 2u);
     EXPECT_EQ(run.out.find("\"Ticket n° :  43\""), std::string::npos);
     EXPECT_EQ(run.out.find("frmPaiement"), std::string::npos) << "no payment dialog";
     EXPECT_FALSE(fs::exists(data_ / "tickets.csv"));
     EXPECT_EQ(Slurp(data_ / "Id.txt"), "41\r\n");
-    EXPECT_NE(run.out.find("inputbox \"Vantor\" \"Code de dévérouillage\" \"\""), std::string::npos);
+    EXPECT_NE(run.out.find("inputbox \"Vantor\" \"Code de dévérouillage\" \"\""),
+              std::string::npos);
 }
 
 TEST_F(Checkout, EmptyTicketPrintsZeroRecordsNothingButAdvances) {
@@ -197,9 +205,10 @@ TEST_F(Checkout, NonNumericRateStopsBeforePrinting) {
 }
 
 TEST_F(Checkout, ReceiptPrintOperations) {
-    WriteRaw(data_ / "Infos.txt",
-             "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n"
-             "\r\n\r\n1\r\nMerci !\r\nwww.cafe.ch\r\n");
+    WriteRaw(
+        data_ / "Infos.txt",
+        "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n"
+        "\r\n\r\n1\r\nMerci !\r\nwww.cafe.ch\r\n");
     TillRun run = Run("printers \"Caisse\" \"Bureau\"\n" + kSale +
                       "click mnuSrv 0\nclick cmdPrint 0\nanswer yes\n");
     const std::vector<std::string> expected = {
@@ -230,9 +239,10 @@ TEST_F(Checkout, ReceiptPrintOperations) {
 }
 
 TEST_F(Checkout, QrBlockFromTheTextWhenNoPictureIsLoaded) {
-    TillRun run = Run(kSale + "click chkQR\ntype txtQR \"https://cafe.example\"\n"
-                      "click cmdPrint 0\nanswer yes\n" + kSale +
-                      "type txtQR \"\"\nclick cmdPrint 0\nanswer yes\n");
+    TillRun run = Run(kSale +
+                      "click chkQR\ntype txtQR \"https://cafe.example\"\n"
+                      "click cmdPrint 0\nanswer yes\n" +
+                      kSale + "type txtQR \"\"\nclick cmdPrint 0\nanswer yes\n");
     auto qr = LinesStartingWith(run.out, "print qrcode");
     ASSERT_EQ(qr.size(), 1u) << "an empty text without picture prints no block";
     EXPECT_EQ(qr[0], "print qrcode \"https://cafe.example\" 800 7408 2500");
@@ -249,13 +259,15 @@ TEST_F(Checkout, WaiterTeamPrintsTheFirstNameAndRecordsTheWholeTeam) {
 }
 
 TEST_F(Checkout, ReportOnScreenPrintsAtOnceWithoutSaleBlocks) {
-    TillRun run = Run("clock 05.12.2026 18:00:00\nclick optPrint 1\nclick cmdPrint 0\n"
-                      "show lstTicket.ListCount\nshow cmdPrint 0\nshow cmdPrint.Visible 1\n");
+    TillRun run =
+        Run("clock 05.12.2026 18:00:00\nclick optPrint 1\nclick cmdPrint 0\n"
+            "show lstTicket.ListCount\nshow cmdPrint 0\nshow cmdPrint.Visible 1\n");
     EXPECT_EQ(run.out.find("Imprimer le ticket"), std::string::npos);
     EXPECT_EQ(run.out.find("Servis par"), std::string::npos);
     EXPECT_EQ(run.out.find("Total "), std::string::npos);
-    EXPECT_NE(run.out.find("print text 300 4232 \"Courier New\" 12 normal \"05.12.2026   18:00:00\""),
-              std::string::npos);
+    EXPECT_NE(
+        run.out.find("print text 300 4232 \"Courier New\" 12 normal \"05.12.2026   18:00:00\""),
+        std::string::npos);
     EXPECT_NE(run.out.find("print end"), std::string::npos);
     EXPECT_NE(run.out.find("show cmdPrint(0).Caption \"Espèces\""), std::string::npos);
     EXPECT_NE(run.out.find("show cmdPrint(1).Visible True"), std::string::npos);
@@ -265,9 +277,10 @@ TEST_F(Checkout, ReportOnScreenPrintsAtOnceWithoutSaleBlocks) {
 TEST_F(Checkout, TornLastLineIsNotGluedToTheNextRecord) {
     WriteRaw(data_ / "tickets.csv", "04.12.2026;23:59:59;Paul;3.5;0;Es");
     Run(kSale + "click cmdPrint 0\nanswer no\n");
-    EXPECT_EQ(Journal(),
-              "04.12.2026;23:59:59;Paul;3.5;0;Es\r\n"
-              "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n");
+    EXPECT_EQ(
+        Journal(),
+        "04.12.2026;23:59:59;Paul;3.5;0;Es\r\n"
+        "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n");
 }
 
 // The real program with writes to regular files failing once `limit` bytes
@@ -284,8 +297,9 @@ TEST_F(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
     const std::string before = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";
     WriteRaw(data_ / "tickets.csv", before);
     TillRun run = RunWithFullDisk(data_.Path(),
-                                  kSale + "click cmdPrint 0\nanswer no\nanswer ok\n"
-                                          "show lstTicket.ListCount\nshow NumTicket\n",
+                                  kSale +
+                                      "click cmdPrint 0\nanswer no\nanswer ok\n"
+                                      "show lstTicket.ListCount\nshow NumTicket\n",
                                   40);
     ASSERT_EQ(run.status, 0) << run.err << run.out;
     EXPECT_NE(run.out.find("msgbox critical ok \"Vantor\" \"No space left on device\""),
@@ -299,7 +313,8 @@ TEST_F(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
 
 TEST_F(Checkout, AFailedTicketNumberWriteStillClearsTheRecordedSale) {
     fs::create_directory(data_ / "Id.txt");  // cannot be replaced by a file
-    TillRun run = Run(kSale + "click cmdPrint 0\nanswer no\nanswer ok\nshow lstTicket.ListCount\n"
+    TillRun run = Run(kSale +
+                      "click cmdPrint 0\nanswer no\nanswer ok\nshow lstTicket.ListCount\n"
                       "show NumTicket\n");
     EXPECT_EQ(LinesStartingWith(run.out, "msgbox critical").size(), 1u) << run.out;
     EXPECT_EQ(Journal().size(), 83u);

@@ -36,7 +36,8 @@ private:
 };
 
 // Every file of a folder with its bytes and modification time.
-std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(const std::string& folder) {
+std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(
+    const std::string& folder) {
     std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
         files[entry.path().filename().string()] = {Slurp(entry.path().string()),
@@ -123,8 +124,8 @@ TEST(DataFolder, TheDataDirOptionNeitherReadsNorWritesTheSetting) {
     EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
 
     UserAccount fresh;
-    ASSERT_EQ(RunVantor({"--headless", "--data-dir", chosen.Path()}, "", fresh.Environment()).status,
-              0);
+    ASSERT_EQ(
+        RunVantor({"--headless", "--data-dir", chosen.Path()}, "", fresh.Environment()).status, 0);
     EXPECT_FALSE(fs::exists(fresh.SettingsFile()));
 }
 
@@ -185,8 +186,8 @@ TEST(Loading, DefaultsWhenFilesAreEmptyOrOdd) {
     WriteRaw(data / "Serveurs.txt", "");
     WriteRaw(data / "Id.txt", "abc\r\n");
     WriteRaw(data / "Infos.txt", std::string(16, '\n') + "CHF\n" + "extra\n");
-    TillRun run = RunScript(data.Path(),
-                            "show lblServeur\nshow NumTicket\nshow Infos 16\nshow cmbTVA.ListIndex\n");
+    TillRun run = RunScript(
+        data.Path(), "show lblServeur\nshow NumTicket\nshow Infos 16\nshow cmbTVA.ListIndex\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
               (std::vector<std::string>{"show lblServeur.Caption \"Servis par : Nom\"",

@@ -10,11 +10,13 @@ namespace {
 
 // Buttons of the default keypad.
 constexpr const char* kBoissonChaude = "1";  // header, free price
-constexpr const char* kCafe = "2";            // 3.50
-constexpr const char* kTheNoir = "8";         // 3.50
-constexpr const char* kCuisine = "66";        // header of category 5
+constexpr const char* kCafe = "2";           // 3.50
+constexpr const char* kTheNoir = "8";        // 3.50
+constexpr const char* kCuisine = "66";       // header of category 5
 
-std::string Tap(const char* button) { return std::string("click Command1 ") + button + "\n"; }
+std::string Tap(const char* button) {
+    return std::string("click Command1 ") + button + "\n";
+}
 
 class Ticket : public ::testing::Test {
 protected:
@@ -31,18 +33,18 @@ protected:
 TEST_F(Ticket, TwoTapsMergeIntoOneLineWithTheUnitPrice) {
     EXPECT_EQ(Shows(Tap(kCafe) + "show lstTicket\nshow lblTotal\nshow lblTotal.Tag\n" + Tap(kCafe) +
                     "show lstTicket\nshow LignesTicket 1\nshow lblTotal\nshow TotalTicket\n"),
-              (std::vector<std::string>{
-                  "show lstTicket.List \"1 Café               €     3.50\"",
-                  "show lblTotal.Caption \"Total              €     3.50\"",
-                  "show lblTotal.Tag \"    3.50\"",
-                  "show lstTicket.List \"2 Café (3.50)        €     7.00\"",
-                  "show LignesTicket(1) \"2;Café (3.50)       ;    7.00;0\"",
-                  "show lblTotal.Caption \"Total              €     7.00\"",
-                  "show TotalTicket 7"}));
+              (std::vector<std::string>{"show lstTicket.List \"1 Café               €     3.50\"",
+                                        "show lblTotal.Caption \"Total              €     3.50\"",
+                                        "show lblTotal.Tag \"    3.50\"",
+                                        "show lstTicket.List \"2 Café (3.50)        €     7.00\"",
+                                        "show LignesTicket(1) \"2;Café (3.50)       ;    7.00;0\"",
+                                        "show lblTotal.Caption \"Total              €     7.00\"",
+                                        "show TotalTicket 7"}));
 }
 
 TEST_F(Ticket, OnlyTheLastLineIsMerged) {
-    EXPECT_EQ(Shows(Tap(kCafe) + Tap(kTheNoir) + Tap(kCafe) + "show lstTicket.ListCount\nshow LignesTicket\n"
+    EXPECT_EQ(Shows(Tap(kCafe) + Tap(kTheNoir) + Tap(kCafe) +
+                    "show lstTicket.ListCount\nshow LignesTicket\n"
                     "show lblTotal.Tag\n"),
               (std::vector<std::string>{"show lstTicket.ListCount 3", "show LignesTicket 4",
                                         "show lblTotal.Tag \"   10.50\""}));
@@ -64,8 +66,9 @@ TEST_F(Ticket, MultiplierSetsTheNextQuantityOnly) {
 }
 
 TEST_F(Ticket, FreePriceAsksPriceThenTextAndCutsToCents) {
-    auto shows = Shows(Tap(kCuisine) + "answer \"12.5\"\nanswer \"Menu du jour\"\n" + Tap(kCuisine) +
-                       "answer \"12.345\"\nanswer ok\nshow lstTicket\nshow LignesTicket 2\n");
+    auto shows =
+        Shows(Tap(kCuisine) + "answer \"12.5\"\nanswer \"Menu du jour\"\n" + Tap(kCuisine) +
+              "answer \"12.345\"\nanswer ok\nshow lstTicket\nshow LignesTicket 2\n");
     EXPECT_EQ(shows, (std::vector<std::string>{
                          "show lstTicket.List \"1 Menu du jour       €    12.50\" "
                          "\"1 Cuisine            €    12.34\"",
@@ -77,21 +80,23 @@ TEST_F(Ticket, FreePriceAsksPriceThenTextAndCutsToCents) {
 }
 
 TEST_F(Ticket, FreePriceWithAMultiplierShowsTheUnitPrice) {
-    EXPECT_EQ(Shows("click cmdMultiplie 2\n" + Tap(kBoissonChaude) +
-                    "answer \"4\"\nanswer \"Grog\"\nshow lstTicket\n"),
-              (std::vector<std::string>{"show lstTicket.List \"2 Grog (4)           €     8.00\""}));
+    EXPECT_EQ(
+        Shows("click cmdMultiplie 2\n" + Tap(kBoissonChaude) +
+              "answer \"4\"\nanswer \"Grog\"\nshow lstTicket\n"),
+        (std::vector<std::string>{"show lstTicket.List \"2 Grog (4)           €     8.00\""}));
 }
 
 TEST_F(Ticket, BadOrCancelledFreePriceAddsNothingAndLosesTheMultiplier) {
-    auto shows = Shows("click cmdMultiplie 4\n" + Tap(kCuisine) + "answer \"abc\"\nanswer ok\n" +
-                       "show lstTicket.ListCount\nshow Quantite\n" + Tap(kCuisine) +
-                       "answer cancel\n" + Tap(kCuisine) + "answer \"\"\nshow lstTicket.ListCount\n" +
-                       "show lblTotal\n");
+    auto shows =
+        Shows("click cmdMultiplie 4\n" + Tap(kCuisine) + "answer \"abc\"\nanswer ok\n" +
+              "show lstTicket.ListCount\nshow Quantite\n" + Tap(kCuisine) + "answer cancel\n" +
+              Tap(kCuisine) + "answer \"\"\nshow lstTicket.ListCount\n" + "show lblTotal\n");
     EXPECT_EQ(shows, (std::vector<std::string>{"show lstTicket.ListCount 0", "show Quantite 0",
                                                "show lstTicket.ListCount 0",
                                                "show lblTotal.Caption \"\""}));
     EXPECT_EQ(LinesStartingWith(last_, "msgbox"),
-              (std::vector<std::string>{"msgbox critical ok \"Vantor\" \"Format numérique non valable\""}));
+              (std::vector<std::string>{
+                  "msgbox critical ok \"Vantor\" \"Format numérique non valable\""}));
 }
 
 TEST_F(Ticket, FreePriceLinesNeverMerge) {
@@ -101,25 +106,28 @@ TEST_F(Ticket, FreePriceLinesNeverMerge) {
 }
 
 TEST_F(Ticket, DeletingTheMiddleLineKeepsRecordsAligned) {
-    auto shows = Shows(Tap(kCafe) + Tap(kTheNoir) + Tap(kCuisine) + "answer \"8\"\nanswer \"Terrine\"\n" +
-                       "click cmdDeleteLine\nshow lstTicket.ListCount\n"
-                       "choose lstTicket 1\nclick cmdDeleteLine\nshow lstTicket\n"
-                       "show LignesTicket 1\nshow LignesTicket 2\nshow LignesTicket\nshow lblTotal.Tag\n");
-    EXPECT_EQ(shows, (std::vector<std::string>{
-                         "show lstTicket.ListCount 3",
-                         "show lstTicket.List \"1 Café               €     3.50\" "
-                         "\"1 Terrine            €     8.00\"",
-                         "show LignesTicket(1) \"1;Café              ;    3.50;0\"",
-                         "show LignesTicket(2) \"1;Terrine           ;    8.00;5\"",
-                         "show LignesTicket 3", "show lblTotal.Tag \"   11.50\""}));
+    auto shows =
+        Shows(Tap(kCafe) + Tap(kTheNoir) + Tap(kCuisine) + "answer \"8\"\nanswer \"Terrine\"\n" +
+              "click cmdDeleteLine\nshow lstTicket.ListCount\n"
+              "choose lstTicket 1\nclick cmdDeleteLine\nshow lstTicket\n"
+              "show LignesTicket 1\nshow LignesTicket 2\nshow LignesTicket\nshow lblTotal.Tag\n");
+    EXPECT_EQ(shows,
+              (std::vector<std::string>{"show lstTicket.ListCount 3",
+                                        "show lstTicket.List \"1 Café               €     3.50\" "
+                                        "\"1 Terrine            €     8.00\"",
+                                        "show LignesTicket(1) \"1;Café              ;    3.50;0\"",
+                                        "show LignesTicket(2) \"1;Terrine           ;    8.00;5\"",
+                                        "show LignesTicket 3", "show lblTotal.Tag \"   11.50\""}));
 }
 
 TEST_F(Ticket, ClearEmptiesEverythingButThePendingQuantity) {
-    EXPECT_EQ(Shows(Tap(kCafe) + "click cmdMultiplie 6\nclick cmdClear\nshow lstTicket.ListCount\n"
-                    "show lblTotal\nshow lblTotal.Tag\nshow LignesTicket\nshow Quantite\nshow cmdPrint 0\n"),
-              (std::vector<std::string>{"show lstTicket.ListCount 0", "show lblTotal.Caption \"\"",
-                                        "show lblTotal.Tag \"0\"", "show LignesTicket 1",
-                                        "show Quantite 6", "show cmdPrint(0).Caption \"Espèces\""}));
+    EXPECT_EQ(
+        Shows(Tap(kCafe) + "click cmdMultiplie 6\nclick cmdClear\nshow lstTicket.ListCount\n"
+                           "show lblTotal\nshow lblTotal.Tag\nshow LignesTicket\nshow "
+                           "Quantite\nshow cmdPrint 0\n"),
+        (std::vector<std::string>{"show lstTicket.ListCount 0", "show lblTotal.Caption \"\"",
+                                  "show lblTotal.Tag \"0\"", "show LignesTicket 1",
+                                  "show Quantite 6", "show cmdPrint(0).Caption \"Espèces\""}));
 }
 
 TEST_F(Ticket, RightClickAddsNothing) {
@@ -142,56 +150,66 @@ TEST_F(Ticket, LargeQuantitiesAndAmountsAreTotalledRight) {
 
 TEST_F(Ticket, AMalformedPriceAbandonedKeepsTheLastLine) {
     WriteRaw(data_ / "Articles.csv", "Description;Prix;Categorie\r\nSoupe;abc;5\r\n");
-    EXPECT_EQ(Shows("click Command1 1\nanswer \"6\"\nanswer ok\nclick Command1 1\nanswer cancel\n"
-                    "show lstTicket\n"),
-              (std::vector<std::string>{"show lstTicket.List \"1 Soupe              €     6.00\""}));
+    EXPECT_EQ(
+        Shows("click Command1 1\nanswer \"6\"\nanswer ok\nclick Command1 1\nanswer cancel\n"
+              "show lstTicket\n"),
+        (std::vector<std::string>{"show lstTicket.List \"1 Soupe              €     6.00\""}));
 }
 
 TEST_F(Ticket, ReportModesAreGuardedByAnOpenTicket) {
-    auto shows = Shows(Tap(kCafe) + Tap(kTheNoir) + "click optPrint 1\nanswer ok\nshow optPrint 0\n"
+    auto shows = Shows(Tap(kCafe) + Tap(kTheNoir) +
+                       "click optPrint 1\nanswer ok\nshow optPrint 0\n"
                        "show lstTicket.ListCount\nshow fraTicket.Visible\n"
                        "click optPrint 2\nanswer ok\nshow optPrint 0\n");
-    EXPECT_EQ(shows, (std::vector<std::string>{"show optPrint(0).Value True",
-                                               "show lstTicket.ListCount 2",
-                                               "show fraTicket.Visible True",
-                                               "show optPrint(0).Value True"}));
+    EXPECT_EQ(shows, (std::vector<std::string>{
+                         "show optPrint(0).Value True", "show lstTicket.ListCount 2",
+                         "show fraTicket.Visible True", "show optPrint(0).Value True"}));
     EXPECT_EQ(LinesStartingWith(last_, "msgbox").size(), 2u);
     EXPECT_NE(last_.find("msgbox critical ok \"Vantor\" \"Opération impossible, ticket en cours\""),
               std::string::npos);
 }
 
 TEST_F(Ticket, AllLinesDeletedStillCountsAsATicketUntilCleared) {
-    auto shows = Shows(Tap(kCafe) + "choose lstTicket 0\nclick cmdDeleteLine\nshow lblTotal\n"
-                       "click optPrint 1\nanswer ok\nclick cmdClear\nclick optPrint 1\nshow optPrint 1\n");
-    EXPECT_EQ(shows, (std::vector<std::string>{"show lblTotal.Caption \"Total              €     0.00\"",
-                                               "show optPrint(1).Value True"}));
+    auto shows =
+        Shows(Tap(kCafe) +
+              "choose lstTicket 0\nclick cmdDeleteLine\nshow lblTotal\n"
+              "click optPrint 1\nanswer ok\nclick cmdClear\nclick optPrint 1\nshow optPrint 1\n");
+    EXPECT_EQ(shows,
+              (std::vector<std::string>{"show lblTotal.Caption \"Total              €     0.00\"",
+                                        "show optPrint(1).Value True"}));
 }
 
 TEST_F(Ticket, TappingAnArticleOverAReportAsksToClearIt) {
-    auto shows = Shows("click optPrint 1\n" + Tap(kCafe) + "answer no\nshow optPrint 1\n"
-                       "show lstTicket.ListCount\n" + Tap(kCafe) + "answer yes\nshow optPrint 0\n"
+    auto shows = Shows("click optPrint 1\n" + Tap(kCafe) +
+                       "answer no\nshow optPrint 1\n"
+                       "show lstTicket.ListCount\n" +
+                       Tap(kCafe) +
+                       "answer yes\nshow optPrint 0\n"
                        "show lstTicket\n");
-    EXPECT_EQ(shows, (std::vector<std::string>{"show optPrint(1).Value True",
-                                               "show lstTicket.ListCount 0",
-                                               "show optPrint(0).Value True",
-                                               "show lstTicket.List \"1 Café               €     3.50\""}));
+    EXPECT_EQ(shows, (std::vector<std::string>{
+                         "show optPrint(1).Value True", "show lstTicket.ListCount 0",
+                         "show optPrint(0).Value True",
+                         "show lstTicket.List \"1 Café               €     3.50\""}));
     EXPECT_NE(last_.find("msgbox none yesno \"Vantor\" \"Effacez le rapport d'abord ?\""),
               std::string::npos);
 }
 
 TEST_F(Ticket, WaiterFilterDisablesTheDetailCheckBox) {
     WriteRaw(data_ / "Serveurs.txt", "Anne\r\nPaul\r\n");
-    EXPECT_EQ(Shows("click optPrint 1\nclick chkDetail\nshow chkDetail\nchoose cmbServeur 2\n"
-                    "show chkDetail\nshow chkDetail.Enabled\nchoose cmbServeur 0\nshow chkDetail.Enabled\n"),
-              (std::vector<std::string>{"show chkDetail.Value 1", "show chkDetail.Value 0",
-                                        "show chkDetail.Enabled False", "show chkDetail.Enabled True"}));
+    EXPECT_EQ(
+        Shows("click optPrint 1\nclick chkDetail\nshow chkDetail\nchoose cmbServeur 2\n"
+              "show chkDetail\nshow chkDetail.Enabled\nchoose cmbServeur 0\nshow "
+              "chkDetail.Enabled\n"),
+        (std::vector<std::string>{"show chkDetail.Value 1", "show chkDetail.Value 0",
+                                  "show chkDetail.Enabled False", "show chkDetail.Enabled True"}));
 }
 
 TEST_F(Ticket, CurrencyComesFromTheSettings) {
     WriteRaw(data_ / "Infos.txt", std::string(16, '\n') + "CHF\r\n");
-    EXPECT_EQ(Shows(Tap(kCafe) + "show lstTicket\nshow lblTotal\n"),
-              (std::vector<std::string>{"show lstTicket.List \"1 Café               CHF     3.50\"",
-                                        "show lblTotal.Caption \"Total              CHF     3.50\""}));
+    EXPECT_EQ(
+        Shows(Tap(kCafe) + "show lstTicket\nshow lblTotal\n"),
+        (std::vector<std::string>{"show lstTicket.List \"1 Café               CHF     3.50\"",
+                                  "show lblTotal.Caption \"Total              CHF     3.50\""}));
 }
 
 }  // namespace

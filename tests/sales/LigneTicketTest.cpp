@@ -15,12 +15,14 @@ TEST(LigneTicket, ReadsBackWhatItWrites) {
         std::string label, amount;
     };
     const Case cases[] = {
-        {1, "Café", "3.50"},          {2, "Café (3.50)", "7.00"},   {12, "Eau (1.00)", "12.00"},
-        {120, "Eau (1.00)", "120.00"}, {1, "Banquet", "1250.00"}, {3, "Mariage (4000)", "12000.00"},
+        {1, "Café", "3.50"},         {2, "Café (3.50)", "7.00"},
+        {12, "Eau (1.00)", "12.00"}, {120, "Eau (1.00)", "120.00"},
+        {1, "Banquet", "1250.00"},   {3, "Mariage (4000)", "12000.00"},
         {1, "Remise", "-5.00"},
     };
     for (const Case& c : cases) {
-        const std::string line = MakeTicketLine(c.quantity, c.label, "€", FormatMontant(c.amount, false));
+        const std::string line =
+            MakeTicketLine(c.quantity, c.label, "€", FormatMontant(c.amount, false));
         EXPECT_EQ(LineQuantity(line), c.quantity) << line;
         EXPECT_EQ(LineLabel(line), FitRight(c.label, 18)) << line;
         EXPECT_EQ(LineAmountText(line), c.amount) << line;

@@ -23,7 +23,8 @@ std::vector<std::string> Environment(const std::map<std::string, std::string>& e
     for (char** entry = environ; *entry != nullptr; ++entry) {
         std::string text = *entry;
         std::size_t equals = text.find('=');
-        variables[text.substr(0, equals)] = equals == std::string::npos ? "" : text.substr(equals + 1);
+        variables[text.substr(0, equals)] =
+            equals == std::string::npos ? "" : text.substr(equals + 1);
     }
     for (const auto& [name, value] : extra) {
         variables[name] = value;
@@ -83,7 +84,6 @@ void Exchange(int in, int out, int err, const std::string& input, TillRun& run) 
         ::close(in);
     }
 }
-
 
 struct Spawned {
     pid_t pid;
@@ -188,7 +188,6 @@ TillRun RunningTill::Finish(const std::string& input) {
     pid_ = -1;
     return run_;
 }
-
 
 TillRun RunScript(const std::string& dataDir, const std::string& script) {
     return RunVantor({"--headless", "--data-dir", dataDir}, script);

@@ -4,7 +4,9 @@ namespace vantor::headless {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // Reads a quoted word starting after its opening quote; returns the position
 // after the closing quote.

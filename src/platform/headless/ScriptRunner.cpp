@@ -83,7 +83,9 @@ std::optional<ScriptRunner::Words> ScriptRunner::NextCommand() {
     return std::nullopt;
 }
 
-void ScriptRunner::PushBack(Words words) { pending_ = std::move(words); }
+void ScriptRunner::PushBack(Words words) {
+    pending_ = std::move(words);
+}
 
 void ScriptRunner::RunPrelude() {
     while (std::optional<Words> words = NextCommand()) {
@@ -367,7 +369,9 @@ void ScriptRunner::SetWindowState(WindowState state) {
     form.Form_Resize();
 }
 
-void ScriptRunner::Close() { Front().RequestClose(); }
+void ScriptRunner::Close() {
+    Front().RequestClose();
+}
 
 // The user brings a window already on screen to the front: possible while no
 // modal dialog is open, like a click on another window of the till.

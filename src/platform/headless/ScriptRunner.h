@@ -3,8 +3,8 @@
 #include <functional>
 #include <istream>
 #include <optional>
-#include <set>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
