@@ -394,10 +394,10 @@ void ScriptRunner::ActivateWindow(const Words& words) {
 
 void ScriptRunner::ShowValue(const Words& words) {
     ExpectCount(words, 2, 4);
-    const std::string& spec = words[1].text;
-    const std::size_t dot = spec.find('.');
-    const std::string name = spec.substr(0, dot);
-    const std::string property = dot == std::string::npos ? "" : spec.substr(dot + 1);
+    const std::string& target = words[1].text;
+    const std::size_t dot = target.find('.');
+    const std::string name = target.substr(0, dot);
+    const std::string property = dot == std::string::npos ? "" : target.substr(dot + 1);
     std::vector<int> numbers;
     for (std::size_t i = 2; i < words.size(); ++i) {
         numbers.push_back(ParseIndex(words[i]));
@@ -406,7 +406,7 @@ void ScriptRunner::ShowValue(const Words& words) {
     auto window = std::find_if(windows_.begin(), windows_.end(),
                                [&](const Form* f) { return f->Name() == name; });
     if (window != windows_.end() && numbers.empty()) {
-        out_ << "show " << spec << ' ' << ShowFormProperty(**window, property) << '\n';
+        out_ << "show " << target << ' ' << ShowFormProperty(**window, property) << '\n';
         return;
     }
     const bool array = form.Find(name) == nullptr;
@@ -423,7 +423,7 @@ void ScriptRunner::ShowValue(const Words& words) {
     std::optional<std::string> value =
         property.empty() && variables_ ? variables_(name, variableIndex) : std::nullopt;
     if (!value) {
-        throw ScriptError("nom inconnu : " + spec);
+        throw ScriptError("nom inconnu : " + target);
     }
     out_ << "show " << name << (variableIndex >= 0 ? "(" + std::to_string(variableIndex) + ")" : "")
          << ' ' << *value << '\n';
