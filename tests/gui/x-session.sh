@@ -59,7 +59,14 @@ start_till() {
 
 # Waits for a window whose title matches; its id goes into $window.
 wait_window() {
-    window=$(timeout 15 xdotool search --sync --name "$1" | head -n1) || true
+    # A search can die on a window that disappears while it looks (a closing
+    # menu or tool tip gives BadWindow): look again until the deadline.
+    local deadline=$((SECONDS + 15))
+    window=""
+    while [[ -z $window && $SECONDS -lt $deadline ]]; do
+        window=$(xdotool search --name "$1" 2>/dev/null | head -n1) || true
+        [[ -n $window ]] || sleep 0.2
+    done
     [[ -n $window ]] || fail "no window titled \"$1\""
 }
 
