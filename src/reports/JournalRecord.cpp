@@ -69,6 +69,18 @@ Kind KindOf(std::string_view kind) {
 
 }  // namespace
 
+int JournalRecord::Categorie() const {
+    return WholeNumberIn(categorieTexte, 0, 8);
+}
+
+int JournalRecord::Code() const {
+    return std::max(WholeNumberIn(codeTexte, 1, 2), 0);
+}
+
+int JournalRecord::Compte() const {
+    return !codeTexte.empty() && IsDigit(codeTexte[0]) ? Digit(codeTexte[0]) : -1;
+}
+
 bool JournalReader::Next(JournalRecord& record) {
     while (pos_ < bytes_.size()) {
         if (CutWritten(fields_) || CutAny(fields_)) {
@@ -134,10 +146,9 @@ void JournalReader::Read(const Fields& fields, JournalRecord& record) {
     record.day = Day(fields[0]);
     record.nom = fields[2];
     record.montant = fields[3];
-    record.categorie = WholeNumberIn(fields[4], 0, 8);
+    record.categorieTexte = fields[4];
     record.kind = KindOf(fields[5]);
-    record.code = std::max(WholeNumberIn(fields[6], 1, 2), 0);
-    record.compte = !fields[6].empty() && IsDigit(fields[6][0]) ? Digit(fields[6][0]) : -1;
+    record.codeTexte = fields[6];
     record.tva = fields[7];
 }
 

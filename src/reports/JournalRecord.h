@@ -12,15 +12,19 @@ namespace vantor {
 struct JournalRecord {
     enum class Kind { Other, Especes, Carte, Sortie };  // field 6: "Esp", "Cart", "Sort"
 
-    std::string_view date;     // field 1, as written
-    long day = -1;             // field 1 as a key yyyymmdd, -1 when it is no date
-    std::string_view nom;      // field 3: the waiter, or the movement's text
-    std::string_view montant;  // field 4: the amount
-    int categorie = -1;        // field 5 when it is a whole number 0..8, else -1
+    std::string_view date;            // field 1, as written
+    long day = -1;                    // field 1 as a key yyyymmdd, -1 when it is no date
+    std::string_view nom;             // field 3: the waiter, or the movement's text
+    std::string_view montant;         // field 4: the amount
+    std::string_view categorieTexte;  // field 5
     Kind kind = Kind::Other;
-    int code = 0;          // field 7 when it is the VAT code 1 or 2, else 0
-    int compte = -1;       // the digit that starts field 7 (a movement's account), or -1
-    std::string_view tva;  // field 8: the VAT amount
+    std::string_view codeTexte;  // field 7: the VAT code, or a movement's account
+    std::string_view tva;        // field 8: the VAT amount
+
+    // Read only for the records that need them (those of the period).
+    int Categorie() const;  // field 5 when it is a whole number 0..8, else -1
+    int Code() const;       // field 7 when it is the VAT code 1 or 2, else 0
+    int Compte() const;     // the digit that starts field 7, or -1
 };
 
 // The records of the journal's bytes, in file order. Lines end with LF,

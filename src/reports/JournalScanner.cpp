@@ -38,7 +38,7 @@ void JournalScanner::Record(const JournalRecord& record) {
 
 bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> amount) {
     const Kind kind = record.kind;
-    const int category = record.categorie;
+    const int category = record.Categorie();
     if (!amount && (kind != Kind::Other || category >= 0)) {
         amount = ExactSum::Parse(record.montant);
     }
@@ -59,8 +59,8 @@ bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> a
         waiter.cartes += value;
     } else if (kind == Kind::Sortie) {
         period.mouvements += value;
-        if (record.compte >= 0) {
-            sums_.parCompte[static_cast<std::size_t>(record.compte)] += value;
+        if (const int compte = record.Compte(); compte >= 0) {
+            sums_.parCompte[static_cast<std::size_t>(compte)] += value;
         }
         if (request_.movements) {
             sums_.movements.push_back({Cp1252ToUtf8(record.date), Cp1252ToUtf8(record.nom),
@@ -74,7 +74,7 @@ bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> a
 }
 
 bool JournalScanner::AddVat(const JournalRecord& record, WaiterSums& waiter) {
-    const int code = record.code;
+    const int code = record.Code();
     if (code == 0) {
         return true;
     }
