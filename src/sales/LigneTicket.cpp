@@ -2,6 +2,7 @@
 
 #include "data/Numbers.h"
 #include "data/Text.h"
+#include "sales/Montant.h"
 
 namespace vantor {
 
@@ -38,6 +39,25 @@ std::string LineAmountText(std::string_view line) {
 
 std::optional<double> LineAmount(std::string_view line) {
     return ParseNumber(LineAmountText(line));
+}
+
+SaleFields MakeSaleFields(int quantity, std::string_view name, std::string_view price) {
+    if (quantity <= 1) {
+        return {FitRight(name, kLabelWidth), FormatMontant(price, false)};
+    }
+    const std::string amount = NumberToText(ParseNumber(price).value_or(0) * quantity);
+    return {FitRight(Trim(name) + " (" + Trim(price) + ")", kLabelWidth),
+            FormatMontant(amount, false)};
+}
+
+bool SellsAgain(std::string_view line, std::string_view name, std::string_view price) {
+    const std::optional<int> quantity = LineQuantity(line);
+    if (!quantity || *quantity < 1 || !IsNumeric(price)) {
+        return false;
+    }
+    const SaleFields fields = MakeSaleFields(*quantity, name, price);
+    return Trim(LineLabel(line)) == Trim(fields.label) &&
+           LineAmountText(line) == Trim(fields.amount);
 }
 
 }  // namespace vantor

@@ -29,4 +29,17 @@ std::string LineAmountText(std::string_view line);
 // The amount when it is a number.
 std::optional<double> LineAmount(std::string_view line);
 
+// The label field and the amount (FormatMontant, width 8) of a line selling
+// quantity times the article name at the unit price text price. From 2 on the
+// label names the unit price and the amount is price times quantity.
+struct SaleFields {
+    std::string label;
+    std::string amount;
+};
+SaleFields MakeSaleFields(int quantity, std::string_view name, std::string_view price);
+// True when the line sells this article at this unit price: the line this
+// article makes for the line's quantity has the same label and amount. A
+// price that is not a number sells nothing again.
+bool SellsAgain(std::string_view line, std::string_view name, std::string_view price);
+
 }  // namespace vantor

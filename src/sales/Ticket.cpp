@@ -37,17 +37,12 @@ void frmMain::Command1_Click(int index) {
     const int category = CategorieDeCouleur(button.backColor);
 
     int quantity = quantite_ > 0 ? quantite_ : 1;
-    Get("cmdClearQ").enabled = false;
-    Control& list = Get("lstTicket");
-    // Only the last line is ever merged; it is replaced once the new line is really added.
-    bool mergeWithLast = false;
-    if (list.ListCount() > 0 && !price.empty() &&
-        LineMergeLabel(list.items.back()) == Trim(button.caption)) {
-        quantity += LineQuantity(list.items.back()).value_or(0);
-        mergeWithLast = true;
-    }
     quantite_ = 0;
-
+    Get("cmdClearQ").enabled = false;
+    if (MergeWithLastLine(button, category, quantity)) {
+        AddTicketLine(quantity, label, price, category);
+        return;
+    }
     if (!IsNumeric(price)) {
         if (data_.Infos[ClavierAuto] == "1") {
             AfficherClavier();
@@ -65,25 +60,36 @@ void frmMain::Command1_Click(int index) {
         }
         label = platform_.ui.InputBox("Texte d'article", "Article", label);
     }
-    if (mergeWithLast) {
-        list.RemoveItem(list.ListCount() - 1);
-        lignesTicket_.pop_back();
-    }
     AddTicketLine(quantity, label, price, category);
+}
+
+// Only the last line is ever merged, and only when it is the same article
+// sold again: same name, same unit price and same category, so that the bill
+// and the category totals stay what was sold.
+bool frmMain::MergeWithLastLine(const Control& button, int category, int& quantity) {
+    Control& list = Get("lstTicket");
+    if (list.ListCount() == 0 || lignesTicket_.size() < 2) {
+        return false;
+    }
+    const std::string& last = list.items.back();
+    const std::string& record = lignesTicket_.back();
+    if (record.empty() || record.back() != static_cast<char>('0' + category) ||
+        !SellsAgain(last, button.caption, button.tag)) {
+        return false;
+    }
+    quantity += LineQuantity(last).value_or(0);
+    list.RemoveItem(list.ListCount() - 1);
+    lignesTicket_.pop_back();
+    return true;
 }
 
 void frmMain::AddTicketLine(int quantity, const std::string& label, const std::string& price,
                             int category) {
-    std::string field = FitRight(label, kLabelWidth);
-    std::string amount = price;
-    if (quantity > 1) {
-        field = FitRight(Trim(label) + " (" + Trim(price) + ")", kLabelWidth);
-        amount = NumberToText(ParseNumber(price).value_or(0) * quantity);
-    }
-    const std::string formatted = FormatMontant(amount, false);
-    Get("lstTicket").AddItem(MakeTicketLine(quantity, field, data_.Infos[Monnaie], formatted));
-    lignesTicket_.push_back(std::to_string(quantity) + ";" + field + ";" + formatted + ";" +
-                            std::to_string(category));
+    const SaleFields fields = MakeSaleFields(quantity, label, price);
+    Get("lstTicket")
+        .AddItem(MakeTicketLine(quantity, fields.label, data_.Infos[Monnaie], fields.amount));
+    lignesTicket_.push_back(std::to_string(quantity) + ";" + fields.label + ";" + fields.amount +
+                            ";" + std::to_string(category));
     RecalculerTotal();
 }
 

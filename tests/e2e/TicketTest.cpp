@@ -50,6 +50,56 @@ TEST_F(Ticket, OnlyTheLastLineIsMerged) {
                                         "show lblTotal.Tag \"   10.50\""}));
 }
 
+// A tap raises the last line only when it sells the same article again: same
+// name, same unit price, same category.
+TEST_F(Ticket, ATapMergesOnlyTheSameArticleSoldAgain) {
+    // 1 "Thé (menth" 4.00, 2 Thé 3.00, 3 Café 3.50, 4 a hot-drink header, 5 a kitchen header.
+    WriteRaw(data_ / "Articles.csv",
+             "Description;Prix;Categorie\r\nTh\xE9 (menthe);4;0\r\nTh\xE9;3;0\r\nCaf\xE9;3.5;0\r\n"
+             "Boissons;;0\r\nCuisine;;5\r\n");
+    struct Case {
+        const char* what;
+        std::string script;
+        std::vector<std::string> lines, records;
+    };
+    const Case cases[] = {
+        {"same article, same price",
+         Tap("3") + Tap("3"),
+         {"2 Café (3.50)        €     7.00"},
+         {"2;Café (3.50)       ;    7.00;0"}},
+        {"a name holding a bracket, then a shorter name",
+         Tap("1") + Tap("1") + Tap("2") + Tap("2"),
+         {"2 Thé (menth (4.00)  €     8.00", "2 Thé (3.00)         €     6.00"},
+         {"2;Thé (menth (4.00) ;    8.00;0", "2;Thé (3.00)        ;    6.00;0"}},
+        {"a free price of another amount",
+         Tap("4") + "answer \"5\"\nanswer \"Café\"\n" + Tap("3"),
+         {"1 Café               €     5.00", "1 Café               €     3.50"},
+         {"1;Café              ;    5.00;0", "1;Café              ;    3.50;0"}},
+        {"a free price of the same amount",
+         Tap("4") + "answer \"3.5\"\nanswer \"Café\"\n" + Tap("3"),
+         {"2 Café (3.50)        €     7.00"},
+         {"2;Café (3.50)       ;    7.00;0"}},
+        {"the same amount in another category",
+         Tap("5") + "answer \"3.5\"\nanswer \"Café\"\n" + Tap("3"),
+         {"1 Café               €     3.50", "1 Café               €     3.50"},
+         {"1;Café              ;    3.50;5", "1;Café              ;    3.50;0"}},
+    };
+    for (const Case& c : cases) {
+        std::string script = c.script + "show lstTicket\nshow LignesTicket\n";
+        std::string list = "show lstTicket.List";
+        std::vector<std::string> expected;
+        for (std::size_t k = 0; k < c.lines.size(); ++k) {
+            script += "show LignesTicket " + std::to_string(k + 1) + "\n";
+            list += " \"" + c.lines[k] + "\"";
+            expected.push_back("show LignesTicket(" + std::to_string(k + 1) + ") \"" +
+                               c.records[k] + "\"");
+        }
+        expected.insert(expected.begin(),
+                        {list, "show LignesTicket " + std::to_string(c.lines.size() + 1)});
+        EXPECT_EQ(Shows(script), expected) << c.what;
+    }
+}
+
 TEST_F(Ticket, MultiplierSetsTheNextQuantityOnly) {
     EXPECT_EQ(Shows("click cmdMultiplie 3\nshow cmdClearQ.Enabled\nshow Quantite\n" + Tap(kCafe) +
                     "show lstTicket.List 0\nshow cmdClearQ.Enabled\n" + Tap(kCafe) +
