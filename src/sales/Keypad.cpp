@@ -1,5 +1,6 @@
 // The article keypad: built from Articles.csv in columns of 13 buttons,
-// scrolled sideways column by column.
+// scrolled sideways column by column. A rebuild keeps the scroll position, so
+// the buttons and the scroll bar always agree.
 #include <algorithm>
 
 #include "data/Catalogue.h"
@@ -52,12 +53,15 @@ void frmMain::LireArticles() {
         }
     }
     SetKeypadScrollMaximum(index == 0 ? kFirstLeft : lastLeft);
+    // The buttons were placed where the current scroll position shows them;
+    // a keypad grown shorter has lowered that position, and the buttons follow.
+    Scroll_Change();
 }
 
 void frmMain::AddArticleButton(int index, const std::string& line, int left, int top) {
     ArticleLine article = SplitArticleLine(line);
     Control& button = Add(ControlKind::Button, "Command1", index, &Get("fraArticles"));
-    button.Move(left, top);
+    button.Move(left - positionDefil_, top);
     button.width = kButtonWidth;
     button.height = kButtonHeight;
     button.fontSize = 10;

@@ -6,7 +6,8 @@ namespace vantor {
 
 void frmMain::Form_Resize() {
     if (windowState == WindowState::Normal) {
-        width = Get("Command1", UBound("Command1")).left + 6500;
+        // From the unscrolled place of the last column, whatever the scroll position.
+        width = Get("Command1", UBound("Command1")).left + positionDefil_ + 6500;
         height = kDesignHeight;
     }
     if (windowState == WindowState::Minimized) {

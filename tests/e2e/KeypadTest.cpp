@@ -114,6 +114,72 @@ TEST(Paging, TheScrollBarStopsAtItsMaximum) {
               (std::vector<std::string>{"show Scroll.Value 7800", "show Command1(91).Left 40"}));
 }
 
+std::string Catalogue(int articles) {
+    std::string file = "Description;Prix;Categorie\r\n";
+    for (int i = 1; i <= articles; ++i) {
+        file += "Article " + std::to_string(i) + ";1;" + std::to_string(i % 8) + "\r\n";
+    }
+    return file;
+}
+
+// Adding, deleting or sorting articles while scrolled rebuilds the keypad at
+// the scroll position, so that scrolling back puts the first column at the edge.
+TEST(Paging, ARebuildKeepsButtonsAndScrollPositionTogether) {
+    struct Case {
+        const char* what;
+        int articles;
+        std::string script;
+        std::vector<std::string> expected;
+    };
+    const std::string back =
+        "show Command1.Left 1\nshow Scroll.Value\nshow PositionDefil\nscroll 0\n"
+        "show Command1.Left 1\nshow Command1.Left 14\n";
+    const Case cases[] = {
+        {"article added",
+         91,
+         "scroll 1300\nclick mnuNewArticle\ntype txtArticle \"Tisane\"\ntype txtPrix \"3\"\n"
+         "click cmdOK\nshow Scroll.Max\nshow Command1.Left 92\n" +
+             back,
+         {"show Scroll.Max 9100", "show Command1(92).Left 7840", "show Command1(1).Left -1260",
+          "show Scroll.Value 1300", "show PositionDefil 1300", "show Command1(1).Left 40",
+          "show Command1(14).Left 1340"}},
+        {"keypad sorted",
+         91,
+         "scroll 2600\nclick mnuCat\nclick cmdTri\n" + back,
+         {"show Command1(1).Left -2560", "show Scroll.Value 2600", "show PositionDefil 2600",
+          "show Command1(1).Left 40", "show Command1(14).Left 1340"}},
+        {"last column deleted",
+         14,
+         "scroll 1300\nrclick Command1 14\nclick mnuDeleteArt\nshow Scroll.Max\n"
+         "show Command1.Visible 1\nclick mnuNewArticle\ntype txtArticle \"Tisane\"\n"
+         "type txtPrix \"3\"\nclick cmdOK\nscroll 1300\n" +
+             back,
+         {"show Scroll.Max 0", "show Command1(1).Visible True", "show Command1(1).Left -1260",
+          "show Scroll.Value 1300", "show PositionDefil 1300", "show Command1(1).Left 40",
+          "show Command1(14).Left 1340"}},
+    };
+    for (const Case& c : cases) {
+        TempDir data;
+        if (c.articles != 91) {
+            WriteRaw(data / "Articles.csv", Catalogue(c.articles));
+        }
+        EXPECT_EQ(Shows(data.Path(), c.script), c.expected) << c.what;
+    }
+}
+
+// The window restored from maximized is as wide as the last column's
+// unscrolled left + 6500, wherever the keypad is scrolled.
+TEST(Layout, RestoredWidthComesFromTheUnscrolledKeypad) {
+    TempDir data;
+    WriteRaw(data / "Articles.csv", Catalogue(339));  // 27 columns, the last at 33840
+    EXPECT_EQ(
+        Shows(data.Path(),
+              "scroll 99999\nshow Scroll.Value\nrestore\nshow frmMain.Width\n"
+              "maximize\nscroll 13000\nrestore\nshow frmMain.Width\nshow Command1.Left 1\n"),
+        (std::vector<std::string>{"show Scroll.Value 33800", "show frmMain.Width 40340",
+                                  "show frmMain.Width 40340", "show Command1(1).Left -12960"}));
+}
+
 TEST(Layout, ResizePlacesTheTicketColumnAndTheKeypad) {
     TempDir data;
     std::vector<std::string> shows = Shows(
