@@ -52,7 +52,7 @@ SaleFields MakeSaleFields(int quantity, std::string_view name, std::string_view 
 
 bool SellsAgain(std::string_view line, std::string_view name, std::string_view price) {
     const std::optional<int> quantity = LineQuantity(line);
-    if (!quantity || *quantity < 1 || !IsNumeric(price)) {
+    if (!quantity || !IsNumeric(price)) {
         return false;
     }
     const SaleFields fields = MakeSaleFields(*quantity, name, price);

@@ -39,10 +39,7 @@ void frmMain::Command1_Click(int index) {
     int quantity = quantite_ > 0 ? quantite_ : 1;
     quantite_ = 0;
     Get("cmdClearQ").enabled = false;
-    if (MergeWithLastLine(button, category, quantity)) {
-        AddTicketLine(quantity, label, price, category);
-        return;
-    }
+    MergeWithLastLine(button, category, quantity);  // only ever with a numeric price
     if (!IsNumeric(price)) {
         if (data_.Infos[ClavierAuto] == "1") {
             AfficherClavier();
@@ -65,22 +62,19 @@ void frmMain::Command1_Click(int index) {
 
 // Only the last line is ever merged, and only when it is the same article
 // sold again: same name, same unit price and same category, so that the bill
-// and the category totals stay what was sold.
-bool frmMain::MergeWithLastLine(const Control& button, int category, int& quantity) {
+// and the category totals stay what was sold. The merged line is taken off,
+// its quantity added to quantity; the caller adds it again.
+void frmMain::MergeWithLastLine(const Control& button, int category, int& quantity) {
     Control& list = Get("lstTicket");
-    if (list.ListCount() == 0 || lignesTicket_.size() < 2) {
-        return false;
-    }
-    const std::string& last = list.items.back();
     const std::string& record = lignesTicket_.back();
-    if (record.empty() || record.back() != static_cast<char>('0' + category) ||
-        !SellsAgain(last, button.caption, button.tag)) {
-        return false;
+    if (list.ListCount() == 0 || record.empty() ||
+        record.back() != static_cast<char>('0' + category) ||
+        !SellsAgain(list.items.back(), button.caption, button.tag)) {
+        return;
     }
-    quantity += LineQuantity(last).value_or(0);
+    quantity += LineQuantity(list.items.back()).value_or(0);
     list.RemoveItem(list.ListCount() - 1);
     lignesTicket_.pop_back();
-    return true;
 }
 
 void frmMain::AddTicketLine(int quantity, const std::string& label, const std::string& price,

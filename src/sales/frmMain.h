@@ -142,7 +142,7 @@ private:
     void EmptyTicket();
     void ResetSalesScreen();
     bool ClearReportFirst();
-    bool MergeWithLastLine(const Control& button, int category, int& quantity);
+    void MergeWithLastLine(const Control& button, int category, int& quantity);
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);
     ReportSettings ReglagesRapport();
