@@ -133,7 +133,7 @@ TEST(Paging, ARebuildKeepsButtonsAndScrollPositionTogether) {
     };
     const std::string back =
         "show Command1.Left 1\nshow Scroll.Value\nshow PositionDefil\nscroll 0\n"
-        "show Command1.Left 1\nshow Command1.Left 14\n";
+        "show Command1.Left 1\n";
     const Case cases[] = {
         {"article added",
          91,
@@ -141,22 +141,17 @@ TEST(Paging, ARebuildKeepsButtonsAndScrollPositionTogether) {
          "click cmdOK\nshow Scroll.Max\nshow Command1.Left 92\n" +
              back,
          {"show Scroll.Max 9100", "show Command1(92).Left 7840", "show Command1(1).Left -1260",
-          "show Scroll.Value 1300", "show PositionDefil 1300", "show Command1(1).Left 40",
-          "show Command1(14).Left 1340"}},
+          "show Scroll.Value 1300", "show PositionDefil 1300", "show Command1(1).Left 40"}},
         {"keypad sorted",
          91,
          "scroll 2600\nclick mnuCat\nclick cmdTri\n" + back,
          {"show Command1(1).Left -2560", "show Scroll.Value 2600", "show PositionDefil 2600",
-          "show Command1(1).Left 40", "show Command1(14).Left 1340"}},
+          "show Command1(1).Left 40"}},
         {"last column deleted",
          14,
-         "scroll 1300\nrclick Command1 14\nclick mnuDeleteArt\nshow Scroll.Max\n"
-         "show Command1.Visible 1\nclick mnuNewArticle\ntype txtArticle \"Tisane\"\n"
-         "type txtPrix \"3\"\nclick cmdOK\nscroll 1300\n" +
-             back,
-         {"show Scroll.Max 0", "show Command1(1).Visible True", "show Command1(1).Left -1260",
-          "show Scroll.Value 1300", "show PositionDefil 1300", "show Command1(1).Left 40",
-          "show Command1(14).Left 1340"}},
+         "scroll 1300\nrclick Command1 14\nclick mnuDeleteArt\nshow Scroll.Max\n" + back,
+         {"show Scroll.Max 0", "show Command1(1).Left 40", "show Scroll.Value 0",
+          "show PositionDefil 0", "show Command1(1).Left 40"}},
     };
     for (const Case& c : cases) {
         TempDir data;
