@@ -30,7 +30,7 @@ std::string LineAmountText(std::string_view line);
 std::optional<double> LineAmount(std::string_view line);
 
 // The label field and the amount (FormatMontant, width 8) of a line selling
-// quantity times the article name at the unit price text price. From 2 on the
+// quantity of the article name at the unit price text price. From 2 on the
 // label names the unit price and the amount is price times quantity.
 struct SaleFields {
     std::string label;
