@@ -15,6 +15,11 @@ void frmMain::cmdVantor_Click() {
         platform_.ui.MsgBox("Format numérique incorrect", vbCritical);
         return;
     }
+    if (!IsAmountInRange(Get("txtVantor").text)) {
+        platform_.ui.MsgBox("Montant trop élevé : la caisse accepte au plus 999999999.99",
+                            vbCritical);
+        return;
+    }
     Control& account = Get("cmbCatCompt");
     if (account.listIndex < 0) {
         platform_.ui.MsgBox("Sélectionnez une catégorie", vbCritical);
@@ -30,7 +35,8 @@ void frmMain::cmdVantor_Click() {
         EcrireMouvement(data_.DataPath, when, Get("txtTexteVantor").text, signedAmount,
                         account.listIndex);
     } catch (const FileError& error) {
-        platform_.ui.MsgBox(error.what(), vbCritical);
+        platform_.ui.MsgBox(std::string("Le mouvement n'a pas été enregistré.\n") + error.what(),
+                            vbCritical);
         return;
     }
     Click(Get("optPrint", 0));

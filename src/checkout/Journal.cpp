@@ -31,23 +31,23 @@ std::string Record(const DateTime& when, const std::string& who, double amount,
            NumberToText(amount) + ";" + category + ";" + kind + ";" + mode + ";" + vat;
 }
 
-FileError JournalError(int error) {
-    return FileError(std::strerror(error));
+FileError JournalError(const std::string& path, int error) {
+    return SystemError("Écriture impossible", path, error);
 }
 
 // Closes the journal and, unless the append was completed, cuts it back.
 class JournalAppend {
 public:
     explicit JournalAppend(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)) {
+        : path_(path), fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)) {
         if (fd_ < 0) {
-            throw JournalError(errno);
+            throw JournalError(path_, errno);
         }
         struct stat status {};
         if (::fstat(fd_, &status) != 0) {
             const int error = errno;
             ::close(fd_);
-            throw JournalError(error);
+            throw JournalError(path_, error);
         }
         size_ = status.st_size;
     }
@@ -86,17 +86,18 @@ public:
                 if (errno == EINTR) {
                     continue;
                 }
-                throw JournalError(errno);
+                throw JournalError(path_, errno);
             }
             bytes.remove_prefix(static_cast<std::size_t>(written));
         }
         if (::fsync(fd_) != 0) {
-            throw JournalError(errno);
+            throw JournalError(path_, errno);
         }
         done_ = true;
     }
 
 private:
+    std::string path_;
     int fd_;
     off_t size_ = 0;
     bool done_ = false;

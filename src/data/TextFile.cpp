@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,10 +17,6 @@
 namespace vantor {
 
 namespace {
-
-FileError SystemError(const std::string& what, const std::string& path, int error) {
-    return FileError(what + " '" + path + "' : " + std::strerror(error));
-}
 
 // Closes the descriptor when it goes out of scope.
 class FileDescriptor {
@@ -60,7 +57,64 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+constexpr std::string_view kTemporarySuffix = ".tmpXXXXXX";
+
+// The file a chain of symbolic links ends at (the path itself when it is none).
+std::string FinalTarget(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) {
+        return path;
+    }
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+bool IsAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// "<data file>.tmp" and the six characters mkstemp puts in place of the X.
+bool IsOwnTemporary(std::string_view name) {
+    const std::size_t random = kTemporarySuffix.size() - 4;
+    if (name.size() <= kTemporarySuffix.size() ||
+        name.substr(name.size() - kTemporarySuffix.size(), 4) != ".tmp") {
+        return false;
+    }
+    const std::string_view stem = name.substr(0, name.size() - kTemporarySuffix.size());
+    const std::string_view tail = name.substr(name.size() - random);
+    return (stem.ends_with(".csv") || stem.ends_with(".txt")) &&
+           std::all_of(tail.begin(), tail.end(), IsAlphanumeric);
+}
+
 }  // namespace
+
+std::string SystemErrorText(int error) {
+    switch (error) {
+        case ENOSPC:
+            return "plus de place sur le disque";
+        case EDQUOT:
+            return "quota du disque dépassé";
+        case EACCES:
+        case EPERM:
+            return "permission refusée";
+        case EROFS:
+            return "disque en lecture seule";
+        case EISDIR:
+            return "c'est un dossier";
+        case EIO:
+            return "erreur d'entrée/sortie";
+        case ENOENT:
+            return "fichier ou dossier introuvable";
+        case ENOTDIR:
+            return "le chemin passe par un fichier qui n'est pas un dossier";
+        default:
+            return std::strerror(error);
+    }
+}
+
+FileError SystemError(const std::string& what, const std::string& path, int error) {
+    return FileError(what + " '" + path + "' : " + SystemErrorText(error));
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return (std::filesystem::path(folder) / name).string();
@@ -115,8 +169,9 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".tmpXXXXXX";
+void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
+    const std::string path = FinalTarget(linkOrPath);
+    std::string temporary = path + std::string(kTemporarySuffix);
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (fd.get() < 0) {
         throw SystemError("Écriture impossible", path, errno);
@@ -138,6 +193,20 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
         throw;
     }
     SyncFolder(path);
+}
+
+void RemoveLeftoverTemporaries(const std::string& folder) {
+    try {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::error_code ignored;
+            if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
+                IsOwnTemporary(entry.path().filename().string())) {
+                std::filesystem::remove(entry.path(), ignored);
+            }
+        }
+    } catch (const std::filesystem::filesystem_error&) {
+        // A folder that cannot be listed keeps its leftovers; nothing else depends on it.
+    }
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {

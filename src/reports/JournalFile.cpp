@@ -51,7 +51,7 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail() const { throw FileError(path_ + " : " + std::strerror(errno)); }
+    [[noreturn]] void Fail() const { throw SystemError("Lecture impossible", path_, errno); }
 
     std::string path_;
     int fd_;
@@ -76,22 +76,47 @@ std::uint64_t LineStartFrom(const File& file, std::uint64_t offset, std::uint64_
     return size;
 }
 
+// Drops the bytes up to the end of a line being skipped; false while the
+// whole chunk belongs to it.
+bool SkipToLineEnd(std::vector<char>& buffer, std::size_t& got) {
+    const void* found = std::memchr(buffer.data(), '\n', got);
+    if (found == nullptr) {
+        return false;
+    }
+    const std::size_t rest =
+        got - static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data()) - 1;
+    std::memmove(buffer.data(), buffer.data() + (got - rest), rest);
+    got = rest;
+    return true;
+}
+
 JournalSums ScanRange(const File& file, std::uint64_t from, std::uint64_t to,
                       const ScanRequest& request, std::size_t chunkBytes) {
     JournalScanner scanner(request);
     std::vector<char> buffer(std::max<std::size_t>(chunkBytes, 1));
-    std::size_t kept = 0;  // the start of a line that the next chunk ends
+    std::size_t kept = 0;   // the start of a line that the next chunk ends
+    bool skipping = false;  // inside a line too long to be a record
     for (std::uint64_t at = from; at < to;) {
-        if (kept == buffer.size()) {
+        if (kept == buffer.size() && kept > kLongestLine) {
+            scanner.CountLongLine();  // never held whole, whatever its length
+            skipping = true;
+            kept = 0;
+        } else if (kept == buffer.size()) {
             buffer.resize(buffer.size() * 2);  // a line longer than the buffer
         }
         const std::size_t wanted =
             static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size() - kept, to - at));
-        const std::size_t got = file.Read(buffer.data() + kept, wanted, at);
+        std::size_t got = file.Read(buffer.data() + kept, wanted, at);
         if (got == 0) {
             break;  // the file is shorter than when it was opened
         }
         at += got;
+        if (skipping) {
+            skipping = !SkipToLineEnd(buffer, got);
+            if (skipping) {
+                continue;
+            }
+        }
         const std::string_view bytes(buffer.data(), kept + got);
         const std::size_t lastLineEnd = bytes.rfind('\n');
         const std::size_t whole = at >= to                                ? bytes.size()

@@ -13,6 +13,8 @@ namespace {
 
 constexpr const char* kClearReport = "Effacez le rapport d'abord ?";
 constexpr const char* kBadNumber = "Format numérique non valable";
+constexpr const char* kAmountTooLarge =
+    "Montant trop élevé : la caisse accepte au plus 999999999.99";
 
 }  // namespace
 
@@ -64,6 +66,10 @@ void frmMain::Command1_Click(int index) {
             AfficherClavier();
         }
         label = platform_.ui.InputBox("Texte d'article", "Article", label);
+    }
+    if (!IsAmountInRange(price)) {
+        platform_.ui.MsgBox(kAmountTooLarge, vbCritical);
+        return;
     }
     if (mergeWithLast) {
         list.RemoveItem(list.ListCount() - 1);

@@ -142,6 +142,12 @@ TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
     EXPECT_EQ(second.out.find("open frmMain"), std::string::npos);
     EXPECT_EQ(Snapshot(data.Path()), before);
 
+    TempDir otherTemp;
+    TillRun elsewhere =
+        RunVantor({"--headless", "--data-dir", data.Path()}, "", {{"TMPDIR", otherTemp.Path()}});
+    EXPECT_EQ(elsewhere.status, 1) << "the lock is in the data folder, not in TMPDIR";
+    EXPECT_EQ(Snapshot(data.Path()), before);
+
     TempDir other;
     EXPECT_EQ(RunScript(other.Path(), "").status, 0) << "another folder is another till";
     TillRun end = first.Finish("show NumTicket\n");
