@@ -187,6 +187,19 @@ TEST(Loading, WaitersSettingsAndTicketNumber) {
     EXPECT_EQ(LinesStartingWith(run.out, "show "), expected);
 }
 
+TEST(Loading, LeftoversOfAnInterruptedRewriteAreRemoved) {
+    TempDir data;
+    WriteRaw(data / "Id.txt", "41\r\n");
+    WriteRaw(data / "Id.txt.tmpAb12Cd", "42\r\n");
+    WriteRaw(data / "Articles.csv.tmp0aZ9yX", "");
+    WriteRaw(data / "photo.tmp", "");
+    ASSERT_EQ(RunScript(data.Path(), "").status, 0);
+    EXPECT_FALSE(fs::exists(data / "Id.txt.tmpAb12Cd"));
+    EXPECT_FALSE(fs::exists(data / "Articles.csv.tmp0aZ9yX"));
+    EXPECT_TRUE(fs::exists(data / "photo.tmp"));
+    EXPECT_EQ(Slurp(data / "Id.txt"), "41\r\n");
+}
+
 TEST(Loading, DefaultsWhenFilesAreEmptyOrOdd) {
     TempDir data;
     WriteRaw(data / "Serveurs.txt", "");
