@@ -1,61 +1,18 @@
 #include "data/TextFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <utility>
 
 #include "data/Cp1252.h"
+#include "platform/FileSystem.h"
 
 namespace vantor {
 
 namespace {
-
-// Closes the descriptor when it goes out of scope.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-void WriteAll(int fd, std::string_view bytes, const std::string& path) {
-    while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw SystemError("Écriture impossible", path, errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-void SyncFolder(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    FileDescriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
-    if (fd.get() >= 0) {
-        ::fsync(fd.get());
-    }
-}
 
 constexpr std::string_view kTemporarySuffix = ".tmpXXXXXX";
 
@@ -172,27 +129,22 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
 void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
     const std::string path = FinalTarget(linkOrPath);
     std::string temporary = path + std::string(kTemporarySuffix);
-    FileDescriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0) {
-        throw SystemError("Écriture impossible", path, errno);
+    File file;
+    if (const int error = file.CreateTemporary(temporary)) {
+        throw SystemError("Écriture impossible", path, error);
     }
-    try {
-        ::fchmod(fd.get(), 0644);
-        WriteAll(fd.get(), bytes, path);
-        if (::fsync(fd.get()) != 0) {
-            throw SystemError("Écriture impossible", path, errno);
-        }
-        if (::close(fd.release()) != 0) {
-            throw SystemError("Écriture impossible", path, errno);
-        }
-        if (::rename(temporary.c_str(), path.c_str()) != 0) {
-            throw SystemError("Écriture impossible", path, errno);
-        }
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
+    int error = file.Write(bytes);
+    error = error != 0 ? error : file.Flush();
+    const int closed = file.Close();
+    error = error != 0 ? error : closed;
+    error = error != 0 ? error : Files().Rename(temporary, path);
+    if (error != 0) {
+        Files().Remove(temporary);
+        throw SystemError("Écriture impossible", path, error);
     }
-    SyncFolder(path);
+    // The rename is made; flushing the folder only makes it last sooner.
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    Files().FlushFolder(folder);
 }
 
 void RemoveLeftoverTemporaries(const std::string& folder) {
@@ -201,7 +153,7 @@ void RemoveLeftoverTemporaries(const std::string& folder) {
             std::error_code ignored;
             if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
                 IsOwnTemporary(entry.path().filename().string())) {
-                std::filesystem::remove(entry.path(), ignored);
+                Files().Remove(entry.path().string());
             }
         }
     } catch (const std::filesystem::filesystem_error&) {
