@@ -50,6 +50,10 @@ void frmMain::Command1_Click(int index) {
     }
     quantite_ = 0;
 
+    if (IsNumeric(price) && !IsAmountInRange(price)) {
+        platform_.ui.MsgBox(kAmountTooLarge, vbCritical);  // as read from Articles.csv
+        return;
+    }
     if (!IsNumeric(price)) {
         if (data_.Infos[ClavierAuto] == "1") {
             AfficherClavier();
@@ -61,15 +65,15 @@ void frmMain::Command1_Click(int index) {
             }
             return;
         }
+        if (!IsAmountInRange(answer)) {
+            platform_.ui.MsgBox(kAmountTooLarge, vbCritical);
+            return;
+        }
         price = Trim(answer);
         if (data_.Infos[ClavierAuto] == "1") {
             AfficherClavier();
         }
         label = platform_.ui.InputBox("Texte d'article", "Article", label);
-    }
-    if (!IsAmountInRange(price)) {
-        platform_.ui.MsgBox(kAmountTooLarge, vbCritical);
-        return;
     }
     if (mergeWithLast) {
         list.RemoveItem(list.ListCount() - 1);

@@ -67,9 +67,7 @@ public:
     int Rename(const std::string& from, const std::string& to) override {
         return Fails() ? EXDEV : system_.Rename(from, to);
     }
-    int Remove(const std::string& path) override {
-        return Fails() ? EACCES : system_.Remove(path);
-    }
+    int Remove(const std::string& path) override { return Fails() ? EACCES : system_.Remove(path); }
     int FlushFolder(const std::string& folder) override {
         return Fails() ? EIO : system_.FlushFolder(folder);
     }
@@ -119,7 +117,9 @@ const std::vector<Operation> kOperations = {
     {"vente par carte", [](const auto& f) { Sale(f, PaymentKind::Card, 0); }},
     {"paiement mixte", [](const auto& f) { Sale(f, PaymentKind::Mixed, 0.6); }},
     {"mouvement de caisse",
-     [](const auto& f) { EcrireMouvement(f, {{2026, 12, 5}, {}}, "Banque", -20, 2); }},
+     [](const auto& f) {
+         EcrireMouvement(f, {{2026, 12, 5}, {}}, "Banque", -20, 2);
+     }},
     {"numéro de ticket", [](const auto& f) { EcrireNumTicket(f, 42); }},
     {"articles",  // adding, editing, deleting and sorting all rewrite the file
      [](const auto& f) {
@@ -127,10 +127,14 @@ const std::vector<Operation> kOperations = {
                           {"Description;Prix;Categorie", "Café;3.5;0", "Thé;3.2;0"});
      }},
     {"catégories",
-     [](const auto& f) { WriteLinesAtomic(JoinPath(f, "Categories.csv"), {"Chaud", "Froid"}); }},
+     [](const auto& f) {
+         WriteLinesAtomic(JoinPath(f, "Categories.csv"), {"Chaud", "Froid"});
+     }},
     {"réglages", [](const auto& f) { EcrireInfos(f, Settings()); }},
     {"serveurs",
-     [](const auto& f) { WriteLinesAtomic(JoinPath(f, "Serveurs.txt"), {"Anne", "Paul"}); }},
+     [](const auto& f) {
+         WriteLinesAtomic(JoinPath(f, "Serveurs.txt"), {"Anne", "Paul"});
+     }},
     {"agenda", [](const auto& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
 };
 
