@@ -15,11 +15,6 @@ void frmMain::cmdVantor_Click() {
         platform_.ui.MsgBox("Format numérique incorrect", vbCritical);
         return;
     }
-    if (!IsAmountInRange(Get("txtVantor").text)) {
-        platform_.ui.MsgBox("Montant trop élevé : la caisse accepte au plus 999999999.99",
-                            vbCritical);
-        return;
-    }
     Control& account = Get("cmbCatCompt");
     if (account.listIndex < 0) {
         platform_.ui.MsgBox("Sélectionnez une catégorie", vbCritical);
