@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "data/Cp1252.h"
 #include "platform/FileSystem.h"
@@ -88,16 +86,24 @@ bool DirectoryExists(const std::string& path) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw SystemError("Lecture impossible", path, errno);
+    File file;
+    std::uint64_t size = 0;
+    int error = file.Open(path, FileSystem::Mode::Read);
+    error = error != 0 ? error : file.Size(size);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    for (std::size_t got = 1, at = 0; error == 0 && got != 0; at += got) {
+        if (at == bytes.size()) {
+            bytes.resize(bytes.size() + 4096);  // the file grew since its size was read
+        }
+        error = file.ReadAt(bytes.data() + at, bytes.size() - at, at, got);
+        if (got == 0) {
+            bytes.resize(at);
+        }
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        throw SystemError("Lecture impossible", path, errno);
+    if (error != 0) {
+        throw SystemError("Lecture impossible", path, error);
     }
-    return std::move(content).str();
+    return bytes;
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {
