@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "data/Numbers.h"
+#include "data/TextFile.h"
 #include "platform/headless/ScriptRunner.h"
 #include "platform/headless/TranscriptPrinters.h"
 #include "platform/qt/QtPrinters.h"
@@ -61,8 +62,10 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
                 const headless::PdfDeviceFactory& pdfDevices) {
     std::ifstream file;
     if (arguments.scriptFile) {
-        file.open(*arguments.scriptFile);
-        if (!file) {
+        if (!DirectoryExists(*arguments.scriptFile)) {
+            file.open(*arguments.scriptFile);
+        }
+        if (!file.is_open()) {
             std::cerr << "Impossible de lire le script " << *arguments.scriptFile << '\n';
             return 2;
         }

@@ -112,9 +112,13 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
     const Date today = arguments->today.value_or(clock.Now().date);
     const Date debut = arguments->du.value_or(today);
     const Date fin = arguments->au.value_or(today);
+    const std::string folder = DataFolderOf(settings, arguments->folder);
+    if (arguments->folder.dataDir && !DirectoryExists(folder)) {
+        err << "Dossier de données introuvable : " << folder << '\n';
+        return 2;
+    }
     try {
-        const ReportSettings report =
-            ReglagesDuDossier(DataFolderOf(settings, arguments->folder), today);
+        const ReportSettings report = ReglagesDuDossier(folder, today);
         const std::optional<int> index = IndexServeur(report, arguments->serveur);
         if (!index) {
             err << "serveur inconnu : " << *arguments->serveur << '\n';

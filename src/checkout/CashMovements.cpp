@@ -30,7 +30,8 @@ void frmMain::cmdVantor_Click() {
         EcrireMouvement(data_.DataPath, when, Get("txtTexteVantor").text, signedAmount,
                         account.listIndex);
     } catch (const FileError& error) {
-        platform_.ui.MsgBox(error.what(), vbCritical);
+        platform_.ui.MsgBox(std::string("Le mouvement n'a pas été enregistré.\n") + error.what(),
+                            vbCritical);
         return;
     }
     Click(Get("optPrint", 0));

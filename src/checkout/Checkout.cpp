@@ -1,6 +1,7 @@
 // The checkout: "Espèces", "Carte" and "Mixte" print the receipt, record the
 // sale in the journal, advance the ticket number and empty the sales screen.
 // With a report on screen the first button prints the report.
+#include <cstdint>
 #include <memory>
 
 #include "checkout/Journal.h"
@@ -28,6 +29,24 @@ std::string TotalText(double total) {
     }
     return text.size() - point == 2 ? text + "0" : text;
 }
+
+// Once the next number is on disk the current one is spent, even when the
+// printing or the recording fails afterwards.
+class NumberInUse {
+public:
+    NumberInUse(std::int32_t& numero, bool spent) : numero_(numero), spent_(spent) {}
+    ~NumberInUse() {
+        if (spent_) {
+            numero_ = NumTicketSuivant(numero_);
+        }
+    }
+    NumberInUse(const NumberInUse&) = delete;
+    NumberInUse& operator=(const NumberInUse&) = delete;
+
+private:
+    std::int32_t& numero_;
+    bool spent_;
+};
 
 }  // namespace
 
@@ -75,10 +94,17 @@ void frmMain::Checkout(int index) {
         montantTVA = ParseNumber(totalText).value_or(0) * taux / 100;
         print = platform_.ui.MsgBox("Imprimer le ticket ?", vbYesNo, "Impression") == vbYes;
     }
+    const bool sale = !data_.RapportAffiche && !Get("mnuFormation").checked;
+    if (sale) {
+        // The next number is on disk before this one is printed: whatever
+        // happens from here, a number may be skipped but never printed twice.
+        AdvanceTicketNumber();
+    }
+    NumberInUse inUse(data_.NumTicket, sale);
     if (print) {
         PrintTicket(totalText, taux, montantTVA);
     }
-    if (!data_.RapportAffiche && !Get("mnuFormation").checked) {
+    if (sale) {
         RecordSale(index, totals);
     }
     ResetSalesScreen();
@@ -98,19 +124,28 @@ void frmMain::RecordSale(int index, const CategoryTotals& totals) {
                                 vbInformation);
         }
     }
-    EcrireVente(data_.DataPath, totals, kind, data_.PartEspeces, data_.Serveur, data_.Infos,
-                platform_.clock);
-    AdvanceTicketNumber();
+    try {
+        EcrireVente(data_.DataPath, totals, kind, data_.PartEspeces, data_.Serveur, data_.Infos,
+                    platform_.clock);
+    } catch (const FileError& error) {
+        throw FileError(std::string("La vente n'a pas été enregistrée.\n") + error.what());
+    }
 }
 
+// Writes the number that follows the current one into Id.txt; NumberInUse
+// moves NumTicket on once the current one is printed.
 void frmMain::AdvanceTicketNumber() {
-    ++data_.NumTicket;
     try {
-        EcrireNumTicket(data_.DataPath, data_.NumTicket);
+        EcrireNumTicket(data_.DataPath, NumTicketSuivant(data_.NumTicket));
     } catch (const FileError& error) {
-        // The sale is in the journal: the ticket must leave the screen, or it
-        // would be recorded twice.
-        platform_.ui.MsgBox(error.what(), vbCritical);
+        throw FileError(
+            std::string("La vente n'a pas été enregistrée : le numéro de ticket ne peut pas "
+                        "être mis à jour.\n") +
+            error.what());
+    }
+    if (data_.NumTicket == INT32_MAX) {
+        platform_.ui.MsgBox("Le numéro de ticket a atteint sa limite : le suivant repart à 1.",
+                            vbInformation);
     }
 }
 

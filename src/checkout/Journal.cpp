@@ -1,18 +1,13 @@
 #include "checkout/Journal.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include "data/Cp1252.h"
 #include "data/Dates.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
+#include "platform/FileSystem.h"
 
 namespace vantor {
 
@@ -31,74 +26,59 @@ std::string Record(const DateTime& when, const std::string& who, double amount,
            NumberToText(amount) + ";" + category + ";" + kind + ";" + mode + ";" + vat;
 }
 
-FileError JournalError(int error) {
-    return FileError(std::strerror(error));
+FileError JournalError(const std::string& path, int error) {
+    return SystemError("Écriture impossible", path, error);
 }
 
 // Closes the journal and, unless the append was completed, cuts it back.
 class JournalAppend {
 public:
-    explicit JournalAppend(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)) {
-        if (fd_ < 0) {
-            throw JournalError(errno);
+    explicit JournalAppend(const std::string& path) : path_(path) {
+        if (const int error = file_.Open(path, FileSystem::Mode::Append)) {
+            throw JournalError(path_, error);
         }
-        struct stat status {};
-        if (::fstat(fd_, &status) != 0) {
-            const int error = errno;
-            ::close(fd_);
-            throw JournalError(error);
+        if (const int error = file_.Size(size_)) {
+            throw JournalError(path_, error);
         }
-        size_ = status.st_size;
     }
     ~JournalAppend() {
-        if (!done_) {
-            if (::ftruncate(fd_, size_) == 0) {
-                ::fsync(fd_);
-            }
+        if (!done_ && file_.Truncate(size_) == 0) {
+            file_.Flush();
         }
-        ::close(fd_);
     }
     JournalAppend(const JournalAppend&) = delete;
     JournalAppend& operator=(const JournalAppend&) = delete;
 
     // A journal whose last line was cut (a crash, a full disk) must not glue
     // the next record onto it.
-    bool EndsInsideALine(const std::string& path) const {
+    bool EndsInsideALine() const {
         if (size_ == 0) {
             return false;
         }
-        const int reader = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        File reader;
         char last = '\n';
-        if (reader >= 0) {
-            if (::pread(reader, &last, 1, size_ - 1) != 1) {
-                last = '\n';
-            }
-            ::close(reader);
+        std::size_t got = 0;
+        int error = reader.Open(path_, FileSystem::Mode::Read);
+        error = error != 0 ? error : reader.ReadAt(&last, 1, size_ - 1, got);
+        if (error != 0) {
+            throw JournalError(path_, error);
         }
-        return last != '\n';
+        return got == 1 && last != '\n';
     }
 
     void Write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                throw JournalError(errno);
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        if (::fsync(fd_) != 0) {
-            throw JournalError(errno);
+        int error = file_.Write(bytes);
+        error = error != 0 ? error : file_.Flush();
+        if (error != 0) {
+            throw JournalError(path_, error);
         }
         done_ = true;
     }
 
 private:
-    int fd_;
-    off_t size_ = 0;
+    std::string path_;
+    File file_;
+    std::uint64_t size_ = 0;
     bool done_ = false;
 };
 
@@ -159,7 +139,7 @@ void AppendJournal(const std::string& dataPath, const std::vector<std::string>& 
     }
     const std::string path = JoinPath(dataPath, kJournalFile);
     JournalAppend append(path);
-    std::string bytes = append.EndsInsideALine(path) ? "\r\n" : "";
+    std::string bytes = append.EndsInsideALine() ? "\r\n" : "";
     bytes += EncodeLines(records);
     append.Write(bytes);
 }

@@ -27,6 +27,10 @@ std::int32_t LireNumTicket(const std::string& dataPath) {
 
 namespace vantor {
 
+std::int32_t NumTicketSuivant(std::int32_t numero) {
+    return numero == INT32_MAX ? 1 : numero + 1;
+}
+
 void EcrireNumTicket(const std::string& dataPath, std::int32_t next) {
     WriteLinesAtomic(JoinPath(dataPath, kIdFile), {std::to_string(next)});
 }

@@ -10,6 +10,8 @@ inline constexpr const char* kIdFile = "Id.txt";
 // The number of the next receipt: the number in Id.txt + 1 (2 when the file
 // holds no number, 1 when there is no file).
 std::int32_t LireNumTicket(const std::string& dataPath);
+// The number after this one; after the largest the numbers start again at 1.
+std::int32_t NumTicketSuivant(std::int32_t numero);
 // Id.txt holds the number the next receipt shows. Throws FileError.
 void EcrireNumTicket(const std::string& dataPath, std::int32_t next);
 

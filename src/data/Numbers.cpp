@@ -138,4 +138,9 @@ std::string NumberToText(double value) {
     return value < 0 ? "-" + text : text;
 }
 
+bool IsAmountInRange(std::string_view s) {
+    const std::optional<double> value = ParseNumber(s);
+    return value && *value > -kAmountLimit && *value < kAmountLimit;
+}
+
 }  // namespace vantor

@@ -1,66 +1,75 @@
 #include "data/TextFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <utility>
 
 #include "data/Cp1252.h"
+#include "platform/FileSystem.h"
 
 namespace vantor {
 
 namespace {
 
-FileError SystemError(const std::string& what, const std::string& path, int error) {
-    return FileError(what + " '" + path + "' : " + std::strerror(error));
+constexpr std::string_view kTemporarySuffix = ".tmpXXXXXX";
+
+// The file a chain of symbolic links ends at (the path itself when it is none).
+std::string FinalTarget(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) {
+        return path;
+    }
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
 }
 
-// Closes the descriptor when it goes out of scope.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-void WriteAll(int fd, std::string_view bytes, const std::string& path) {
-    while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw SystemError("Écriture impossible", path, errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+bool IsAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-void SyncFolder(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    FileDescriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
-    if (fd.get() >= 0) {
-        ::fsync(fd.get());
+// "<data file>.tmp" and the six characters mkstemp puts in place of the X.
+bool IsOwnTemporary(std::string_view name) {
+    const std::size_t random = kTemporarySuffix.size() - 4;
+    if (name.size() <= kTemporarySuffix.size() ||
+        name.substr(name.size() - kTemporarySuffix.size(), 4) != ".tmp") {
+        return false;
     }
+    const std::string_view stem = name.substr(0, name.size() - kTemporarySuffix.size());
+    const std::string_view tail = name.substr(name.size() - random);
+    return (stem.ends_with(".csv") || stem.ends_with(".txt")) &&
+           std::all_of(tail.begin(), tail.end(), IsAlphanumeric);
 }
 
 }  // namespace
+
+std::string SystemErrorText(int error) {
+    switch (error) {
+        case ENOSPC:
+            return "plus de place sur le disque";
+        case EDQUOT:
+            return "quota du disque dépassé";
+        case EACCES:
+        case EPERM:
+            return "permission refusée";
+        case EROFS:
+            return "disque en lecture seule";
+        case EISDIR:
+            return "c'est un dossier";
+        case EIO:
+            return "erreur d'entrée/sortie";
+        case ENOENT:
+            return "fichier ou dossier introuvable";
+        case ENOTDIR:
+            return "le chemin passe par un fichier qui n'est pas un dossier";
+        default:
+            return std::strerror(error);
+    }
+}
+
+FileError SystemError(const std::string& what, const std::string& path, int error) {
+    return FileError(what + " '" + path + "' : " + SystemErrorText(error));
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return (std::filesystem::path(folder) / name).string();
@@ -77,16 +86,24 @@ bool DirectoryExists(const std::string& path) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw SystemError("Lecture impossible", path, errno);
+    File file;
+    std::uint64_t size = 0;
+    int error = file.Open(path, FileSystem::Mode::Read);
+    error = error != 0 ? error : file.Size(size);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    for (std::size_t got = 1, at = 0; error == 0 && got != 0; at += got) {
+        if (at == bytes.size()) {
+            bytes.resize(bytes.size() + 4096);  // the file grew since its size was read
+        }
+        error = file.ReadAt(bytes.data() + at, bytes.size() - at, at, got);
+        if (got == 0) {
+            bytes.resize(at);
+        }
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        throw SystemError("Lecture impossible", path, errno);
+    if (error != 0) {
+        throw SystemError("Lecture impossible", path, error);
     }
-    return std::move(content).str();
+    return bytes;
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {
@@ -115,29 +132,39 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".tmpXXXXXX";
-    FileDescriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0) {
-        throw SystemError("Écriture impossible", path, errno);
+void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
+    const std::string path = FinalTarget(linkOrPath);
+    std::string temporary = path + std::string(kTemporarySuffix);
+    File file;
+    if (const int error = file.CreateTemporary(temporary)) {
+        throw SystemError("Écriture impossible", path, error);
     }
+    int error = file.Write(bytes);
+    error = error != 0 ? error : file.Flush();
+    const int closed = file.Close();
+    error = error != 0 ? error : closed;
+    error = error != 0 ? error : Files().Rename(temporary, path);
+    if (error != 0) {
+        Files().Remove(temporary);
+        throw SystemError("Écriture impossible", path, error);
+    }
+    // The rename is made; flushing the folder only makes it last sooner.
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    Files().FlushFolder(folder);
+}
+
+void RemoveLeftoverTemporaries(const std::string& folder) {
     try {
-        ::fchmod(fd.get(), 0644);
-        WriteAll(fd.get(), bytes, path);
-        if (::fsync(fd.get()) != 0) {
-            throw SystemError("Écriture impossible", path, errno);
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::error_code ignored;
+            if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
+                IsOwnTemporary(entry.path().filename().string())) {
+                Files().Remove(entry.path().string());
+            }
         }
-        if (::close(fd.release()) != 0) {
-            throw SystemError("Écriture impossible", path, errno);
-        }
-        if (::rename(temporary.c_str(), path.c_str()) != 0) {
-            throw SystemError("Écriture impossible", path, errno);
-        }
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
+    } catch (const std::filesystem::filesystem_error&) {
+        // A folder that cannot be listed keeps its leftovers; nothing else depends on it.
     }
-    SyncFolder(path);
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {

@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 
@@ -35,7 +36,11 @@ void Form::Remove(const std::string& name, int index) {
     if (found == controls_.end()) {
         return;
     }
-    order_.erase(std::remove(order_.begin(), order_.end(), found->second.get()), order_.end());
+    // Arrays are emptied from their last element, which sits near the end.
+    const auto position = std::find(order_.rbegin(), order_.rend(), found->second.get());
+    if (position != order_.rend()) {
+        order_.erase(std::next(position).base());
+    }
     controls_.erase(found);
     ++generation_;
 }
@@ -55,13 +60,15 @@ Control& Form::Get(const std::string& name, int index) const {
     return *control;
 }
 
+// The controls are kept sorted by name then index: the last of an array is
+// the one before the first key past it.
 int Form::UBound(const std::string& name) const {
-    auto it = controls_.lower_bound(Key{name, std::numeric_limits<int>::min()});
-    int highest = -1;
-    for (; it != controls_.end() && it->first.first == name; ++it) {
-        highest = std::max(highest, it->first.second);
+    auto past = controls_.upper_bound(Key{name, std::numeric_limits<int>::max()});
+    if (past == controls_.begin()) {
+        return -1;
     }
-    return highest;
+    const Key& last = std::prev(past)->first;
+    return last.first == name ? std::max(last.second, -1) : -1;
 }
 
 void Form::Click(Control& control) {

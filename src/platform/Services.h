@@ -61,8 +61,9 @@ namespace vantor {
 class SingleInstance {
 public:
     virtual ~SingleInstance() = default;
-    // Claims the data folder for this process for the rest of the run; false
-    // when another running instance holds it. Touches no file of the folder.
+    // Claims the data folder (which exists) for this process for the rest of
+    // the run; false when another running instance holds it. The first claim
+    // of a folder creates its lock file; a refused claim writes nothing.
     virtual bool Claim(const std::string& dataPath) = 0;
     // Asks the instance holding the folder to bring its window to the front.
     // Failures are ignored.

@@ -126,27 +126,43 @@ std::optional<ExactSum> ExactSum::Parse(std::string_view text) {
     return units ? std::optional<ExactSum>(ExactSum(*units)) : std::nullopt;
 }
 
-// The additions wrap instead of overflowing: a wrong sum needs about 10^8
-// amounts of 10^15 each, far beyond any journal.
+ExactSum::ExactSum(Units units)
+    : whole_(units / static_cast<Units>(kOne)),
+      fraction_(static_cast<std::uint64_t>(units % static_cast<Units>(kOne) +
+                                           (units % static_cast<Units>(kOne) < 0 ? kOne : 0))) {
+    whole_ -= units % static_cast<Units>(kOne) < 0 ? 1 : 0;  // the fraction is never negative
+}
+
 ExactSum& ExactSum::operator+=(const ExactSum& other) {
-    units_ =
-        static_cast<Units>(static_cast<Magnitude>(units_) + static_cast<Magnitude>(other.units_));
+    whole_ += other.whole_;
+    fraction_ += other.fraction_;
+    if (fraction_ >= kOne) {
+        fraction_ -= kOne;
+        ++whole_;
+    }
     return *this;
 }
 
 ExactSum& ExactSum::operator-=(const ExactSum& other) {
-    units_ =
-        static_cast<Units>(static_cast<Magnitude>(units_) - static_cast<Magnitude>(other.units_));
+    whole_ -= other.whole_;
+    if (fraction_ < other.fraction_) {
+        fraction_ += kOne;
+        --whole_;
+    }
+    fraction_ -= other.fraction_;
     return *this;
 }
 
 std::string ExactSum::FullText() const {
-    const Magnitude magnitude =
-        units_ < 0 ? Magnitude(0) - static_cast<Magnitude>(units_) : static_cast<Magnitude>(units_);
-    std::string text = units_ < 0 ? "-" : "";
-    text += Digits(magnitude / kOne, 1);
+    const bool negative = whole_ < 0;
+    // -2.25 is held as -3 + 0.75.
+    const Magnitude whole = negative ? static_cast<Magnitude>(-(whole_ + (fraction_ > 0 ? 1 : 0)))
+                                     : static_cast<Magnitude>(whole_);
+    const std::uint64_t fraction = negative && fraction_ > 0 ? kOne - fraction_ : fraction_;
+    std::string text = negative ? "-" : "";
+    text += Digits(whole, 1);
     text += '.';
-    text += Digits(magnitude % kOne, kDecimals);
+    text += Digits(fraction, kDecimals);
     return text;
 }
 

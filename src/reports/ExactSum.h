@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,18 +31,22 @@ public:
     friend ExactSum operator-(ExactSum a, const ExactSum& b) { return a -= b; }
     friend bool operator==(const ExactSum&, const ExactSum&) = default;
 
-    bool IsPositive() const { return units_ > 0; }
+    bool IsPositive() const { return whole_ > 0 || (whole_ == 0 && fraction_ > 0); }
     // The nearest double.
     double ToDouble() const;
     // The number-to-text form of the value ("12.5", "-20", "0").
     std::string Text() const;
 
 private:
-    explicit ExactSum(__int128 units) : units_(units) {}
+    explicit ExactSum(__int128 units);
     // The exact decimal form, all 18 decimals written.
     std::string FullText() const;
 
-    __int128 units_ = 0;
+    // The value is whole_ + fraction_ / 10^18, the fraction never negative:
+    // the whole part has room for more amounts than any file can hold, where
+    // one count of 10^-18 units would overflow after 170,000 of the largest.
+    __int128 whole_ = 0;
+    std::uint64_t fraction_ = 0;
 };
 
 }  // namespace vantor

@@ -1,15 +1,12 @@
 // The journal file read as a stream of bytes: each part of it by one thread,
 // in chunks into a buffer of its own, whole lines at a time.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <vector>
 
 #include "data/TextFile.h"
+#include "platform/FileSystem.h"
 #include "reports/JournalScan.h"
 #include "reports/JournalScanner.h"
 
@@ -17,48 +14,39 @@ namespace vantor {
 
 namespace {
 
-class File {
+// The journal open for reading; every failure is a FileError.
+class JournalFile {
 public:
-    explicit File(const std::string& path)
-        : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        if (fd_ < 0) {
-            Fail();
-        }
+    explicit JournalFile(const std::string& path) : path_(path) {
+        Check(file_.Open(path, FileSystem::Mode::Read));
     }
-    ~File() { ::close(fd_); }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
 
     std::uint64_t Size() const {
-        struct stat status {};
-        if (::fstat(fd_, &status) != 0) {
-            Fail();
-        }
-        return static_cast<std::uint64_t>(status.st_size);
+        std::uint64_t size = 0;
+        Check(file_.Size(size));
+        return size;
     }
 
     // Up to size bytes at offset into buffer; 0 at the end of the file.
     std::size_t Read(char* buffer, std::size_t size, std::uint64_t offset) const {
-        for (;;) {
-            const ssize_t got = ::pread(fd_, buffer, size, static_cast<off_t>(offset));
-            if (got >= 0) {
-                return static_cast<std::size_t>(got);
-            }
-            if (errno != EINTR) {
-                Fail();
-            }
-        }
+        std::size_t got = 0;
+        Check(file_.ReadAt(buffer, size, offset, got));
+        return got;
     }
 
 private:
-    [[noreturn]] void Fail() const { throw FileError(path_ + " : " + std::strerror(errno)); }
+    void Check(int error) const {
+        if (error != 0) {
+            throw SystemError("Lecture impossible", path_, error);
+        }
+    }
 
     std::string path_;
-    int fd_;
+    File file_;
 };
 
 // The start of the first line that begins at offset or after it.
-std::uint64_t LineStartFrom(const File& file, std::uint64_t offset, std::uint64_t size) {
+std::uint64_t LineStartFrom(const JournalFile& file, std::uint64_t offset, std::uint64_t size) {
     if (offset == 0) {
         return 0;
     }
@@ -76,22 +64,47 @@ std::uint64_t LineStartFrom(const File& file, std::uint64_t offset, std::uint64_
     return size;
 }
 
-JournalSums ScanRange(const File& file, std::uint64_t from, std::uint64_t to,
+// Drops the bytes up to the end of a line being skipped; false while the
+// whole chunk belongs to it.
+bool SkipToLineEnd(std::vector<char>& buffer, std::size_t& got) {
+    const void* found = std::memchr(buffer.data(), '\n', got);
+    if (found == nullptr) {
+        return false;
+    }
+    const std::size_t rest =
+        got - static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data()) - 1;
+    std::memmove(buffer.data(), buffer.data() + (got - rest), rest);
+    got = rest;
+    return true;
+}
+
+JournalSums ScanRange(const JournalFile& file, std::uint64_t from, std::uint64_t to,
                       const ScanRequest& request, std::size_t chunkBytes) {
     JournalScanner scanner(request);
     std::vector<char> buffer(std::max<std::size_t>(chunkBytes, 1));
-    std::size_t kept = 0;  // the start of a line that the next chunk ends
+    std::size_t kept = 0;   // the start of a line that the next chunk ends
+    bool skipping = false;  // inside a line too long to be a record
     for (std::uint64_t at = from; at < to;) {
-        if (kept == buffer.size()) {
+        if (kept == buffer.size() && kept > kLongestLine) {
+            scanner.CountLongLine();  // never held whole, whatever its length
+            skipping = true;
+            kept = 0;
+        } else if (kept == buffer.size()) {
             buffer.resize(buffer.size() * 2);  // a line longer than the buffer
         }
         const std::size_t wanted =
             static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size() - kept, to - at));
-        const std::size_t got = file.Read(buffer.data() + kept, wanted, at);
+        std::size_t got = file.Read(buffer.data() + kept, wanted, at);
         if (got == 0) {
             break;  // the file is shorter than when it was opened
         }
         at += got;
+        if (skipping) {
+            skipping = !SkipToLineEnd(buffer, got);
+            if (skipping) {
+                continue;
+            }
+        }
         const std::string_view bytes(buffer.data(), kept + got);
         const std::size_t lastLineEnd = bytes.rfind('\n');
         const std::size_t whole = at >= to                                ? bytes.size()
@@ -109,7 +122,7 @@ JournalSums ScanRange(const File& file, std::uint64_t from, std::uint64_t to,
 
 JournalSums ScanJournalFile(const std::string& path, const ScanRequest& request, int parts,
                             std::size_t chunkBytes) {
-    const File file(path);
+    const JournalFile file(path);
     const std::uint64_t size = file.Size();
     const std::size_t count = static_cast<std::size_t>(std::max(parts, 1));
     std::vector<std::uint64_t> bounds{0};

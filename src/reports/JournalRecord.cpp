@@ -83,7 +83,9 @@ int JournalRecord::Compte() const {
 
 bool JournalReader::Next(JournalRecord& record) {
     while (pos_ < bytes_.size()) {
-        if (CutWritten(fields_) || CutAny(fields_)) {
+        record.whole = record.ended = true;
+        record.tooLong = false;
+        if (CutWritten(fields_) || CutAny(fields_, record)) {
             Read(fields_, record);
             return true;
         }
@@ -124,21 +126,27 @@ bool JournalReader::CutWritten(Fields& fields) {
 }
 
 // The line at pos_, whatever it holds; false when it is blank.
-bool JournalReader::CutAny(Fields& fields) {
+bool JournalReader::CutAny(Fields& fields, JournalRecord& record) {
     const std::size_t lineEnd = std::min(bytes_.find('\n', pos_), bytes_.size());
     std::string_view line = bytes_.substr(pos_, lineEnd - pos_);
     pos_ = lineEnd < bytes_.size() ? lineEnd + 1 : lineEnd;
+    record.ended = lineEnd < bytes_.size();
+    record.tooLong = line.size() > kLongestLine;
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
+    if (record.tooLong) {
+        line = {};
+    }
     std::size_t start = 0;
     for (std::string_view& field : fields) {
-        const std::size_t stop = start <= line.size() ? line.find(';', start) : line.size();
+        record.whole = start <= line.size();
+        const std::size_t stop = record.whole ? line.find(';', start) : line.size();
         const std::size_t end = std::min(stop, line.size());
-        field = start <= line.size() ? line.substr(start, end - start) : std::string_view();
+        field = record.whole ? line.substr(start, end - start) : std::string_view();
         start = end + 1;
     }
-    return !line.empty();
+    return !line.empty() || record.tooLong;
 }
 
 void JournalReader::Read(const Fields& fields, JournalRecord& record) {

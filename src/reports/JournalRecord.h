@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace vantor {
@@ -20,6 +21,9 @@ struct JournalRecord {
     Kind kind = Kind::Other;
     std::string_view codeTexte;  // field 7: the VAT code, or a movement's account
     std::string_view tva;        // field 8: the VAT amount
+    bool whole = true;           // all 8 fields are there
+    bool ended = true;           // the line has its line end
+    bool tooLong = false;        // longer than any record: none of it is read
 
     // Read only for the records that need them (those of the period).
     int Categorie() const;  // field 5 when it is a whole number 0..8, else -1
@@ -31,6 +35,7 @@ struct JournalRecord {
 // CR LF or the end of the bytes; blank lines are skipped. A line in the form
 // the till writes is cut from one search of its first 64 bytes for separators;
 // any other is cut field by field.
+inline constexpr std::size_t kLongestLine = 64u << 10;
 class JournalReader {
 public:
     explicit JournalReader(std::string_view bytes) : bytes_(bytes) {}
@@ -41,7 +46,7 @@ private:
     using Fields = std::array<std::string_view, 8>;
 
     bool CutWritten(Fields& fields);
-    bool CutAny(Fields& fields);
+    bool CutAny(Fields& fields, JournalRecord& record);
     void Read(const Fields& fields, JournalRecord& record);
     long Day(std::string_view text);
 

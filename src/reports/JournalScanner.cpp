@@ -20,17 +20,26 @@ void JournalScanner::Read(std::string_view bytes) {
 }
 
 void JournalScanner::Record(const JournalRecord& record) {
+    if (record.tooLong) {
+        CountLongLine();
+        return;
+    }
+    if (!record.whole && !record.ended) {
+        return;  // a sale being written: the next reading has it whole
+    }
     const long day = record.day;
     const Kind kind = record.kind;
-    bool unreadable = day < 0;
+    const bool inPeriod = day >= request_.debut && day <= request_.fin;
+    // A cut record counts in what it can, and is counted wherever it could
+    // have counted: in the period, or in the balance of the whole file.
+    bool unreadable = day < 0 || (!record.whole && (inPeriod || request_.solde));
     std::optional<ExactSum> amount;
     if (request_.solde && (kind == Kind::Especes || kind == Kind::Sortie)) {
         amount = ExactSum::Parse(record.montant);
         unreadable = unreadable || !amount;
         sums_.solde += amount.value_or(ExactSum());
     }
-    if (day >= request_.debut && day <= request_.fin &&
-        (!request_.serveur || record.nom == *request_.serveur)) {
+    if (inPeriod && (!request_.serveur || record.nom == *request_.serveur)) {
         unreadable = !Keep(record, amount) || unreadable;
     }
     sums_.unreadable += unreadable ? 1 : 0;

@@ -23,6 +23,8 @@ public:
     // bytes: whole lines (the last one may lack its line end).
     void Read(std::string_view bytes);
     JournalSums Result() { return std::move(sums_); }
+    // A line longer than any record, skipped unread.
+    void CountLongLine() { ++sums_.unreadable; }
 
 private:
     void Record(const JournalRecord& record);

@@ -35,11 +35,13 @@ std::optional<ExactSum> SoldeVantor(const std::string& journal, int parts) {
 
 std::string AvisIllisibles(long count) {
     if (count == 1) {
-        return "1 enregistrement du journal n'a pas pu être lu (montant ou date illisible) : il "
+        return "1 enregistrement du journal n'a pas pu être lu (coupé, trop long, montant ou date "
+               "illisible) : il "
                "compte pour 0 dans ce rapport.";
     }
     return std::to_string(count) +
-           " enregistrements du journal n'ont pas pu être lus (montant ou date illisible) : ils "
+           " enregistrements du journal n'ont pas pu être lus (coupé, trop long, montant ou date "
+           "illisible) : ils "
            "comptent pour 0 dans ce rapport.";
 }
 

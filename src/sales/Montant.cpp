@@ -35,6 +35,20 @@ std::string FormatMontant(std::string_view amount, bool width6) {
     return PadLeft(TwoDecimals(amount), width6 ? kNarrowWidth : kWideWidth);
 }
 
+// Adds one to a text of decimal digits, carrying to the left.
+void AddOne(std::string& digits) {
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        if (*digit != '9') {
+            ++*digit;
+            return;
+        }
+        *digit = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// The rounding is done on the digits of the text, so that no value, however
+// large, overflows a whole number.
 std::string FormatCents(double value) {
     std::string text = NumberToText(value);
     const bool negative = !text.empty() && text.front() == '-';
@@ -42,16 +56,17 @@ std::string FormatCents(double value) {
         text.erase(0, 1);
     }
     const std::size_t point = text.find('.');
-    const std::string whole = text.substr(0, point);
     std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
     fraction.resize(std::max<std::size_t>(fraction.size(), 3), '0');
-    long long cents = std::stoll(whole) * 100 + std::stoll(fraction.substr(0, 2));
+    std::string cents = text.substr(0, point) + fraction.substr(0, 2);
     if (fraction[2] >= '5') {
-        ++cents;
+        AddOne(cents);
     }
-    std::string hundredths = std::to_string(cents % 100);
-    return std::string(negative && cents != 0 ? "-" : "") + std::to_string(cents / 100) + "." +
-           (hundredths.size() == 1 ? "0" : "") + hundredths;
+    const std::size_t firstDigit = std::min(cents.find_first_not_of('0'), cents.size() - 3);
+    cents.erase(0, firstDigit);
+    const bool zero = cents.find_first_not_of('0') == std::string::npos;
+    return std::string(negative && !zero ? "-" : "") + cents.substr(0, cents.size() - 2) + "." +
+           cents.substr(cents.size() - 2);
 }
 
 }  // namespace vantor

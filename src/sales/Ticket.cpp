@@ -13,6 +13,8 @@ namespace {
 
 constexpr const char* kClearReport = "Effacez le rapport d'abord ?";
 constexpr const char* kBadNumber = "Format numérique non valable";
+constexpr const char* kAmountTooLarge =
+    "Montant trop élevé : la caisse accepte au plus 999999999.99";
 
 }  // namespace
 
@@ -39,6 +41,10 @@ void frmMain::Command1_Click(int index) {
     int quantity = quantite_ > 0 ? quantite_ : 1;
     quantite_ = 0;
     Get("cmdClearQ").enabled = false;
+    if (IsNumeric(price) && !IsAmountInRange(price)) {
+        platform_.ui.MsgBox(kAmountTooLarge, vbCritical);  // as read from Articles.csv
+        return;
+    }
     MergeWithLastLine(button, category, quantity);  // only ever with a numeric price
     if (!IsNumeric(price)) {
         if (data_.Infos[ClavierAuto] == "1") {
@@ -49,6 +55,10 @@ void frmMain::Command1_Click(int index) {
             if (!answer.empty()) {
                 platform_.ui.MsgBox(kBadNumber, vbCritical);
             }
+            return;
+        }
+        if (!IsAmountInRange(answer)) {
+            platform_.ui.MsgBox(kAmountTooLarge, vbCritical);
             return;
         }
         price = Trim(answer);

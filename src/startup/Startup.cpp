@@ -90,16 +90,19 @@ std::string DataFolderOf(Settings& settings, const StartOptions& options) {
 Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options) {
     Till till;
     DataFolder folder = ResolveDataFolder(platform.settings, options);
-    if (!instance.Claim(folder.path)) {
-        instance.ActivateOther(folder.path);
-        till.status = StartStatus::OtherInstance;
-        return till;
-    }
+    // The lock lives in the folder, so the folder is made sure of first; a
+    // second instance finds it there and creates nothing.
     std::string reason = folder.chosenNow ? CreateFolder(folder.path) : UnusableReason(folder.path);
     if (!reason.empty()) {
         ShowFolderError(platform, folder.path, reason);
         return till;
     }
+    if (!instance.Claim(folder.path)) {
+        instance.ActivateOther(folder.path);
+        till.status = StartStatus::OtherInstance;
+        return till;
+    }
+    RemoveLeftoverTemporaries(folder.path);
     if (folder.chosenNow && !options.dataDir) {
         // When the setting cannot be written the default is chosen again next time.
         platform.settings.Write(kDataPathKey, folder.path);

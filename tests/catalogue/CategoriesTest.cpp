@@ -2,6 +2,8 @@
 // sorted by category (a stable sort on the buttons' colours).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -99,6 +101,25 @@ TEST_F(Categories, RenamingThenSortingKeepsTheOldNames) {
     EXPECT_EQ(Slurp(data_ / "Categories.csv"), kNames);
     EXPECT_EQ(Slurp(data_ / "Articles.csv"),
               "Description;Prix;0\r\nCaf\xE9;3.00;0\r\nVin;4.00;4\r\n");
+}
+
+// A file that cannot be written is told in a box and the till goes on, as
+// the window does for every handler.
+TEST_F(Categories, AFailedSaveIsShownAndTheTillGoesOn) {
+    RunningTill till({"--headless", "--data-dir", data_.Path()});
+    till.Send("show Serveur\n");
+    ASSERT_TRUE(till.WaitFor("show Serveur"));
+    std::filesystem::remove(data_ / "Categories.csv");
+    std::filesystem::create_directory(data_ / "Categories.csv");
+    const TillRun run = till.Finish(
+        "click mnuCat\ntype txtCat 0 \"Chaud\"\nclick cmdOK\nanswer ok\nclick cmdUndo\n"
+        "show Serveur\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("msgbox critical ok \"Vantor\" \"Écriture impossible '" +
+                           data_ / "Categories.csv" + "' : c'est un dossier\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(LinesStartingWith(run.out, "show Serveur").size(), 2u);
 }
 
 }  // namespace

@@ -161,7 +161,28 @@ TEST_F(AtomicWriteTest, CrashBetweenWriteAndRenameLeavesTheOldFileIntact) {
     const std::string& leftover = entries[0] == "Articles.csv" ? entries[1] : entries[0];
     EXPECT_EQ(Slurp(folder_ / leftover), EncodeLines(newLines_));
 
+    // The next start removes the leftover, and only the till's own.
+    const std::vector<std::string> others = {"Articles.csv.tmp12", "notes.tmpAbC123",
+                                             "Id.txt.tmpAb-c12", "Photo.bmp.tmpAbC123"};
+    for (const std::string& name : others) {
+        test::WriteRaw(folder_ / name, "x");
+    }
+    test::WriteRaw(folder_ / "Id.txt.tmp9xZ0aB", "4");
+    RemoveLeftoverTemporaries(folder_.Path());
+    std::vector<std::string> kept = others;
+    kept.push_back("Articles.csv");
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(FolderEntries(), kept);
+
     WriteLinesAtomic(path_, newLines_);
+    EXPECT_EQ(ReadLines(path_), newLines_);
+}
+
+TEST_F(AtomicWriteTest, ALinkedFileHasItsTargetRewritten) {
+    const std::string link = folder_ / "Lien.csv";
+    std::filesystem::create_symlink("Articles.csv", link);
+    WriteLinesAtomic(link, newLines_);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadLines(path_), newLines_);
 }
 
@@ -173,7 +194,8 @@ TEST_F(AtomicWriteTest, DiskFullHalfwayLeavesTheOldFileAndNoTemporary) {
             WriteInChild(path_, newLines_, {"VANTOR_WRITE_LIMIT=" + std::to_string(limit)});
 
         EXPECT_TRUE(outcome.ExitedWith(2)) << "status " << outcome.status;
-        EXPECT_NE(outcome.errors.find(std::strerror(ENOSPC)), std::string::npos) << outcome.errors;
+        EXPECT_NE(outcome.errors.find(SystemErrorText(ENOSPC)), std::string::npos)
+            << outcome.errors;
         EXPECT_EQ(Slurp(path_), oldBytes_);
         EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Articles.csv"});
     }

@@ -31,6 +31,8 @@ TEST(Automation, ErrorsNameTheLineAndStopWithStatusOne) {
         {"show lblServeur.Colour\n", "ligne 1 : propriété inconnue : lblServeur.Colour"},
         {"clock 31.02.2026 10:00:00\n", "ligne 1 : date et heure attendues (JJ.MM.AAAA H:MM:SS)"},
         {"show Serveur\nprinters \"A\"\n", "ligne 2 : printers doit précéder toute autre commande"},
+        {"click Command1 -1\n", "ligne 1 : contrôle inconnu dans frmMain : Command1 -1"},
+        {"\xEF\xBB\xBFshow Serveur\nanswer ok\n", "ligne 2 : aucune boîte n'attend de réponse"},
     };
     for (const Case& c : cases) {
         TillRun run = RunScript(data.Path(), c.script);
@@ -48,6 +50,9 @@ TEST(Automation, BadArgumentsAndUnreadableScript) {
         RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "none"}, "");
     EXPECT_EQ(run.status, 2);
     EXPECT_FALSE(std::filesystem::exists(data / "Articles.csv")) << "nothing starts";
+    run = RunVantor({"--headless", "--data-dir", data.Path(), "--script", data.Path()}, "");
+    EXPECT_EQ(run.status, 2) << "a folder is no script";
+    EXPECT_FALSE(std::filesystem::exists(data / "Articles.csv"));
 }
 
 TEST(Automation, ScriptFromAFile) {

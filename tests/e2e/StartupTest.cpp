@@ -142,6 +142,12 @@ TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
     EXPECT_EQ(second.out.find("open frmMain"), std::string::npos);
     EXPECT_EQ(Snapshot(data.Path()), before);
 
+    TempDir otherTemp;
+    TillRun elsewhere =
+        RunVantor({"--headless", "--data-dir", data.Path()}, "", {{"TMPDIR", otherTemp.Path()}});
+    EXPECT_EQ(elsewhere.status, 1) << "the lock is in the data folder, not in TMPDIR";
+    EXPECT_EQ(Snapshot(data.Path()), before);
+
     TempDir other;
     EXPECT_EQ(RunScript(other.Path(), "").status, 0) << "another folder is another till";
     TillRun end = first.Finish("show NumTicket\n");
@@ -179,6 +185,19 @@ TEST(Loading, WaitersSettingsAndTicketNumber) {
         "show Infos(12) \"\"",
     };
     EXPECT_EQ(LinesStartingWith(run.out, "show "), expected);
+}
+
+TEST(Loading, LeftoversOfAnInterruptedRewriteAreRemoved) {
+    TempDir data;
+    WriteRaw(data / "Id.txt", "41\r\n");
+    WriteRaw(data / "Id.txt.tmpAb12Cd", "42\r\n");
+    WriteRaw(data / "Articles.csv.tmp0aZ9yX", "");
+    WriteRaw(data / "photo.tmp", "");
+    ASSERT_EQ(RunScript(data.Path(), "").status, 0);
+    EXPECT_FALSE(fs::exists(data / "Id.txt.tmpAb12Cd"));
+    EXPECT_FALSE(fs::exists(data / "Articles.csv.tmp0aZ9yX"));
+    EXPECT_TRUE(fs::exists(data / "photo.tmp"));
+    EXPECT_EQ(Slurp(data / "Id.txt"), "41\r\n");
 }
 
 TEST(Loading, DefaultsWhenFilesAreEmptyOrOdd) {

@@ -198,6 +198,20 @@ TEST_F(Ticket, LargeQuantitiesAndAmountsAreTotalledRight) {
                                  "show lblTotal.Tag \" 1370.00\"", "show TotalTicket 1370"}));
 }
 
+// Beyond what the till can add up to the cent, typed or read from the file.
+TEST_F(Ticket, PricesBeyondTheLimitAreRefused) {
+    WriteRaw(data_ / "Articles.csv",
+             "Description;Prix;Categorie\r\nLibre;;5\r\nOr;1000000000000000000000;5\r\n"
+             "Caviar;999999999.99;5\r\n");
+    EXPECT_EQ(Shows("click Command1 1\nanswer \"100000000000000000000\"\nanswer ok\n"
+                    "click Command1 1\nanswer \"-1000000000\"\nanswer ok\n"
+                    "click Command1 2\nanswer ok\nclick Command1 3\nshow lstTicket\n"),
+              (std::vector<std::string>{"show lstTicket.List \"1 Caviar             € "
+                                        "999999999.99\""}));
+    EXPECT_EQ(LinesStartingWith(last_, "msgbox critical ok \"Vantor\" \"Montant trop élevé").size(),
+              3u);
+}
+
 TEST_F(Ticket, AMalformedPriceAbandonedKeepsTheLastLine) {
     WriteRaw(data_ / "Articles.csv", "Description;Prix;Categorie\r\nSoupe;abc;5\r\n");
     EXPECT_EQ(

@@ -70,12 +70,22 @@ TEST_F(SingleInstanceTest, AClaimInThisProcessKeepsOthersOut) {
     EXPECT_TRUE(WaitUntil([&activated] { return activated; }));
 }
 
-TEST_F(SingleInstanceTest, NothingIsWrittenIntoTheDataFolder) {
+TEST_F(SingleInstanceTest, TheClaimHoldsWhateverTheTemporaryFolderIs) {
+    TempDir otherTemp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", QString::fromStdString(otherTemp.Path()));
+    holder = StartChild({"hold-instance", QString::fromStdString(data / "caisse")}, environment);
+    ASSERT_TRUE(WaitForLine(*holder, "claimed"));
     QtSingleInstance instance;
-    ASSERT_TRUE(instance.Claim(data / "caisse"));
-    EXPECT_TRUE(QDir(QString::fromStdString(data / "caisse"))
-                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                    .isEmpty());
+    EXPECT_FALSE(instance.Claim(data / "caisse"));
+}
+
+TEST_F(SingleInstanceTest, ALockFileLeftEmptyByAKilledStartDoesNotKeepTheTillOut) {
+    QFile left(QString::fromStdString(data / (std::string("caisse/") + kLockFile)));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    QtSingleInstance instance;
+    EXPECT_TRUE(instance.Claim(data / "caisse"));
 }
 
 TEST_F(SingleInstanceTest, AClaimIsReleasedWhenItsOwnerGoesAway) {

@@ -31,8 +31,13 @@ TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
     TillRun run = RunVantor({"report", "totaux", "--data-dir", data}, "");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Aucun ticket enregistré\n");
-    run = RunVantor({"report", "journal", "--data-dir", home / "absent"}, "");
-    EXPECT_EQ(run.status, 1);
+    WriteRaw(home / "fichier", "");
+    for (const std::string& notAFolder : {home / "absent", home / "fichier"}) {
+        run = RunVantor({"report", "journal", "--data-dir", notAFolder}, "");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "Dossier de données introuvable : " + notAFolder + "\n");
+    }
+    fs::remove(home / "fichier");
     EXPECT_EQ(Snapshot(home.Path()), empty);
 
     WriteRaw(data + "/tickets.csv", "05.12.2026;9:00:00;Paul;50;5;Esp;1;5\r\n");

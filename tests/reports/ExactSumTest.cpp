@@ -61,6 +61,19 @@ TEST(ExactSum, SumsDoNotDriftAndDoNotDependOnOrder) {
     EXPECT_EQ(ExactSum::Parse("0.0000000000000000019")->Text(), "0.000000000000000001");
 }
 
+TEST(ExactSum, SumsBeyondTheLargestAmountsDoNotWrap) {
+    ExactSum up;
+    ExactSum down;
+    for (int i = 0; i < 200000; ++i) {
+        up += *ExactSum::Parse("999999999999999.25");
+        down -= *ExactSum::Parse("999999999999999.25");
+    }
+    EXPECT_EQ(up.Text(), "200000000000000000000");
+    EXPECT_EQ(down.Text(), "-200000000000000000000");
+    EXPECT_TRUE(up.IsPositive());
+    EXPECT_EQ(up + down, ExactSum());
+}
+
 TEST(ExactSum, AbsurdlyLargeAmountsAreNotRead) {
     EXPECT_TRUE(ExactSum::Parse("999999999999999.99").has_value());
     EXPECT_TRUE(ExactSum::Parse("0000000000000000000001").has_value());

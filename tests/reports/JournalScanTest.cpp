@@ -153,10 +153,46 @@ TEST_F(JournalReading, ShortAndLongRecordsAreReadByPosition) {
                   "05.12.2026;9:00:00;Paul;20;1;Cart;1;2;extra;fields",
                   "05.12.2026;9:00:00;A;B;30;0;Esp;1;3",  // a ";" typed in a name
                   "05.12.2026"});
-    const Lignes lines = Lines(RapportTotaux(settings, kToday, kToday, 0));
+    const Report report = RapportTotaux(settings, kToday, kToday, 0);
+    const Lignes lines = Lines(report);
     EXPECT_EQ(lines[2], "Cartes             €    20.00");
     EXPECT_EQ(lines[3], "Espèces            €    10.00");
     EXPECT_EQ(lines.back(), "TVA à 5.5%         €     0.00");
+    EXPECT_EQ(report.unreadable, 2) << "the two short records were cut";
+}
+
+// A record cut short or a line longer than any record is counted as
+// unreadable, however the file is read; a last line cut short without its
+// line end is a sale being written and waits for the next reading.
+TEST_F(JournalReading, CutAndOverlongLinesAreCountedButNotASaleBeingWritten) {
+    const std::string whole = "05.12.2026;9:00:00;Paul;10;0;Esp;1;1\r\n";
+    const std::string huge(300000, 'x');
+    const struct {
+        std::string journal;
+        long unreadable;
+        const char* especes;
+    } cases[] = {
+        {whole + "05.12.2026;9:00:00;Anne;2.05\r\n" + whole, 1, "20"},
+        {whole + "01.01.2020;9:00:00;Anne;2.05\r\n", 1, "10"},  // it may be a cash sale
+        {whole + "05.12.2026;9:00:00;Anne;2.05", 0, "10"},
+        {whole + "05.12.2026;9:00:00;Anne;2.05;0;Esp;1;0.2", 0, "12.05"},
+        {whole + huge + "\r\n" + whole, 1, "20"},
+        {"05.12.2026;9:00:00;" + huge + ";7;0;Esp;1;1\r\n" + whole, 1, "10"},
+        {whole + "05.12.2026;9:00:00;" + huge, 1, "10"},
+    };
+    const ScanRequest request = FullRequest(kToday, kToday);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.journal.substr(0, 80));
+        WriteRaw(settings.journal, c.journal);
+        for (const int parts : {1, 3}) {
+            const JournalSums sums = ScanJournal(c.journal, request, parts);
+            EXPECT_EQ(sums.unreadable, c.unreadable);
+            EXPECT_EQ(sums.period.especes, *ExactSum::Parse(c.especes));
+            for (const std::size_t chunk : {std::size_t{1000}, kChunkBytes}) {
+                ExpectSame(ScanJournalFile(settings.journal, request, parts, chunk), sums);
+            }
+        }
+    }
 }
 
 TEST_F(JournalReading, UnreadableNumbersCountAsZeroAndAreCounted) {

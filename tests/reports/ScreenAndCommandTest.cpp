@@ -136,14 +136,16 @@ TEST(ScreenAndCommand, EndBeforeStartIsRefusedAndTheListKeepsItsReport) {
 TEST(ScreenAndCommand, UnreadableRecordsAreToldAfterTheReport) {
     TillFolder folder;
     Lignes journal = kJournal;
-    journal.insert(journal.end(), {"05.12.2026;14:00:00;Paul;12,50;0;Esp;1;1",
-                                   "05.12.2026;14:00:00;Paul;3;0;Esp;1;abc"});
+    journal.insert(journal.end(),
+                   {"05.12.2026;14:00:00;Paul;12,50;0;Esp;1;1",
+                    "05.12.2026;14:00:00;Paul;3;0;Esp;1;abc", "05.12.2026;9:00:00;Anne;2.05"});
     folder.WriteJournal(journal);
     const TillRun run =
         folder.Script(TotauxScript(kToday, kToday, 0, false) + "answer ok\nshow lstTicket.List\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string notice =
-        "2 enregistrements du journal n'ont pas pu être lus (montant ou date illisible) : ils "
+        "3 enregistrements du journal n'ont pas pu être lus (coupé, trop long, montant ou date "
+        "illisible) : ils "
         "comptent pour 0 dans ce rapport.";
     EXPECT_EQ(LinesStartingWith(run.out, "msgbox"),
               Lignes{"msgbox information ok \"Vantor\" \"" + notice + "\""});

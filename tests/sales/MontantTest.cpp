@@ -46,5 +46,27 @@ TEST(MontantTest, FormatsComputedAmounts) {
     EXPECT_EQ(FormatMontant(NumberToText(1e-7), false), "    0.00");
 }
 
+// The VAT line of the receipt: rounded to cents, halves away from zero, for
+// any amount the journal can hold.
+TEST(MontantTest, RoundsToCentsWhateverTheSize) {
+    const struct {
+        double value;
+        const char* cents;
+    } cases[] = {
+        {0.385, "0.39"},
+        {-1.005, "-1.01"},
+        {0.994, "0.99"},
+        {9.995, "10.00"},
+        {-0.004, "0.00"},
+        {12, "12.00"},
+        {1e20, "100000000000000000000.00"},
+        {1e21, "1000000000000000000000.00"},
+        {-99999999.995, "-100000000.00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatCents(c.value), c.cents) << c.value;
+    }
+}
+
 }  // namespace
 }  // namespace vantor

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string_view>
 
 #include "data/Dates.h"
 #include "data/Numbers.h"
@@ -60,6 +61,8 @@ bool Holds(const Control& menu, const Control& entry) {
     return false;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::istream& script, std::ostream& transcript, ScriptClock& clock,
@@ -73,7 +76,9 @@ std::optional<ScriptRunner::Words> ScriptRunner::NextCommand() {
     out_.flush();  // whoever feeds the script line by line sees the transcript so far
     std::string line;
     while (std::getline(in_, line)) {
-        ++lineNumber_;
+        if (++lineNumber_ == 1 && line.starts_with(kByteOrderMark)) {
+            line.erase(0, kByteOrderMark.size());  // a script saved by an editor that marks UTF-8
+        }
         Words words = SplitWords(line);
         if (words.empty() || (!words.front().quoted && words.front().text.starts_with("#"))) {
             continue;
@@ -138,7 +143,18 @@ void ScriptRunner::RunUntil(const std::function<bool()>& done, const std::string
     }
 }
 
+// A handler that fails shows its error and the run goes on, as in the window.
 void ScriptRunner::Execute(const Words& words) {
+    try {
+        Dispatch(words);
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const std::exception& error) {
+        MsgBox(error.what(), vbCritical, kApplicationTitle);
+    }
+}
+
+void ScriptRunner::Dispatch(const Words& words) {
     const Word& command = words.front();
     if (command == "click" || command == "rclick") {
         Click(words, command == "rclick");
@@ -280,11 +296,12 @@ Control& ScriptRunner::Target(const Words& words, std::size_t at, bool forClick)
     if (words.size() <= at) {
         throw ScriptError("nom de contrôle attendu");
     }
-    const int index = words.size() > at + 1 ? ParseIndex(words[at + 1]) : -1;
+    const bool indexed = words.size() > at + 1;
+    const int index = indexed ? ParseIndex(words[at + 1]) : -1;
     Control* control = Front().Find(words[at].text, index);
     if (control == nullptr) {
         throw ScriptError("contrôle inconnu dans " + Front().Name() + " : " + words[at].text +
-                          (index >= 0 ? " " + std::to_string(index) : ""));
+                          (indexed ? " " + std::to_string(index) : ""));
     }
     if (forClick && !Usable(*control)) {
         throw ScriptError("le contrôle " + words[at].text + " est caché ou désactivé");

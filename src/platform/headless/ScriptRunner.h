@@ -52,6 +52,7 @@ private:
     void PushBack(Words words);
     void RunUntil(const std::function<bool()>& done, const std::string& waiting);
     void Execute(const Words& words);
+    void Dispatch(const Words& words);
     Words NextAnswer(const std::string& waiting);
 
     Form& Front();

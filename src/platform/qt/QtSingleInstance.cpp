@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 
 #include "platform/qt/Convert.h"
 
@@ -39,21 +38,20 @@ QtSingleInstance::QtSingleInstance() = default;
 QtSingleInstance::~QtSingleInstance() = default;
 
 bool QtSingleInstance::Claim(const std::string& dataPath) {
-    const QString key = KeyFor(dataPath);
-    auto lock = std::make_unique<QLockFile>(QDir::temp().filePath(key + ".lock"));
-    // Only a lock whose process is gone counts as stale, however old it is.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
+    std::unique_ptr<FolderLock> lock;
+    // A folder that cannot carry a lock (read-only, no locks on its file
+    // system) does not keep the till from starting.
+    if (FolderLock::TryLock(dataPath, lock) == FolderLock::Result::Busy) {
         return false;
     }
     server_.reset();
     lock_ = std::move(lock);
-    Listen(key);
+    Listen(KeyFor(dataPath));
     return true;
 }
 
 void QtSingleInstance::Listen(const QString& key) {
-    // We hold the lock, so a server of this name is a leftover of a dead process.
+    // We hold the folder, so a server of this name is a leftover of a dead process.
     QLocalServer::removeServer(key);
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);

@@ -4,18 +4,18 @@
 #include <functional>
 #include <memory>
 
+#include "platform/FolderLock.h"
 #include "platform/Services.h"
 
 class QLocalServer;
-class QLockFile;
 
 namespace vantor {
 
-// One running till per data folder. The claim is a lock file in the temporary
-// folder named after a hash of the folder's canonical path (a lock left by a
-// process that died is taken over), plus a local server of the same name on
-// which another instance can ask this one to come to the front. Nothing is
-// written into the data folder.
+// One running till per data folder. The claim is the folder's own lock
+// (FolderLock), which holds whatever the temporary folder is and is released
+// by the system when the process dies, plus a local server named after a hash
+// of the folder's canonical path, on which another instance can ask this one
+// to come to the front.
 class QtSingleInstance : public SingleInstance {
 public:
     QtSingleInstance();
@@ -27,14 +27,14 @@ public:
     // Runs (in the GUI thread) when another instance asks for the front.
     std::function<void()> onActivateRequest;
 
-    // The name of the lock and of the server for a data folder.
+    // The name of the server for a data folder.
     static QString KeyFor(const std::string& dataPath);
 
 private:
     void Listen(const QString& key);
     void OnConnection();
 
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<FolderLock> lock_;
     std::unique_ptr<QLocalServer> server_;
 };
 

@@ -1,0 +1,109 @@
+// The data files on a POSIX system: the C library's calls, retried when a
+// signal interrupts them.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/FileSystem.h"
+
+namespace vantor {
+
+namespace {
+
+int Fd(FileSystem::Handle handle) {
+    return static_cast<int>(handle);
+}
+
+int Result(int status) {
+    return status == 0 ? 0 : errno;
+}
+
+class PosixFileSystem : public FileSystem {
+public:
+    int Open(const std::string& path, Mode mode, Handle& handle) override {
+        const int flags = mode == Mode::Read ? O_RDONLY : O_WRONLY | O_CREAT | O_APPEND;
+        const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+        handle = fd;
+        return fd < 0 ? errno : 0;
+    }
+
+    int CreateTemporary(std::string& path, Handle& handle) override {
+        const int fd = ::mkostemp(path.data(), O_CLOEXEC);
+        handle = fd;
+        if (fd < 0) {
+            return errno;
+        }
+        ::fchmod(fd, 0644);  // mkstemp makes it private; a data file is not
+        return 0;
+    }
+
+    int Size(Handle handle, std::uint64_t& size) override {
+        struct stat status {};
+        if (::fstat(Fd(handle), &status) != 0) {
+            return errno;
+        }
+        size = static_cast<std::uint64_t>(status.st_size);
+        return 0;
+    }
+
+    int ReadAt(Handle handle, char* buffer, std::size_t size, std::uint64_t offset,
+               std::size_t& got) override {
+        for (;;) {
+            const ssize_t read = ::pread(Fd(handle), buffer, size, static_cast<off_t>(offset));
+            if (read >= 0) {
+                got = static_cast<std::size_t>(read);
+                return 0;
+            }
+            if (errno != EINTR) {
+                return errno;
+            }
+        }
+    }
+
+    int Write(Handle handle, std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(Fd(handle), bytes.data(), bytes.size());
+            if (written < 0 && errno != EINTR) {
+                return errno;
+            }
+            bytes.remove_prefix(written < 0 ? 0 : static_cast<std::size_t>(written));
+        }
+        return 0;
+    }
+
+    int Flush(Handle handle) override { return Result(::fsync(Fd(handle))); }
+
+    int Truncate(Handle handle, std::uint64_t size) override {
+        return Result(::ftruncate(Fd(handle), static_cast<off_t>(size)));
+    }
+
+    int Close(Handle handle) override { return Result(::close(Fd(handle))); }
+
+    int Rename(const std::string& from, const std::string& to) override {
+        return Result(::rename(from.c_str(), to.c_str()));
+    }
+
+    int Remove(const std::string& path) override { return Result(::unlink(path.c_str())); }
+
+    int FlushFolder(const std::string& folder) override {
+        const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0) {
+            return errno;
+        }
+        const int error = Result(::fsync(fd));
+        ::close(fd);
+        return error;
+    }
+};
+
+}  // namespace
+
+FileSystem& SystemFiles() {
+    static PosixFileSystem files;
+    return files;
+}
+
+}  // namespace vantor

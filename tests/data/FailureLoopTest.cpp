@@ -1,0 +1,202 @@
+// Every writing operation of the till, run again and again with the N-th call
+// to the file system failing, for N = 1, 2, ... until the operation needs
+// fewer calls than N: each time every data file holds its old bytes or its
+// new ones, the journal all or none of the operation's records, no temporary
+// file is left, and a failure is reported as a FileError.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "admin/Agenda.h"
+#include "checkout/Journal.h"
+#include "checkout/NumeroTicket.h"
+#include "data/Infos.h"
+#include "data/TextFile.h"
+#include "platform/FileSystem.h"
+#include "support/TempDir.h"
+
+namespace vantor {
+namespace {
+
+using test::Slurp;
+using test::TempDir;
+using test::WriteRaw;
+
+// The system's file system, except that its N-th call fails (a write after
+// writing half of its bytes, a close after closing).
+class FailingFiles : public FileSystem {
+public:
+    explicit FailingFiles(int failing) : failing_(failing) {}
+    bool Failed() const { return calls_ >= failing_; }
+    int Calls() const { return calls_; }
+
+    int Open(const std::string& path, Mode mode, Handle& handle) override {
+        handle = kNoHandle;
+        return Fails() ? EACCES : system_.Open(path, mode, handle);
+    }
+    int CreateTemporary(std::string& path, Handle& handle) override {
+        handle = kNoHandle;
+        return Fails() ? ENOSPC : system_.CreateTemporary(path, handle);
+    }
+    int Size(Handle handle, std::uint64_t& size) override {
+        return Fails() ? EIO : system_.Size(handle, size);
+    }
+    int ReadAt(Handle handle, char* buffer, std::size_t size, std::uint64_t offset,
+               std::size_t& got) override {
+        return Fails() ? EIO : system_.ReadAt(handle, buffer, size, offset, got);
+    }
+    int Write(Handle handle, std::string_view bytes) override {
+        if (Fails()) {
+            system_.Write(handle, bytes.substr(0, bytes.size() / 2));
+            return ENOSPC;
+        }
+        return system_.Write(handle, bytes);
+    }
+    int Flush(Handle handle) override { return Fails() ? EIO : system_.Flush(handle); }
+    int Truncate(Handle handle, std::uint64_t size) override {
+        return Fails() ? EIO : system_.Truncate(handle, size);
+    }
+    int Close(Handle handle) override {
+        const int closed = system_.Close(handle);
+        return Fails() ? EIO : closed;
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        return Fails() ? EXDEV : system_.Rename(from, to);
+    }
+    int Remove(const std::string& path) override { return Fails() ? EACCES : system_.Remove(path); }
+    int FlushFolder(const std::string& folder) override {
+        return Fails() ? EIO : system_.FlushFolder(folder);
+    }
+
+private:
+    bool Fails() { return ++calls_ == failing_; }
+
+    FileSystem& system_ = SystemFiles();
+    int failing_;
+    int calls_ = 0;
+};
+
+class FixedClock : public Clock {
+public:
+    DateTime Now() override { return {{2026, 12, 5}, {12, 4, 9}}; }
+};
+
+const std::string kOldJournal = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";
+
+struct Operation {
+    const char* name;
+    std::function<void(const std::string& folder)> run;
+};
+
+CategoryTotals Totals() {
+    CategoryTotals totals{};
+    totals[0] = 7;
+    totals[5] = 8;
+    return totals;
+}
+
+InfosRecord Settings() {
+    InfosRecord infos;
+    infos[5] = "10";
+    infos[6] = "5.5";
+    infos[9] = "2";
+    return infos;
+}
+
+void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
+    FixedClock clock;
+    EcrireVente(folder, Totals(), kind, partEspeces, "Paul", Settings(), clock);
+}
+
+const std::vector<Operation> kOperations = {
+    {"vente en espèces", [](const auto& f) { Sale(f, PaymentKind::Cash, 0); }},
+    {"vente par carte", [](const auto& f) { Sale(f, PaymentKind::Card, 0); }},
+    {"paiement mixte", [](const auto& f) { Sale(f, PaymentKind::Mixed, 0.6); }},
+    {"mouvement de caisse",
+     [](const auto& f) {
+         EcrireMouvement(f, {{2026, 12, 5}, {}}, "Banque", -20, 2);
+     }},
+    {"numéro de ticket", [](const auto& f) { EcrireNumTicket(f, 42); }},
+    {"articles",  // adding, editing, deleting and sorting all rewrite the file
+     [](const auto& f) {
+         WriteLinesAtomic(JoinPath(f, "Articles.csv"),
+                          {"Description;Prix;Categorie", "Café;3.5;0", "Thé;3.2;0"});
+     }},
+    {"catégories",
+     [](const auto& f) {
+         WriteLinesAtomic(JoinPath(f, "Categories.csv"), {"Chaud", "Froid"});
+     }},
+    {"réglages", [](const auto& f) { EcrireInfos(f, Settings()); }},
+    {"serveurs",
+     [](const auto& f) {
+         WriteLinesAtomic(JoinPath(f, "Serveurs.txt"), {"Anne", "Paul"});
+     }},
+    {"agenda", [](const auto& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
+};
+
+std::map<std::string, std::string> FolderBytes(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files[entry.path().filename().string()] = Slurp(entry.path().string());
+    }
+    return files;
+}
+
+void FillFolder(const std::string& folder) {
+    WriteRaw(folder + "/tickets.csv", kOldJournal);
+    WriteRaw(folder + "/Id.txt", "41\r\n");
+    WriteRaw(folder + "/Articles.csv", "Description;Prix;Categorie\r\nCaf\xE9;3.5;0\r\n");
+    WriteRaw(folder + "/Categories.csv", "Boissons\r\n");
+    WriteRaw(folder + "/Infos.txt", "Bar\r\n");
+    WriteRaw(folder + "/Serveurs.txt", "Paul\r\n");
+    WriteRaw(folder + "/Agenda.csv", "01.12.2026;0;Martin\r\n");
+}
+
+TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
+    for (const Operation& operation : kOperations) {
+        SCOPED_TRACE(operation.name);
+        // The bytes the operation writes when nothing fails.
+        TempDir reference;
+        FillFolder(reference.Path());
+        const auto before = FolderBytes(reference.Path());
+        operation.run(reference.Path());
+        const auto after = FolderBytes(reference.Path());
+        ASSERT_NE(before, after);
+
+        int failing = 1;
+        for (;; ++failing) {
+            SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+            TempDir folder;
+            FillFolder(folder.Path());
+            FailingFiles files(failing);
+            bool reported = false;
+            {
+                UseFileSystem use(files);
+                try {
+                    operation.run(folder.Path());
+                } catch (const FileError&) {
+                    reported = true;
+                }
+            }
+            const auto now = FolderBytes(folder.Path());
+            // Each file whole, old or new; the journal's records all there or none.
+            EXPECT_TRUE(now == before || now == after);
+            if (!files.Failed()) {
+                EXPECT_EQ(now, after);
+                break;
+            }
+            // A failure that left nothing done is always told; one after the
+            // change was complete (flushing the folder) may pass in silence.
+            EXPECT_TRUE(reported || now == after);
+            ASSERT_LT(failing, 100) << "the operation never completes";
+        }
+        std::cout << operation.name << ": " << failing - 1 << " failure points\n";
+    }
+}
+
+}  // namespace
+}  // namespace vantor
