@@ -26,6 +26,7 @@ inline constexpr const char* kUsage =
     "  vantor [--data-dir DOSSIER]\n"
     "  vantor --headless [--data-dir DOSSIER] [--script FICHIER]\n"
     "                    [--pdf-dir DOSSIER | --system-printers]\n"
-    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n";
+    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n"
+    "  vantor verify [--data-dir DOSSIER]\n";
 
 }  // namespace vantor

@@ -8,6 +8,7 @@
 #include "checkout/frmPaiement.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "ledger/Events.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/frmMain.h"
@@ -67,6 +68,12 @@ void frmMain::Checkout(int index) {
     }
     const std::string totalText = TotalText(totalTicket_);
 
+    if (!data_.RapportAffiche && !Get("mnuFormation").checked) {
+        CloturerJoursPasses();
+        if (JourClos(platform_.clock.Now().date, "Vente")) {
+            return;
+        }
+    }
     bool print = true;
     double taux = 0;
     double montantTVA = 0;
@@ -98,8 +105,8 @@ void frmMain::RecordSale(int index, const CategoryTotals& totals) {
                                 vbInformation);
         }
     }
-    EcrireVente(data_.DataPath, totals, kind, data_.PartEspeces, data_.Serveur, data_.Infos,
-                platform_.clock);
+    EcrireVente(data_.DataPath, data_.NumTicket, totals, kind, data_.PartEspeces, data_.Serveur,
+                data_.Infos, platform_.clock);
     AdvanceTicketNumber();
 }
 
@@ -126,6 +133,7 @@ void frmMain::mnuFormation_Click() {
     Control& formation = Get("mnuFormation");
     if (formation.checked) {
         formation.checked = false;
+        TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation désactivé");
         return;
     }
     if (data_.Infos[ClavierAuto] == "1") {
@@ -133,6 +141,7 @@ void frmMain::mnuFormation_Click() {
     }
     if (platform_.ui.InputBox("Code de dévérouillage") == kUnlockCode) {
         formation.checked = true;
+        TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation activé");
     }
 }
 

@@ -1,18 +1,13 @@
 #include "checkout/Journal.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include "data/Cp1252.h"
 #include "data/Dates.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
+#include "ledger/Ledger.h"
 
 namespace vantor {
 
@@ -30,77 +25,6 @@ std::string Record(const DateTime& when, const std::string& who, double amount,
     return FormatDate(when.date) + ";" + FormatTime(when.time) + ";" + FieldText(who) + ";" +
            NumberToText(amount) + ";" + category + ";" + kind + ";" + mode + ";" + vat;
 }
-
-FileError JournalError(int error) {
-    return FileError(std::strerror(error));
-}
-
-// Closes the journal and, unless the append was completed, cuts it back.
-class JournalAppend {
-public:
-    explicit JournalAppend(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)) {
-        if (fd_ < 0) {
-            throw JournalError(errno);
-        }
-        struct stat status {};
-        if (::fstat(fd_, &status) != 0) {
-            const int error = errno;
-            ::close(fd_);
-            throw JournalError(error);
-        }
-        size_ = status.st_size;
-    }
-    ~JournalAppend() {
-        if (!done_) {
-            if (::ftruncate(fd_, size_) == 0) {
-                ::fsync(fd_);
-            }
-        }
-        ::close(fd_);
-    }
-    JournalAppend(const JournalAppend&) = delete;
-    JournalAppend& operator=(const JournalAppend&) = delete;
-
-    // A journal whose last line was cut (a crash, a full disk) must not glue
-    // the next record onto it.
-    bool EndsInsideALine(const std::string& path) const {
-        if (size_ == 0) {
-            return false;
-        }
-        const int reader = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        char last = '\n';
-        if (reader >= 0) {
-            if (::pread(reader, &last, 1, size_ - 1) != 1) {
-                last = '\n';
-            }
-            ::close(reader);
-        }
-        return last != '\n';
-    }
-
-    void Write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                throw JournalError(errno);
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        if (::fsync(fd_) != 0) {
-            throw JournalError(errno);
-        }
-        done_ = true;
-    }
-
-private:
-    int fd_;
-    off_t size_ = 0;
-    bool done_ = false;
-};
 
 }  // namespace
 
@@ -153,26 +77,20 @@ std::string MovementRecord(const DateTime& when, const std::string& text, double
     return Record(when, text, amount, "10", "Sort", std::to_string(account), "0");
 }
 
-void AppendJournal(const std::string& dataPath, const std::vector<std::string>& records) {
-    if (records.empty()) {
-        return;
+void EcrireVente(const std::string& dataPath, int numTicket, const CategoryTotals& totals,
+                 PaymentKind kind, double partEspeces, const std::string& serveur,
+                 const InfosRecord& infos, Clock& clock) {
+    const std::vector<std::string> records =
+        SaleRecords(totals, kind, partEspeces, serveur, infos, clock);
+    if (!records.empty()) {
+        AppendChained(dataPath, kJournalFile, EntryKind::Sale, numTicket, records);
     }
-    const std::string path = JoinPath(dataPath, kJournalFile);
-    JournalAppend append(path);
-    std::string bytes = append.EndsInsideALine(path) ? "\r\n" : "";
-    bytes += EncodeLines(records);
-    append.Write(bytes);
-}
-
-void EcrireVente(const std::string& dataPath, const CategoryTotals& totals, PaymentKind kind,
-                 double partEspeces, const std::string& serveur, const InfosRecord& infos,
-                 Clock& clock) {
-    AppendJournal(dataPath, SaleRecords(totals, kind, partEspeces, serveur, infos, clock));
 }
 
 void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,
                      double amount, int account) {
-    AppendJournal(dataPath, {MovementRecord(when, text, amount, account)});
+    AppendChained(dataPath, kJournalFile, EntryKind::Movement, 0,
+                  {MovementRecord(when, text, amount, account)});
 }
 
 }  // namespace vantor

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -51,6 +52,60 @@ void WriteAll(int fd, std::string_view bytes, const std::string& path) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
 }
+
+FileError BareError(int error) {
+    return FileError(std::strerror(error));
+}
+
+// Closes the file and, unless the append was completed, cuts it back.
+class DurableAppend {
+public:
+    explicit DurableAppend(const std::string& path)
+        : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)) {
+        if (fd_ < 0) {
+            throw BareError(errno);
+        }
+        struct stat status {};
+        if (::fstat(fd_, &status) != 0) {
+            const int error = errno;
+            ::close(fd_);
+            throw BareError(error);
+        }
+        size_ = status.st_size;
+    }
+    ~DurableAppend() {
+        if (!done_) {
+            if (::ftruncate(fd_, size_) == 0) {
+                ::fsync(fd_);
+            }
+        }
+        ::close(fd_);
+    }
+    DurableAppend(const DurableAppend&) = delete;
+    DurableAppend& operator=(const DurableAppend&) = delete;
+
+    void Write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                throw BareError(errno);
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+        if (::fsync(fd_) != 0) {
+            throw BareError(errno);
+        }
+        done_ = true;
+    }
+
+private:
+    int fd_;
+    off_t size_ = 0;
+    bool done_ = false;
+};
 
 void SyncFolder(const std::string& path) {
     std::string folder = std::filesystem::path(path).parent_path().string();
@@ -142,6 +197,42 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
     WriteFileAtomic(path, EncodeLines(lines));
+}
+
+void AppendFileDurable(const std::string& path, std::string_view bytes) {
+    DurableAppend append(path);
+    append.Write(bytes);
+}
+
+bool EndsInsideALine(const std::string& path) {
+    const std::uint64_t size = FileSize(path);
+    return size > 0 && ReadRange(path, size - 1, 1) != "\n";
+}
+
+void CutFileDurable(const std::string& path, std::uint64_t size) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.get() < 0 || ::ftruncate(fd.get(), static_cast<off_t>(size)) != 0 ||
+        ::fsync(fd.get()) != 0) {
+        throw SystemError("Écriture impossible", path, errno);
+    }
+}
+
+std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw SystemError("Lecture impossible", path, errno);
+    }
+    std::string bytes(count, '\0');
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(in ? count : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
+}
+
+std::uint64_t FileSize(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
 }
 
 }  // namespace vantor

@@ -1,0 +1,83 @@
+#include "ledger/ChainEntry.h"
+
+#include <charconv>
+#include <vector>
+
+#include "ledger/Sha256.h"
+
+namespace vantor {
+
+namespace {
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = line.find(';', start);
+        fields.push_back(line.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            return fields;
+        }
+        start = end + 1;
+    }
+}
+
+template <typename Number>
+bool ReadNumber(std::string_view text, Number& number) {
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, number);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
+bool IsKind(char letter) {
+    return std::string_view("VMECAI").find(letter) != std::string_view::npos;
+}
+
+bool IsHash(std::string_view text) {
+    return text.size() == 64 &&
+           text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string EntryFields(const ChainEntry& entry) {
+    return std::to_string(entry.seq) + ';' + static_cast<char>(entry.kind) + ';' +
+           std::to_string(entry.ref) + ';' + entry.file + ';' + std::to_string(entry.start) +
+           ';' + std::to_string(entry.end);
+}
+
+std::string FormatEntry(const ChainEntry& entry) {
+    return EntryFields(entry) + ';' + entry.hash;
+}
+
+std::optional<ChainEntry> ParseEntry(std::string_view line) {
+    const std::vector<std::string_view> fields = Fields(line);
+    ChainEntry entry;
+    if (fields.size() != 7 || fields[1].size() != 1 || !IsKind(fields[1][0]) ||
+        !ReadNumber(fields[0], entry.seq) || !ReadNumber(fields[2], entry.ref) ||
+        !ReadNumber(fields[4], entry.start) || !ReadNumber(fields[5], entry.end) ||
+        entry.end < entry.start || fields[3].empty() || !IsHash(fields[6])) {
+        return std::nullopt;
+    }
+    entry.kind = static_cast<EntryKind>(fields[1][0]);
+    entry.file = fields[3];
+    entry.hash = fields[6];
+    return entry;
+}
+
+void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry) {
+    hash.Update(previous);
+    hash.Update("\n");
+    hash.Update(EntryFields(entry));
+    hash.Update("\n");
+}
+
+std::string EntryHash(const std::string& previous, const ChainEntry& entry,
+                      std::string_view bytes) {
+    Sha256 hash;
+    StartEntryHash(hash, previous, entry);
+    hash.Update(bytes);
+    return hash.Hex();
+}
+
+}  // namespace vantor

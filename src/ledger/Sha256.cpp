@@ -1,0 +1,49 @@
+#include "ledger/Sha256.h"
+
+#include <openssl/evp.h>
+
+#include <stdexcept>
+
+namespace vantor {
+
+struct Sha256::Context {
+    EVP_MD_CTX* md = EVP_MD_CTX_new();
+    ~Context() { EVP_MD_CTX_free(md); }
+};
+
+namespace {
+
+void Start(EVP_MD_CTX* md) {
+    if (md == nullptr || EVP_DigestInit_ex(md, EVP_sha256(), nullptr) != 1) {
+        throw std::runtime_error("SHA-256 indisponible");
+    }
+}
+
+}  // namespace
+
+Sha256::Sha256() : context_(std::make_unique<Context>()) {
+    Start(context_->md);
+}
+
+Sha256::~Sha256() = default;
+
+void Sha256::Update(std::string_view bytes) {
+    EVP_DigestUpdate(context_->md, bytes.data(), bytes.size());
+}
+
+std::string Sha256::Hex() {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    EVP_DigestFinal_ex(context_->md, digest, &size);
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(size * 2);
+    for (unsigned int i = 0; i < size; ++i) {
+        hex += kDigits[digest[i] >> 4];
+        hex += kDigits[digest[i] & 0xF];
+    }
+    Start(context_->md);
+    return hex;
+}
+
+}  // namespace vantor
