@@ -31,7 +31,8 @@ double MeanMilliseconds(long count, Append append) {
     for (long i = 0; i < count; ++i) {
         append(i);
     }
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::milli> spent =
+        std::chrono::steady_clock::now() - start;
     return spent.count() / static_cast<double>(count);
 }
 
@@ -60,8 +61,13 @@ int Chain(const std::string& dir, long lines) {
     long inSale = 0;
     const auto flush = [&] {
         const std::string previous = entry.hash;
-        entry = ChainEntry{entry.seq + 1, EntryKind::Sale, static_cast<std::int64_t>(entry.seq + 1),
-                           kJournalFile, entry.end, entry.end + bytes.size(), ""};
+        entry = ChainEntry{entry.seq + 1,
+                           EntryKind::Sale,
+                           static_cast<std::int64_t>(entry.seq + 1),
+                           kJournalFile,
+                           entry.end,
+                           entry.end + bytes.size(),
+                           ""};
         entry.hash = EntryHash(previous, entry, bytes);
         chain << FormatEntry(entry) << "\r\n";
         bytes.clear();

@@ -27,6 +27,7 @@ inline constexpr const char* kUsage =
     "  vantor --headless [--data-dir DOSSIER] [--script FICHIER]\n"
     "                    [--pdf-dir DOSSIER | --system-printers]\n"
     "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n"
-    "  vantor verify [--data-dir DOSSIER]\n";
+    "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
+    "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n";
 
 }  // namespace vantor

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
-#include "app/VerifyCommand.h"
 #include "platform/headless/SystemClock.h"
 
 namespace {
@@ -38,6 +38,11 @@ bool CommandOnAGivenFolder(const std::vector<std::string>& words, const char* co
     return false;
 }
 
+// `vantor verify FILE` checks an archive alone: no folder, no settings.
+bool ArchiveCheck(const std::vector<std::string>& words) {
+    return words.size() == 2 && words[0] == "verify" && !words[1].starts_with("--");
+}
+
 int RunApplication(int argc, char** argv) {
     std::error_code ignored;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
@@ -60,10 +65,15 @@ int RunApplication(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
-    if (CommandOnAGivenFolder(words, "verify")) {
+    if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words)) {
         NoSettings settings;
         return vantor::RunVerifyCommand(std::vector<std::string>(words.begin() + 1, words.end()),
                                         settings, std::cout, std::cerr);
+    }
+    if (CommandOnAGivenFolder(words, "archive")) {
+        NoSettings settings;
+        return vantor::RunArchiveCommand(std::vector<std::string>(words.begin() + 1, words.end()),
+                                         settings, std::cout, std::cerr);
     }
     if (CommandOnAGivenFolder(words, "report")) {
         NoSettings settings;

@@ -7,8 +7,8 @@
 
 #include "app/Arguments.h"
 #include "app/HeadlessRun.h"
+#include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
-#include "app/VerifyCommand.h"
 #include "platform/headless/SystemClock.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/GuiApp.h"
@@ -49,6 +49,11 @@ extern "C" int VantorMain(int argc, char** argv) {
         vantor::QtSettings settings;
         return vantor::RunVerifyCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
                                         std::cout, std::cerr);
+    }
+    if (argc > 1 && std::string(argv[1]) == "archive") {
+        vantor::QtSettings settings;
+        return vantor::RunArchiveCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
+                                         std::cout, std::cerr);
     }
     std::string error;
     std::optional<vantor::Arguments> arguments =

@@ -218,6 +218,9 @@ void CutFileDurable(const std::string& path, std::uint64_t size) {
 }
 
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) {
+    if (count == 0) {
+        return "";
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw SystemError("Lecture impossible", path, errno);

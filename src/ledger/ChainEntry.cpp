@@ -42,8 +42,8 @@ bool IsHash(std::string_view text) {
 
 std::string EntryFields(const ChainEntry& entry) {
     return std::to_string(entry.seq) + ';' + static_cast<char>(entry.kind) + ';' +
-           std::to_string(entry.ref) + ';' + entry.file + ';' + std::to_string(entry.start) +
-           ';' + std::to_string(entry.end);
+           std::to_string(entry.ref) + ';' + entry.file + ';' + std::to_string(entry.start) + ';' +
+           std::to_string(entry.end);
 }
 
 std::string FormatEntry(const ChainEntry& entry) {

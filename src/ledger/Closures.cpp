@@ -35,9 +35,9 @@ std::vector<std::string> Fields(std::string_view line) {
 std::string FormatClosure(const Closure& c) {
     return c.period + ";" + FormatDate(c.debut) + ";" + FormatDate(c.fin) + ";" +
            std::to_string(c.ventes) + ";" + std::to_string(c.premier) + ";" +
-           std::to_string(c.dernier) + ";" + c.especes + ";" + c.cartes + ";" + c.mouvements +
-           ";" + c.tva1 + ";" + c.tva2 + ";" + c.total + ";" + c.grandTotal + ";" +
-           c.grandTotalAbsolu + ";" + FormatDate(c.made.date) + ";" + FormatTime(c.made.time);
+           std::to_string(c.dernier) + ";" + c.especes + ";" + c.cartes + ";" + c.mouvements + ";" +
+           c.tva1 + ";" + c.tva2 + ";" + c.total + ";" + c.grandTotal + ";" + c.grandTotalAbsolu +
+           ";" + FormatDate(c.made.date) + ";" + FormatTime(c.made.time);
 }
 
 std::optional<Closure> ParseClosure(std::string_view line) {

@@ -25,9 +25,9 @@ struct Closure {
     std::string especes = "0";
     std::string cartes = "0";
     std::string mouvements = "0";
-    std::string tva1 = "0";  // VAT of the records with VAT code 1 (on the premises)
-    std::string tva2 = "0";  // and 2 (take-away)
-    std::string total = "0";  // especes + cartes
+    std::string tva1 = "0";              // VAT of the records with VAT code 1 (on the premises)
+    std::string tva2 = "0";              // and 2 (take-away)
+    std::string total = "0";             // especes + cartes
     std::string grandTotal = "0";        // every sale since the first record
     std::string grandTotalAbsolu = "0";  // the same with every amount counted positive
     DateTime made;

@@ -19,7 +19,8 @@ DataFileReader::DataFileReader(const std::string& path)
 bool DataFileReader::Feed(std::uint64_t end, Sha256& hash) {
     buffer_.resize(kChunk);
     while (offset_ < end && in_) {
-        const auto wanted = static_cast<std::streamsize>(std::min<std::uint64_t>(kChunk, end - offset_));
+        const auto wanted =
+            static_cast<std::streamsize>(std::min<std::uint64_t>(kChunk, end - offset_));
         in_.read(buffer_.data(), wanted);
         const std::streamsize got = in_.gcount();
         if (got <= 0) {

@@ -58,8 +58,8 @@ void AppendEntry(const std::string& dataPath, const ChainEntry& entry) {
 // Bytes taken out of a file, kept with a line saying where they were.
 void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uint64_t offset,
                   const std::string& bytes) {
-    std::string kept = EncodeLines({"Octets retirés de " + file + " à partir de l'octet " +
-                                    std::to_string(offset) + " :"});
+    std::string kept = EncodeLines(
+        {"Octets retirés de " + file + " à partir de l'octet " + std::to_string(offset) + " :"});
     kept += bytes;
     if (bytes.empty() || bytes.back() != '\n') {
         kept += "\r\n";
@@ -125,7 +125,8 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
         CutFileDurable(chainPath, tail.completeSize);
         return CutEntry(line);
     }
-    if (!tail.last || tail.last->kind == EntryKind::Interrupted || !IsChainedFile(tail.last->file)) {
+    if (!tail.last || tail.last->kind == EntryKind::Interrupted ||
+        !IsChainedFile(tail.last->file)) {
         return std::nullopt;
     }
     const ChainEntry& last = *tail.last;
@@ -139,8 +140,13 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
         KeepCutBytes(dataPath, last.file, last.start, cut);
         CutFileDurable(path, last.start);
     }
-    ChainEntry mark{last.seq + 1, EntryKind::Interrupted, static_cast<std::int64_t>(last.seq),
-                    last.file, last.start, size, ""};
+    ChainEntry mark{last.seq + 1,
+                    EntryKind::Interrupted,
+                    static_cast<std::int64_t>(last.seq),
+                    last.file,
+                    last.start,
+                    size,
+                    ""};
     mark.hash = EntryHash(last.hash, mark, "");
     AppendEntry(dataPath, mark);
     return Interruption{last.kind, last.ref, last.file, cut.size()};

@@ -16,8 +16,7 @@ std::string Capitalized(std::string text) {
 }
 
 LedgerNotice InterruptionNotice(const Interruption& cut) {
-    std::string text = Capitalized(InterruptedWhat(cut)) +
-                       " n'a pas été enregistré" +
+    std::string text = Capitalized(InterruptedWhat(cut)) + " n'a pas été enregistré" +
                        (cut.kind == EntryKind::Sale || cut.kind == EntryKind::Interrupted ||
                                 cut.kind == EntryKind::Closure
                             ? "e"
@@ -36,8 +35,8 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
     if (std::optional<Interruption> cut = SettleInterruptedWrite(dataPath)) {
         notices.push_back(InterruptionNotice(*cut));
         LogEvent(dataPath, now, "Écriture interrompue",
-                 InterruptedWhat(*cut) + ", " + std::to_string(cut->cutBytes) + " octets retirés de " +
-                     cut->file);
+                 InterruptedWhat(*cut) + ", " + std::to_string(cut->cutBytes) +
+                     " octets retirés de " + cut->file);
     }
     if (std::optional<std::uint64_t> adopted = AdoptUnchainedFiles(dataPath);
         adopted && *adopted > 0) {

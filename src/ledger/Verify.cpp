@@ -16,18 +16,18 @@ std::string EntryName(const ChainEntry& entry) {
 
 std::string Covers(const ChainEntry& entry) {
     switch (entry.kind) {
-    case EntryKind::Sale:
-        return "vente n° " + std::to_string(entry.ref);
-    case EntryKind::Movement:
-        return "mouvement de caisse";
-    case EntryKind::Event:
-        return "événement";
-    case EntryKind::Closure:
-        return "clôture";
-    case EntryKind::Adoption:
-        return "contenu repris à la création de la chaîne";
-    case EntryKind::Interrupted:
-        break;
+        case EntryKind::Sale:
+            return "vente n° " + std::to_string(entry.ref);
+        case EntryKind::Movement:
+            return "mouvement de caisse";
+        case EntryKind::Event:
+            return "événement";
+        case EntryKind::Closure:
+            return "clôture";
+        case EntryKind::Adoption:
+            return "contenu repris à la création de la chaîne";
+        case EntryKind::Interrupted:
+            break;
     }
     return "écriture interrompue";
 }
@@ -139,8 +139,8 @@ private:
         StartEntryHash(hash, previous_, entry);
         if (!reader->Feed(entry.end, hash)) {
             if (last) {
-                check_.interrupted = Interruption{entry.kind, entry.ref, entry.file,
-                                                  reader->Offset() - entry.start};
+                check_.interrupted =
+                    Interruption{entry.kind, entry.ref, entry.file, reader->Offset() - entry.start};
                 return true;
             }
             Fail(where + " : le fichier s'arrête avant la fin de " + EntryName(entry) + " (" +
@@ -148,7 +148,8 @@ private:
             return false;
         }
         if (hash.Hex() != entry.hash) {
-            const std::uint64_t lines = std::max<std::uint64_t>(reader->LinesRead() - linesBefore, 1);
+            const std::uint64_t lines =
+                std::max<std::uint64_t>(reader->LinesRead() - linesBefore, 1);
             Fail(where + " : ne correspond plus à " + EntryName(entry) + " (" + Covers(entry) +
                  ", lignes " + std::to_string(firstLine) + " à " +
                  std::to_string(firstLine + lines - 1) + ")");
@@ -196,16 +197,16 @@ std::string CheckSummary(const LedgerCheck& check) {
 
 std::string InterruptedWhat(const Interruption& interruption) {
     switch (interruption.kind) {
-    case EntryKind::Sale:
-        return "la vente n° " + std::to_string(interruption.ref);
-    case EntryKind::Movement:
-        return "un mouvement de caisse";
-    case EntryKind::Event:
-        return "un événement";
-    case EntryKind::Closure:
-        return "une clôture";
-    default:
-        return "une écriture";
+        case EntryKind::Sale:
+            return "la vente n° " + std::to_string(interruption.ref);
+        case EntryKind::Movement:
+            return "un mouvement de caisse";
+        case EntryKind::Event:
+            return "un événement";
+        case EntryKind::Closure:
+            return "une clôture";
+        default:
+            return "une écriture";
     }
 }
 

@@ -207,8 +207,8 @@ std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
     std::vector<std::string> lines = {
         "Rapport Z : clôture " + periode,
         std::string(kSeparateur),
-        "Ventes : " + std::to_string(c.ventes) + " (tickets " + std::to_string(c.premier) +
-            " à " + std::to_string(c.dernier) + ")",
+        "Ventes : " + std::to_string(c.ventes) + " (tickets " + std::to_string(c.premier) + " à " +
+            std::to_string(c.dernier) + ")",
         std::string(kSeparateur),
         LigneMontant("Cartes", monnaie, Amount(c.cartes)),
         LigneMontant("Espèces", monnaie, Amount(c.especes)),
@@ -225,9 +225,8 @@ std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
 }
 
 std::string ResumeCloture(const Closure& c) {
-    const std::string periode = c.debut == c.fin
-                                    ? FormatDate(c.debut)
-                                    : FormatDate(c.debut) + " au " + FormatDate(c.fin);
+    const std::string periode =
+        c.debut == c.fin ? FormatDate(c.debut) : FormatDate(c.debut) + " au " + FormatDate(c.fin);
     return c.period + " " + periode + " : " + std::to_string(c.ventes) + " ventes, total " +
            c.total;
 }

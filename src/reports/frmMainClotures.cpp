@@ -20,14 +20,29 @@ void LogClosures(const std::string& dataPath, const std::vector<Closure>& made,
 
 }  // namespace
 
+void frmMain::ProposerArchives(const std::vector<Closure>& made) {
+    for (const Closure& closure : made) {
+        if (closure.period == kClosureYear) {
+            const std::string year = std::to_string(closure.fin.year);
+            platform_.ui.MsgBox("L'année " + year +
+                                    " est clôturée. Faites-en une archive signée :\nvantor "
+                                    "archive --du 01.01." +
+                                    year + " --au 31.12." + year + " --out FICHIER",
+                                vbInformation);
+        }
+    }
+}
+
 void frmMain::CloturerJoursPasses() {
     const DateTime now = platform_.clock.Now();
     if (clotureFaiteLe_ == now.date) {
         return;
     }
     try {
-        LogClosures(data_.DataPath, Cloturer(data_.DataPath, now, false), now);
+        const std::vector<Closure> made = Cloturer(data_.DataPath, now, false);
+        LogClosures(data_.DataPath, made, now);
         clotureFaiteLe_ = now.date;
+        ProposerArchives(made);
     } catch (const FileError& error) {
         platform_.ui.MsgBox(std::string("La clôture des jours passés a échoué : ") + error.what(),
                             vbCritical);
@@ -76,8 +91,8 @@ void frmMain::cmdCloture_Click() {
     }
     Control& list = Get("lstTicket");
     list.Clear();
-    for (const std::string& line : RapportZ(*today, data_.Infos[Monnaie],
-                                            data_.Infos[TauxSurPlace], data_.Infos[TauxEmporter])) {
+    for (const std::string& line : RapportZ(*today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
+                                            data_.Infos[TauxEmporter])) {
         list.AddItem(line);
     }
     data_.RapportAffiche = true;

@@ -14,6 +14,7 @@ namespace vantor {
 class Printer;
 struct Report;
 struct ReportSettings;
+struct Closure;
 
 // The sales screen: the article keypad, the ticket being built, the tables,
 // the checkout and report frames, and the "Fichier" menu. It owns the live
@@ -155,6 +156,8 @@ private:
     // A record dated in a closed day is refused with a message (the clock
     // went back); what is "Vente" or "Mouvement".
     bool JourClos(const Date& date, const std::string& what);
+    // The yearly closures made propose an archive of their year.
+    void ProposerArchives(const std::vector<Closure>& made);
 
     Platform& platform_;
     TillData& data_;

@@ -18,7 +18,8 @@ namespace {
 const std::string kSale1 =
     "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n";
 const std::string kSale2 =
-    "05.12.2026;12:10:00;Marie;3.5;0;Cart;2;0.1925\r\n05.12.2026;12:10:00;Marie;4;1;Cart;2;0.22\r\n";
+    "05.12.2026;12:10:00;Marie;3.5;0;Cart;2;0.1925\r\n05.12.2026;12:10:00;Marie;4;1;Cart;2;0."
+    "22\r\n";
 const std::string kMovement = "05.12.2026;0:00:00;Banque;-20;10;Sort;2;0\r\n";
 const std::string kSale3 = "05.12.2026;13:00:00;Paul;2.5;0;Esp;2;0.1375\r\n";
 const DateTime kNoon{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
@@ -185,8 +186,9 @@ TEST(Chain, CrashLeftoversAreInterruptionsNotAlterations) {
 TEST(Chain, JournalOfAnOlderVersionIsAdoptedAsItIs) {
     TempDir dir;
     WriteRaw(dir / kJournalFile, kSale1 + kMovement);
-    EXPECT_EQ(Check(dir), "Journal altéré : ligne 1 de tickets.csv : enregistrements absents de "
-                          "tickets.chain");
+    EXPECT_EQ(Check(dir),
+              "Journal altéré : ligne 1 de tickets.csv : enregistrements absents de "
+              "tickets.chain");
     EXPECT_TRUE(OpenLedger(dir.Path(), kNoon).empty());
     EXPECT_EQ(Slurp(dir / kJournalFile), kSale1 + kMovement);
     EXPECT_EQ(Slurp(dir / kEventFile),
@@ -195,9 +197,10 @@ TEST(Chain, JournalOfAnOlderVersionIsAdoptedAsItIs) {
     EXPECT_EQ(Check(dir), "Journal intact : 3 enregistrements, 0 clôtures");
 
     WriteRaw(dir / kJournalFile, Replaced(kSale1 + kMovement, "Paul;7", "Paul;6"));
-    EXPECT_EQ(Check(dir), "Journal altéré : ligne 1 de tickets.csv : ne correspond plus à "
-                          "l'entrée 1 de tickets.chain (contenu repris à la création de la "
-                          "chaîne, lignes 1 à 3)");
+    EXPECT_EQ(Check(dir),
+              "Journal altéré : ligne 1 de tickets.csv : ne correspond plus à "
+              "l'entrée 1 de tickets.chain (contenu repris à la création de la "
+              "chaîne, lignes 1 à 3)");
 }
 
 }  // namespace

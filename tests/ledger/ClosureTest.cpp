@@ -67,14 +67,17 @@ TEST_F(Closures, PastDayIsClosedWithTheTotalsOfTheTotalsReport) {
     EXPECT_EQ(closure[12], "34.5");  // grand total
     EXPECT_EQ(closure[13], "34.5");
 
-    const TillRun report = RunVantor({"report", "totaux", "--du", "05.12.2026", "--au",
-                                      "05.12.2026", "--today", "06.12.2026", "--data-dir",
-                                      data_.Path()},
-                                     "");
+    const TillRun report =
+        RunVantor({"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026", "--today",
+                   "06.12.2026", "--data-dir", data_.Path()},
+                  "");
     const struct {
         const char* label;
         std::size_t field;
-    } totals[] = {{"Espèces", 6}, {"Cartes", 7}, {"Total journalier", 11}, {"TVA à 10%", 9},
+    } totals[] = {{"Espèces", 6},
+                  {"Cartes", 7},
+                  {"Total journalier", 11},
+                  {"TVA à 10%", 9},
                   {"TVA à 5.5%", 10}};
     for (const auto& row : totals) {
         EXPECT_DOUBLE_EQ(ReportAmount(report.out, row.label), std::stod(closure[row.field]))

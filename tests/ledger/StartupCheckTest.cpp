@@ -47,8 +47,10 @@ TEST_F(StartupCheck, InterruptedSaleIsCutBackKeptAndTold) {
     EXPECT_EQ(File(kRecoveryFile),
               "Octets retir\xE9s de tickets.csv \xE0 partir de l'octet 74 :\r\n"
               "05.12.2026;12:05:00;Nom;3.5;0;Esp;;0\r\n05.1\r\n");
-    EXPECT_NE(File(kEventFile).find(";\xC9" "criture interrompue;la vente n\xB0 2, 42 octets "
-                                    "retir\xE9s de tickets.csv\r\n"),
+    EXPECT_NE(File(kEventFile)
+                  .find(";\xC9"
+                        "criture interrompue;la vente n\xB0 2, 42 octets "
+                        "retir\xE9s de tickets.csv\r\n"),
               std::string::npos)
         << File(kEventFile);
     EXPECT_EQ(RunVantor({"verify", "--data-dir", data_.Path()}, "").out,
@@ -57,8 +59,8 @@ TEST_F(StartupCheck, InterruptedSaleIsCutBackKeptAndTold) {
 
 TEST_F(StartupCheck, FailedCheckIsToldAndLoggedAndSellingGoesOn) {
     Run(kSale);
-    const std::string altered = "05.12.2026;12:04:09;Nom;0.5;0;Esp;;0\r\n" +
-                                kRecords.substr(kRecords.find("\r\n") + 2);
+    const std::string altered =
+        "05.12.2026;12:04:09;Nom;0.5;0;Esp;;0\r\n" + kRecords.substr(kRecords.find("\r\n") + 2);
     WriteRaw(data_ / kJournalFile, altered);
     TillRun run = Run(kSale);
     const std::string problem =
@@ -70,7 +72,9 @@ TEST_F(StartupCheck, FailedCheckIsToldAndLoggedAndSellingGoesOn) {
               std::string::npos)
         << run.out;
     EXPECT_EQ(File(kJournalFile), altered + kRecords);
-    EXPECT_NE(File(kEventFile).find("Contr\xF4le d'int\xE9grit\xE9 \xE9" "chou\xE9;ligne 1 de"),
+    EXPECT_NE(File(kEventFile)
+                  .find("Contr\xF4le d'int\xE9grit\xE9 \xE9"
+                        "chou\xE9;ligne 1 de"),
               std::string::npos);
 }
 
