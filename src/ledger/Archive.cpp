@@ -68,14 +68,15 @@ Key LoadOrCreateKey(const std::string& dataPath) {
     Key key(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), EVP_PKEY_free);
     Bio bio(BIO_new(BIO_s_mem()), BIO_free);
     if (!key || !bio ||
-        PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) != 1) {
+        PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) !=
+            1) {
         throw CryptoError();
     }
     char* data = nullptr;
     const long size = BIO_get_mem_data(bio.get(), &data);
     WriteFileAtomic(path, std::string_view(data, static_cast<std::size_t>(size)));
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_write);
+    std::filesystem::permissions(
+        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     return key;
 }
 
@@ -104,10 +105,10 @@ bool SignatureHolds(const std::string& publicHex, const std::string& signatureHe
                     const std::string& bytes) {
     const std::string raw = Unhex(publicHex);
     const std::string signature = Unhex(signatureHex);
-    Key key(EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
-                                        reinterpret_cast<const unsigned char*>(raw.data()),
-                                        raw.size()),
-            EVP_PKEY_free);
+    Key key(
+        EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
+                                    reinterpret_cast<const unsigned char*>(raw.data()), raw.size()),
+        EVP_PKEY_free);
     Context context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
     return key && context &&
            EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
@@ -130,8 +131,8 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 // The lines of a data file (with their line ends) whose date field `field`
 // (0 based) lies in the period; a closure also needs its last day (field + 1)
 // in it.
-std::string LinesOfPeriod(const std::string& path, std::size_t field, bool closure,
-                          const Date& du, const Date& au) {
+std::string LinesOfPeriod(const std::string& path, std::size_t field, bool closure, const Date& du,
+                          const Date& au) {
     if (!FileExists(path)) {
         return "";
     }

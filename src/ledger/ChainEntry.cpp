@@ -1,7 +1,7 @@
 #include "ledger/ChainEntry.h"
 
+#include <array>
 #include <charconv>
-#include <vector>
 
 #include "ledger/Sha256.h"
 
@@ -9,17 +9,20 @@ namespace vantor {
 
 namespace {
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// Cuts the line at its ";" into exactly count fields; false otherwise.
+template <std::size_t count>
+bool CutFields(std::string_view line, std::array<std::string_view, count>& fields) {
     std::size_t start = 0;
-    while (true) {
+    for (std::size_t i = 0; i + 1 < count; ++i) {
         const std::size_t end = line.find(';', start);
-        fields.push_back(line.substr(start, end - start));
         if (end == std::string_view::npos) {
-            return fields;
+            return false;
         }
+        fields[i] = line.substr(start, end - start);
         start = end + 1;
     }
+    fields[count - 1] = line.substr(start);
+    return fields[count - 1].find(';') == std::string_view::npos;
 }
 
 template <typename Number>
@@ -51,9 +54,9 @@ std::string FormatEntry(const ChainEntry& entry) {
 }
 
 std::optional<ChainEntry> ParseEntry(std::string_view line) {
-    const std::vector<std::string_view> fields = Fields(line);
+    std::array<std::string_view, 7> fields;
     ChainEntry entry;
-    if (fields.size() != 7 || fields[1].size() != 1 || !IsKind(fields[1][0]) ||
+    if (!CutFields(line, fields) || fields[1].size() != 1 || !IsKind(fields[1][0]) ||
         !ReadNumber(fields[0], entry.seq) || !ReadNumber(fields[2], entry.ref) ||
         !ReadNumber(fields[4], entry.start) || !ReadNumber(fields[5], entry.end) ||
         entry.end < entry.start || fields[3].empty() || !IsHash(fields[6])) {
@@ -66,9 +69,13 @@ std::optional<ChainEntry> ParseEntry(std::string_view line) {
 }
 
 void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry) {
+    StartEntryHash(hash, previous, EntryFields(entry));
+}
+
+void StartEntryHash(Sha256& hash, std::string_view previous, std::string_view fields) {
     hash.Update(previous);
     hash.Update("\n");
-    hash.Update(EntryFields(entry));
+    hash.Update(fields);
     hash.Update("\n");
 }
 

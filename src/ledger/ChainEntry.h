@@ -47,6 +47,9 @@ std::optional<ChainEntry> ParseEntry(std::string_view line);
 class Sha256;
 // Starts the entry's hash: what follows is the bytes it covers.
 void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry);
+// The same from the fields as a chain line holds them (the text before the
+// hash): what the writer hashed, without writing them anew.
+void StartEntryHash(Sha256& hash, std::string_view previous, std::string_view fields);
 // The hash of an entry over bytes held in memory.
 std::string EntryHash(const std::string& previous, const ChainEntry& entry, std::string_view bytes);
 

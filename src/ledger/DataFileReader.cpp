@@ -17,21 +17,25 @@ DataFileReader::DataFileReader(const std::string& path)
     : in_(path, std::ios::binary), size_(FileSize(path)) {}
 
 bool DataFileReader::Feed(std::uint64_t end, Sha256& hash) {
-    buffer_.resize(kChunk);
-    while (offset_ < end && in_) {
-        const auto wanted =
-            static_cast<std::streamsize>(std::min<std::uint64_t>(kChunk, end - offset_));
-        in_.read(buffer_.data(), wanted);
-        const std::streamsize got = in_.gcount();
-        if (got <= 0) {
-            break;
+    while (offset_ < end) {
+        if (bufferStart_ == bufferEnd_) {
+            buffer_.resize(kChunk);
+            in_.read(buffer_.data(), static_cast<std::streamsize>(kChunk));
+            bufferStart_ = 0;
+            bufferEnd_ = static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0));
+            if (bufferEnd_ == 0) {
+                return false;
+            }
         }
-        const char* first = buffer_.data();
-        newlines_ += static_cast<std::uint64_t>(std::count(first, first + got, '\n'));
-        hash.Update(std::string_view(first, static_cast<std::size_t>(got)));
-        offset_ += static_cast<std::uint64_t>(got);
+        const std::size_t take = static_cast<std::size_t>(
+            std::min<std::uint64_t>(bufferEnd_ - bufferStart_, end - offset_));
+        const char* first = buffer_.data() + bufferStart_;
+        newlines_ += static_cast<std::uint64_t>(std::count(first, first + take, '\n'));
+        hash.Update(std::string_view(first, take));
+        bufferStart_ += take;
+        offset_ += take;
     }
-    return offset_ == end;
+    return true;
 }
 
 }  // namespace vantor

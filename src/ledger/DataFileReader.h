@@ -32,6 +32,8 @@ private:
     std::uint64_t offset_ = 0;
     std::uint64_t newlines_ = 0;
     std::vector<char> buffer_;
+    std::size_t bufferStart_ = 0;  // the unread bytes of buffer_
+    std::size_t bufferEnd_ = 0;
 };
 
 }  // namespace vantor

@@ -13,8 +13,16 @@ struct Sha256::Context {
 
 namespace {
 
+// Fetched once: fetching the algorithm at every start costs more than
+// hashing a sale's records.
+const EVP_MD* Algorithm() {
+    static EVP_MD* const algorithm = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+    return algorithm;
+}
+
 void Start(EVP_MD_CTX* md) {
-    if (md == nullptr || EVP_DigestInit_ex(md, EVP_sha256(), nullptr) != 1) {
+    if (md == nullptr || Algorithm() == nullptr ||
+        EVP_DigestInit_ex2(md, Algorithm(), nullptr) != 1) {
         throw std::runtime_error("SHA-256 indisponible");
     }
 }
@@ -36,11 +44,10 @@ std::string Sha256::Hex() {
     unsigned int size = 0;
     EVP_DigestFinal_ex(context_->md, digest, &size);
     static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(size * 2);
+    std::string hex(size * 2, '0');
     for (unsigned int i = 0; i < size; ++i) {
-        hex += kDigits[digest[i] >> 4];
-        hex += kDigits[digest[i] & 0xF];
+        hex[2 * i] = kDigits[digest[i] >> 4];
+        hex[2 * i + 1] = kDigits[digest[i] & 0xF];
     }
     Start(context_->md);
     return hex;

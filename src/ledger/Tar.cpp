@@ -66,7 +66,8 @@ std::optional<std::vector<TarMember>> ReadTar(std::string_view archive) {
         if (std::all_of(h, h + kBlock, [](char c) { return c == '\0'; })) {
             return members;
         }
-        const unsigned stored = std::strtoul(std::string(h + kChecksumField, 7).c_str(), nullptr, 8);
+        const unsigned stored =
+            std::strtoul(std::string(h + kChecksumField, 7).c_str(), nullptr, 8);
         const unsigned long long size =
             std::strtoull(std::string(h + kSizeField, 11).c_str(), nullptr, 8);
         if (stored != Checksum(h) || size > archive.size() - at - kBlock) {

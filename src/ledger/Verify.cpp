@@ -54,12 +54,14 @@ public:
 private:
     void ReadChain() {
         std::ifstream chain(JoinPath(dataPath_, kChainFile), std::ios::binary);
-        std::string line;
+        std::string text;
         std::optional<ChainEntry> pending;
+        std::string pendingFields;
         std::uint64_t number = 0;
         bool cut = false;
-        while (std::getline(chain, line)) {
+        while (std::getline(chain, text)) {
             ++number;
+            std::string_view line = text;
             if (chain.eof()) {
                 // A chain line without its line end: its write was cut, so the
                 // data file was not touched for it.
@@ -68,7 +70,7 @@ private:
                 break;
             }
             if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
+                line.remove_suffix(1);
             }
             std::optional<ChainEntry> entry = ParseEntry(line);
             if (!entry) {
@@ -86,13 +88,14 @@ private:
                 pending.reset();
                 continue;
             }
-            if (pending && !Check(*pending, false)) {
+            if (pending && !Check(*pending, pendingFields, false)) {
                 return;
             }
-            pending = entry;
+            pending = std::move(entry);
+            pendingFields = line.substr(0, line.size() - kChainOrigin.size() - 1);  // ";hash"
         }
         if (pending) {
-            Check(*pending, !cut);
+            Check(*pending, pendingFields, !cut);
         }
     }
 
@@ -118,39 +121,39 @@ private:
         return file == kClosureFile ? &closures_ : nullptr;
     }
 
-    bool Check(const ChainEntry& entry, bool last) {
+    bool Check(const ChainEntry& entry, std::string_view fields, bool last) {
         DataFileReader* reader = ReaderOf(entry.file);
         if (reader == nullptr) {
             Fail(EntryName(entry) + " : fichier inconnu " + entry.file);
             return false;
         }
-        const std::string where = "ligne " + std::to_string(reader->Line()) + " de " + entry.file;
-        if (entry.start > reader->Offset()) {
-            Fail(where + " : enregistrements absents de " + kChainFile);
-            return false;
-        }
-        if (entry.start < reader->Offset()) {
-            Fail(where + " : " + EntryName(entry) + " ne suit pas la précédente");
-            return false;
-        }
         const std::uint64_t firstLine = reader->Line();
+        const auto where = [&] {
+            return "ligne " + std::to_string(firstLine) + " de " + entry.file + " : ";
+        };
+        if (entry.start != reader->Offset()) {
+            Fail(where() + (entry.start > reader->Offset()
+                                ? std::string("enregistrements absents de ") + kChainFile
+                                : EntryName(entry) + " ne suit pas la précédente"));
+            return false;
+        }
         const std::uint64_t linesBefore = reader->LinesRead();
-        Sha256 hash;
-        StartEntryHash(hash, previous_, entry);
-        if (!reader->Feed(entry.end, hash)) {
+        StartEntryHash(hash_, previous_, fields);
+        if (!reader->Feed(entry.end, hash_)) {
+            hash_.Hex();
             if (last) {
                 check_.interrupted =
                     Interruption{entry.kind, entry.ref, entry.file, reader->Offset() - entry.start};
                 return true;
             }
-            Fail(where + " : le fichier s'arrête avant la fin de " + EntryName(entry) + " (" +
+            Fail(where() + "le fichier s'arrête avant la fin de " + EntryName(entry) + " (" +
                  Covers(entry) + ")");
             return false;
         }
-        if (hash.Hex() != entry.hash) {
+        if (hash_.Hex() != entry.hash) {
             const std::uint64_t lines =
                 std::max<std::uint64_t>(reader->LinesRead() - linesBefore, 1);
-            Fail(where + " : ne correspond plus à " + EntryName(entry) + " (" + Covers(entry) +
+            Fail(where() + "ne correspond plus à " + EntryName(entry) + " (" + Covers(entry) +
                  ", lignes " + std::to_string(firstLine) + " à " +
                  std::to_string(firstLine + lines - 1) + ")");
             return false;
@@ -178,6 +181,7 @@ private:
     DataFileReader events_;
     DataFileReader closures_;
     std::string previous_ = kChainOrigin;
+    Sha256 hash_;
     LedgerCheck check_;
 };
 

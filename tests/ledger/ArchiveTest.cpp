@@ -25,23 +25,25 @@ TEST(Archive, VerifiedAloneOnACopyAndRefusedAfterAnyChange) {
     TempDir data;
     AppendChained(data.Path(), kJournalFile, EntryKind::Sale, 1,
                   {"30.11.2026;12:00:00;Paul;9;0;Esp;1;0.9"});
-    AppendChained(data.Path(), kJournalFile, EntryKind::Sale, 2,
-                  {"05.12.2026;12:00:00;Paul;7;0;Esp;1;0.7", "05.12.2026;12:00:00;Paul;8;5;Cart;1;0.8"});
+    AppendChained(
+        data.Path(), kJournalFile, EntryKind::Sale, 2,
+        {"05.12.2026;12:00:00;Paul;7;0;Esp;1;0.7", "05.12.2026;12:00:00;Paul;8;5;Cart;1;0.8"});
     LogEvent(data.Path(), kNoon, "Démarrage");
     TempDir elsewhere;
     const TillRun written =
-        RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026", "--data-dir",
-                   data.Path(), "--out", elsewhere / "decembre.tar"},
+        RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026", "--data-dir", data.Path(),
+                   "--out", elsewhere / "decembre.tar"},
                   "");
     ASSERT_EQ(written.status, 0) << written.err;
-    EXPECT_EQ(written.out, "Archive écrite : " + (elsewhere / "decembre.tar") +
-                               ", 2 enregistrements\n");
+    EXPECT_EQ(written.out,
+              "Archive écrite : " + (elsewhere / "decembre.tar") + ", 2 enregistrements\n");
 
     const std::string archive = Slurp(elsewhere / "decembre.tar");
     const TillRun intact = RunVantor({"verify", elsewhere / "decembre.tar"}, "");
     EXPECT_EQ(intact.status, 0);
-    EXPECT_TRUE(intact.out.starts_with("Archive intacte : du 01.12.2026 au 31.12.2026, 2 "
-                                       "enregistrements, 0 clôtures, clé "))
+    EXPECT_TRUE(
+        intact.out.starts_with("Archive intacte : du 01.12.2026 au 31.12.2026, 2 "
+                               "enregistrements, 0 clôtures, clé "))
         << intact.out << intact.err;
 
     const struct {
