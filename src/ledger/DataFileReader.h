@@ -25,6 +25,9 @@ public:
     // Feeds the bytes from Offset() up to end into hash; false when the file
     // ends before end (the bytes there are fed all the same).
     bool Feed(std::uint64_t end, Sha256& hash);
+    // The next line without its line end, valid until the next call; false at
+    // the end of the file. ended tells whether it had its LF.
+    bool NextLine(std::string_view& line, bool& ended);
 
 private:
     std::ifstream in_;
@@ -34,6 +37,7 @@ private:
     std::vector<char> buffer_;
     std::size_t bufferStart_ = 0;  // the unread bytes of buffer_
     std::size_t bufferEnd_ = 0;
+    std::string spanning_;  // a line that runs over the end of the buffer
 };
 
 }  // namespace vantor

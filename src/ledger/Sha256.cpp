@@ -2,6 +2,8 @@
 
 #include <openssl/evp.h>
 
+#include <array>
+#include <cstring>
 #include <stdexcept>
 
 namespace vantor {
@@ -43,11 +45,18 @@ std::string Sha256::Hex() {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int size = 0;
     EVP_DigestFinal_ex(context_->md, digest, &size);
-    static constexpr char kDigits[] = "0123456789abcdef";
+    static const std::array<char, 512> kPairs = [] {
+        std::array<char, 512> pairs{};
+        constexpr char kDigits[] = "0123456789abcdef";
+        for (int byte = 0; byte < 256; ++byte) {
+            pairs[2 * byte] = kDigits[byte >> 4];
+            pairs[2 * byte + 1] = kDigits[byte & 0xF];
+        }
+        return pairs;
+    }();
     std::string hex(size * 2, '0');
     for (unsigned int i = 0; i < size; ++i) {
-        hex[2 * i] = kDigits[digest[i] >> 4];
-        hex[2 * i + 1] = kDigits[digest[i] & 0xF];
+        std::memcpy(&hex[2 * i], &kPairs[2 * digest[i]], 2);
     }
     Start(context_->md);
     return hex;

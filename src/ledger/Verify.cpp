@@ -1,7 +1,5 @@
 #include "ledger/Verify.h"
 
-#include <fstream>
-
 #include "data/TextFile.h"
 #include "ledger/DataFileReader.h"
 #include "ledger/Sha256.h"
@@ -53,16 +51,16 @@ public:
 
 private:
     void ReadChain() {
-        std::ifstream chain(JoinPath(dataPath_, kChainFile), std::ios::binary);
-        std::string text;
+        DataFileReader chain(JoinPath(dataPath_, kChainFile));
+        std::string_view line;
+        bool ended = false;
         std::optional<ChainEntry> pending;
         std::string pendingFields;
         std::uint64_t number = 0;
         bool cut = false;
-        while (std::getline(chain, text)) {
+        while (chain.NextLine(line, ended)) {
             ++number;
-            std::string_view line = text;
-            if (chain.eof()) {
+            if (!ended) {
                 // A chain line without its line end: its write was cut, so the
                 // data file was not touched for it.
                 check_.interrupted = CutEntry(line);
