@@ -51,6 +51,16 @@ bool IsChainedFile(const std::string& file) {
     return file == kJournalFile || file == kEventFile || file == kClosureFile;
 }
 
+// A crash (or a failed write) left the chain's end unfinished.
+bool LeftUnsettled(const std::string& dataPath, const ChainTail& tail) {
+    if (tail.completeSize < tail.size) {
+        return true;
+    }
+    const std::optional<ChainEntry>& last = tail.last;
+    return last && last->kind != EntryKind::Interrupted && IsChainedFile(last->file) &&
+           FileSize(JoinPath(dataPath, last->file)) < last->end;
+}
+
 void AppendEntry(const std::string& dataPath, const ChainEntry& entry) {
     AppendFileDurable(JoinPath(dataPath, kChainFile), FormatEntry(entry) + "\r\n");
 }
@@ -87,8 +97,12 @@ Interruption CutEntry(std::string_view line) {
 
 void AppendChained(const std::string& dataPath, const std::string& file, EntryKind kind,
                    std::int64_t ref, const std::vector<std::string>& lines) {
-    SettleInterruptedWrite(dataPath);
-    const ChainTail tail = ReadChainTail(JoinPath(dataPath, kChainFile));
+    const std::string chainPath = JoinPath(dataPath, kChainFile);
+    ChainTail tail = ReadChainTail(chainPath);
+    if (LeftUnsettled(dataPath, tail)) {
+        SettleInterruptedWrite(dataPath);
+        tail = ReadChainTail(chainPath);
+    }
     const std::string path = JoinPath(dataPath, file);
     std::string bytes = EndsInsideALine(path) ? "\r\n" : "";
     bytes += EncodeLines(lines);
