@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "data/Dates.h"
@@ -75,7 +76,8 @@ std::map<long, DayScan> ScanDays(const std::string& dataPath, long after, long u
     if (!FileExists(path)) {
         return days;
     }
-    const std::map<std::uint64_t, long> sales = SaleStarts(dataPath);
+    // Read only when a record is to be closed: most starts close nothing.
+    std::optional<std::map<std::uint64_t, long>> sales;
     const std::string bytes = ReadBytes(path);
     for (std::size_t start = 0; start < bytes.size();) {
         const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
@@ -83,13 +85,16 @@ std::map<long, DayScan> ScanDays(const std::string& dataPath, long after, long u
         JournalReader reader(line);
         JournalRecord record;
         if (reader.Next(record) && record.day > after && record.day <= until) {
+            if (!sales) {
+                sales = SaleStarts(dataPath);
+            }
             DayScan& day = days.try_emplace(record.day, record.day).first->second;
             day.scanner.Read(line);
             if (record.kind == JournalRecord::Kind::Especes ||
                 record.kind == JournalRecord::Kind::Carte) {
                 day.absolute += Absolute(Amount(std::string(record.montant)));
             }
-            if (auto sale = sales.find(start); sale != sales.end()) {
+            if (auto sale = sales->find(start); sale != sales->end()) {
                 day.premier = day.ventes == 0 ? sale->second : day.premier;
                 day.dernier = sale->second;
                 ++day.ventes;
