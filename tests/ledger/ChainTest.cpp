@@ -101,6 +101,13 @@ TEST(Chain, EachAlterationIsFoundAtTheFirstRecordThatNoLongerMatches) {
              WriteRaw(dir / kJournalFile, kSale1 + kSale2 + kMovement + "05.12");
          },
          "ligne 6 de tickets.csv : le fichier s'arrête avant la fin de l'entrée 5 "},
+        {"closure line slipped in",
+         [](const TempDir& dir, const std::string&) {
+             WriteRaw(dir / kClosureFile,
+                      "Jour;05.12.2026;05.12.2026;0;0;0;0;0;0;0;0;0;0;0;"
+                      "05.12.2026;23:00:00\r\n");
+         },
+         "ligne 1 de Clotures.csv : enregistrements absents de tickets.chain"},
         {"chain's last entry removed",
          [](const TempDir& dir, const std::string& chain) {
              const std::size_t last = chain.rfind('\n', chain.size() - 2);
