@@ -242,7 +242,7 @@ void frmMain::CreateCashMovementFrame() {
     vantor.caption = "Ajouter";
     vantor.Move(kColumnLeft + 60, 560);
     vantor.width = kColumnWidth - 60;
-    vantor.height = 2900;
+    vantor.height = 2420;
     vantor.visible = false;
     Control& kind = AddBox(*this, ControlKind::ComboBox, "cmbVantor", &vantor, 120, 240, 1935, 315);
     kind.items = {"Sortie de vantor", "Ajout en vantor"};
@@ -270,7 +270,9 @@ void frmMain::CreateCashMovementFrame() {
     AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 220, 1350, 400);
     AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 170, 1400, 240);
     AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 420, 1400, 240);
-    AddButton("cmdCloture", -1, &vantor, "Clôture du jour", 60, 2420, 1800, 405);
+    // Where the ticket's service buttons are in the other modes.
+    AddButton("cmdCloture", -1, nullptr, "Clôture du jour", kColumnLeft, 7620, 1800, kButtonHeight)
+        .visible = false;
 }
 
 void frmMain::CreateTables() {
