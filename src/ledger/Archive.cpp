@@ -40,10 +40,19 @@ std::string Hex(const unsigned char* bytes, std::size_t size) {
     return hex;
 }
 
+// The bytes of a hexadecimal text; "" when it is not one.
 std::string Unhex(const std::string& hex) {
+    const auto digit = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    };
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        const int high = digit(hex[i]);
+        const int low = digit(hex[i + 1]);
+        if (high < 0 || low < 0) {
+            return "";
+        }
+        bytes += static_cast<char>(high * 16 + low);
     }
     return bytes;
 }

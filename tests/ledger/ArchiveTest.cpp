@@ -21,6 +21,13 @@ std::string Changed(std::string bytes, const std::string& what, const std::strin
     return at == std::string::npos ? bytes : bytes.replace(at, what.size(), with);
 }
 
+// The archive with the first characters of its signature replaced (the
+// member's bytes follow its 512-byte header).
+std::string SignatureStartingWith(std::string archive, const std::string& start) {
+    const std::size_t header = archive.find("signature.txt");
+    return archive.replace(header + 512, start.size(), start);
+}
+
 TEST(Archive, VerifiedAloneOnACopyAndRefusedAfterAnyChange) {
     TempDir data;
     AppendChained(data.Path(), kJournalFile, EntryKind::Sale, 1,
@@ -54,6 +61,8 @@ TEST(Archive, VerifiedAloneOnACopyAndRefusedAfterAnyChange) {
         {"record changed", Changed(archive, "Paul;8;5", "Paul;9;5"),
          "Archive altérée : tickets.csv ne correspond pas au manifeste\n"},
         {"manifest changed", Changed(archive, "periode;01.12.2026", "periode;01.11.2026"),
+         "Archive altérée : la signature du manifeste ne correspond pas\n"},
+        {"signature garbled", SignatureStartingWith(archive, "zz"),
          "Archive altérée : la signature du manifeste ne correspond pas\n"},
         {"header changed", Changed(archive, "tickets.csv", "tickets.txt"),
          "Archive altérée : ce n'est pas une archive tar lisible\n"},
