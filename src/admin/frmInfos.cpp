@@ -6,6 +6,7 @@
 #include "data/Infos.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "ledger/Events.h"
 
 namespace vantor {
 
@@ -132,6 +133,7 @@ void frmInfos::Save() {
     infos[ClavierAuto] = std::to_string(Get("chkClavier").value);
     infos[Monnaie] = Get("txtInfo", 9).text;
     EcrireInfos(data_.DataPath, infos);
+    TryLogEvent(data_.DataPath, platform_.clock.Now(), "Paramètres enregistrés");
     main_.Get("txtNote").text = infos[MessageTicket];
     main_.Get("txtQR").text = infos[TexteQR];
     if (!infos[ImprimanteTicket].empty()) {

@@ -26,6 +26,8 @@ inline constexpr const char* kUsage =
     "  vantor [--data-dir DOSSIER]\n"
     "  vantor --headless [--data-dir DOSSIER] [--script FICHIER]\n"
     "                    [--pdf-dir DOSSIER | --system-printers]\n"
-    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n";
+    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n"
+    "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
+    "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n";
 
 }  // namespace vantor

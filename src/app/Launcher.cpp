@@ -1,4 +1,4 @@
-// The program's entry. A report of a given data folder runs here at once;
+// The program's entry. A report or a check of a given data folder runs here at once;
 // everything else (the window, headless runs, and a report of the remembered
 // folder, which is kept in the desktop settings) is in libvantor-app, loaded
 // only then: a report does not pay for loading the toolkit and its sixty
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
 #include "platform/headless/SystemClock.h"
 
@@ -25,8 +26,8 @@ public:
     bool Write(const std::string&, const std::string&) override { return false; }
 };
 
-bool ReportOfAGivenFolder(const std::vector<std::string>& words) {
-    if (words.empty() || words.front() != "report") {
+bool CommandOnAGivenFolder(const std::vector<std::string>& words, const char* command) {
+    if (words.empty() || words.front() != command) {
         return false;
     }
     for (std::size_t i = 1; i + 1 < words.size(); ++i) {
@@ -35,6 +36,11 @@ bool ReportOfAGivenFolder(const std::vector<std::string>& words) {
         }
     }
     return false;
+}
+
+// `vantor verify FILE` checks an archive alone: no folder, no settings.
+bool ArchiveCheck(const std::vector<std::string>& words) {
+    return words.size() == 2 && words[0] == "verify" && !words[1].starts_with("--");
 }
 
 int RunApplication(int argc, char** argv) {
@@ -59,7 +65,17 @@ int RunApplication(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
-    if (ReportOfAGivenFolder(words)) {
+    if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words)) {
+        NoSettings settings;
+        return vantor::RunVerifyCommand(std::vector<std::string>(words.begin() + 1, words.end()),
+                                        settings, std::cout, std::cerr);
+    }
+    if (CommandOnAGivenFolder(words, "archive")) {
+        NoSettings settings;
+        return vantor::RunArchiveCommand(std::vector<std::string>(words.begin() + 1, words.end()),
+                                         settings, std::cout, std::cerr);
+    }
+    if (CommandOnAGivenFolder(words, "report")) {
         NoSettings settings;
         vantor::SystemClock clock;
         return vantor::RunReportCommand(std::vector<std::string>(words.begin() + 1, words.end()),

@@ -7,6 +7,7 @@
 
 #include "app/Arguments.h"
 #include "app/HeadlessRun.h"
+#include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
 #include "platform/headless/SystemClock.h"
 #include "platform/qt/Fonts.h"
@@ -43,6 +44,16 @@ extern "C" int VantorMain(int argc, char** argv) {
         vantor::SystemClock clock;
         return vantor::RunReportCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
                                         clock, std::cout, std::cerr);
+    }
+    if (argc > 1 && std::string(argv[1]) == "verify") {
+        vantor::QtSettings settings;
+        return vantor::RunVerifyCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
+                                        std::cout, std::cerr);
+    }
+    if (argc > 1 && std::string(argv[1]) == "archive") {
+        vantor::QtSettings settings;
+        return vantor::RunArchiveCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
+                                         std::cout, std::cerr);
     }
     std::string error;
     std::optional<vantor::Arguments> arguments =

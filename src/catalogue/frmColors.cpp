@@ -2,6 +2,7 @@
 
 #include "data/Catalogue.h"
 #include "data/Text.h"
+#include "ledger/Events.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -124,10 +125,15 @@ void frmColors::cmdOK_Click() {
             .visible = true;
     }
     Control& button = main_.Get("Command1", articleChoisi_);
+    const std::string oldPrice = button.tag;
     button.caption = name;
     button.tag = Get("txtPrix").text;
     button.backColor = Get("Picture1").backColor;
     main_.EcrireArticles();
+    if (!oldPrice.empty() && oldPrice != button.tag) {
+        TryLogEvent(data_.DataPath, platform_.clock.Now(), "Prix modifié",
+                    name + " : " + oldPrice + " -> " + button.tag);
+    }
     main_.LireArticles();
     Hide();
 }

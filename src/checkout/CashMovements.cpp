@@ -26,6 +26,10 @@ void frmMain::cmdVantor_Click() {
         signedAmount = -signedAmount;
     }
     const DateTime when{Get("DTPicker3").date, TimeOfDay{}};
+    CloturerJoursPasses();
+    if (JourClos(when.date, "Mouvement")) {
+        return;
+    }
     try {
         EcrireMouvement(data_.DataPath, when, Get("txtTexteVantor").text, signedAmount,
                         account.listIndex);

@@ -9,6 +9,7 @@
 #include "checkout/frmPaiement.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "ledger/Events.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/frmMain.h"
@@ -86,6 +87,12 @@ void frmMain::Checkout(int index) {
     }
     const std::string totalText = TotalText(totalTicket_);
 
+    if (!data_.RapportAffiche && !Get("mnuFormation").checked) {
+        CloturerJoursPasses();
+        if (JourClos(platform_.clock.Now().date, "Vente")) {
+            return;
+        }
+    }
     bool print = true;
     double taux = 0;
     double montantTVA = 0;
@@ -125,8 +132,8 @@ void frmMain::RecordSale(int index, const CategoryTotals& totals) {
         }
     }
     try {
-        EcrireVente(data_.DataPath, totals, kind, data_.PartEspeces, data_.Serveur, data_.Infos,
-                    platform_.clock);
+        EcrireVente(data_.DataPath, data_.NumTicket, totals, kind, data_.PartEspeces,
+                    data_.Serveur, data_.Infos, platform_.clock);
     } catch (const FileError& error) {
         throw FileError(std::string("La vente n'a pas été enregistrée.\n") + error.what());
     }
@@ -161,6 +168,7 @@ void frmMain::mnuFormation_Click() {
     Control& formation = Get("mnuFormation");
     if (formation.checked) {
         formation.checked = false;
+        TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation désactivé");
         return;
     }
     if (data_.Infos[ClavierAuto] == "1") {
@@ -168,6 +176,7 @@ void frmMain::mnuFormation_Click() {
     }
     if (platform_.ui.InputBox("Code de dévérouillage") == kUnlockCode) {
         formation.checked = true;
+        TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation activé");
     }
 }
 

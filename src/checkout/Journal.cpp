@@ -7,7 +7,7 @@
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
-#include "platform/FileSystem.h"
+#include "ledger/Ledger.h"
 
 namespace vantor {
 
@@ -25,62 +25,6 @@ std::string Record(const DateTime& when, const std::string& who, double amount,
     return FormatDate(when.date) + ";" + FormatTime(when.time) + ";" + FieldText(who) + ";" +
            NumberToText(amount) + ";" + category + ";" + kind + ";" + mode + ";" + vat;
 }
-
-FileError JournalError(const std::string& path, int error) {
-    return SystemError("Écriture impossible", path, error);
-}
-
-// Closes the journal and, unless the append was completed, cuts it back.
-class JournalAppend {
-public:
-    explicit JournalAppend(const std::string& path) : path_(path) {
-        if (const int error = file_.Open(path, FileSystem::Mode::Append)) {
-            throw JournalError(path_, error);
-        }
-        if (const int error = file_.Size(size_)) {
-            throw JournalError(path_, error);
-        }
-    }
-    ~JournalAppend() {
-        if (!done_ && file_.Truncate(size_) == 0) {
-            file_.Flush();
-        }
-    }
-    JournalAppend(const JournalAppend&) = delete;
-    JournalAppend& operator=(const JournalAppend&) = delete;
-
-    // A journal whose last line was cut (a crash, a full disk) must not glue
-    // the next record onto it.
-    bool EndsInsideALine() const {
-        if (size_ == 0) {
-            return false;
-        }
-        File reader;
-        char last = '\n';
-        std::size_t got = 0;
-        int error = reader.Open(path_, FileSystem::Mode::Read);
-        error = error != 0 ? error : reader.ReadAt(&last, 1, size_ - 1, got);
-        if (error != 0) {
-            throw JournalError(path_, error);
-        }
-        return got == 1 && last != '\n';
-    }
-
-    void Write(std::string_view bytes) {
-        int error = file_.Write(bytes);
-        error = error != 0 ? error : file_.Flush();
-        if (error != 0) {
-            throw JournalError(path_, error);
-        }
-        done_ = true;
-    }
-
-private:
-    std::string path_;
-    File file_;
-    std::uint64_t size_ = 0;
-    bool done_ = false;
-};
 
 }  // namespace
 
@@ -133,26 +77,20 @@ std::string MovementRecord(const DateTime& when, const std::string& text, double
     return Record(when, text, amount, "10", "Sort", std::to_string(account), "0");
 }
 
-void AppendJournal(const std::string& dataPath, const std::vector<std::string>& records) {
-    if (records.empty()) {
-        return;
+void EcrireVente(const std::string& dataPath, int numTicket, const CategoryTotals& totals,
+                 PaymentKind kind, double partEspeces, const std::string& serveur,
+                 const InfosRecord& infos, Clock& clock) {
+    const std::vector<std::string> records =
+        SaleRecords(totals, kind, partEspeces, serveur, infos, clock);
+    if (!records.empty()) {
+        AppendChained(dataPath, kJournalFile, EntryKind::Sale, numTicket, records);
     }
-    const std::string path = JoinPath(dataPath, kJournalFile);
-    JournalAppend append(path);
-    std::string bytes = append.EndsInsideALine() ? "\r\n" : "";
-    bytes += EncodeLines(records);
-    append.Write(bytes);
-}
-
-void EcrireVente(const std::string& dataPath, const CategoryTotals& totals, PaymentKind kind,
-                 double partEspeces, const std::string& serveur, const InfosRecord& infos,
-                 Clock& clock) {
-    AppendJournal(dataPath, SaleRecords(totals, kind, partEspeces, serveur, infos, clock));
 }
 
 void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,
                      double amount, int account) {
-    AppendJournal(dataPath, {MovementRecord(when, text, amount, account)});
+    AppendChained(dataPath, kJournalFile, EntryKind::Movement, 0,
+                  {MovementRecord(when, text, amount, account)});
 }
 
 }  // namespace vantor

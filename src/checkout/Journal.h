@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "data/TillData.h"
+#include "ledger/ChainEntry.h"
 #include "platform/DateTime.h"
 #include "platform/Services.h"
 
 namespace vantor {
-
-inline constexpr const char* kJournalFile = "tickets.csv";
 
 enum class PaymentKind { Cash = 0, Card = 1, Mixed = 2 };
 
@@ -37,14 +36,12 @@ std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind k
 std::string MovementRecord(const DateTime& when, const std::string& text, double amount,
                            int account);
 
-// Appends the records to tickets.csv with one write, flushed to disk. When
-// anything fails the file is cut back to its previous size and FileError is
-// thrown: a checkout is recorded whole or not at all.
-void AppendJournal(const std::string& dataPath, const std::vector<std::string>& records);
-
-void EcrireVente(const std::string& dataPath, const CategoryTotals& totals, PaymentKind kind,
-                 double partEspeces, const std::string& serveur, const InfosRecord& infos,
-                 Clock& clock);
+// Each writer appends its records to tickets.csv under the chain
+// (ledger/Ledger.h): whole or not at all, FileError when it fails. The
+// records of a sale are covered by one chain entry with its receipt number.
+void EcrireVente(const std::string& dataPath, int numTicket, const CategoryTotals& totals,
+                 PaymentKind kind, double partEspeces, const std::string& serveur,
+                 const InfosRecord& infos, Clock& clock);
 void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,
                      double amount, int account);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,5 +43,19 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes);
 // folder ("Id.txt.tmpA1b2C3"); other files are left alone. Failures are ignored.
 void RemoveLeftoverTemporaries(const std::string& folder);
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+
+// Appends the bytes with one write, flushed to disk. When anything fails the
+// file is cut back to its previous size and FileError is thrown, naming the
+// file and the reason: the bytes are in the file whole or not at all.
+void AppendFileDurable(const std::string& path, std::string_view bytes);
+// The file does not end with a line end (a cut line): the next record must
+// not be glued onto it. False for a missing or empty file.
+bool EndsInsideALine(const std::string& path);
+// Cuts the file to size bytes and flushes it to disk.
+void CutFileDurable(const std::string& path, std::uint64_t size);
+// At most count bytes of the file from offset on ("" past its end).
+std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count);
+// Size of a regular file, 0 when it is missing.
+std::uint64_t FileSize(const std::string& path);
 
 }  // namespace vantor

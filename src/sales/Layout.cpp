@@ -34,7 +34,7 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::LayoutRightColumn(int x) {
-    for (const char* name : {"fraBas", "fraTot", "fraService", "lstTicket"}) {
+    for (const char* name : {"fraBas", "fraTot", "fraService", "lstTicket", "cmdCloture"}) {
         Get(name).left = x;
     }
     Get("fraVantor").left = x + 60;

@@ -38,7 +38,7 @@ void frmMain::optPrint_Click(int index) {
         Get("cmdPrint", 0).caption = "Espèces";
         showCheckoutButtons(true);
         show({"lstTicket", "fraBas", "fraService", "txtBon"}, true);
-        Get("fraVantor").visible = false;
+        show({"fraVantor", "cmdCloture"}, false);
         return;
     }
     if (!total.caption.empty()) {
@@ -54,10 +54,10 @@ void frmMain::optPrint_Click(int index) {
         Get("fraTicket").visible = false;
         Get("fraTotaux").visible = true;
         show({"lstTicket", "fraService", "fraBas"}, true);
-        show({"fraVantor", "txtBon"}, false);
+        show({"fraVantor", "txtBon", "cmdCloture"}, false);
         return;
     }
-    show({"fraVantor", "fraBas", "lstTicket", "fraTotaux"}, true);
+    show({"fraVantor", "fraBas", "lstTicket", "fraTotaux", "cmdCloture"}, true);
     Get("fraService").visible = false;
     Control& kind = Get("cmbVantor");
     Choose(kind, 0);

@@ -14,6 +14,7 @@ namespace vantor {
 class Printer;
 struct Report;
 struct ReportSettings;
+struct Closure;
 
 // The sales screen: the article keypad, the ticket being built, the tables,
 // the checkout and report frames, and the "Fichier" menu. It owns the live
@@ -35,6 +36,7 @@ public:
     void Form_Activate() override;
     void Form_Resize() override;
     void Form_QueryUnload(int& cancel) override;
+    void Form_Unload() override;
 
     // Keypad
     void LireArticles();
@@ -70,6 +72,11 @@ public:
     // Cash movements
     void cmdVantor_Click();
     void cmdUndoVantor_Click();
+
+    // Closures: "Clôture du jour", and the past days closed by themselves
+    // (at start-up and at the first checkout of a later day)
+    void cmdCloture_Click();
+    void CloturerJoursPasses();
 
     // Waiters, modes, VAT, panels
     void LireServeurs();
@@ -147,6 +154,11 @@ private:
                        int category);
     ReportSettings ReglagesRapport();
     bool ShowReport(const Report& report);
+    // A record dated in a closed day is refused with a message (the clock
+    // went back); what is "Vente" or "Mouvement".
+    bool JourClos(const Date& date, const std::string& what);
+    // The yearly closures made propose an archive of their year.
+    void ProposerArchives(const std::vector<Closure>& made);
 
     Platform& platform_;
     TillData& data_;
@@ -160,6 +172,8 @@ private:
     int articleChoisi_ = 0;
     // The agenda shown at the first activation, while it lives.
     std::unique_ptr<Form> agendaDemarrage_;
+    // The day whose past days were last closed.
+    Date clotureFaiteLe_{0, 0, 0};
 };
 
 }  // namespace vantor

@@ -270,6 +270,9 @@ void frmMain::CreateCashMovementFrame() {
     AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 220, 1350, 400);
     AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 170, 1400, 240);
     AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 420, 1400, 240);
+    // Where the ticket's service buttons are in the other modes.
+    AddButton("cmdCloture", -1, nullptr, "Clôture du jour", kColumnLeft, 7620, 1800, kButtonHeight)
+        .visible = false;
 }
 
 void frmMain::CreateTables() {

@@ -37,6 +37,7 @@ void frmMain::BindEvents() {
     }
     Get("cmdVantor").onClick = [this] { cmdVantor_Click(); };
     Get("cmdUndoVantor").onClick = [this] { cmdUndoVantor_Click(); };
+    Get("cmdCloture").onClick = [this] { cmdCloture_Click(); };
     Get("cmdX").onClick = [this] { cmdX_Click(); };
     for (int i = 0; i < 2; ++i) {
         Get("cmdJournalVantor", i).onClick = [this, i] { cmdJournalVantor_Click(i); };

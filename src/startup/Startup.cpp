@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "data/TextFile.h"
+#include "ledger/LedgerStart.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -68,6 +69,20 @@ void ShowFolderError(Platform& platform, const std::string& path, const std::str
                        vbCritical, "Vantor pour Windows");
 }
 
+// The chain is settled and checked before the first sale; a file error here
+// is told and the till goes on, like a failed check.
+void OpenTheLedger(Platform& platform, const std::string& dataPath) {
+    try {
+        for (const LedgerNotice& notice : OpenLedger(dataPath, platform.clock.Now())) {
+            platform.ui.MsgBox(notice.text, notice.alarm ? vbCritical : vbExclamation,
+                               "Vantor pour Windows");
+        }
+    } catch (const FileError& error) {
+        platform.ui.MsgBox(std::string("Le journal n'a pas pu être contrôlé : ") + error.what(),
+                           vbCritical, "Vantor pour Windows");
+    }
+}
+
 }  // namespace
 
 Till::Till() = default;
@@ -117,6 +132,8 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
         till.main.reset();
         return till;
     }
+    OpenTheLedger(platform, folder.path);
+    till.main->CloturerJoursPasses();
     till.status = StartStatus::Running;
     return till;
 }

@@ -4,6 +4,7 @@
 #include "data/Infos.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "ledger/Events.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -85,10 +86,15 @@ void frmMain::Form_QueryUnload(int& cancel) {
     }
     if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?", vbYesNo) ==
         vbYes) {
+        Form_Unload();
         Terminate();
         return;
     }
     cancel = 1;
+}
+
+void frmMain::Form_Unload() {
+    TryLogEvent(data_.DataPath, platform_.clock.Now(), "Arrêt");
 }
 
 void frmMain::mnuQuit_Click() {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+
+namespace vantor {
+
+// `vantor verify [--data-dir DIR]`: checks the chain of the data folder
+// (the remembered one without --data-dir) against its journal, event log and
+// closures. Prints "Journal intact : N enregistrements, M clôtures" and
+// returns 0, or "Journal altéré : " and the first broken record and returns
+// 1; 2 for bad arguments or a folder that cannot be found. Reads only: it
+// also runs while the till is open on the folder.
+// `vantor verify FILE`: checks a signed archive alone, the same way.
+int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
+                     std::ostream& err);
+
+// `vantor archive --du DD.MM.YYYY --au DD.MM.YYYY [--data-dir DIR] --out FILE`:
+// writes the signed archive of the period. 0 when written, 1 when it could
+// not be, 2 for bad arguments.
+int RunArchiveCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
+                      std::ostream& err);
+
+inline constexpr const char* kLedgerUsage =
+    "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
+    "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n";
+
+}  // namespace vantor

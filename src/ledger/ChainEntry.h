@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+inline constexpr const char* kJournalFile = "tickets.csv";
+inline constexpr const char* kChainFile = "tickets.chain";
+inline constexpr const char* kEventFile = "Evenements.csv";
+inline constexpr const char* kClosureFile = "Clotures.csv";
+inline constexpr const char* kRecoveryFile = "tickets.recup";
+// The hash that the first entry of a chain follows.
+inline const std::string kChainOrigin(64, '0');
+
+// What an entry of the chain covers.
+enum class EntryKind : char {
+    Sale = 'V',         // the records of one sale in tickets.csv; ref is its receipt number
+    Movement = 'M',     // one cash movement in tickets.csv
+    Event = 'E',        // one line of Evenements.csv
+    Closure = 'C',      // one line of Clotures.csv
+    Adoption = 'A',     // what a file held when its chain was started
+    Interrupted = 'I',  // the entry ref was cut short by a crash: its bytes were taken out
+};
+
+// One line of tickets.chain: "seq;kind;ref;file;start;end;hash". The entry
+// covers the bytes [start, end) of the data file; hash is the SHA-256 of the
+// previous entry's hash, the entry's other fields and those bytes.
+struct ChainEntry {
+    std::uint64_t seq = 0;
+    EntryKind kind = EntryKind::Sale;
+    std::int64_t ref = 0;
+    std::string file;
+    std::uint64_t start = 0;
+    std::uint64_t end = 0;
+    std::string hash;
+};
+
+// The fields before the hash, as they are hashed and written.
+std::string EntryFields(const ChainEntry& entry);
+// The whole line, without its line end.
+std::string FormatEntry(const ChainEntry& entry);
+std::optional<ChainEntry> ParseEntry(std::string_view line);
+
+class Sha256;
+// Starts the entry's hash: what follows is the bytes it covers.
+void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry);
+// The same from the fields as a chain line holds them (the text before the
+// hash): what the writer hashed, without writing them anew.
+void StartEntryHash(Sha256& hash, std::string_view previous, std::string_view fields);
+// The hash of an entry over bytes held in memory.
+std::string EntryHash(const std::string& previous, const ChainEntry& entry, std::string_view bytes);
+
+}  // namespace vantor

@@ -1,0 +1,195 @@
+#include "ledger/Ledger.h"
+
+#include "data/TextFile.h"
+#include "ledger/DataFileReader.h"
+#include "ledger/Sha256.h"
+
+namespace vantor {
+
+namespace {
+
+// A chain line is about 110 bytes: the last complete one is in this tail.
+constexpr std::uint64_t kTail = 4096;
+
+// The end of tickets.chain: its last complete entry, and where a line left
+// half written by a crash starts (completeSize < size).
+struct ChainTail {
+    std::optional<ChainEntry> last;
+    std::uint64_t completeSize = 0;
+    std::uint64_t size = 0;
+};
+
+ChainTail ReadChainTail(const std::string& path) {
+    ChainTail tail;
+    tail.size = FileSize(path);
+    tail.completeSize = tail.size;
+    if (tail.size == 0) {
+        return tail;
+    }
+    const std::uint64_t from = tail.size > kTail ? tail.size - kTail : 0;
+    const std::string bytes = ReadRange(path, from, tail.size - from);
+    const std::size_t lastEnd = bytes.rfind('\n');
+    if (lastEnd == std::string::npos) {
+        if (from == 0) {
+            tail.completeSize = 0;
+        }
+        return tail;
+    }
+    tail.completeSize = from + lastEnd + 1;
+    const std::size_t before = lastEnd == 0 ? std::string::npos : bytes.rfind('\n', lastEnd - 1);
+    const std::size_t start = before == std::string::npos ? 0 : before + 1;
+    std::string_view line(bytes.data() + start, lastEnd - start);
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    tail.last = ParseEntry(line);
+    return tail;
+}
+
+// A chain entry may only name the two chained files of the data folder.
+bool IsChainedFile(const std::string& file) {
+    return file == kJournalFile || file == kEventFile || file == kClosureFile;
+}
+
+// A crash (or a failed write) left the chain's end unfinished.
+bool LeftUnsettled(const std::string& dataPath, const ChainTail& tail) {
+    if (tail.completeSize < tail.size) {
+        return true;
+    }
+    const std::optional<ChainEntry>& last = tail.last;
+    return last && last->kind != EntryKind::Interrupted && IsChainedFile(last->file) &&
+           FileSize(JoinPath(dataPath, last->file)) < last->end;
+}
+
+void AppendEntry(const std::string& dataPath, const ChainEntry& entry) {
+    AppendFileDurable(JoinPath(dataPath, kChainFile), FormatEntry(entry) + "\r\n");
+}
+
+// Bytes taken out of a file, kept with a line saying where they were.
+void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uint64_t offset,
+                  const std::string& bytes) {
+    std::string kept = EncodeLines(
+        {"Octets retirés de " + file + " à partir de l'octet " + std::to_string(offset) + " :"});
+    kept += bytes;
+    if (bytes.empty() || bytes.back() != '\n') {
+        kept += "\r\n";
+    }
+    AppendFileDurable(JoinPath(dataPath, kRecoveryFile), kept);
+}
+
+}  // namespace
+
+Interruption CutEntry(std::string_view line) {
+    Interruption cut{EntryKind::Interrupted, 0, kChainFile, line.size()};
+    const std::size_t kind = line.find(';');
+    const std::size_t ref = kind == std::string_view::npos ? kind : line.find(';', kind + 1);
+    const std::size_t refEnd = ref == std::string_view::npos ? ref : line.find(';', ref + 1);
+    if (refEnd != std::string_view::npos && ref == kind + 2) {
+        const std::optional<ChainEntry> probe =
+            ParseEntry(std::string(line.substr(0, refEnd)) + ";f;0;0;" + kChainOrigin);
+        if (probe) {
+            cut.kind = probe->kind;
+            cut.ref = probe->ref;
+        }
+    }
+    return cut;
+}
+
+void AppendChained(const std::string& dataPath, const std::string& file, EntryKind kind,
+                   std::int64_t ref, const std::vector<std::string>& lines) {
+    const std::string chainPath = JoinPath(dataPath, kChainFile);
+    ChainTail tail = ReadChainTail(chainPath);
+    if (LeftUnsettled(dataPath, tail)) {
+        SettleInterruptedWrite(dataPath);
+        tail = ReadChainTail(chainPath);
+    }
+    const std::string path = JoinPath(dataPath, file);
+    std::string bytes = EndsInsideALine(path) ? "\r\n" : "";
+    bytes += EncodeLines(lines);
+    ChainEntry entry;
+    // An unreadable last entry gets a successor numbered 0: the check stops there.
+    entry.seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
+    entry.kind = kind;
+    entry.ref = ref;
+    entry.file = file;
+    entry.start = FileSize(path);
+    entry.end = entry.start + bytes.size();
+    entry.hash = EntryHash(tail.last ? tail.last->hash : kChainOrigin, entry, bytes);
+    AppendEntry(dataPath, entry);
+    try {
+        AppendFileDurable(path, bytes);
+    } catch (const FileError&) {
+        try {
+            SettleInterruptedWrite(dataPath);
+        } catch (const FileError&) {
+            // The next write, or the next start, settles it.
+        }
+        throw;
+    }
+}
+
+std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) {
+    const std::string chainPath = JoinPath(dataPath, kChainFile);
+    const ChainTail tail = ReadChainTail(chainPath);
+    if (tail.completeSize < tail.size) {
+        // The data file was not written for a cut chain line.
+        const std::string line =
+            ReadRange(chainPath, tail.completeSize, tail.size - tail.completeSize);
+        KeepCutBytes(dataPath, kChainFile, tail.completeSize, line);
+        CutFileDurable(chainPath, tail.completeSize);
+        return CutEntry(line);
+    }
+    if (!tail.last || tail.last->kind == EntryKind::Interrupted ||
+        !IsChainedFile(tail.last->file)) {
+        return std::nullopt;
+    }
+    const ChainEntry& last = *tail.last;
+    const std::string path = JoinPath(dataPath, last.file);
+    const std::uint64_t size = FileSize(path);
+    if (size >= last.end || size < last.start) {
+        return std::nullopt;  // whole, or shorter than any crash makes it: the check tells
+    }
+    const std::string cut = ReadRange(path, last.start, size - last.start);
+    if (!cut.empty()) {
+        KeepCutBytes(dataPath, last.file, last.start, cut);
+        CutFileDurable(path, last.start);
+    }
+    ChainEntry mark{last.seq + 1,
+                    EntryKind::Interrupted,
+                    static_cast<std::int64_t>(last.seq),
+                    last.file,
+                    last.start,
+                    size,
+                    ""};
+    mark.hash = EntryHash(last.hash, mark, "");
+    AppendEntry(dataPath, mark);
+    return Interruption{last.kind, last.ref, last.file, cut.size()};
+}
+
+std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath) {
+    if (FileSize(JoinPath(dataPath, kChainFile)) > 0) {
+        return std::nullopt;
+    }
+    std::uint64_t records = 0;
+    ChainEntry entry;
+    entry.hash = kChainOrigin;
+    for (const char* file : {kJournalFile, kEventFile, kClosureFile}) {
+        DataFileReader reader(JoinPath(dataPath, file));
+        if (reader.Size() == 0) {
+            continue;
+        }
+        const std::string previous = entry.hash;
+        entry = ChainEntry{entry.seq + 1, EntryKind::Adoption, 0, file, 0, reader.Size(), ""};
+        Sha256 hash;
+        StartEntryHash(hash, previous, entry);
+        reader.Feed(entry.end, hash);
+        entry.hash = hash.Hex();
+        AppendEntry(dataPath, entry);
+        if (std::string_view(file) == kJournalFile) {
+            records = reader.LinesRead();
+        }
+    }
+    return records;
+}
+
+}  // namespace vantor

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ledger/ChainEntry.h"
+
+namespace vantor {
+
+// Appends lines to a chained data file (tickets.csv, Evenements.csv,
+// Clotures.csv) in the
+// data folder: first the chain entry that announces them, flushed, then the
+// lines in one write, flushed. A crash between the two leaves an entry whose
+// bytes are missing or cut, which the next start recognises as interrupted.
+// Throws FileError, the data file then being as it was.
+void AppendChained(const std::string& dataPath, const std::string& file, EntryKind kind,
+                   std::int64_t ref, const std::vector<std::string>& lines);
+
+// A write that a crash cut short.
+struct Interruption {
+    EntryKind kind = EntryKind::Sale;
+    std::int64_t ref = 0;  // the receipt number of a sale
+    std::string file;
+    std::uint64_t cutBytes = 0;  // kept in tickets.recup
+};
+
+// What a chain line cut by a crash still tells ("12;V;57;tic").
+Interruption CutEntry(std::string_view line);
+
+// Finishes what a crash left: a half-written chain line is cut off, and when
+// the chain's last entry announces more bytes than its file holds (from the
+// entry's start on), the file is cut back to that start and an Interrupted
+// entry is appended. Cut bytes are kept in tickets.recup. Nothing is ever
+// hashed anew from what is on disk.
+std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath);
+
+// With no chain yet, starts it over the journal and the event log as they
+// are (one Adoption entry each); returns the journal records so adopted, or
+// nothing when a chain already existed.
+std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath);
+
+}  // namespace vantor

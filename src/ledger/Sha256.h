@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+// SHA-256 through OpenSSL, fed piece by piece; Hex() ends the digest.
+class Sha256 {
+public:
+    Sha256();
+    ~Sha256();
+    Sha256(const Sha256&) = delete;
+    Sha256& operator=(const Sha256&) = delete;
+
+    void Update(std::string_view bytes);
+    // The digest as 64 lower-case hexadecimal digits; the object starts anew.
+    std::string Hex();
+
+private:
+    struct Context;
+    std::unique_ptr<Context> context_;
+};
+
+}  // namespace vantor

@@ -1,0 +1,215 @@
+#include "ledger/Verify.h"
+
+#include "data/TextFile.h"
+#include "ledger/DataFileReader.h"
+#include "ledger/Sha256.h"
+
+namespace vantor {
+
+namespace {
+
+std::string EntryName(const ChainEntry& entry) {
+    return "l'entrée " + std::to_string(entry.seq) + " de " + kChainFile;
+}
+
+std::string Covers(const ChainEntry& entry) {
+    switch (entry.kind) {
+        case EntryKind::Sale:
+            return "vente n° " + std::to_string(entry.ref);
+        case EntryKind::Movement:
+            return "mouvement de caisse";
+        case EntryKind::Event:
+            return "événement";
+        case EntryKind::Closure:
+            return "clôture";
+        case EntryKind::Adoption:
+            return "contenu repris à la création de la chaîne";
+        case EntryKind::Interrupted:
+            break;
+    }
+    return "écriture interrompue";
+}
+
+class Verifier {
+public:
+    explicit Verifier(const std::string& dataPath)
+        : dataPath_(dataPath),
+          journal_(JoinPath(dataPath, kJournalFile)),
+          events_(JoinPath(dataPath, kEventFile)),
+          closures_(JoinPath(dataPath, kClosureFile)) {}
+
+    LedgerCheck Run() {
+        ReadChain();
+        if (check_.intact) {
+            NothingLeftOver(journal_, kJournalFile) && NothingLeftOver(events_, kEventFile) &&
+                NothingLeftOver(closures_, kClosureFile);
+        }
+        check_.records = journal_.LinesRead();
+        check_.closures = closures_.LinesRead();
+        return check_;
+    }
+
+private:
+    void ReadChain() {
+        DataFileReader chain(JoinPath(dataPath_, kChainFile));
+        std::string_view line;
+        bool ended = false;
+        std::optional<ChainEntry> pending;
+        std::string pendingFields;
+        std::uint64_t number = 0;
+        bool cut = false;
+        while (chain.NextLine(line, ended)) {
+            ++number;
+            if (!ended) {
+                // A chain line without its line end: its write was cut, so the
+                // data file was not touched for it.
+                check_.interrupted = CutEntry(line);
+                cut = true;
+                break;
+            }
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            std::optional<ChainEntry> entry = ParseEntry(line);
+            if (!entry) {
+                return Fail("ligne " + std::to_string(number) + " de " + kChainFile +
+                            " : entrée illisible");
+            }
+            if (entry->seq != number) {
+                return Fail(EntryName(*entry) + " : entrée " + std::to_string(number) +
+                            " attendue à cette place");
+            }
+            if (entry->kind == EntryKind::Interrupted) {
+                if (!Abandon(pending, *entry)) {
+                    return;
+                }
+                pending.reset();
+                continue;
+            }
+            if (pending && !Check(*pending, pendingFields, false)) {
+                return;
+            }
+            pending = std::move(entry);
+            pendingFields = line.substr(0, line.size() - kChainOrigin.size() - 1);  // ";hash"
+        }
+        if (pending) {
+            Check(*pending, pendingFields, !cut);
+        }
+    }
+
+    // An Interrupted entry stands right after the entry it gives up.
+    bool Abandon(const std::optional<ChainEntry>& pending, const ChainEntry& mark) {
+        if (!pending || static_cast<std::int64_t>(pending->seq) != mark.ref ||
+            pending->file != mark.file || pending->start != mark.start ||
+            EntryHash(pending->hash, mark, "") != mark.hash) {
+            Fail(EntryName(mark) + " : interruption qui ne suit pas l'écriture interrompue");
+            return false;
+        }
+        previous_ = mark.hash;
+        return true;
+    }
+
+    DataFileReader* ReaderOf(const std::string& file) {
+        if (file == kJournalFile) {
+            return &journal_;
+        }
+        if (file == kEventFile) {
+            return &events_;
+        }
+        return file == kClosureFile ? &closures_ : nullptr;
+    }
+
+    bool Check(const ChainEntry& entry, std::string_view fields, bool last) {
+        DataFileReader* reader = ReaderOf(entry.file);
+        if (reader == nullptr) {
+            Fail(EntryName(entry) + " : fichier inconnu " + entry.file);
+            return false;
+        }
+        const std::uint64_t firstLine = reader->Line();
+        const auto where = [&] {
+            return "ligne " + std::to_string(firstLine) + " de " + entry.file + " : ";
+        };
+        if (entry.start != reader->Offset()) {
+            Fail(where() + (entry.start > reader->Offset()
+                                ? std::string("enregistrements absents de ") + kChainFile
+                                : EntryName(entry) + " ne suit pas la précédente"));
+            return false;
+        }
+        const std::uint64_t linesBefore = reader->LinesRead();
+        StartEntryHash(hash_, previous_, fields);
+        if (!reader->Feed(entry.end, hash_)) {
+            hash_.Hex();
+            if (last) {
+                check_.interrupted =
+                    Interruption{entry.kind, entry.ref, entry.file, reader->Offset() - entry.start};
+                return true;
+            }
+            Fail(where() + "le fichier s'arrête avant la fin de " + EntryName(entry) + " (" +
+                 Covers(entry) + ")");
+            return false;
+        }
+        if (hash_.Hex() != entry.hash) {
+            const std::uint64_t lines =
+                std::max<std::uint64_t>(reader->LinesRead() - linesBefore, 1);
+            Fail(where() + "ne correspond plus à " + EntryName(entry) + " (" + Covers(entry) +
+                 ", lignes " + std::to_string(firstLine) + " à " +
+                 std::to_string(firstLine + lines - 1) + ")");
+            return false;
+        }
+        previous_ = entry.hash;
+        return true;
+    }
+
+    bool NothingLeftOver(const DataFileReader& reader, const char* file) {
+        if (reader.Offset() < reader.Size()) {
+            Fail("ligne " + std::to_string(reader.Line()) + " de " + file +
+                 " : enregistrements absents de " + kChainFile);
+            return false;
+        }
+        return true;
+    }
+
+    void Fail(const std::string& problem) {
+        check_.intact = false;
+        check_.problem = problem;
+    }
+
+    std::string dataPath_;
+    DataFileReader journal_;
+    DataFileReader events_;
+    DataFileReader closures_;
+    std::string previous_ = kChainOrigin;
+    Sha256 hash_;
+    LedgerCheck check_;
+};
+
+}  // namespace
+
+LedgerCheck VerifyLedger(const std::string& dataPath) {
+    return Verifier(dataPath).Run();
+}
+
+std::string CheckSummary(const LedgerCheck& check) {
+    if (!check.intact) {
+        return "Journal altéré : " + check.problem;
+    }
+    return "Journal intact : " + std::to_string(check.records) + " enregistrements, " +
+           std::to_string(check.closures) + " clôtures";
+}
+
+std::string InterruptedWhat(const Interruption& interruption) {
+    switch (interruption.kind) {
+        case EntryKind::Sale:
+            return "la vente n° " + std::to_string(interruption.ref);
+        case EntryKind::Movement:
+            return "un mouvement de caisse";
+        case EntryKind::Event:
+            return "un événement";
+        case EntryKind::Closure:
+            return "une clôture";
+        default:
+            return "une écriture";
+    }
+}
+
+}  // namespace vantor

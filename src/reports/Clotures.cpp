@@ -1,0 +1,239 @@
+// Closures: the totals of each past day (and month, and year) fixed in a
+// chained line, with the perpetual grand total.
+#include "reports/Clotures.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "data/Dates.h"
+#include "data/TextFile.h"
+#include "ledger/ChainEntry.h"
+#include "reports/JournalRecord.h"
+#include "reports/JournalScanner.h"
+#include "reports/ReportLines.h"
+
+namespace vantor {
+
+namespace {
+
+ExactSum Amount(const std::string& text) {
+    return ExactSum::Parse(text).value_or(ExactSum());
+}
+
+ExactSum Absolute(const ExactSum& x) {
+    return x.IsPositive() ? x : ExactSum() - x;
+}
+
+Date FromKey(long key) {
+    return Date{static_cast<int>(key / 10000), static_cast<int>(key / 100 % 100),
+                static_cast<int>(key % 100)};
+}
+
+// Where each sale starts in the journal, with its receipt number, from the
+// chain (an entry given up is replaced by the next one at its place).
+std::map<std::uint64_t, long> SaleStarts(const std::string& dataPath) {
+    std::map<std::uint64_t, long> starts;
+    const std::string path = JoinPath(dataPath, kChainFile);
+    if (!FileExists(path)) {
+        return starts;
+    }
+    for (const std::string& line : ReadLines(path)) {
+        const std::optional<ChainEntry> entry = ParseEntry(line);
+        if (!entry || entry->file != kJournalFile || entry->kind == EntryKind::Interrupted) {
+            continue;
+        }
+        if (entry->kind == EntryKind::Sale) {
+            starts[entry->start] = static_cast<long>(entry->ref);
+        } else {
+            starts.erase(entry->start);
+        }
+    }
+    return starts;
+}
+
+// The sums of one day, read by the totals report's own scanner.
+struct DayScan {
+    explicit DayScan(long day) : request(Request(day)), scanner(request) {}
+    static ScanRequest Request(long day) {
+        ScanRequest request;
+        request.debut = day;
+        request.fin = day;
+        return request;
+    }
+    const ScanRequest request;  // before the scanner, which keeps a reference to it
+    JournalScanner scanner;
+    ExactSum absolute;
+    long ventes = 0;
+    long premier = 0;
+    long dernier = 0;
+};
+
+std::map<long, DayScan> ScanDays(const std::string& dataPath, long after, long until) {
+    std::map<long, DayScan> days;
+    const std::string path = JoinPath(dataPath, kJournalFile);
+    if (!FileExists(path)) {
+        return days;
+    }
+    // Read only when a record is to be closed: most starts close nothing.
+    std::optional<std::map<std::uint64_t, long>> sales;
+    const std::string bytes = ReadBytes(path);
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+        const std::string_view line(bytes.data() + start, end - start);
+        JournalReader reader(line);
+        JournalRecord record;
+        if (reader.Next(record) && record.day > after && record.day <= until) {
+            if (!sales) {
+                sales = SaleStarts(dataPath);
+            }
+            DayScan& day = days.try_emplace(record.day, record.day).first->second;
+            day.scanner.Read(line);
+            if (record.kind == JournalRecord::Kind::Especes ||
+                record.kind == JournalRecord::Kind::Carte) {
+                day.absolute += Absolute(Amount(std::string(record.montant)));
+            }
+            if (auto sale = sales->find(start); sale != sales->end()) {
+                day.premier = day.ventes == 0 ? sale->second : day.premier;
+                day.dernier = sale->second;
+                ++day.ventes;
+            }
+        }
+        start = end;
+    }
+    return days;
+}
+
+Closure DayClosure(long key, DayScan& day, const DateTime& now) {
+    const PeriodSums sums = day.scanner.Result().period;
+    Closure closure;
+    closure.period = kClosureDay;
+    closure.debut = closure.fin = FromKey(key);
+    closure.ventes = day.ventes;
+    closure.premier = day.premier;
+    closure.dernier = day.dernier;
+    closure.especes = sums.especes.Text();
+    closure.cartes = sums.cartes.Text();
+    closure.mouvements = sums.mouvements.Text();
+    closure.tva1 = sums.tva1.Text();
+    closure.tva2 = sums.tva2.Text();
+    closure.total = (sums.especes + sums.cartes).Text();
+    closure.grandTotalAbsolu = day.absolute.Text();
+    closure.made = now;
+    return closure;
+}
+
+// The closure of a month or a year: the sum of the closures it is made of.
+Closure Summed(const std::vector<Closure>& parts, const char* period, const DateTime& now) {
+    Closure sum;
+    sum.period = period;
+    sum.debut = parts.front().debut;
+    sum.fin = parts.back().fin;
+    ExactSum especes, cartes, mouvements, tva1, tva2;
+    for (const Closure& part : parts) {
+        sum.ventes += part.ventes;
+        sum.premier = sum.premier == 0 ? part.premier : sum.premier;
+        sum.dernier = part.dernier != 0 ? part.dernier : sum.dernier;
+        especes += Amount(part.especes);
+        cartes += Amount(part.cartes);
+        mouvements += Amount(part.mouvements);
+        tva1 += Amount(part.tva1);
+        tva2 += Amount(part.tva2);
+    }
+    sum.especes = especes.Text();
+    sum.cartes = cartes.Text();
+    sum.mouvements = mouvements.Text();
+    sum.tva1 = tva1.Text();
+    sum.tva2 = tva2.Text();
+    sum.total = (especes + cartes).Text();
+    sum.grandTotal = parts.back().grandTotal;
+    sum.grandTotalAbsolu = parts.back().grandTotalAbsolu;
+    sum.made = now;
+    return sum;
+}
+
+// Closes each period (month or year: the date key divided by divisor) that
+// has closures of kind `part`, has ended before `current` and has no closure
+// of kind `whole` yet.
+void CloseEnded(const std::string& dataPath, const char* part, const char* whole, long divisor,
+                long current, const DateTime& now, std::vector<Closure>& made) {
+    std::set<long> closed;
+    std::map<long, std::vector<Closure>> parts;
+    for (const Closure& closure : ReadClosures(dataPath)) {
+        const long key = DateKey(closure.debut) / divisor;
+        if (closure.period == whole) {
+            closed.insert(key);
+        } else if (closure.period == part && key < current) {
+            parts[key].push_back(closure);
+        }
+    }
+    for (const auto& [key, list] : parts) {
+        if (closed.count(key) == 0) {
+            made.push_back(Summed(list, whole, now));
+            AppendClosure(dataPath, made.back());
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui) {
+    const std::vector<Closure> before = ReadClosures(dataPath);
+    const long today = DateKey(now.date);
+    const std::optional<Date> closed = LastClosedDay(dataPath);
+    const long after = closed ? DateKey(*closed) : 0;
+    std::map<long, DayScan> days = ScanDays(dataPath, after, aujourdhui ? today : today - 1);
+    if (aujourdhui && today > after) {
+        days.try_emplace(today, today);
+    }
+    ExactSum grand = before.empty() ? ExactSum() : Amount(before.back().grandTotal);
+    ExactSum absolute = before.empty() ? ExactSum() : Amount(before.back().grandTotalAbsolu);
+    std::vector<Closure> made;
+    for (auto& [key, day] : days) {
+        Closure closure = DayClosure(key, day, now);
+        grand += Amount(closure.total);
+        absolute += Amount(closure.grandTotalAbsolu);
+        closure.grandTotal = grand.Text();
+        closure.grandTotalAbsolu = absolute.Text();
+        AppendClosure(dataPath, closure);
+        made.push_back(closure);
+    }
+    CloseEnded(dataPath, kClosureDay, kClosureMonth, 100, today / 100, now, made);
+    CloseEnded(dataPath, kClosureMonth, kClosureYear, 10000, today / 10000, now, made);
+    return made;
+}
+
+std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
+                                  const std::string& taux1, const std::string& taux2) {
+    const std::string periode = c.debut == c.fin
+                                    ? "du " + FormatDate(c.debut)
+                                    : "du " + FormatDate(c.debut) + " au " + FormatDate(c.fin);
+    std::vector<std::string> lines = {
+        "Rapport Z : clôture " + periode,
+        std::string(kSeparateur),
+        "Ventes : " + std::to_string(c.ventes) + " (tickets " + std::to_string(c.premier) + " à " +
+            std::to_string(c.dernier) + ")",
+        std::string(kSeparateur),
+        LigneMontant("Cartes", monnaie, Amount(c.cartes)),
+        LigneMontant("Espèces", monnaie, Amount(c.especes)),
+        std::string(kSeparateur),
+        LigneMontant("Total", monnaie, Amount(c.total)),
+        LigneMontant("Entrée/sortie vantor", monnaie, Amount(c.mouvements)),
+        LigneMontant(LibelleTva(taux1), monnaie, Amount(c.tva1)),
+        LigneMontant(LibelleTva(taux2), monnaie, Amount(c.tva2)),
+        std::string(kSeparateur),
+        LigneMontant("Grand total", monnaie, Amount(c.grandTotal)),
+        LigneMontant("Grand total absolu", monnaie, Amount(c.grandTotalAbsolu)),
+        std::string(kSeparateur)};
+    return lines;
+}
+
+std::string ResumeCloture(const Closure& c) {
+    const std::string periode =
+        c.debut == c.fin ? FormatDate(c.debut) : FormatDate(c.debut) + " au " + FormatDate(c.fin);
+    return c.period + " " + periode + " : " + std::to_string(c.ventes) + " ventes, total " +
+           c.total;
+}
+
+}  // namespace vantor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ledger/Closures.h"
+#include "platform/DateTime.h"
+
+namespace vantor {
+
+// Closes, in date order, every day that holds journal records, has no
+// closure yet and lies before today (or up to today with aujourdhui); then
+// every month and year that has daily (monthly) closures, none of its own,
+// and has ended before now. Each closure is appended to Clotures.csv under
+// the chain; its totals are those the totals report gives for its period,
+// read with the same code. Returns the closures made. Throws FileError.
+std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui);
+
+// The Z report of a closure, in the report line forms.
+std::vector<std::string> RapportZ(const Closure& closure, const std::string& monnaie,
+                                  const std::string& taux1, const std::string& taux2);
+
+// "Jour 05.12.2026 : 12 ventes, total 345.5": the detail of a closure event.
+std::string ResumeCloture(const Closure& closure);
+
+}  // namespace vantor

@@ -1,0 +1,79 @@
+// Signed archives: written from a data folder, checked alone on a copy, and
+// refused after any change of their bytes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "data/TextFile.h"
+#include "ledger/Events.h"
+#include "ledger/Ledger.h"
+#include "support/RunTill.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+const DateTime kNoon{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
+
+std::string Changed(std::string bytes, const std::string& what, const std::string& with) {
+    const std::size_t at = bytes.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return at == std::string::npos ? bytes : bytes.replace(at, what.size(), with);
+}
+
+// The archive with the first characters of its signature replaced (the
+// member's bytes follow its 512-byte header).
+std::string SignatureStartingWith(std::string archive, const std::string& start) {
+    const std::size_t header = archive.find("signature.txt");
+    return archive.replace(header + 512, start.size(), start);
+}
+
+TEST(Archive, VerifiedAloneOnACopyAndRefusedAfterAnyChange) {
+    TempDir data;
+    AppendChained(data.Path(), kJournalFile, EntryKind::Sale, 1,
+                  {"30.11.2026;12:00:00;Paul;9;0;Esp;1;0.9"});
+    AppendChained(
+        data.Path(), kJournalFile, EntryKind::Sale, 2,
+        {"05.12.2026;12:00:00;Paul;7;0;Esp;1;0.7", "05.12.2026;12:00:00;Paul;8;5;Cart;1;0.8"});
+    LogEvent(data.Path(), kNoon, "Démarrage");
+    TempDir elsewhere;
+    const TillRun written =
+        RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026", "--data-dir", data.Path(),
+                   "--out", elsewhere / "decembre.tar"},
+                  "");
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out,
+              "Archive écrite : " + (elsewhere / "decembre.tar") + ", 2 enregistrements\n");
+
+    const std::string archive = Slurp(elsewhere / "decembre.tar");
+    const TillRun intact = RunVantor({"verify", elsewhere / "decembre.tar"}, "");
+    EXPECT_EQ(intact.status, 0);
+    EXPECT_TRUE(
+        intact.out.starts_with("Archive intacte : du 01.12.2026 au 31.12.2026, 2 "
+                               "enregistrements, 0 clôtures, clé "))
+        << intact.out << intact.err;
+
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* found;
+    } cases[] = {
+        {"record changed", Changed(archive, "Paul;8;5", "Paul;9;5"),
+         "Archive altérée : tickets.csv ne correspond pas au manifeste\n"},
+        {"manifest changed", Changed(archive, "periode;01.12.2026", "periode;01.11.2026"),
+         "Archive altérée : la signature du manifeste ne correspond pas\n"},
+        {"signature garbled", SignatureStartingWith(archive, "zz"),
+         "Archive altérée : la signature du manifeste ne correspond pas\n"},
+        {"header changed", Changed(archive, "tickets.csv", "tickets.txt"),
+         "Archive altérée : ce n'est pas une archive tar lisible\n"},
+    };
+    for (const auto& row : cases) {
+        WriteRaw(elsewhere / "copie.tar", row.bytes);
+        const TillRun run = RunVantor({"verify", elsewhere / "copie.tar"}, "");
+        EXPECT_EQ(run.status, 1) << row.name;
+        EXPECT_EQ(run.out, row.found) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace vantor::test

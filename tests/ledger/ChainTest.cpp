@@ -1,0 +1,214 @@
+// The chain over tickets.csv and Evenements.csv: every kind of alteration is
+// found at the right record, every state a crash can leave is told apart from
+// an alteration and settled, and a journal without a chain is adopted.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "data/TextFile.h"
+#include "ledger/Events.h"
+#include "ledger/Ledger.h"
+#include "ledger/LedgerStart.h"
+#include "ledger/Verify.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+const std::string kSale1 =
+    "05.12.2026;12:04:09;Paul;7;0;Esp;2;0.385\r\n05.12.2026;12:04:09;Paul;8;5;Esp;2;0.44\r\n";
+const std::string kSale2 =
+    "05.12.2026;12:10:00;Marie;3.5;0;Cart;2;0.1925\r\n05.12.2026;12:10:00;Marie;4;1;Cart;2;0."
+    "22\r\n";
+const std::string kMovement = "05.12.2026;0:00:00;Banque;-20;10;Sort;2;0\r\n";
+const std::string kSale3 = "05.12.2026;13:00:00;Paul;2.5;0;Esp;2;0.1375\r\n";
+const DateTime kNoon{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string Replaced(std::string text, const std::string& what, const std::string& with) {
+    const std::size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return at == std::string::npos ? text : text.replace(at, what.size(), with);
+}
+
+const std::string kJournal = kSale1 + kSale2 + kMovement + kSale3;
+
+// Two sales, a movement, an event and a third sale, written as the till does.
+void WriteDay(const std::string& dir) {
+    AppendChained(dir, kJournalFile, EntryKind::Sale, 1, Lines(kSale1));
+    AppendChained(dir, kJournalFile, EntryKind::Sale, 2, Lines(kSale2));
+    AppendChained(dir, kJournalFile, EntryKind::Movement, 0, Lines(kMovement));
+    LogEvent(dir, kNoon, "Démarrage");
+    AppendChained(dir, kJournalFile, EntryKind::Sale, 3, Lines(kSale3));
+}
+
+std::string Check(const TempDir& dir) {
+    return CheckSummary(VerifyLedger(dir.Path()));
+}
+
+TEST(Chain, IntactJournalCountsItsRecords) {
+    TempDir dir;
+    WriteDay(dir.Path());
+    EXPECT_EQ(Slurp(dir / kJournalFile), kJournal);
+    EXPECT_EQ(Slurp(dir / kEventFile), "05.12.2026;12:00:00;D\xE9marrage;\r\n");
+    EXPECT_EQ(Check(dir), "Journal intact : 6 enregistrements, 0 clôtures");
+}
+
+// Changes the files of a written day; the chain as written is given.
+using Alter = std::function<void(const TempDir&, const std::string& chain)>;
+
+Alter JournalBecomes(const std::string& bytes) {
+    return [bytes](const TempDir& dir, const std::string&) { WriteRaw(dir / kJournalFile, bytes); };
+}
+
+Alter ChainLineBecomes(const std::string& from, const std::string& to) {
+    return [from, to](const TempDir& dir, const std::string& chain) {
+        WriteRaw(dir / kChainFile, Replaced(chain, from, to));
+    };
+}
+
+TEST(Chain, EachAlterationIsFoundAtTheFirstRecordThatNoLongerMatches) {
+    const struct {
+        const char* name;
+        Alter alter;
+        const char* found;  // the start of the report
+    } cases[] = {
+        {"one byte changed", JournalBecomes(Replaced(kJournal, ";4;1;", ";5;1;")),
+         "ligne 3 de tickets.csv : ne correspond plus à l'entrée 2 de tickets.chain (vente n° 2, "
+         "lignes 3 à 4)"},
+        {"record deleted", JournalBecomes(Replaced(kJournal, Lines(kSale2)[0] + "\r\n", "")),
+         "ligne 3 de tickets.csv : ne correspond plus à l'entrée 2 "},
+        {"two records swapped", JournalBecomes(kSale2 + kSale1 + kMovement + kSale3),
+         "ligne 1 de tickets.csv : ne correspond plus à l'entrée 1 "},
+        {"record inserted", JournalBecomes(kSale1 + kSale3 + kSale2 + kMovement + kSale3),
+         "ligne 3 de tickets.csv : ne correspond plus à l'entrée 2 "},
+        {"record added at the end", JournalBecomes(kJournal + kSale3),
+         "ligne 7 de tickets.csv : enregistrements absents de tickets.chain"},
+        {"journal truncated", JournalBecomes(kSale1 + kSale2),
+         "ligne 5 de tickets.csv : le fichier s'arrête avant la fin de l'entrée 3 "},
+        {"last sale cut though a later entry follows",
+         [](const TempDir& dir, const std::string&) {
+             LogEvent(dir.Path(), kNoon, "Arrêt");
+             WriteRaw(dir / kJournalFile, kSale1 + kSale2 + kMovement + "05.12");
+         },
+         "ligne 6 de tickets.csv : le fichier s'arrête avant la fin de l'entrée 5 "},
+        {"closure line slipped in",
+         [](const TempDir& dir, const std::string&) {
+             WriteRaw(dir / kClosureFile,
+                      "Jour;05.12.2026;05.12.2026;0;0;0;0;0;0;0;0;0;0;0;"
+                      "05.12.2026;23:00:00\r\n");
+         },
+         "ligne 1 de Clotures.csv : enregistrements absents de tickets.chain"},
+        {"chain's last entry removed",
+         [](const TempDir& dir, const std::string& chain) {
+             const std::size_t last = chain.rfind('\n', chain.size() - 2);
+             WriteRaw(dir / kChainFile, chain.substr(0, last + 1));
+         },
+         "ligne 6 de tickets.csv : enregistrements absents de tickets.chain"},
+        {"receipt number changed in the chain", ChainLineBecomes("2;V;2;", "2;V;9;"),
+         "ligne 3 de tickets.csv : ne correspond plus à l'entrée 2 de tickets.chain (vente n° 9"},
+        {"chain entry removed",
+         [](const TempDir& dir, const std::string& chain) {
+             const std::size_t third = chain.find("\r\n3;");
+             const std::size_t fourth = chain.find("\r\n4;");
+             WriteRaw(dir / kChainFile, chain.substr(0, third) + chain.substr(fourth));
+         },
+         "l'entrée 4 de tickets.chain : entrée 3 attendue à cette place"},
+        {"chain line garbled", ChainLineBecomes("3;M;", "3;X;"),
+         "ligne 3 de tickets.chain : entrée illisible"},
+        {"event changed",
+         [](const TempDir& dir, const std::string&) {
+             WriteRaw(dir / kEventFile, "05.12.2026;11:00:00;Démarrage;\r\n");
+         },
+         "ligne 1 de Evenements.csv : ne correspond plus à l'entrée 4 de tickets.chain "
+         "(événement"},
+    };
+    for (const auto& row : cases) {
+        TempDir dir;
+        WriteDay(dir.Path());
+        row.alter(dir, Slurp(dir / kChainFile));
+        const LedgerCheck check = VerifyLedger(dir.Path());
+        EXPECT_FALSE(check.intact) << row.name;
+        EXPECT_TRUE(check.problem.starts_with(row.found)) << row.name << ": " << check.problem;
+    }
+}
+
+// What the disk holds when a crash stops the recording of sale 4: its chain
+// entry is always written before its records.
+TEST(Chain, CrashLeftoversAreInterruptionsNotAlterations) {
+    const std::string sale4 = "05.12.2026;14:00:00;Paul;3;0;Esp;2;0.165\r\n";
+    const struct {
+        const char* name;
+        std::size_t kept;       // bytes of sale 4 that reached the journal
+        std::size_t chainKept;  // bytes of its chain line that reached the chain (0: all)
+        const char* notice;
+    } cases[] = {
+        {"no record written", 0, 0, "la vente n° 4"},
+        {"record cut", 17, 0, "la vente n° 4"},
+        {"all but the line end", sale4.size() - 1, 0, "la vente n° 4"},
+        {"chain line cut", 0, 9, "la vente n° 4"},
+        {"chain line cut before its kind", 0, 2, "une écriture"},
+    };
+    for (const auto& row : cases) {
+        TempDir dir;
+        WriteDay(dir.Path());
+        const std::string chainBefore = Slurp(dir / kChainFile);
+        AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 4, Lines(sale4));
+        WriteRaw(dir / kJournalFile, kJournal + sale4.substr(0, row.kept));
+        if (row.chainKept > 0) {
+            const std::string chain = Slurp(dir / kChainFile);
+            WriteRaw(dir / kChainFile, chain.substr(0, chainBefore.size() + row.chainKept));
+        }
+        const LedgerCheck crashed = VerifyLedger(dir.Path());
+        EXPECT_TRUE(crashed.intact) << row.name << ": " << crashed.problem;
+        ASSERT_TRUE(crashed.interrupted) << row.name;
+
+        const std::optional<Interruption> settled = SettleInterruptedWrite(dir.Path());
+        ASSERT_TRUE(settled) << row.name;
+        EXPECT_EQ(InterruptedWhat(*settled), row.notice) << row.name;
+        EXPECT_EQ(Slurp(dir / kJournalFile), kJournal) << row.name;
+        const std::string kept = row.chainKept > 0 ? "" : sale4.substr(0, row.kept);
+        EXPECT_NE(Slurp(dir / kRecoveryFile).find(row.chainKept > 0 ? "tickets.chain" : kept),
+                  std::string::npos)
+            << row.name;
+        EXPECT_FALSE(SettleInterruptedWrite(dir.Path())) << row.name;
+
+        AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 5, Lines(sale4));
+        const LedgerCheck after = VerifyLedger(dir.Path());
+        EXPECT_EQ(CheckSummary(after), "Journal intact : 7 enregistrements, 0 clôtures")
+            << row.name << ": " << after.problem;
+        EXPECT_FALSE(after.interrupted) << row.name;
+    }
+}
+
+TEST(Chain, JournalOfAnOlderVersionIsAdoptedAsItIs) {
+    TempDir dir;
+    WriteRaw(dir / kJournalFile, kSale1 + kMovement);
+    EXPECT_EQ(Check(dir),
+              "Journal altéré : ligne 1 de tickets.csv : enregistrements absents de "
+              "tickets.chain");
+    EXPECT_TRUE(OpenLedger(dir.Path(), kNoon).empty());
+    EXPECT_EQ(Slurp(dir / kJournalFile), kSale1 + kMovement);
+    EXPECT_EQ(Slurp(dir / kEventFile),
+              "05.12.2026;12:00:00;Journal cha\xEEn\xE9;3 enregistrements existants repris tels "
+              "quels\r\n05.12.2026;12:00:00;D\xE9marrage;\r\n");
+    EXPECT_EQ(Check(dir), "Journal intact : 3 enregistrements, 0 clôtures");
+
+    WriteRaw(dir / kJournalFile, Replaced(kSale1 + kMovement, "Paul;7", "Paul;6"));
+    EXPECT_EQ(Check(dir),
+              "Journal altéré : ligne 1 de tickets.csv : ne correspond plus à "
+              "l'entrée 1 de tickets.chain (contenu repris à la création de la "
+              "chaîne, lignes 1 à 3)");
+}
+
+}  // namespace
+}  // namespace vantor::test

@@ -1,0 +1,127 @@
+// Closures through the real program: the past days are closed at the next
+// start with the totals the totals report gives, months and years follow, a
+// closed day refuses sales, and "Clôture du jour" prints the Z report.
+#include <gtest/gtest.h>
+
+#include "data/TextFile.h"
+#include "ledger/ChainEntry.h"
+#include "support/RunTill.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+// Rates 10 and 5.5; the sales are on the premises (VAT code 1).
+const std::string kInfos = "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n1\r\n";
+// A coffee (3.50, category 0) and a dish of 8.00 (category 5).
+const std::string kTicket =
+    "click Command1 2\nclick Command1 66\nanswer \"8\"\nanswer \"Croque\"\n";
+const std::string kDay =
+    "clock 05.12.2026 12:00:00\n" + kTicket + "click cmdPrint 0\nanswer no\n" + kTicket +
+    "click cmdPrint 1\nanswer no\n" + kTicket +
+    "click cmdPrint 2\nanswer no\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t end; (end = line.find(';', start)) != std::string::npos; start = end + 1) {
+        fields.push_back(line.substr(start, end - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+// The amount at the end of the report line that starts with label.
+double ReportAmount(const std::string& report, const std::string& label) {
+    const std::size_t at = report.find("\n" + label);
+    EXPECT_NE(at, std::string::npos) << label << " in\n" << report;
+    const std::size_t end = report.find('\n', at + 1);
+    return std::stod(report.substr(report.rfind(' ', end) + 1, end - report.rfind(' ', end) - 1));
+}
+
+class Closures : public ::testing::Test {
+protected:
+    void SetUp() override { WriteRaw(data_ / "Infos.txt", kInfos); }
+    TillRun Run(const std::string& script) {
+        TillRun run = RunScript(data_.Path(), script);
+        EXPECT_EQ(run.status, 0) << run.err << run.out;
+        return run;
+    }
+    std::vector<std::string> ClosureLines() {
+        return FileExists(data_ / kClosureFile) ? ReadLines(data_ / kClosureFile)
+                                                : std::vector<std::string>{};
+    }
+    TempDir data_;
+};
+
+TEST_F(Closures, PastDayIsClosedWithTheTotalsOfTheTotalsReport) {
+    Run(kDay);
+    EXPECT_TRUE(ClosureLines().empty());
+    Run("clock 06.12.2026 08:00:00\nshow NumTicket\n");
+    const std::vector<std::string> lines = ClosureLines();
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<std::string> closure = Fields(lines[0]);
+    ASSERT_EQ(closure.size(), 16u) << lines[0];
+    EXPECT_EQ(std::vector<std::string>(closure.begin(), closure.begin() + 6),
+              (std::vector<std::string>{"Jour", "05.12.2026", "05.12.2026", "3", "1", "3"}));
+    EXPECT_EQ(closure[12], "34.5");  // grand total
+    EXPECT_EQ(closure[13], "34.5");
+
+    const TillRun report =
+        RunVantor({"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026", "--today",
+                   "06.12.2026", "--data-dir", data_.Path()},
+                  "");
+    const struct {
+        const char* label;
+        std::size_t field;
+    } totals[] = {{"Espèces", 6},
+                  {"Cartes", 7},
+                  {"Total journalier", 11},
+                  {"TVA à 10%", 9},
+                  {"TVA à 5.5%", 10}};
+    for (const auto& row : totals) {
+        EXPECT_DOUBLE_EQ(ReportAmount(report.out, row.label), std::stod(closure[row.field]))
+            << row.label << "\n"
+            << report.out;
+    }
+    EXPECT_EQ(RunVantor({"verify", "--data-dir", data_.Path()}, "").out,
+              "Journal intact : 8 enregistrements, 1 clôtures\n");
+}
+
+TEST_F(Closures, MonthAndYearFollowAndAClosedDayRefusesSales) {
+    Run(kDay);
+    Run("clock 02.01.2027 09:00:00\nshow NumTicket\n");
+    std::vector<std::string> periods;
+    for (const std::string& line : ClosureLines()) {
+        const std::vector<std::string> fields = Fields(line);
+        periods.push_back(fields[0] + " " + fields[1] + " " + fields[2] + " " + fields[3] + " " +
+                          fields[11] + " " + fields[12]);
+    }
+    EXPECT_EQ(periods, (std::vector<std::string>{"Jour 05.12.2026 05.12.2026 3 34.5 34.5",
+                                                 "Mois 05.12.2026 05.12.2026 3 34.5 34.5",
+                                                 "Année 05.12.2026 05.12.2026 3 34.5 34.5"}));
+
+    const std::string journal = Slurp(data_ / kJournalFile);
+    const TillRun back =
+        Run("clock 05.12.2026 18:00:00\n" + kTicket + "click cmdPrint 0\nanswer ok\n");
+    EXPECT_NE(back.out.find("msgbox critical ok \"Vantor\" \"Vente refusée : la journée du "
+                            "05.12.2026 est clôturée. Vérifiez la date et l'heure de "
+                            "l'ordinateur.\""),
+              std::string::npos)
+        << back.out;
+    EXPECT_EQ(Slurp(data_ / kJournalFile), journal);
+}
+
+TEST_F(Closures, ClotureDuJourPrintsTheZReportAndClosesToday) {
+    const TillRun run = Run(kDay + "click optPrint 2\nclick cmdCloture\nanswer yes\n" +
+                            "click optPrint 0\n" + kTicket + "click cmdPrint 0\nanswer ok\n");
+    EXPECT_NE(run.out.find("Rapport Z : clôture du 05.12.2026"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Ventes : 3 (tickets 1 à 3)"), std::string::npos);
+    EXPECT_NE(run.out.find("\"Vente refusée : la journée du 05.12.2026 est clôturée."),
+              std::string::npos);
+    ASSERT_EQ(ClosureLines().size(), 1u);
+    EXPECT_TRUE(ClosureLines()[0].starts_with("Jour;05.12.2026;05.12.2026;3;1;3;"));
+}
+
+}  // namespace
+}  // namespace vantor::test
