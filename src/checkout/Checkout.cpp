@@ -132,8 +132,8 @@ void frmMain::RecordSale(int index, const CategoryTotals& totals) {
         }
     }
     try {
-        EcrireVente(data_.DataPath, data_.NumTicket, totals, kind, data_.PartEspeces,
-                    data_.Serveur, data_.Infos, platform_.clock);
+        EcrireVente(data_.DataPath, data_.NumTicket, totals, kind, data_.PartEspeces, data_.Serveur,
+                    data_.Infos, platform_.clock);
     } catch (const FileError& error) {
         throw FileError(std::string("La vente n'a pas été enregistrée.\n") + error.what());
     }
