@@ -33,6 +33,7 @@ void frmMain::cmdVantor_Click() {
         platform_.ui.MsgBox(error.what(), vbCritical);
         return;
     }
+    OpenCashDrawer();
     Click(Get("optPrint", 0));
 }
 

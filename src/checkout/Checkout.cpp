@@ -80,6 +80,11 @@ void frmMain::Checkout(int index) {
     }
     if (!data_.RapportAffiche && !Get("mnuFormation").checked) {
         RecordSale(index, totals);
+        // Cash, or mixed: a mixed payment always leaves cash in the drawer,
+        // its cash part or the whole total when no part was given.
+        if (static_cast<PaymentKind>(index) != PaymentKind::Card) {
+            OpenCashDrawer();
+        }
     }
     ResetSalesScreen();
 }
@@ -111,6 +116,15 @@ void frmMain::AdvanceTicketNumber() {
         // The sale is in the journal: the ticket must leave the screen, or it
         // would be recorded twice.
         platform_.ui.MsgBox(error.what(), vbCritical);
+    }
+}
+
+void frmMain::OpenCashDrawer() {
+    try {
+        platform_.printers.OpenDrawer(platform_.printers.Current());
+    } catch (const PrintError& error) {
+        platform_.ui.MsgBox("Le tiroir-caisse ne s'ouvre pas : " + std::string(error.what()),
+                            vbExclamation);
     }
 }
 
