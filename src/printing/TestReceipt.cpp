@@ -45,11 +45,14 @@ void PrintTestReceipt(Printers& printers, const std::string& printer, const Info
     }
     page.Print("Ticket de test");
     page.SetFontBold(false);
-    for (const char* line : {"àâäçéèêëîïôöùûüÿ æœ", "ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸ ÆŒ", "€ 12.50  « » ° ²", "",
-                             "Largeur du papier :"}) {
+    for (const char* line :
+         {"àâäçéèêëîïôöùûüÿ æœ", "ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜŸ ÆŒ", "€ 12.50  « » ° ²", ""}) {
         page.Print(line);
     }
-    const int columns = printers.Paper().Columns();
+    const ReceiptPaper& paper = printers.Paper();
+    const int columns = paper.Columns();
+    page.Print("Papier " + std::to_string(paper.widthMm) + " mm : " + std::to_string(columns) +
+               " colonnes");
     page.Print(Ruler(columns, true));
     page.Print(Ruler(columns, false));
     page.PrintQrCode("Vantor : ticket de test", 0, page.CurrentY(), 2500);

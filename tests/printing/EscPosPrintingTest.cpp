@@ -137,6 +137,23 @@ TEST_F(EscPosPrinting, Report) {
     ExpectDocument(Printed(), "report-58");
 }
 
+TEST_F(EscPosPrinting, TestReceiptWithThePaperAndPinOfTheDialog) {
+    const std::string infos = Slurp(data_ / "Infos.txt");
+    const TillRun run =
+        Run("printers \"Laser\"\nclock 05.12.2026 12:04:09\nclick mnuInfos\nshow cmbPapier\n"
+            "show cmbTiroir\nchoose cmbPrinters 1\nchoose cmbPapier 0\nchoose cmbTiroir 1\n"
+            "click cmdTestTicket\nshow Printer\nclick cmdOK\n");
+    EXPECT_EQ(
+        LinesStartingWith(run.out, "show "),
+        (std::vector<std::string>{"show cmbPapier.Text \"80 mm\"",
+                                  "show cmbTiroir.Text \"broche 2\"", "show Printer \"Laser\""}));
+    ExpectDocument(Printed(), "test-receipt-58");
+    EXPECT_EQ(Slurp(data_ / "ImprimanteTicket.txt"), "58\r\n5\r\n");
+    EXPECT_EQ(Slurp(data_ / "Infos.txt"),
+              infos.substr(0, infos.size() - 2) + "Ticket\r\n\r\n0\r\n\r\n\x80\r\n")
+        << "Infos.txt keeps its 17 lines";
+}
+
 struct DrawerCase {
     const char* name;
     std::string script;

@@ -12,12 +12,13 @@ namespace vantor::headless {
 
 std::vector<std::string> ScriptPrinters::List() const {
     std::vector<std::string> names = installed_;
+    names.insert(names.end(), escPosNames_.begin(), escPosNames_.end());
     names.push_back(kPdfPrinterName);
     return names;
 }
 
 std::string ScriptPrinters::DefaultName() const {
-    return installed_.empty() ? kPdfPrinterName : installed_.front();
+    return List().front();
 }
 
 namespace {
@@ -61,7 +62,7 @@ bool ScriptPrinters::OpenDrawer(const std::string& deviceName) {
 }
 
 void ScriptPrinters::InstallEscPos(const std::string& name, const std::string& file) {
-    installed_.push_back(name);
+    escPosNames_.push_back(name);
     escPosFiles_[name] = file;
 }
 

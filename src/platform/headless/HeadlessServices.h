@@ -45,6 +45,7 @@ private:
     std::ostream& out_;
     PdfDeviceFactory pdf_;
     std::vector<std::string> installed_;
+    std::vector<std::string> escPosNames_;  // listed after installed_
     std::map<std::string, std::string> escPosFiles_;
 };
 
