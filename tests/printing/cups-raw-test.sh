@@ -52,54 +52,16 @@ cleanup() {
 trap cleanup EXIT
 
 # The printer's port: a listener that stops by itself after 90 s at most.
-"$listener" "$work/port" "$work/captured.bin" 90 &
-listener_pid=$!
-for _ in $(seq 50); do
-    [[ -s $work/port ]] && break
-    sleep 0.1
-done
-port=$(cat "$work/port" 2>/dev/null) || fail "the listener did not start"
+source "$(dirname "$0")/private-cupsd.sh"
+start_listener "$work" "$listener" 90 || fail "the listener did not start"
 
 # A port nobody listens on: the listener's, plus one, checked free below.
 dead_port=$((port + 1))
 if (exec 3<>"/dev/tcp/127.0.0.1/$dead_port") 2>/dev/null; then dead_port=$((port + 2)); fi
 
-# The private server, as in cups-pdf-test.sh.
-mkdir -p "$work"/{conf,spool,tmp,cache,state,log,data,scripted}
-chmod 755 "$work"/{conf,spool,cache,state,log}
-chmod 1777 "$work/tmp"
-cat >"$work/conf/cupsd.conf" <<CONF
-Listen $work/cups.sock
-Browsing No
-WebInterface No
-LogLevel info
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-CONF
-cat >"$work/conf/cups-files.conf" <<CONF
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-RequestRoot $work/spool
-TempDir $work/tmp
-CacheDir $work/cache
-StateDir $work/state
-Printcap $work/printcap
-ErrorLog $work/log/error_log
-AccessLog $work/log/access_log
-PageLog $work/log/page_log
-SystemGroup root
-CONF
-export CUPS_SERVER=$work/cups.sock
-cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" &
-cupsd_pid=$!
-for _ in $(seq 100); do
-    lpstat -r >/dev/null 2>&1 && break
-    kill -0 "$cupsd_pid" 2>/dev/null || fail "cupsd stopped: $(tail -5 "$work/log/error_log")"
-    sleep 0.1
-done
-lpstat -r >/dev/null 2>&1 || fail "cupsd does not answer on $CUPS_SERVER"
+# The private server.
+mkdir -p "$work"/{data,scripted}
+start_private_cupsd "$work/cups" || fail "no private cupsd"
 
 # The raw queues, as a shop sets up a network receipt printer.
 lpadmin -p "$queue" -E -v "socket://127.0.0.1:$port" -m raw 2>/dev/null

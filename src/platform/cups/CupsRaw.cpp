@@ -64,7 +64,9 @@ void Submit(const std::string& queue, int job, const std::string& bytes) {
     }
 }
 
-void WaitUntilPrinted(const std::string& queue, int job, std::chrono::milliseconds wait) {
+}  // namespace
+
+void WaitUntilPassedOn(const std::string& queue, int job, std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (true) {
         const int state = JobState(queue, job);
@@ -77,11 +79,9 @@ void WaitUntilPrinted(const std::string& queue, int job, std::chrono::millisecon
             cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), job, 0);
             throw PrintError(Reason(queue, why));
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
-
-}  // namespace
 
 std::vector<std::string> RawQueues() {
     cups_dest_t* dests = nullptr;
@@ -109,13 +109,17 @@ bool IsRawQueue(const std::string& name) {
     return raw;
 }
 
-void PrintRaw(const std::string& queue, const std::string& bytes, std::chrono::milliseconds wait) {
+int SubmitRaw(const std::string& queue, const std::string& bytes) {
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.c_str(), "Vantor", 0, nullptr);
     if (job == 0) {
         throw PrintError(Reason(queue, cupsLastErrorString()));
     }
     Submit(queue, job, bytes);
-    WaitUntilPrinted(queue, job, wait);
+    return job;
+}
+
+void PrintRaw(const std::string& queue, const std::string& bytes, std::chrono::milliseconds wait) {
+    WaitUntilPassedOn(queue, SubmitRaw(queue, bytes), wait);
 }
 
 }  // namespace vantor::cups

@@ -20,4 +20,9 @@ bool IsRawQueue(const std::string& name);
 void PrintRaw(const std::string& queue, const std::string& bytes,
               std::chrono::milliseconds wait = std::chrono::seconds(10));
 
+// The two halves of PrintRaw: the job handed to CUPS (its number), and the
+// wait until CUPS has passed it on.
+int SubmitRaw(const std::string& queue, const std::string& bytes);
+void WaitUntilPassedOn(const std::string& queue, int job, std::chrono::milliseconds wait);
+
 }  // namespace vantor::cups
