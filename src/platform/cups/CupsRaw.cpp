@@ -38,18 +38,38 @@ std::string PrinterMessage(const std::string& queue) {
     return message.empty() ? "l'imprimante ne répond pas." : message;
 }
 
-// The job's state, or 0 when CUPS no longer knows it.
-int JobState(const std::string& queue, int id) {
-    cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+// The job's state (0 when CUPS no longer knows it) and the printer's message
+// while it handled the job, asked for that one job: the queue's whole history
+// can hold hundreds of finished jobs.
+struct JobStatus {
     int state = 0;
-    for (int i = 0; i < count; ++i) {
-        if (jobs[i].id == id) {
-            state = jobs[i].state;
+    std::string message;
+};
+
+JobStatus StatusOfJob(int id) {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/jobs/%d", id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    static const char* const kWanted[] = {"job-state", "job-printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                  kWanted);
+    JobStatus status;
+    if (ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+        if (ipp_attribute_t* state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM)) {
+            status.state = ippGetInteger(state, 0);
         }
+        if (ipp_attribute_t* message =
+                ippFindAttribute(response, "job-printer-state-message", IPP_TAG_TEXT)) {
+            const char* text = ippGetString(message, 0, nullptr);
+            status.message = text != nullptr ? text : "";
+        }
+        ippDelete(response);
     }
-    cupsFreeJobs(count, jobs);
-    return state;
+    return status;
 }
 
 void Submit(const std::string& queue, int job, const std::string& bytes) {
@@ -69,13 +89,13 @@ void Submit(const std::string& queue, int job, const std::string& bytes) {
 void WaitUntilPassedOn(const std::string& queue, int job, std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (true) {
-        const int state = JobState(queue, job);
-        if (state == IPP_JSTATE_COMPLETED || state == 0) {
+        const JobStatus status = StatusOfJob(job);
+        if (status.state == IPP_JSTATE_COMPLETED || status.state == 0) {
             return;
         }
-        if (state == IPP_JSTATE_STOPPED || state == IPP_JSTATE_CANCELED ||
-            state == IPP_JSTATE_ABORTED || std::chrono::steady_clock::now() >= deadline) {
-            const std::string why = PrinterMessage(queue);
+        if (status.state == IPP_JSTATE_STOPPED || status.state == IPP_JSTATE_CANCELED ||
+            status.state == IPP_JSTATE_ABORTED || std::chrono::steady_clock::now() >= deadline) {
+            const std::string why = status.message.empty() ? PrinterMessage(queue) : status.message;
             cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.c_str(), job, 0);
             throw PrintError(Reason(queue, why));
         }
