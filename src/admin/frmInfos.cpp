@@ -5,8 +5,10 @@
 
 #include "data/Infos.h"
 #include "data/Numbers.h"
+#include "data/ReceiptPaperFile.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
+#include "printing/TestReceipt.h"
 
 namespace vantor {
 
@@ -105,6 +107,36 @@ void frmInfos::LoadPrinters() {
     if (!data_.Infos[ImprimanteCuisine].empty()) {
         SelectItem(kitchen, data_.Infos[ImprimanteCuisine]);
     }
+    const ReceiptPaper& paper = platform_.printers.Paper();
+    SelectIndex(Get("cmbPapier"), paper.widthMm == 58 ? 0 : 1);
+    SelectIndex(Get("cmbTiroir"), paper.drawerPin == 5 ? 1 : 0);
+}
+
+ReceiptPaper frmInfos::ChosenPaper() {
+    ReceiptPaper paper;
+    paper.widthMm = Get("cmbPapier").listIndex == 0 ? 58 : 80;
+    paper.drawerPin = Get("cmbTiroir").listIndex == 1 ? 5 : 2;
+    return paper;
+}
+
+void frmInfos::cmdTestTicket_Click() {
+    const std::string printer = Get("cmbPrinters").SelectedText();
+    if (printer.empty()) {
+        platform_.ui.MsgBox("Choisissez l'imprimante vantor.", vbExclamation);
+        return;
+    }
+    const ReceiptPaper saved = platform_.printers.Paper();
+    platform_.printers.SetPaper(ChosenPaper());
+    try {
+        InfosRecord infos = data_.Infos;
+        for (int i = 0; i <= 3; ++i) {
+            infos[static_cast<std::size_t>(i)] = Get("txtInfo", i).text;
+        }
+        PrintTestReceipt(platform_.printers, printer, infos);
+    } catch (const PrintError& error) {
+        platform_.ui.MsgBox(error.what(), vbCritical);
+    }
+    platform_.printers.SetPaper(saved);
 }
 
 void frmInfos::cmdOK_Click() {
@@ -133,6 +165,8 @@ void frmInfos::Save() {
     infos[ClavierAuto] = std::to_string(Get("chkClavier").value);
     infos[Monnaie] = Get("txtInfo", 9).text;
     EcrireInfos(data_.DataPath, infos);
+    EcrirePapier(data_.DataPath, ChosenPaper());
+    platform_.printers.SetPaper(ChosenPaper());
     TryLogEvent(data_.DataPath, platform_.clock.Now(), "Paramètres enregistrés");
     main_.Get("txtNote").text = infos[MessageTicket];
     main_.Get("txtQR").text = infos[TexteQR];

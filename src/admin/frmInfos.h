@@ -23,6 +23,9 @@ public:
     void Form_Load() override;
     void cmdOK_Click();
     void cmdUndo_Click();
+    // Prints the test receipt on the receipt printer chosen in the dialog,
+    // with the paper chosen in it, and opens its drawer.
+    void cmdTestTicket_Click();
 
     // The image chooser: 0 for the logo, 1 for the QR code.
     void cmdAddImg_Click(int index);
@@ -37,6 +40,7 @@ private:
     void CreateTaxAndTexts();
     void CreatePictures();
     void CreatePrinters();
+    void CreateReceiptPaper(int top);
     void CreateChooser();
     void LoadPreviews();
     void LoadPrinters();
@@ -45,6 +49,7 @@ private:
     // unchanged) when the file cannot be read as a picture.
     bool LoadPreview(Control& preview, const std::string& path);
     void Save();
+    ReceiptPaper ChosenPaper();
 
     Platform& platform_;
     TillData& data_;

@@ -54,7 +54,7 @@ frmInfos::frmInfos(Platform& platform, TillData& data, Form& main)
     : Form("frmInfos"), platform_(platform), data_(data), main_(main) {
     caption = "Paramètres";
     width = kNarrowWidth;
-    height = kPrintersTop + 2500;
+    height = kPrintersTop + 2900;
     CreateIdentity();
     CreateTaxAndTexts();
     CreatePictures();
@@ -112,14 +112,30 @@ void frmInfos::CreatePrinters() {
     AddLabel(*this, "Imprimante cuisine :", kLabelLeft, kPrintersTop + kRow, 1800);
     Place(*this, ControlKind::ComboBox, "cmbPrinters2", -1, nullptr, 1920, kPrintersTop + kRow,
           3540, kHeight);
+    CreateReceiptPaper(kPrintersTop + 2 * kRow);
     Control& keyboard = Place(*this, ControlKind::CheckBox, "chkClavier", -1, nullptr, kLabelLeft,
-                              kPrintersTop + 2 * kRow + 60, 5300, kHeight);
+                              kPrintersTop + 3 * kRow + 60, 5300, kHeight);
     keyboard.caption = "Afficher automatiquement le clavier visuel";
-    const int buttons = kPrintersTop + 3 * kRow + 200;
+    const int buttons = kPrintersTop + 4 * kRow + 200;
     AddButton(*this, "cmdOK", -1, nullptr, "OK", 1440, buttons).onClick = [this] { cmdOK_Click(); };
     AddButton(*this, "cmdUndo", -1, nullptr, "Annuler", 3000, buttons).onClick = [this] {
         cmdUndo_Click();
     };
+}
+
+// The paper and drawer of a receipt printer that speaks ESC/POS, and its test.
+void frmInfos::CreateReceiptPaper(int top) {
+    AddLabel(*this, "Papier :", kLabelLeft, top, 780);
+    Place(*this, ControlKind::ComboBox, "cmbPapier", -1, nullptr, 900, top, 1000, kHeight).items = {
+        "58 mm", "80 mm"};
+    AddLabel(*this, "Tiroir :", 2000, top, 700);
+    Place(*this, ControlKind::ComboBox, "cmbTiroir", -1, nullptr, 2700, top, 1250, kHeight)
+        .items = {"broche 2", "broche 5"};
+    Control& test =
+        AddButton(*this, "cmdTestTicket", -1, nullptr, "Ticket de test", 4060, top - 45);
+    test.width = 1400;
+    test.toolTip = "Imprime un ticket de test sur l'imprimante vantor et ouvre le tiroir";
+    test.onClick = [this] { cmdTestTicket_Click(); };
 }
 
 void frmInfos::CreateChooser() {

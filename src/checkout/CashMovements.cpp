@@ -38,6 +38,7 @@ void frmMain::cmdVantor_Click() {
                             vbCritical);
         return;
     }
+    OpenCashDrawer();
     Click(Get("optPrint", 0));
 }
 

@@ -113,6 +113,11 @@ void frmMain::Checkout(int index) {
     }
     if (sale) {
         RecordSale(index, totals);
+        // Cash, or mixed: a mixed payment always leaves cash in the drawer,
+        // its cash part or the whole total when no part was given.
+        if (static_cast<PaymentKind>(index) != PaymentKind::Card) {
+            OpenCashDrawer();
+        }
     }
     ResetSalesScreen();
 }
@@ -153,6 +158,15 @@ void frmMain::AdvanceTicketNumber() {
     if (data_.NumTicket == INT32_MAX) {
         platform_.ui.MsgBox("Le numéro de ticket a atteint sa limite : le suivant repart à 1.",
                             vbInformation);
+    }
+}
+
+void frmMain::OpenCashDrawer() {
+    try {
+        platform_.printers.OpenDrawer(platform_.printers.Current());
+    } catch (const PrintError& error) {
+        platform_.ui.MsgBox("Le tiroir-caisse ne s'ouvre pas : " + std::string(error.what()),
+                            vbExclamation);
     }
 }
 

@@ -3,12 +3,14 @@
 #include <vector>
 
 #include "data/DataFiles.h"
+#include "data/ReceiptPaperFile.h"
 #include "data/TextFile.h"
 
 namespace vantor {
 
 void LireInfos(const std::string& dataPath, InfosRecord& infos, Printers& printers) {
     LireInfos(dataPath, infos, WhenMissing::Create);
+    printers.SetPaper(LirePapier(dataPath));
     if (!infos[ImprimanteTicket].empty()) {
         printers.Choose(infos[ImprimanteTicket]);
     }

@@ -6,6 +6,10 @@ std::unique_ptr<PageDevice> Printers::Open(const std::string& deviceName) {
     throw PrintError("L'imprimante \"" + deviceName + "\" n'est pas disponible.");
 }
 
+bool Printers::OpenDrawer(const std::string& /*deviceName*/) {
+    return false;
+}
+
 const std::string& Printers::Current() {
     if (!started_) {
         current_ = DefaultName();

@@ -12,6 +12,18 @@ namespace vantor {
 // folder: listed after the installed printers, the default when there is none.
 inline constexpr const char* kPdfPrinterName = "Vantor PDF";
 
+// The receipt printer's roll and drawer, for the printers that speak ESC/POS:
+// 58 mm paper holds 32 columns of the printer's font, 80 mm paper 48; the
+// drawer is wired to pin 2 or pin 5 of the printer's drawer socket.
+struct ReceiptPaper {
+    int widthMm = 80;
+    int drawerPin = 2;
+    int Columns() const { return widthMm == 58 ? 32 : 48; }
+    // Dots across the printable width, 8 a millimetre.
+    int Dots() const { return widthMm == 58 ? 384 : 576; }
+    friend bool operator==(const ReceiptPaper&, const ReceiptPaper&) = default;
+};
+
 // The installed printers and the current printer of the run. The list comes
 // from the platform; the current printer starts as the platform's default and
 // changes only through Choose.
@@ -24,6 +36,13 @@ public:
 
     // Starts a document on the named printer. Throws PrintError.
     virtual std::unique_ptr<PageDevice> Open(const std::string& deviceName);
+    // Opens the cash drawer wired to the named printer. Returns false when the
+    // printer has no drawer (a page printer); throws PrintError when it has one
+    // that cannot be reached.
+    virtual bool OpenDrawer(const std::string& deviceName);
+
+    const ReceiptPaper& Paper() const { return paper_; }
+    void SetPaper(const ReceiptPaper& paper) { paper_ = paper; }
 
     const std::string& Current();
     // The first installed printer named exactly so becomes current; no match
@@ -31,6 +50,7 @@ public:
     bool Choose(const std::string& deviceName);
 
 private:
+    ReceiptPaper paper_;
     bool started_ = false;
     std::string current_;
 };

@@ -143,6 +143,9 @@ private:
     void Checkout(int index);
     void RecordSale(int index, const std::array<double, 9>& totals);
     void AdvanceTicketNumber();
+    // Opens the drawer wired to the receipt printer; a drawer that cannot be
+    // reached is told, and stops nothing.
+    void OpenCashDrawer();
     void PrintTicket(const std::string& totalText, double taux, double montantTVA);
     void PrintQrBlock(Printer& printer);
     // No line, no record, no total, no report; the kitchen list is kept.

@@ -50,7 +50,7 @@ sleep 0.4
 import -window "$dialog" "$work/chosen.png"
 [[ $(colour_box "$work/chosen.png" 'rgb(255,0,0)') =~ ^([0-9]+)x([0-9]+) ]] &&
     ((BASH_REMATCH[1] == BASH_REMATCH[2])) || fail "the double-clicked picture is not previewed"
-click_twips "$dialog" $width 2090 7510  # "OK"
+click_twips "$dialog" $width 2090 7910  # "OK"
 wait_gone '^Paramètres$'
 
 lines=$(tr -cd '\n' <"$work/data/Infos.txt" | wc -c)

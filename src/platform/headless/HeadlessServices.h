@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,21 +24,29 @@ private:
 };
 
 // The printers the script declares, the first being the default; without
-// them only the PDF printer.
+// them only the PDF printer. A receipt printer declared with `escpos` gets
+// the ESC/POS bytes of its documents and drawer pulses appended to a file, as
+// a printer's device file would.
 class ScriptPrinters : public Printers {
 public:
     ScriptPrinters(std::ostream& transcript, PdfDeviceFactory pdf)
         : out_(transcript), pdf_(std::move(pdf)) {}
     std::vector<std::string> List() const override;
     std::string DefaultName() const override;
-    // Each document is written to the transcript, and to a PDF file when asked.
+    // Each document is written to the transcript, and to a PDF file when asked
+    // or to the ESC/POS printer's file.
     std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
+    // A pulse on an ESC/POS printer is a transcript line "drawer NAME".
+    bool OpenDrawer(const std::string& deviceName) override;
     void Install(std::vector<std::string> names) { installed_ = std::move(names); }
+    void InstallEscPos(const std::string& name, const std::string& file);
 
 private:
     std::ostream& out_;
     PdfDeviceFactory pdf_;
     std::vector<std::string> installed_;
+    std::vector<std::string> escPosNames_;  // listed after installed_
+    std::map<std::string, std::string> escPosFiles_;
 };
 
 // Programs are not started: each start is a transcript line.

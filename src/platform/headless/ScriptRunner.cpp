@@ -98,6 +98,9 @@ void ScriptRunner::RunPrelude() {
             SetClock(*words);
         } else if (words->front() == "printers") {
             SetPrinters(*words);
+        } else if (words->front() == "escpos") {
+            ExpectCount(*words, 3, 3);
+            printers_.InstallEscPos((*words)[1].text, (*words)[2].text);
         } else if (words->front() == "associate") {
             SetAssociation(*words);
         } else {
@@ -184,7 +187,7 @@ void ScriptRunner::Dispatch(const Words& words) {
         ShowValue(words);
     } else if (command == "clock") {
         SetClock(words);
-    } else if (command == "printers" || command == "associate") {
+    } else if (command == "printers" || command == "escpos" || command == "associate") {
         throw ScriptError(command.text + " doit précéder toute autre commande");
     } else if (command == "answer") {
         throw ScriptError("aucune boîte n'attend de réponse");

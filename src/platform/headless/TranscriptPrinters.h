@@ -16,6 +16,7 @@ public:
     std::vector<std::string> List() const override { return printers_.List(); }
     std::string DefaultName() const override { return printers_.DefaultName(); }
     std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
+    bool OpenDrawer(const std::string& deviceName) override;
 
 private:
     std::ostream& out_;

@@ -14,7 +14,8 @@ namespace vantor::headless {
 using PdfDeviceFactory = std::function<std::unique_ptr<PageDevice>(const std::string& printer)>;
 
 // Writes every print operation of a document as a transcript line, and hands
-// it on to a PDF device when there is one.
+// it on to the device that also renders it (a PDF file, an ESC/POS printer)
+// when there is one.
 class TranscriptPageDevice : public PageDevice {
 public:
     TranscriptPageDevice(std::ostream& out, const std::string& printer,

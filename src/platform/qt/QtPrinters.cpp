@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QPrinterInfo>
+#include <algorithm>
 
+#include "platform/cups/CupsRaw.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/PdfFiles.h"
+#include "printing/EscPos.h"
+#include "printing/EscPosDevice.h"
 
 namespace vantor {
 
@@ -12,6 +16,11 @@ std::vector<std::string> QtPrinters::List() const {
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) {
         names.push_back(ToStd(name));
+    }
+    for (const std::string& raw : cups::RawQueues()) {
+        if (std::find(names.begin(), names.end(), raw) == names.end()) {
+            names.push_back(raw);
+        }
     }
     names.emplace_back(kPdfPrinterName);
     return names;
@@ -29,10 +38,22 @@ std::unique_ptr<PageDevice> QtPrinters::Open(const std::string& deviceName) {
         }
         return DatedPdfFile(ToStd(QDir(ToQString(dataFolder_)).filePath("Impressions")));
     }
+    if (cups::IsRawQueue(deviceName)) {
+        return std::make_unique<EscPosDevice>(
+            Paper(), [deviceName](const std::string& bytes) { cups::PrintRaw(deviceName, bytes); });
+    }
     if (std::unique_ptr<PageDevice> device = QtPageDevice::ForPrinter(deviceName)) {
         return device;
     }
     return Printers::Open(deviceName);
+}
+
+bool QtPrinters::OpenDrawer(const std::string& deviceName) {
+    if (!cups::IsRawQueue(deviceName)) {
+        return false;
+    }
+    cups::PrintRaw(deviceName, escpos::DrawerPulse(Paper().drawerPin));
+    return true;
 }
 
 }  // namespace vantor

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Receipt printing benchmark: the real program (vantor --headless
+# --system-printers) checks out SALES tickets of 20 lines paid by card (no
+# drawer pulse), printing each receipt on a queue of a private CUPS server:
+#   - raw:  a raw queue, the receipt as ESC/POS bytes (the till waits until
+#           CUPS has passed them to the printer);
+#   - page: a queue with a PostScript driver, the receipt drawn by Qt as today
+#           and handed to CUPS as a PDF job;
+# and, without CUPS, the receipt drawn into a PDF file (--pdf-dir). Both queues
+# send to a listener on 127.0.0.1 standing for the printer. The same sales
+# answered "Non" are subtracted, so that what remains is the time from "Oui"
+# to the end of the printing, per receipt. Then escpos-handoff times the
+# document alone on the same two queues: until the last byte is handed to CUPS.
+#   escpos.sh VANTOR RAW-LISTENER ESCPOS-HANDOFF [RUNS] [SALES]
+# Needs root (cupsd).
+set -euo pipefail
+
+vantor=$1
+listener=$2
+handoff=$3
+runs=${4:-3}
+sales=${5:-20}
+
+[[ $(id -u) -eq 0 ]] || { echo "escpos.sh needs root (cupsd)" >&2; exit 1; }
+PATH=$PATH:/usr/sbin:/sbin
+work=$(mktemp -d /tmp/vantor-bench-escpos.XXXXXX)
+chmod 755 "$work"
+cupsd_pid=
+listener_pid=
+cleanup() {
+    if [[ -n $listener_pid ]]; then
+        kill "$listener_pid" 2>/dev/null || true
+        wait "$listener_pid" 2>/dev/null || true
+    fi
+    if [[ -n $cupsd_pid ]]; then
+        kill "$cupsd_pid" 2>/dev/null || true
+        wait "$cupsd_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export QT_QPA_PLATFORM=offscreen
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+source "$(dirname "$0")/../tests/printing/private-cupsd.sh"
+start_listener "$work" "$listener" 3600
+start_private_cupsd "$work/cups"
+lpadmin -p Raw -E -v "socket://127.0.0.1:$port" -m raw 2>/dev/null
+lpadmin -p Page -E -v "socket://127.0.0.1:$port" -m drv:///sample.drv/generic.ppd 2>/dev/null
+
+# SALES card checkouts of 20 lines (two articles taken in turn, so that no
+# line merges with the one before), answering "Imprimer le ticket ?" with $1.
+sales_script() {
+    echo "clock 05.12.2026 12:04:09"
+    for ((i = 0; i < sales; i++)); do
+        for ((line = 0; line < 10; line++)); do
+            echo "click Command1 2"
+            echo "click Command1 8"
+        done
+        echo "click cmdPrint 1"
+        echo "answer $1"
+    done
+}
+sales_script yes >"$work/yes.txt"
+sales_script no >"$work/no.txt"
+
+# A data folder per printer, its name in line 13 of Infos.txt.
+for printer in Raw Page "Vantor PDF"; do
+    folder="$work/data-${printer// /}"
+    mkdir -p "$folder"
+    printf 'Caf\xe9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n\r\n\r\n1\r\n\r\n\r\n%s\r\n' \
+        "$printer" >"$folder/Infos.txt"
+    printf '80\r\n2\r\n' >"$folder/ImprimanteTicket.txt"
+done
+
+# Milliseconds of one run: printer $1, script $2, extra arguments after.
+time_till() {
+    local folder="$work/data-${1// /}" script=$2 start end
+    shift 2
+    rm -f "$folder/tickets.csv" "$folder/Id.txt"
+    start=$(date +%s%N)
+    "$vantor" --headless --data-dir "$folder" --script "$script" "$@" >"$work/transcript" 2>&1 ||
+        { echo "run failed: $script" >&2; tail "$work/transcript" >&2; exit 1; }
+    end=$(date +%s%N)
+    grep -q '^msgbox critical' "$work/transcript" && { echo "printing failed" >&2; grep '^msgbox' "$work/transcript" >&2; exit 1; }
+    awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
+}
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+# Per receipt: the median of the runs answering "Oui" less those answering "Non".
+per_receipt() {
+    local yes=$work/$1.yes no=$work/$1.no
+    awk -v y="$(median <"$yes")" -v n="$(median <"$no")" -v s="$sales" 'BEGIN { printf "%.2f", (y - n) / s }'
+}
+
+time_till Raw "$work/yes.txt" --system-printers >/dev/null  # warm-up
+for ((i = 0; i < runs; i++)); do
+    time_till Raw "$work/yes.txt" --system-printers >>"$work/raw.yes"
+    time_till Raw "$work/no.txt" --system-printers >>"$work/raw.no"
+    time_till Page "$work/yes.txt" --system-printers >>"$work/page.yes"
+    time_till Page "$work/no.txt" --system-printers >>"$work/page.no"
+    time_till "Vantor PDF" "$work/yes.txt" --pdf-dir "$work/pdf" >>"$work/pdf.yes"
+    time_till "Vantor PDF" "$work/no.txt" --pdf-dir "$work/pdf" >>"$work/pdf.no"
+done
+raw=$(per_receipt raw)
+page=$(per_receipt page)
+pdf=$(per_receipt pdf)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
+
+echo "receipt of 20 lines, from \"Oui\" to the end of printing, $sales sales per run, $runs runs (medians):"
+echo "  ESC/POS on a raw CUPS queue (job passed on)  ${raw} ms per receipt"
+echo "  page drawn by Qt, PDF job handed to CUPS     ${page} ms per receipt"
+echo "  page drawn by Qt into a PDF file             ${pdf} ms per receipt"
+echo "  ratio page job / ESC/POS                      $(ratio "$page" "$raw")"
+echo "  ratio PDF file / ESC/POS                      $(ratio "$pdf" "$raw")"
+"$handoff" Raw Page "$sales"
+echo "  bytes received by the printer's port: $(stat -c %s "$work/captured.bin" 2>/dev/null || echo 0)"
+echo "  machine load $(cut -d' ' -f1-3 /proc/loadavg)"

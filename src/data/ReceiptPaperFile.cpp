@@ -1,0 +1,30 @@
+#include "data/ReceiptPaperFile.h"
+
+#include <vector>
+
+#include "data/TextFile.h"
+
+namespace vantor {
+
+ReceiptPaper LirePapier(const std::string& dataPath) {
+    ReceiptPaper paper;
+    const std::string path = JoinPath(dataPath, kPapierFile);
+    if (!FileExists(path)) {
+        return paper;
+    }
+    const std::vector<std::string> lines = ReadLines(path);
+    if (!lines.empty() && lines[0] == "58") {
+        paper.widthMm = 58;
+    }
+    if (lines.size() > 1 && lines[1] == "5") {
+        paper.drawerPin = 5;
+    }
+    return paper;
+}
+
+void EcrirePapier(const std::string& dataPath, const ReceiptPaper& paper) {
+    WriteLinesAtomic(JoinPath(dataPath, kPapierFile),
+                     {std::to_string(paper.widthMm), std::to_string(paper.drawerPin)});
+}
+
+}  // namespace vantor

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Printers.h"
+
+namespace vantor {
+
+// The receipt printer's paper width and drawer pin, kept beside Infos.txt
+// (whose lines keep their meaning for every version): line 1 the width in
+// millimetres ("58" or "80"), line 2 the drawer pin ("2" or "5").
+inline constexpr const char* kPapierFile = "ImprimanteTicket.txt";
+
+// 80 mm and pin 2 when the file is missing or a line says something else.
+ReceiptPaper LirePapier(const std::string& dataPath);
+void EcrirePapier(const std::string& dataPath, const ReceiptPaper& paper);
+
+}  // namespace vantor

@@ -1,0 +1,121 @@
+#include "printing/MonoBitmap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace vantor {
+
+namespace {
+
+std::uint32_t Read(std::string_view bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return value;
+}
+
+// The pixels of a BMP file, read where they lie.
+class BmpPixels {
+public:
+    static std::optional<BmpPixels> Open(std::string_view bytes);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Dark(int x, int y) const;
+
+private:
+    // Red, green and blue of the pixel, packed as 0xRRGGBB.
+    std::uint32_t Colour(int x, int y) const;
+
+    std::string_view bytes_;
+    std::size_t pixels_ = 0;
+    std::size_t palette_ = 0;
+    std::size_t stride_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    bool bottomUp_ = true;
+    int depth_ = 0;
+};
+
+std::optional<BmpPixels> BmpPixels::Open(std::string_view bytes) {
+    if (bytes.size() < 54 || bytes.substr(0, 2) != "BM") {
+        return std::nullopt;
+    }
+    BmpPixels bmp;
+    bmp.bytes_ = bytes;
+    bmp.pixels_ = Read(bytes, 10, 4);
+    bmp.palette_ = 14 + Read(bytes, 14, 4);
+    bmp.width_ = static_cast<std::int32_t>(Read(bytes, 18, 4));
+    const auto height = static_cast<std::int32_t>(Read(bytes, 22, 4));
+    bmp.bottomUp_ = height > 0;
+    bmp.height_ = std::abs(height);
+    bmp.depth_ = static_cast<int>(Read(bytes, 28, 2));
+    const std::uint32_t compression = Read(bytes, 30, 4);
+    const bool known = bmp.depth_ == 1 || bmp.depth_ == 4 || bmp.depth_ == 8 || bmp.depth_ == 24 ||
+                       bmp.depth_ == 32;
+    // Compression 3 (bit fields) is how 32-bit pictures usually say BGRA.
+    if (!known || !(compression == 0 || (compression == 3 && bmp.depth_ == 32)) ||
+        bmp.width_ <= 0 || bmp.height_ <= 0 || bmp.width_ > 10000 || bmp.height_ > 10000) {
+        return std::nullopt;
+    }
+    bmp.stride_ = (static_cast<std::size_t>(bmp.width_) * bmp.depth_ + 31) / 32 * 4;
+    const std::size_t palette = bmp.depth_ <= 8 ? std::size_t{4} << bmp.depth_ : 0;
+    if (bmp.pixels_ + bmp.stride_ * bmp.height_ > bytes.size() ||
+        bmp.palette_ + palette > bytes.size()) {
+        return std::nullopt;
+    }
+    return bmp;
+}
+
+std::uint32_t BmpPixels::Colour(int x, int y) const {
+    const int row = bottomUp_ ? height_ - 1 - y : y;
+    const std::size_t start = pixels_ + stride_ * static_cast<std::size_t>(row);
+    if (depth_ >= 24) {
+        return Read(bytes_, start + static_cast<std::size_t>(x) * (depth_ / 8), 3);
+    }
+    const std::size_t bit = static_cast<std::size_t>(x) * depth_;
+    const auto byte = static_cast<unsigned char>(bytes_[start + bit / 8]);
+    const unsigned index = (byte >> (8 - depth_ - bit % 8)) & ((1u << depth_) - 1);
+    return Read(bytes_, palette_ + 4 * std::size_t{index}, 3);
+}
+
+bool BmpPixels::Dark(int x, int y) const {
+    const std::uint32_t colour = Colour(x, y);
+    const std::uint32_t luma =
+        (299 * (colour >> 16 & 0xFF) + 587 * (colour >> 8 & 0xFF) + 114 * (colour & 0xFF)) / 1000;
+    return luma < 128;
+}
+
+}  // namespace
+
+bool MonoBitmap::Dark(int x, int y) const {
+    const unsigned char byte = bits[static_cast<std::size_t>(y * RowBytes() + x / 8)];
+    return (byte >> (7 - x % 8) & 1) != 0;
+}
+
+std::optional<MonoBitmap> ReadBmp(std::string_view bytes, int width) {
+    const std::optional<BmpPixels> bmp = BmpPixels::Open(bytes);
+    if (!bmp || width <= 0) {
+        return std::nullopt;
+    }
+    MonoBitmap bitmap;
+    bitmap.width = width;
+    bitmap.height = std::max(1, static_cast<int>(std::lround(static_cast<double>(width) *
+                                                             bmp->Height() / bmp->Width())));
+    bitmap.bits.assign(static_cast<std::size_t>(bitmap.RowBytes() * bitmap.height), 0);
+    for (int y = 0; y < bitmap.height; ++y) {
+        const int sourceY = static_cast<int>(static_cast<long>(y) * bmp->Height() / bitmap.height);
+        for (int x = 0; x < width; ++x) {
+            const int sourceX = static_cast<int>(static_cast<long>(x) * bmp->Width() / width);
+            if (bmp->Dark(sourceX, sourceY)) {
+                bitmap.bits[static_cast<std::size_t>(y * bitmap.RowBytes() + x / 8)] |=
+                    static_cast<unsigned char>(0x80 >> (x % 8));
+            }
+        }
+    }
+    return bitmap;
+}
+
+}  // namespace vantor

@@ -1,0 +1,81 @@
+// The ESC/POS document itself: characters in the printer's code page, columns
+// cut at the paper's edge, and lines in top-to-bottom order.
+#include <gtest/gtest.h>
+
+#include "printing/EscPosDevice.h"
+#include "printing/EscPosReader.h"
+
+namespace vantor::test {
+namespace {
+
+struct Placed {
+    int x;
+    int y;
+    bool bold;
+    const char* text;
+};
+
+struct DocumentCase {
+    const char* name;
+    int widthMm;
+    std::vector<Placed> texts;
+    std::string lines;  // the decoded lines between the set-up and the cut
+};
+
+std::string Print(const DocumentCase& row) {
+    std::string sent;
+    EscPosDevice device(ReceiptPaper{row.widthMm, 2},
+                        [&sent](const std::string& bytes) { sent += bytes; });
+    for (const Placed& text : row.texts) {
+        device.Text(text.x, text.y, PrintFont{"Courier New", 10, text.bold}, text.text);
+    }
+    device.End();
+    return ReadEscPos(sent);
+}
+
+const std::string kStart = "init\ncode page 16\n";
+const std::string kEnd = "feed 0 and cut\n";
+const std::string k40(40, 'x');
+
+const DocumentCase kDocuments[] = {
+    {"Windows1252Letters", 80, {{0, 0, false, "Café à l'Œuf, 5 € ÿ"}}, " |Café à l'Œuf, 5 € ÿ\n"},
+    {"UnknownCharactersBecomeQuestionMarks", 80, {{0, 0, false, "漢字\tok"}}, " |???ok\n"},
+    {"ColumnsAreTenthsOfAnInch",
+     80,
+     {{300, 0, false, "a"}, {800, 300, false, "b"}},
+     " |  a\n |      b\n"},
+    {"CutAtThe58mmEdge", 58, {{300, 0, false, k40.c_str()}}, " |  " + k40.substr(0, 30) + "\n"},
+    {"WholeOn80mm", 80, {{300, 0, false, k40.c_str()}}, " |  " + k40 + "\n"},
+    {"LinesInTopToBottomOrder",
+     80,
+     {{0, 500, false, "second"}, {0, 100, true, "first"}},
+     "B|first\n |second\n"},
+    {"TextsOnOneLineKeepTheirWeight",
+     80,
+     {{0, 0, true, "Total"}, {1440, 0, false, "15.00"}},
+     " |Total     15.00\n |^^^^^\n"},
+    {"EmptyTextFeedsALine",
+     80,
+     {{0, 0, false, "a"}, {0, 272, false, ""}, {0, 544, false, "b"}},
+     " |a\n |\n |b\n"},
+};
+
+class EscPosDocument : public ::testing::TestWithParam<DocumentCase> {};
+
+TEST_P(EscPosDocument, DecodesToTheExpectedLines) {
+    EXPECT_EQ(Print(GetParam()), kStart + GetParam().lines + kEnd);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EscPosDocument, ::testing::ValuesIn(kDocuments),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EscPosDevice, UnreadablePictureFailsAtOnceAndNothingIsSent) {
+    bool sent = false;
+    EscPosDevice device(ReceiptPaper{}, [&sent](const std::string&) { sent = true; });
+    EXPECT_THROW(device.Image(Picture{"/nonexistent/logo.bmp", 10, 10}, 0, 0, 100, 100),
+                 PrintError);
+    EXPECT_FALSE(sent);
+}
+
+}  // namespace
+}  // namespace vantor::test

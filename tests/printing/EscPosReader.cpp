@@ -1,0 +1,174 @@
+#include "printing/EscPosReader.h"
+
+#include <cstdint>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "data/Cp1252.h"
+
+namespace vantor::test {
+
+namespace {
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    std::string Read();
+
+private:
+    int Byte() {
+        if (at_ >= bytes_.size()) {
+            throw std::runtime_error("the bytes end inside a command");
+        }
+        return static_cast<unsigned char>(bytes_[at_++]);
+    }
+    std::string_view Take(std::size_t count) {
+        if (at_ + count > bytes_.size()) {
+            throw std::runtime_error("the bytes end inside a command");
+        }
+        std::string_view taken = bytes_.substr(at_, count);
+        at_ += count;
+        return taken;
+    }
+    void Fail(const std::string& what) const {
+        throw std::runtime_error(what + " at byte " + std::to_string(at_));
+    }
+    void EndLine();
+    void Escape();
+    void Group();
+    void Raster();
+    void Qr();
+
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+    std::ostringstream out_;
+    std::string line_;
+    std::string bolds_;
+    bool bold_ = false;
+    int qrModel_ = 0;
+    int qrModule_ = 0;
+    char qrLevel_ = '?';
+    std::string qrData_;
+};
+
+void Reader::EndLine() {
+    const bool anyBold = bolds_.find('^') != std::string::npos;
+    const bool anyNormal = bolds_.find('.') != std::string::npos;
+    out_ << (anyBold && !anyNormal ? 'B' : ' ') << '|' << Cp1252ToUtf8(line_) << '\n';
+    if (anyBold && anyNormal) {
+        for (char& c : bolds_) {
+            c = c == '^' ? '^' : ' ';
+        }
+        out_ << " |" << bolds_.substr(0, bolds_.find_last_of('^') + 1) << '\n';
+    }
+    line_.clear();
+    bolds_.clear();
+}
+
+void Reader::Escape() {
+    const int command = Byte();
+    if (command == '@') {
+        out_ << "init\n";
+        bold_ = false;
+    } else if (command == 't') {
+        out_ << "code page " << Byte() << '\n';
+    } else if (command == 'E') {
+        bold_ = (Byte() & 1) != 0;
+    } else if (command == 'a') {
+        out_ << (Byte() == 1 ? "centre\n" : "left\n");
+    } else if (command == 'p') {
+        const int pin = Byte() == 0 ? 2 : 5;
+        const int on = Byte();
+        const int off = Byte();
+        out_ << "drawer pin " << pin << ", " << 2 * on << " ms on, " << 2 * off << " ms off\n";
+    } else {
+        Fail("unknown ESC " + std::to_string(command));
+    }
+}
+
+void Reader::Raster() {
+    if (Byte() != '0' || Byte() != 0) {
+        Fail("GS v other than 0 in normal size");
+    }
+    const int rowBytes = Byte() | Byte() << 8;
+    const int rows = Byte() | Byte() << 8;
+    std::string_view dots = Take(static_cast<std::size_t>(rowBytes) * rows);
+    int dark = 0;
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (char c : dots) {
+        dark += __builtin_popcount(static_cast<unsigned char>(c));
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    out_ << "raster " << rowBytes * 8 << 'x' << rows << " dark " << dark << " hash " << std::hex
+         << hash << std::dec << '\n';
+}
+
+void Reader::Qr() {
+    const int length = Byte() | Byte() << 8;
+    std::string_view body = Take(static_cast<std::size_t>(length));
+    if (length < 2 || body[0] != 49) {
+        Fail("GS ( k for a symbol other than QR");
+    }
+    const int fn = body[1];
+    if (fn == 65) {
+        qrModel_ = body[2] - 48;
+    } else if (fn == 67) {
+        qrModule_ = body[2];
+    } else if (fn == 69) {
+        qrLevel_ = "LMQH"[body[2] - 48];
+    } else if (fn == 80) {
+        qrData_ = std::string(body.substr(3));
+    } else if (fn == 81) {
+        out_ << "qr model " << qrModel_ << " module " << qrModule_ << " level " << qrLevel_ << " \""
+             << qrData_ << "\"\n";
+    } else {
+        Fail("unknown QR function " + std::to_string(fn));
+    }
+}
+
+void Reader::Group() {
+    const int command = Byte();
+    if (command == 'V') {
+        if (Byte() != 66) {
+            Fail("cut without feed");
+        }
+        out_ << "feed " << Byte() << " and cut\n";
+    } else if (command == 'v') {
+        Raster();
+    } else if (command == '(' && Byte() == 'k') {
+        Qr();
+    } else {
+        Fail("unknown GS " + std::to_string(command));
+    }
+}
+
+std::string Reader::Read() {
+    while (at_ < bytes_.size()) {
+        const int byte = Byte();
+        if (byte == 0x1B) {
+            Escape();
+        } else if (byte == 0x1D) {
+            Group();
+        } else if (byte == '\n') {
+            EndLine();
+        } else if (byte < 0x20) {
+            Fail("control byte " + std::to_string(byte));
+        } else {
+            line_ += static_cast<char>(byte);
+            bolds_ += byte == ' ' ? ' ' : (bold_ ? '^' : '.');
+        }
+    }
+    if (!line_.empty()) {
+        Fail("text not ended by a line feed");
+    }
+    return out_.str();
+}
+
+}  // namespace
+
+std::string ReadEscPos(std::string_view bytes) {
+    return Reader(bytes).Read();
+}
+
+}  // namespace vantor::test
