@@ -1,7 +1,7 @@
 // A scripted day of sales killed with SIGKILL at seeded random moments. After
-// every kill the chain must never report tampering, the start-up's settling
-// must leave whole sales only, and the journal must stay a run of the
-// expected sales, byte for byte.
+// every kill the chain must never report tampering; the next start must
+// succeed, leave whole sales only (the journal a run of the expected sales,
+// byte for byte), no temporary file, and no receipt number used twice.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,8 +13,10 @@
 #include <random>
 #include <thread>
 
+#include <filesystem>
+#include <sstream>
+
 #include "data/TextFile.h"
-#include "ledger/LedgerStart.h"
 #include "ledger/Verify.h"
 #include "support/TempDir.h"
 
@@ -43,10 +45,14 @@ std::string DayScript() {
     return script;
 }
 
+struct Run {
+    Clock::duration lasted{};
+    int status = -1;  // the exit status when the run ended by itself
+};
+
 // Starts the till on the folder and kills it after delay (or lets it end
-// when delay is longer than the run). Returns how long the run lasted.
-Clock::duration RunAndKill(const std::string& dir, const std::string& script,
-                           Clock::duration delay) {
+// when delay is longer than the run).
+Run RunAndKill(const std::string& dir, const std::string& script, Clock::duration delay) {
     std::string exe = VANTOR_EXECUTABLE;
     std::vector<std::string> words = {exe, "--headless", "--data-dir", dir, "--script", script};
     std::vector<char*> argv;
@@ -71,15 +77,40 @@ Clock::duration RunAndKill(const std::string& dir, const std::string& script,
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    return Clock::now() - start;
+    return {Clock::now() - start, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// The receipt numbers of the sales in the chain, in order.
+std::vector<long long> ChainedReceipts(const std::string& chain) {
+    std::vector<long long> receipts;
+    std::istringstream lines(chain);
+    for (std::string line; std::getline(lines, line);) {
+        const std::optional<ChainEntry> entry = ParseEntry(line.substr(0, line.find('\r')));
+        if (entry && entry->kind == EntryKind::Sale) {
+            receipts.push_back(entry->ref);
+        }
+    }
+    return receipts;
+}
+
+std::vector<std::string> Temporaries(const std::string& dir) {
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().filename().string().find(".tmp") != std::string::npos) {
+            found.push_back(entry.path().filename().string());
+        }
+    }
+    return found;
 }
 
 TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
     TempDir dir;
     TempDir scripts;
     const std::string script = scripts / "day.txt";
+    const std::string start = scripts / "start.txt";
     WriteRaw(script, DayScript());
-    const Clock::duration whole = RunAndKill(dir.Path(), script, std::chrono::hours(1));
+    WriteRaw(start, "clock 05.12.2026 12:04:09\n");  // the same day: nothing to close
+    const Clock::duration whole = RunAndKill(dir.Path(), script, std::chrono::hours(1)).lasted;
     const std::string day = Slurp(dir / kJournalFile);
     const std::string sale = day.substr(0, day.size() / kSalesPerRun);
     ASSERT_EQ(sale,
@@ -97,7 +128,13 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         ASSERT_TRUE(killed.intact) << "run " << runs << ": " << killed.problem;
         interrupted += killed.interrupted ? 1 : 0;
 
-        OpenLedger(dir.Path(), DateTime{});
+        ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1)).status, 0)
+            << "run " << runs << ": the till does not start again";
+        EXPECT_EQ(Temporaries(dir.Path()), std::vector<std::string>{}) << "run " << runs;
+        const std::vector<long long> receipts = ChainedReceipts(Slurp(dir / kChainFile));
+        for (std::size_t i = 1; i < receipts.size(); ++i) {
+            ASSERT_LT(receipts[i - 1], receipts[i]) << "run " << runs << ": a receipt number twice";
+        }
         const LedgerCheck settled = VerifyLedger(dir.Path());
         ASSERT_TRUE(settled.intact) << "run " << runs << ": " << settled.problem;
         ASSERT_FALSE(settled.interrupted) << "run " << runs;
