@@ -43,7 +43,8 @@ void DrawReceipt(PageDevice& device) {
     line(0, 12, false, "");
     line(300, 10, true, " ");
     for (int i = 0; i < 20; ++i) {
-        line(0, 10, true, i % 2 == 0 ? " 1 Café               €     3.50" : " 1 Thé noir           €     3.80");
+        line(0, 10, true,
+             i % 2 == 0 ? " 1 Café               €     3.50" : " 1 Thé noir           €     3.80");
     }
     line(0, 10, true, "");
     line(300, 10, true, "Total              €    73.00");
@@ -87,9 +88,9 @@ int main(int argc, char** argv) {
                 });
                 DrawReceipt(device);
             }));
-            passedOn.push_back(
-                handed.back() +
-                Milliseconds([&] { cups::WaitUntilPassedOn(raw, job, std::chrono::seconds(10)); }));
+            passedOn.push_back(handed.back() + Milliseconds([&] {
+                                   cups::WaitUntilPassedOn(raw, job, std::chrono::seconds(10));
+                               }));
             pages.push_back(Milliseconds([&] { DrawReceipt(*QtPageDevice::ForPrinter(page)); }));
         }
     } catch (const PrintError& error) {
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     std::printf("  ESC/POS bytes, last byte handed to CUPS   %8.2f ms\n", Median(handed));
     std::printf("  ESC/POS bytes, job passed on by CUPS      %8.2f ms\n", Median(passedOn));
     std::printf("  Qt page, PDF job handed to CUPS           %8.2f ms\n", Median(pages));
-    std::printf("  ratio page / ESC/POS hand-off             %8.1f\n", Median(pages) / Median(handed));
+    std::printf("  ratio page / ESC/POS hand-off             %8.1f\n",
+                Median(pages) / Median(handed));
     return 0;
 }
