@@ -2,8 +2,10 @@
 // cut at the paper's edge, and lines in top-to-bottom order.
 #include <gtest/gtest.h>
 
+#include "admin/Bitmap.h"
 #include "printing/EscPosDevice.h"
 #include "printing/EscPosReader.h"
+#include "support/TempDir.h"
 
 namespace vantor::test {
 namespace {
@@ -69,12 +71,21 @@ TEST_P(EscPosDocument, DecodesToTheExpectedLines) {
 INSTANTIATE_TEST_SUITE_P(Cases, EscPosDocument, ::testing::ValuesIn(kDocuments),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(EscPosDevice, UnreadablePictureFailsAtOnceAndNothingIsSent) {
-    bool sent = false;
-    EscPosDevice device(ReceiptPaper{}, [&sent](const std::string&) { sent = true; });
-    EXPECT_THROW(device.Image(Picture{"/nonexistent/logo.bmp", 10, 10}, 0, 0, 100, 100),
-                 PrintError);
-    EXPECT_FALSE(sent);
+TEST(EscPosDevice, PictureThatIsNoPlainBmpFailsAtOnce) {
+    TempDir folder;
+    WriteRaw(folder / "text.bmp", "not a picture");
+    std::string rle = Bitmap(8, 8);
+    rle[30] = 1;  // run-length compressed, which the printer's raster cannot take
+    WriteRaw(folder / "rle.bmp", rle);
+    std::string deep = Bitmap(8, 8);
+    deep[28] = 16;            // 16 bits a pixel, a layout the reader does not know
+    deep.append(4096, '\0');  // enough bytes for those pixels
+    WriteRaw(folder / "16.bmp", deep);
+    for (const std::string& path :
+         {folder / "missing.bmp", folder / "text.bmp", folder / "rle.bmp", folder / "16.bmp"}) {
+        EscPosDevice device(ReceiptPaper{}, [](const std::string&) {});
+        EXPECT_THROW(device.Image(Picture{path, 10, 10}, 0, 0, 100, 100), PrintError) << path;
+    }
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <cups/cups.h>
 
-#include <algorithm>
 #include <cctype>
 #include <thread>
 
@@ -12,14 +11,26 @@ namespace vantor::cups {
 
 namespace {
 
+// "raw" as a word of the make and model ("Local Raw Printer", "Raw Queue"),
+// not inside another word ("Drawing").
 bool SaysRaw(const char* makeAndModel) {
     if (makeAndModel == nullptr) {
         return false;
     }
-    std::string model(makeAndModel);
-    std::transform(model.begin(), model.end(), model.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return model == "local raw printer" || model.find("raw") != std::string::npos;
+    std::string word;
+    for (const char* c = makeAndModel;; ++c) {
+        if (*c != '\0' && std::isalnum(static_cast<unsigned char>(*c))) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+            continue;
+        }
+        if (word == "raw") {
+            return true;
+        }
+        word.clear();
+        if (*c == '\0') {
+            return false;
+        }
+    }
 }
 
 std::string Reason(const std::string& queue, const std::string& why) {

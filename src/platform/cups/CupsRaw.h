@@ -9,7 +9,7 @@ namespace vantor::cups {
 // The CUPS queues without a driver ("raw" queues, made with lpadmin -m raw):
 // the bytes of a job reach the printer as they are, which is how the till
 // speaks ESC/POS to a receipt printer. A queue is raw when its make and model
-// is "Local Raw Printer" or says "raw".
+// is "Local Raw Printer" or has the word "raw".
 std::vector<std::string> RawQueues();
 bool IsRawQueue(const std::string& name);
 
