@@ -25,7 +25,9 @@ for corpus in fuzz/corpus/*/; do
     found="$(mktemp -d)"  # what this run adds to the corpus, thrown away after
     mkdir -p "$crashes"
     log="build/fuzz/$target.log"
-    build/fuzz/fuzz/fuzz-"$target" -max_total_time="$seconds" -timeout=10 \
+    dict=()  # pieces of text the target's inputs are made of, when listed
+    [[ -f fuzz/$target.dict ]] && dict=(-dict="fuzz/$target.dict")
+    build/fuzz/fuzz/fuzz-"$target" -max_total_time="$seconds" -timeout=10 "${dict[@]}" \
         -print_final_stats=1 -artifact_prefix="$crashes/" "$found" "$corpus" >"$log" 2>&1
     rc=$?
     rm -rf "$found"
