@@ -23,7 +23,7 @@ if ! command -v "$clang_format" >/dev/null 2>&1; then
 fi
 
 files=()
-if listing="$(git -c safe.directory="$root" ls-files -z -- src tests bench 2>/dev/null | tr '\0' '\n')"; then
+if listing="$(git -c safe.directory="$root" ls-files -z -- src tests bench fuzz 2>/dev/null | tr '\0' '\n')"; then
     while IFS= read -r f; do
         [[ $f == *.cpp || $f == *.h ]] && [[ -f $f ]] && files+=("$f")
     done <<<"$listing"
@@ -31,7 +31,7 @@ else
     # Not a git checkout (e.g. an exported tarball): check what is on disk.
     while IFS= read -r -d '' f; do
         files+=("$f")
-    done < <(find src tests bench -type f \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null)
+    done < <(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null)
 fi
 
 if [[ ${#files[@]} -eq 0 ]]; then

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting, then builds and runs every test
 # with the `ci` preset and again with the `asan` preset (AddressSanitizer and
-# UndefinedBehaviorSanitizer). Exits non-zero when any step fails.
-#   scripts/run-tests.sh            ci then asan
-#   scripts/run-tests.sh ci         only the given presets
+# UndefinedBehaviorSanitizer), then runs each fuzz target for a few seconds
+# (scripts/run-fuzz.sh). Exits non-zero when any step fails.
+#   scripts/run-tests.sh            ci, asan, then fuzz
+#   scripts/run-tests.sh ci fuzz    only the given steps
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
 presets=("$@")
-[[ ${#presets[@]} -gt 0 ]] || presets=(ci asan)
+[[ ${#presets[@]} -gt 0 ]] || presets=(ci asan fuzz)
 
 started=$SECONDS
 failed_steps=()
@@ -37,6 +38,11 @@ step "format"
 bash scripts/check-format.sh || fail_step format
 
 for preset in "${presets[@]}"; do
+    if [[ $preset == fuzz ]]; then
+        step "fuzz: build and run each target"
+        bash scripts/run-fuzz.sh || fail_step fuzz
+        continue
+    fi
     step "$preset: configure"
     if ! cmake --preset "$preset"; then
         fail_step "$preset:configure"

@@ -30,10 +30,12 @@ struct ScanRequest {
 struct PeriodSums {
     ExactSum especes, cartes, mouvements, tva1, tva2;
     std::array<ExactSum, 9> parCategorie;
+    friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
 };
 
 struct WaiterSums {
     ExactSum especes, cartes, tva1, tva2;
+    friend bool operator==(const WaiterSums&, const WaiterSums&) = default;
 };
 
 // A cash movement of the period, its texts as UTF-8.
@@ -42,6 +44,7 @@ struct Movement {
     std::string texte;
     std::string montant;  // the amount as written in the file
     ExactSum valeur;      // 0 when that text is not a number
+    friend bool operator==(const Movement&, const Movement&) = default;
 };
 
 struct JournalSums {
@@ -56,6 +59,7 @@ struct JournalSums {
 
     // Adds the sums of the next piece of the file.
     void Merge(JournalSums&& next);
+    friend bool operator==(const JournalSums&, const JournalSums&) = default;
 };
 
 // Reads the journal's bytes once. The file may be read in several pieces at

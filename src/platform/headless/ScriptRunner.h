@@ -84,8 +84,6 @@ private:
     std::vector<Form*> windows_;  // the window in front is the last
     std::set<Form*> modeless_;
     Form* main_ = nullptr;
-    Form* popupForm_ = nullptr;
-    Control* popupMenu_ = nullptr;
     bool started_ = false;
 };
 
