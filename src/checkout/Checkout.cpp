@@ -128,9 +128,7 @@ void frmMain::mnuFormation_Click() {
         formation.checked = false;
         return;
     }
-    if (data_.Infos[ClavierAuto] == "1") {
-        AfficherClavier();
-    }
+    AfficherClavier();
     if (platform_.ui.InputBox("Code de dévérouillage") == kUnlockCode) {
         formation.checked = true;
     }

@@ -49,9 +49,7 @@ void frmMain::Command1_Click(int index) {
     quantite_ = 0;
 
     if (!IsNumeric(price)) {
-        if (data_.Infos[ClavierAuto] == "1") {
-            AfficherClavier();
-        }
+        AfficherClavier();
         std::string answer = platform_.ui.InputBox("Prix libre '0.00'", "Prix libre", "0.00");
         if (!IsNumeric(answer)) {
             if (!answer.empty()) {
@@ -60,9 +58,7 @@ void frmMain::Command1_Click(int index) {
             return;
         }
         price = Trim(answer);
-        if (data_.Infos[ClavierAuto] == "1") {
-            AfficherClavier();
-        }
+        AfficherClavier();
         label = platform_.ui.InputBox("Texte d'article", "Article", label);
     }
     if (mergeWithLast) {
