@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -283,7 +284,7 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
                 QTest::keyClick(&error, Qt::Key_Return);
             });
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdComplete"), Qt::LeftButton);
-            ProcessEvents();
+            WaitUntil([&] { return QApplication::focusWidget() == cash; });
             focused = QApplication::focusWidget();
             if (NumericPad* pad = NumericPad::Shown(); pad && pad->Target() == cash) {
                 padTarget = cash->objectName();
@@ -305,9 +306,13 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
 TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
     QString padTarget;
     OnNextModal([&](QWidget& priceBox) {
-        ProcessEvents();
+        // The pad comes with the focus, once the window manager has
+        // activated the box.
+        if (!WaitUntil([] { return NumericPad::Shown() != nullptr; })) {
+            static_cast<QDialog&>(priceBox).reject();
+            FAIL() << "no numeric pad on the free price";
+        }
         NumericPad* pad = NumericPad::Shown();
-        ASSERT_NE(pad, nullptr);
         padTarget = pad->Target() != nullptr ? pad->Target()->text() : "";
         for (const char* key : {"pad 1", "pad 2", "pad .", "pad 5"}) {
             QPushButton* button = pad->findChild<QPushButton*>(key);
