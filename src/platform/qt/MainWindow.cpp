@@ -28,6 +28,7 @@ WindowState ToWindowState(Qt::WindowStates states) {
 }
 
 constexpr int kMaxRefusals = 2;
+constexpr double kSpareRoom = 0.04;
 
 bool Near(const QSize& a, const QSize& b) {
     return std::abs(a.width() - b.width()) <= 1 && std::abs(a.height() - b.height()) <= 1;
@@ -190,6 +191,12 @@ Scales MainWindow::ScalesFor(WindowState state) const {
         return {fit, fit};
     }
     const double down = view_->height() / static_cast<double>(contentHeight_);
+    // A scale that already fits with little room to spare is kept: laying
+    // out and drawing every control again at start-up costs more than a few
+    // pixels are worth.
+    if (scales_.y <= down && scales_.y >= down * (1 - kSpareRoom)) {
+        return scales_;
+    }
     return {down, down};
 }
 

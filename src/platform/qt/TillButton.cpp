@@ -43,6 +43,16 @@ void TillButton::SetSecondLine(const QString& line) {
     }
 }
 
+// The second line is written a fifth smaller than the caption, never bold.
+void TillButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        secondLineFont_ = font();
+        secondLineFont_.setBold(false);
+        secondLineFont_.setPixelSize(std::max(1, font().pixelSize() * 4 / 5));
+    }
+}
+
 void TillButton::SetColors(const QColor& face, const QColor& text) {
     if (face == face_ && text == text_) {
         return;
@@ -86,15 +96,10 @@ void TillButton::paintEvent(QPaintEvent*) {
         area.translate(1, 1);
     }
     if (!secondLine_.isEmpty()) {
-        QFont small = font();
-        small.setBold(false);
-        small.setPixelSize(std::max(1, font().pixelSize() * 4 / 5));
-        const int lineHeight = QFontMetrics(small).height();
-        painter.save();
-        painter.setFont(small);
+        painter.setFont(secondLineFont_);
         painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, secondLine_);
-        painter.restore();
-        area.setBottom(area.bottom() - lineHeight);
+        area.setBottom(area.bottom() - QFontMetrics(secondLineFont_).height());
+        painter.setFont(font());
     }
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     longPress_->PaintProgress(painter, rect().adjusted(2, 2, -2, -2));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPushButton>
 #include <functional>
 
@@ -29,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -41,6 +43,7 @@ private:
     QColor face_;
     QColor text_;
     QString secondLine_;
+    QFont secondLineFont_;
 };
 
 // Whether a tool tip is an amount ("2.50", "Total   €  12.50"): such a tool tip is also
