@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <set>
 
 #include "WidgetTesting.h"
@@ -147,6 +148,19 @@ protected:
         window->ShowForm();
         ASSERT_TRUE(WaitUntil([this] { return window->isVisible() && window->isActiveWindow(); }));
         QTest::qWait(300);
+        // A box nobody expected would wait for ever: named and closed instead.
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
+            QWidget* stuck = QApplication::activePopupWidget();
+            if (stuck == nullptr) {
+                stuck = QApplication::activeModalWidget();
+            }
+            if (stuck != nullptr) {
+                ADD_FAILURE() << "left waiting: " << stuck->windowTitle().toStdString() << " "
+                              << stuck->metaObject()->className();
+                stuck->close();
+            }
+        });
+        watchdog.start(20000);
     }
 
     void TearDown() override {
@@ -189,6 +203,7 @@ protected:
     Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
     Till till;
     std::unique_ptr<MainWindow> window;
+    QTimer watchdog;
 };
 
 TEST_F(TouchTest, ALongPressOnAnArticleOpensItsPopupAndAddsNoLine) {
@@ -353,6 +368,7 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
 TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
     QStringList small;
     OnNextModal([&](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Paramètres");
         small = TooSmall(dialog, FieldsChecked());
         SaveScreenshot("settings-dialog");
         dialog.close();

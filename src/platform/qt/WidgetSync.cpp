@@ -306,7 +306,9 @@ void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, W
     cache.scale = pixelsPerTwip;
     SyncColors(widget, control, cache);
     SyncKindProperties(widget, control, cache, resized);
-    if (Update(cache.toolTip, control.toolTip, cache.fresh)) {
+    // A button's tool tip may also be its second line (SyncButton).
+    if (control.kind != ControlKind::Button &&
+        Update(cache.toolTip, control.toolTip, cache.fresh)) {
         widget.setToolTip(ToQString(control.toolTip));
     }
     if (Update(cache.enabled, control.enabled, cache.fresh)) {
