@@ -91,6 +91,15 @@ NumericPad::NumericPad(QLineEdit& target)
         grid->addWidget(button, position / 3, position % 3);
         ++position;
     }
+    target.window()->installEventFilter(this);
+}
+
+bool NumericPad::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (target_ && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)) {
+        PlaceBeside(*target_);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void NumericPad::Type(int key, const QString& text) {

@@ -19,6 +19,10 @@ public:
 
     QLineEdit* Target() const { return target_; }
 
+protected:
+    // Follows the field's window when the window manager places or moves it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     explicit NumericPad(QLineEdit& target);
     static void FocusChanged(QWidget* now);
