@@ -139,9 +139,7 @@ void frmAgenda::NewEntry() {
     Get("txtH").text.clear();
     Get("txtTexte").text.clear();
     SetFocus(Get("txtH"));
-    if (data_.Infos[ClavierAuto] == "1") {
-        platform_.keyboard.Show();
-    }
+    AfficherClavier(platform_.keyboard, data_);
 }
 
 void frmAgenda::EditEntry() {

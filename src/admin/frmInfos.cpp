@@ -78,9 +78,7 @@ void frmInfos::Form_Load() {
     LoadPrinters();
     std::optional<int> keyboard = ParseInteger(data_.Infos[ClavierAuto]);
     Get("chkClavier").value = keyboard && *keyboard >= 0 && *keyboard <= 2 ? *keyboard : 0;
-    if (data_.Infos[ClavierAuto] == "1") {
-        platform_.keyboard.Show();
-    }
+    AfficherClavier(platform_.keyboard, data_);
     Get("txtInfo", 9).text = data_.Infos[Monnaie];
 }
 

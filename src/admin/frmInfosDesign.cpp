@@ -117,7 +117,9 @@ void frmInfos::CreatePrinters() {
                               kPrintersTop + 3 * kRow + 60, 5300, kHeight);
     keyboard.caption = "Afficher automatiquement le clavier visuel";
     const int buttons = kPrintersTop + 4 * kRow + 200;
-    AddButton(*this, "cmdOK", -1, nullptr, "OK", 1440, buttons).onClick = [this] { cmdOK_Click(); };
+    Control& ok = AddButton(*this, "cmdOK", -1, nullptr, "OK", 1440, buttons);
+    ok.onClick = [this] { cmdOK_Click(); };
+    ok.isDefault = true;
     AddButton(*this, "cmdUndo", -1, nullptr, "Annuler", 3000, buttons).onClick = [this] {
         cmdUndo_Click();
     };

@@ -30,9 +30,7 @@ void frmMain::mnuInfos_Click() {
 }
 
 void frmMain::mnuAddSrv_Click() {
-    if (data_.Infos[ClavierAuto] == "1") {
-        AfficherClavier();
-    }
+    AfficherClavier();
     const std::string answer =
         NomServeur(platform_.ui.InputBox("Nouveau Serveur", "Ajout serveur", "Nom"));
     if (answer.empty()) {

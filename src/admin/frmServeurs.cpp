@@ -59,9 +59,7 @@ void frmServeurs::Form_Load() {
     selectionServeur_ = -1;
     // The name field has the focus as the dialog opens.
     SetFocus(Get("txtServ"));
-    if (data_.Infos[ClavierAuto] == "1") {
-        platform_.keyboard.Show();
-    }
+    AfficherClavier(platform_.keyboard, data_);
 }
 
 void frmServeurs::lstServeurs_Click() {

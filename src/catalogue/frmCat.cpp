@@ -47,9 +47,9 @@ frmCat::frmCat(Platform& platform, TillData& data, frmMain& main)
     }
     AddButton(*this, "cmdTri", "Trier les boutons par catégories", 120, kButtonsTop, 3500).onClick =
         [this] { cmdTri_Click(); };
-    AddButton(*this, "cmdOK", "OK", 120, kButtonsTop + 600, 1700).onClick = [this] {
-        cmdOK_Click();
-    };
+    Control& ok = AddButton(*this, "cmdOK", "OK", 120, kButtonsTop + 600, 1700);
+    ok.onClick = [this] { cmdOK_Click(); };
+    ok.isDefault = true;
     AddButton(*this, "cmdUndo", "Annuler", 1920, kButtonsTop + 600, 1700).onClick = [this] {
         cmdUndo_Click();
     };
@@ -61,9 +61,7 @@ void frmCat::Form_Load() {
     }
     // The first name field has the focus as the dialog opens.
     SetFocus(Get("txtCat", 0));
-    if (data_.Infos[ClavierAuto] == "1") {
-        platform_.keyboard.Show();
-    }
+    AfficherClavier(platform_.keyboard, data_);
 }
 
 void frmCat::cmdOK_Click() {

@@ -65,6 +65,7 @@ void frmColors::CreateControls() {
     swatch.backColor = CouleurCategorie(0);
     AddControl(*this, ControlKind::Button, "cmdOK", kFieldLeft, 1560, 1350, 450).caption = "OK";
     Get("cmdOK").onClick = [this] { cmdOK_Click(); };
+    Get("cmdOK").isDefault = true;
     AddControl(*this, ControlKind::Button, "cmdUndo", 2850, 1560, 1350, 450).caption = "Annuler";
     Get("cmdUndo").onClick = [this] { cmdUndo_Click(); };
 }
@@ -75,9 +76,7 @@ void frmColors::Form_Load() {
     for (const std::string& name : data_.Categories) {
         categories.AddItem(name);
     }
-    if (data_.Infos[ClavierAuto] == "1") {
-        platform_.keyboard.Show();
-    }
+    AfficherClavier(platform_.keyboard, data_);
 }
 
 void frmColors::ModeModification(int index) {

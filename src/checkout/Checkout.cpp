@@ -185,9 +185,7 @@ void frmMain::mnuFormation_Click() {
         TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation désactivé");
         return;
     }
-    if (data_.Infos[ClavierAuto] == "1") {
-        AfficherClavier();
-    }
+    AfficherClavier();
     if (platform_.ui.InputBox("Code de dévérouillage") == kUnlockCode) {
         formation.checked = true;
         TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation activé");

@@ -47,9 +47,7 @@ void frmMain::ImprimerBon(int kind) {
     }
     Control& note = Get("txtBon");
     if (note.text.empty()) {
-        if (data_.Infos[ClavierAuto] == "1") {
-            AfficherClavier();
-        }
+        AfficherClavier();
         note.text = platform_.ui.InputBox("Vous n'avez pas ajouté de texte au bon " + word +
                                           "\nvoulez-vous en ajouter un ?");
     }

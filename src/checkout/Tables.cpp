@@ -34,9 +34,7 @@ void frmMain::ParkTable(int index) {
     }
     Get("lstTable", index).items = list.items;
     Control& table = Get("cmdTable", index);
-    if (data_.Infos[ClavierAuto] == "1") {
-        AfficherClavier();
-    }
+    AfficherClavier();
     const std::string name = platform_.ui.InputBox("Nom de la table ?", kTableTitle, table.caption);
     if (!name.empty()) {
         table.caption = name;
@@ -100,9 +98,7 @@ void frmMain::cmdTable_MouseDown(int index, int button) {
     if (button != vbRightButton) {
         return;
     }
-    if (data_.Infos[ClavierAuto] == "1") {
-        AfficherClavier();
-    }
+    AfficherClavier();
     Control& table = Get("cmdTable", index);
     const std::string name = platform_.ui.InputBox("Nommer la table :", "", table.caption);
     if (!name.empty()) {

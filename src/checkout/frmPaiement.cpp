@@ -44,6 +44,7 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     total.Move(1800, 120);
     total.width = 1335;
     total.backColor = Rgb(255, 255, 255);
+    total.alignment = vbRightJustify;
     AddLabel(*this, "Label2", "Montant par Carte", 760);
     AddBox("txtcart", 720);
     AddLabel(*this, "Label3", "Montant en espèces", 1125);
@@ -51,7 +52,9 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     AddButton(*this, "cmdComplete", "compléter", 1800, 1440, 1335, 315).onClick = [this] {
         cmdComplete_Click();
     };
-    AddButton(*this, "cmdOK", "Ok", 960, 1920, 975, 495).onClick = [this] { cmdOK_Click(); };
+    Control& ok = AddButton(*this, "cmdOK", "Ok", 960, 1920, 975, 495);
+    ok.onClick = [this] { cmdOK_Click(); };
+    ok.isDefault = true;
     AddButton(*this, "cmdUndo", "Annuler", 2160, 1920, 975, 495).onClick = [this] {
         cmdUndo_Click();
     };
@@ -63,6 +66,7 @@ Control& frmPaiement::AddBox(const std::string& name, int top) {
     box.width = 1335;
     box.height = 300;
     box.backColor = Rgb(255, 255, 255);
+    box.alignment = vbRightJustify;
     return box;
 }
 
@@ -75,9 +79,7 @@ double frmPaiement::Total() const {
 }
 
 void frmPaiement::Form_Load() {
-    if (data_.Infos[ClavierAuto] == "1") {
-        platform_.keyboard.Show();
-    }
+    AfficherClavier(platform_.keyboard, data_);
 }
 
 void frmPaiement::cmdComplete_Click() {

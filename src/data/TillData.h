@@ -6,6 +6,8 @@
 
 namespace vantor {
 
+class OnScreenKeyboard;
+
 // Shop settings fields, by their line in Infos.txt (field i is line i + 1).
 enum InfoField {
     NomCommerce = 0,
@@ -47,5 +49,9 @@ struct TillData {
     // DataPath + separator + name.
     std::string File(const std::string& name) const;
 };
+
+// Opens the on-screen keyboard before text entry when the settings ask for it
+// (ClavierAuto is "1"); the one place that reads that setting for it.
+void AfficherClavier(OnScreenKeyboard& keyboard, const TillData& data);
 
 }  // namespace vantor

@@ -35,6 +35,9 @@ enum class ControlKind {
 
 enum MouseButton { vbLeftButton = 1, vbRightButton = 2 };
 
+// Horizontal placement of a text box's or label's text.
+enum Alignment { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
+
 // A picture loaded from an image file: its path and natural size in pixels.
 struct Picture {
     std::string path;
@@ -84,12 +87,14 @@ public:
     int smallChange = 1;
     int largeChange = 1;
 
-    bool checked = false;  // menu entries
-    int maxLength = 0;     // text boxes, 0 = no limit
-    Date date;             // date pickers
-    Picture picture;       // picture holders
-    std::string pattern;   // file lists ("*.bmp")
-    std::string path;      // drive, folder and file lists
+    bool checked = false;           // menu entries
+    int maxLength = 0;              // text boxes, 0 = no limit
+    int alignment = vbLeftJustify;  // text boxes and labels
+    bool isDefault = false;         // the button that Enter presses in its window
+    Date date;                      // date pickers
+    Picture picture;                // picture holders
+    std::string pattern;            // file lists ("*.bmp")
+    std::string path;               // drive, folder and file lists
 
     // Event handlers bound by the form that owns the control.
     std::function<void()> onClick;

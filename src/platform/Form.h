@@ -63,7 +63,13 @@ public:
 
     // The control that has the keyboard focus, null when none was given it.
     Control* ActiveControl() const { return activeControl_; }
-    void SetFocus(Control& control) { activeControl_ = &control; }
+    void SetFocus(Control& control) {
+        activeControl_ = &control;
+        ++focusRequests_;
+    }
+    // Counts the SetFocus calls, so that a front end gives the focus again
+    // when the same control asks for it a second time.
+    std::uint64_t FocusRequests() const { return focusRequests_; }
 
     // Window events, called by the front ends.
     virtual void Form_Load() {}
@@ -89,6 +95,7 @@ private:
     std::uint64_t generation_ = 0;
     bool closed_ = false;
     Control* activeControl_ = nullptr;
+    std::uint64_t focusRequests_ = 0;
 };
 
 }  // namespace vantor

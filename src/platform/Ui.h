@@ -15,6 +15,7 @@ enum MsgBoxStyle {
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton2 = 256,  // the second button ("Non") is the default
 };
 enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
@@ -22,8 +23,9 @@ enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 class Ui {
 public:
     virtual ~Ui() = default;
-    // style: buttons (vbOKOnly or vbYesNo) plus an icon; an empty title means
-    // the application's title. Returns the button pressed.
+    // style: buttons (vbOKOnly or vbYesNo) plus an icon, plus vbDefaultButton2
+    // when Enter must answer "Non"; an empty title means the application's
+    // title. Returns the button pressed.
     virtual int MsgBox(const std::string& prompt, int style = vbOKOnly,
                        const std::string& title = "") = 0;
     // Returns the text typed; the empty text when cancelled.

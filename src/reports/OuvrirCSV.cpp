@@ -39,7 +39,7 @@ void frmMain::mnuFArticles_Click() {
     }
     if (platform_.ui.MsgBox("Le programme va s'arrêter et devra être relancé après "
                             "modifications du fichier, continuer ?",
-                            vbYesNo) != vbYes) {
+                            vbYesNo + vbDefaultButton2) != vbYes) {
         return;
     }
     OuvrirFichierCSV(chemin);

@@ -47,9 +47,7 @@ void frmMain::Command1_Click(int index) {
     }
     MergeWithLastLine(button, category, quantity);  // only ever with a numeric price
     if (!IsNumeric(price)) {
-        if (data_.Infos[ClavierAuto] == "1") {
-            AfficherClavier();
-        }
+        AfficherClavier();
         std::string answer = platform_.ui.InputBox("Prix libre '0.00'", "Prix libre", "0.00");
         if (!IsNumeric(answer)) {
             if (!answer.empty()) {
@@ -62,9 +60,7 @@ void frmMain::Command1_Click(int index) {
             return;
         }
         price = Trim(answer);
-        if (data_.Infos[ClavierAuto] == "1") {
-            AfficherClavier();
-        }
+        AfficherClavier();
         label = platform_.ui.InputBox("Texte d'article", "Article", label);
     }
     AddTicketLine(quantity, label, price, category);

@@ -48,7 +48,7 @@ void frmMain::lblServeur_Click() {
 }
 
 void frmMain::AfficherClavier() {
-    platform_.keyboard.Show();
+    vantor::AfficherClavier(platform_.keyboard, data_);
 }
 
 }  // namespace vantor

@@ -87,6 +87,7 @@ public:
     void chkQR_Click();
     void cmdOuvre_Click();
     void lblServeur_Click();
+    // The on-screen keyboard, when the settings ask for it.
     void AfficherClavier();
 
     void mnuQuit_Click();

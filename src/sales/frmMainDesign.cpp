@@ -251,6 +251,7 @@ void frmMain::CreateCashMovementFrame() {
         AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 3000, 240, 935, 300);
     amount.maxLength = 8;
     amount.text = "0";
+    amount.alignment = vbRightJustify;
     AddLabel(*this, "lblCat", &vantor, "Cat. :", 120, 625, 600, 300);
     AddBox(*this, ControlKind::ComboBox, "cmbCatCompt", &vantor, 720, 595, 3240, 315);
     AddLabel(*this, "lblTexte", &vantor, "Texte :", 120, 960, 600, 300);

@@ -84,8 +84,8 @@ void frmMain::Form_QueryUnload(int& cancel) {
     if (!openTables) {
         return;
     }
-    if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?", vbYesNo) ==
-        vbYes) {
+    if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?",
+                            vbYesNo + vbDefaultButton2) == vbYes) {
         Form_Unload();
         Terminate();
         return;

@@ -92,6 +92,8 @@ TEST_F(Checkout, PaymentDialogChecksItsInput) {
     TillRun run =
         Run(kSale +
             "click cmdPrint 2\nanswer no\n"
+            "show txtEsp.Alignment\nshow txtcart.Alignment\nshow lblTotal.Alignment\n"
+            "show cmdOK.Default\n"
             "click cmdComplete\nshow txtEsp\nshow txtcart\n"
             "click cmdOK\nanswer ok\nshow frmPaiement.ActiveControl\n"
             "type txtEsp \"abc\"\nclick cmdComplete\nanswer ok\nshow frmPaiement.ActiveControl\n"
@@ -99,7 +101,9 @@ TEST_F(Checkout, PaymentDialogChecksItsInput) {
             "type txtcart \"5\"\nclick cmdOK\nshow frmPaiement.Visible\n"
             "type txtcart \"6\"\nclick cmdOK\nshow PartEspeces\n");
     EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{"show txtEsp.Text \"\"", "show txtcart.Text \"\"",
+              (std::vector<std::string>{"show txtEsp.Alignment 1", "show txtcart.Alignment 1",
+                                        "show lblTotal.Alignment 1", "show cmdOK.Default True",
+                                        "show txtEsp.Text \"\"", "show txtcart.Text \"\"",
                                         "show frmPaiement.ActiveControl \"txtEsp\"",
                                         "show frmPaiement.ActiveControl \"txtEsp\"",
                                         "show frmPaiement.ActiveControl \"txtcart\"",

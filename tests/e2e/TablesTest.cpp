@@ -239,16 +239,16 @@ TEST_F(CashMovements, RefusedInputRecordsNothing) {
         Run("click optPrint 2\ntype txtVantor \"\"\nclick cmdVantor\nanswer ok\n"
             "type txtVantor \"abc\"\nclick cmdVantor\nanswer ok\n"
             "type txtVantor \"5\"\nclick cmdVantor\nanswer ok\nshow frmMain.ActiveControl\n"
-            "show optPrint 2\nclick cmdUndoVantor\nshow optPrint 0\n");
+            "show optPrint 2\nshow txtVantor.Alignment\nclick cmdUndoVantor\nshow optPrint 0\n");
     EXPECT_EQ(
         LinesStartingWith(run.out, "msgbox"),
         (std::vector<std::string>{"msgbox critical ok \"Vantor\" \"Format numérique incorrect\"",
                                   "msgbox critical ok \"Vantor\" \"Format numérique incorrect\"",
                                   "msgbox critical ok \"Vantor\" \"Sélectionnez une catégorie\""}));
-    EXPECT_EQ(
-        LinesStartingWith(run.out, "show "),
-        (std::vector<std::string>{"show frmMain.ActiveControl \"cmbCatCompt\"",
-                                  "show optPrint(2).Value True", "show optPrint(0).Value True"}));
+    EXPECT_EQ(LinesStartingWith(run.out, "show "),
+              (std::vector<std::string>{"show frmMain.ActiveControl \"cmbCatCompt\"",
+                                        "show optPrint(2).Value True", "show txtVantor.Alignment 1",
+                                        "show optPrint(0).Value True"}));
     EXPECT_FALSE(std::filesystem::exists(data_ / "tickets.csv"));
 }
 

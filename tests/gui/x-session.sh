@@ -13,8 +13,10 @@ done
 work=$(mktemp -d)
 xvfb_pid=""
 vantor_pid=""
+wm_pid=""
 cleanup() {
     [[ -n $vantor_pid ]] && kill "$vantor_pid" 2>/dev/null || true
+    [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null || true
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -29,7 +31,7 @@ fail() {
 start_display() {
     # The server picks a free display number itself, so that tests running
     # side by side never race for one.
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" \
+    Xvfb -displayfd 3 -screen 0 "${screen_size:-1920x1080}x24" -nolisten tcp 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
@@ -43,6 +45,18 @@ start_display() {
         sleep 0.1
     done
     fail "Xvfb did not answer on $DISPLAY"
+}
+
+# A window manager on the display, as on a till's desktop (title bars, the
+# maximized state, the focus); skipped when none is installed.
+start_window_manager() {
+    command -v openbox >/dev/null || { echo "note: no openbox, running without a window manager"; return; }
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+        sleep 0.1
+    done
 }
 
 # Starts the till on $work/data, with a home folder of its own, and waits

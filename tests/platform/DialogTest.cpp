@@ -56,7 +56,7 @@ TEST_F(DialogTest, AModalFormRunsUntilAHandlerHidesIt) {
     EXPECT_EQ(form.log, (Log{"Activate", "cmdOK MouseDown 1", "cmdOK Click"}));
     EXPECT_TRUE(form.Closed());
     EXPECT_EQ(title, "Échantillon");
-    const double scale = DialogScale(form.width, form.height);
+    const double scale = DialogScale(form.width, form.height, 300);
     EXPECT_EQ(client, QSize(qRound((9000 - kFrameWidthTwips) * scale),
                             qRound((6000 - kFrameHeightTwips) * scale)));
     EXPECT_EQ(FormView::Find(form), nullptr);
@@ -132,15 +132,62 @@ TEST_F(DialogTest, AYesNoQuestionAnswersNo) {
     EXPECT_EQ(icon, QMessageBox::Question);
 }
 
-TEST_F(DialogTest, AYesNoQuestionAnswersYes) {
-    QMessageBox::Icon icon = QMessageBox::Question;
-    OnNextModal([&](QWidget& modal) {
-        auto& box = static_cast<QMessageBox&>(modal);
-        icon = box.icon();
-        QTest::keyClick(&box, Qt::Key_Return);
+// Enter gives the default answer: "Oui", but "Non" for a question whose
+// "Oui" loses work. Either way the buttons are a fingertip high.
+TEST_F(DialogTest, EnterGivesTheDefaultAnswer) {
+    struct Row {
+        int style;
+        int answer;
+    };
+    for (const Row& row :
+         {Row{vbYesNo, vbYes}, Row{vbYesNo + vbQuestion + vbDefaultButton2, vbNo}}) {
+        int lowest = 0;
+        OnNextModal([&lowest](QWidget& modal) {
+            lowest = modal.height();
+            for (QAbstractButton* button : static_cast<QMessageBox&>(modal).buttons()) {
+                lowest = std::min(lowest, button->height());
+            }
+            QTest::keyClick(&modal, Qt::Key_Return);
+        });
+        EXPECT_EQ(ui.MsgBox("Continuer ?", row.style), row.answer) << "style " << row.style;
+        EXPECT_GE(lowest, MinimumTouchPixels()) << "style " << row.style;
+    }
+}
+
+TEST_F(DialogTest, EnterInAFieldPressesTheFormsDefaultButton) {
+    form("cmdOK").isDefault = true;
+    form("cmdOK").onClick = [this] {
+        form.log.push_back("cmdOK Click");
+        form.Hide();
+    };
+    OnNextModal([this](QWidget& dialog) {
+        QLineEdit* field = dialog.findChild<QLineEdit*>("txtNote");
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
     });
-    EXPECT_EQ(ui.MsgBox("Continuer ?", vbYesNo), vbYes);
-    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    ui.ShowModal(form);
+    EXPECT_EQ(form.log, (Log{"Activate", "cmdOK Click"}));
+}
+
+// A small dialog grows until its buttons are a fingertip high.
+TEST_F(DialogTest, ASmallDialogIsScaledUpForAFinger) {
+    Form small("frmSmall");
+    small.width = 3000;
+    small.height = 2000;
+    Control& ok = small.Add(ControlKind::Button, "cmdOK");
+    ok.Move(120, 120);
+    ok.width = 900;
+    ok.height = 255;
+    ok.onClick = [&small] { small.Hide(); };
+    int height = 0;
+    OnNextModal([&](QWidget& dialog) {
+        auto* button = dialog.findChild<QPushButton*>("cmdOK");
+        height = button->height();
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    ui.ShowModal(small);
+    EXPECT_GE(height, MinimumTouchPixels());
 }
 
 TEST_F(DialogTest, AMessageHasOneOkButtonTheIconAndTheDefaultTitle) {

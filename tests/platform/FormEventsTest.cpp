@@ -18,6 +18,7 @@
 #include "SampleForms.h"
 #include "WidgetTesting.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/LongPress.h"
 
 namespace vantor::test {
 namespace {
@@ -48,6 +49,37 @@ TEST_F(FormEventsTest, ARightPressOnAButtonIsAMouseDownWithTheRightButton) {
     QTest::mousePress(Find<QPushButton>("cmdOK"), Qt::RightButton);
     QTest::mouseRelease(Find<QPushButton>("cmdOK"), Qt::RightButton);
     EXPECT_EQ(form.log, (Log{"cmdOK MouseDown 2"}));
+}
+
+// A finger held on a button is a right press; lifted, it still clicks unless
+// the right press opened something (the till's pop-ups are checked in the
+// real-window test).
+TEST_F(FormEventsTest, ALongPressIsAlsoARightPress) {
+    QPushButton* ok = Find<QPushButton>("cmdOK");
+    QTest::mousePress(ok, Qt::LeftButton);
+    QTest::qWait(LongPress::kHoldMs + 150);
+    QTest::mouseRelease(ok, Qt::LeftButton);
+    EXPECT_EQ(form.log, (Log{"cmdOK MouseDown 1", "cmdOK MouseDown 2", "cmdOK Click"}));
+
+    form.log.clear();
+    QTest::mousePress(ok, Qt::LeftButton);
+    QTest::qWait(LongPress::kHoldMs / 3);
+    QTest::mouseRelease(ok, Qt::LeftButton);
+    EXPECT_EQ(form.log, (Log{"cmdOK MouseDown 1", "cmdOK Click"}));
+}
+
+TEST_F(FormEventsTest, TheFocusGoesWhereTheModelPutsIt) {
+    QLineEdit* note = Find<QLineEdit>("txtNote");
+    form("txtNote").text = "abc";
+    view.Sync();
+    EXPECT_NE(view.window()->focusWidget(), note) << "nothing has the focus at the start";
+    form("cmdOK").onClick = [this] { form.SetFocus(form("txtNote")); };
+    for (int round = 0; round < 2; ++round) {
+        Find<QComboBox>("cmbTVA")->setFocus();
+        QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+        EXPECT_EQ(view.window()->focusWidget(), note) << "round " << round;
+        EXPECT_EQ(note->selectedText(), "abc");
+    }
 }
 
 TEST_F(FormEventsTest, ADisabledButtonReportsNothing) {

@@ -19,6 +19,7 @@
 #include "SampleForms.h"
 #include "WidgetTesting.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/TillButton.h"
 
 namespace vantor::test {
 namespace {
@@ -127,9 +128,33 @@ TEST_F(FormViewTest, InputsShowTheirValues) {
     EXPECT_EQ(scroll->maximum(), 7800);
     EXPECT_EQ(scroll->singleStep(), 1300);
     EXPECT_EQ(scroll->pageStep(), 2600);
-    EXPECT_EQ(Find<QDateEdit>("DTPicker1")->date(), QDate(2026, 12, 6));
+    EXPECT_EQ(Find<QDateEdit>("DTPicker1")->text(), "06.12.2026");
     EXPECT_TRUE(Find<QRadioButton>("optMode(0)")->isChecked());
     EXPECT_FALSE(Find<QRadioButton>("optMode(1)")->isChecked());
+}
+
+TEST_F(FormViewTest, AmountsAreRightAlignedAndAPriceIsWrittenUnderTheCaption) {
+    form("txtNote").alignment = vbRightJustify;
+    form("lblTotal").alignment = vbRightJustify;
+    form("cmdOK").toolTip = "2.50";
+    view.Sync();
+    EXPECT_TRUE(Find<QLineEdit>("txtNote")->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(Find<QLabel>("lblTotal")->alignment() & Qt::AlignRight);
+    EXPECT_EQ(Find<TillButton>("cmdOK")->SecondLine(), "2.50");
+}
+
+// Only a tool tip that is an amount goes onto the button's face.
+TEST(TillButtonText, AmountsAreTellingFromOtherToolTips) {
+    struct Row {
+        const char* tip;
+        bool amount;
+    };
+    for (const Row& row :
+         {Row{"2.50", true}, Row{"12", true}, Row{"Total              €     7.00", true},
+          Row{"Imprimer ticket", false}, Row{"Bon Cuisine", false}, Row{"", false},
+          Row{"2.50 le verre de 25 cl", false}}) {
+        EXPECT_EQ(IsAmountText(QString::fromUtf8(row.tip)), row.amount) << row.tip;
+    }
 }
 
 TEST_F(FormViewTest, SyncCopiesWhatTheModelChanged) {

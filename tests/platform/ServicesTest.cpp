@@ -10,12 +10,35 @@
 
 #include "ChildProcess.h"
 #include "platform/headless/SystemClock.h"
+#include "platform/qt/QtKeyboard.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtPrinters.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
 namespace {
+
+// A long-running program stands in for the keyboard: asked again and again,
+// it is started once and stays the same process.
+TEST(QtKeyboardTest, OneProcessServesEveryRequest) {
+    QtKeyboard keyboard("sleep", {"30"});
+    keyboard.Show();
+    ASSERT_TRUE(keyboard.Running());
+    keyboard.Hide();
+    EXPECT_FALSE(keyboard.Shown());
+    keyboard.Show();
+    keyboard.Show();
+    EXPECT_EQ(keyboard.Starts(), 1);
+    EXPECT_TRUE(keyboard.Running());
+    EXPECT_TRUE(keyboard.Shown());
+}
+
+TEST(QtKeyboardTest, AMissingProgramIsIgnored) {
+    QtKeyboard keyboard("no-such-keyboard-program");
+    keyboard.Show();
+    EXPECT_FALSE(keyboard.Running());
+    EXPECT_EQ(keyboard.Starts(), 0);
+}
 
 TEST(QtPrintersTest, ThePdfPrinterComesAfterTheSystemsPrinters) {
     QtPrinters printers;

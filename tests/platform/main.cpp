@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "ChildProcess.h"
+#include "platform/qt/GuiApp.h"
 
 int main(int argc, char** argv) {
     const int childExit = vantor::test::RunChildRole(argc, argv);
@@ -16,6 +18,9 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The style, language and numeric pad of the program's own windows.
+    QTranslator translator;
+    vantor::SetUpApplication(application, translator);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

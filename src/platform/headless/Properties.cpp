@@ -120,6 +120,10 @@ std::string ShowProperty(const Control& c, const std::string& property, int item
         return std::to_string(c.maxLength);
     if (property == "Checked")
         return Bool(c.checked);
+    if (property == "Alignment")
+        return std::to_string(c.alignment);
+    if (property == "Default")
+        return Bool(c.isDefault);
     if (property == "Picture")
         return Quote(c.picture.Loaded() ? c.picture.path : "");
     if (property == "PictureWidth")

@@ -1,13 +1,16 @@
 #include "platform/qt/ClickLabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 
+#include "platform/Control.h"
 #include "platform/qt/TillButton.h"
 
 namespace vantor {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+ClickLabel::ClickLabel(QWidget* parent)
+    : QLabel(parent), longPress_(new LongPress(*this, [this] { HeldLong(); })) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     QPointer<ClickLabel> alive(this);
@@ -17,10 +20,39 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
     }
     if (alive) {
         pressed_ = event->button() == Qt::LeftButton;
+        if (pressed_ && isEnabled() && onMouseDown) {
+            longPress_->Press(event->position().toPoint());
+        }
+    }
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
+    longPress_->Move(event->position().toPoint());
+    QLabel::mouseMoveEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (longPress_->Holding()) {
+        QPainter painter(this);
+        longPress_->PaintProgress(painter, rect());
+    }
+}
+
+void ClickLabel::HeldLong() {
+    if (!onMouseDown) {
+        return;
+    }
+    const int before = ModalsShown();
+    QPointer<ClickLabel> alive(this);
+    onMouseDown(vbRightButton);
+    if (alive && ModalsShown() != before) {
+        pressed_ = false;
     }
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    longPress_->Release();
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <functional>
 
+#include "platform/qt/LongPress.h"
+
 namespace vantor {
 
 // A label or picture holder that reports mouse presses and clicks, as the
-// toolkit's labels and images do.
+// toolkit's labels and images do; a long press reports the right button.
 class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent);
@@ -16,9 +18,14 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void HeldLong();
+
+    LongPress* longPress_;
     bool pressed_ = false;
 };
 

@@ -3,12 +3,19 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 namespace vantor {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kFingertipMillimetres = 9.0;
 double sessionScale = 0;
+
+const QScreen* OrPrimary(const QScreen* screen) {
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
 
 }  // namespace
 
@@ -18,8 +25,8 @@ double NativeScale() {
     return dpi / kTwipsPerInch;
 }
 
-double FitScale(int widthTwips, int heightTwips) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+double FitScale(int widthTwips, int heightTwips, const QScreen* screen) {
+    screen = OrPrimary(screen);
     if (screen == nullptr || widthTwips <= 0 || heightTwips <= 0) {
         return NativeScale();
     }
@@ -36,8 +43,24 @@ void SetSessionScale(double pixelsPerTwip) {
     sessionScale = pixelsPerTwip;
 }
 
-double DialogScale(int widthTwips, int heightTwips) {
-    return std::min(SessionScale(), FitScale(widthTwips, heightTwips));
+int MinimumTouchPixels(const QScreen* screen) {
+    screen = OrPrimary(screen);
+    double dpi = screen != nullptr ? screen->physicalDotsPerInchY() : 96.0;
+    // A screen that reports no size, or a nonsense one, counts as 96 dpi.
+    if (!(dpi >= 48 && dpi <= 600)) {
+        dpi = 96.0;
+    }
+    // Logical pixels: the widgets' unit when the desktop scales them.
+    const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
+    return static_cast<int>(std::lround(kFingertipMillimetres / kMillimetresPerInch * dpi / ratio));
+}
+
+double DialogScale(int widthTwips, int heightTwips, int smallestTouchTwips) {
+    double scale = SessionScale();
+    if (smallestTouchTwips > 0) {
+        scale = std::max(scale, (MinimumTouchPixels() + 0.5) / smallestTouchTwips);
+    }
+    return std::min(scale, FitScale(widthTwips, heightTwips));
 }
 
 }  // namespace vantor

@@ -9,16 +9,22 @@ namespace vantor {
 // The scale of the screen's logical resolution: 1/15 at 96 dots per inch.
 double NativeScale();
 // The largest scale at which a window of this outer size (twips) fits the
-// available area of the primary screen.
-double FitScale(int widthTwips, int heightTwips);
+// available area of the screen (the primary one when none is given).
+double FitScale(int widthTwips, int heightTwips, const QScreen* screen = nullptr);
 
 // The scale every window of the run uses: the main window sets it, and until
 // then it is NativeScale().
 double SessionScale();
 void SetSessionScale(double pixelsPerTwip);
 
-// The session scale, made smaller when a dialog of this size would not fit.
-double DialogScale(int widthTwips, int heightTwips);
+// The height of a fingertip on the screen (about 9 mm, from its physical
+// resolution), in pixels: the least height of anything to be tapped.
+int MinimumTouchPixels(const QScreen* screen = nullptr);
+
+// The scale of a dialog of this size: the session scale, made larger when its
+// smallest control to be tapped (smallestTouchTwips high, 0 when it has none)
+// would be below a fingertip, and smaller when the dialog would not fit.
+double DialogScale(int widthTwips, int heightTwips, int smallestTouchTwips = 0);
 
 // Room the window frame takes around the client area of a dialog, in twips,
 // for forms whose size is an outer size (title bar and borders).

@@ -21,11 +21,38 @@ bool HasMenuBar(const Form& form) {
     });
 }
 
+bool IsTapped(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+        case ControlKind::TextBox:
+        case ControlKind::ComboBox:
+        case ControlKind::DriveList:
+        case ControlKind::DatePicker:
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The height of the lowest control of the form that a finger must hit.
+int SmallestTouchTwips(const Form& form) {
+    int smallest = 0;
+    for (const Control* control : form.Controls()) {
+        if (IsTapped(control->kind) && control->height > 0 &&
+            (smallest == 0 || control->height < smallest)) {
+            smallest = control->height;
+        }
+    }
+    return smallest;
+}
+
 }  // namespace
 
 FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    const double scale = DialogScale(form.width, form.height);
+    const double scale = DialogScale(form.width, form.height, SmallestTouchTwips(form));
     view_ = new FormView(form_, scale, this);
     view_->setFixedSize(qRound(std::max(0, form.width - kFrameWidthTwips) * scale),
                         qRound(std::max(0, form.height - kFrameHeightTwips) * scale));

@@ -1,10 +1,12 @@
 #include "platform/qt/FormView.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <algorithm>
 
 #include "platform/qt/ClickLabel.h"
 #include "platform/qt/Convert.h"
+#include "platform/qt/DisplayScale.h"
 #include "platform/qt/Events.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MenuBinder.h"
@@ -26,7 +28,7 @@ bool IsLive(const FormView* view) {
 }  // namespace
 
 FormView::FormView(Form& form, double pixelsPerTwip, QWidget* parent)
-    : QWidget(parent), form_(form), scale_(pixelsPerTwip) {
+    : QWidget(parent), form_(form), scales_{pixelsPerTwip, pixelsPerTwip} {
     InstallFontSubstitutes();
     LiveViews().push_back(this);
     Sync();
@@ -36,6 +38,27 @@ FormView::~FormView() {
     Detach();
     for (auto& [control, binding] : bindings_) {
         Silence(binding->widget);
+    }
+}
+
+void FormView::SetScales(const Scales& scales) {
+    if (scales.x == scales_.x && scales.y == scales_.y) {
+        return;
+    }
+    scales_ = scales;
+    Sync();
+}
+
+// A scroll bar thinner than a fingertip grows downwards, its frame with it:
+// the keypad's bar runs along the frame's bottom edge, with free room below.
+void FormView::WidenForFinger(QWidget& bar) {
+    const int touch = MinimumTouchPixels(bar.screen());
+    if (bar.height() < touch) {
+        bar.resize(bar.width(), touch);
+    }
+    QWidget* frame = bar.parentWidget();
+    if (frame != this && frame != nullptr && frame->height() < bar.geometry().bottom() + 1) {
+        frame->resize(frame->width(), bar.geometry().bottom() + 1);
     }
 }
 
@@ -89,12 +112,35 @@ void FormView::Sync() {
             }
             Materialize(*binding);
         }
-        SyncWidget(*binding->widget, *binding->control, scale_, binding->cache);
+        SyncWidget(*binding->widget, *binding->control, scales_, binding->cache);
+        if (binding->kind == ControlKind::HScrollBar) {
+            WidenForFinger(*binding->widget);
+        }
     }
     if (menus_) {
         menus_->Sync();
     }
     SyncWindowTitle();
+    ApplyFocus();
+}
+
+// Gives the keyboard focus to the control the form asked for (SetFocus), once
+// per request; a text box gets its text selected, so that a faulty amount is
+// typed over at once.
+void FormView::ApplyFocus() {
+    if (form_.FocusRequests() == appliedFocus_ || form_.ActiveControl() == nullptr) {
+        return;
+    }
+    auto found = bindings_.find(form_.ActiveControl());
+    if (found == bindings_.end() || found->second->widget == nullptr) {
+        return;
+    }
+    appliedFocus_ = form_.FocusRequests();
+    QWidget* widget = found->second->widget;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->selectAll();
+    }
 }
 
 // Whether the control and every frame around it are visible.

@@ -31,7 +31,11 @@ public:
     ~FormView() override;
 
     Form& ModelForm() const { return form_; }
-    double Scale() const { return scale_; }
+    // Pixels per twip down the form (and across, unless stretched).
+    double Scale() const { return scales_.y; }
+    const Scales& CurrentScales() const { return scales_; }
+    // Places and sizes every widget again at these scales.
+    void SetScales(const Scales& scales);
 
     // The form's top-level menus go into this menu bar.
     void AttachMenuBar(QMenuBar& bar);
@@ -80,6 +84,8 @@ private:
     static void RetireBinding(Binding& binding);
     void ForgetInput(const Control& control);
     void SyncWindowTitle();
+    void ApplyFocus();
+    void WidenForFinger(QWidget& bar);
 
     void Clicked(Control& control) override;
     void MouseDown(Control& control, int button) override;
@@ -89,7 +95,7 @@ private:
     void DatePicked(Control& control, const Date& date) override;
 
     Form& form_;
-    double scale_;
+    Scales scales_;
     bool detached_ = false;
     bool closedReported_ = false;
     bool painted_ = false;
@@ -98,6 +104,7 @@ private:
     BindingMap bindings_;
     std::vector<Binding*> order_;
     std::unique_ptr<MenuBinder> menus_;
+    std::uint64_t appliedFocus_ = 0;
     std::string shownCaption_;
     QWidget* titled_ = nullptr;
 };

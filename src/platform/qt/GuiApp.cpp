@@ -7,8 +7,10 @@
 #include <QTranslator>
 
 #include "platform/headless/SystemClock.h"
+#include "platform/qt/DisplayScale.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
+#include "platform/qt/NumericPad.h"
 #include "platform/qt/QtKeyboard.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtPrinters.h"
@@ -16,6 +18,7 @@
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "platform/qt/QtUi.h"
+#include "platform/qt/TouchStyle.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -30,16 +33,9 @@ void UseFrench(QApplication& application, QTranslator& translator) {
     }
 }
 
-// Menus, message boxes and input boxes in the toolkit's default size (8 pt)
-// at the scale of the forms, as big on a touch screen as the rest.
-void ScaleDefaultFont(double pixelsPerTwip) {
-    QApplication::setFont(ControlFont("MS Sans Serif", 8, false, pixelsPerTwip));
-}
-
 int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& main,
                   bool exitWhenShown) {
     MainWindow window(main);
-    ScaleDefaultFont(window.Scale());
     instance.onActivateRequest = [&window] { window.BringToFront(); };
     QObject::connect(&window, &MainWindow::Finished, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -55,12 +51,18 @@ int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& m
 
 }  // namespace
 
+void SetUpApplication(QApplication& application, QTranslator& translator) {
+    QApplication::setApplicationName("Vantor");
+    UseFrench(application, translator);
+    UseTouchStyle(MinimumTouchPixels());
+    NumericPad::Install();
+    InstallFontSubstitutes();
+}
+
 int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShown) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Vantor");
     QTranslator translator;
-    UseFrench(application, translator);
-    InstallFontSubstitutes();
+    SetUpApplication(application, translator);
 
     QtUi ui;
     QtPrinters printers;

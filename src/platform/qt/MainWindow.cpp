@@ -1,13 +1,17 @@
 #include "platform/qt/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/Events.h"
+#include "platform/qt/Fonts.h"
 #include "platform/qt/FormView.h"
 
 namespace vantor {
@@ -24,23 +28,51 @@ WindowState ToWindowState(Qt::WindowStates states) {
 }
 
 constexpr int kMaxRefusals = 2;
+constexpr double kSpareRoom = 0.04;
 
 bool Near(const QSize& a, const QSize& b) {
     return std::abs(a.width() - b.width()) <= 1 && std::abs(a.height() - b.height()) <= 1;
 }
 
+// The lowest bottom edge of the form's own controls (twips): what the client
+// area must hold, whatever the title bar and menu bar of the desktop take.
+int ContentHeight(const Form& form) {
+    int bottom = 0;
+    for (const Control* control : form.Controls()) {
+        if (control->container == nullptr && control->kind != ControlKind::Menu) {
+            bottom = std::max(bottom, control->top + control->height);
+        }
+    }
+    return bottom > 0 ? bottom + 60 : std::max(1, form.height - kFrameHeightTwips);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Form& form)
-    : form_(form), scale_(FitScale(form.width, form.height)), view_(nullptr) {
-    SetSessionScale(scale_);
-    view_ = new FormView(form_, scale_, this);
+    : form_(form),
+      designWidth_(form.width),
+      designHeight_(form.height),
+      contentHeight_(ContentHeight(form)),
+      view_(nullptr) {
+    const double fit = FitScale(form.width, form.height);
+    scales_ = {fit, fit};
+    SetSessionScale(fit);
+    // Menus, message boxes and input boxes in the toolkit's default size
+    // (8 pt) at the scale of the forms, as big on a touch screen as the rest;
+    // set before any widget is made, which costs nothing.
+    QApplication::setFont(ControlFont("MS Sans Serif", 8, false, fit));
+    view_ = new FormView(form_, fit, this);
     setCentralWidget(view_);
+    // The form itself holds the focus until the model gives it to a control:
+    // a barcode scanner or a stray key must not type into the first text box
+    // (the receipt's message) and end up printed.
+    view_->setFocusPolicy(Qt::ClickFocus);
+    view_->setFocus(Qt::OtherFocusReason);
     view_->AttachMenuBar(*menuBar());
     connect(view_, &FormView::FormClosed, this, &MainWindow::OnFormClosed, Qt::QueuedConnection);
     connect(view_, &FormView::FirstPainted, this, &MainWindow::FirstPainted);
-    const QSize outer(qRound(form_.width * scale_), qRound(form_.height * scale_));
-    resize(outer - QSize(qRound(kFrameWidthTwips * scale_), qRound(kFrameHeightTwips * scale_)));
+    const QSize outer(qRound(form_.width * fit), qRound(form_.height * fit));
+    resize(outer - QSize(qRound(kFrameWidthTwips * fit), qRound(kFrameHeightTwips * fit)));
 }
 
 MainWindow::~MainWindow() {
@@ -62,6 +94,9 @@ void MainWindow::ShowForm() {
             show();
             break;
     }
+    // Moved to another screen: laid out again for that screen.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::ReportSize,
+            Qt::UniqueConnection);
     // Some desktops never activate a window by themselves (no window manager).
     QTimer::singleShot(0, this, [this] {
         if (!active_) {
@@ -117,10 +152,12 @@ void MainWindow::ReportSize() {
     if (closing_ || form_.Closed()) {
         return;
     }
+    const WindowState state = ToWindowState(windowState());
+    UseScales(ScalesFor(state));
     const QSize outer = frameGeometry().size();
-    form_.width = qRound(outer.width() / scale_);
-    form_.height = qRound(outer.height() / scale_);
-    form_.windowState = ToWindowState(windowState());
+    form_.width = qRound(outer.width() / scales_.x);
+    form_.height = qRound(outer.height() / scales_.y);
+    form_.windowState = state;
     DeliverEvent([this] { form_.Form_Resize(); });
     ApplyModelSize();
 }
@@ -132,7 +169,7 @@ void MainWindow::ApplyModelSize() {
         form_.windowState != WindowState::Normal) {
         return;
     }
-    const QSize target(qRound(form_.width * scale_), qRound(form_.height * scale_));
+    const QSize target(qRound(form_.width * scales_.x), qRound(form_.height * scales_.y));
     if (Near(target, frameGeometry().size())) {
         refusals_ = 0;
         return;
@@ -143,6 +180,33 @@ void MainWindow::ApplyModelSize() {
     refusals_ = target == lastTarget_ ? refusals_ + 1 : 1;
     lastTarget_ = target;
     resize(target - FrameExtra());
+}
+
+// Normal: the design size fits the window's screen. Maximized: the form's
+// controls fill the client area down to its real bottom edge; the form is as
+// wide as that scale makes the window.
+Scales MainWindow::ScalesFor(WindowState state) const {
+    const double fit = FitScale(designWidth_, designHeight_, screen());
+    if (state != WindowState::Maximized || view_->height() <= 0) {
+        return {fit, fit};
+    }
+    const double down = view_->height() / static_cast<double>(contentHeight_);
+    // A scale that already fits with little room to spare is kept: laying
+    // out and drawing every control again at start-up costs more than a few
+    // pixels are worth.
+    if (scales_.y <= down && scales_.y >= down * (1 - kSpareRoom)) {
+        return scales_;
+    }
+    return {down, down};
+}
+
+void MainWindow::UseScales(const Scales& scales) {
+    if (scales.x == scales_.x && scales.y == scales_.y) {
+        return;
+    }
+    scales_ = scales;
+    SetSessionScale(scales.y);
+    view_->SetScales(scales);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -4,17 +4,20 @@
 #include <QSize>
 
 #include "platform/Form.h"
+#include "platform/qt/WidgetSync.h"
 
 namespace vantor {
 
 class FormView;
 
-// The main window of the run, showing a main Form. The scale is chosen once so
-// that the form's design size (its width and height when the window is made)
-// fits the screen. The window reports its size and state to the form and runs
-// Form_Resize (the form may then set its own size in the normal state, which
-// the window takes), runs Form_Activate on activation, turns the close box
-// into a close request, and closes (emitting Finished) when the form is closed.
+// The main window of the run, showing a main Form. In the normal state the
+// form's design size (its width and height when the window is made) fits the
+// screen the window is on; maximized, the scale comes from the real height of
+// the client area (whatever the desktop's title and menu bars take), so that
+// the lowest controls are never cut off. The window reports its size and state
+// to the form and runs Form_Resize (the form may then set its own size in the normal state, which
+// the window takes), runs Form_Activate on activation, turns the close box into a close request,
+// and closes (emitting Finished) when the form is closed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -25,7 +28,9 @@ public:
     // Shows the window in the form's windowState.
     void ShowForm();
     void BringToFront();
-    double Scale() const { return scale_; }
+    // Pixels per twip down the form (across too, unless stretched).
+    double Scale() const { return scales_.y; }
+    const Scales& CurrentScales() const { return scales_; }
     FormView& View() const { return *view_; }
 
 signals:
@@ -45,9 +50,14 @@ private:
     void Activated();
     void OnFormClosed();
     QSize FrameExtra() const;
+    Scales ScalesFor(WindowState state) const;
+    void UseScales(const Scales& scales);
 
     Form& form_;
-    double scale_;
+    const int designWidth_;
+    const int designHeight_;
+    int contentHeight_;
+    Scales scales_;
     FormView* view_;
     bool active_ = false;
     bool closing_ = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "platform/qt/Events.h"
 #include "platform/qt/FormDialog.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/LongPress.h"
 #include "platform/qt/MenuBinder.h"
 
 namespace vantor {
@@ -49,6 +51,12 @@ QWidget* OwnerWindow() {
     return nullptr;
 }
 
+bool IsNumber(const std::string& text) {
+    bool ok = false;
+    ToQString(text).trimmed().toDouble(&ok);
+    return ok;
+}
+
 }  // namespace
 
 QtUi::~QtUi() {
@@ -58,6 +66,7 @@ QtUi::~QtUi() {
 }
 
 int QtUi::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    NoteModalShown();
     QMessageBox box(OwnerWindow());
     box.setWindowTitle(TitleOrDefault(title));
     box.setTextFormat(Qt::PlainText);
@@ -66,7 +75,9 @@ int QtUi::MsgBox(const std::string& prompt, int style, const std::string& title)
     if ((style & 0x7) == vbYesNo) {
         QPushButton* yes = box.addButton("Oui", QMessageBox::YesRole);
         QPushButton* no = box.addButton("Non", QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        // A question whose "Oui" loses work defaults to "Non": Enter or a
+        // hurried tap on the highlighted button must not do the damage.
+        box.setDefaultButton((style & vbDefaultButton2) != 0 ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? vbYes : vbNo;
@@ -80,12 +91,19 @@ int QtUi::MsgBox(const std::string& prompt, int style, const std::string& title)
 
 std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
                            const std::string& defaultText) {
+    NoteModalShown();
     QInputDialog dialog(OwnerWindow());
     dialog.setWindowTitle(TitleOrDefault(title));
     dialog.setLabelText(ToQString(prompt));
     dialog.setTextValue(ToQString(defaultText));
     dialog.setOkButtonText("OK");
     dialog.setCancelButtonText("Annuler");
+    // A number asked for is an amount: typed at the right, with the numeric pad.
+    if (IsNumber(defaultText)) {
+        if (auto* edit = dialog.findChild<QLineEdit*>()) {
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return "";
     }
@@ -93,6 +111,7 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
 }
 
 void QtUi::ShowModal(Form& form) {
+    NoteModalShown();
     FormDialog dialog(form, OwnerWindow());
     dialog.RunModal();
 }
@@ -119,6 +138,7 @@ void QtUi::Activate(Form& form) {
 }
 
 void QtUi::PopupMenu(Form& form, Control& menu) {
+    NoteModalShown();
     QMenu popup(OwnerWindow());
     MenuFiller filler(form, nullptr, nullptr);
     filler.Fill(popup, menu);

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
+#include <algorithm>
 
 #include "platform/Control.h"
 
@@ -19,11 +21,36 @@ int ToolkitMouseButton(Qt::MouseButton button) {
     }
 }
 
+bool IsAmountText(const QString& text) {
+    static const QRegularExpression amount(QStringLiteral("^\\D*-?\\d+(\\.\\d+)?\\s*\\D{0,3}$"));
+    return amount.match(text.trimmed()).hasMatch();
+}
+
 TillButton::TillButton(QWidget* parent)
-    : QPushButton(parent), face_(240, 240, 240), text_(Qt::black) {
+    : QPushButton(parent),
+      longPress_(new LongPress(*this, [this] { HeldLong(); })),
+      face_(240, 240, 240),
+      text_(Qt::black) {
     setFocusPolicy(Qt::NoFocus);
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TillButton::SetSecondLine(const QString& line) {
+    if (line != secondLine_) {
+        secondLine_ = line;
+        update();
+    }
+}
+
+// The second line is written a fifth smaller than the caption, never bold.
+void TillButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        secondLineFont_ = font();
+        secondLineFont_.setBold(false);
+        secondLineFont_.setPixelSize(std::max(1, font().pixelSize() * 4 / 5));
+    }
 }
 
 void TillButton::SetColors(const QColor& face, const QColor& text) {
@@ -68,7 +95,14 @@ void TillButton::paintEvent(QPaintEvent*) {
     if (sunken) {
         area.translate(1, 1);
     }
+    if (!secondLine_.isEmpty()) {
+        painter.setFont(secondLineFont_);
+        painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, secondLine_);
+        area.setBottom(area.bottom() - QFontMetrics(secondLineFont_).height());
+        painter.setFont(font());
+    }
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    longPress_->PaintProgress(painter, rect().adjusted(2, 2, -2, -2));
 }
 
 void TillButton::mousePressEvent(QMouseEvent* event) {
@@ -79,6 +113,33 @@ void TillButton::mousePressEvent(QMouseEvent* event) {
     }
     if (alive && event->button() == Qt::LeftButton && isEnabled()) {
         QPushButton::mousePressEvent(event);
+        if (onMouseDown) {
+            longPress_->Press(event->position().toPoint());
+        }
+    }
+}
+
+void TillButton::mouseMoveEvent(QMouseEvent* event) {
+    longPress_->Move(event->position().toPoint());
+    QPushButton::mouseMoveEvent(event);
+}
+
+void TillButton::mouseReleaseEvent(QMouseEvent* event) {
+    longPress_->Release();
+    QPushButton::mouseReleaseEvent(event);
+}
+
+// Held long: reported as a right press. When that opened a pop-up or a box,
+// lifting the finger afterwards is no click.
+void TillButton::HeldLong() {
+    if (!onMouseDown) {
+        return;
+    }
+    const int before = ModalsShown();
+    QPointer<TillButton> alive(this);
+    onMouseDown(vbRightButton);
+    if (alive && ModalsShown() != before) {
+        setDown(false);
     }
 }
 

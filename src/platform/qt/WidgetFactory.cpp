@@ -8,11 +8,14 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QScroller>
+#include <algorithm>
 
 #include "platform/qt/ClickLabel.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/Events.h"
 #include "platform/qt/TillButton.h"
+#include "platform/qt/TillFrame.h"
 
 namespace vantor {
 namespace {
@@ -58,6 +61,9 @@ QWidget* MakeList(Control& control, QWidget* parent, ControlEvents& events) {
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    // A finger flicks the list; a tap still chooses the row under it.
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QScroller::grabGesture(list->viewport(), QScroller::LeftMouseButtonGesture);
     QObject::connect(list, &QListWidget::currentRowChanged, [&control, &events](int row) {
         if (row >= 0) {
             events.Chosen(control, row);
@@ -82,22 +88,28 @@ QWidget* MakeCombo(Control& control, QWidget* parent, ControlEvents& events) {
 }
 
 QWidget* MakeFrame(QWidget* parent) {
-    return new QGroupBox(parent);
+    return new TillFrame(parent);
 }
 
 QWidget* MakeScrollBar(Control& control, QWidget* parent, ControlEvents& events) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    // Like the toolkit's Change event: a dragged thumb reports where it is let go.
-    bar->setTracking(false);
+    // The keypad follows the thumb while it is dragged; once let go, the bar
+    // settles on a whole step (a whole column of the keypad).
     QObject::connect(bar, &QScrollBar::valueChanged,
                      [&control, &events](int value) { events.Scrolled(control, value); });
+    QObject::connect(bar, &QScrollBar::sliderReleased, [bar] {
+        const int step = std::max(1, bar->singleStep());
+        const int offset = bar->value() - bar->minimum();
+        bar->setValue(std::min(bar->maximum(), bar->minimum() + (offset + step / 2) / step * step));
+    });
     return bar;
 }
 
 QWidget* MakeDatePicker(Control& control, QWidget* parent, ControlEvents& events) {
     auto* picker = new QDateEdit(parent);
     picker->setCalendarPopup(true);
-    picker->setDisplayFormat("dd/MM/yyyy");
+    // Written as on the receipts, the reports and the agenda.
+    picker->setDisplayFormat("dd.MM.yyyy");
     QObject::connect(picker, &QDateEdit::dateChanged, [&control, &events](const QDate& date) {
         events.DatePicked(control, FromQDate(date));
     });

@@ -60,7 +60,10 @@ void ApplyPalette(QWidget& widget, const Control& control) {
     } else {
         palette.setColor(QPalette::Window, ToQColor(control.backColor));
         palette.setColor(QPalette::WindowText, fore);
-        widget.setAutoFillBackground(true);
+        // A label of the default colour lets its frame show through, whatever
+        // colour the style gives that frame.
+        widget.setAutoFillBackground(control.kind != ControlKind::Label ||
+                                     control.backColor != kDefaultFace);
     }
     widget.setPalette(palette);
 }
@@ -166,7 +169,21 @@ void SyncCombo(QComboBox& combo, const Control& control, WidgetCache& cache) {
     }
 }
 
+Qt::Alignment HorizontalAlignment(int alignment) {
+    switch (alignment) {
+        case vbRightJustify:
+            return Qt::AlignRight;
+        case vbCenter:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
 void SyncTextBox(QLineEdit& edit, const Control& control, WidgetCache& cache) {
+    if (Update(cache.alignment, control.alignment, cache.fresh)) {
+        edit.setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignVCenter);
+    }
     if (Update(cache.maxLength, control.maxLength, cache.fresh)) {
         edit.setMaxLength(control.maxLength > 0 ? control.maxLength : 32767);
     }
@@ -208,10 +225,30 @@ void SyncValue(QWidget& widget, const Control& control, WidgetCache& cache) {
     }
 }
 
+void SyncButton(TillButton& button, const Control& control, WidgetCache& cache) {
+    SyncCaption(button, control, cache);
+    if (Update(cache.toolTip, control.toolTip, cache.fresh)) {
+        const QString tip = ToQString(control.toolTip);
+        button.setToolTip(tip);
+        button.SetSecondLine(IsAmountText(tip) ? tip.simplified() : QString());
+    }
+    if (Update(cache.isDefault, control.isDefault, cache.fresh)) {
+        button.setDefault(control.isDefault);
+    }
+}
+
 void SyncKindProperties(QWidget& widget, const Control& control, WidgetCache& cache, bool resized) {
     switch (control.kind) {
         case ControlKind::Button:
+            SyncButton(static_cast<TillButton&>(widget), control, cache);
+            break;
         case ControlKind::Label:
+            SyncCaption(widget, control, cache);
+            if (Update(cache.alignment, control.alignment, cache.fresh)) {
+                static_cast<QLabel&>(widget).setAlignment(HorizontalAlignment(control.alignment) |
+                                                          Qt::AlignTop);
+            }
+            break;
         case ControlKind::Frame:
             SyncCaption(widget, control, cache);
             break;
@@ -250,17 +287,18 @@ void SyncKindProperties(QWidget& widget, const Control& control, WidgetCache& ca
 
 }  // namespace
 
-QRect ScaledRect(const Control& control, double pixelsPerTwip) {
-    const int left = qRound(control.left * pixelsPerTwip);
-    const int top = qRound(control.top * pixelsPerTwip);
-    const int right = qRound((control.left + control.width) * pixelsPerTwip);
-    const int bottom = qRound((control.top + control.height) * pixelsPerTwip);
+QRect ScaledRect(const Control& control, const Scales& scales) {
+    const int left = qRound(control.left * scales.x);
+    const int top = qRound(control.top * scales.y);
+    const int right = qRound((control.left + control.width) * scales.x);
+    const int bottom = qRound((control.top + control.height) * scales.y);
     return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 
-void SyncWidget(QWidget& widget, const Control& control, double pixelsPerTwip, WidgetCache& cache) {
+void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache) {
     const QSignalBlocker blocker(&widget);
-    const bool resized = Update(cache.geometry, ScaledRect(control, pixelsPerTwip), cache.fresh);
+    const double pixelsPerTwip = scales.Font();
+    const bool resized = Update(cache.geometry, ScaledRect(control, scales), cache.fresh);
     if (resized) {
         widget.setGeometry(cache.geometry);
     }
@@ -268,7 +306,9 @@ void SyncWidget(QWidget& widget, const Control& control, double pixelsPerTwip, W
     cache.scale = pixelsPerTwip;
     SyncColors(widget, control, cache);
     SyncKindProperties(widget, control, cache, resized);
-    if (Update(cache.toolTip, control.toolTip, cache.fresh)) {
+    // A button's tool tip may also be its second line (SyncButton).
+    if (control.kind != ControlKind::Button &&
+        Update(cache.toolTip, control.toolTip, cache.fresh)) {
         widget.setToolTip(ToQString(control.toolTip));
     }
     if (Update(cache.enabled, control.enabled, cache.fresh)) {

@@ -36,16 +36,26 @@ struct WidgetCache {
     int largeChange = 0;
     bool checked = false;
     int maxLength = 0;
+    int alignment = -1;
+    bool isDefault = false;
     Date date;
     Picture picture;
 };
 
+// Pixels per twip across and down: the main window may stretch the forms
+// sideways to fill a wide screen. Fonts follow the smaller of the two.
+struct Scales {
+    double x = 1.0 / 15;
+    double y = 1.0 / 15;
+    double Font() const { return x < y ? x : y; }
+};
+
 // The control's rectangle in pixels, relative to its container.
-QRect ScaledRect(const Control& control, double pixelsPerTwip);
+QRect ScaledRect(const Control& control, const Scales& scales);
 
 // Copies the control's current properties onto its widget (created by
 // CreateWidget for the same kind) without emitting any of the widget's signals.
-void SyncWidget(QWidget& widget, const Control& control, double pixelsPerTwip, WidgetCache& cache);
+void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache);
 
 }  // namespace vantor
 

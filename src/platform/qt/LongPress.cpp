@@ -1,0 +1,84 @@
+#include "platform/qt/LongPress.h"
+
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+namespace vantor {
+namespace {
+
+constexpr int kRepaintMs = 40;
+int modalsShown = 0;
+
+// How far a finger may drift and still count as held, in pixels.
+int DriftAllowed(const QWidget& widget) {
+    return std::max(8, widget.height() / 4);
+}
+
+}  // namespace
+
+void NoteModalShown() {
+    ++modalsShown;
+}
+
+int ModalsShown() {
+    return modalsShown;
+}
+
+LongPress::LongPress(QWidget& widget, std::function<void()> fired)
+    : QObject(&widget), widget_(widget), fired_(std::move(fired)) {
+    hold_.setSingleShot(true);
+    hold_.setInterval(kHoldMs);
+    connect(&hold_, &QTimer::timeout, this, [this] { Fire(); });
+    repaint_.setInterval(kRepaintMs);
+    connect(&repaint_, &QTimer::timeout, this, [this] { widget_.update(); });
+}
+
+void LongPress::Press(const QPoint& at) {
+    origin_ = at;
+    holding_ = true;
+    didFire_ = false;
+    elapsed_.start();
+    hold_.start();
+    repaint_.start();
+}
+
+void LongPress::Move(const QPoint& at) {
+    if (holding_ && (at - origin_).manhattanLength() > DriftAllowed(widget_)) {
+        Stop();
+    }
+}
+
+bool LongPress::Release() {
+    const bool fired = didFire_;
+    Stop();
+    didFire_ = false;
+    return fired;
+}
+
+void LongPress::Stop() {
+    holding_ = false;
+    hold_.stop();
+    repaint_.stop();
+    widget_.update();
+}
+
+void LongPress::Fire() {
+    Stop();
+    didFire_ = true;
+    if (fired_) {
+        fired_();
+    }
+}
+
+void LongPress::PaintProgress(QPainter& painter, const QRect& area) const {
+    if (!holding_) {
+        return;
+    }
+    const double done = std::min(1.0, static_cast<double>(elapsed_.elapsed()) / kHoldMs);
+    const int thickness = std::max(4, area.height() / 8);
+    painter.fillRect(area.left(), area.bottom() - thickness + 1, qRound(area.width() * done),
+                     thickness, QColor(0, 90, 200));
+}
+
+}  // namespace vantor
