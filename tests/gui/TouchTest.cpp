@@ -161,6 +161,7 @@ protected:
         ASSERT_EQ(till.status, StartStatus::Running);
         window = std::make_unique<MainWindow>(*till.main);
         window->ShowForm();
+        window->activateWindow();
         ASSERT_TRUE(WaitUntil([this] { return window->isVisible() && window->isActiveWindow(); }));
         QTest::qWait(300);
         // A box nobody expected would wait for ever: named and closed instead.
@@ -299,7 +300,7 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
     QLineEdit* cash = nullptr;
     QString padTarget;
     QStringList small;
-    OnNextModal([&](QWidget& question) {
+    OnNextWindow("Impression", [&](QWidget& question) {
         auto* box = qobject_cast<QMessageBox*>(&question);
         ASSERT_NE(box, nullptr);
         OnNextWindow("Paiement", [&](QWidget& dialog) {
@@ -336,7 +337,7 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
 
 TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
     QString padTarget;
-    OnNextModal([&](QWidget& priceBox) {
+    OnNextWindow("Prix libre", [&](QWidget& priceBox) {
         // The pad comes with the focus, once the window manager has
         // activated the box.
         if (!WaitUntil([] { return NumericPad::Shown() != nullptr; })) {
@@ -386,8 +387,7 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
 
 TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
     QStringList small;
-    OnNextModal([&](QWidget& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Paramètres");
+    OnNextWindow("Paramètres", [&](QWidget& dialog) {
         small = TooSmall(dialog, FieldsChecked());
         SaveScreenshot("settings-dialog");
         dialog.close();
@@ -398,7 +398,7 @@ TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
 
     // A sale in cash, without a receipt, for the report to show.
     Tap(PricedArticle());
-    OnNextModal([](QWidget& question) { Answer(question, "Non"); });
+    OnNextWindow("Impression", [](QWidget& question) { Answer(question, "Non"); });
     Tap(Shown("cmdPrint(0)"));
     Tap(Shown("optPrint(1)"));
     Tap(Shown("cmdX"));
