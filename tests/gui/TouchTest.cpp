@@ -116,6 +116,21 @@ QStringList TooSmall(QWidget& window, bool fields = true) {
     return small;
 }
 
+// Like OnNextModal, for the box or dialog of this title only: registered from
+// inside another modal window, it must not take that one for the next.
+void OnNextWindow(const QString& title, std::function<void(QWidget&)> action) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, title, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->isVisible() && modal->windowTitle() == title) {
+            timer->stop();
+            timer->deleteLater();
+            action(*modal);
+        }
+    });
+    timer->start(20);
+}
+
 void Answer(QWidget& question, const QString& text) {
     for (QAbstractButton* button : static_cast<QMessageBox&>(question).buttons()) {
         if (button->text() == text) {
@@ -146,6 +161,7 @@ protected:
         ASSERT_EQ(till.status, StartStatus::Running);
         window = std::make_unique<MainWindow>(*till.main);
         window->ShowForm();
+        window->activateWindow();
         ASSERT_TRUE(WaitUntil([this] { return window->isVisible() && window->isActiveWindow(); }));
         QTest::qWait(300);
         // A box nobody expected would wait for ever: named and closed instead.
@@ -236,7 +252,7 @@ TEST_F(TouchTest, ALongPressOnAnArticleOpensItsPopupAndAddsNoLine) {
     EXPECT_EQ(Main()("lstTicket").ListCount(), 1);
 }
 
-TEST_F(TouchTest, PricesAndTheParkedTotalAreWrittenOnTheButtons) {
+TEST_F(TouchTest, APriceIsWrittenUnderTheArticlesName) {
     TillButton* article = PricedArticle();
     ASSERT_NE(article, nullptr);
     const QColor face = article->Face();
@@ -284,17 +300,17 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
     QLineEdit* cash = nullptr;
     QString padTarget;
     QStringList small;
-    OnNextModal([&](QWidget& question) {
+    OnNextWindow("Impression", [&](QWidget& question) {
         auto* box = qobject_cast<QMessageBox*>(&question);
         ASSERT_NE(box, nullptr);
-        OnNextModal([&](QWidget& dialog) {
+        OnNextWindow("Paiement", [&](QWidget& dialog) {
             paymentSeen = true;
             small = TooSmall(dialog);
             cash = dialog.findChild<QLineEdit*>("txtEsp");
             ASSERT_NE(cash, nullptr);
             QTest::mouseClick(cash, Qt::LeftButton);
             QTest::keyClicks(cash, "abc");
-            OnNextModal([&small](QWidget& error) {
+            OnNextWindow("Vantor", [&small](QWidget& error) {
                 small << TooSmall(error);
                 QTest::keyClick(&error, Qt::Key_Return);
             });
@@ -307,7 +323,8 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
             }
             SaveScreenshot("payment-dialog");
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdUndo"), Qt::LeftButton);
-            OnNextModal([](QWidget& notice) { QTest::keyClick(&notice, Qt::Key_Return); });
+            OnNextWindow("Vantor",
+                         [](QWidget& notice) { QTest::keyClick(&notice, Qt::Key_Return); });
         });
         Answer(*box, "Non");
     });
@@ -320,7 +337,7 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
 
 TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
     QString padTarget;
-    OnNextModal([&](QWidget& priceBox) {
+    OnNextWindow("Prix libre", [&](QWidget& priceBox) {
         // The pad comes with the focus, once the window manager has
         // activated the box.
         if (!WaitUntil([] { return NumericPad::Shown() != nullptr; })) {
@@ -335,7 +352,8 @@ TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
             EXPECT_GE(button->height(), MinimumTouchPixels(button->screen()));
             QTest::mouseClick(button, Qt::LeftButton);
         }
-        OnNextModal([](QWidget& textBox) { QTest::keyClick(&textBox, Qt::Key_Return); });
+        OnNextWindow("Article",
+                     [](QWidget& textBox) { QTest::keyClick(&textBox, Qt::Key_Return); });
         QTest::keyClick(&priceBox, Qt::Key_Return);
     });
     Tap(Shown("Command1(1)"));  // the first column's header: no price
@@ -350,6 +368,8 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
     OnNextModal([](QWidget& nameBox) { QTest::keyClick(&nameBox, Qt::Key_Return); });
     Tap(Shown("cmdTable(1)"));
     ASSERT_EQ(Main()("cmdTable", 1).tag, "1");
+    EXPECT_TRUE(Shown<TillButton>("cmdTable(1)")->SecondLine().endsWith("3.50"))
+        << "the parked total is not written on the table";
 
     QString defaultAnswer;
     OnNextModal([&](QWidget& question) {
@@ -367,8 +387,7 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
 
 TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
     QStringList small;
-    OnNextModal([&](QWidget& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Paramètres");
+    OnNextWindow("Paramètres", [&](QWidget& dialog) {
         small = TooSmall(dialog, FieldsChecked());
         SaveScreenshot("settings-dialog");
         dialog.close();
@@ -379,7 +398,7 @@ TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
 
     // A sale in cash, without a receipt, for the report to show.
     Tap(PricedArticle());
-    OnNextModal([](QWidget& question) { Answer(question, "Non"); });
+    OnNextWindow("Impression", [](QWidget& question) { Answer(question, "Non"); });
     Tap(Shown("cmdPrint(0)"));
     Tap(Shown("optPrint(1)"));
     Tap(Shown("cmdX"));

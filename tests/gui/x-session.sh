@@ -53,10 +53,11 @@ start_window_manager() {
     command -v openbox >/dev/null || { echo "note: no openbox, running without a window manager"; return; }
     openbox --sm-disable >"$work/wm.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
         sleep 0.1
     done
+    echo "note: the window manager did not come up"
 }
 
 # Starts the till on $work/data, with a home folder of its own, and waits

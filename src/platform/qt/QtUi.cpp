@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 
@@ -51,6 +52,18 @@ QWidget* OwnerWindow() {
     return nullptr;
 }
 
+// Runs a box and gives the keyboard back to the window it belongs to, where
+// the form may have asked for the focus (a faulty amount): some window
+// managers activate another window when a box closes.
+int RunBox(QDialog& box) {
+    const QPointer<QWidget> owner = box.parentWidget();
+    const int result = box.exec();
+    if (owner && owner->isVisible()) {
+        owner->activateWindow();
+    }
+    return result;
+}
+
 bool IsNumber(const std::string& text) {
     bool ok = false;
     ToQString(text).trimmed().toDouble(&ok);
@@ -79,13 +92,13 @@ int QtUi::MsgBox(const std::string& prompt, int style, const std::string& title)
         // hurried tap on the highlighted button must not do the damage.
         box.setDefaultButton((style & vbDefaultButton2) != 0 ? no : yes);
         box.setEscapeButton(no);
-        box.exec();
+        RunBox(box);
         return box.clickedButton() == yes ? vbYes : vbNo;
     }
     QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    box.exec();
+    RunBox(box);
     return vbOK;
 }
 
@@ -104,7 +117,7 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    if (dialog.exec() != QDialog::Accepted) {
+    if (RunBox(dialog) != QDialog::Accepted) {
         return "";
     }
     return ToStd(dialog.textValue());
