@@ -56,7 +56,8 @@ struct Run {
 
 // Starts the till on the folder and kills it after delay (or lets it end
 // when delay is longer than the run).
-Run RunAndKill(const std::string& dir, const std::string& script, Clock::duration delay) {
+Run RunAndKill(const std::string& dir, const std::string& script, Clock::duration delay,
+               const std::string& errors = "/dev/null") {
     std::string exe = VANTOR_EXECUTABLE;
     std::vector<std::string> words = {exe, "--headless", "--data-dir", dir, "--script", script};
     std::vector<char*> argv;
@@ -67,7 +68,8 @@ Run RunAndKill(const std::string& dir, const std::string& script, Clock::duratio
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = -1;
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), environ), 0);
@@ -132,8 +134,9 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         ASSERT_TRUE(killed.intact) << "run " << runs << ": " << killed.problem;
         interrupted += killed.interrupted ? 1 : 0;
 
-        ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1)).status, 0)
-            << "run " << runs << ": the till does not start again";
+        const std::string errors = scripts / "start-errors.txt";
+        ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1), errors).status, 0)
+            << "run " << runs << ": the till does not start again: " << Slurp(errors);
         EXPECT_EQ(Temporaries(dir.Path()), std::vector<std::string>{}) << "run " << runs;
         const std::vector<long long> receipts = ChainedReceipts(Slurp(dir / kChainFile));
         for (std::size_t i = 1; i < receipts.size(); ++i) {
