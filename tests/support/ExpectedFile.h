@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/RunTill.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+
+// The text a test expects, kept as a file beside the tests so that a long
+// transcript or report reads as the screen shows it. A run with
+// VANTOR_UPDATE_EXPECTED=1 first writes the actual text there (review the
+// diff before committing it).
+inline std::string ExpectedText(const std::string& path, const std::string& actual) {
+    if (std::getenv("VANTOR_UPDATE_EXPECTED") != nullptr) {
+        WriteRaw(path, actual);
+    }
+    return Slurp(path);
+}
+
+// Lines joined with line feeds, each ended by one.
+inline std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+// The text with every occurrence of a changing part (a temporary folder)
+// replaced by a fixed name.
+inline std::string Masked(std::string text, const std::string& part, const std::string& name) {
+    for (std::size_t at = text.find(part); !part.empty() && at != std::string::npos;
+         at = text.find(part, at + name.size())) {
+        text.replace(at, part.size(), name);
+    }
+    return text;
+}
+
+}  // namespace vantor::test
+
+// EXPECT_EXPECTED("Name.txt", text): text equals expected/Name.txt of the
+// test's folder (VANTOR_EXPECTED_DIR, set by its CMakeLists.txt).
+#define EXPECT_EXPECTED(name, actual)                                                    \
+    do {                                                                                 \
+        const std::string vantorActual_ = (actual);                                      \
+        EXPECT_EQ(vantorActual_, ::vantor::test::ExpectedText(                           \
+                                     std::string(VANTOR_EXPECTED_DIR) + "/" + (name),   \
+                                     vantorActual_))                                     \
+            << "expected/" << (name);                                                    \
+    } while (false)
+
+namespace vantor::test {
+
+// A run of the headless till on a fresh data folder whose transcript is kept
+// in expected/NAME.txt (the folder's path shown as DATA).
+struct Scenario {
+    std::string name;
+    std::string script;
+    std::vector<std::pair<std::string, std::string>> files = {};  // data files written first
+};
+
+inline void ExpectTranscripts(const std::vector<Scenario>& scenarios) {
+    for (const Scenario& scenario : scenarios) {
+        TempDir data;
+        for (const auto& [file, bytes] : scenario.files) {
+            WriteRaw(data / file, bytes);
+        }
+        const TillRun run = RunScript(data.Path(), scenario.script);
+        EXPECT_EQ(run.status, 0) << scenario.name << ": " << run.err;
+        EXPECT_EXPECTED(scenario.name + ".txt", Masked(run.out, data.Path(), "DATA"));
+    }
+}
+
+}  // namespace vantor::test
