@@ -2,6 +2,7 @@
 // printers, the VAT mode and the keyboard option; nothing kept by "Annuler".
 #include <gtest/gtest.h>
 
+#include "support/ExpectedFile.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -35,26 +36,7 @@ TEST_F(Settings, TheDialogShowsEverySetting) {
                                 "show cmbPrinters\nshow cmbPrinters2\nshow chkClavier\n"
                                 "show frmInfos.Width\nshow fraFiles.Visible\nshow fraFiles.Left\n"
                                 "show txtInfo.MaxLength 4\nclick cmdUndo\n");
-    EXPECT_EQ(out,
-              "open frmMain \"Vantor pour Windows\"\n"
-              "open frmInfos \"Paramètres\"\n"
-              "show txtInfo(0).Text \"Café du Port\"\n"
-              "show txtInfo(2).Text \"Sète\"\n"
-              "show txtInfo(6).Text \"5.5\"\n"
-              "show cmbTVA.Text \"sur place\"\n"
-              "show txtInfo(9).Text \"CHF\"\n"
-              "show txtInfo(9).ToolTipText \"Symbole de monnaie\"\n"
-              "show txtInfo(7).Text \"Merci !\"\n"
-              "show txtInfo(8).Text \"Suivez-nous\"\n"
-              "show cmbPrinters.List \"Caisse\" \"Cuisine\" \"Bureau\" \"Vantor PDF\"\n"
-              "show cmbPrinters.Text \"Caisse\"\n"
-              "show cmbPrinters2.Text \"Cuisine\"\n"
-              "show chkClavier.Value 0\n"
-              "show frmInfos.Width 5685\n"
-              "show fraFiles.Visible False\n"
-              "show fraFiles.Left 600\n"
-              "show txtInfo(4).MaxLength 20\n"
-              "close frmInfos\n");
+    EXPECT_EXPECTED("Settings-TheDialogShowsEverySetting.txt", out);
     EXPECT_EQ(Infos(), kInfos) << "\"Annuler\" writes nothing";
 }
 
@@ -73,10 +55,7 @@ TEST_F(Settings, OkCopiesTheDialogIntoTheSettingsAndTheSalesScreen) {
             "type txtInfo 8 \"Avis\"\ntype txtInfo 9 \"\xE2\x82\xAC\"\nchoose cmbPrinters 2\n"
             "choose cmbPrinters2 0\nclick chkClavier\nclick cmdOK\nshow txtNote\nshow txtQR\n"
             "show Printer\nshow Infos 0\n");
-    EXPECT_EQ(LinesStartingWith(out, "show "),
-              (std::vector<std::string>{"show txtNote.Text \"A bientôt\"",
-                                        "show txtQR.Text \"Avis\"", "show Printer \"Bureau\"",
-                                        "show Infos(0) \"Le Grand Café de la Place\""}));
+    EXPECT_EXPECTED("Settings-OkCopiesTheDialogIntoTheSettingsAndTheSalesScreen.txt", out);
     EXPECT_EQ(
         Infos(),
         "Le Grand Caf\xE9 de la Place\r\nQuai 3\r\nS\xE8te\r\n04 67 00 00 00\r\nFR123\r\n8.1\r\n"
@@ -88,10 +67,7 @@ TEST_F(Settings, AFirstOkWritesSeventeenLinesAndPreselectsTheCurrentPrinter) {
     const std::string out = Run(kPrinters +
                                 "click mnuInfos\nshow cmbPrinters\nshow cmbPrinters2.ListIndex\n"
                                 "show cmbTVA.ListIndex\nshow txtInfo 9\nclick cmdOK\n");
-    EXPECT_EQ(LinesStartingWith(out, "show "),
-              (std::vector<std::string>{"show cmbPrinters.Text \"Caisse\"",
-                                        "show cmbPrinters2.ListIndex -1",
-                                        "show cmbTVA.ListIndex -1", "show txtInfo(9).Text \"€\""}));
+    EXPECT_EXPECTED("Settings-AFirstOkWritesSeventeenLinesAndPreselectsTheCurrentPrinter.txt", out);
     EXPECT_EQ(Infos(),
               "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n\r\n\r\nCaisse\r\n\r\n0\r\n\r\n\x80\r\n");
 }
@@ -112,10 +88,7 @@ TEST_F(Settings, OddStoredValuesLeaveTheListsWithoutSelection) {
         Run(kPrinters +
             "click mnuInfos\nshow cmbTVA.ListIndex\nshow cmbPrinters.ListIndex\n"
             "show cmbPrinters2.ListIndex\nshow chkClavier\nclick cmdOK\n");
-    EXPECT_EQ(
-        LinesStartingWith(out, "show "),
-        (std::vector<std::string>{"show cmbTVA.ListIndex -1", "show cmbPrinters.ListIndex -1",
-                                  "show cmbPrinters2.ListIndex -1", "show chkClavier.Value 0"}));
+    EXPECT_EXPECTED("Settings-OddStoredValuesLeaveTheListsWithoutSelection.txt", out);
     EXPECT_EQ(Infos(),
               "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n-1\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\x80\r\n");
 }
@@ -123,12 +96,7 @@ TEST_F(Settings, OddStoredValuesLeaveTheListsWithoutSelection) {
 TEST_F(Settings, TheKeyboardOptionOpensTheKeyboardWithTheDialog) {
     WriteRaw(data_ / "Infos.txt", std::string(14, '\n') + "1\n");
     const std::string out = Run("click mnuInfos\nshow chkClavier\nclick chkClavier\nclick cmdOK\n");
-    EXPECT_EQ(out,
-              "open frmMain \"Vantor pour Windows\"\n"
-              "start \"onboard\"\n"
-              "open frmInfos \"Paramètres\"\n"
-              "show chkClavier.Value 1\n"
-              "close frmInfos\n");
+    EXPECT_EXPECTED("Settings-TheKeyboardOptionOpensTheKeyboardWithTheDialog.txt", out);
     EXPECT_NE(Infos().find("\r\n0\r\n\r\n\x80\r\n"), std::string::npos) << "unticked: 0";
 }
 
