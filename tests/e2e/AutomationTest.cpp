@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/ExpectedFile.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -73,14 +74,7 @@ TEST(Automation, PopupMenuTakesAnEntryOrIsDismissed) {
                   "click lblServeur\nanswer cancel\nshow Serveur\n"
                   "click mnuSrv 0\nshow lblServeur\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "open frmMain \"Vantor pour Windows\"\n"
-              "popup mnuServeurs\n"
-              "show lblServeur.Caption \"Servis par : Paul\"\n"
-              "show mnuSrv(0).Checked False\n"
-              "popup mnuServeurs\n"
-              "show Serveur \"Paul\"\n"
-              "show lblServeur.Caption \"Servis par : Anne\"\n");
+    EXPECT_EXPECTED("Automation-PopupMenuTakesAnEntryOrIsDismissed.txt", run.out);
 }
 
 TEST(Automation, TranscriptQuotesOnlyQuotesAndBackslashes) {
@@ -89,9 +83,7 @@ TEST(Automation, TranscriptQuotesOnlyQuotesAndBackslashes) {
     TillRun run =
         RunScript(data.Path(), "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{"show Infos(0) \"Le \\\"Bar\\\" \\\\ Café  \"",
-                                        "show txtNote.Text \"a \\\"b\\\" \\\\ c\""}));
+    EXPECT_EXPECTED("Automation-TranscriptQuotesOnlyQuotesAndBackslashes.txt", run.out);
 }
 
 TEST(Automation, ControlsFollowTheToolkitRules) {
@@ -104,13 +96,7 @@ TEST(Automation, ControlsFollowTheToolkitRules) {
                             "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n"
                             "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{
-                  "show txtNote.Text \"Merci de votre visite, à \"", "show txtQR.Enabled False",
-                  "show chkQR.Value 1", "show txtQR.Enabled True", "show txtQR.Enabled False",
-                  "show Infos(9) \"2\"", "show cmbTVA.Text \"à emporter\"",
-                  "show fraTables.Height 6240", "show fraReserv.Visible False",
-                  "show fraTables.Height 460", "show fraReserv.Visible True"}));
+    EXPECT_EXPECTED("Automation-ControlsFollowTheToolkitRules.txt", run.out);
     EXPECT_EQ(Slurp(data / "Infos.txt"), "") << "the VAT mode is not written";
 }
 
@@ -125,16 +111,7 @@ TEST(Automation, ModesSwitchTheRightHandColumn) {
         "click optPrint 0\nshow cmdPrint 0\nshow cmdPrint.Visible 2\nshow RapportAffiche\n"
         "show fraVantor.Visible\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{
-                  "show optPrint(0).Value True", "show fraTicket.Visible True",
-                  "show fraVantor.Visible False", "show optPrint(0).Value False",
-                  "show fraTotaux.Visible True", "show fraTicket.Visible False",
-                  "show cmdPrint(0).Caption \"Imprimer\"", "show cmdPrint(1).Visible False",
-                  "show RapportAffiche True", "show fraVantor.Visible True",
-                  "show fraService.Visible False", "show cmbVantor.Text \"Sortie de vantor\"",
-                  "show cmdPrint(0).Caption \"Espèces\"", "show cmdPrint(2).Visible True",
-                  "show RapportAffiche False", "show fraVantor.Visible False"}));
+    EXPECT_EXPECTED("Automation-ModesSwitchTheRightHandColumn.txt", run.out);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/ExpectedFile.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -168,23 +169,7 @@ TEST(Loading, WaitersSettingsAndTicketNumber) {
                             "show cmbServeur.List\nshow cmbTVA\nshow txtNote\nshow txtQR\n"
                             "show Infos 0\nshow Infos 16\nshow Infos 12\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> expected = {
-        "show NumTicket 42",
-        "show lblServeur.Caption \"Servis par : Anne\"",
-        "show Serveur \"Anne\"",
-        "show mnuSrv(0).Checked True",
-        "show mnuSrv(1).Caption \"Paul\"",
-        "show mnuSrv(1).Checked False",
-        "show cmbServeur.Text \"Tous\"",
-        "show cmbServeur.List \"Tous\" \"Anne\" \"Paul\"",
-        "show cmbTVA.Text \"sur place\"",
-        "show txtNote.Text \"Merci\"",
-        "show txtQR.Text \"www\"",
-        "show Infos(0) \"Café du Port\"",
-        "show Infos(16) \"€\"",
-        "show Infos(12) \"\"",
-    };
-    EXPECT_EQ(LinesStartingWith(run.out, "show "), expected);
+    EXPECT_EXPECTED("Startup-Loading.txt", run.out);
 }
 
 TEST(Loading, LeftoversOfAnInterruptedRewriteAreRemoved) {
@@ -208,10 +193,7 @@ TEST(Loading, DefaultsWhenFilesAreEmptyOrOdd) {
     TillRun run = RunScript(
         data.Path(), "show lblServeur\nshow NumTicket\nshow Infos 16\nshow cmbTVA.ListIndex\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "show "),
-              (std::vector<std::string>{"show lblServeur.Caption \"Servis par : Nom\"",
-                                        "show NumTicket 2", "show Infos(16) \"CHF\"",
-                                        "show cmbTVA.ListIndex -1"}));
+    EXPECT_EXPECTED("Startup-DefaultsWhenFilesAreEmptyOrOdd.txt", run.out);
 
     TempDir fresh;
     run = RunScript(fresh.Path(), "show NumTicket\n");
