@@ -27,22 +27,42 @@ protected:
     TempDir data_;
 };
 
-TEST_F(Categories, TheDialogShowsTheNamesBesideTheirColours) {
-    const std::string out =
-        Run("click mnuCat\nshow txtCat 0\nshow txtCat 7\nshow Color.BackColor 3\n"
-            "show txtCat.MaxLength 5\nclick cmdUndo\n");
-    EXPECT_EXPECTED("Categories-TheDialogShowsTheNamesBesideTheirColours.txt", out);
-}
-
-TEST_F(Categories, OkSavesEightLinesAndTheEditorListsTheNewNames) {
-    const std::string out = Run(
-        "click mnuCat\ntype txtCat 5 \"Plats du jour et plus\"\ntype txtCat 7 \"\"\nclick cmdOK\n"
-        "show Categories 5\nshow Categories 7\nclick mnuNewArticle\nshow cmbCat.List 5\n"
-        "click cmdUndo\n");
-    EXPECT_EXPECTED("Categories-OkSavesEightLinesAndTheEditorListsTheNewNames.txt", out);
-    EXPECT_EQ(Slurp(data_ / "Categories.csv"),
-              "Boisson chaude\r\nMin\xE9rale\r\nBi\xE8re\r\nAlcool\r\nVin\r\nPlats du jour e\r\n"
-              "Dessert\r\n\r\n");
+TEST_F(Categories, DialogAndSort) {
+    const std::pair<std::string, std::string> names = {"Categories.csv", kNames};
+    const std::vector<std::string> both = {"Categories.csv", "Articles.csv"};
+    ExpectTranscripts({
+        // The names beside their colours.
+        {"Categories-Dialog",
+         "click mnuCat\nshow txtCat 0\nshow txtCat 7\nshow Color.BackColor 3\n"
+         "show txtCat.MaxLength 5\nclick cmdUndo\n",
+         {names}},
+        // "OK" saves eight lines and the article editor lists the new names.
+        {"Categories-Ok",
+         "click mnuCat\ntype txtCat 5 \"Plats du jour et plus\"\ntype txtCat 7 \"\"\n"
+         "click cmdOK\nshow Categories 5\nshow Categories 7\nclick mnuNewArticle\n"
+         "show cmbCat.List 5\nclick cmdUndo\n",
+         {names},
+         {"Categories.csv"}},
+        // The sort is stable and leaves the header first; sorting a sorted
+        // keypad changes no order.
+        {"Categories-Sort",
+         "click mnuCat\nclick cmdTri\nshow Command1 0\nshow Command1.Tag 0\nshow Command1 1\n"
+         "show Command1 4\nshow Command1.BackColor 4\nshow Command1.FontBold 3\n",
+         {names,
+          {"Articles.csv",
+           "Nom;Tarif;Categorie\r\nRhum;7;3\r\nTh\xE9;3;0\r\nGin;6;3\r\n"
+           "Chaud;;0\r\nEau;2;1\r\nCaf\xE9;3.5;0\r\nCigares;9;7\r\n"}},
+         {"Articles.csv"}},
+        {"Categories-SortSorted",
+         "click mnuCat\nclick cmdTri\n",
+         {names, {"Articles.csv", "Description;Prix;Categorie\r\nB;1;0\r\nA;1;0\r\nC;1;2\r\n"}},
+         {"Articles.csv"}},
+        // Renaming then sorting keeps the old names.
+        {"Categories-RenameThenSort",
+         "click mnuCat\ntype txtCat 0 \"Chaud\"\nclick cmdTri\nshow Categories 0\n",
+         {names, {"Articles.csv", "Description;Prix;Categorie\r\nVin;4;4\r\nCaf\xE9;3;0\r\n"}},
+         both},
+    });
 }
 
 TEST_F(Categories, OkWithoutChangeWritesTheSameLinesAndCancelWritesNothing) {
@@ -50,38 +70,8 @@ TEST_F(Categories, OkWithoutChangeWritesTheSameLinesAndCancelWritesNothing) {
     Run("click mnuCat\ntype txtCat 0 \"Autre nom\"\nclick cmdUndo\n");
     EXPECT_EQ(Slurp(data_ / "Categories.csv"), "A\nB\nC\nD\nE\n");
     Run("click mnuCat\nclick cmdOK\n");
-    EXPECT_EQ(Slurp(data_ / "Categories.csv"), "A\r\nB\r\nC\r\nD\r\nE\r\n\r\n\r\n\r\n")
-        << "always eight lines, the missing names empty";
-}
-
-TEST_F(Categories, SortIsStableAndLeavesTheHeaderFirst) {
-    WriteRaw(data_ / "Articles.csv",
-             "Nom;Tarif;Categorie\r\nRhum;7;3\r\nTh\xE9;3;0\r\nGin;6;3\r\nChaud;;0\r\nEau;2;1\r\n"
-             "Caf\xE9;3.5;0\r\nCigares;9;7\r\n");
-    const std::string out =
-        Run("click mnuCat\nclick cmdTri\nshow Command1 0\nshow Command1.Tag 0\nshow Command1 1\n"
-            "show Command1 4\nshow Command1.BackColor 4\nshow Command1.FontBold 3\n");
-    EXPECT_EXPECTED("Categories-SortIsStableAndLeavesTheHeaderFirst.txt", out);
-    EXPECT_EQ(Slurp(data_ / "Articles.csv"),
-              "Nom;Tarif;0\r\nTh\xE9;3.00;0\r\nChaud;;0\r\nCaf\xE9;3.50;0\r\nEau;2.00;1\r\n"
-              "Rhum;7.00;3\r\nGin;6.00;3\r\nCigares;9.00;7\r\n");
-}
-
-TEST_F(Categories, SortingASortedKeypadChangesNoOrder) {
-    WriteRaw(data_ / "Articles.csv", "Description;Prix;Categorie\r\nB;1;0\r\nA;1;0\r\nC;1;2\r\n");
-    Run("click mnuCat\nclick cmdTri\n");
-    EXPECT_EQ(Slurp(data_ / "Articles.csv"),
-              "Description;Prix;0\r\nB;1.00;0\r\nA;1.00;0\r\nC;1.00;2\r\n");
-}
-
-TEST_F(Categories, RenamingThenSortingKeepsTheOldNames) {
-    WriteRaw(data_ / "Articles.csv", "Description;Prix;Categorie\r\nVin;4;4\r\nCaf\xE9;3;0\r\n");
-    const std::string out =
-        Run("click mnuCat\ntype txtCat 0 \"Chaud\"\nclick cmdTri\nshow Categories 0\n");
-    EXPECT_EXPECTED("Categories-RenamingThenSortingKeepsTheOldNames.txt", out);
-    EXPECT_EQ(Slurp(data_ / "Categories.csv"), kNames);
-    EXPECT_EQ(Slurp(data_ / "Articles.csv"),
-              "Description;Prix;0\r\nCaf\xE9;3.00;0\r\nVin;4.00;4\r\n");
+    // Always eight lines, the missing names empty.
+    EXPECT_EQ(Slurp(data_ / "Categories.csv"), "A\r\nB\r\nC\r\nD\r\nE\r\n\r\n\r\n\r\n");
 }
 
 // A file that cannot be written is told in a box and the till goes on, as

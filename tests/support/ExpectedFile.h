@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "data/Cp1252.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -44,23 +46,25 @@ inline std::string Masked(std::string text, const std::string& part, const std::
 
 // EXPECT_EXPECTED("Name.txt", text): text equals expected/Name.txt of the
 // test's folder (VANTOR_EXPECTED_DIR, set by its CMakeLists.txt).
-#define EXPECT_EXPECTED(name, actual)                                                    \
-    do {                                                                                 \
-        const std::string vantorActual_ = (actual);                                      \
-        EXPECT_EQ(vantorActual_, ::vantor::test::ExpectedText(                           \
-                                     std::string(VANTOR_EXPECTED_DIR) + "/" + (name),   \
-                                     vantorActual_))                                     \
-            << "expected/" << (name);                                                    \
+#define EXPECT_EXPECTED(name, actual)                                                           \
+    do {                                                                                        \
+        const std::string vantorActual_ = (actual);                                             \
+        EXPECT_EQ(vantorActual_,                                                                \
+                  ::vantor::test::ExpectedText(std::string(VANTOR_EXPECTED_DIR) + "/" + (name), \
+                                               vantorActual_))                                  \
+            << "expected/" << (name);                                                           \
     } while (false)
 
 namespace vantor::test {
 
 // A run of the headless till on a fresh data folder whose transcript is kept
-// in expected/NAME.txt (the folder's path shown as DATA).
+// in expected/NAME.txt (the folder's path shown as DATA), followed by the data
+// files it wrote, each under a line "== FILE" (as UTF-8, line ends kept).
 struct Scenario {
     std::string name;
     std::string script;
     std::vector<std::pair<std::string, std::string>> files = {};  // data files written first
+    std::vector<std::string> written = {};                        // data files shown after
 };
 
 inline void ExpectTranscripts(const std::vector<Scenario>& scenarios) {
@@ -71,7 +75,12 @@ inline void ExpectTranscripts(const std::vector<Scenario>& scenarios) {
         }
         const TillRun run = RunScript(data.Path(), scenario.script);
         EXPECT_EQ(run.status, 0) << scenario.name << ": " << run.err;
-        EXPECT_EXPECTED(scenario.name + ".txt", Masked(run.out, data.Path(), "DATA"));
+        std::string shown = run.out;
+        for (const std::string& file : scenario.written) {
+            shown += "== " + file + (std::filesystem::exists(data / file) ? "\n" : " (none)\n") +
+                     Cp1252ToUtf8(Slurp(data / file));
+        }
+        EXPECT_EXPECTED(scenario.name + ".txt", Masked(shown, data.Path(), "DATA"));
     }
 }
 
