@@ -65,53 +65,35 @@ TEST(Automation, ScriptFromAFile) {
     EXPECT_EQ(run.out, "open frmMain \"Vantor pour Windows\"\nshow DTPicker3.Value 05.12.2026\n");
 }
 
-TEST(Automation, PopupMenuTakesAnEntryOrIsDismissed) {
-    TempDir data;
-    WriteRaw(data / "Serveurs.txt", "Anne\r\nPaul\r\n");
-    TillRun run =
-        RunScript(data.Path(),
-                  "click lblServeur\nclick mnuSrv 1\nshow lblServeur\nshow mnuSrv.Checked 0\n"
-                  "click lblServeur\nanswer cancel\nshow Serveur\n"
-                  "click mnuSrv 0\nshow lblServeur\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EXPECTED("Automation-PopupMenuTakesAnEntryOrIsDismissed.txt", run.out);
-}
-
-TEST(Automation, TranscriptQuotesOnlyQuotesAndBackslashes) {
-    TempDir data;
-    WriteRaw(data / "Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n");
-    TillRun run =
-        RunScript(data.Path(), "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EXPECTED("Automation-TranscriptQuotesOnlyQuotesAndBackslashes.txt", run.out);
-}
-
-TEST(Automation, ControlsFollowTheToolkitRules) {
-    TempDir data;
-    TillRun run = RunScript(data.Path(),
-                            "type txtNote \"Merci de votre visite, à bientôt\"\nshow txtNote\n"
-                            "show txtQR.Enabled\nclick chkQR\nshow chkQR\nshow "
-                            "txtQR.Enabled\nclick chkQR\nshow txtQR.Enabled\n"
-                            "choose cmbTVA 2\nshow Infos 9\nshow cmbTVA\n"
-                            "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n"
-                            "click cmdOuvre\nshow fraTables.Height\nshow fraReserv.Visible\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EXPECTED("Automation-ControlsFollowTheToolkitRules.txt", run.out);
-    EXPECT_EQ(Slurp(data / "Infos.txt"), "") << "the VAT mode is not written";
-}
-
-TEST(Automation, ModesSwitchTheRightHandColumn) {
-    TempDir data;
-    TillRun run = RunScript(
-        data.Path(),
-        "show optPrint 0\nshow fraTicket.Visible\nshow fraVantor.Visible\n"
-        "click optPrint 1\nshow optPrint 0\nshow fraTotaux.Visible\nshow fraTicket.Visible\n"
-        "show cmdPrint 0\nshow cmdPrint.Visible 1\nshow RapportAffiche\n"
-        "click optPrint 2\nshow fraVantor.Visible\nshow fraService.Visible\nshow cmbVantor\n"
-        "click optPrint 0\nshow cmdPrint 0\nshow cmdPrint.Visible 2\nshow RapportAffiche\n"
-        "show fraVantor.Visible\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EXPECTED("Automation-ModesSwitchTheRightHandColumn.txt", run.out);
+// A pop-up menu takes an entry or is dismissed; the transcript quotes only
+// quotes and backslashes; controls follow the toolkit's rules (a text box
+// cut to its length, a check box enabling its text, a list, a frame that
+// folds; the VAT mode is not written); the modes switch the right-hand
+// column. Each transcript is in expected/Automation-NAME.txt.
+TEST(Automation, Transcripts) {
+    ExpectTranscripts({
+        {"Automation-Popup",
+         "click lblServeur\nclick mnuSrv 1\nshow lblServeur\nshow mnuSrv.Checked 0\n"
+         "click lblServeur\nanswer cancel\nshow Serveur\nclick mnuSrv 0\nshow lblServeur\n",
+         {{"Serveurs.txt", "Anne\r\nPaul\r\n"}}},
+        {"Automation-Quotes",
+         "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n",
+         {{"Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n"}}},
+        {"Automation-Controls",
+         "type txtNote \"Merci de votre visite, à bientôt\"\nshow txtNote\n"
+         "show txtQR.Enabled\nclick chkQR\nshow chkQR\nshow txtQR.Enabled\nclick chkQR\n"
+         "show txtQR.Enabled\nchoose cmbTVA 2\nshow Infos 9\nshow cmbTVA\nclick cmdOuvre\n"
+         "show fraTables.Height\nshow fraReserv.Visible\nclick cmdOuvre\n"
+         "show fraTables.Height\nshow fraReserv.Visible\n",
+         {},
+         {"Infos.txt"}},
+        {"Automation-Modes",
+         "show optPrint 0\nshow fraTicket.Visible\nshow fraVantor.Visible\nclick optPrint 1\n"
+         "show optPrint 0\nshow fraTotaux.Visible\nshow fraTicket.Visible\nshow cmdPrint 0\n"
+         "show cmdPrint.Visible 1\nshow RapportAffiche\nclick optPrint 2\n"
+         "show fraVantor.Visible\nshow fraService.Visible\nshow cmbVantor\nclick optPrint 0\n"
+         "show cmdPrint 0\nshow cmdPrint.Visible 2\nshow RapportAffiche\nshow fraVantor.Visible\n"},
+    });
 }
 
 }  // namespace

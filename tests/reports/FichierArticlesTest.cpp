@@ -1,19 +1,32 @@
 // "Fichier" > "Editer fichier" > "Fichier Articles": a warning, the CSV
 // application started once on the article file, and the end of the program.
+// Each transcript is in expected/FichierArticles-NAME.txt.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TillFolder.h"
+#include "support/ExpectedFile.h"
 
 namespace vantor::test {
 namespace {
 
-using Lignes = std::vector<std::string>;
-
-const std::string kWarning =
-    "msgbox none yesno \"Vantor\" \"Le programme va s'arrêter et devra être relancé après "
-    "modifications du fichier, continuer ?\"";
+// "Non" leaves the program running; without an application nothing starts
+// and the program still ends; the application is declared before the start.
+TEST(FichierArticles, Answers) {
+    ExpectTranscripts({
+        {"FichierArticles-No",
+         "associate \"/usr/bin/tableur\"\nclick mnuFArticles\nanswer no\nshow frmMain.Visible\n"},
+        {"FichierArticles-NoApplication",
+         "click mnuFArticles\nanswer yes\nanswer ok\n",
+         {},
+         {"tempcsv.csv"}},
+    });
+    TillFolder folder;
+    const TillRun run = folder.Script("show DataPath\nassociate \"/usr/bin/tableur\"\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "ligne 2 : associate doit précéder toute autre commande\n");
+}
 
 TEST(FichierArticles, WithoutTheFileNothingHappens) {
     TillFolder folder;
@@ -23,60 +36,27 @@ TEST(FichierArticles, WithoutTheFileNothingHappens) {
     std::filesystem::remove(folder / "Articles.csv");
     const TillRun run = till.Finish("click mnuFArticles\nshow frmMain.Visible\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(LinesStartingWith(run.out, "msgbox").empty());
-    EXPECT_TRUE(LinesStartingWith(run.out, "start").empty());
-    EXPECT_EQ(LinesStartingWith(run.out, "show frmMain"), Lignes{"show frmMain.Visible True"});
+    EXPECT_EXPECTED("FichierArticles-NoFile.txt", Masked(run.out, folder.Path(), "DATA"));
 }
 
-TEST(FichierArticles, NoLeavesTheProgramRunning) {
-    TillFolder folder;
-    const TillRun run = folder.Script(
-        "associate \"/usr/bin/tableur\"\nclick mnuFArticles\nanswer no\nshow frmMain.Visible\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"), Lignes{kWarning});
-    EXPECT_TRUE(LinesStartingWith(run.out, "start").empty());
-    EXPECT_TRUE(LinesStartingWith(run.out, "close").empty());
-}
-
+// "Oui" starts the application once with the whole path and ends; no
+// temporary file is left.
 TEST(FichierArticles, YesStartsTheApplicationOnceWithTheWholePathAndEnds) {
     TempDir home;
     const std::string data = home / "Mes données";
-    const TillRun run = RunVantor({"--headless", "--data-dir", data},
-                                  "associate \"/opt/Tableur 7/tableur\"\n"
-                                  "click mnuFArticles\nanswer yes\n");
+    const std::vector<std::string> arguments = {"--headless", "--data-dir", data};
+    const std::string script =
+        "associate \"/opt/Tableur 7/tableur\"\nclick mnuFArticles\n"
+        "answer yes\n";
+    const TillRun run = RunVantor(arguments, script);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"), Lignes{kWarning});
-    EXPECT_EQ(LinesStartingWith(run.out, "start"),
-              Lignes{"start \"/opt/Tableur 7/tableur\" \"" + data + "/Articles.csv\""});
-    EXPECT_EQ(LinesStartingWith(run.out, "close"), Lignes{"close frmMain"});
+    EXPECT_EXPECTED("FichierArticles-Yes.txt", Masked(run.out, data, "DATA"));
     EXPECT_FALSE(std::filesystem::exists(data + "/tempcsv.csv"));
     EXPECT_TRUE(std::filesystem::exists(data + "/Articles.csv"));
 
-    const TillRun after = RunVantor({"--headless", "--data-dir", data},
-                                    "associate \"/opt/Tableur 7/tableur\"\n"
-                                    "click mnuFArticles\nanswer yes\nshow DataPath\n");
+    const TillRun after = RunVantor(arguments, script + "show DataPath\n");
     EXPECT_EQ(after.status, 1);
     EXPECT_EQ(after.err, "ligne 4 : le programme est terminé\n");
-}
-
-TEST(FichierArticles, WithoutAnApplicationNothingStartsAndTheProgramStillEnds) {
-    TillFolder folder;
-    const TillRun run = folder.Script("click mnuFArticles\nanswer yes\nanswer ok\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"),
-              (Lignes{kWarning,
-                      "msgbox exclamation ok \"Erreur d'ouverture\" \"Aucune application n'est "
-                      "associée avec les fichiers CSV\""}));
-    EXPECT_TRUE(LinesStartingWith(run.out, "start").empty());
-    EXPECT_EQ(LinesStartingWith(run.out, "close"), Lignes{"close frmMain"});
-    EXPECT_FALSE(std::filesystem::exists(folder / "tempcsv.csv"));
-}
-
-TEST(FichierArticles, TheApplicationIsDeclaredBeforeTheStart) {
-    TillFolder folder;
-    const TillRun run = folder.Script("show DataPath\nassociate \"/usr/bin/tableur\"\n");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "ligne 2 : associate doit précéder toute autre commande\n");
 }
 
 }  // namespace
