@@ -52,12 +52,7 @@ TEST_F(Totaux, WaiterNamesCompareExactlyAndInTheFilesCodePage) {
 TEST_F(Totaux, AmountsAreCutToTwoDecimalsNotRounded) {
     WriteJournal({"05.12.2026;9:00:00;Paul;12.345;0;Cart;1;1.2345",
                   "05.12.2026;9:00:00;Paul;0.999;0;Esp;2;0.0549"});
-    const Lignes lines = Lines(RapportTotaux(settings, kToday, kToday, 0));
-    for (const char* line : {"Cartes             €    12.34", "Espèces            €     0.99",
-                             "Total journalier   €    13.34", "TVA à 10%          €     1.23",
-                             "TVA à 5.5%         €     0.05"}) {
-        EXPECT_TRUE(Has(lines, line)) << line;
-    }
+    EXPECT_EXPECTED("Totaux-coupes.txt", Joined(Lines(RapportTotaux(settings, kToday, kToday, 0))));
 }
 
 // 10,000 cash sales of 0.03 add up to 299.9999999999689 as doubles, which a
@@ -77,12 +72,8 @@ TEST_F(Totaux, CategoryAndVatFieldsOutsideTheirRangesCountNowhere) {
         "05.12.2026;9:00:00;Paul;16; 7 ;Esp; 2 ;1.6",
         "05.12.2026;9:00:00;Paul;32;3;Autre;1;3.2",  // an unknown kind: category and VAT only
     });
-    const Lignes lines = Lines(RapportTotaux(settings, kToday, kToday, 0));
-    for (const char* line : {"Espèces            €    31.00", "Total Vins                32.00",
-                             "Total                     16.00", "TVA à 10%          €     3.30",
-                             "TVA à 5.5%         €     2.40"}) {
-        EXPECT_TRUE(Has(lines, line)) << line;
-    }
+    EXPECT_EXPECTED("Totaux-hors-limites.txt",
+                    Joined(Lines(RapportTotaux(settings, kToday, kToday, 0))));
 }
 
 TEST_F(Totaux, AnEmptyJournalGivesAReportOfZerosAndNoJournalNoReport) {
