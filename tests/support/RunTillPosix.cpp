@@ -58,7 +58,7 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }
 
 TillProcess Spawn(const std::vector<std::string>& arguments,
-            const std::map<std::string, std::string>& environment) {
+                  const std::map<std::string, std::string>& environment) {
     ::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not kill the test
     int in[2], out[2], err[2];
     if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
