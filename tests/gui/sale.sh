@@ -41,7 +41,7 @@ shot sale-ticket.png
 # "Espèces": the first button of the ticket column, whose left edge is 5100
 # twips from the window's right edge; its middle is 9087 twips below the
 # client top (160 twips above the keypad).
-width=$(xdotool getwindowgeometry --shell "$main" | sed -n 's/^WIDTH=//p')
+width=$(geometry "$main" WIDTH)
 espece_x=$((width - 4418 * column_height / 8840))
 espece_y=$((column_top + (9087 - 160) * column_height / 8840))
 xdotool mousemove "$espece_x" "$espece_y" click 1
@@ -49,12 +49,7 @@ wait_window '^Impression$'
 xdotool windowfocus --sync "$window" key Escape
 wait_gone '^Impression$'
 
-"$close_request" "$main"
-timeout 15 tail --pid="$vantor_pid" -f /dev/null || fail "the program still runs after its window was closed"
-status=0
-wait "$vantor_pid" || status=$?
-vantor_pid=""
-((status == 0)) || fail "the program ended with status $status"
+close_till
 
 journal=$work/data/tickets.csv
 [[ -f $journal ]] || fail "no tickets.csv"

@@ -12,7 +12,6 @@ source "$(dirname "$0")/x-session.sh"
 
 start_display
 start_window_manager
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-mkdir -p "$HOME"
+private_home
 VANTOR_ARTEFACTS=$artefacts "$test_binary" || fail "touch checks at $screen_size"
 echo "PASS: touch checks at $screen_size"

@@ -1,6 +1,8 @@
-# Helpers of the real-window tests of dialogs: an Xvfb display, the till on
-# it, and clicks placed from a control's design position in twips.
-# Sourced by a test script, which sets $vantor and $artefacts first.
+# The prelude of the real-window tests: an Xvfb display, a window manager, the
+# till on it with a home of its own, and helpers that find windows, click and
+# take screenshots. Sourced by a test script, which sets $vantor (the program,
+# may be empty), $artefacts (where screenshots go) and, for the tests that close
+# the till, $close_request (the x11-close-request tool) first.
 
 if ! command -v Xvfb >/dev/null; then
     echo "SKIP: Xvfb is not installed"
@@ -28,23 +30,26 @@ fail() {
     exit 1
 }
 
+# Polls a command every tenth of a second, at most N times; true once it holds.
+poll() {
+    local tries=$1
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 start_display() {
     # The server picks a free display number itself, so that tests running
     # side by side never race for one.
     Xvfb -displayfd 3 -screen 0 "${screen_size:-1920x1080}x24" -nolisten tcp 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do
-        [[ -s $work/display ]] && break
-        sleep 0.1
-    done
-    [[ -s $work/display ]] || fail "Xvfb did not start"
+    poll 100 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(tr -dc '0-9' <"$work/display")"
-    for _ in $(seq 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return
-        sleep 0.1
-    done
-    fail "Xvfb did not answer on $DISPLAY"
+    poll 100 eval 'xdotool getdisplaygeometry >/dev/null 2>&1' || fail "Xvfb did not answer on $DISPLAY"
 }
 
 # A window manager on the display, as on a till's desktop (title bars, the
@@ -53,23 +58,34 @@ start_window_manager() {
     command -v openbox >/dev/null || { echo "note: no openbox, running without a window manager"; return; }
     openbox --sm-disable >"$work/wm.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 150); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-        sleep 0.1
-    done
-    echo "note: the window manager did not come up"
+    poll 150 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+        echo "note: the window manager did not come up"
 }
 
-# Starts the till on $work/data, with a home folder of its own, and waits
-# for the main window ($main).
-start_till() {
+# The user's own settings stay out of the test.
+private_home() {
     export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
     mkdir -p "$HOME" "$work/data"
+}
+
+# Starts the till on $work/data and waits for the main window ($main).
+start_till() {
+    private_home
     "$vantor" --data-dir "$work/data" >"$work/vantor.log" 2>&1 &
     vantor_pid=$!
     main=$(timeout 30 xdotool search --sync --name '^Vantor pour Windows$' | head -n1) ||
         fail "no window titled \"Vantor pour Windows\""
     sleep 0.5
+}
+
+# Closes the main window with its close box; the program must end with status 0.
+close_till() {
+    "$close_request" "$main"
+    timeout 15 tail --pid="$vantor_pid" -f /dev/null || fail "the program still runs after its window was closed"
+    local status=0
+    wait "$vantor_pid" || status=$?
+    vantor_pid=""
+    ((status == 0)) || fail "the program ended with status $status"
 }
 
 # Waits for a window whose title matches; its id goes into $window.
@@ -85,13 +101,18 @@ wait_window() {
     [[ -n $window ]] || fail "no window titled \"$1\""
 }
 
+wait_gone() {
+    poll 50 eval "! xdotool search --name '$1' >/dev/null 2>&1" || fail "the window \"$1\" is still open"
+}
+
+# Prints the value of one field (X, Y, WIDTH, ...) of a window's geometry.
+geometry() {
+    xdotool getwindowgeometry --shell "$1" | sed -n "s/^$2=//p"
+}
+
 # Opens the main window's menu "Fichier" and chooses its entry number N (from 1).
 menu_fichier() {
-    local geometry x y
-    geometry=$(xdotool getwindowgeometry --shell "$main")
-    x=$(sed -n 's/^X=//p' <<<"$geometry")
-    y=$(sed -n 's/^Y=//p' <<<"$geometry")
-    xdotool mousemove $((x + 29)) $((y + 8)) click 1
+    xdotool mousemove $(($(geometry "$main" X) + 29)) $(($(geometry "$main" Y) + 8)) click 1
     sleep 0.4
     for _ in $(seq "$1"); do
         xdotool key Down
@@ -99,25 +120,13 @@ menu_fichier() {
     xdotool key Return
 }
 
-wait_gone() {
-    for _ in $(seq 50); do
-        xdotool search --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "the window \"$1\" is still open"
-}
-
 # click_twips WINDOW FORM-WIDTH X Y: a left click at (X, Y) twips of a dialog
 # whose design width is FORM-WIDTH twips (its client area is 120 twips narrower).
 click_twips() {
-    local window=$1 form_width=$2 x=$3 y=$4 geometry wx wy ww
-    geometry=$(xdotool getwindowgeometry --shell "$window")
-    wx=$(sed -n 's/^X=//p' <<<"$geometry")
-    wy=$(sed -n 's/^Y=//p' <<<"$geometry")
-    ww=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
-    local px=$((wx + x * ww / (form_width - 120)))
-    local py=$((wy + y * ww / (form_width - 120)))
-    xdotool mousemove "$px" "$py" click 1
+    local window=$1 form_width=$2 x=$3 y=$4 ww
+    ww=$(geometry "$window" WIDTH)
+    xdotool mousemove $(($(geometry "$window" X) + x * ww / (form_width - 120))) \
+        $(($(geometry "$window" Y) + y * ww / (form_width - 120))) click 1
     sleep 0.3
 }
 

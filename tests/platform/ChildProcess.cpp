@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/qt/QtSettings.h"
 #include "platform/qt/QtSingleInstance.h"
 
 namespace vantor::test {
@@ -32,17 +31,6 @@ int HoldInstance(int argc, char** argv, const std::string& path) {
     Say("claimed");
     QTimer::singleShot(30000, &application, &QCoreApplication::quit);
     return application.exec();
-}
-
-int SettingsRole(int argc, char** argv, const std::string& role, char** rest) {
-    QCoreApplication application(argc, argv);
-    QtSettings settings;
-    if (role == "settings-write") {
-        Say(settings.Write(rest[0], rest[1]) ? "written" : "refused");
-    } else {
-        Say(settings.Read(rest[0]).c_str());
-    }
-    return 0;
 }
 
 }  // namespace
@@ -84,9 +72,6 @@ int RunChildRole(int argc, char** argv) {
     const std::string role = argv[2];
     if (role == "hold-instance" && argc == 4) {
         return HoldInstance(argc, argv, argv[3]);
-    }
-    if ((role == "settings-write" && argc == 5) || (role == "settings-read" && argc == 4)) {
-        return SettingsRole(argc, argv, role, argv + 3);
     }
     std::fprintf(stderr, "unknown child role %s\n", role.c_str());
     return 2;

@@ -30,7 +30,7 @@ protected:
     SampleForm form;
 };
 
-TEST_F(MainWindowTest, TheDesignSizeFitsTheScreen) {
+TEST_F(MainWindowTest, TheDesignFitsTheScreenAndTheTitleFollowsTheCaption) {
     MainWindow window(form);
     const double fitWidth = form.width * window.Scale();
     const double fitHeight = form.height * window.Scale();
@@ -39,26 +39,18 @@ TEST_F(MainWindowTest, TheDesignSizeFitsTheScreen) {
     EXPECT_TRUE(std::abs(fitWidth - Available().width()) < 1 ||
                 std::abs(fitHeight - Available().height()) < 1);
     EXPECT_EQ(window.View().findChild<QPushButton*>("cmdOK")->x(), qRound(1200 * window.Scale()));
-}
-
-TEST_F(MainWindowTest, TheTitleFollowsTheFormsCaption) {
-    MainWindow window(form);
     EXPECT_EQ(window.windowTitle(), "Échantillon");
+
     form("cmdOK").onClick = [this] { form.caption = "Vantor pour Windows"; };
     window.ShowForm();
-    QTest::mouseClick(window.View().findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(window.windowTitle(), "Vantor pour Windows");
-}
-
-TEST_F(MainWindowTest, ShowingResizesThenActivatesTheForm) {
-    MainWindow window(form);
-    window.ShowForm();
     ASSERT_TRUE(WaitUntil([this] { return Count(form.log, "Activate") == 1; }));
-    EXPECT_EQ(form.log.front(), "Resize");
+    EXPECT_EQ(form.log.front(), "Resize") << "resized, then activated";
     EXPECT_TRUE(form.visible);
     EXPECT_EQ(form.windowState, WindowState::Normal);
     EXPECT_NEAR(form.width * window.Scale(), window.frameGeometry().width(), 1);
     EXPECT_NEAR(form.height * window.Scale(), window.frameGeometry().height(), 1);
+    QTest::mouseClick(window.View().findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    EXPECT_EQ(window.windowTitle(), "Vantor pour Windows");
 }
 
 TEST_F(MainWindowTest, AMaximizedFormOpensMaximizedOverTheScreen) {
@@ -71,7 +63,7 @@ TEST_F(MainWindowTest, AMaximizedFormOpensMaximizedOverTheScreen) {
     EXPECT_NEAR(form.width * window.Scale(), Available().width(), 1);
 }
 
-TEST_F(MainWindowTest, AResizeTellsTheFormItsNewSize) {
+TEST_F(MainWindowTest, TheFormIsToldItsSizeAndStateAndMaySetItsOwnSize) {
     MainWindow window(form);
     window.ShowForm();
     ProcessEvents();
@@ -81,25 +73,7 @@ TEST_F(MainWindowTest, AResizeTellsTheFormItsNewSize) {
     EXPECT_EQ(Count(form.log, "Resize"), 1);
     EXPECT_EQ(form.width, qRound(window.frameGeometry().width() / window.Scale()));
     EXPECT_EQ(form.height, qRound(window.frameGeometry().height() / window.Scale()));
-}
 
-TEST_F(MainWindowTest, TheFormMaySetItsOwnSizeInTheNormalState) {
-    form.normalWidth = 6000;
-    form.normalHeight = 3000;
-    MainWindow window(form);
-    window.ShowForm();
-    ProcessEvents();
-    EXPECT_NEAR(window.frameGeometry().width(), 6000 * window.Scale(), 1);
-    EXPECT_NEAR(window.frameGeometry().height(), 3000 * window.Scale(), 1);
-    window.resize(200, 200);
-    ProcessEvents();
-    EXPECT_NEAR(window.frameGeometry().width(), 6000 * window.Scale(), 1);
-}
-
-TEST_F(MainWindowTest, MinimizingTellsTheFormItsState) {
-    MainWindow window(form);
-    window.ShowForm();
-    ProcessEvents();
     window.showMinimized();
     ProcessEvents();
     EXPECT_EQ(form.windowState, WindowState::Minimized);
@@ -107,6 +81,13 @@ TEST_F(MainWindowTest, MinimizingTellsTheFormItsState) {
     ProcessEvents();
     EXPECT_FALSE(window.isMinimized());
     EXPECT_NE(form.windowState, WindowState::Minimized);
+
+    form.normalWidth = 6000;
+    form.normalHeight = 3000;
+    window.resize(200, 200);
+    ProcessEvents();
+    EXPECT_NEAR(window.frameGeometry().width(), 6000 * window.Scale(), 1);
+    EXPECT_NEAR(window.frameGeometry().height(), 3000 * window.Scale(), 1);
 }
 
 TEST_F(MainWindowTest, TheCloseBoxAsksTheFormWhichMayRefuse) {

@@ -2,111 +2,61 @@
 
 namespace vantor::test {
 
+Control& Place(Control& control, int left, int top, int width, int height) {
+    control.Move(left, top);
+    control.width = width;
+    control.height = height;
+    return control;
+}
+
 SampleForm::SampleForm() : Form("frmSample") {
     caption = "Échantillon";
     width = 9000;
     height = 6000;
-    AddButtonAndLabel();
-    AddOptions();
-    AddLists();
-    AddInputs();
+    Control& ok = Place(Logged(ControlKind::Button, "cmdOK"), 1200, 300, 1500, 900);
+    ok.caption = "&OK";
+    ok.backColor = kCyan;
+    ok.fontBold = true;
+    ok.fontSize = 12;
+    ok.toolTip = "Valider";
+    Control& label = Place(Logged(ControlKind::Label, "lblTotal"), 3000, 300, 3000, 450);
+    label.caption = "Total && TVA";
+    label.backColor = kOrange;
+
+    Control& frame = Place(Add(ControlKind::Frame, "fraMode"), 300, 1500, 3000, 1500);
+    frame.caption = "Mode";
+    const char* modes[] = {"Ticket", "Totaux", "Compta"};
+    for (int i = 0; i < 3; ++i) {
+        Control& option = Logged(ControlKind::OptionButton, "optMode", i, &frame);
+        Place(option, 150, 300 + 360 * i, 2000, 300).caption = modes[i];
+        option.value = i == 0 ? 1 : 0;
+    }
+    Place(Logged(ControlKind::CheckBox, "chkQR"), 3600, 1500, 1500, 300).caption = "QR";
+
+    Place(Logged(ControlKind::ComboBox, "cmbTVA"), 3600, 2000, 2400, 315).items = {
+        "sans TVA", "sur place", "à emporter"};
+    Control& list = Place(Logged(ControlKind::ListBox, "lstTicket"), 6300, 300, 2400, 2400);
+    list.items = {"1 Café", "2 Thé", "1 Eau"};
+    list.fontName = "Courier New";
+
+    Place(Logged(ControlKind::TextBox, "txtNote"), 300, 3300, 2400, 315).maxLength = 5;
+    Control& scroll = Place(Logged(ControlKind::HScrollBar, "Scroll"), 300, 3900, 5000, 255);
+    scroll.max = 7800;
+    scroll.smallChange = 1300;
+    scroll.largeChange = 2600;
+    Place(Logged(ControlKind::DatePicker, "DTPicker1"), 3000, 3300, 2000, 315).date = {2026, 12, 6};
 }
 
-void SampleForm::LogTo(Control& control) {
-    const std::string id =
-        control.index < 0 ? control.name : control.name + "(" + std::to_string(control.index) + ")";
+Control& SampleForm::Logged(ControlKind kind, const std::string& name, int index,
+                            Control* container) {
+    Control& control = Add(kind, name, index, container);
+    const std::string id = index < 0 ? name : name + "(" + std::to_string(index) + ")";
     control.onClick = [this, id] { log.push_back(id + " Click"); };
     control.onChange = [this, id] { log.push_back(id + " Change"); };
     control.onMouseDown = [this, id](int button) {
         log.push_back(id + " MouseDown " + std::to_string(button));
     };
-}
-
-void SampleForm::AddButtonAndLabel() {
-    Control& ok = Add(ControlKind::Button, "cmdOK");
-    ok.caption = "&OK";
-    ok.Move(1200, 300);
-    ok.width = 1500;
-    ok.height = 900;
-    ok.backColor = kCyan;
-    ok.fontBold = true;
-    ok.fontSize = 12;
-    ok.toolTip = "Valider";
-    LogTo(ok);
-
-    Control& label = Add(ControlKind::Label, "lblTotal");
-    label.caption = "Total && TVA";
-    label.Move(3000, 300);
-    label.width = 3000;
-    label.height = 450;
-    label.backColor = kOrange;
-    LogTo(label);
-}
-
-void SampleForm::AddOptions() {
-    Control& frame = Add(ControlKind::Frame, "fraMode");
-    frame.caption = "Mode";
-    frame.Move(300, 1500);
-    frame.width = 3000;
-    frame.height = 1500;
-    const char* captions[] = {"Ticket", "Totaux", "Compta"};
-    for (int i = 0; i < 3; ++i) {
-        Control& option = Add(ControlKind::OptionButton, "optMode", i, &frame);
-        option.caption = captions[i];
-        option.Move(150, 300 + 360 * i);
-        option.width = 2000;
-        option.height = 300;
-        option.value = i == 0 ? 1 : 0;
-        LogTo(option);
-    }
-    Control& check = Add(ControlKind::CheckBox, "chkQR");
-    check.caption = "QR";
-    check.Move(3600, 1500);
-    check.width = 1500;
-    check.height = 300;
-    LogTo(check);
-}
-
-void SampleForm::AddLists() {
-    Control& combo = Add(ControlKind::ComboBox, "cmbTVA");
-    combo.items = {"sans TVA", "sur place", "à emporter"};
-    combo.Move(3600, 2000);
-    combo.width = 2400;
-    combo.height = 315;
-    LogTo(combo);
-
-    Control& list = Add(ControlKind::ListBox, "lstTicket");
-    list.items = {"1 Café", "2 Thé", "1 Eau"};
-    list.fontName = "Courier New";
-    list.Move(6300, 300);
-    list.width = 2400;
-    list.height = 2400;
-    LogTo(list);
-}
-
-void SampleForm::AddInputs() {
-    Control& text = Add(ControlKind::TextBox, "txtNote");
-    text.maxLength = 5;
-    text.Move(300, 3300);
-    text.width = 2400;
-    text.height = 315;
-    LogTo(text);
-
-    Control& scroll = Add(ControlKind::HScrollBar, "Scroll");
-    scroll.max = 7800;
-    scroll.smallChange = 1300;
-    scroll.largeChange = 2600;
-    scroll.Move(300, 3900);
-    scroll.width = 5000;
-    scroll.height = 255;
-    LogTo(scroll);
-
-    Control& date = Add(ControlKind::DatePicker, "DTPicker1");
-    date.date = Date{2026, 12, 6};
-    date.Move(3000, 3300);
-    date.width = 2000;
-    date.height = 315;
-    LogTo(date);
+    return control;
 }
 
 void SampleForm::Form_Resize() {
@@ -157,21 +107,6 @@ Control& MenuForm::Entry(const std::string& name, int index, Control& menu,
 
 void MenuForm::AddWaiter(const std::string& name) {
     Entry("mnuSrv", UBound("mnuSrv") + 1, Get("mnuServeurs"), name);
-}
-
-KeypadForm::KeypadForm(int buttons) : Form("frmKeypad") {
-    caption = "Clavier";
-    width = 14340;
-    height = 10635;
-    for (int i = 0; i < buttons; ++i) {
-        Control& button = Add(ControlKind::Button, "Command1", i);
-        button.caption = "Article " + std::to_string(i);
-        button.Move(40 + 1300 * (i / 13), 120 + 680 * (i % 13));
-        button.width = 1300;
-        button.height = 680;
-        button.backColor = i % 2 == 0 ? kCyan : kOrange;
-        button.onClick = [this] { ++clicks; };
-    }
 }
 
 }  // namespace vantor::test

@@ -10,7 +10,8 @@ namespace vantor::test {
 inline constexpr Color kCyan = Rgb(128, 255, 255);
 inline constexpr Color kOrange = Rgb(255, 192, 128);
 
-// A form with one control of each kind; every handler writes a line to log.
+// A form with one control of each kind; every handler writes a line to log
+// ("cmdOK Click", "optMode(1) Change", "Resize", ...).
 class SampleForm : public Form {
 public:
     SampleForm();
@@ -27,11 +28,8 @@ public:
     int normalHeight = 0;
 
 private:
-    void AddButtonAndLabel();
-    void AddOptions();
-    void AddLists();
-    void AddInputs();
-    void LogTo(Control& control);
+    Control& Logged(ControlKind kind, const std::string& name, int index = -1,
+                    Control* container = nullptr);
 };
 
 // The "Fichier" menu with a submenu of waiters, a separator, hidden entries,
@@ -48,11 +46,7 @@ private:
     Control& Entry(const std::string& name, int index, Control& menu, const std::string& caption);
 };
 
-// A keypad of n coloured buttons in columns of 13.
-class KeypadForm : public Form {
-public:
-    explicit KeypadForm(int buttons);
-    int clicks = 0;
-};
+// Sets a control's place and size in twips.
+Control& Place(Control& control, int left, int top, int width, int height);
 
 }  // namespace vantor::test

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 #include "WidgetTesting.h"
 #include "platform/qt/QtKeyboard.h"
@@ -13,101 +12,99 @@
 namespace vantor::test {
 namespace {
 
-// Sets environment variables for one test and puts them back afterwards.
-class ScopedEnvironment {
-public:
-    void Set(const char* name, const QString& value) {
-        saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
-        qputenv(name, value.toUtf8());
-    }
-    ~ScopedEnvironment() {
+// Programs written for one test in its folder, found first on the PATH; the
+// environment is put back afterwards.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetEnvironment("PATH", In("") + ":/usr/bin:/bin"); }
+    void TearDown() override {
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            const auto& [name, value, wasSet] = *it;
-            if (wasSet) {
-                qputenv(name, value);
+            if (it->wasSet) {
+                qputenv(it->name, it->value);
             } else {
-                qunsetenv(name);
+                qunsetenv(it->name);
             }
         }
     }
-
-private:
-    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
-};
-
-class ShellTest : public ::testing::Test {
-protected:
+    void SetEnvironment(const char* name, const QString& value) {
+        saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+        qputenv(name, value.toUtf8());
+    }
     QString In(const std::string& name) const { return QString::fromStdString(folder / name); }
-
-    void WriteScript(const std::string& name, const std::string& body) {
+    void WriteProgram(const std::string& name, const std::string& body) {
         WriteRaw(folder / name, "#!/bin/sh\n" + body);
         QFile::setPermissions(In(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-
-    // A desktop where CSV files open with "fakecalc" (a script in folder).
-    void FakeDesktop(ScopedEnvironment& environment, const std::string& exec) {
-        WriteScript("xdg-mime",
-                    "[ \"$1 $2 $3\" = \"query default text/csv\" ] && echo fakecalc.desktop\n");
-        WriteScript("fakecalc", "exit 0\n");
-        QDir().mkpath(In("share/applications"));
-        WriteRaw(folder / "share/applications/fakecalc.desktop",
-                 "[Desktop Entry]\nName=Calc\nTryExec=nothing\nExec=" + exec +
-                     "\n[Desktop Action new]\nExec=other\n");
-        environment.Set("PATH", In("") + ":/usr/bin:/bin");
-        environment.Set("XDG_DATA_HOME", In("share"));
+    bool Appears(const std::string& file) {
+        return WaitUntil([this, file] { return QFile::exists(In(file)); });
     }
 
     TempDir folder;
     QtShell shell;
+
+private:
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool wasSet;
+    };
+    std::vector<Saved> saved_;
 };
 
 TEST_F(ShellTest, EachArgumentReachesTheProgramWhole) {
     std::string error;
-    const std::string out = folder / "arguments.txt";
-    ASSERT_TRUE(shell.Start("/bin/sh",
-                            {"-c", "printf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0\"",
-                             out, "C:\\Mes Documents\\Articles.csv", "deux mots"},
-                            error))
+    ASSERT_TRUE(
+        shell.Start("/bin/sh",
+                    {"-c", "printf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0\"",
+                     folder / "arguments.txt", "C:\\Mes Documents\\Articles.csv", "deux mots"},
+                    error))
         << error;
-    ASSERT_TRUE(WaitUntil([&out] { return QFile::exists(QString::fromStdString(out)); }));
-    EXPECT_EQ(Slurp(out), "C:\\Mes Documents\\Articles.csv\ndeux mots\n");
-}
+    ASSERT_TRUE(Appears("arguments.txt"));
+    EXPECT_EQ(Slurp(folder / "arguments.txt"), "C:\\Mes Documents\\Articles.csv\ndeux mots\n");
 
-TEST_F(ShellTest, AProgramThatCannotStartGivesTheReason) {
-    std::string error;
     EXPECT_FALSE(shell.Start(folder / "absent", {}, error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(error.empty()) << "a program that cannot start gives the reason";
 }
 
+// A desktop where CSV files open with "fakecalc", whatever the desktop entry
+// says before the program's name; nothing without xdg-mime.
 TEST_F(ShellTest, TheAssociatedApplicationIsTheProgramOfTheDesktopEntry) {
-    ScopedEnvironment environment;
-    FakeDesktop(environment, "fakecalc --calc %U");
-    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "fakecalc");
+    WriteProgram("xdg-mime",
+                 "[ \"$1 $2 $3\" = \"query default text/csv\" ] && echo fakecalc.desktop\n");
+    WriteProgram("fakecalc", "exit 0\n");
+    QDir().mkpath(In("share/applications"));
+    SetEnvironment("XDG_DATA_HOME", In("share"));
+    for (const char* exec : {"fakecalc --calc %U", "env LANG=fr_FR.UTF-8 fakecalc %F"}) {
+        WriteRaw(folder / "share/applications/fakecalc.desktop",
+                 std::string("[Desktop Entry]\nName=Calc\nTryExec=nothing\nExec=") + exec +
+                     "\n[Desktop Action new]\nExec=other\n");
+        EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "fakecalc") << exec;
+    }
     EXPECT_EQ(shell.AssociatedApplication(folder / "logo.png"), "");
-}
-
-TEST_F(ShellTest, AnEntryStartingWithEnvNamesTheProgramAfterIt) {
-    ScopedEnvironment environment;
-    FakeDesktop(environment, "env LANG=fr_FR.UTF-8 fakecalc %F");
-    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "fakecalc");
-}
-
-TEST_F(ShellTest, WithoutXdgMimeThereIsNoAssociatedApplication) {
-    ScopedEnvironment environment;
-    FakeDesktop(environment, "fakecalc %U");
     QFile::remove(In("xdg-mime"));
-    environment.Set("PATH", In(""));
+    SetEnvironment("PATH", In(""));
     EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), "");
 }
 
-TEST_F(ShellTest, TheKeyboardStartsOnboardWhenItIsInstalled) {
-    ScopedEnvironment environment;
-    const std::string marker = folder / "onboard-started";
-    WriteScript("onboard", "touch '" + marker + "'\n");
-    environment.Set("PATH", In("") + ":/usr/bin:/bin");
+// One process serves every request; a missing program is ignored.
+TEST_F(ShellTest, TheKeyboardIsOnboardStartedOnce) {
+    WriteProgram("onboard", "touch '" + folder / "onboard-started" + "'\nexec sleep 30\n");
     QtKeyboard keyboard;
     keyboard.Show();
-    EXPECT_TRUE(WaitUntil([&marker] { return QFile::exists(QString::fromStdString(marker)); }));
+    EXPECT_TRUE(Appears("onboard-started"));
+    EXPECT_TRUE(keyboard.Running());
+    keyboard.Hide();
+    EXPECT_FALSE(keyboard.Shown());
+    keyboard.Show();
+    keyboard.Show();
+    EXPECT_EQ(keyboard.Starts(), 1);
+    EXPECT_TRUE(keyboard.Running());
+    EXPECT_TRUE(keyboard.Shown());
+
+    QtKeyboard missing("no-such-keyboard-program");
+    missing.Show();
+    EXPECT_FALSE(missing.Running());
+    EXPECT_EQ(missing.Starts(), 0);
 }
 
 }  // namespace

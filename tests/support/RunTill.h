@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,12 @@ struct TillRun {
 TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,
                   const std::map<std::string, std::string>& environment = {});
 
+// The running program and its pipes; defined with the code that starts it.
+struct TillProcess;
+
 // A run that goes on while the test does something else: its script is fed
-// later, line by line.
+// later, line by line. The process handling is the only part that depends on
+// the operating system (RunTillPosix.cpp).
 class RunningTill {
 public:
     RunningTill(const std::vector<std::string>& arguments,
@@ -36,10 +41,7 @@ public:
     TillRun Finish(const std::string& input);
 
 private:
-    int pid_ = -1;
-    int in_ = -1;
-    int out_ = -1;
-    int err_ = -1;
+    std::unique_ptr<TillProcess> child_;
     TillRun run_;
 };
 
