@@ -6,7 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "data/Cp1252.h"
+#include "support/HeadlessTill.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -69,18 +72,17 @@ struct Scenario {
 
 inline void ExpectTranscripts(const std::vector<Scenario>& scenarios) {
     for (const Scenario& scenario : scenarios) {
-        TempDir data;
+        SCOPED_TRACE(scenario.name);
+        HeadlessTill till;
         for (const auto& [file, bytes] : scenario.files) {
-            WriteRaw(data / file, bytes);
+            till.Write(file, bytes);
         }
-        const TillRun run = RunScript(data.Path(), scenario.script);
-        EXPECT_EQ(run.status, 0) << scenario.name << ": " << run.err;
-        std::string shown = run.out;
+        std::string shown = till.Run(scenario.script).out;
         for (const std::string& file : scenario.written) {
-            shown += "== " + file + (std::filesystem::exists(data / file) ? "\n" : " (none)\n") +
-                     Cp1252ToUtf8(Slurp(data / file));
+            shown += "== " + file + (std::filesystem::exists(till / file) ? "\n" : " (none)\n") +
+                     Cp1252ToUtf8(till.Read(file));
         }
-        EXPECT_EXPECTED(scenario.name + ".txt", Masked(shown, data.Path(), "DATA"));
+        EXPECT_EXPECTED(scenario.name + ".txt", Masked(shown, till.Folder(), "DATA"));
     }
 }
 
