@@ -36,6 +36,8 @@ TEST(Cp1252Test, WritesEachCharacterItCannotHoldAndEachMalformedSequenceAsOneQue
         {"\xC0\xAF", "??"},            // overlong "/"
         {"\xED\xA0\x80", "???"},       // a surrogate
         {"\xF4\x90\x80\x80", "????"},  // beyond U+10FFFF
+        {"\xF0\x8F\xBF\xBF", "????"},  // overlong U+FFFF
+        {"\xF1\x80\x80\x80", "?"},     // U+40000, well formed
     };
     for (const auto& [text, bytes] : rows) {
         EXPECT_EQ(Utf8ToCp1252(text), bytes) << text;
