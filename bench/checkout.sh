@@ -10,6 +10,7 @@
 # The journals are written under $TMPDIR (default /tmp): the fsync costs of
 # that file system are the ones measured.
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
 vantor=$1
 plain=$2
@@ -18,11 +19,7 @@ sales=${4:-100}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+offscreen_home "$work"
 
 # The script of SALES checkouts answering "Imprimer le ticket ?" with $1.
 sales_script() {
@@ -66,10 +63,6 @@ check_run() {
         { echo "unexpected run of $1: $records records, $pdfs PDF files" >&2; exit 1; }
 }
 
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
 # Warm-up and checks; the journal of the run without printing gives the bytes
 # of one sale to the yardstick.
 check_run "$work/print.txt" "$sales"
@@ -94,13 +87,12 @@ per_sale() { awk -v t="$(median <"$1")" -v s="$start_ms" -v n="$sales" 'BEGIN { 
 print_ms=$(per_sale "$work/print.ms")
 noprint_ms=$(per_sale "$work/noprint.ms")
 plain_ms=$(median <"$work/plain.ms" | xargs printf "%.3f")
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 
 echo "checkout of a 6-line ticket over 3 categories, $sales sales per run, $runs runs (medians):"
 echo "  vantor start alone (subtracted)          ${start_ms} ms"
 echo "  checkout with receipt PDF                ${print_ms} ms per sale"
 echo "  checkout without printing                ${noprint_ms} ms per sale"
 echo "  plain open+write+fsync of the same bytes ${plain_ms} ms per sale"
-echo "  ratio checkout with PDF / plain append   $(ratio "$print_ms" "$plain_ms")"
-echo "  ratio checkout without printing / plain  $(ratio "$noprint_ms" "$plain_ms")"
-echo "  journal file system: $(stat -f -c %T "$work"); machine load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "  ratio checkout with PDF / plain append   $(ratio "$print_ms" "$plain_ms" 1)"
+echo "  ratio checkout without printing / plain  $(ratio "$noprint_ms" "$plain_ms" 1)"
+echo "  journal file system: $(stat -f -c %T "$work"); machine load $(machine_load)"

@@ -22,29 +22,11 @@ runs=${4:-3}
 sales=${5:-20}
 
 [[ $(id -u) -eq 0 ]] || { echo "escpos.sh needs root (cupsd)" >&2; exit 1; }
-PATH=$PATH:/usr/sbin:/sbin
-work=$(mktemp -d /tmp/vantor-bench-escpos.XXXXXX)
-chmod 755 "$work"
-cupsd_pid=
-listener_pid=
-cleanup() {
-    if [[ -n $listener_pid ]]; then
-        kill "$listener_pid" 2>/dev/null || true
-        wait "$listener_pid" 2>/dev/null || true
-    fi
-    if [[ -n $cupsd_pid ]]; then
-        kill "$cupsd_pid" 2>/dev/null || true
-        wait "$cupsd_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export QT_QPA_PLATFORM=offscreen
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
+source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/../tests/printing/private-cupsd.sh"
+PATH=$PATH:/usr/sbin:/sbin
+make_work vantor-bench-escpos
+offscreen_home "$work"
 start_listener "$work" "$listener" 3600
 start_private_cupsd "$work/cups"
 lpadmin -p Raw -E -v "socket://127.0.0.1:$port" -m raw 2>/dev/null
@@ -68,11 +50,7 @@ sales_script no >"$work/no.txt"
 
 # A data folder per printer, its name in line 13 of Infos.txt.
 for printer in Raw Page "Vantor PDF"; do
-    folder="$work/data-${printer// /}"
-    mkdir -p "$folder"
-    printf 'Caf\xe9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n\r\n\r\n1\r\n\r\n\r\n%s\r\n' \
-        "$printer" >"$folder/Infos.txt"
-    printf '80\r\n2\r\n' >"$folder/ImprimanteTicket.txt"
+    shop_settings "$printer" "$work/data-${printer// /}" 80 2
 done
 
 # Milliseconds of one run: printer $1, script $2, extra arguments after.
@@ -86,9 +64,6 @@ time_till() {
     end=$(date +%s%N)
     grep -q '^msgbox critical' "$work/transcript" && { echo "printing failed" >&2; grep '^msgbox' "$work/transcript" >&2; exit 1; }
     awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
-}
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 # Per receipt: the median of the runs answering "Oui" less those answering "Non".
 per_receipt() {
@@ -108,14 +83,13 @@ done
 raw=$(per_receipt raw)
 page=$(per_receipt page)
 pdf=$(per_receipt pdf)
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 
 echo "receipt of 20 lines, from \"Oui\" to the end of printing, $sales sales per run, $runs runs (medians):"
 echo "  ESC/POS on a raw CUPS queue (job passed on)  ${raw} ms per receipt"
 echo "  page drawn by Qt, PDF job handed to CUPS     ${page} ms per receipt"
 echo "  page drawn by Qt into a PDF file             ${pdf} ms per receipt"
-echo "  ratio page job / ESC/POS                      $(ratio "$page" "$raw")"
-echo "  ratio PDF file / ESC/POS                      $(ratio "$pdf" "$raw")"
+echo "  ratio page job / ESC/POS                      $(ratio "$page" "$raw" 1)"
+echo "  ratio PDF file / ESC/POS                      $(ratio "$pdf" "$raw" 1)"
 "$handoff" Raw Page "$sales"
 echo "  bytes received by the printer's port: $(stat -c %s "$work/captured.bin" 2>/dev/null || echo 0)"
-echo "  machine load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "  machine load $(machine_load)"

@@ -9,6 +9,7 @@
 #    against `sha256sum` of the journal: goal, within 2 times.
 #   ledger.sh VANTOR CHAIN-TOOL GENERATE-JOURNAL [RUNS] [RECORDS] [COUNT]
 set -euo pipefail
+source "$(dirname "$0")/../lib.sh"
 
 vantor=$1
 tool=$2
@@ -27,30 +28,19 @@ cp "$work/sales/tickets.csv" "$work/whole/tickets.csv"
 "$tool" chain "$work/sales" 2
 "$tool" chain "$work/whole" "$records"
 
-time_run() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || { echo "run failed: $*" >&2; exit 1; }
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
-}
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
 sales=("$vantor" verify --data-dir "$work/sales")
 whole=("$vantor" verify --data-dir "$work/whole")
 sum=(sha256sum "$work/sales/tickets.csv")
 "${sales[@]}"
 for run in sales whole sum; do
     declare -n command=$run
-    time_run "${command[@]}" >/dev/null
+    time_ms "${command[@]}" >/dev/null
     : >"$work/$run.ms"
 done
 for ((i = 0; i < runs; i++)); do
     for run in sales whole sum; do
         declare -n command=$run
-        time_run "${command[@]}" >>"$work/$run.ms"
+        time_ms "${command[@]}" >>"$work/$run.ms"
     done
 done
 sales_ms=$(median <"$work/sales.ms")
@@ -58,7 +48,6 @@ whole_ms=$(median <"$work/whole.ms")
 sum_ms=$(median <"$work/sum.ms")
 size=$(stat -c %s "$work/sales/tickets.csv")
 entries=$(wc -l <"$work/sales/tickets.chain")
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "journal: $records records, $size bytes; chain of $entries sales"
 echo "vantor verify (sales):  $sales_ms ms  ($(ratio "$sales_ms" "$sum_ms") x sha256sum)"
 echo "vantor verify (whole):  $whole_ms ms  ($(ratio "$whole_ms" "$sum_ms") x sha256sum)"

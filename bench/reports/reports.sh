@@ -12,6 +12,7 @@ generate=$2
 runs=${3:-11}
 records=${4:-1000000}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../lib.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -23,39 +24,26 @@ report=("$vantor" report totaux --du 01.01.2026 --au 31.12.2026 --today 31.12.20
 count=(wc -l "$journal")
 sums=(env LC_ALL=C awk -v debut=20260101 -v fin=20261231 -f "$here/sums.awk" "$journal")
 
-# Milliseconds (with a decimal) one run takes; the run must succeed.
-time_run() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || { echo "run failed: $*" >&2; exit 1; }
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
-}
-
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
 # Warm-up: the file in the page cache and the programs loaded, for all three.
 for run in report count sums; do
     declare -n command=$run
-    time_run "${command[@]}" >/dev/null
+    time_ms "${command[@]}" >/dev/null
 done
 
 : >"$work/report.ms"
 : >"$work/count.ms"
 : >"$work/sums.ms"
 for ((i = 0; i < runs; i++)); do
-    time_run "${report[@]}" >>"$work/report.ms"
-    time_run "${count[@]}" >>"$work/count.ms"
-    time_run "${sums[@]}" >>"$work/sums.ms"
+    time_ms "${report[@]}" >>"$work/report.ms"
+    time_ms "${count[@]}" >>"$work/count.ms"
+    time_ms "${sums[@]}" >>"$work/sums.ms"
 done
 
 report_ms=$(median <"$work/report.ms")
 count_ms=$(median <"$work/count.ms")
 sums_ms=$(median <"$work/sums.ms")
-over_count=$(awk -v a="$report_ms" -v b="$count_ms" 'BEGIN { printf "%.2f", a / b }')
-under_awk=$(awk -v a="$sums_ms" -v b="$report_ms" 'BEGIN { printf "%.1f", a / b }')
+over_count=$(ratio "$report_ms" "$count_ms")
+under_awk=$(ratio "$sums_ms" "$report_ms" 1)
 verdict() { awk -v r="$1" -v g="$2" -v op="$3" 'BEGIN { ok = op == "<=" ? r <= g : r >= g; print ok ? "met" : "NOT MET" }'; }
 
 size=$(du -m "$journal" | cut -f1)
@@ -66,4 +54,4 @@ echo "  wc -l                            ${count_ms} ms"
 echo "  awk, the same sums               ${sums_ms} ms"
 echo "  report / wc -l   ${over_count}  (goal <= 4: $(verdict "$over_count" 4 "<="))"
 echo "  awk / report     ${under_awk}  (goal >= 10: $(verdict "$under_awk" 10 ">="))"
-echo "  machine load     $(cut -d' ' -f1-3 /proc/loadavg) (timings are only comparable on an idle machine)"
+echo "  machine load     $(machine_load) (timings are only comparable on an idle machine)"

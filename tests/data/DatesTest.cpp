@@ -5,41 +5,44 @@
 namespace vantor {
 namespace {
 
-TEST(DatesTest, FormatsDayMonthYearWithZeros) {
-    EXPECT_EQ(FormatDate({2026, 12, 5}), "05.12.2026");
-    EXPECT_EQ(FormatDate({2024, 2, 29}), "29.02.2024");
-    EXPECT_EQ(FormatDate({987, 1, 1}), "01.01.0987");
-}
-
-TEST(DatesTest, FormatsTimeWithoutLeadingZeroOnTheHour) {
-    EXPECT_EQ(FormatTime({9, 4, 5}), "9:04:05");
-    EXPECT_EQ(FormatTime({0, 0, 0}), "0:00:00");
-    EXPECT_EQ(FormatTime({23, 59, 59}), "23:59:59");
-}
-
-TEST(DatesTest, ParsesDatesWithOneOrTwoDigitDayAndMonth) {
-    EXPECT_EQ(ParseDate("05.12.2026"), (Date{2026, 12, 5}));
-    EXPECT_EQ(ParseDate("5.1.2026"), (Date{2026, 1, 5}));
-    EXPECT_EQ(ParseDate("29.02.2024"), (Date{2024, 2, 29}));
-}
-
-TEST(DatesTest, RefusesMalformedOrImpossibleDates) {
-    for (const char* text :
-         {"", "05.12.26", "05.12.02026", "005.12.2026", "2026-12-05", "05.12.2026 ", " 05.12.2026",
-          "05/12/2026", "5..2026", "05.12.", "-5.12.2026", "+5.12.2026", "31.04.2026", "29.02.2025",
-          "00.01.2026", "01.13.2026", "01.00.2026", "01.01.0000", "a5.12.2026"}) {
-        EXPECT_FALSE(ParseDate(text).has_value()) << '"' << text << '"';
+TEST(DatesTest, WrittenWithZerosAndReadWithOneOrTwoDigits) {
+    const struct {
+        Date date;
+        const char* written;
+        const char* alsoRead;
+    } rows[] = {{{2026, 12, 5}, "05.12.2026", "5.12.2026"},
+                {{2024, 2, 29}, "29.02.2024", "29.2.2024"},
+                {{987, 1, 1}, "01.01.0987", "1.1.0987"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(FormatDate(row.date), row.written);
+        EXPECT_EQ(ParseDate(row.written), row.date) << row.written;
+        EXPECT_EQ(ParseDate(row.alsoRead), row.date) << row.alsoRead;
     }
 }
 
-TEST(DatesTest, ParsesTimesWithOneOrTwoDigitHour) {
-    EXPECT_EQ(ParseTime("9:04:05"), (TimeOfDay{9, 4, 5}));
-    EXPECT_EQ(ParseTime("09:04:05"), (TimeOfDay{9, 4, 5}));
-    EXPECT_EQ(ParseTime("23:59:59"), (TimeOfDay{23, 59, 59}));
-    EXPECT_EQ(ParseTime("0:00:00"), (TimeOfDay{0, 0, 0}));
+TEST(DatesTest, TimesHaveNoLeadingZeroOnTheHour) {
+    const struct {
+        TimeOfDay time;
+        const char* written;
+        const char* alsoRead;
+    } rows[] = {{{9, 4, 5}, "9:04:05", "09:04:05"},
+                {{0, 0, 0}, "0:00:00", "00:00:00"},
+                {{23, 59, 59}, "23:59:59", "23:59:59"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(FormatTime(row.time), row.written);
+        EXPECT_EQ(ParseTime(row.written), row.time) << row.written;
+        EXPECT_EQ(ParseTime(row.alsoRead), row.time) << row.alsoRead;
+    }
 }
 
-TEST(DatesTest, RefusesMalformedOrImpossibleTimes) {
+TEST(DatesTest, RefusesMalformedOrImpossibleDatesAndTimes) {
+    for (const char* text : {"",           "05.12.26",    "05.12.02026", "005.12.2026",
+                             "2026-12-05", "05.12.2026 ", " 05.12.2026", "05/12/2026",
+                             "5..2026",    "05.12.",      "-5.12.2026",  "+5.12.2026",
+                             "31.04.2026", "29.02.2025",  "29.02.1900",  "00.01.2026",
+                             "01.13.2026", "01.00.2026",  "01.01.0000",  "a5.12.2026"}) {
+        EXPECT_FALSE(ParseDate(text).has_value()) << '"' << text << '"';
+    }
     for (const char* text :
          {"", "9:04", "9:4:05", "9:04:5", "009:04:05", "24:00:00", "9:60:00", "9:00:60", "9:04:05 ",
           "9.04.05", "-1:04:05", "9:-4:05", "9:04:05:00"}) {
@@ -47,52 +50,26 @@ TEST(DatesTest, RefusesMalformedOrImpossibleTimes) {
     }
 }
 
-TEST(DatesTest, LeapYearsFollowTheGregorianRules) {
-    EXPECT_TRUE(IsValidDate({2024, 2, 29}));
-    EXPECT_TRUE(IsValidDate({2000, 2, 29}));
-    EXPECT_FALSE(IsValidDate({1900, 2, 29}));
-    EXPECT_FALSE(IsValidDate({2100, 2, 29}));
-    EXPECT_FALSE(IsValidDate({2026, 2, 29}));
-    EXPECT_TRUE(IsValidDate({2026, 12, 31}));
-    EXPECT_FALSE(IsValidDate({2026, 11, 31}));
-    EXPECT_FALSE(IsValidDate({2026, 0, 10}));
-}
-
-TEST(DatesTest, DaysCountFromFirstJanuary1970) {
+// Walks day by day across four centuries (leap rules of 100 and 400 years
+// included): the count goes up by one from each valid day to the next.
+TEST(DatesTest, DaysCountFromFirstJanuary1970ThroughTheLeapYears) {
     EXPECT_EQ(DaysFromCivil({1970, 1, 1}), 0);
     EXPECT_EQ(DaysFromCivil({1969, 12, 31}), -1);
-    EXPECT_EQ(DaysFromCivil({2000, 3, 1}), 11017);
     EXPECT_EQ(DaysFromCivil({2026, 12, 5}), 20792);
-    EXPECT_EQ(CivilFromDays(20792), (Date{2026, 12, 5}));
-    EXPECT_EQ(CivilFromDays(-719162), (Date{1, 1, 1}));
-}
-
-// Walks day by day across four centuries (leap rules of 100 and 400 years
-// included): each count must give the calendar day after the previous one.
-TEST(DatesTest, ConsecutiveDayCountsAreConsecutiveCalendarDays) {
-    Date expected{1899, 1, 1};
-    for (long days = DaysFromCivil(expected); expected.year < 2301; ++days) {
-        ASSERT_EQ(CivilFromDays(days), expected) << days;
-        ASSERT_EQ(DaysFromCivil(expected), days);
-        ++expected.day;
-        if (!IsValidDate(expected)) {
-            expected.day = 1;
-            if (++expected.month > 12) {
-                expected.month = 1;
-                ++expected.year;
-            }
+    Date day{1899, 1, 1};
+    int leapDays = 0;
+    for (long count = DaysFromCivil(day); day.year < 2301; ++count) {
+        ASSERT_EQ(DaysFromCivil(day), count) << FormatDate(day);
+        leapDays += day.month == 2 && day.day == 29 ? 1 : 0;
+        ++day.day;
+        if (!IsValidDate(day)) {
+            day.day = 1;
+            day.year += day.month == 12 ? 1 : 0;
+            day.month = day.month % 12 + 1;
         }
     }
-}
-
-TEST(DatesTest, AddDaysCrossesMonthsYearsAndLeapDays) {
-    EXPECT_EQ(AddDays({2024, 2, 28}, 1), (Date{2024, 2, 29}));
-    EXPECT_EQ(AddDays({2025, 2, 28}, 1), (Date{2025, 3, 1}));
-    EXPECT_EQ(AddDays({2026, 12, 31}, 1), (Date{2027, 1, 1}));
-    EXPECT_EQ(AddDays({2025, 3, 1}, -1), (Date{2025, 2, 28}));
-    EXPECT_EQ(AddDays({2026, 12, 5}, 0), (Date{2026, 12, 5}));
-    EXPECT_EQ(AddDays({2026, 1, 1}, 365), (Date{2027, 1, 1}));
-    EXPECT_EQ(AddDays({2024, 1, 1}, 365), (Date{2024, 12, 31}));
+    EXPECT_EQ(leapDays, 101 - 4);  // every fourth year but 1900, 2100, 2200 and 2300
+    EXPECT_FALSE(IsValidDate({2026, 0, 10}));
 }
 
 }  // namespace

@@ -86,57 +86,41 @@ public:
     DateTime Now() override { return {{2026, 12, 5}, {12, 4, 9}}; }
 };
 
-const std::string kOldJournal = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";
-
-struct Operation {
-    const char* name;
-    std::function<void(const std::string& folder)> run;
-};
-
-CategoryTotals Totals() {
+void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
     CategoryTotals totals{};
     totals[0] = 7;
     totals[5] = 8;
-    return totals;
-}
-
-InfosRecord Settings() {
     InfosRecord infos;
     infos[5] = "10";
     infos[6] = "5.5";
     infos[9] = "2";
-    return infos;
-}
-
-void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
     FixedClock clock;
-    EcrireVente(folder, 41, Totals(), kind, partEspeces, "Paul", Settings(), clock);
+    EcrireVente(folder, 41, totals, kind, partEspeces, "Paul", infos, clock);
 }
 
-const std::vector<Operation> kOperations = {
-    {"vente en espèces", [](const auto& f) { Sale(f, PaymentKind::Cash, 0); }},
-    {"vente par carte", [](const auto& f) { Sale(f, PaymentKind::Card, 0); }},
-    {"paiement mixte", [](const auto& f) { Sale(f, PaymentKind::Mixed, 0.6); }},
-    {"mouvement de caisse",
-     [](const auto& f) {
-         EcrireMouvement(f, {{2026, 12, 5}, {}}, "Banque", -20, 2);
-     }},
-    {"numéro de ticket", [](const auto& f) { EcrireNumTicket(f, 42); }},
-    {"articles",  // adding, editing, deleting and sorting all rewrite the file
-     [](const auto& f) {
-         WriteLinesAtomic(JoinPath(f, "Articles.csv"),
-                          {"Description;Prix;Categorie", "Café;3.5;0", "Thé;3.2;0"});
-     }},
-    {"catégories",
-     [](const auto& f) {
-         WriteLinesAtomic(JoinPath(f, "Categories.csv"), {"Chaud", "Froid"});
-     }},
-    {"réglages", [](const auto& f) { EcrireInfos(f, Settings()); }},
-    {"serveurs",
-     [](const auto& f) {
-         WriteLinesAtomic(JoinPath(f, "Serveurs.txt"), {"Anne", "Paul"});
-     }},
-    {"agenda", [](const auto& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
+// Writes the lines into the file of the folder, as adding, editing, deleting
+// and sorting articles, categories or waiters all do.
+std::function<void(const std::string&)> Rewrite(const char* file, std::vector<std::string> lines) {
+    return [file, lines](const std::string& folder) {
+        WriteLinesAtomic(JoinPath(folder, file), lines);
+    };
+}
+
+const std::vector<std::pair<const char*, std::function<void(const std::string& folder)>>>
+    kOperations = {
+        {"vente en espèces", [](const std::string& f) { Sale(f, PaymentKind::Cash, 0); }},
+        {"vente par carte", [](const std::string& f) { Sale(f, PaymentKind::Card, 0); }},
+        {"paiement mixte", [](const std::string& f) { Sale(f, PaymentKind::Mixed, 0.6); }},
+        {"mouvement de caisse",
+         [](const std::string& f) {
+             EcrireMouvement(f, {{2026, 12, 5}, {}}, "Banque", -20, 2);
+         }},
+        {"numéro de ticket", [](const std::string& f) { EcrireNumTicket(f, 42); }},
+        {"articles", Rewrite("Articles.csv", {"Description;Prix;Categorie", "Thé;3.2;0"})},
+        {"catégories", Rewrite("Categories.csv", {"Chaud", "Froid"})},
+        {"réglages", [](const std::string& f) { EcrireInfos(f, InfosRecord{}); }},
+        {"serveurs", Rewrite("Serveurs.txt", {"Anne", "Paul"})},
+        {"agenda", [](const std::string& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
 };
 
 // Every file but the chain, which also records an interrupted write by design:
@@ -152,7 +136,7 @@ std::map<std::string, std::string> FolderBytes(const std::string& folder) {
 }
 
 void FillFolder(const std::string& folder) {
-    WriteRaw(folder + "/tickets.csv", kOldJournal);
+    WriteRaw(folder + "/tickets.csv", "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n");
     WriteRaw(folder + "/Id.txt", "41\r\n");
     WriteRaw(folder + "/Articles.csv", "Description;Prix;Categorie\r\nCaf\xE9;3.5;0\r\n");
     WriteRaw(folder + "/Categories.csv", "Boissons\r\n");
@@ -163,13 +147,13 @@ void FillFolder(const std::string& folder) {
 }
 
 TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
-    for (const Operation& operation : kOperations) {
-        SCOPED_TRACE(operation.name);
+    for (const auto& [name, run] : kOperations) {
+        SCOPED_TRACE(name);
         // The bytes the operation writes when nothing fails.
         TempDir reference;
         FillFolder(reference.Path());
         const auto before = FolderBytes(reference.Path());
-        operation.run(reference.Path());
+        run(reference.Path());
         const auto after = FolderBytes(reference.Path());
         ASSERT_NE(before, after);
 
@@ -183,7 +167,7 @@ TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
             {
                 UseFileSystem use(files);
                 try {
-                    operation.run(folder.Path());
+                    run(folder.Path());
                 } catch (const FileError&) {
                     reported = true;
                 }
@@ -202,7 +186,7 @@ TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
             EXPECT_TRUE(reported || now == after);
             ASSERT_LT(failing, 100) << "the operation never completes";
         }
-        std::cout << operation.name << ": " << failing - 1 << " failure points\n";
+        std::cout << name << ": " << failing - 1 << " failure points\n";
     }
 }
 

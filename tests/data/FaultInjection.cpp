@@ -1,7 +1,7 @@
 // Preloaded (LD_PRELOAD) into a child process by the crash-safety tests, so
 // that failures can be caused from outside without any hook in the product:
-//   VANTOR_ABORT_ON_RENAME=1  rename, renameat and renameat2 abort the process,
-//                             like a power cut just before the file is swapped;
+//   VANTOR_ABORT_ON_RENAME=1  rename aborts the process, like a power cut just
+//                             before the file is swapped;
 //   VANTOR_WRITE_LIMIT=n      writes to regular files fail with ENOSPC once n
 //                             bytes went through, like a disk filling up;
 //   VANTOR_WRITE_LIMIT_FILE=f with the limit, only writes to files whose path
@@ -21,13 +21,6 @@ namespace {
 template <typename Function>
 Function* Next(const char* name) {
     return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
-}
-
-void AbortIfAsked() {
-    const char* asked = getenv("VANTOR_ABORT_ON_RENAME");
-    if (asked != nullptr && asked[0] == '1') {
-        abort();
-    }
 }
 
 // Bytes still allowed to reach regular files; negative means no limit.
@@ -67,22 +60,12 @@ bool IsLimitedFile(int fd) {
 extern "C" {
 
 int rename(const char* from, const char* to) noexcept {
-    AbortIfAsked();
+    const char* asked = getenv("VANTOR_ABORT_ON_RENAME");
+    if (asked != nullptr && asked[0] == '1') {
+        abort();
+    }
     static auto* real = Next<int(const char*, const char*)>("rename");
     return real(from, to);
-}
-
-int renameat(int fromFolder, const char* from, int toFolder, const char* to) noexcept {
-    AbortIfAsked();
-    static auto* real = Next<int(int, const char*, int, const char*)>("renameat");
-    return real(fromFolder, from, toFolder, to);
-}
-
-int renameat2(int fromFolder, const char* from, int toFolder, const char* to,
-              unsigned int flags) noexcept {
-    AbortIfAsked();
-    static auto* real = Next<int(int, const char*, int, const char*, unsigned int)>("renameat2");
-    return real(fromFolder, from, toFolder, to, flags);
 }
 
 ssize_t write(int fd, const void* buffer, size_t count) {

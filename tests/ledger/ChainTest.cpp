@@ -1,15 +1,19 @@
 // The chain over tickets.csv and Evenements.csv: every kind of alteration is
-// found at the right record, every state a crash can leave is told apart from
-// an alteration and settled, and a journal without a chain is adopted.
+// found at the right record, a journal without a chain is adopted, and
+// through the program: every state a crash can leave is told apart from an
+// alteration and settled at the next start, a failed check is told and logged
+// while selling goes on, and `vantor verify` reports and exits as documented.
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "data/Cp1252.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerStart.h"
 #include "ledger/Verify.h"
+#include "support/RunTill.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -142,54 +146,6 @@ TEST(Chain, EachAlterationIsFoundAtTheFirstRecordThatNoLongerMatches) {
     }
 }
 
-// What the disk holds when a crash stops the recording of sale 4: its chain
-// entry is always written before its records.
-TEST(Chain, CrashLeftoversAreInterruptionsNotAlterations) {
-    const std::string sale4 = "05.12.2026;14:00:00;Paul;3;0;Esp;2;0.165\r\n";
-    const struct {
-        const char* name;
-        std::size_t kept;       // bytes of sale 4 that reached the journal
-        std::size_t chainKept;  // bytes of its chain line that reached the chain (0: all)
-        const char* notice;
-    } cases[] = {
-        {"no record written", 0, 0, "la vente n° 4"},
-        {"record cut", 17, 0, "la vente n° 4"},
-        {"all but the line end", sale4.size() - 1, 0, "la vente n° 4"},
-        {"chain line cut", 0, 9, "la vente n° 4"},
-        {"chain line cut before its kind", 0, 2, "une écriture"},
-    };
-    for (const auto& row : cases) {
-        TempDir dir;
-        WriteDay(dir.Path());
-        const std::string chainBefore = Slurp(dir / kChainFile);
-        AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 4, Lines(sale4));
-        WriteRaw(dir / kJournalFile, kJournal + sale4.substr(0, row.kept));
-        if (row.chainKept > 0) {
-            const std::string chain = Slurp(dir / kChainFile);
-            WriteRaw(dir / kChainFile, chain.substr(0, chainBefore.size() + row.chainKept));
-        }
-        const LedgerCheck crashed = VerifyLedger(dir.Path());
-        EXPECT_TRUE(crashed.intact) << row.name << ": " << crashed.problem;
-        ASSERT_TRUE(crashed.interrupted) << row.name;
-
-        const std::optional<Interruption> settled = SettleInterruptedWrite(dir.Path());
-        ASSERT_TRUE(settled) << row.name;
-        EXPECT_EQ(InterruptedWhat(*settled), row.notice) << row.name;
-        EXPECT_EQ(Slurp(dir / kJournalFile), kJournal) << row.name;
-        const std::string kept = row.chainKept > 0 ? "" : sale4.substr(0, row.kept);
-        EXPECT_NE(Slurp(dir / kRecoveryFile).find(row.chainKept > 0 ? "tickets.chain" : kept),
-                  std::string::npos)
-            << row.name;
-        EXPECT_FALSE(SettleInterruptedWrite(dir.Path())) << row.name;
-
-        AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 5, Lines(sale4));
-        const LedgerCheck after = VerifyLedger(dir.Path());
-        EXPECT_EQ(CheckSummary(after), "Journal intact : 7 enregistrements, 0 clôtures")
-            << row.name << ": " << after.problem;
-        EXPECT_FALSE(after.interrupted) << row.name;
-    }
-}
-
 TEST(Chain, JournalOfAnOlderVersionIsAdoptedAsItIs) {
     TempDir dir;
     WriteRaw(dir / kJournalFile, kSale1 + kMovement);
@@ -208,6 +164,115 @@ TEST(Chain, JournalOfAnOlderVersionIsAdoptedAsItIs) {
               "Journal altéré : ligne 1 de tickets.csv : ne correspond plus à "
               "l'entrée 1 de tickets.chain (contenu repris à la création de la "
               "chaîne, lignes 1 à 3)");
+}
+
+// A sale of 3.50 and 8.00 in cash, its two records.
+const std::string kSaleScript =
+    "clock 05.12.2026 15:00:00\nclick Command1 2\nclick Command1 66\nanswer \"8\"\n"
+    "answer \"Croque\"\nclick cmdPrint 0\nanswer no\n";
+const std::string kSaleRecords =
+    "05.12.2026;15:00:00;Nom;3.5;0;Esp;;0\r\n05.12.2026;15:00:00;Nom;8;5;Esp;;0\r\n";
+
+TillRun Verify(const TempDir& dir) {
+    return RunVantor({"verify", "--data-dir", dir.Path()}, "");
+}
+
+// What the disk holds when a crash stops the recording of sale 4: its chain
+// entry is always written before its records.
+TEST(StartupCheck, CrashLeftoversAreInterruptionsSettledAtTheNextStart) {
+    const std::string sale4 = "05.12.2026;14:00:00;Paul;3;0;Esp;2;0.165\r\n";
+    const struct {
+        const char* name;
+        std::size_t kept;       // bytes of sale 4 that reached the journal
+        std::size_t chainKept;  // bytes of its chain line that reached the chain (0: all)
+        std::string what;
+    } cases[] = {
+        {"no record written", 0, 0, "la vente n° 4"},
+        {"record cut", 17, 0, "la vente n° 4"},
+        {"all but the line end", sale4.size() - 1, 0, "la vente n° 4"},
+        {"chain line cut", 0, 9, "la vente n° 4"},
+        {"chain line cut before its kind", 0, 2, "une écriture"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteDay(dir.Path());
+        const std::string chainBefore = Slurp(dir / kChainFile);
+        AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 4, Lines(sale4));
+        WriteRaw(dir / kJournalFile, kJournal + sale4.substr(0, row.kept));
+        if (row.chainKept > 0) {
+            WriteRaw(dir / kChainFile,
+                     Slurp(dir / kChainFile).substr(0, chainBefore.size() + row.chainKept));
+        }
+        const TillRun crashed = Verify(dir);
+        EXPECT_EQ(crashed.status, 0);
+        EXPECT_EQ(crashed.out,
+                  "Journal intact : 6 enregistrements, 0 clôtures\nÉcriture "
+                  "interrompue : " +
+                      row.what + " (écartée au prochain démarrage de Vantor)\n");
+
+        const TillRun run = RunScript(dir.Path(), kSaleScript);
+        const std::string told =
+            char(std::toupper(row.what[0])) + row.what.substr(1) +
+            " n'a pas été enregistrée : Vantor a été arrêté pendant son écriture." +
+            (row.kept + row.chainKept > 0
+                 ? " Ce qui en avait été écrit est conservé dans tickets.recup."
+                 : "") +
+            "\"\n";
+        EXPECT_NE(run.out.find("msgbox exclamation ok \"Vantor pour Windows\" \"" + told),
+                  std::string::npos)
+            << run.out;
+        EXPECT_EQ(Slurp(dir / kJournalFile), kJournal + kSaleRecords);
+        const std::string recovered =
+            row.chainKept > 0 ? "tickets.chain"
+            : row.kept > 0    ? "Octets retir\xE9s de tickets.csv \xE0 partir de l'octet " +
+                                 std::to_string(kJournal.size()) + " :\r\n" +
+                                 sale4.substr(0, row.kept) + "\r\n"
+                           : "";
+        EXPECT_NE(Slurp(dir / kRecoveryFile).find(recovered), std::string::npos);
+        EXPECT_NE(Cp1252ToUtf8(Slurp(dir / kEventFile)).find(";Écriture interrompue;" + row.what),
+                  std::string::npos);
+        EXPECT_EQ(Verify(dir).out, "Journal intact : 8 enregistrements, 0 clôtures\n");
+    }
+}
+
+TEST(StartupCheck, FailedCheckIsToldAndLoggedAndSellingGoesOn) {
+    TempDir dir;
+    WriteDay(dir.Path());
+    const std::string altered = Replaced(kJournal, ";4;1;", ";5;1;");
+    WriteRaw(dir / kJournalFile, altered);
+    const std::string problem =
+        "ligne 3 de tickets.csv : ne correspond plus à l'entrée 2 de tickets.chain (vente n° 2, "
+        "lignes 3 à 4)";
+    const TillRun verified = Verify(dir);
+    EXPECT_EQ(verified.status, 1);
+    EXPECT_EQ(verified.out, "Journal altéré : " + problem + "\n");
+
+    const TillRun run = RunScript(dir.Path(), kSaleScript);
+    EXPECT_NE(run.out.find("msgbox critical ok \"Vantor pour Windows\" \"Le contrôle "
+                           "d'intégrité du journal a échoué : " +
+                           problem + ".\nLes ventes continuent d'être enregistrées.\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(Slurp(dir / kJournalFile), altered + kSaleRecords);
+    EXPECT_NE(Cp1252ToUtf8(Slurp(dir / kEventFile)).find("Contrôle d'intégrité échoué;" + problem),
+              std::string::npos);
+}
+
+TEST(StartupCheck, VerifyCommandRefusesAMissingFolderAndUnknownArguments) {
+    TempDir dir;
+    const struct {
+        std::vector<std::string> arguments;
+        const char* error;
+    } refused[] = {
+        {{"verify", "--data-dir", dir / "absent"}, "Dossier de données introuvable"},
+        {{"verify", "--data-dir", dir.Path(), "--du"}, "argument inconnu : --du"},
+    };
+    for (const auto& row : refused) {
+        const TillRun run = RunVantor(row.arguments, "");
+        EXPECT_EQ(run.status, 2) << row.error;
+        EXPECT_NE(run.err.find(row.error), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "platform/qt/QtPageDevice.h"
 #include "print/PdfTools.h"
@@ -160,34 +161,33 @@ TEST_F(PageDeviceTest, QrCodeDecodesToItsTextInsideItsSquare) {
     EXPECT_EQ(image.DarkCount(80, 144, 86, 394), 0);
 }
 
-TEST_F(PageDeviceTest, UnreadablePictureThrowsAndTheDocumentGoesOn) {
+TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
     auto page = Open();
     test::WriteRaw(dir_ / "broken.bmp", "BM not really a picture");
-    EXPECT_THROW(page->Image({dir_ / "missing.bmp", 10, 10}, 0, 0, 100, 100), PrintError);
-    try {
-        page->Image({dir_ / "broken.bmp", 10, 10}, 0, 0, 100, 100);
-        FAIL() << "a broken picture was drawn";
-    } catch (const PrintError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Impossible de lire l'image \"" + (dir_ / "broken.bmp") + "\".");
+    const std::pair<std::function<void()>, std::string> failures[] = {
+        {[&] {
+             page->Image({dir_ / "missing.bmp", 10, 10}, 0, 0, 100, 100);
+         },
+         "Impossible de lire l'image \"" + (dir_ / "missing.bmp") + "\"."},
+        {[&] {
+             page->Image({dir_ / "broken.bmp", 10, 10}, 0, 0, 100, 100);
+         },
+         "Impossible de lire l'image \"" + (dir_ / "broken.bmp") + "\"."},
+        {[&] { page->QrCode(std::string(5000, 'x'), 0, 0, 2500); },
+         "Impossible de créer le QR code : texte trop long."},
+        {[&] { page->QrCode("", 0, 0, 2500); }, "Impossible de créer le QR code : texte vide."},
+    };
+    for (const auto& [fail, reason] : failures) {
+        try {
+            fail();
+            ADD_FAILURE() << "no error: " << reason;
+        } catch (const PrintError& error) {
+            EXPECT_EQ(std::string(error.what()), reason);
+        }
     }
     page->Text(300, 300, kNormal10, "Suite");
     page->End();
     EXPECT_NE(test::PdfLayoutText(Pdf()).find("Suite"), std::string::npos);
-}
-
-TEST_F(PageDeviceTest, QrCodeOfATextTooLongOrEmptyThrowsWithTheReason) {
-    auto page = Open();
-    for (const auto& [text, reason] :
-         {std::pair{std::string(5000, 'x'), "texte trop long"}, {std::string(), "texte vide"}}) {
-        try {
-            page->QrCode(text, 0, 0, 2500);
-            ADD_FAILURE() << "no error for a text of " << text.size() << " bytes";
-        } catch (const PrintError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                      std::string("Impossible de créer le QR code : ") + reason + ".");
-        }
-    }
 }
 
 TEST_F(PageDeviceTest, PdfFileThatCannotBeWrittenThrows) {
@@ -197,20 +197,17 @@ TEST_F(PageDeviceTest, PdfFileThatCannotBeWrittenThrows) {
     EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "missing-folder/page.pdf"), PrintError);
 }
 
-TEST_F(PageDeviceTest, DocumentGivenUpLeavesNoFile) {
-    {
-        auto page = Open();
-        page->Text(300, 300, kNormal10, "Abandon");
-        EXPECT_TRUE(std::filesystem::exists(Pdf()));
-    }
-    EXPECT_FALSE(std::filesystem::exists(Pdf()));
-}
-
-TEST_F(PageDeviceTest, EndedDocumentStaysWhenTheDeviceGoes) {
-    {
-        auto page = Open();
-        page->Text(300, 300, kNormal10, "Fini");
-        page->End();
+TEST_F(PageDeviceTest, DocumentGivenUpLeavesNoFileAndAnEndedOneStays) {
+    for (const bool ended : {false, true}) {
+        {
+            auto page = Open();
+            page->Text(300, 300, kNormal10, "Fini");
+            EXPECT_TRUE(std::filesystem::exists(Pdf()));
+            if (ended) {
+                page->End();
+            }
+        }
+        EXPECT_EQ(std::filesystem::exists(Pdf()), ended);
     }
     EXPECT_EQ(test::PdfPageCount(Pdf()), 1);
 }

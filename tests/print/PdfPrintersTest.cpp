@@ -98,12 +98,5 @@ TEST(NumberedPdfFiles, NumberTheDocumentsOfARunAfterTheirPrinter) {
     EXPECT_NE(test::PdfLayoutText(folder + "/002-Cuisine_Bar.pdf").find("Deux"), std::string::npos);
 }
 
-TEST(NumberedPdfFiles, FolderThatCannotBeMadeThrows) {
-    test::TempDir dir;
-    test::WriteRaw(dir / "file", "");
-    headless::PdfDeviceFactory files = NumberedPdfFiles(dir / "file/pdf");
-    EXPECT_THROW(files("Vantor PDF"), PrintError);
-}
-
 }  // namespace
 }  // namespace vantor

@@ -48,19 +48,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::string Unescaped(std::string text) {
-    for (const auto& [entity, c] : {std::pair{"&lt;", "<"},
-                                    {"&gt;", ">"},
-                                    {"&quot;", "\""},
-                                    {"&apos;", "'"},
-                                    {"&amp;", "&"}}) {
-        for (std::size_t at; (at = text.find(entity)) != std::string::npos;) {
-            text.replace(at, std::string(entity).size(), c);
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string PdfLayoutText(const std::string& pdf) {
@@ -106,8 +93,7 @@ std::vector<PdfWord> PdfWords(const std::string& pdf) {
     for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
          it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
-        words.push_back(
-            {Unescaped(m[5]), std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])});
+        words.push_back({m[5], std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])});
     }
     return words;
 }

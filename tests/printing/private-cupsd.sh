@@ -1,7 +1,48 @@
-# Sourced: start_private_cupsd WORK starts a CUPS server of its own in the
-# folder WORK (socket, configuration, spool and logs there, so the system's
-# printers are neither used nor changed), exports CUPS_SERVER and sets
-# cupsd_pid; stop it with kill "$cupsd_pid". Needs root and cupsd.
+# Sourced by the CUPS printing tests and the receipt benchmark: a CUPS server
+# of their own in a temporary folder (socket, configuration, spool and logs
+# there, so the system's printers are neither used nor changed), a listener
+# standing for a printer's network port, and the shop's settings.
+# Messages start with $cups_test; a test skipped here exits with 77.
+
+log() { echo "${cups_test:-cups}: $*"; }
+skip() {
+    log "SKIPPED: $*"
+    exit 77
+}
+fail() {
+    log "FAILED: $*"
+    exit 1
+}
+
+# needs_cupsd TOOL...: skips unless root with cupsd; fails when a tool is missing.
+needs_cupsd() {
+    [[ $(id -u) -eq 0 ]] || skip "needs root (cupsd runs as root)"
+    PATH=$PATH:/usr/sbin:/sbin
+    command -v cupsd >/dev/null || skip "cupsd is missing (package cups)"
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/setup.sh"
+    done
+}
+
+# make_work NAME: the folder $work, removed at exit with the servers started
+# in it (stop_servers).
+make_work() {
+    work=$(mktemp -d "/tmp/$1.XXXXXX")
+    chmod 755 "$work"  # the filters run as user lp
+    cupsd_pid=
+    listener_pid=
+    trap stop_servers EXIT
+}
+stop_servers() {
+    for pid in $listener_pid $cupsd_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+
+# start_private_cupsd WORK: starts the server in WORK, exports CUPS_SERVER and
+# sets cupsd_pid.
 start_private_cupsd() {
     local work=$1
     mkdir -p "$work"/{conf,spool,tmp,cache,state,log}
@@ -45,7 +86,7 @@ CONF
     return 1
 }
 
-# Sourced: start_listener WORK LISTENER SECONDS starts the raw listener, which
+# start_listener WORK LISTENER SECONDS starts the raw listener, which
 # appends what it receives to WORK/captured.bin; sets listener_pid and port.
 start_listener() {
     "$2" "$1/port" "$1/captured.bin" "$3" &
@@ -59,3 +100,22 @@ start_listener() {
         return 1
     }
 }
+
+# shop_settings QUEUE FOLDER [PAPER PIN]: the settings of a shop (VAT on the
+# premises at 10) whose receipt printer is QUEUE (line 13 of Infos.txt), and
+# when given the paper width and drawer pin of a receipt printer.
+shop_settings() {
+    mkdir -p "$2"
+    printf 'Caf\xe9 CUPS\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n\r\n\r\n1\r\n\r\n\r\n%s\r\n' \
+        "$1" >"$2/Infos.txt"
+    [[ -z ${3:-} ]] || printf '%s\r\n%s\r\n' "$3" "$4" >"$2/ImprimanteTicket.txt"
+}
+
+# Two coffees paid in cash, the receipt printed.
+two_coffees='clock 05.12.2026 12:04:09
+show Printer
+click Command1 2
+click Command1 2
+click cmdPrint 0
+answer yes
+'
