@@ -191,7 +191,7 @@ void frmAgenda::cmdKillLine_Click() {
 }
 
 void frmAgenda::cmdClose_Click() {
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

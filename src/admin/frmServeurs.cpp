@@ -108,7 +108,7 @@ void frmServeurs::cmdClose_Click() {
         platform_.ui.MsgBox("Enregistrer les modifications ?", vbYesNo) == vbYes) {
         EnregistrerServeurs();
     }
-    Hide();
+    Close();
 }
 
 void frmServeurs::EnregistrerServeurs() {

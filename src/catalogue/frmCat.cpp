@@ -71,18 +71,18 @@ void frmCat::cmdOK_Click() {
     }
     WriteLinesAtomic(data_.File(kCategoriesFile), names);
     LireCategories(data_.DataPath, data_.Categories);
-    Hide();
+    Close();
 }
 
 void frmCat::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 void frmCat::cmdTri_Click() {
     EcrireBoutons(main_, TrierParCategorie(LireBoutons(main_)));
     main_.EcrireArticles();
     main_.LireArticles();
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

@@ -134,11 +134,11 @@ void frmColors::cmdOK_Click() {
                     name + " : " + oldPrice + " -> " + button.tag);
     }
     main_.LireArticles();
-    Hide();
+    Close();
 }
 
 void frmColors::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

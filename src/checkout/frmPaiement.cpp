@@ -112,11 +112,11 @@ void frmPaiement::cmdOK_Click() {
         return;  // the amounts must add up; the dialog stays open
     }
     data_.PartEspeces = total > 0 ? *cash / total : 0;
-    Hide();
+    Close();
 }
 
 void frmPaiement::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

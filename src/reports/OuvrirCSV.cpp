@@ -45,7 +45,7 @@ void frmMain::mnuFArticles_Click() {
     OuvrirFichierCSV(chemin);
     // The articles are read only at start-up: the program ends at once, open
     // tables included, and is started again after the editing.
-    Terminate();
+    Close();
 }
 
 void frmMain::OuvrirFichierCSV(const std::string& chemin) {

@@ -43,7 +43,7 @@ protected:
 TEST_F(DialogTest, AModalFormRunsUntilAHandlerHidesIt) {
     form("cmdOK").onClick = [this] {
         form.log.push_back("cmdOK Click");
-        form.Hide();
+        form.Close();
     };
     QString title;
     QSize client;
@@ -79,7 +79,7 @@ TEST_F(DialogTest, EscapeDoesNotCloseAModalForm) {
     OnNextModal([this](QWidget& dialog) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
-        form.Hide();
+        form.Close();
         FormView::SyncAll();
     });
     ui.ShowModal(form);
@@ -88,7 +88,7 @@ TEST_F(DialogTest, EscapeDoesNotCloseAModalForm) {
 
 TEST_F(DialogTest, AFormClosedInItsActivateNeverWaits) {
     struct ClosingForm : SampleForm {
-        void Form_Activate() override { Hide(); }
+        void Form_Activate() override { Close(); }
     } closing;
     ui.ShowModal(closing);
     EXPECT_TRUE(closing.Closed());
@@ -158,7 +158,7 @@ TEST_F(DialogTest, EnterInAFieldPressesTheFormsDefaultButton) {
     form("cmdOK").isDefault = true;
     form("cmdOK").onClick = [this] {
         form.log.push_back("cmdOK Click");
-        form.Hide();
+        form.Close();
     };
     OnNextModal([this](QWidget& dialog) {
         QLineEdit* field = dialog.findChild<QLineEdit*>("txtNote");
@@ -179,7 +179,7 @@ TEST_F(DialogTest, ASmallDialogIsScaledUpForAFinger) {
     ok.Move(120, 120);
     ok.width = 900;
     ok.height = 255;
-    ok.onClick = [&small] { small.Hide(); };
+    ok.onClick = [&small] { small.Close(); };
     int height = 0;
     OnNextModal([&](QWidget& dialog) {
         auto* button = dialog.findChild<QPushButton*>("cmdOK");

@@ -230,7 +230,7 @@ TEST_F(FormEventsTest, ChangingTheDateSetsIt) {
 }
 
 TEST_F(FormEventsTest, EventsOfAClosedFormAreIgnored) {
-    form.Terminate();
+    form.Close();
     QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
     EXPECT_TRUE(form.log.empty());
 }
