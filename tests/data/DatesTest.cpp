@@ -63,17 +63,15 @@ TEST(DatesTest, DaysCountFromFirstJanuary1970) {
     EXPECT_EQ(DaysFromCivil({1969, 12, 31}), -1);
     EXPECT_EQ(DaysFromCivil({2000, 3, 1}), 11017);
     EXPECT_EQ(DaysFromCivil({2026, 12, 5}), 20792);
-    EXPECT_EQ(CivilFromDays(20792), (Date{2026, 12, 5}));
-    EXPECT_EQ(CivilFromDays(-719162), (Date{1, 1, 1}));
+    EXPECT_EQ(DaysFromCivil({1, 1, 1}), -719162);
 }
 
 // Walks day by day across four centuries (leap rules of 100 and 400 years
-// included): each count must give the calendar day after the previous one.
+// included): each calendar day counts one more than the previous one.
 TEST(DatesTest, ConsecutiveDayCountsAreConsecutiveCalendarDays) {
     Date expected{1899, 1, 1};
     for (long days = DaysFromCivil(expected); expected.year < 2301; ++days) {
-        ASSERT_EQ(CivilFromDays(days), expected) << days;
-        ASSERT_EQ(DaysFromCivil(expected), days);
+        ASSERT_EQ(DaysFromCivil(expected), days) << FormatDate(expected);
         ++expected.day;
         if (!IsValidDate(expected)) {
             expected.day = 1;
@@ -83,16 +81,6 @@ TEST(DatesTest, ConsecutiveDayCountsAreConsecutiveCalendarDays) {
             }
         }
     }
-}
-
-TEST(DatesTest, AddDaysCrossesMonthsYearsAndLeapDays) {
-    EXPECT_EQ(AddDays({2024, 2, 28}, 1), (Date{2024, 2, 29}));
-    EXPECT_EQ(AddDays({2025, 2, 28}, 1), (Date{2025, 3, 1}));
-    EXPECT_EQ(AddDays({2026, 12, 31}, 1), (Date{2027, 1, 1}));
-    EXPECT_EQ(AddDays({2025, 3, 1}, -1), (Date{2025, 2, 28}));
-    EXPECT_EQ(AddDays({2026, 12, 5}, 0), (Date{2026, 12, 5}));
-    EXPECT_EQ(AddDays({2026, 1, 1}, 365), (Date{2027, 1, 1}));
-    EXPECT_EQ(AddDays({2024, 1, 1}, 365), (Date{2024, 12, 31}));
 }
 
 }  // namespace
