@@ -153,6 +153,8 @@ private:
     void EmptyTicket();
     void ResetSalesScreen();
     bool ClearReportFirst();
+    // True, once the user is told, while a ticket is being rung up.
+    bool RefuseWhileTicketOpen();
     void MergeWithLastLine(const Control& button, int category, int& quantity);
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);
