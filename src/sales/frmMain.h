@@ -148,6 +148,9 @@ private:
     // reached is told, and stops nothing.
     void OpenCashDrawer();
     void PrintTicket(const std::string& totalText, double taux, double montantTVA);
+    void PrintReceiptHeader(Printer& printer, bool sale);
+    void PrintReceiptTotals(Printer& printer, const std::string& totalText, double taux,
+                            double montantTVA);
     void PrintQrBlock(Printer& printer);
     // No line, no record, no total, no report; the kitchen list is kept.
     void EmptyTicket();
