@@ -9,7 +9,7 @@
 #include <QProcessEnvironment>
 
 #include "ChildProcess.h"
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 #include "platform/qt/QtKeyboard.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtPrinters.h"
@@ -41,7 +41,8 @@ TEST(QtKeyboardTest, AMissingProgramIsIgnored) {
 }
 
 TEST(QtPrintersTest, ThePdfPrinterComesAfterTheSystemsPrinters) {
-    QtPrinters printers;
+    SystemClock clock;
+    QtPrinters printers{clock};
     const std::vector<std::string> names = printers.List();
     ASSERT_FALSE(names.empty());
     EXPECT_EQ(names.back(), "Vantor PDF");
@@ -50,7 +51,8 @@ TEST(QtPrintersTest, ThePdfPrinterComesAfterTheSystemsPrinters) {
 }
 
 TEST(QtPrintersTest, TheDefaultIsAListedPrinter) {
-    QtPrinters printers;
+    SystemClock clock;
+    QtPrinters printers{clock};
     const std::vector<std::string> names = printers.List();
     const std::string chosen = printers.DefaultName();
     EXPECT_NE(std::find(names.begin(), names.end(), chosen), names.end()) << chosen;
