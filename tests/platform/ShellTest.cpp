@@ -44,15 +44,17 @@ protected:
         QFile::setPermissions(In(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    // A desktop where CSV files open with "fakecalc" (a script in folder).
-    void FakeDesktop(ScopedEnvironment& environment, const std::string& exec) {
+    // A desktop where CSV files open with an installed "fakecalc" entry and
+    // PNG pictures with an entry that is not installed.
+    void FakeDesktop(ScopedEnvironment& environment) {
         WriteScript("xdg-mime",
-                    "[ \"$1 $2 $3\" = \"query default text/csv\" ] && echo fakecalc.desktop\n");
-        WriteScript("fakecalc", "exit 0\n");
+                    "[ \"$1 $2 $3\" = \"query default text/csv\" ] && echo fakecalc.desktop\n"
+                    "[ \"$1 $2 $3\" = \"query default image/png\" ] && echo gone.desktop\n"
+                    "exit 0\n");
+        WriteScript("xdg-open", "exit 0\n");
         QDir().mkpath(In("share/applications"));
         WriteRaw(folder / "share/applications/fakecalc.desktop",
-                 "[Desktop Entry]\nName=Calc\nTryExec=nothing\nExec=" + exec +
-                     "\n[Desktop Action new]\nExec=other\n");
+                 "[Desktop Entry]\nName=Calc\nExec=fakecalc %U\n");
         environment.Set("PATH", In("") + ":/usr/bin:/bin");
         environment.Set("XDG_DATA_HOME", In("share"));
     }
@@ -79,25 +81,23 @@ TEST_F(ShellTest, AProgramThatCannotStartGivesTheReason) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST_F(ShellTest, TheAssociatedApplicationIsTheProgramOfTheDesktopEntry) {
+TEST_F(ShellTest, AFileTypeWithAnInstalledApplicationOpensThroughTheDesktop) {
     ScopedEnvironment environment;
-    FakeDesktop(environment, "fakecalc --calc %U");
-    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "fakecalc");
+    FakeDesktop(environment);
+    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "xdg-open");
     EXPECT_EQ(shell.AssociatedApplication(folder / "logo.png"), "");
+    EXPECT_EQ(shell.AssociatedApplication(folder / "notes.txt"), "");
 }
 
-TEST_F(ShellTest, AnEntryStartingWithEnvNamesTheProgramAfterIt) {
-    ScopedEnvironment environment;
-    FakeDesktop(environment, "env LANG=fr_FR.UTF-8 fakecalc %F");
-    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "fakecalc");
-}
-
-TEST_F(ShellTest, WithoutXdgMimeThereIsNoAssociatedApplication) {
-    ScopedEnvironment environment;
-    FakeDesktop(environment, "fakecalc %U");
-    QFile::remove(In("xdg-mime"));
-    environment.Set("PATH", In(""));
-    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), "");
+TEST_F(ShellTest, WithoutTheDesktopsToolsThereIsNoAssociatedApplication) {
+    for (const char* missing : {"xdg-mime", "xdg-open"}) {
+        SCOPED_TRACE(missing);
+        ScopedEnvironment environment;
+        FakeDesktop(environment);
+        QFile::remove(In(missing));
+        environment.Set("PATH", In(""));
+        EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), "");
+    }
 }
 
 TEST_F(ShellTest, TheKeyboardStartsOnboardWhenItIsInstalled) {
