@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 #include "platform/qt/FormView.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtKeyboard.h"
@@ -53,11 +53,11 @@ constexpr int kLastTapped = 13;
 // The front end's services, as the window of the till uses them.
 struct QtServices {
     QtUi ui;
-    QtPrinters printers;
+    SystemClock clock;
+    QtPrinters printers{clock};
     QtSettings settings;
     QtShell shell;
     QtKeyboard keyboard;
-    SystemClock clock;
     QtPictures pictures;
     QtSingleInstance instance;
     Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};

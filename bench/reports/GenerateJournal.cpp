@@ -5,6 +5,7 @@
 // the same file.
 //   generate-journal FOLDER [RECORDS]
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -18,7 +19,8 @@ namespace {
 
 using vantor::Date;
 
-constexpr Date kFirstDay{2024, 1, 1};
+constexpr std::chrono::year_month_day kFirstDay{std::chrono::year{2024}, std::chrono::January,
+                                                std::chrono::day{1}};
 constexpr long kDays = 1096;  // 2024 to 2026
 const std::vector<std::string> kWaiters = {"Paul", "Marie", "Luc", "Paul+Marie", "Zo\xE9"};
 const std::vector<std::string> kMovements = {"Banque", "Fond de caisse", "Fournisseur",
@@ -51,8 +53,12 @@ private:
 
     // Days advance with the records, so that the file spans the three years.
     std::string Day() const {
-        return vantor::FormatDate(
-            vantor::AddDays(kFirstDay, std::min(written_ * kDays / records_, kDays - 1)));
+        const long days = std::min(written_ * kDays / records_, kDays - 1);
+        const std::chrono::year_month_day day{std::chrono::sys_days(kFirstDay) +
+                                              std::chrono::days(days)};
+        return vantor::FormatDate(Date{static_cast<int>(day.year()),
+                                       static_cast<int>(static_cast<unsigned>(day.month())),
+                                       static_cast<int>(static_cast<unsigned>(day.day()))});
     }
     std::string Time() {
         return std::to_string(Between(7, 23)) + ":" + Two(Between(0, 59)) + ":" +

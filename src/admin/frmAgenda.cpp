@@ -1,6 +1,7 @@
 #include "admin/frmAgenda.h"
 
 #include "admin/Agenda.h"
+#include "platform/Design.h"
 
 namespace vantor {
 
@@ -17,30 +18,22 @@ constexpr int kEnterTop = 1800;
 constexpr int kEnterHeight = 3860;
 constexpr int kButtonLeft = kListLeft + kListWidth + 200;
 
-Control& Place(Control& control, int left, int top, int width, int height) {
-    control.Move(left, top);
-    control.width = width;
-    control.height = height;
-    return control;
-}
-
 Control& AddButton(Form& form, const std::string& name, const std::string& caption, int top) {
-    Control& button = Place(form.Add(ControlKind::Button, name), kButtonLeft, top, 1350, 495);
+    Control& button = AddAt(form, ControlKind::Button, name, {kButtonLeft, top, 1350, 495});
     button.caption = caption;
     return button;
 }
 
 Control& AddField(Form& form, ControlKind kind, const std::string& name, Control& panel, int left,
                   int top, int width) {
-    Control& field = Place(form.Add(kind, name, -1, &panel), left, top, width, 330);
+    Control& field = AddAt(form, kind, name, {left, top, width, 330}, &panel);
     field.backColor = Rgb(255, 255, 255);
     return field;
 }
 
 void AddLabel(Form& form, const std::string& name, const std::string& caption, Control& panel,
               int left, int top) {
-    Place(form.Add(ControlKind::Label, name, -1, &panel), left, top + 40, 700, 300).caption =
-        caption;
+    AddAt(form, ControlKind::Label, name, {left, top + 40, 700, 300}, &panel).caption = caption;
 }
 
 }  // namespace
@@ -51,8 +44,8 @@ frmAgenda::frmAgenda(Platform& platform, TillData& data)
     width = kButtonLeft + 1350 + 300;
     height = kEnterTop + kEnterHeight + 660;
     CreateEntryPanel();
-    Control& list = Place(Add(ControlKind::ListBox, "lstAgenda"), kListLeft, kBrowseTop, kListWidth,
-                          kBrowseHeight);
+    Control& list = AddAt(*this, ControlKind::ListBox, "lstAgenda",
+                          {kListLeft, kBrowseTop, kListWidth, kBrowseHeight});
     list.fontName = "Courier New";
     list.fontSize = 10;
     list.backColor = Rgb(255, 255, 255);
@@ -69,8 +62,8 @@ frmAgenda::frmAgenda(Platform& platform, TillData& data)
 }
 
 void frmAgenda::CreateEntryPanel() {
-    Control& panel = Place(Add(ControlKind::Frame, "fraNew"), kListLeft, kBrowseTop, kListWidth,
-                           kEnterTop - kBrowseTop - 120);
+    Control& panel = AddAt(*this, ControlKind::Frame, "fraNew",
+                           {kListLeft, kBrowseTop, kListWidth, kEnterTop - kBrowseTop - 120});
     panel.visible = false;
     AddLabel(*this, "lblDate", "Date", panel, 120, 240);
     AddField(*this, ControlKind::DatePicker, "DTPicker1", panel, 840, 240, 1800);
@@ -102,7 +95,7 @@ bool frmAgenda::Entering() const {
 void frmAgenda::Browse() {
     Get("fraNew").visible = false;
     Control& list = Get("lstAgenda");
-    Place(list, kListLeft, kBrowseTop, kListWidth, kBrowseHeight).enabled = true;
+    Place(list, {kListLeft, kBrowseTop, kListWidth, kBrowseHeight}).enabled = true;
     Get("cmdSave").caption = "Ajouter";
     Get("cmdModifyLine").caption = "Modifier";
     Get("cmdKillLine").enabled = true;
@@ -110,7 +103,7 @@ void frmAgenda::Browse() {
 
 void frmAgenda::OpenPanel() {
     Get("fraNew").visible = true;
-    Place(Get("lstAgenda"), kListLeft, kEnterTop, kListWidth, kEnterHeight).enabled = false;
+    Place(Get("lstAgenda"), {kListLeft, kEnterTop, kListWidth, kEnterHeight}).enabled = false;
     Get("cmdSave").caption = "Enregistrer";
     Get("cmdModifyLine").caption = "Annuler";
     Get("cmdKillLine").enabled = false;
@@ -191,7 +184,7 @@ void frmAgenda::cmdKillLine_Click() {
 }
 
 void frmAgenda::cmdClose_Click() {
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

@@ -139,11 +139,11 @@ void frmInfos::cmdTestTicket_Click() {
 
 void frmInfos::cmdOK_Click() {
     Save();
-    Hide();
+    Close();
 }
 
 void frmInfos::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 void frmInfos::Save() {

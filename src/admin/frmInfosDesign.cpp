@@ -1,6 +1,8 @@
 // The design of the settings dialog: every control with its caption and place.
 #include "admin/frmInfos.h"
 
+#include "platform/Design.h"
+
 namespace vantor {
 
 namespace {
@@ -15,10 +17,7 @@ constexpr int kPrintersTop = 5900;
 
 Control& Place(Form& form, ControlKind kind, const std::string& name, int index, Control* container,
                int left, int top, int width, int height) {
-    Control& control = form.Add(kind, name, index, container);
-    control.Move(left, top);
-    control.width = width;
-    control.height = height;
+    Control& control = AddAt(form, kind, name, {left, top, width, height}, container, index);
     if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
         kind == ControlKind::DriveList || kind == ControlKind::DirList ||
         kind == ControlKind::FileList) {

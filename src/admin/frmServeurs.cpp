@@ -5,6 +5,7 @@
 #include "data/Serveurs.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
+#include "platform/Design.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -13,11 +14,8 @@ namespace {
 
 Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
                    int top) {
-    Control& button = form.Add(ControlKind::Button, name);
+    Control& button = AddAt(form, ControlKind::Button, name, {left, top, 1200, 450});
     button.caption = caption;
-    button.Move(left, top);
-    button.width = 1200;
-    button.height = 450;
     return button;
 }
 
@@ -108,7 +106,7 @@ void frmServeurs::cmdClose_Click() {
         platform_.ui.MsgBox("Enregistrer les modifications ?", vbYesNo) == vbYes) {
         EnregistrerServeurs();
     }
-    Hide();
+    Close();
 }
 
 void frmServeurs::EnregistrerServeurs() {

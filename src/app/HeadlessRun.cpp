@@ -73,7 +73,7 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     std::istream& script = arguments.scriptFile ? file : std::cin;
     headless::ScriptClock clock(systemClock);
     headless::ScriptPrinters printers(std::cout, pdfDevices);
-    QtPrinters systemPrinters;  // --system-printers, each document also in the transcript
+    QtPrinters systemPrinters(clock);  // --system-printers, each document also in the transcript
     headless::TranscriptPrinters transcribedSystem(std::cout, systemPrinters);
     Printers& tillPrinters = arguments.systemPrinters ? static_cast<Printers&>(transcribedSystem)
                                                       : static_cast<Printers&>(printers);

@@ -12,7 +12,7 @@
 
 #include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 
 namespace {
 

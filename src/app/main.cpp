@@ -9,7 +9,7 @@
 #include "app/HeadlessRun.h"
 #include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/GuiApp.h"
 #include "platform/qt/PdfFiles.h"

@@ -5,6 +5,7 @@
 #include "catalogue/ArticleButtons.h"
 #include "data/Catalogue.h"
 #include "data/TextFile.h"
+#include "platform/Design.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -17,11 +18,8 @@ constexpr int kButtonsTop = kRowTop + kCategoryCount * kRowStep + 120;
 
 Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
                    int top, int width) {
-    Control& button = form.Add(ControlKind::Button, name);
+    Control& button = AddAt(form, ControlKind::Button, name, {left, top, width, 450});
     button.caption = caption;
-    button.Move(left, top);
-    button.width = width;
-    button.height = 450;
     return button;
 }
 
@@ -71,18 +69,18 @@ void frmCat::cmdOK_Click() {
     }
     WriteLinesAtomic(data_.File(kCategoriesFile), names);
     LireCategories(data_.DataPath, data_.Categories);
-    Hide();
+    Close();
 }
 
 void frmCat::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 void frmCat::cmdTri_Click() {
     EcrireBoutons(main_, TrierParCategorie(LireBoutons(main_)));
     main_.EcrireArticles();
     main_.LireArticles();
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

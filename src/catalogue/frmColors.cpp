@@ -3,6 +3,7 @@
 #include "data/Catalogue.h"
 #include "data/Text.h"
 #include "ledger/Events.h"
+#include "platform/Design.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -15,10 +16,7 @@ constexpr int kRowHeight = 330;
 
 Control& AddControl(Form& form, ControlKind kind, const std::string& name, int left, int top,
                     int width, int height) {
-    Control& control = form.Add(kind, name);
-    control.Move(left, top);
-    control.width = width;
-    control.height = height;
+    Control& control = AddAt(form, kind, name, {left, top, width, height});
     if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
         control.backColor = Rgb(255, 255, 255);
     }
@@ -134,11 +132,11 @@ void frmColors::cmdOK_Click() {
                     name + " : " + oldPrice + " -> " + button.tag);
     }
     main_.LireArticles();
-    Hide();
+    Close();
 }
 
 void frmColors::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

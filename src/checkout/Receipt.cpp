@@ -32,8 +32,21 @@ int PictureHeight(const Picture& picture) {
 
 void frmMain::PrintTicket(const std::string& totalText, double taux, double montantTVA) {
     const bool sale = !data_.RapportAffiche;
-    const std::string& currency = data_.Infos[Monnaie];
     Printer printer(platform_.printers);
+    PrintReceiptHeader(printer, sale);
+    // The ticket's lines, or the report on screen.
+    printer.SetFontSize(10);
+    printer.SetX(300);
+    printer.SetFontBold(true);
+    printer.Print(data_.TexteBon);
+    if (sale) {
+        PrintReceiptTotals(printer, totalText, taux, montantTVA);
+    }
+    printer.EndDoc();
+}
+
+// The logo, the shop, the date and for a sale its waiter and number.
+void frmMain::PrintReceiptHeader(Printer& printer, bool sale) {
     printer.SetFontName(Get("lstTicket").fontName);
     printer.SetFontBold(true);
     printer.SetFontSize(12);
@@ -60,14 +73,12 @@ void frmMain::PrintTicket(const std::string& totalText, double taux, double mont
     }
     PrintAt(printer, 300, kSeparator);
     printer.Print("");
-    printer.SetFontSize(10);
-    printer.SetX(300);
-    printer.SetFontBold(true);
-    printer.Print(data_.TexteBon);
-    if (!sale) {
-        printer.EndDoc();
-        return;
-    }
+}
+
+// The total, its VAT when the ticket has a VAT mode, the note and the QR code.
+void frmMain::PrintReceiptTotals(Printer& printer, const std::string& totalText, double taux,
+                                 double montantTVA) {
+    const std::string& currency = data_.Infos[Monnaie];
     printer.SetFontBold(true);
     printer.Print("");
     PrintAt(
@@ -90,7 +101,6 @@ void frmMain::PrintTicket(const std::string& totalText, double taux, double mont
     if (Get("chkQR").value == 1) {
         PrintQrBlock(printer);
     }
-    printer.EndDoc();
 }
 
 void frmMain::PrintQrBlock(Printer& printer) {

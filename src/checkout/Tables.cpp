@@ -51,11 +51,10 @@ void frmMain::ParkTable(int index) {
 }
 
 void frmMain::TakeBackTable(int index) {
-    Control& total = Get("lblTotal");
-    if (!total.caption.empty()) {
-        platform_.ui.MsgBox("Opération impossible, ticket en cours", vbCritical);
+    if (RefuseWhileTicketOpen()) {
         return;
     }
+    Control& total = Get("lblTotal");
     Control& table = Get("cmdTable", index);
     Control& parked = Get("lstTable", index);
     Get("lstTicket").items = parked.items;

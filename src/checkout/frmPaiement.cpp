@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/Numbers.h"
+#include "platform/Design.h"
 #include "sales/Montant.h"
 
 namespace vantor {
@@ -10,21 +11,15 @@ namespace vantor {
 namespace {
 
 Control& AddLabel(Form& form, const std::string& name, const std::string& caption, int top) {
-    Control& label = form.Add(ControlKind::Label, name);
+    Control& label = AddAt(form, ControlKind::Label, name, {120, top, 1600, 300});
     label.caption = caption;
-    label.Move(120, top);
-    label.width = 1600;
-    label.height = 300;
     return label;
 }
 
 Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
                    int top, int width, int height) {
-    Control& button = form.Add(ControlKind::Button, name);
+    Control& button = AddAt(form, ControlKind::Button, name, {left, top, width, height});
     button.caption = caption;
-    button.Move(left, top);
-    button.width = width;
-    button.height = height;
     return button;
 }
 
@@ -61,10 +56,7 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
 }
 
 Control& frmPaiement::AddBox(const std::string& name, int top) {
-    Control& box = Add(ControlKind::TextBox, name);
-    box.Move(1800, top);
-    box.width = 1335;
-    box.height = 300;
+    Control& box = AddAt(*this, ControlKind::TextBox, name, {1800, top, 1335, 300});
     box.backColor = Rgb(255, 255, 255);
     box.alignment = vbRightJustify;
     return box;
@@ -112,11 +104,11 @@ void frmPaiement::cmdOK_Click() {
         return;  // the amounts must add up; the dialog stays open
     }
     data_.PartEspeces = total > 0 ? *cash / total : 0;
-    Hide();
+    Close();
 }
 
 void frmPaiement::cmdUndo_Click() {
-    Hide();
+    Close();
 }
 
 }  // namespace vantor

@@ -1,19 +1,11 @@
 #include "data/Dates.h"
 
 #include <charconv>
+#include <chrono>
 
 namespace vantor {
 
 namespace {
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 // value written with at least `width` digits, zeros in front.
 void AppendPadded(std::string& out, int value, std::size_t width) {
@@ -85,40 +77,24 @@ std::optional<TimeOfDay> ParseTime(std::string_view text) {
     return TimeOfDay{*hour, *minute, *second};
 }
 
+namespace {
+
+std::chrono::year_month_day CalendarDay(const Date& date) {
+    return {std::chrono::year{date.year}, std::chrono::month{static_cast<unsigned>(date.month)},
+            std::chrono::day{static_cast<unsigned>(date.day)}};
+}
+
+}  // namespace
+
 bool IsValidDate(const Date& date) {
-    // Years that fit the four digits of "dd.mm.yyyy".
+    // Years that fit the four digits of "dd.mm.yyyy"; a month or day out of
+    // the calendar's reach is refused before it is converted.
     return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
-           date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
+           date.day >= 1 && date.day <= 31 && CalendarDay(date).ok();
 }
 
-// Proleptic Gregorian calendar counted in 400-year eras of 146097 days, with
-// years starting on 1 March so that the leap day falls at the end.
 long DaysFromCivil(const Date& date) {
-    const long year = date.year - (date.month <= 2 ? 1 : 0);
-    const long era = (year >= 0 ? year : year - 399) / 400;
-    const long yearOfEra = year - era * 400;
-    const long month = date.month;
-    const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
-    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-Date CivilFromDays(long days) {
-    days += 719468;
-    const long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long dayOfEra = days - era * 146097;
-    const long yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long shiftedMonth = (5 * dayOfYear + 2) / 153;  // 0 is March
-    const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-    const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-    const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-    return Date{year, month, day};
-}
-
-Date AddDays(const Date& date, long days) {
-    return CivilFromDays(DaysFromCivil(date) + days);
+    return std::chrono::sys_days(CalendarDay(date)).time_since_epoch().count();
 }
 
 }  // namespace vantor

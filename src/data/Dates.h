@@ -17,9 +17,7 @@ std::optional<Date> ParseDate(std::string_view text);
 // "h:mm:ss" or "hh:mm:ss".
 std::optional<TimeOfDay> ParseTime(std::string_view text);
 bool IsValidDate(const Date& date);
-// Days since 01.01.1970 (negative before), and back.
+// Days since 01.01.1970 (negative before) of a valid date.
 long DaysFromCivil(const Date& date);
-Date CivilFromDays(long days);
-Date AddDays(const Date& date, long days);
 
 }  // namespace vantor

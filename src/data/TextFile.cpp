@@ -148,9 +148,13 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
         Files().Remove(temporary);
         throw SystemError("Écriture impossible", path, error);
     }
-    // The rename is made; flushing the folder only makes it last sooner.
+    // The rename is made and seen; only a power cut could still undo it.
     const std::string folder = std::filesystem::path(path).parent_path().string();
-    Files().FlushFolder(folder);
+    if (const int flushed = Files().FlushFolder(folder)) {
+        throw FileError("Écriture incertaine '" + path + "' : " + SystemErrorText(flushed) +
+                        " ; le nouveau contenu est en place mais une coupure de courant "
+                        "pourrait le perdre");
+    }
 }
 
 void RemoveLeftoverTemporaries(const std::string& folder) {

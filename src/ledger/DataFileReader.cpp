@@ -16,19 +16,21 @@ constexpr std::size_t kChunk = 1 << 20;
 DataFileReader::DataFileReader(const std::string& path)
     : in_(path, std::ios::binary), size_(FileSize(path)) {}
 
+bool DataFileReader::Refill() {
+    buffer_.resize(kChunk);
+    in_.read(buffer_.data(), static_cast<std::streamsize>(kChunk));
+    bufferStart_ = 0;
+    bufferEnd_ = static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0));
+    return bufferEnd_ != 0;
+}
+
 bool DataFileReader::NextLine(std::string_view& line, bool& ended) {
     spanning_.clear();
     while (true) {
-        if (bufferStart_ == bufferEnd_) {
-            buffer_.resize(kChunk);
-            in_.read(buffer_.data(), static_cast<std::streamsize>(kChunk));
-            bufferStart_ = 0;
-            bufferEnd_ = static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0));
-            if (bufferEnd_ == 0) {
-                line = spanning_;
-                ended = false;
-                return !spanning_.empty();
-            }
+        if (bufferStart_ == bufferEnd_ && !Refill()) {
+            line = spanning_;
+            ended = false;
+            return !spanning_.empty();
         }
         const char* first = buffer_.data() + bufferStart_;
         const char* last = buffer_.data() + bufferEnd_;
@@ -54,14 +56,8 @@ bool DataFileReader::NextLine(std::string_view& line, bool& ended) {
 
 bool DataFileReader::Feed(std::uint64_t end, Sha256& hash) {
     while (offset_ < end) {
-        if (bufferStart_ == bufferEnd_) {
-            buffer_.resize(kChunk);
-            in_.read(buffer_.data(), static_cast<std::streamsize>(kChunk));
-            bufferStart_ = 0;
-            bufferEnd_ = static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0));
-            if (bufferEnd_ == 0) {
-                return false;
-            }
+        if (bufferStart_ == bufferEnd_ && !Refill()) {
+            return false;
         }
         const std::size_t take = static_cast<std::size_t>(
             std::min<std::uint64_t>(bufferEnd_ - bufferStart_, end - offset_));

@@ -30,6 +30,9 @@ public:
     bool NextLine(std::string_view& line, bool& ended);
 
 private:
+    // Reads the next chunk into the buffer; false at the end of the file.
+    bool Refill();
+
     std::ifstream in_;
     std::uint64_t size_ = 0;
     std::uint64_t offset_ = 0;

@@ -12,22 +12,33 @@ std::string EntryName(const ChainEntry& entry) {
     return "l'entrée " + std::to_string(entry.seq) + " de " + kChainFile;
 }
 
-std::string Covers(const ChainEntry& entry) {
-    switch (entry.kind) {
-        case EntryKind::Sale:
-            return "vente n° " + std::to_string(entry.ref);
-        case EntryKind::Movement:
-            return "mouvement de caisse";
-        case EntryKind::Event:
-            return "événement";
-        case EntryKind::Closure:
-            return "clôture";
-        case EntryKind::Adoption:
-            return "contenu repris à la création de la chaîne";
-        case EntryKind::Interrupted:
-            break;
+// What an entry of each kind records, alone and within a sentence; a sale's
+// receipt number follows.
+struct KindWords {
+    EntryKind kind;
+    const char* alone;
+    const char* inSentence;
+};
+constexpr KindWords kKindWords[] = {
+    {EntryKind::Sale, "vente n° ", "la vente n° "},
+    {EntryKind::Movement, "mouvement de caisse", "un mouvement de caisse"},
+    {EntryKind::Event, "événement", "un événement"},
+    {EntryKind::Closure, "clôture", "une clôture"},
+    {EntryKind::Adoption, "contenu repris à la création de la chaîne", "une écriture"},
+};
+
+std::string KindText(EntryKind kind, std::int64_t ref, bool inSentence) {
+    for (const KindWords& words : kKindWords) {
+        if (words.kind == kind) {
+            const std::string text = inSentence ? words.inSentence : words.alone;
+            return kind == EntryKind::Sale ? text + std::to_string(ref) : text;
+        }
     }
-    return "écriture interrompue";
+    return inSentence ? "une écriture" : "écriture interrompue";
+}
+
+std::string Covers(const ChainEntry& entry) {
+    return KindText(entry.kind, entry.ref, false);
 }
 
 class Verifier {
@@ -198,18 +209,7 @@ std::string CheckSummary(const LedgerCheck& check) {
 }
 
 std::string InterruptedWhat(const Interruption& interruption) {
-    switch (interruption.kind) {
-        case EntryKind::Sale:
-            return "la vente n° " + std::to_string(interruption.ref);
-        case EntryKind::Movement:
-            return "un mouvement de caisse";
-        case EntryKind::Event:
-            return "un événement";
-        case EntryKind::Closure:
-            return "une clôture";
-        default:
-            return "une écriture";
-    }
+    return KindText(interruption.kind, interruption.ref, true);
 }
 
 }  // namespace vantor

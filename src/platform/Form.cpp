@@ -152,12 +152,7 @@ bool Form::RequestClose() {
     return true;
 }
 
-void Form::Terminate() {
-    closed_ = true;
-    visible = false;
-}
-
-void Form::Hide() {
+void Form::Close() {
     closed_ = true;
     visible = false;
 }

@@ -81,11 +81,10 @@ public:
     // A close request (close box or "Unload Me"): runs QueryUnload, and unless
     // it cancels, Unload; returns whether the form is now closed.
     bool RequestClose();
-    // Ends the form at once, without asking (the program's "End").
-    void Terminate();
+    // Closes the form at once, without asking: a dialog hidden so that its
+    // modal loop returns, or the program's "End".
+    void Close();
     bool Closed() const { return closed_; }
-    // Hides a dialog so that its modal loop returns; the form is closed.
-    void Hide();
 
 private:
     using Key = std::pair<std::string, int>;

@@ -19,10 +19,8 @@ public:
     void SetFontName(const std::string& name) { font_.name = name; }
     void SetFontSize(int size) { font_.size = size; }
     void SetFontBold(bool bold) { font_.bold = bold; }
-    const PrintFont& Font() const { return font_; }
     void SetX(int x) { x_ = x; }
     void SetY(int y) { y_ = y; }
-    int CurrentX() const { return x_; }
     int CurrentY() const { return y_; }
 
     // Prints the text and moves to the start of the next line, at the left

@@ -53,10 +53,6 @@ public:
     virtual Picture Load(const std::string& path) = 0;
 };
 
-}  // namespace vantor
-
-namespace vantor {
-
 // Keeps a second process off the same data folder.
 class SingleInstance {
 public:

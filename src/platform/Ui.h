@@ -42,9 +42,7 @@ public:
     virtual void PopupMenu(Form& form, Control& menu) = 0;
 };
 
-}  // namespace vantor
-
-namespace vantor {
 // The title of message and input boxes that are given none.
 inline constexpr const char* kApplicationTitle = "Vantor";
+
 }  // namespace vantor

@@ -14,30 +14,6 @@ namespace {
 constexpr std::size_t kBytesPerPart = 4u << 20;
 constexpr unsigned kMostParts = 4;
 
-// The file cut into pieces of about equal size, each ending after a line end.
-std::vector<std::string_view> Pieces(std::string_view bytes, int parts) {
-    std::vector<std::string_view> pieces;
-    std::size_t start = 0;
-    for (int k = 1; k <= parts && start < bytes.size(); ++k) {
-        std::size_t stop =
-            bytes.size() * static_cast<std::size_t>(k) / static_cast<std::size_t>(parts);
-        if (stop <= start) {
-            continue;
-        }
-        const std::size_t lineEnd = bytes.find('\n', stop - 1);
-        stop = k == parts || lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 1;
-        pieces.push_back(bytes.substr(start, stop - start));
-        start = stop;
-    }
-    return pieces;
-}
-
-JournalSums ScanPiece(std::string_view piece, const ScanRequest& request) {
-    JournalScanner scanner(request);
-    scanner.Read(piece);
-    return scanner.Result();
-}
-
 }  // namespace
 
 void JournalSums::Merge(JournalSums&& next) {
@@ -74,14 +50,6 @@ JournalSums ScanInParts(std::size_t parts, const std::function<JournalSums(std::
         sums.Merge(other.get());
     }
     return sums;
-}
-
-JournalSums ScanJournal(std::string_view bytes, const ScanRequest& request, int parts) {
-    const std::vector<std::string_view> pieces = Pieces(bytes, parts < 1 ? 1 : parts);
-    if (pieces.empty()) {
-        return ScanPiece(bytes, request);
-    }
-    return ScanInParts(pieces.size(), [&](std::size_t k) { return ScanPiece(pieces[k], request); });
 }
 
 int ScanParts(std::size_t bytes) {

@@ -62,13 +62,10 @@ struct JournalSums {
     friend bool operator==(const JournalSums&, const JournalSums&) = default;
 };
 
-// Reads the journal's bytes once. The file may be read in several pieces at
-// the same time (parts > 1); the sums do not depend on it.
-JournalSums ScanJournal(std::string_view bytes, const ScanRequest& request, int parts = 1);
-
-// The same for the journal file, read as a stream: each part reads its share
-// of the file chunkBytes at a time into one buffer. Throws FileError when the
-// file cannot be read.
+// Reads the journal file once, as a stream. It may be read in several parts
+// at the same time (parts > 1), each part reading its share of the file
+// chunkBytes at a time into one buffer; the sums depend on neither. Throws
+// FileError when the file cannot be read.
 inline constexpr std::size_t kChunkBytes = 256u << 10;
 JournalSums ScanJournalFile(const std::string& path, const ScanRequest& request, int parts = 1,
                             std::size_t chunkBytes = kChunkBytes);

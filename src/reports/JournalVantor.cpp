@@ -71,23 +71,19 @@ Report JournalVantor(const ReportSettings& settings, bool resume, const Date& de
     request.solde = !resume;
     request.movements = !resume;
     request.vat = false;
-    Report report;
-    const std::optional<JournalSums> sums = LireJournal(settings.journal, request, settings.parts);
-    if (!sums) {
-        report.noJournal = true;
-        return report;
-    }
-    const std::string periode = "période du " + FormatDate(debut) + " au " + FormatDate(fin);
-    if (resume) {
-        Ajouter(report.lines, {kSeparateurLong, "Résumé comptable", periode});
-        Resume(report.lines, settings, *sums);
-    } else {
-        Ajouter(report.lines,
-                {kSeparateurLong, "Entrées / Sorties de vantor", periode, kSeparateurLong});
-        Journal(report.lines, *sums);
-    }
-    report.unreadable = sums->unreadable;
-    return report;
+    return ReportFromJournal(
+        settings, request, [&](std::vector<std::string>& lines, const JournalSums& sums) {
+            const std::string periode =
+                "période du " + FormatDate(debut) + " au " + FormatDate(fin);
+            if (resume) {
+                Ajouter(lines, {kSeparateurLong, "Résumé comptable", periode});
+                Resume(lines, settings, sums);
+            } else {
+                Ajouter(lines,
+                        {kSeparateurLong, "Entrées / Sorties de vantor", periode, kSeparateurLong});
+                Journal(lines, sums);
+            }
+        });
 }
 
 }  // namespace vantor

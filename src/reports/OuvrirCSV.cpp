@@ -14,16 +14,17 @@ namespace {
 constexpr const char* kFichierTemporaire = "tempcsv.csv";
 
 // Asks the desktop which application opens a CSV file, with a scratch file
-// of that type that is deleted right after; "" when none does. Failures of
-// the file or of the desktop give "".
-std::string ChercherAppliCSV(Shell& shell, const std::string& dataPath) {
+// of that type that is deleted right after; "" when none does. A scratch file
+// that cannot be written (a full disk) is told first, so that it is not taken
+// for a missing application; the search then finds nothing.
+std::string ChercherAppliCSV(Platform& platform, const std::string& dataPath) {
     const std::string temp = JoinPath(dataPath, kFichierTemporaire);
     std::string application;
     try {
         WriteFileAtomic(temp, "\"1;2;3;4\"\r\n");
-        application = Trim(shell.AssociatedApplication(temp));
-    } catch (const std::exception&) {
-        application.clear();
+        application = Trim(platform.shell.AssociatedApplication(temp));
+    } catch (const FileError& error) {
+        platform.ui.MsgBox(error.what(), vbCritical);
     }
     std::error_code ignored;
     std::filesystem::remove(temp, ignored);
@@ -45,7 +46,7 @@ void frmMain::mnuFArticles_Click() {
     OuvrirFichierCSV(chemin);
     // The articles are read only at start-up: the program ends at once, open
     // tables included, and is started again after the editing.
-    Terminate();
+    Close();
 }
 
 void frmMain::OuvrirFichierCSV(const std::string& chemin) {
@@ -53,7 +54,7 @@ void frmMain::OuvrirFichierCSV(const std::string& chemin) {
         platform_.ui.MsgBox("Le fichier '" + chemin + "' n'a pas été trouvé", vbCritical);
     }
     if (appliCSV_.empty()) {
-        appliCSV_ = ChercherAppliCSV(platform_.shell, data_.DataPath);
+        appliCSV_ = ChercherAppliCSV(platform_, data_.DataPath);
     }
     if (appliCSV_.empty()) {
         platform_.ui.MsgBox("Aucune application n'est associée avec les fichiers CSV",

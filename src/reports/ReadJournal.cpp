@@ -17,6 +17,20 @@ std::optional<JournalSums> LireJournal(const std::string& journal, const ScanReq
     return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(error ? 0 : size));
 }
 
+Report ReportFromJournal(
+    const ReportSettings& settings, const ScanRequest& request,
+    const std::function<void(std::vector<std::string>& lines, const JournalSums& sums)>& write) {
+    Report report;
+    const std::optional<JournalSums> sums = LireJournal(settings.journal, request, settings.parts);
+    if (!sums) {
+        report.noJournal = true;
+        return report;
+    }
+    write(report.lines, *sums);
+    report.unreadable = sums->unreadable;
+    return report;
+}
+
 ScanRequest PeriodRequest(const Date& debut, const Date& fin) {
     ScanRequest request;
     request.debut = DateKey(debut);

@@ -108,37 +108,31 @@ Report RapportTotaux(const ReportSettings& s, const Date& debut, const Date& fin
         request.serveur = Utf8ToCp1252(s.serveurs[static_cast<std::size_t>(indexServeur)]);
     }
     request.solde = tiroir;
-    Report report;
-    const std::optional<JournalSums> sums = LireJournal(s.journal, request, s.parts);
-    if (!sums) {
-        report.noJournal = true;
-        return report;
-    }
-    const PeriodSums& p = sums->period;
-    const bool unJour = debut == fin;
-    std::vector<std::string>& lines = report.lines;
-    lines.push_back(Titre(FormatDate(debut), FormatDate(fin)));
-    if (unServeur) {
-        lines.push_back("Serveur : " + s.serveurs[static_cast<std::size_t>(indexServeur)]);
-    }
-    lines.emplace_back(kSeparateur);
-    lines.push_back(LigneMontant("Cartes", s.monnaie, p.cartes));
-    lines.push_back(LigneMontant("Espèces", s.monnaie, p.especes));
-    lines.emplace_back(kSeparateur);
-    lines.push_back(LigneMontant(unJour ? "Total journalier" : "Total période", s.monnaie,
-                                 p.especes + p.cartes));
-    lines.emplace_back(kSeparateur);
-    if (tiroir) {
-        BlocVantor(lines, s, sums->solde, p.mouvements, p.especes);
-    }
-    Ajouter(lines, {"", kSeparateur, "Totaux par Catégories", kSeparateur});
-    LignesCategories(lines, s, p);
-    lines.emplace_back(kSeparateur);
-    lines.push_back(LigneMontant("Total", s.monnaie, p.especes + p.cartes));
-    lines.emplace_back(kSeparateur);
-    LignesTva(lines, s, p.tva1, p.tva2);
-    report.unreadable = sums->unreadable;
-    return report;
+    return ReportFromJournal(
+        s, request, [&](std::vector<std::string>& lines, const JournalSums& sums) {
+            const PeriodSums& p = sums.period;
+            const bool unJour = debut == fin;
+            lines.push_back(Titre(FormatDate(debut), FormatDate(fin)));
+            if (unServeur) {
+                lines.push_back("Serveur : " + s.serveurs[static_cast<std::size_t>(indexServeur)]);
+            }
+            lines.emplace_back(kSeparateur);
+            lines.push_back(LigneMontant("Cartes", s.monnaie, p.cartes));
+            lines.push_back(LigneMontant("Espèces", s.monnaie, p.especes));
+            lines.emplace_back(kSeparateur);
+            lines.push_back(LigneMontant(unJour ? "Total journalier" : "Total période", s.monnaie,
+                                         p.especes + p.cartes));
+            lines.emplace_back(kSeparateur);
+            if (tiroir) {
+                BlocVantor(lines, s, sums.solde, p.mouvements, p.especes);
+            }
+            Ajouter(lines, {"", kSeparateur, "Totaux par Catégories", kSeparateur});
+            LignesCategories(lines, s, p);
+            lines.emplace_back(kSeparateur);
+            lines.push_back(LigneMontant("Total", s.monnaie, p.especes + p.cartes));
+            lines.emplace_back(kSeparateur);
+            LignesTva(lines, s, p.tva1, p.tva2);
+        });
 }
 
 Report RapportTotauxServeurs(const ReportSettings& s, const Date& debut, const Date& fin) {
@@ -150,31 +144,25 @@ Report RapportTotauxServeurs(const ReportSettings& s, const Date& debut, const D
         request.slots.push_back(Utf8ToCp1252(nom));
     }
     request.solde = tiroir;
-    Report report;
-    const std::optional<JournalSums> sums = LireJournal(s.journal, request, s.parts);
-    if (!sums) {
-        report.noJournal = true;
-        return report;
-    }
-    std::vector<std::string>& lines = report.lines;
-    Ajouter(lines, {Titre(FormatDate(debut), FormatDate(fin)), kSeparateur});
-    const WaiterSums grand = BlocsServeurs(lines, s, noms, *sums);
-    Ajouter(lines, {"", "Totaux :", kSeparateur});
-    lines.push_back(LigneMontant("Cartes", s.monnaie, grand.cartes));
-    lines.push_back(LigneMontant("Espèces", s.monnaie, grand.especes));
-    lines.emplace_back(kSeparateur);
-    lines.push_back(LigneMontant("Totaux", s.monnaie, grand.especes + grand.cartes));
-    LignesTva(lines, s, grand.tva1, grand.tva2);
-    lines.emplace_back(kSeparateur);
-    report.unreadable = sums->unreadable;
-    if (!tiroir) {
-        return report;
-    }
-    BlocVantor(lines, s, sums->solde, sums->period.mouvements, grand.especes);
-    Ajouter(lines, {kSeparateur, "", "Totaux par Catégories", kSeparateur});
-    LignesCategories(lines, s, sums->period);
-    TableauCA(lines, s, noms, *sums);
-    return report;
+    return ReportFromJournal(
+        s, request, [&](std::vector<std::string>& lines, const JournalSums& sums) {
+            Ajouter(lines, {Titre(FormatDate(debut), FormatDate(fin)), kSeparateur});
+            const WaiterSums grand = BlocsServeurs(lines, s, noms, sums);
+            Ajouter(lines, {"", "Totaux :", kSeparateur});
+            lines.push_back(LigneMontant("Cartes", s.monnaie, grand.cartes));
+            lines.push_back(LigneMontant("Espèces", s.monnaie, grand.especes));
+            lines.emplace_back(kSeparateur);
+            lines.push_back(LigneMontant("Totaux", s.monnaie, grand.especes + grand.cartes));
+            LignesTva(lines, s, grand.tva1, grand.tva2);
+            lines.emplace_back(kSeparateur);
+            if (!tiroir) {
+                return;
+            }
+            BlocVantor(lines, s, sums.solde, sums.period.mouvements, grand.especes);
+            Ajouter(lines, {kSeparateur, "", "Totaux par Catégories", kSeparateur});
+            LignesCategories(lines, s, sums.period);
+            TableauCA(lines, s, noms, sums);
+        });
 }
 
 }  // namespace vantor

@@ -5,12 +5,6 @@
 
 namespace vantor {
 
-namespace {
-
-constexpr const char* kTicketInProgress = "Opération impossible, ticket en cours";
-
-}  // namespace
-
 void frmMain::optPrint_Click(int index) {
     auto show = [this](std::initializer_list<const char*> names, bool visible) {
         for (const char* name : names) {
@@ -41,8 +35,7 @@ void frmMain::optPrint_Click(int index) {
         show({"fraVantor", "cmdCloture"}, false);
         return;
     }
-    if (!total.caption.empty()) {
-        platform_.ui.MsgBox(kTicketInProgress, vbCritical);
+    if (RefuseWhileTicketOpen()) {
         Click(Get("optPrint", 0));
         return;
     }
@@ -86,6 +79,14 @@ void frmMain::cmdOuvre_Click() {
     const bool collapsed = tables.height == kTablesCollapsed;
     tables.height = collapsed ? kTablesOpen : kTablesCollapsed;
     Get("fraReserv").visible = !collapsed;
+}
+
+bool frmMain::RefuseWhileTicketOpen() {
+    if (Get("lblTotal").caption.empty()) {
+        return false;
+    }
+    platform_.ui.MsgBox("Opération impossible, ticket en cours", vbCritical);
+    return true;
 }
 
 }  // namespace vantor

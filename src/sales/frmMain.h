@@ -148,11 +148,16 @@ private:
     // reached is told, and stops nothing.
     void OpenCashDrawer();
     void PrintTicket(const std::string& totalText, double taux, double montantTVA);
+    void PrintReceiptHeader(Printer& printer, bool sale);
+    void PrintReceiptTotals(Printer& printer, const std::string& totalText, double taux,
+                            double montantTVA);
     void PrintQrBlock(Printer& printer);
     // No line, no record, no total, no report; the kitchen list is kept.
     void EmptyTicket();
     void ResetSalesScreen();
     bool ClearReportFirst();
+    // True, once the user is told, while a ticket is being rung up.
+    bool RefuseWhileTicketOpen();
     void MergeWithLastLine(const Control& button, int category, int& quantity);
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/Catalogue.h"
+#include "platform/Design.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -23,20 +24,14 @@ Control& AddMenu(Form& form, const std::string& name, const std::string& caption
 
 Control& AddLabel(Form& form, const std::string& name, Control* container,
                   const std::string& caption, int left, int top, int width, int height) {
-    Control& label = form.Add(ControlKind::Label, name, -1, container);
+    Control& label = AddAt(form, ControlKind::Label, name, {left, top, width, height}, container);
     label.caption = caption;
-    label.Move(left, top);
-    label.width = width;
-    label.height = height;
     return label;
 }
 
 Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* container, int left,
                 int top, int width, int height) {
-    Control& box = form.Add(kind, name, -1, container);
-    box.Move(left, top);
-    box.width = width;
-    box.height = height;
+    Control& box = AddAt(form, kind, name, {left, top, width, height}, container);
     box.backColor = Rgb(255, 255, 255);
     return box;
 }
@@ -57,11 +52,9 @@ frmMain::frmMain(Platform& platform, TillData& data)
 
 Control& frmMain::AddButton(const std::string& name, int index, Control* container,
                             const std::string& caption, int left, int top, int width, int height) {
-    Control& button = Add(ControlKind::Button, name, index, container);
+    Control& button =
+        AddAt(*this, ControlKind::Button, name, {left, top, width, height}, container, index);
     button.caption = caption;
-    button.Move(left, top);
-    button.width = width;
-    button.height = height;
     return button;
 }
 

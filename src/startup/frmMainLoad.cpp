@@ -87,7 +87,7 @@ void frmMain::Form_QueryUnload(int& cancel) {
     if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?",
                             vbYesNo + vbDefaultButton2) == vbYes) {
         Form_Unload();
-        Terminate();
+        Close();
         return;
     }
     cancel = 1;

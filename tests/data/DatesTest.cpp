@@ -56,6 +56,7 @@ TEST(DatesTest, DaysCountFromFirstJanuary1970ThroughTheLeapYears) {
     EXPECT_EQ(DaysFromCivil({1970, 1, 1}), 0);
     EXPECT_EQ(DaysFromCivil({1969, 12, 31}), -1);
     EXPECT_EQ(DaysFromCivil({2026, 12, 5}), 20792);
+    EXPECT_EQ(DaysFromCivil({1, 1, 1}), -719162);
     Date day{1899, 1, 1};
     int leapDays = 0;
     for (long count = DaysFromCivil(day); day.year < 2301; ++count) {

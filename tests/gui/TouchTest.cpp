@@ -21,7 +21,7 @@
 #include <set>
 
 #include "WidgetTesting.h"
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/FormDialog.h"
 #include "platform/qt/FormView.h"
@@ -209,11 +209,11 @@ protected:
 
     TempDir folder;
     QtUi ui;
-    QtPrinters printers;
+    SystemClock clock;
+    QtPrinters printers{clock};
     QtSettings settings;
     QtShell shell;
     QtKeyboard keyboard;
-    SystemClock clock;
     QtPictures pictures;
     QtSingleInstance instance;
     Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};

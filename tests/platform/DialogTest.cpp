@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(DialogTest, AModalFormRunsUntilAHandlerHidesIt) {
-    form("cmdOK").onClick = [this] { form.Hide(); };
+    form("cmdOK").onClick = [this] { form.Close(); };
     QString title;
     QSize client;
     OnNextModal([&](QWidget& dialog) {
@@ -75,7 +75,7 @@ TEST_F(DialogTest, TheCloseBoxOfAModalFormAsksTheFormAndEscapeDoesNothing) {
 
 TEST_F(DialogTest, AFormClosedInItsActivateNeverWaits) {
     struct ClosingForm : SampleForm {
-        void Form_Activate() override { Hide(); }
+        void Form_Activate() override { Close(); }
     } closing;
     ui.ShowModal(closing);
     EXPECT_TRUE(closing.Closed());
@@ -104,7 +104,7 @@ TEST_F(DialogTest, ASmallDialogIsScaledUpForAFingerAndEnterPressesItsDefault) {
     small.height = 2000;
     Control& ok = Place(small.Add(ControlKind::Button, "cmdOK"), 120, 120, 900, 255);
     ok.isDefault = true;
-    ok.onClick = [&small] { small.Hide(); };
+    ok.onClick = [&small] { small.Close(); };
     Place(small.Add(ControlKind::TextBox, "txtNote"), 120, 600, 900, 255);
     int height = 0;
     OnNextModal([&](QWidget& dialog) {

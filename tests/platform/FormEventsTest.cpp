@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 #include <stdexcept>
 
 #include "SampleForms.h"
@@ -197,27 +198,33 @@ TEST_F(FormEventsTest, TheScrollBarAndTheDatePickerSetTheirValues) {
 }
 
 TEST_F(FormEventsTest, EventsOfAClosedFormAreIgnored) {
-    form.Terminate();
+    form.Close();
     QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
     EXPECT_TRUE(form.log.empty());
 }
 
 TEST_F(FormEventsTest, AFailingHandlerIsReportedAndTheViewGoesOn) {
-    form("cmdOK").onClick = [this] {
-        form("lblTotal").caption = "avant l'erreur";
-        throw std::runtime_error("Disque plein");
+    const std::vector<std::pair<std::function<void()>, QString>> failures = {
+        {[] { throw std::runtime_error("Disque plein"); }, "Disque plein"},
+        {[] { throw 42; }, "Erreur inattendue : l'opération n'a pas pu aller à son terme."},
     };
-    QString shown;
-    OnNextModal([&shown](QWidget& modal) {
-        auto* box = qobject_cast<QMessageBox*>(&modal);
-        ASSERT_NE(box, nullptr);
-        shown = box->text();
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        box->accept();
-    });
-    QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(shown, "Disque plein");
-    EXPECT_EQ(Find<QLabel>("lblTotal")->text(), "avant l'erreur");
+    for (const auto& [fail, message] : failures) {
+        form("cmdOK").onClick = [this, fail = fail, message = message] {
+            form("lblTotal").caption = "avant : " + message.toStdString();
+            fail();
+        };
+        QString shown;
+        OnNextModal([&shown](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            ASSERT_NE(box, nullptr);
+            shown = box->text();
+            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+            box->accept();
+        });
+        QTest::mouseClick(Find<QPushButton>("cmdOK"), Qt::LeftButton);
+        EXPECT_EQ(shown, message);
+        EXPECT_EQ(Find<QLabel>("lblTotal")->text(), "avant : " + message);
+    }
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 #include "platform/qt/QtPrinters.h"
 
 namespace vantor::test {
@@ -14,7 +14,8 @@ namespace {
 
 // The system's printers, then the PDF printer; the default is one of them.
 TEST(QtPrintersTest, ThePdfPrinterComesAfterTheSystemsPrinters) {
-    QtPrinters printers;
+    SystemClock clock;
+    QtPrinters printers{clock};
     const std::vector<std::string> names = printers.List();
     ASSERT_EQ(names.size(),
               static_cast<std::size_t>(QPrinterInfo::availablePrinterNames().size() + 1));

@@ -66,24 +66,31 @@ TEST_F(ShellTest, EachArgumentReachesTheProgramWhole) {
     EXPECT_FALSE(error.empty()) << "a program that cannot start gives the reason";
 }
 
-// A desktop where CSV files open with "fakecalc", whatever the desktop entry
-// says before the program's name; nothing without xdg-mime.
-TEST_F(ShellTest, TheAssociatedApplicationIsTheProgramOfTheDesktopEntry) {
-    WriteProgram("xdg-mime",
-                 "[ \"$1 $2 $3\" = \"query default text/csv\" ] && echo fakecalc.desktop\n");
-    WriteProgram("fakecalc", "exit 0\n");
+// A desktop where CSV files open with an installed "fakecalc" entry: the file
+// opens through xdg-open; a type whose entry is not installed, a type with no
+// entry, or a desktop without its tools opens nothing.
+TEST_F(ShellTest, AFileTypeWithAnInstalledApplicationOpensThroughTheDesktop) {
     QDir().mkpath(In("share/applications"));
+    WriteRaw(folder / "share/applications/fakecalc.desktop",
+             "[Desktop Entry]\nName=Calc\nExec=fakecalc %U\n");
     SetEnvironment("XDG_DATA_HOME", In("share"));
-    for (const char* exec : {"fakecalc --calc %U", "env LANG=fr_FR.UTF-8 fakecalc %F"}) {
-        WriteRaw(folder / "share/applications/fakecalc.desktop",
-                 std::string("[Desktop Entry]\nName=Calc\nTryExec=nothing\nExec=") + exec +
-                     "\n[Desktop Action new]\nExec=other\n");
-        EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "fakecalc") << exec;
+    for (const char* missing : {"", "xdg-mime", "xdg-open"}) {
+        SCOPED_TRACE(missing);
+        WriteProgram("xdg-mime",
+                     "[ \"$1 $2 $3\" = \"query default text/csv\" ] && echo fakecalc.desktop\n"
+                     "[ \"$1 $2 $3\" = \"query default image/png\" ] && echo gone.desktop\n"
+                     "exit 0\n");
+        WriteProgram("xdg-open", "exit 0\n");
+        if (*missing == '\0') {
+            EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), folder / "xdg-open");
+            EXPECT_EQ(shell.AssociatedApplication(folder / "logo.png"), "");
+            EXPECT_EQ(shell.AssociatedApplication(folder / "notes.txt"), "");
+            continue;
+        }
+        QFile::remove(In(missing));
+        SetEnvironment("PATH", In(""));
+        EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), "");
     }
-    EXPECT_EQ(shell.AssociatedApplication(folder / "logo.png"), "");
-    QFile::remove(In("xdg-mime"));
-    SetEnvironment("PATH", In(""));
-    EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), "");
 }
 
 // One process serves every request; a missing program is ignored.

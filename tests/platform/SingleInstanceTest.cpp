@@ -90,5 +90,22 @@ TEST_F(SingleInstanceTest, ALeftLockFileOrAGoneOwnerDoesNotKeepTheTillOut) {
     EXPECT_TRUE(second.Claim(data / "caisse"));
 }
 
+TEST_F(SingleInstanceTest, AServerThatCannotListenIsToldAndTheClaimHolds) {
+    const bool tempSet = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray temp = qgetenv("TMPDIR");
+    WriteRaw(data / "not-a-folder", "");  // no socket can be made inside it
+    qputenv("TMPDIR", QByteArray::fromStdString(data / "not-a-folder"));
+    testing::internal::CaptureStderr();
+    QtSingleInstance instance;
+    const bool claimed = instance.Claim(data / "caisse");
+    const std::string told = testing::internal::GetCapturedStderr();
+    tempSet ? qputenv("TMPDIR", temp) : qunsetenv("TMPDIR");
+    EXPECT_TRUE(claimed);
+    EXPECT_NE(told.find("un second lancement ne pourra pas amener cette fenêtre devant"),
+              std::string::npos)
+        << told;
+    EXPECT_EQ(RunChild({"hold-instance", QString::fromStdString(data / "caisse")}), "busy");
+}
+
 }  // namespace
 }  // namespace vantor::test

@@ -59,5 +59,21 @@ TEST(FichierArticles, YesStartsTheApplicationOnceWithTheWholePathAndEnds) {
     EXPECT_EQ(after.err, "ligne 4 : le programme est terminé\n");
 }
 
+TEST(FichierArticles, AScratchFileThatCannotBeWrittenIsToldBeforeTheMissingApplication) {
+    TillFolder folder;
+    std::filesystem::create_directories(folder / "tempcsv.csv/occupé");
+    const TillRun run = folder.Script(
+        "associate \"/usr/bin/tableur\"\nclick mnuFArticles\nanswer yes\nanswer ok\nanswer ok\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const Lignes boxes = LinesStartingWith(run.out, "msgbox");
+    ASSERT_EQ(boxes.size(), 3u) << run.out;
+    EXPECT_EQ(boxes[1].rfind("msgbox critical ok \"Vantor\" \"", 0), 0u) << boxes[1];
+    EXPECT_NE(boxes[1].find("tempcsv.csv"), std::string::npos) << boxes[1];
+    EXPECT_EQ(boxes[2],
+              "msgbox exclamation ok \"Erreur d'ouverture\" \"Aucune application n'est associée "
+              "avec les fichiers CSV\"");
+    EXPECT_TRUE(LinesStartingWith(run.out, "start").empty());
+}
+
 }  // namespace
 }  // namespace vantor::test

@@ -1,6 +1,7 @@
 #include "platform/headless/Properties.h"
 
 #include <cstdio>
+#include <map>
 
 #include "data/Dates.h"
 #include "platform/headless/ScriptLine.h"
@@ -78,69 +79,53 @@ std::string MainProperty(const Control& control) {
 }
 
 std::string ShowProperty(const Control& c, const std::string& property, int item) {
-    if (property == "Caption")
-        return Quote(c.caption);
-    if (property == "Tag")
-        return Quote(c.tag);
-    if (property == "ToolTipText")
-        return Quote(c.toolTip);
-    if (property == "Text")
-        return Quote(IsList(c) && c.kind != ControlKind::ComboBox ? c.SelectedText() : c.text);
-    if (property == "BackColor")
-        return ColorText(c.backColor);
-    if (property == "FontBold")
-        return Bool(c.fontBold);
-    if (property == "FontName")
-        return Quote(c.fontName);
-    if (property == "FontSize")
-        return std::to_string(c.fontSize);
-    if (property == "Visible")
-        return Bool(c.visible);
-    if (property == "Enabled")
-        return Bool(c.enabled);
-    if (property == "Left")
-        return std::to_string(c.left);
-    if (property == "Top")
-        return std::to_string(c.top);
-    if (property == "Width")
-        return std::to_string(c.width);
-    if (property == "Height")
-        return std::to_string(c.height);
-    if (property == "Value")
-        return ValueText(c);
-    if (property == "Min")
-        return std::to_string(c.min);
-    if (property == "Max")
-        return std::to_string(c.max);
-    if (property == "SmallChange")
-        return std::to_string(c.smallChange);
-    if (property == "LargeChange")
-        return std::to_string(c.largeChange);
-    if (property == "MaxLength")
-        return std::to_string(c.maxLength);
-    if (property == "Checked")
-        return Bool(c.checked);
-    if (property == "Alignment")
-        return std::to_string(c.alignment);
-    if (property == "Default")
-        return Bool(c.isDefault);
-    if (property == "Picture")
-        return Quote(c.picture.Loaded() ? c.picture.path : "");
-    if (property == "PictureWidth")
-        return std::to_string(c.picture.width);
-    if (property == "PictureHeight")
-        return std::to_string(c.picture.height);
-    if (property == "Path")
-        return Quote(c.path);
-    if (property == "Pattern")
-        return Quote(c.pattern);
-    if (IsList(c)) {
-        if (property == "ListIndex")
-            return std::to_string(c.listIndex);
-        if (property == "ListCount")
-            return std::to_string(c.ListCount());
-        if (property == "List")
-            return ListText(c, item);
+    using Getter = std::string (*)(const Control& c, int item);
+    static const std::map<std::string, Getter, std::less<>> kProperties = {
+        {"Caption", [](const Control& c, int) { return Quote(c.caption); }},
+        {"Tag", [](const Control& c, int) { return Quote(c.tag); }},
+        {"ToolTipText", [](const Control& c, int) { return Quote(c.toolTip); }},
+        {"Text",
+         [](const Control& c, int) {
+             return Quote(IsList(c) && c.kind != ControlKind::ComboBox ? c.SelectedText() : c.text);
+         }},
+        {"BackColor", [](const Control& c, int) { return ColorText(c.backColor); }},
+        {"FontBold", [](const Control& c, int) { return Bool(c.fontBold); }},
+        {"FontName", [](const Control& c, int) { return Quote(c.fontName); }},
+        {"FontSize", [](const Control& c, int) { return std::to_string(c.fontSize); }},
+        {"Visible", [](const Control& c, int) { return Bool(c.visible); }},
+        {"Enabled", [](const Control& c, int) { return Bool(c.enabled); }},
+        {"Left", [](const Control& c, int) { return std::to_string(c.left); }},
+        {"Top", [](const Control& c, int) { return std::to_string(c.top); }},
+        {"Width", [](const Control& c, int) { return std::to_string(c.width); }},
+        {"Height", [](const Control& c, int) { return std::to_string(c.height); }},
+        {"Value", [](const Control& c, int) { return ValueText(c); }},
+        {"Min", [](const Control& c, int) { return std::to_string(c.min); }},
+        {"Max", [](const Control& c, int) { return std::to_string(c.max); }},
+        {"SmallChange", [](const Control& c, int) { return std::to_string(c.smallChange); }},
+        {"LargeChange", [](const Control& c, int) { return std::to_string(c.largeChange); }},
+        {"MaxLength", [](const Control& c, int) { return std::to_string(c.maxLength); }},
+        {"Checked", [](const Control& c, int) { return Bool(c.checked); }},
+        {"Alignment", [](const Control& c, int) { return std::to_string(c.alignment); }},
+        {"Default", [](const Control& c, int) { return Bool(c.isDefault); }},
+        {"Picture",
+         [](const Control& c, int) { return Quote(c.picture.Loaded() ? c.picture.path : ""); }},
+        {"PictureWidth", [](const Control& c, int) { return std::to_string(c.picture.width); }},
+        {"PictureHeight", [](const Control& c, int) { return std::to_string(c.picture.height); }},
+        {"Path", [](const Control& c, int) { return Quote(c.path); }},
+        {"Pattern", [](const Control& c, int) { return Quote(c.pattern); }},
+    };
+    // Only lists have these.
+    static const std::map<std::string, Getter, std::less<>> kListProperties = {
+        {"ListIndex", [](const Control& c, int) { return std::to_string(c.listIndex); }},
+        {"ListCount", [](const Control& c, int) { return std::to_string(c.ListCount()); }},
+        {"List", [](const Control& c, int item) { return ListText(c, item); }},
+    };
+    if (const auto found = kProperties.find(property); found != kProperties.end()) {
+        return found->second(c, item);
+    }
+    if (const auto found = kListProperties.find(property);
+        IsList(c) && found != kListProperties.end()) {
+        return found->second(c, item);
     }
     throw ScriptError("propriété inconnue : " + c.name + "." + property);
 }

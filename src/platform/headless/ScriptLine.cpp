@@ -1,5 +1,9 @@
 #include "platform/headless/ScriptLine.h"
 
+#include <optional>
+
+#include "data/Numbers.h"
+
 namespace vantor::headless {
 
 namespace {
@@ -57,6 +61,20 @@ std::string Quote(std::string_view text) {
         quoted += c;
     }
     return quoted + "\"";
+}
+
+int ParseIndex(const Word& word) {
+    std::optional<int> value = word.quoted ? std::nullopt : ParseInteger(word.text);
+    if (!value) {
+        throw ScriptError("nombre attendu : " + word.text);
+    }
+    return *value;
+}
+
+void ExpectCount(const std::vector<Word>& words, std::size_t least, std::size_t most) {
+    if (words.size() < least || words.size() > most) {
+        throw ScriptError("nombre d'arguments incorrect pour " + words.front().text);
+    }
 }
 
 }  // namespace vantor::headless

@@ -26,4 +26,10 @@ std::vector<Word> SplitWords(std::string_view line);
 // The text in double quotes, only " and \ escaped.
 std::string Quote(std::string_view text);
 
+// The word as a whole number; throws ScriptError when it is not one.
+int ParseIndex(const Word& word);
+// Throws ScriptError unless the command (the first word) has from least to
+// most words, itself included.
+void ExpectCount(const std::vector<Word>& words, std::size_t least, std::size_t most);
+
 }  // namespace vantor::headless

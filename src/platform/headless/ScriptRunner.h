@@ -47,6 +47,13 @@ public:
 
 private:
     using Words = std::vector<Word>;
+    // A script command: its words, the command's name first.
+    using Command = void (ScriptRunner::*)(const Words& words);
+
+    // The command of that name; nullptr when there is none. The prelude's
+    // commands are those that may stand before the till starts.
+    static Command MainCommand(const Word& name);
+    static Command PreludeCommand(const Word& name);
 
     std::optional<Words> NextCommand();
     void PushBack(Words words);
@@ -54,24 +61,31 @@ private:
     void Execute(const Words& words);
     void Dispatch(const Words& words);
     Words NextAnswer(const std::string& waiting);
+    void OpenWindow(Form& form);
+    void CloseWindow(Form& form);
+    void SetWindowState(WindowState state);
 
     Form& Front();
     Control& Target(const Words& words, std::size_t at, bool forClick);
-    void Click(const Words& words, bool right);
+
+    // The commands (ScriptCommands.cpp).
+    void Click(const Words& words);
+    void DoubleClick(const Words& words);
     void Choose(const Words& words);
     void Type(const Words& words);
     void SetDate(const Words& words);
     void Scroll(const Words& words);
     void Resize(const Words& words);
-    void SetWindowState(WindowState state);
-    void Close();
+    void ChangeWindowState(const Words& words);
+    void Close(const Words& words);
     void ActivateWindow(const Words& words);
     void ShowValue(const Words& words);
     void SetClock(const Words& words);
     void SetPrinters(const Words& words);
+    void SetEscPos(const Words& words);
     void SetAssociation(const Words& words);
-    void OpenWindow(Form& form);
-    void CloseWindow(Form& form);
+    void RefuseAfterStart(const Words& words);
+    void RefuseAnswer(const Words& words);
 
     std::istream& in_;
     std::ostream& out_;

@@ -36,10 +36,6 @@ struct DepthScope {
 
 }  // namespace
 
-bool InsideEvent() {
-    return depth > 0;
-}
-
 void Retire(QObject* object) {
     if (auto* widget = qobject_cast<QWidget*>(object)) {
         widget->hide();
@@ -57,6 +53,9 @@ void DeliverEvent(const std::function<void()>& handler) {
             handler();
         } catch (const std::exception& error) {
             ReportFailure(error.what());
+        } catch (...) {
+            // Whatever it is, the till goes on: a sale may be under way.
+            ReportFailure("Erreur inattendue : l'opération n'a pas pu aller à son terme.");
         }
         FormView::SyncAll();
     }

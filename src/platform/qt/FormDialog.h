@@ -19,11 +19,10 @@ public:
     FormDialog(Form& form, QWidget* parent);
     ~FormDialog() override;
 
-    Form& ModelForm() const { return form_; }
     FormView& View() const { return *view_; }
 
     // Shows it application-modal, runs Form_Activate and returns once the form
-    // is closed (by a handler, Hide, or the close box).
+    // is closed (by a handler, Close, or the close box).
     void RunModal();
     // Shows it, runs Form_Activate and returns; the window goes away by itself
     // when the form is closed.

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
@@ -65,11 +65,11 @@ int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShow
     SetUpApplication(application, translator);
 
     QtUi ui;
-    QtPrinters printers;
+    SystemClock clock;
+    QtPrinters printers{clock};
     QtSettings settings;
     QtShell shell;
     QtKeyboard keyboard;
-    SystemClock clock;
     QtPictures pictures;
     QtSingleInstance instance;
     Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};

@@ -30,9 +30,11 @@ QString FileNamePart(const std::string& printer) {
 
 }  // namespace
 
-std::unique_ptr<QtPageDevice> DatedPdfFile(const std::string& folder) {
+std::unique_ptr<QtPageDevice> DatedPdfFile(const std::string& folder, const DateTime& now) {
     const QDir dir = MadeFolder(folder);
-    const QString stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss");
+    const QString stamp = QDateTime(QDate(now.date.year, now.date.month, now.date.day),
+                                    QTime(now.time.hour, now.time.minute, now.time.second))
+                              .toString("yyyy-MM-dd_HH-mm-ss");
     for (int number = 1;; ++number) {
         const QString path = dir.filePath(QStringLiteral("%1_%2.pdf").arg(stamp).arg(number));
         if (!QFileInfo::exists(path)) {

@@ -36,7 +36,8 @@ std::unique_ptr<PageDevice> QtPrinters::Open(const std::string& deviceName) {
         if (dataFolder_.empty()) {
             throw PrintError("Le dossier de données n'est pas encore connu.");
         }
-        return DatedPdfFile(ToStd(QDir(ToQString(dataFolder_)).filePath("Impressions")));
+        return DatedPdfFile(ToStd(QDir(ToQString(dataFolder_)).filePath("Impressions")),
+                            clock_.Now());
     }
     if (cups::IsRawQueue(deviceName)) {
         return std::make_unique<EscPosDevice>(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Printers.h"
+#include "platform/Services.h"
 
 namespace vantor {
 
@@ -10,6 +11,9 @@ namespace vantor {
 // with the cash drawer wired to it.
 class QtPrinters : public Printers {
 public:
+    // The clock dates the PDF printer's files.
+    explicit QtPrinters(Clock& clock) : clock_(clock) {}
+
     std::vector<std::string> List() const override;
     std::string DefaultName() const override;
     // The PDF printer writes <data folder>/Impressions/<date>_<time>_<n>.pdf, n
@@ -22,6 +26,7 @@ public:
     void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
 
 private:
+    Clock& clock_;
     std::string dataFolder_;
 };
 

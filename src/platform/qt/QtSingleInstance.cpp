@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <iostream>
 
 #include "platform/qt/Convert.h"
 
@@ -56,7 +57,11 @@ void QtSingleInstance::Listen(const QString& key) {
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     QObject::connect(server_.get(), &QLocalServer::newConnection, [this] { OnConnection(); });
-    server_->listen(key);
+    if (!server_->listen(key)) {
+        // The till runs all the same; only a second start cannot bring it forward.
+        std::cerr << "Vantor : un second lancement ne pourra pas amener cette fenêtre devant ("
+                  << server_->errorString().toStdString() << ").\n";
+    }
 }
 
 void QtSingleInstance::OnConnection() {

@@ -320,10 +320,6 @@ void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, W
     cache.fresh = false;
 }
 
-}  // namespace vantor
-
-namespace vantor {
-
 void ForgetUserInput(WidgetCache& cache) {
     cache.text = "\x01\x02 user input";
     cache.listIndex = -2;

@@ -57,10 +57,6 @@ QRect ScaledRect(const Control& control, const Scales& scales);
 // CreateWidget for the same kind) without emitting any of the widget's signals.
 void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache);
 
-}  // namespace vantor
-
-namespace vantor {
-
 // After the user changed a widget (typed, chose, toggled, scrolled), the cache
 // no longer tells what the widget shows: the next sync copies the model's
 // value back whether or not the model changed it.

@@ -1,4 +1,4 @@
-#include "platform/headless/SystemClock.h"
+#include "platform/SystemClock.h"
 
 #include <chrono>
 #include <ctime>

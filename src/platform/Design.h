@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Form.h"
+
+namespace vantor {
+
+// Where a form's design puts a control, in twips: left and top within its
+// container, width and height.
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Moves and sizes the control to its bounds.
+Control& Place(Control& control, const Bounds& bounds);
+
+// Adds a control at its bounds, inside container when given, as element
+// index of a control array when index >= 0.
+Control& AddAt(Form& form, ControlKind kind, const std::string& name, const Bounds& bounds,
+               Control* container = nullptr, int index = -1);
+
+}  // namespace vantor
