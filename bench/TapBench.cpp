@@ -42,8 +42,6 @@ constexpr int kMaxSpins = 100000;
 constexpr int kFirstTapped = 2;
 constexpr int kLastTapped = 13;
 
-};
-
 // Counts the paint events one widget receives.
 class PaintCounter : public QObject {
 public:
