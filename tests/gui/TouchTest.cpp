@@ -30,6 +30,7 @@
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/FormDialog.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/LongPress.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/NumericPad.h"
 #include "platform/qt/QtTill.h"
@@ -378,8 +379,9 @@ TEST_F(LargeKeypadTest, ASwipeMovesTheKeypadByWholeColumnsAndSellsNothing) {
     QWidget* article = Shown("Command1(2)");
     ASSERT_NE(article, nullptr);
     const int column = article->width();
-    // Slowly, two columns and a quarter to the left: two columns on.
-    Swipe(*article, {-column / 2, -column, -column * 3 / 4}, 350);
+    // Slowly, two columns and a quarter to the left: two columns on, and no
+    // long press for all the time the finger stayed down.
+    Swipe(*article, {-column / 2, -column, -column * 3 / 4}, LongPress::kHoldMs + 100);
     EXPECT_EQ(Main()("Scroll").value, 2 * kStep);
     EXPECT_EQ(Main()("lstTicket").ListCount(), 0) << "the swiped article was sold";
 

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/qt/DisplayScale.h"
+#include "platform/qt/LongPress.h"
 
 namespace vantor {
 namespace {
@@ -16,9 +17,16 @@ namespace {
 // A move this quick, however short, is a flick.
 constexpr qint64 kFlickMs = 300;
 
+// The finger now swipes: the button under it is no longer pressed, nor held
+// for a long press (which would open its pop-up).
 void Unpress(QObject* watched) {
     if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
         button->setDown(false);
+    }
+    for (QObject* child : watched->children()) {
+        if (auto* hold = dynamic_cast<LongPress*>(child)) {
+            hold->Release();
+        }
     }
 }
 

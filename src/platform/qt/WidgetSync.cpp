@@ -345,10 +345,7 @@ int FormLeft(const Control& control, const Scales& scales) {
     return origin;
 }
 
-}  // namespace
-
-QRect ScaledRect(const Control& control, const Scales& scales) {
-    const int origin = FormLeft(control, scales);
+QRect ScaledRectAt(const Control& control, const Scales& scales, int origin) {
     const int start = qRound(scales.Across(origin));
     const int left = qRound(scales.Across(origin + control.left)) - start;
     const int top = qRound(control.top * scales.y);
@@ -357,12 +354,18 @@ QRect ScaledRect(const Control& control, const Scales& scales) {
     return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 
+}  // namespace
+
+QRect ScaledRect(const Control& control, const Scales& scales) {
+    return ScaledRectAt(control, scales, FormLeft(control, scales));
+}
+
 void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache) {
     const QSignalBlocker blocker(&widget);
+    const int origin = FormLeft(control, scales);
     // A keypad button scrolled off to the left keeps the keypad's font.
-    const double pixelsPerTwip =
-        scales.FontAt(FormLeft(control, scales) + std::max(0, control.left) + 1);
-    const bool resized = Update(cache.geometry, ScaledRect(control, scales), cache.fresh);
+    const double pixelsPerTwip = scales.FontAt(origin + std::max(0, control.left) + 1);
+    const bool resized = Update(cache.geometry, ScaledRectAt(control, scales, origin), cache.fresh);
     if (resized) {
         widget.setGeometry(cache.geometry);
     }
