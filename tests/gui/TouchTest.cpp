@@ -432,6 +432,10 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
             QTest::mouseClick(cash, Qt::LeftButton);
             QTest::keyClicks(cash, "abc");
             OnNextWindow("Vantor", [&small](QWidget& error) {
+                // Laid out once shown on the screen (a busy machine shows
+                // it late).
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(&error));
+                ProcessEvents();
                 small << TooSmall(error);
                 QTest::keyClick(&error, Qt::Key_Return);
             });
