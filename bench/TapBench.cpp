@@ -28,18 +28,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/SystemClock.h"
 #include "platform/qt/FormView.h"
 #include "platform/qt/MainWindow.h"
-#include "platform/qt/QtKeyboard.h"
-#include "platform/qt/QtPictures.h"
-#include "platform/qt/QtPrinters.h"
-#include "platform/qt/QtSettings.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtSingleInstance.h"
-#include "platform/qt/QtUi.h"
+#include "platform/qt/QtTill.h"
 #include "sales/frmMain.h"
-#include "startup/Startup.h"
 
 namespace vantor {
 namespace {
@@ -49,19 +41,6 @@ constexpr int kMaxSpins = 100000;
 // Priced articles of the first keypad column, in both catalogues.
 constexpr int kFirstTapped = 2;
 constexpr int kLastTapped = 13;
-
-// The front end's services, as the window of the till uses them.
-struct QtServices {
-    QtUi ui;
-    SystemClock clock;
-    QtPrinters printers{clock};
-    QtSettings settings;
-    QtShell shell;
-    QtKeyboard keyboard;
-    QtPictures pictures;
-    QtSingleInstance instance;
-    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
-};
 
 // Counts the paint events one widget receives.
 class PaintCounter : public QObject {
@@ -123,11 +102,11 @@ public:
         }
         StartOptions options;
         options.dataDir = folder;
-        till_ = StartTill(services_.platform, services_.instance, options);
-        if (till_.status != StartStatus::Running) {
+        started_ = std::make_unique<QtTill>(options);
+        if (started_->till.status != StartStatus::Running) {
             throw std::runtime_error("the till did not start");
         }
-        window_ = std::make_unique<MainWindow>(*till_.main);
+        window_ = std::make_unique<MainWindow>(started_->Main());
         bool painted = false;
         QObject::connect(window_.get(), &MainWindow::FirstPainted, [&painted] { painted = true; });
         window_->ShowForm();
@@ -160,7 +139,7 @@ public:
     }
 
 private:
-    frmMain& form() const { return *till_.main; }
+    frmMain& form() const { return started_->Main(); }
     void Fire(const std::function<void()>& handler) { window_->View().Fire(handler); }
 
     double Tap(int index, const PaintCounter& paints) {
@@ -210,8 +189,7 @@ private:
     }
 
     Scenario scenario_;
-    QtServices services_;
-    Till till_;
+    std::unique_ptr<QtTill> started_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -56,11 +56,11 @@ int MinimumTouchPixels(const QScreen* screen) {
 }
 
 double DialogScale(int widthTwips, int heightTwips, int smallestTouchTwips) {
-    double scale = SessionScale();
-    if (smallestTouchTwips > 0) {
-        scale = std::max(scale, (MinimumTouchPixels() + 0.5) / smallestTouchTwips);
+    const double scale = std::min(SessionScale(), FitScale(widthTwips, heightTwips));
+    if (smallestTouchTwips <= 0) {
+        return scale;
     }
-    return std::min(scale, FitScale(widthTwips, heightTwips));
+    return std::max(scale, (MinimumTouchPixels() + 0.5) / smallestTouchTwips);
 }
 
 }  // namespace vantor

@@ -21,9 +21,10 @@ void SetSessionScale(double pixelsPerTwip);
 // resolution), in pixels: the least height of anything to be tapped.
 int MinimumTouchPixels(const QScreen* screen = nullptr);
 
-// The scale of a dialog of this size: the session scale, made larger when its
-// smallest control to be tapped (smallestTouchTwips high, 0 when it has none)
-// would be below a fingertip, and smaller when the dialog would not fit.
+// The scale of a dialog of this size: the session scale, made smaller when the
+// dialog would not fit the screen, but never so small that its smallest
+// control to be tapped (smallestTouchTwips high, 0 when it has none) is below
+// a fingertip: such a dialog scrolls instead.
 double DialogScale(int widthTwips, int heightTwips, int smallestTouchTwips = 0);
 
 // Room the window frame takes around the client area of a dialog, in twips,

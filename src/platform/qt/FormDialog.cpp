@@ -2,13 +2,20 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScroller>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/Events.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/TouchRows.h"
 
 namespace vantor {
 namespace {
@@ -21,21 +28,6 @@ bool HasMenuBar(const Form& form) {
     });
 }
 
-bool IsTapped(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Button:
-        case ControlKind::TextBox:
-        case ControlKind::ComboBox:
-        case ControlKind::DriveList:
-        case ControlKind::DatePicker:
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox:
-            return true;
-        default:
-            return false;
-    }
-}
-
 // The height of the lowest control of the form that a finger must hit.
 int SmallestTouchTwips(const Form& form) {
     int smallest = 0;
@@ -46,6 +38,39 @@ int SmallestTouchTwips(const Form& form) {
         }
     }
     return smallest;
+}
+
+// The room a dialog's client area has on the screen, below its title bar.
+QSize ClientRoom() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize area = screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
+    const double frame = SessionScale();
+    return area - QSize(qRound(kFrameWidthTwips * frame), qRound(kFrameHeightTwips * frame));
+}
+
+// A dialog taller or wider than the screen at a fingertip's scale scrolls
+// (by its finger-wide bars, or flicked on a touch screen) rather than
+// shrinking its fields; a mouse press still goes to the field under it.
+QWidget* FittedToScreen(FormView* view, QWidget* parent) {
+    const QSize room = ClientRoom();
+    if (view->width() <= room.width() && view->height() <= room.height()) {
+        return view;
+    }
+    auto* area = new QScrollArea(parent);
+    area->setObjectName("scrolledDialog");
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(view);
+    area->setHorizontalScrollBarPolicy(view->width() > room.width() ? Qt::ScrollBarAlwaysOn
+                                                                    : Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(view->height() > room.height() ? Qt::ScrollBarAlwaysOn
+                                                                    : Qt::ScrollBarAlwaysOff);
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int across = view->height() > room.height() ? bar : 0;
+    const int down = view->width() > room.width() ? bar : 0;
+    area->setFixedSize(std::min(view->width() + across, room.width()),
+                       std::min(view->height() + down, room.height()));
+    QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
+    return area;
 }
 
 }  // namespace
@@ -65,7 +90,7 @@ FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(for
         layout->setMenuBar(bar);
         view_->AttachMenuBar(*bar);
     }
-    layout->addWidget(view_);
+    layout->addWidget(FittedToScreen(view_, this));
     connect(view_, &FormView::FormClosed, this, &FormDialog::OnFormClosed);
 }
 

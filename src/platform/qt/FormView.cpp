@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "platform/qt/ClickLabel.h"
@@ -10,7 +11,9 @@
 #include "platform/qt/Events.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MenuBinder.h"
+#include "platform/qt/SideSwipe.h"
 #include "platform/qt/TillButton.h"
+#include "platform/qt/TouchRows.h"
 
 namespace vantor {
 namespace {
@@ -42,7 +45,7 @@ FormView::~FormView() {
 }
 
 void FormView::SetScales(const Scales& scales) {
-    if (scales.x == scales_.x && scales.y == scales_.y) {
+    if (scales == scales_) {
         return;
     }
     scales_ = scales;
@@ -59,6 +62,41 @@ void FormView::WidenForFinger(QWidget& bar) {
     QWidget* frame = bar.parentWidget();
     if (frame != this && frame != nullptr && frame->height() < bar.geometry().bottom() + 1) {
         frame->resize(frame->width(), bar.geometry().bottom() + 1);
+    }
+}
+
+// On a small screen the frame's rows grow to a fingertip and push each other
+// down (FitRowsForFinger); the twips the model holds do not change.
+void FormView::FitFrameForFinger(const Control& frame) {
+    auto holder = bindings_.find(const_cast<Control*>(&frame));
+    if (holder == bindings_.end() || holder->second->widget == nullptr ||
+        frame.kind != ControlKind::Frame) {
+        return;
+    }
+    std::vector<Binding*> children;
+    std::vector<RowItem> items;
+    for (Binding* binding : order_) {
+        if (binding->container == &frame && binding->widget != nullptr && binding->cache.visible) {
+            children.push_back(binding);
+            items.push_back(RowItem{binding->cache.geometry, IsTapped(binding->kind)});
+        }
+    }
+    QWidget& box = *holder->second->widget;
+    const QRect designed = holder->second->cache.geometry;
+    const RowFit fit = FitRowsForFinger(items, designed.height(), MinimumTouchPixels(box.screen()));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        QRect placed = fit.rects[i];
+        QWidget& widget = *children[i]->widget;
+        if (children[i]->kind == ControlKind::Frame) {
+            // A frame inside keeps what its own rows made it grow.
+            placed.setHeight(std::max(placed.height(), widget.height()));
+        }
+        if (widget.geometry() != placed) {
+            widget.setGeometry(placed);
+        }
+    }
+    if (fit.height > box.height()) {
+        box.resize(box.width(), fit.height);
     }
 }
 
@@ -105,6 +143,7 @@ void FormView::Sync() {
     if (!built_ || form_.Generation() != builtGeneration_) {
         Rebuild();
     }
+    std::vector<const Control*> moved;  // frames whose controls moved, came or went
     for (Binding* binding : order_) {
         if (binding->widget == nullptr) {
             if (!IsShown(*binding->control)) {
@@ -112,10 +151,25 @@ void FormView::Sync() {
             }
             Materialize(*binding);
         }
+        const QRect before = binding->cache.fresh ? QRect() : binding->cache.geometry;
+        const bool wasVisible = binding->cache.visible;
         SyncWidget(*binding->widget, *binding->control, scales_, binding->cache);
         if (binding->kind == ControlKind::HScrollBar) {
             WidenForFinger(*binding->widget);
         }
+        if (before != binding->cache.geometry || wasVisible != binding->cache.visible) {
+            if (binding->container != nullptr) {
+                moved.push_back(binding->container);
+            }
+            if (binding->kind == ControlKind::Frame) {
+                moved.push_back(binding->control);
+            }
+        }
+    }
+    std::sort(moved.begin(), moved.end());
+    moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
+    for (const Control* frame : moved) {
+        FitFrameForFinger(*frame);
     }
     if (menus_) {
         menus_->Sync();
@@ -170,6 +224,16 @@ void FormView::Materialize(Binding& binding) {
     }
     binding.widget = CreateWidget(*binding.control, parent, *this);
     binding.cache = WidgetCache{};
+    if (binding.kind == ControlKind::HScrollBar && parent != this) {
+        const Control& bar = *binding.control;
+        new SideSwipe(*parent, static_cast<QScrollBar&>(*binding.widget), [this, &bar] {
+            double origin = 0;
+            for (const Control* c = bar.container; c != nullptr; c = c->container) {
+                origin += c->left;
+            }
+            return scales_.Across(origin + bar.smallChange) - scales_.Across(origin);
+        });
+    }
 }
 
 void FormView::SyncWindowTitle() {

@@ -86,6 +86,7 @@ private:
     void SyncWindowTitle();
     void ApplyFocus();
     void WidenForFinger(QWidget& bar);
+    void FitFrameForFinger(const Control& frame);
 
     void Clicked(Control& control) override;
     void MouseDown(Control& control, int button) override;

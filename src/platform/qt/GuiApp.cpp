@@ -6,18 +6,12 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "platform/SystemClock.h"
 #include "platform/qt/DisplayScale.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/NumericPad.h"
-#include "platform/qt/QtKeyboard.h"
-#include "platform/qt/QtPictures.h"
-#include "platform/qt/QtPrinters.h"
-#include "platform/qt/QtSettings.h"
-#include "platform/qt/QtShell.h"
 #include "platform/qt/QtSingleInstance.h"
-#include "platform/qt/QtUi.h"
+#include "platform/qt/QtTill.h"
 #include "platform/qt/TouchStyle.h"
 #include "sales/frmMain.h"
 
@@ -64,18 +58,8 @@ int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShow
     QTranslator translator;
     SetUpApplication(application, translator);
 
-    QtUi ui;
-    SystemClock clock;
-    QtPrinters printers{clock};
-    QtSettings settings;
-    QtShell shell;
-    QtKeyboard keyboard;
-    QtPictures pictures;
-    QtSingleInstance instance;
-    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
-
-    Till till = StartTill(platform, instance, options);
-    switch (till.status) {
+    QtTill started(options);
+    switch (started.till.status) {
         case StartStatus::OtherInstance:
             return 0;
         case StartStatus::Failed:
@@ -83,11 +67,10 @@ int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShow
         case StartStatus::Running:
             break;
     }
-    printers.SetDataFolder(till.data->DataPath);
-    if (till.main->Closed()) {
+    if (started.Main().Closed()) {
         return 0;
     }
-    return RunMainWindow(application, instance, *till.main, exitWhenShown);
+    return RunMainWindow(application, started.instance, started.Main(), exitWhenShown);
 }
 
 }  // namespace vantor

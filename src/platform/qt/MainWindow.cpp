@@ -13,6 +13,7 @@
 #include "platform/qt/Events.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/WideLayout.h"
 
 namespace vantor {
 namespace {
@@ -155,7 +156,7 @@ void MainWindow::ReportSize() {
     const WindowState state = ToWindowState(windowState());
     UseScales(ScalesFor(state));
     const QSize outer = frameGeometry().size();
-    form_.width = qRound(outer.width() / scales_.x);
+    form_.width = qRound(scales_.TwipsAcross(outer.width()));
     form_.height = qRound(outer.height() / scales_.y);
     form_.windowState = state;
     DeliverEvent([this] { form_.Form_Resize(); });
@@ -169,7 +170,7 @@ void MainWindow::ApplyModelSize() {
         form_.windowState != WindowState::Normal) {
         return;
     }
-    const QSize target(qRound(form_.width * scales_.x), qRound(form_.height * scales_.y));
+    const QSize target(qRound(scales_.Across(form_.width)), qRound(form_.height * scales_.y));
     if (Near(target, frameGeometry().size())) {
         refusals_ = 0;
         return;
@@ -183,25 +184,26 @@ void MainWindow::ApplyModelSize() {
 }
 
 // Normal: the design size fits the window's screen. Maximized: the form's
-// controls fill the client area down to its real bottom edge; the form is as
-// wide as that scale makes the window.
+// controls fill the client area down to its real bottom edge; across, the
+// keypad shows whole columns and the ticket column takes the rest
+// (WideScales).
 Scales MainWindow::ScalesFor(WindowState state) const {
     const double fit = FitScale(designWidth_, designHeight_, screen());
     if (state != WindowState::Maximized || view_->height() <= 0) {
         return {fit, fit};
     }
-    const double down = view_->height() / static_cast<double>(contentHeight_);
+    double down = view_->height() / static_cast<double>(contentHeight_);
     // A scale that already fits with little room to spare is kept: laying
     // out and drawing every control again at start-up costs more than a few
     // pixels are worth.
     if (scales_.y <= down && scales_.y >= down * (1 - kSpareRoom)) {
-        return scales_;
+        down = scales_.y;
     }
-    return {down, down};
+    return WideScales(form_, down, frameGeometry().width(), MinimumTouchPixels(screen()));
 }
 
 void MainWindow::UseScales(const Scales& scales) {
-    if (scales.x == scales_.x && scales.y == scales_.y) {
+    if (scales == scales_) {
         return;
     }
     scales_ = scales;

@@ -1,5 +1,6 @@
 #include "platform/qt/WidgetFactory.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -13,6 +14,7 @@
 
 #include "platform/qt/ClickLabel.h"
 #include "platform/qt/Convert.h"
+#include "platform/qt/DisplayScale.h"
 #include "platform/qt/Events.h"
 #include "platform/qt/TillButton.h"
 #include "platform/qt/TillFrame.h"
@@ -110,6 +112,13 @@ QWidget* MakeDatePicker(Control& control, QWidget* parent, ControlEvents& events
     picker->setCalendarPopup(true);
     // Written as on the receipts, the reports and the agenda.
     picker->setDisplayFormat("dd.MM.yyyy");
+    // The month's days a fingertip square: seven columns, six weeks under the
+    // day names and the month's bar.
+    auto* calendar = new QCalendarWidget(picker);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    const int touch = MinimumTouchPixels(parent->screen());
+    calendar->setMinimumSize(7 * touch + touch / 2, 9 * touch);
+    picker->setCalendarWidget(calendar);
     QObject::connect(picker, &QDateEdit::dateChanged, [&control, &events](const QDate& date) {
         events.DatePicked(control, FromQDate(date));
     });

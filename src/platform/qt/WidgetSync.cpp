@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <limits>
 
 #include "platform/qt/ClickLabel.h"
@@ -195,11 +196,23 @@ void SyncTextBox(QLineEdit& edit, const Control& control, WidgetCache& cache) {
     }
 }
 
+// The bar of a frame that shows several whole steps (keypad columns) stops
+// where the last step comes into view: further on there is only blank space.
+int ScrollMaximum(const Control& bar) {
+    const int step = bar.smallChange;
+    if (bar.container == nullptr || step <= 0 || bar.container->width < 2 * step) {
+        return std::max(bar.min, bar.max);
+    }
+    // A twentieth of a step for the margin before the first column.
+    const int shown = (bar.container->width - step / 20) / step;
+    return std::max(bar.min, bar.max - (shown - 1) * step);
+}
+
 void SyncScrollBar(QScrollBar& bar, const Control& control, WidgetCache& cache) {
     bool range = Update(cache.min, control.min, cache.fresh);
-    range = Update(cache.max, control.max, cache.fresh) || range;
+    range = Update(cache.max, ScrollMaximum(control), cache.fresh) || range;
     if (range) {
-        bar.setRange(control.min, std::max(control.min, control.max));
+        bar.setRange(control.min, cache.max);
     }
     if (Update(cache.smallChange, control.smallChange, cache.fresh)) {
         bar.setSingleStep(control.smallChange);
@@ -287,18 +300,72 @@ void SyncKindProperties(QWidget& widget, const Control& control, WidgetCache& ca
 
 }  // namespace
 
-QRect ScaledRect(const Control& control, const Scales& scales) {
-    const int left = qRound(control.left * scales.x);
+double Scales::Across(double twips) const {
+    if (bandWidth <= 0 || twips <= bandLeft) {
+        return twips * x;
+    }
+    const double inBand = std::min(twips, static_cast<double>(bandLeft + bandWidth)) - bandLeft;
+    const double beyond = std::max(0.0, twips - bandLeft - bandWidth);
+    return bandLeft * x + inBand * band + beyond * right;
+}
+
+double Scales::FontAt(double twips) const {
+    if (bandWidth <= 0 || twips <= bandLeft) {
+        return Font();
+    }
+    const double across = twips <= bandLeft + bandWidth ? band : right;
+    return std::min(across, y);
+}
+
+double Scales::TwipsAcross(double pixels) const {
+    const double bandStart = bandLeft * x;
+    if (bandWidth <= 0 || pixels <= bandStart) {
+        return pixels / x;
+    }
+    const double bandEnd = bandStart + bandWidth * band;
+    if (pixels <= bandEnd) {
+        return bandLeft + (pixels - bandStart) / band;
+    }
+    return bandLeft + bandWidth + (pixels - bandEnd) / right;
+}
+
+// Across, a control is placed by where it lies on the whole form (a band may
+// start inside its frame; without one, the origin does not matter); down, one
+// scale serves.
+namespace {
+
+// The control's left edge from the form's (when the form has a band: no
+// other scale needs it).
+int FormLeft(const Control& control, const Scales& scales) {
+    int origin = 0;
+    for (const Control* c = control.container;
+         scales.bandWidth > 0 && c != nullptr && c->kind != ControlKind::Menu; c = c->container) {
+        origin += c->left;
+    }
+    return origin;
+}
+
+QRect ScaledRectAt(const Control& control, const Scales& scales, int origin) {
+    const int start = qRound(scales.Across(origin));
+    const int left = qRound(scales.Across(origin + control.left)) - start;
     const int top = qRound(control.top * scales.y);
-    const int right = qRound((control.left + control.width) * scales.x);
+    const int right = qRound(scales.Across(origin + control.left + control.width)) - start;
     const int bottom = qRound((control.top + control.height) * scales.y);
     return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 
+}  // namespace
+
+QRect ScaledRect(const Control& control, const Scales& scales) {
+    return ScaledRectAt(control, scales, FormLeft(control, scales));
+}
+
 void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache) {
     const QSignalBlocker blocker(&widget);
-    const double pixelsPerTwip = scales.Font();
-    const bool resized = Update(cache.geometry, ScaledRect(control, scales), cache.fresh);
+    const int origin = FormLeft(control, scales);
+    // A keypad button scrolled off to the left keeps the keypad's font.
+    const double pixelsPerTwip = scales.FontAt(origin + std::max(0, control.left) + 1);
+    const bool resized = Update(cache.geometry, ScaledRectAt(control, scales, origin), cache.fresh);
     if (resized) {
         widget.setGeometry(cache.geometry);
     }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/SystemClock.h"
+#include "platform/qt/QtKeyboard.h"
+#include "platform/qt/QtPictures.h"
+#include "platform/qt/QtPrinters.h"
+#include "platform/qt/QtSettings.h"
+#include "platform/qt/QtShell.h"
+#include "platform/qt/QtSingleInstance.h"
+#include "platform/qt/QtUi.h"
+#include "startup/Startup.h"
+
+namespace vantor {
+
+// The till started on the Qt platform, with the services it runs on (made
+// first, gone last): what the program, the touch checks and the benchmarks
+// show in a window. The QApplication must exist already; `till.status` tells
+// whether the start went through.
+struct QtTill {
+    explicit QtTill(const StartOptions& options);
+    QtTill(const QtTill&) = delete;
+    QtTill& operator=(const QtTill&) = delete;
+
+    frmMain& Main() const { return *till.main; }
+
+    QtUi ui;
+    SystemClock clock;
+    QtPrinters printers{clock};
+    QtSettings settings;
+    QtShell shell;
+    QtKeyboard keyboard;
+    QtPictures pictures;
+    QtSingleInstance instance;
+    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
+    Till till;
+};
+
+}  // namespace vantor
