@@ -65,7 +65,7 @@ TEST(FichierArticles, AScratchFileThatCannotBeWrittenIsToldBeforeTheMissingAppli
     const TillRun run = folder.Script(
         "associate \"/usr/bin/tableur\"\nclick mnuFArticles\nanswer yes\nanswer ok\nanswer ok\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    const Lignes boxes = LinesStartingWith(run.out, "msgbox");
+    const std::vector<std::string> boxes = LinesStartingWith(run.out, "msgbox");
     ASSERT_EQ(boxes.size(), 3u) << run.out;
     EXPECT_EQ(boxes[1].rfind("msgbox critical ok \"Vantor\" \"", 0), 0u) << boxes[1];
     EXPECT_NE(boxes[1].find("tempcsv.csv"), std::string::npos) << boxes[1];
