@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include "WidgetTesting.h"
 #include "platform/qt/QtKeyboard.h"
@@ -107,6 +110,20 @@ TEST_F(ShellTest, TheKeyboardIsOnboardStartedOnce) {
     EXPECT_EQ(keyboard.Starts(), 1);
     EXPECT_TRUE(keyboard.Running());
     EXPECT_TRUE(keyboard.Shown());
+
+    // The focus on a field keeps it; on a button it hides it.
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* button = new QPushButton(&window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    ProcessEvents();
+    EXPECT_TRUE(keyboard.Shown());
+    button->setFocus();
+    ProcessEvents();
+    EXPECT_FALSE(keyboard.Shown());
 
     QtKeyboard missing("no-such-keyboard-program");
     missing.Show();
