@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "support/ExpectedFile.h"
 #include "support/RunTill.h"
+#include "support/ScenarioFile.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -69,31 +69,12 @@ TEST(Automation, ScriptFromAFile) {
 // quotes and backslashes; controls follow the toolkit's rules (a text box
 // cut to its length, a check box enabling its text, a list, a frame that
 // folds; the VAT mode is not written); the modes switch the right-hand
-// column. Each transcript is in expected/Automation-NAME.txt.
+// column. Each scenario is in expected/Automation-NAME.txt.
 TEST(Automation, Transcripts) {
-    ExpectTranscripts({
-        {"Automation-Popup",
-         "click lblServeur\nclick mnuSrv 1\nshow lblServeur\nshow mnuSrv.Checked 0\n"
-         "click lblServeur\nanswer cancel\nshow Serveur\nclick mnuSrv 0\nshow lblServeur\n",
-         {{"Serveurs.txt", "Anne\r\nPaul\r\n"}}},
-        {"Automation-Quotes",
-         "show Infos 0\ntype txtNote \"a \\\"b\\\" \\\\ c\"\nshow txtNote\n",
-         {{"Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n"}}},
-        {"Automation-Controls",
-         "type txtNote \"Merci de votre visite, à bientôt\"\nshow txtNote\n"
-         "show txtQR.Enabled\nclick chkQR\nshow chkQR\nshow txtQR.Enabled\nclick chkQR\n"
-         "show txtQR.Enabled\nchoose cmbTVA 2\nshow Infos 9\nshow cmbTVA\nclick cmdOuvre\n"
-         "show fraTables.Height\nshow fraReserv.Visible\nclick cmdOuvre\n"
-         "show fraTables.Height\nshow fraReserv.Visible\n",
-         {},
-         {"Infos.txt"}},
-        {"Automation-Modes",
-         "show optPrint 0\nshow fraTicket.Visible\nshow fraVantor.Visible\nclick optPrint 1\n"
-         "show optPrint 0\nshow fraTotaux.Visible\nshow fraTicket.Visible\nshow cmdPrint 0\n"
-         "show cmdPrint.Visible 1\nshow RapportAffiche\nclick optPrint 2\n"
-         "show fraVantor.Visible\nshow fraService.Visible\nshow cmbVantor\nclick optPrint 0\n"
-         "show cmdPrint 0\nshow cmdPrint.Visible 2\nshow RapportAffiche\nshow fraVantor.Visible\n"},
-    });
+    ExpectScenarios({{"Automation-Popup", {{"Serveurs.txt", "Anne\r\nPaul\r\n"}}},
+                     {"Automation-Quotes", {{"Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n"}}},
+                     {"Automation-Controls"},
+                     {"Automation-Modes"}});
 }
 
 }  // namespace

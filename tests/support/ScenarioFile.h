@@ -1,0 +1,69 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/ExpectedFile.h"
+
+namespace vantor::test {
+
+// A run of the headless till kept whole in expected/NAME.txt, so that a
+// scenario reads as one page: the script (its "#" lines are comments), a line
+// "== transcript", the transcript (the data folder shown as DATA), then each
+// data file named by a line "== FILE" as the run left it (as UTF-8, line ends
+// kept; "== FILE (none)" when there is none). The test gives the name and the
+// data files written before the run; VANTOR_UPDATE_EXPECTED=1 rewrites what
+// follows the script.
+struct ScenarioFile {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> files = {};  // data files written first
+};
+
+inline constexpr std::string_view kTranscriptMark = "== transcript\n";
+
+// The names of the data files the expected text shows, in order.
+inline std::vector<std::string> ShownFiles(const std::string& expected) {
+    std::vector<std::string> names;
+    for (std::size_t at = expected.find("\n== "); at != std::string::npos;
+         at = expected.find("\n== ", at + 1)) {
+        const std::size_t end = expected.find('\n', at + 1);
+        std::string name = expected.substr(at + 4, end - at - 4);
+        if (name.ends_with(" (none)")) {
+            name.resize(name.size() - 7);
+        }
+        names.push_back(name);
+    }
+    return names;
+}
+
+inline void ExpectScenarios(const std::vector<ScenarioFile>& scenarios) {
+    for (const ScenarioFile& scenario : scenarios) {
+        SCOPED_TRACE("expected/" + scenario.name + ".txt");
+        const std::string path = std::string(VANTOR_EXPECTED_DIR) + "/" + scenario.name + ".txt";
+        const std::string page = Slurp(path);
+        const std::size_t mark = page.find(kTranscriptMark);
+        ASSERT_NE(mark, std::string::npos) << "no line \"== transcript\"";
+        const std::string script = page.substr(0, mark);
+        const std::string expected = page.substr(mark + kTranscriptMark.size());
+        HeadlessTill till;
+        for (const auto& [file, bytes] : scenario.files) {
+            till.Write(file, bytes);
+        }
+        std::string shown = till.Run(script).out;
+        for (const std::string& file : ShownFiles(expected)) {
+            shown += "== " + file + (std::filesystem::exists(till / file) ? "\n" : " (none)\n") +
+                     Cp1252ToUtf8(till.Read(file));
+        }
+        shown = Masked(shown, till.Folder(), "DATA");
+        if (std::getenv("VANTOR_UPDATE_EXPECTED") != nullptr) {
+            WriteRaw(path, script + std::string(kTranscriptMark) + shown);
+        }
+        EXPECT_EQ(shown, expected);
+    }
+}
+
+}  // namespace vantor::test
