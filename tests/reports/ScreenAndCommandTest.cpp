@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TillFolder.h"
+#include "data/TextFile.h"
+#include "support/ScenarioFile.h"
 
 namespace vantor::test {
 namespace {
@@ -90,40 +92,37 @@ TEST(ScreenAndCommand, CashJournalAndSummaryGiveTheSameLines) {
     EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 1)), resume);
 }
 
-TEST(ScreenAndCommand, GenerateHidesTheCheckoutButtonsEvenWithoutJournal) {
-    TillFolder folder;
-    const TillRun run =
-        folder.Script(TotauxScript(kToday, kToday, 0, false) +
-                      "answer ok\nshow cmdPrint.Visible 1\nshow cmdPrint.Visible 2\n"
-                      "show cmdCuisine.Visible\nshow cmdPrint 0\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"),
-              Lignes{"msgbox critical ok \"Vantor\" \"Aucun ticket enregistré\""});
-    EXPECT_EQ(LinesStartingWith(run.out, "show cmd"),
-              (Lignes{"show cmdPrint(1).Visible False", "show cmdPrint(2).Visible False",
-                      "show cmdCuisine.Visible False", "show cmdPrint(0).Caption \"Imprimer\""}));
-
-    const TillRun command = folder.Report({"totaux"});
-    EXPECT_EQ(command.status, 1);
-    EXPECT_EQ(command.out, "");
-    EXPECT_EQ(command.err, "Aucun ticket enregistré\n");
+// The files of the folder, for a scenario run on a folder of its own.
+std::vector<std::pair<std::string, std::string>> Files(const TillFolder& folder) {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const std::string name : {"Serveurs.txt", "Infos.txt", "tickets.csv"}) {
+        if (FileExists(folder / name)) {
+            files.emplace_back(name, Slurp(folder / name));
+        }
+    }
+    return files;
 }
 
-TEST(ScreenAndCommand, EndBeforeStartIsRefusedAndTheListKeepsItsReport) {
+// On screen (expected/Screen-NAME.txt): "Générer" without a journal still
+// hides the checkout buttons; an end before the start is refused and the list
+// keeps its report; in training the totals show their quarters.
+TEST(ScreenAndCommand, RefusalsAndTrainingOnScreen) {
+    TillFolder empty;
     TillFolder folder;
     folder.WriteJournal(kJournal);
-    const std::string refused =
-        "msgbox critical ok \"Vantor\" \"Opération impossible, la date de fin est avant la date "
-        "de début\"";
-    TillRun run = folder.Script(TotauxScript(kToday, kToday, 0, false) +
-                                "date DTPicker1 06.12.2026\nclick cmdX\nanswer ok\n"
-                                "show lstTicket.ListCount\n");
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"), Lignes{refused});
-    EXPECT_EQ(LinesStartingWith(run.out, "show lstTicket.ListCount"),
-              Lignes{"show lstTicket.ListCount 31"});
-    run = folder.Script(ComptaScript("06.12.2026", kToday, 1) + "answer ok\n");
-    EXPECT_EQ(LinesStartingWith(run.out, "msgbox"), Lignes{refused});
+    ExpectScenarios({{"Screen-NoJournal", Files(empty)},
+                     {"Screen-EndBeforeStart", Files(folder)},
+                     {"Screen-Training", Files(folder)}});
+}
 
+// The command's refusals, the same as the screen's.
+TEST(ScreenAndCommand, NoJournalAndEndBeforeStartAreRefused) {
+    TillFolder folder;
+    const TillRun none = folder.Report({"totaux"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "Aucun ticket enregistré\n");
+    folder.WriteJournal(kJournal);
     for (const char* kind : {"totaux", "journal", "resume"}) {
         const TillRun command =
             folder.Report({kind, "--du", "06.12.2026", "--au", kToday, "--today", kToday});
@@ -154,15 +153,6 @@ TEST(ScreenAndCommand, UnreadableRecordsAreToldAfterTheReport) {
     EXPECT_EQ(command.err, notice + "\n");
     EXPECT_EQ(OutputLines(command), ShownList(run.out, "lstTicket"));
     EXPECT_EQ(OutputLines(command)[3], "Espèces            €     3.00");
-}
-
-TEST(ScreenAndCommand, TrainingModeShowsTheQuartersOnScreen) {
-    TillFolder folder;
-    folder.WriteJournal(kJournal);
-    const Lignes lines = Screen(folder, "click mnuFormation\nanswer \"391205\"\n" +
-                                            TotauxScript("01.12.2026", kToday, 0, true));
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines.back(), "Total               142.12 ( 35.53)");
 }
 
 TEST(ScreenAndCommand, BadArgumentsGiveStatusTwo) {
