@@ -30,7 +30,9 @@ protected:
 
 TEST_F(HeadlessPrint, PdfDirGetsOneNumberedFilePerDocument) {
     const std::string pdfDir = out / "pdf";
-    till.Run(kSale + "click Command1 3\nclick cmdPrint 1\nanswer yes\n", {"--pdf-dir", pdfDir});
+    const TillRun run =
+        till.Run(kSale + "click Command1 3\nclick cmdPrint 1\nanswer yes\n", {"--pdf-dir", pdfDir});
+    EXPECT_EQ(LinesStartingWith(run.out, "print start").size(), 2U);
     EXPECT_EXPECTED("receipt.txt", PdfText(pdfDir + "/001-Vantor PDF.pdf"));
     EXPECT_EXPECTED("second-receipt.txt", PdfText(pdfDir + "/002-Vantor PDF.pdf"));
     EXPECT_FALSE(std::filesystem::exists(till / "Impressions"));
