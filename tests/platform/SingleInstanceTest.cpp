@@ -120,8 +120,9 @@ TEST_F(SingleInstanceTest, AClaimInThisProcessKeepsOthersOut) {
     EXPECT_TRUE(WaitUntil([&activated] { return activated; }));
 }
 
-// Neither a process that died, nor an empty lock file left by a start killed
-// half-way, nor a claim whose owner went away keeps the till out.
+// Neither a process that died (its server's socket left behind), nor an empty
+// lock file left by a start killed half-way, nor a claim whose owner went away
+// keeps the till out or a second start from bringing it forward.
 TEST_F(SingleInstanceTest, ALeftLockFileOrAGoneOwnerDoesNotKeepTheTillOut) {
     HoldInChild(data / "caisse");
     holder->kill();
@@ -133,7 +134,12 @@ TEST_F(SingleInstanceTest, ALeftLockFileOrAGoneOwnerDoesNotKeepTheTillOut) {
             ASSERT_TRUE(first.Claim(data / folder)) << folder;
         }
         QtSingleInstance second;
-        EXPECT_TRUE(second.Claim(data / folder)) << folder;
+        ASSERT_TRUE(second.Claim(data / folder)) << folder;
+        // ... and a second start can still bring it forward.
+        bool activated = false;
+        second.onActivateRequest = [&activated] { activated = true; };
+        QtSingleInstance().ActivateOther(data / folder);
+        EXPECT_TRUE(WaitUntil([&activated] { return activated; })) << folder;
     }
 }
 
