@@ -41,12 +41,7 @@
 namespace vantor::test {
 namespace {
 
-// "1024x768" or "1920x1080": the screen the script started.
-QString ScreenName() {
-    const QSize size = QGuiApplication::primaryScreen()->size();
-    return QString("%1x%2").arg(size.width()).arg(size.height());
-}
-
+// Kept as NAME-1024x768.png (the screen's size) in the artefacts folder.
 void SaveScreenshot(const QString& name) {
     const QString folder = qEnvironmentVariable("VANTOR_ARTEFACTS");
     if (folder.isEmpty()) {
@@ -55,16 +50,11 @@ void SaveScreenshot(const QString& name) {
     QDir().mkpath(folder);
     ProcessEvents();
     QTest::qWait(200);
-    const QString path = folder + "/" + name + "-" + ScreenName() + ".png";
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QString path =
+        QString("%1/%2-%3x%4.png").arg(folder, name).arg(screen.width()).arg(screen.height());
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     std::printf("screenshot: %s\n", qPrintable(path));
-}
-
-QString Describe(const QWidget& widget, const QSize& size) {
-    return QString("%1 (%2) %3x%4")
-        .arg(widget.objectName(), widget.metaObject()->className())
-        .arg(size.width())
-        .arg(size.height());
 }
 
 bool IsTapped(const QWidget& widget) {
@@ -97,55 +87,57 @@ QStringList Overlapping(QWidget& window) {
     return found;
 }
 
-// Everything in the window a finger has to hit that is below a fingertip:
-// buttons, fields, list rows and menu bar entries.
+// The entries of a menu bar or menu below a fingertip.
+template <typename Menu>
+void CheckEntries(const Menu& menu, int touch, QStringList& small) {
+    for (QAction* action : menu.actions()) {
+        const QSize size = menu.actionGeometry(action).size();
+        if (action->isVisible() && !action->isSeparator() && size.height() < touch) {
+            small << QString("%1 in %2 %3x%4")
+                         .arg(action->text(), menu.objectName())
+                         .arg(size.width())
+                         .arg(size.height());
+        }
+    }
+}
+
+// Everything in the window (or menu) a finger has to hit that is below a
+// fingertip: buttons, fields, list rows, menu bar and menu entries.
 QStringList TooSmall(QWidget& window) {
     const int touch = MinimumTouchPixels(window.screen());
     QStringList small;
     auto check = [&](const QWidget& widget, const QSize& size) {
         if (size.height() < touch) {
-            small << Describe(widget, size);
+            small << QString("%1 (%2) %3x%4")
+                         .arg(widget.objectName(), widget.metaObject()->className())
+                         .arg(size.width())
+                         .arg(size.height());
         }
     };
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets << &window;
+    for (QWidget* widget : widgets) {
         if (!widget->isVisible() || widget->objectName() == "qt_scrollarea_viewport") {
             continue;
         }
-        if (IsTapped(*widget)) {
-            if (widget->parentWidget() != nullptr &&
-                (qobject_cast<QComboBox*>(widget->parentWidget()) ||
-                 qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))) {
-                continue;  // the field inside a combo box or a date picker
-            }
+        QWidget* parent = widget->parentWidget();
+        // Not the field inside a combo box or a date picker.
+        if (IsTapped(*widget) &&
+            !(parent != nullptr &&
+              (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)))) {
             check(*widget, widget->size());
         }
         if (auto* list = qobject_cast<QListWidget*>(widget); list && list->count() > 0) {
             check(*list, list->visualItemRect(list->item(0)).size());
         }
         if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
-            for (QAction* action : bar->actions()) {
-                if (action->isVisible()) {
-                    check(*bar, bar->actionGeometry(action).size());
-                }
-            }
+            CheckEntries(*bar, touch, small);
+        }
+        if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            CheckEntries(*menu, touch, small);
         }
     }
     return small;
-}
-
-// Like OnNextModal, for the box or dialog of this title only: registered from
-// inside another modal window, it must not take that one for the next.
-void OnNextWindow(const QString& title, std::function<void(QWidget&)> action) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, title, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible() && modal->windowTitle() == title) {
-            timer->stop();
-            timer->deleteLater();
-            action(*modal);
-        }
-    });
-    timer->start(20);
 }
 
 void Answer(QWidget& question, const QString& text) {
@@ -156,17 +148,6 @@ void Answer(QWidget& question, const QString& text) {
         }
     }
     ADD_FAILURE() << "no button " << text.toStdString();
-}
-
-QStringList TooSmallEntries(QMenu& menu) {
-    QStringList small;
-    for (QAction* action : menu.actions()) {
-        if (action->isVisible() && !action->isSeparator() &&
-            menu.actionGeometry(action).height() < MinimumTouchPixels(menu.screen())) {
-            small << action->text();
-        }
-    }
-    return small;
 }
 
 class TouchTest : public ::testing::Test {
@@ -247,7 +228,7 @@ TEST_F(TouchTest, ALongPressOnAnArticleOpensItsPopupAndAddsNoLine) {
                 entries << action->text();
             }
         }
-        smallEntries = TooSmallEntries(*menu);
+        smallEntries = TooSmall(*menu);
         menu->close();
     });
     QTest::mousePress(article, Qt::LeftButton);
@@ -421,17 +402,17 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
     QLineEdit* cash = nullptr;
     QString padTarget;
     QStringList small;
-    OnNextWindow("Impression", [&](QWidget& question) {
+    OnNextModal("Impression", [&](QWidget& question) {
         auto* box = qobject_cast<QMessageBox*>(&question);
         ASSERT_NE(box, nullptr);
-        OnNextWindow("Paiement", [&](QWidget& dialog) {
+        OnNextModal("Paiement", [&](QWidget& dialog) {
             paymentSeen = true;
             small = TooSmall(dialog);
             cash = dialog.findChild<QLineEdit*>("txtEsp");
             ASSERT_NE(cash, nullptr);
             QTest::mouseClick(cash, Qt::LeftButton);
             QTest::keyClicks(cash, "abc");
-            OnNextWindow("Vantor", [&small](QWidget& error) {
+            OnNextModal("Vantor", [&small](QWidget& error) {
                 // Laid out once shown on the screen (a busy machine shows
                 // it late).
                 EXPECT_TRUE(QTest::qWaitForWindowExposed(&error));
@@ -448,8 +429,8 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
             }
             SaveScreenshot("payment-dialog");
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdUndo"), Qt::LeftButton);
-            OnNextWindow("Vantor",
-                         [](QWidget& notice) { QTest::keyClick(&notice, Qt::Key_Return); });
+            OnNextModal("Vantor",
+                        [](QWidget& notice) { QTest::keyClick(&notice, Qt::Key_Return); });
         });
         Answer(*box, "Non");
     });
@@ -462,7 +443,7 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
 
 TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
     QString padTarget;
-    OnNextWindow("Prix libre", [&](QWidget& priceBox) {
+    OnNextModal("Prix libre", [&](QWidget& priceBox) {
         // The pad comes with the focus, once the window manager has
         // activated the box.
         if (!WaitUntil([] { return NumericPad::Shown() != nullptr; })) {
@@ -477,8 +458,7 @@ TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
             EXPECT_GE(button->height(), MinimumTouchPixels(button->screen()));
             QTest::mouseClick(button, Qt::LeftButton);
         }
-        OnNextWindow("Article",
-                     [](QWidget& textBox) { QTest::keyClick(&textBox, Qt::Key_Return); });
+        OnNextModal("Article", [](QWidget& textBox) { QTest::keyClick(&textBox, Qt::Key_Return); });
         QTest::keyClick(&priceBox, Qt::Key_Return);
     });
     Tap(Shown("Command1(1)"));  // the first column's header: no price
@@ -512,7 +492,7 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
 
 TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
     QStringList small;
-    OnNextWindow("Paramètres", [&](QWidget& dialog) {
+    OnNextModal("Paramètres", [&](QWidget& dialog) {
         small = TooSmall(dialog);
         small << Overlapping(dialog);
         SaveScreenshot("settings-dialog");
@@ -524,7 +504,7 @@ TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
 
     // A sale in cash, without a receipt, for the report to show.
     Tap(PricedArticle());
-    OnNextWindow("Impression", [](QWidget& question) { Answer(question, "Non"); });
+    OnNextModal("Impression", [](QWidget& question) { Answer(question, "Non"); });
     Tap(Shown("cmdPrint(0)"));
     Tap(Shown("optPrint(1)"));
     Tap(Shown("cmdX"));

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Starts the till on a fresh data folder in a real X server (Xvfb), waits for
-# its main window, keeps a screenshot, checks the title and that the keypad is
-# drawn in its category colours, then closes the window with its close box and
-# checks that the program ends.
+# The till in a real X server (Xvfb) on a fresh data folder, used with the
+# mouse: a second start hands over to the running one; "Café" twice and "Thé
+# noir" once on the default keypad (drawn in its category colours), "Espèces",
+# "Non" (the Escape key) to "Imprimer le ticket ?", then the close box: the
+# program ends with status 0, tickets.csv holds the one record of the sale
+# (10.50 in category 0, cash) and no receipt was printed. Then the benchmark's
+# --exit-when-shown, and a data folder that cannot be used.
 #   main-window.sh VANTOR X11-CLOSE-REQUEST ARTEFACT-DIR
 set -euo pipefail
 vantor=$1
@@ -17,36 +20,58 @@ run_to_end() {
     echo "$status"
 }
 
-# Pixels of one colour on the screenshot.
-count() {
-    convert "$artefacts/main-window.png" -fill black +opaque "$1" -fill white -opaque "$1" \
-        -format '%[fx:round(mean*w*h)]' info:
-}
-
 start_display
 start_till
-title=$(xdotool getwindowname "$main")
-[[ $title == "Vantor pour Windows" ]] || fail "window title is \"$title\""
 
-# A second start on the same folder hands over to the running one and ends.
 status=$(run_to_end --data-dir "$work/data")
 ((status == 0)) || fail "a second instance ended with status $status"
 [[ $(xdotool search --name '^Vantor pour Windows$' | wc -l) -eq 1 ]] ||
     fail "a second instance opened a window"
 
-mkdir -p "$artefacts"
-cyan=0
-orange=0
-for _ in $(seq 50); do
-    import -window root "$artefacts/main-window.png"
-    cyan=$(count 'rgb(128,255,255)')
-    orange=$(count 'rgb(255,192,128)')
-    ((cyan > 20000 && orange > 20000)) && break
+# The first keypad column is the only light cyan on the screen: 13 buttons of
+# 680 twips, which gives the scale (pixels per twip) and the client origin.
+box=""
+for _ in $(seq 20); do
+    import -window root "$work/screen.png"
+    box=$(colour_box "$work/screen.png" 'rgb(128,255,255)')
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] && ((BASH_REMATCH[2] > 13 * 20)) && break
     sleep 0.2
 done
-echo "screenshot: $artefacts/main-window.png (category colour pixels: $cyan, $orange)"
-((cyan > 20000 && orange > 20000)) || fail "the keypad is not drawn"
+[[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "no keypad column found ($box)"
+column_x=$((BASH_REMATCH[3] + BASH_REMATCH[1] / 2))
+column_top=${BASH_REMATCH[4]}
+column_height=${BASH_REMATCH[2]}
+orange=$(colour_box "$work/screen.png" 'rgb(255,192,128)')
+[[ $orange =~ ^([0-9]+)x([0-9]+) ]] && ((BASH_REMATCH[2] > 13 * 20)) ||
+    fail "the second category's column is not drawn ($orange)"
+
+# Clicks the keypad button of row ROW (from 0) of the first column.
+tap_row() {
+    xdotool mousemove "$column_x" $((column_top + (2 * $1 + 1) * column_height / 26)) click 1
+    sleep 0.3
+}
+tap_row 1 # Café
+tap_row 1 # Café
+tap_row 7 # Thé noir
+shot main-window.png
+
+# "Espèces": the first button of the ticket column, whose left edge is 5100
+# twips from the window's right edge; its middle is 9087 twips below the
+# client top (160 twips above the keypad).
+width=$(geometry "$main" WIDTH)
+espece_x=$((width - 4418 * column_height / 8840))
+espece_y=$((column_top + (9087 - 160) * column_height / 8840))
+xdotool mousemove "$espece_x" "$espece_y" click 1
+wait_window '^Impression$'
+xdotool windowfocus --sync "$window" key Escape
+wait_gone '^Impression$'
 close_till
+
+journal=$work/data/tickets.csv
+[[ $(wc -l <"$journal") -eq 1 ]] &&
+    grep -qE $'^[0-9]{2}\\.[0-9]{2}\\.[0-9]{4};[0-9]{1,2}:[0-9]{2}:[0-9]{2};Nom;10\\.5;0;Esp;;0\r$' "$journal" ||
+    fail "tickets.csv holds: $(cat "$journal")"
+[[ -z $(find "$work/data" -name '*.pdf') ]] || fail "a receipt was printed although \"Non\" was answered"
 
 # The start-up benchmark's mode ends by itself once the window is drawn.
 status=$(run_to_end --data-dir "$work/data" --exit-when-shown)
@@ -65,4 +90,4 @@ wait "$vantor_pid" || status=$?
 vantor_pid=""
 ((status == 1)) || fail "an unusable data folder ended with status $status, not 1"
 
-echo "PASS: main window shown, drawn and closed; second instance, benchmark mode, failed start"
+echo "PASS: second instance, sale with the mouse recorded and not printed, close box, benchmark mode, failed start"

@@ -25,15 +25,6 @@ QPushButton* ButtonOf(const Form& form, const char* name) {
     return view == nullptr ? nullptr : view->findChild<QPushButton*>(name);
 }
 
-QStringList ButtonTexts(const QMessageBox& box) {
-    QStringList texts;
-    for (QAbstractButton* button : box.buttons()) {
-        texts.append(button->text());
-    }
-    texts.sort();
-    return texts;
-}
-
 class DialogTest : public ::testing::Test {
 protected:
     QtUi ui;
@@ -118,49 +109,46 @@ TEST_F(DialogTest, ASmallDialogIsScaledUpForAFingerAndEnterPressesItsDefault) {
     EXPECT_GE(height, MinimumTouchPixels());
 }
 
-// Each row: a box, the button clicked (or Enter), and what the box showed.
-// Enter gives the default answer: "Oui", but "Non" for a question whose "Oui"
-// loses work. Every button is a fingertip high.
+// What a message box shows: "title [buttons] icon".
+std::string Shown(const QMessageBox& box) {
+    QStringList texts;
+    for (QAbstractButton* button : box.buttons()) {
+        texts.append(button->text());
+    }
+    texts.sort();
+    const char* icons[] = {"", " information", " warning", " critical", " question"};
+    return (box.windowTitle() + " [" + texts.join('/') + "]").toStdString() + icons[box.icon()];
+}
+
+// Each row: a box, the button clicked (or Enter), the answer, and what the box
+// showed. Enter gives the default answer: "Oui", but "Non" for a question
+// whose "Oui" loses work. Every button is a fingertip high.
 TEST_F(DialogTest, MessageBoxesShowTheirStyleAndGiveTheAnswer) {
-    struct Row {
+    const struct {
         const char* prompt;
         int style;
         const char* title;
         const char* press;  // a button's text, or "" for Enter
         int answer;
-        QString shownTitle;
-        QStringList buttons;
-        QMessageBox::Icon icon;
-    };
-    const QStringList yesNo{"Non", "Oui"};
-    const Row rows[] = {
+        std::string shown;
+    } rows[] = {
         {"Des tables sont encore en cours, quittez quand même ?", vbYesNo + vbQuestion, "Quitter",
-         "Non", vbNo, "Quitter", yesNo, QMessageBox::Question},
-        {"Continuer ?", vbYesNo, "", "", vbYes, kApplicationTitle, yesNo, QMessageBox::NoIcon},
-        {"Continuer ?", vbYesNo + vbQuestion + vbDefaultButton2, "", "", vbNo, kApplicationTitle,
-         yesNo, QMessageBox::Question},
-        {"Format numérique <b>incorrect</b>",
-         vbCritical,
-         "",
-         "OK",
-         vbOK,
-         kApplicationTitle,
-         {"OK"},
-         QMessageBox::Critical},
-        {"Avis", vbExclamation, "", "", vbOK, kApplicationTitle, {"OK"}, QMessageBox::Warning},
-        {"Avis", vbInformation, "", "", vbOK, kApplicationTitle, {"OK"}, QMessageBox::Information},
+         "Non", vbNo, "Quitter [Non/Oui] question"},
+        {"Continuer ?", vbYesNo, "", "", vbYes, "Vantor [Non/Oui]"},
+        {"Continuer ?", vbYesNo + vbQuestion + vbDefaultButton2, "", "", vbNo,
+         "Vantor [Non/Oui] question"},
+        {"Format numérique <b>incorrect</b>", vbCritical, "", "OK", vbOK, "Vantor [OK] critical"},
+        {"Avis", vbExclamation, "", "", vbOK, "Vantor [OK] warning"},
+        {"Avis", vbInformation, "", "", vbOK, "Vantor [OK] information"},
     };
-    for (const Row& row : rows) {
-        QString title, text;
-        QStringList buttons;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    for (const auto& row : rows) {
+        std::string shown;
+        QString text;
         int lowest = 1000;
         OnNextModal([&](QWidget& modal) {
             auto& box = static_cast<QMessageBox&>(modal);
-            title = box.windowTitle();
+            shown = Shown(box);
             text = box.text();
-            buttons = ButtonTexts(box);
-            icon = box.icon();
             for (QAbstractButton* button : box.buttons()) {
                 lowest = std::min(lowest, button->height());
             }
@@ -173,10 +161,8 @@ TEST_F(DialogTest, MessageBoxesShowTheirStyleAndGiveTheAnswer) {
             QTest::keyClick(&box, Qt::Key_Return);
         });
         EXPECT_EQ(ui.MsgBox(row.prompt, row.style, row.title), row.answer) << row.prompt;
-        EXPECT_EQ(title, row.shownTitle) << row.prompt;
+        EXPECT_EQ(shown, row.shown) << row.prompt;
         EXPECT_EQ(text, QString::fromUtf8(row.prompt));
-        EXPECT_EQ(buttons, row.buttons) << row.prompt;
-        EXPECT_EQ(icon, row.icon) << row.prompt;
         EXPECT_GE(lowest, MinimumTouchPixels()) << row.prompt;
     }
 }

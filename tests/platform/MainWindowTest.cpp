@@ -90,35 +90,34 @@ TEST_F(MainWindowTest, TheFormIsToldItsSizeAndStateAndMaySetItsOwnSize) {
     EXPECT_NEAR(window.frameGeometry().height(), 3000 * window.Scale(), 1);
 }
 
-TEST_F(MainWindowTest, TheCloseBoxAsksTheFormWhichMayRefuse) {
-    MainWindow window(form);
-    QSignalSpy finished(&window, &MainWindow::Finished);
-    window.ShowForm();
-    ProcessEvents();
-    form.refuseClose = true;
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(form.Closed());
-    EXPECT_EQ(Count(form.log, "QueryUnload"), 1);
-    EXPECT_EQ(finished.count(), 0);
-
-    form.refuseClose = false;
-    EXPECT_TRUE(window.close());
-    EXPECT_TRUE(form.Closed());
-    EXPECT_EQ(Count(form.log, "Unload"), 1);
-    EXPECT_EQ(finished.count(), 1);
-}
-
-TEST_F(MainWindowTest, AHandlerClosingTheFormClosesTheWindow) {
-    MainWindow window(form);
-    QSignalSpy finished(&window, &MainWindow::Finished);
-    form("cmdOK").onClick = [this] { form.RequestClose(); };
-    window.ShowForm();
-    ProcessEvents();
-    QTest::mouseClick(window.View().findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&finished] { return finished.count() == 1; }));
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Count(form.log, "QueryUnload"), 1);
+// The close box asks the form, which may refuse; a handler closing the form
+// closes the window.
+TEST_F(MainWindowTest, TheCloseBoxAsksTheFormAndAHandlerMayCloseIt) {
+    for (const bool byHandler : {false, true}) {
+        SampleForm form;
+        MainWindow window(form);
+        QSignalSpy finished(&window, &MainWindow::Finished);
+        form("cmdOK").onClick = [&form] { form.RequestClose(); };
+        window.ShowForm();
+        ProcessEvents();
+        if (byHandler) {
+            QTest::mouseClick(window.View().findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            ASSERT_TRUE(WaitUntil([&finished] { return finished.count() == 1; }));
+        } else {
+            form.refuseClose = true;
+            EXPECT_FALSE(window.close());
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_FALSE(form.Closed());
+            EXPECT_EQ(finished.count(), 0);
+            form.refuseClose = false;
+            EXPECT_TRUE(window.close());
+        }
+        EXPECT_EQ(Count(form.log, "QueryUnload"), byHandler ? 1 : 2);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(form.Closed());
+        EXPECT_EQ(Count(form.log, "Unload"), 1);
+        EXPECT_EQ(finished.count(), 1);
+    }
 }
 
 }  // namespace

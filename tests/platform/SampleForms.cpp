@@ -72,41 +72,4 @@ void SampleForm::Form_QueryUnload(int& cancel) {
     cancel = refuseClose ? 1 : 0;
 }
 
-MenuForm::MenuForm() : Form("frmMenus") {
-    caption = "Menus";
-    width = 6000;
-    height = 4000;
-    Control& fichier = Add(ControlKind::Menu, "mnuFichier");
-    fichier.caption = "&Fichier";
-    Entry("mnuParam", -1, fichier, "Paramètres");
-    Control& waiters = Entry("mnuServeurs", -1, fichier, "Employés");
-    Entry("mnuSrv", 0, waiters, "Alice").checked = true;
-    Entry("mnuSep", -1, waiters, "-");
-    Entry("mnuAjouter", -1, waiters, "Ajouter");
-    Entry("mnuEdit", -1, fichier, "Editer fichier").visible = false;
-    Entry("mnuQuit", -1, fichier, "&Quitter");
-    // A waiter added after the design goes right after the other waiters.
-    AddWaiter("Bruno");
-
-    Control& popup = Add(ControlKind::Menu, "mnuPopup");
-    popup.caption = "Article";
-    popup.visible = false;
-    Entry("mnuModifier", -1, popup, "Modifier");
-    Entry("mnuSupprimer", -1, popup, "Supprimer").enabled = false;
-    Entry("mnuCouleur", -1, popup, "Couleur");
-}
-
-Control& MenuForm::Entry(const std::string& name, int index, Control& menu,
-                         const std::string& caption) {
-    Control& entry = Add(ControlKind::Menu, name, index, &menu);
-    entry.caption = caption;
-    const std::string id = index < 0 ? name : name + "(" + std::to_string(index) + ")";
-    entry.onClick = [this, id] { log.push_back(id + " Click"); };
-    return entry;
-}
-
-void MenuForm::AddWaiter(const std::string& name) {
-    Entry("mnuSrv", UBound("mnuSrv") + 1, Get("mnuServeurs"), name);
-}
-
 }  // namespace vantor::test

@@ -32,20 +32,6 @@ private:
                     Control* container = nullptr);
 };
 
-// The "Fichier" menu with a submenu of waiters, a separator, hidden entries,
-// and a hidden pop-up menu.
-class MenuForm : public Form {
-public:
-    MenuForm();
-    // Adds a waiter entry at the end of the waiter array.
-    void AddWaiter(const std::string& name);
-
-    std::vector<std::string> log;
-
-private:
-    Control& Entry(const std::string& name, int index, Control& menu, const std::string& caption);
-};
-
 // Sets a control's place and size in twips.
 Control& Place(Control& control, int left, int top, int width, int height);
 

@@ -15,24 +15,10 @@
 namespace vantor::test {
 namespace {
 
-// Programs written for one test in its folder, found first on the PATH; the
-// environment is put back afterwards.
+// Programs written for one test in its folder, found first on the PATH.
 class ShellTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetEnvironment("PATH", In("") + ":/usr/bin:/bin"); }
-    void TearDown() override {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->wasSet) {
-                qputenv(it->name, it->value);
-            } else {
-                qunsetenv(it->name);
-            }
-        }
-    }
-    void SetEnvironment(const char* name, const QString& value) {
-        saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
-        qputenv(name, value.toUtf8());
-    }
+    void SetUp() override { environment.Set("PATH", In("") + ":/usr/bin:/bin"); }
     QString In(const std::string& name) const { return QString::fromStdString(folder / name); }
     void WriteProgram(const std::string& name, const std::string& body) {
         WriteRaw(folder / name, "#!/bin/sh\n" + body);
@@ -42,16 +28,9 @@ protected:
         return WaitUntil([this, file] { return QFile::exists(In(file)); });
     }
 
+    ScopedEnvironment environment;
     TempDir folder;
     QtShell shell;
-
-private:
-    struct Saved {
-        const char* name;
-        QByteArray value;
-        bool wasSet;
-    };
-    std::vector<Saved> saved_;
 };
 
 TEST_F(ShellTest, EachArgumentReachesTheProgramWhole) {
@@ -76,7 +55,7 @@ TEST_F(ShellTest, AFileTypeWithAnInstalledApplicationOpensThroughTheDesktop) {
     QDir().mkpath(In("share/applications"));
     WriteRaw(folder / "share/applications/fakecalc.desktop",
              "[Desktop Entry]\nName=Calc\nExec=fakecalc %U\n");
-    SetEnvironment("XDG_DATA_HOME", In("share"));
+    environment.Set("XDG_DATA_HOME", In("share"));
     for (const char* missing : {"", "xdg-mime", "xdg-open"}) {
         SCOPED_TRACE(missing);
         WriteProgram("xdg-mime",
@@ -91,7 +70,7 @@ TEST_F(ShellTest, AFileTypeWithAnInstalledApplicationOpensThroughTheDesktop) {
             continue;
         }
         QFile::remove(In(missing));
-        SetEnvironment("PATH", In(""));
+        environment.Set("PATH", In(""));
         EXPECT_EQ(shell.AssociatedApplication(folder / "tempcsv.csv"), "");
     }
 }

@@ -1,17 +1,46 @@
 // One till per data folder, across processes: the other process is this test
-// binary started as a helper that claims a folder and waits.
+// binary started again as a helper ("--child hold-instance FOLDER", see
+// main.cpp) that claims a folder and waits.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
+#include <QProcess>
+#include <QTimer>
+#include <cstdio>
 
-#include "ChildProcess.h"
 #include "WidgetTesting.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
+
+// The helper's role: claims the folder, says so, then serves activation
+// requests until killed (or for 30 seconds at most); -1 when argv asks for none.
+int RunChildRole(int argc, char** argv) {
+    if (argc != 4 || std::string(argv[1]) != "--child" || std::string(argv[2]) != "hold-instance") {
+        return -1;
+    }
+    QCoreApplication application(argc, argv);
+    QtSingleInstance instance;
+    auto say = [](const char* line) {
+        std::printf("%s\n", line);
+        std::fflush(stdout);
+    };
+    if (!instance.Claim(argv[3])) {
+        say("busy");
+        return 0;
+    }
+    instance.onActivateRequest = [&say] { say("activated"); };
+    say("claimed");
+    QTimer::singleShot(30000, &application, &QCoreApplication::quit);
+    return application.exec();
+}
+
 namespace {
+
+constexpr int kChildTimeoutMs = 10000;
 
 class SingleInstanceTest : public ::testing::Test {
 protected:
@@ -26,13 +55,46 @@ protected:
         }
     }
 
+    // The helper on the folder, with this temporary folder if given.
+    std::unique_ptr<QProcess> StartHolder(const std::string& path, const std::string& temp = "") {
+        auto child = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!temp.empty()) {
+            environment.insert("TMPDIR", QString::fromStdString(temp));
+        }
+        child->setProcessEnvironment(environment);
+        child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child->start(QCoreApplication::applicationFilePath(),
+                     {"--child", "hold-instance", QString::fromStdString(path)});
+        child->waitForStarted(kChildTimeoutMs);
+        return child;
+    }
+    // Waits (at most a few seconds) for the holder to print this line.
+    bool HolderSays(const QByteArray& line) {
+        QDeadlineTimer deadline(kChildTimeoutMs);
+        while (!deadline.hasExpired() && !said.split('\n').contains(line)) {
+            holder->waitForReadyRead(100);
+            said += holder->readAllStandardOutput();
+            QCoreApplication::processEvents();
+        }
+        return said.split('\n').contains(line);
+    }
     void HoldInChild(const std::string& path) {
-        holder = StartChild({"hold-instance", QString::fromStdString(path)});
-        ASSERT_TRUE(WaitForLine(*holder, "claimed"));
+        holder = StartHolder(path);
+        ASSERT_TRUE(HolderSays("claimed"));
+    }
+    // What a helper started on the folder says when it ends; its temporary
+    // folder is another one: the claim holds whatever the temporary folder is.
+    QString ChildSays(const std::string& path) {
+        auto child = StartHolder(path, otherTemp.Path());
+        child->waitForFinished(kChildTimeoutMs);
+        return QString::fromUtf8(child->readAllStandardOutput()).trimmed();
     }
 
     TempDir data;
+    TempDir otherTemp;
     std::unique_ptr<QProcess> holder;
+    QByteArray said;
 };
 
 TEST_F(SingleInstanceTest, AFolderHeldByAnotherProcessCannotBeClaimedAndItsHolderComesForward) {
@@ -44,21 +106,13 @@ TEST_F(SingleInstanceTest, AFolderHeldByAnotherProcessCannotBeClaimedAndItsHolde
     EXPECT_TRUE(instance.Claim(data / "autre"));
     QtSingleInstance second;
     second.ActivateOther(data / "caisse");
-    EXPECT_TRUE(WaitForLine(*holder, "activated"));
-}
-
-TEST_F(SingleInstanceTest, AFolderLeftByAProcessThatDiedCanBeClaimed) {
-    HoldInChild(data / "caisse");
-    holder->kill();
-    holder->waitForFinished();
-    QtSingleInstance instance;
-    EXPECT_TRUE(instance.Claim(data / "caisse"));
+    EXPECT_TRUE(HolderSays("activated"));
 }
 
 TEST_F(SingleInstanceTest, AClaimInThisProcessKeepsOthersOut) {
     QtSingleInstance first;
     ASSERT_TRUE(first.Claim(data / "caisse"));
-    EXPECT_EQ(RunChild({"hold-instance", QString::fromStdString(data / "caisse")}), "busy");
+    EXPECT_EQ(ChildSays(data / "caisse"), "busy");
     bool activated = false;
     first.onActivateRequest = [&activated] { activated = true; };
     QtSingleInstance second;
@@ -66,45 +120,46 @@ TEST_F(SingleInstanceTest, AClaimInThisProcessKeepsOthersOut) {
     EXPECT_TRUE(WaitUntil([&activated] { return activated; }));
 }
 
-TEST_F(SingleInstanceTest, TheClaimHoldsWhateverTheTemporaryFolderIs) {
-    TempDir otherTemp;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", QString::fromStdString(otherTemp.Path()));
-    holder = StartChild({"hold-instance", QString::fromStdString(data / "caisse")}, environment);
-    ASSERT_TRUE(WaitForLine(*holder, "claimed"));
-    QtSingleInstance instance;
-    EXPECT_FALSE(instance.Claim(data / "caisse"));
-}
-
-// Neither an empty lock file left by a start killed half-way nor a claim
-// whose owner went away keeps the till out.
+// Neither a process that died (its server's socket left behind), nor an empty
+// lock file left by a start killed half-way, nor a claim whose owner went away
+// keeps the till out or a second start from bringing it forward.
 TEST_F(SingleInstanceTest, ALeftLockFileOrAGoneOwnerDoesNotKeepTheTillOut) {
-    QFile left(QString::fromStdString(data / (std::string("caisse/") + kLockFile)));
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.close();
-    {
-        QtSingleInstance first;
-        ASSERT_TRUE(first.Claim(data / "caisse"));
+    HoldInChild(data / "caisse");
+    holder->kill();
+    holder->waitForFinished();
+    WriteRaw(data / (std::string("autre/") + kLockFile), "");
+    for (const char* folder : {"caisse", "autre"}) {
+        {
+            QtSingleInstance first;
+            ASSERT_TRUE(first.Claim(data / folder)) << folder;
+        }
+        QtSingleInstance second;
+        ASSERT_TRUE(second.Claim(data / folder)) << folder;
+        // ... and a second start can still bring it forward.
+        bool activated = false;
+        second.onActivateRequest = [&activated] { activated = true; };
+        QtSingleInstance().ActivateOther(data / folder);
+        EXPECT_TRUE(WaitUntil([&activated] { return activated; })) << folder;
     }
-    QtSingleInstance second;
-    EXPECT_TRUE(second.Claim(data / "caisse"));
 }
 
 TEST_F(SingleInstanceTest, AServerThatCannotListenIsToldAndTheClaimHolds) {
-    const bool tempSet = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray temp = qgetenv("TMPDIR");
     WriteRaw(data / "not-a-folder", "");  // no socket can be made inside it
-    qputenv("TMPDIR", QByteArray::fromStdString(data / "not-a-folder"));
-    testing::internal::CaptureStderr();
+    std::string told;
+    bool claimed = false;
     QtSingleInstance instance;
-    const bool claimed = instance.Claim(data / "caisse");
-    const std::string told = testing::internal::GetCapturedStderr();
-    tempSet ? qputenv("TMPDIR", temp) : qunsetenv("TMPDIR");
+    {
+        ScopedEnvironment environment;
+        environment.Set("TMPDIR", QString::fromStdString(data / "not-a-folder"));
+        testing::internal::CaptureStderr();
+        claimed = instance.Claim(data / "caisse");
+        told = testing::internal::GetCapturedStderr();
+    }
     EXPECT_TRUE(claimed);
     EXPECT_NE(told.find("un second lancement ne pourra pas amener cette fenêtre devant"),
               std::string::npos)
         << told;
-    EXPECT_EQ(RunChild({"hold-instance", QString::fromStdString(data / "caisse")}), "busy");
+    EXPECT_EQ(ChildSays(data / "caisse"), "busy");
 }
 
 }  // namespace

@@ -27,14 +27,19 @@ bool WaitUntil(const std::function<bool()>& condition) {
 }
 
 void OnNextModal(std::function<void(QWidget& modal)> action) {
+    OnNextModal(QString(), std::move(action));
+}
+
+void OnNextModal(const QString& title, std::function<void(QWidget& modal)> action) {
     auto* timer = new QTimer(qApp);
     auto shared = std::make_shared<std::function<void(QWidget&)>>(std::move(action));
-    QObject::connect(timer, &QTimer::timeout, [timer, shared] {
-        QWidget* modal = QApplication::activePopupWidget();
+    QObject::connect(timer, &QTimer::timeout, [timer, shared, title] {
+        QWidget* modal = title.isEmpty() ? QApplication::activePopupWidget() : nullptr;
         if (modal == nullptr) {
             modal = QApplication::activeModalWidget();
         }
-        if (modal != nullptr && modal->isVisible()) {
+        if (modal != nullptr && modal->isVisible() &&
+            (title.isEmpty() || modal->windowTitle() == title)) {
             timer->stop();
             timer->deleteLater();
             (*shared)(*modal);
@@ -45,6 +50,18 @@ void OnNextModal(std::function<void(QWidget& modal)> action) {
 
 QColor PixelAt(QWidget& widget, int x, int y) {
     return widget.grab().toImage().pixelColor(x, y);
+}
+
+void ScopedEnvironment::Set(const char* name, const QString& value) {
+    saved_.try_emplace(
+        name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    qputenv(name, value.toUtf8());
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    for (const auto& [name, value] : saved_) {
+        value ? qputenv(name.c_str(), *value) : qunsetenv(name.c_str());
+    }
 }
 
 }  // namespace vantor::test

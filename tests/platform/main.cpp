@@ -6,8 +6,11 @@
 #include <QTranslator>
 #include <cstdlib>
 
-#include "ChildProcess.h"
 #include "platform/qt/GuiApp.h"
+
+namespace vantor::test {
+int RunChildRole(int argc, char** argv);  // SingleInstanceTest.cpp
+}
 
 int main(int argc, char** argv) {
     const int childExit = vantor::test::RunChildRole(argc, argv);

@@ -3,19 +3,14 @@
 // the expected files, the drawer's pulses, and a printer that cannot be reached.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 
 #include "admin/Bitmap.h"
 #include "printing/EscPosReader.h"
-#include "support/RunTill.h"
-#include "support/TempDir.h"
+#include "support/ExpectedFile.h"
 
 namespace vantor::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Two coffees and a dish of 8.00 at 12:04:09 on 05.12.2026, waiter Paul.
 const std::string kSale =
@@ -24,7 +19,7 @@ const std::string kSale =
     "click Command1 66\nanswer \"8\"\nanswer \"Croque\"\n";
 
 // The shop, VAT on the premises at 10, logo and QR pictures as given.
-std::string Infos(const std::string& logo, const std::string& qr) {
+std::string Infos(const std::string& logo = "", const std::string& qr = "") {
     return "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n"
            "5.5\r\n" +
            logo + "\r\n" + qr + "\r\n1\r\nMerci et \xE0 bient\xF4t\r\nwww.cafe.ch\r\n\r\n";
@@ -34,18 +29,16 @@ std::string Infos(const std::string& logo, const std::string& qr) {
 // black diagonal.
 std::string FramedPicture(int width, int height) {
     const int row = (width * 3 + 3) / 4 * 4;
-    std::string bytes = Bitmap(1, 1).substr(0, 54);  // headers, patched below
-    auto put = [&bytes](std::size_t at, std::uint32_t value, int size) {
+    std::string bytes = "BM";
+    // File header, then the info header: 24 bits a pixel, no compression.
+    const std::pair<int, int> fields[] = {
+        {54 + row * height, 4}, {0, 4}, {54, 4}, {40, 4}, {width, 4}, {height, 4}, {1, 2}, {24, 2}};
+    for (const auto& [value, size] : fields) {
         for (int i = 0; i < size; ++i) {
-            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+            bytes += static_cast<char>(value >> (8 * i));
         }
-    };
-    put(2, static_cast<std::uint32_t>(54 + row * height), 4);
-    put(10, 54, 4);
-    put(18, static_cast<std::uint32_t>(width), 4);
-    put(22, static_cast<std::uint32_t>(height), 4);
-    put(28, 24, 2);
-    put(34, static_cast<std::uint32_t>(row * height), 4);
+    }
+    bytes.append(24, '\0');
     for (int y = 0; y < height; ++y) {
         std::string line(static_cast<std::size_t>(row), '\0');
         for (int x = 0; x < width; ++x) {
@@ -57,98 +50,85 @@ std::string FramedPicture(int width, int height) {
     return bytes;
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
+// A till whose receipt printer "Ticket" writes to a file (or to `device`).
 class EscPosPrinting : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteRaw(data_ / "Serveurs.txt", "Paul\r\nMarie\r\n");
-        WriteRaw(data_ / "Infos.txt", Infos("", ""));
+        till.Write("Serveurs.txt", "Paul\r\nMarie\r\n");
+        till.Write("Infos.txt", Infos());
     }
     void SetPaper(const std::string& width, const std::string& pin) {
-        WriteRaw(data_ / "ImprimanteTicket.txt", width + "\r\n" + pin + "\r\n");
+        till.Write("ImprimanteTicket.txt", width + "\r\n" + pin + "\r\n");
     }
-    TillRun Run(const std::string& script, const std::string& device = "") {
-        const std::string file = device.empty() ? printed_ : device;
-        TillRun run = RunScript(data_.Path(), "escpos \"Ticket\" \"" + file + "\"\n" + script);
-        EXPECT_EQ(run.status, 0) << run.err << run.out;
-        return run;
+    TillRun Run(const std::string& script, const std::string& device = "printer.bin") {
+        return till.Run("escpos \"Ticket\" \"" + (till / device) + "\"\n" + script);
     }
-    std::string Printed() const { return ReadEscPos(Slurp(printed_)); }
+    std::string Printed() const { return ReadEscPos(till.Read("printer.bin")); }
 
-    TempDir data_;
-    TempDir pictures_;
-    std::string printed_ = data_ / "printer.bin";
+    HeadlessTill till;
 };
 
-// The decoded document against tests/printing/expected/NAME.txt; with
-// VANTOR_UPDATE_EXPECTED set the file is written instead, to be read and checked.
-void ExpectDocument(const std::string& decoded, const std::string& name) {
-    const std::string path = std::string(VANTOR_ESCPOS_EXPECTED) + "/" + name + ".txt";
-    if (std::getenv("VANTOR_UPDATE_EXPECTED") != nullptr) {
-        std::ofstream(path, std::ios::binary) << decoded;
-    }
-    EXPECT_EQ(decoded, Slurp(path)) << "expected file " << path;
-}
-
-struct ReceiptCase {
-    const char* name;
+struct DocumentCase {
+    const char* name;  // of the expected file
     const char* width;
     bool logo;
-    const char* qr;  // "" none, "text" the printer's own code, "picture" the QR picture
+    bool qrPicture;
+    std::string script;  // after the sale
 };
 
-class Receipts : public EscPosPrinting, public ::testing::WithParamInterface<ReceiptCase> {};
+class Documents : public EscPosPrinting, public ::testing::WithParamInterface<DocumentCase> {};
 
-TEST_P(Receipts, PrintLineForLineWhatThePageShows) {
-    const ReceiptCase& row = GetParam();
+TEST_P(Documents, PrintLineForLineWhatThePageShows) {
+    const DocumentCase& row = GetParam();
     SetPaper(row.width, "2");
-    WriteRaw(pictures_ / "logo.bmp", FramedPicture(60, 20));
-    WriteRaw(pictures_ / "qr.bmp", Bitmap(16, 16));
-    WriteRaw(data_ / "Infos.txt",
-             Infos(row.logo ? pictures_ / "logo.bmp" : "",
-                   std::string(row.qr) == "picture" ? pictures_ / "qr.bmp" : ""));
-    const std::string qr = std::string(row.qr).empty() ? "" : "click chkQR\n";
-    Run(kSale + qr + "click cmdPrint 1\nanswer yes\n");
-    ExpectDocument(Printed(), row.name);
+    till.Write("logo.bmp", FramedPicture(60, 20));
+    till.Write("qr.bmp", Bitmap(16, 16));
+    till.Write("Infos.txt",
+               Infos(row.logo ? till / "logo.bmp" : "", row.qrPicture ? till / "qr.bmp" : ""));
+    Run(kSale + row.script);
+    EXPECT_EXPECTED(std::string(row.name) + ".txt", Printed());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Receipts,
-                         ::testing::Values(ReceiptCase{"receipt-80", "80", false, ""},
-                                           ReceiptCase{"receipt-80-logo-qr", "80", true, "text"},
-                                           ReceiptCase{"receipt-58", "58", false, ""},
-                                           ReceiptCase{"receipt-58-logo-qr-picture", "58", true,
-                                                       "picture"}),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+const std::string kReceipt = "click cmdPrint 1\nanswer yes\n";
 
-TEST_F(EscPosPrinting, KitchenOrder) {
-    Run(kSale + "type txtBon \"Sans oignon\"\nclick cmdCuisine\nclick mnuCuisineDessert\n");
-    ExpectDocument(Printed(), "kitchen-80");
-}
-
-TEST_F(EscPosPrinting, Report) {
-    SetPaper("58", "2");
-    Run(kSale +
-        "click cmdPrint 0\nanswer no\nclick optPrint 1\nclick cmdX\n"
-        "click cmdPrint 0\n");
-    ExpectDocument(Printed(), "report-58");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Documents,
+    ::testing::Values(
+        DocumentCase{"receipt-80", "80", false, false, kReceipt},
+        DocumentCase{"receipt-80-logo-qr", "80", true, false, "click chkQR\n" + kReceipt},
+        DocumentCase{"receipt-58", "58", false, false, kReceipt},
+        DocumentCase{"receipt-58-logo-qr-picture", "58", true, true, "click chkQR\n" + kReceipt},
+        DocumentCase{"kitchen-80", "80", false, false,
+                     "type txtBon \"Sans oignon\"\nclick cmdCuisine\nclick mnuCuisineDessert\n"},
+        DocumentCase{
+            "report-58", "58", false, false,
+            "click cmdPrint 0\nanswer no\nclick optPrint 1\nclick cmdX\nclick cmdPrint 0\n"}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
 
 TEST_F(EscPosPrinting, TestReceiptWithThePaperAndPinOfTheDialog) {
-    const std::string infos = Slurp(data_ / "Infos.txt");
+    const std::string infos = till.Read("Infos.txt");
     const TillRun run =
         Run("printers \"Laser\"\nclock 05.12.2026 12:04:09\nclick mnuInfos\nshow cmbPapier\n"
             "show cmbTiroir\nchoose cmbPrinters 1\nchoose cmbPapier 0\nchoose cmbTiroir 1\n"
             "click cmdTestTicket\nshow Printer\nclick cmdOK\n");
-    EXPECT_EQ(
-        LinesStartingWith(run.out, "show "),
-        (std::vector<std::string>{"show cmbPapier.Text \"80 mm\"",
-                                  "show cmbTiroir.Text \"broche 2\"", "show Printer \"Laser\""}));
-    ExpectDocument(Printed(), "test-receipt-58");
-    EXPECT_EQ(Slurp(data_ / "ImprimanteTicket.txt"), "58\r\n5\r\n");
-    EXPECT_EQ(Slurp(data_ / "Infos.txt"),
+    EXPECT_EQ(Shows(run), (std::vector<std::string>{"show cmbPapier.Text \"80 mm\"",
+                                                    "show cmbTiroir.Text \"broche 2\"",
+                                                    "show Printer \"Laser\""}));
+    EXPECT_EXPECTED("test-receipt-58.txt", Printed());
+    EXPECT_EQ(till.Read("ImprimanteTicket.txt"), "58\r\n5\r\n");
+    EXPECT_EQ(till.Read("Infos.txt"),
               infos.substr(0, infos.size() - 2) + "Ticket\r\n\r\n0\r\n\r\n\x80\r\n")
         << "Infos.txt keeps its 17 lines";
 }
@@ -157,16 +137,14 @@ struct DrawerCase {
     const char* name;
     std::string script;
     const char* pin;
-    int pulses;
+    std::size_t pulses;
 };
 
-const std::string kMovement =
-    "click optPrint 2\nchoose cmbVantor 1\ntype txtVantor \"50\"\nchoose cmbCatCompt 0\n"
-    "click cmdVantor\n";
+const std::string kCash = kSale + "click cmdPrint 0\nanswer no\n";
 
 const DrawerCase kDrawers[] = {
-    {"Cash", kSale + "click cmdPrint 0\nanswer no\n", "2", 1},
-    {"CashOnPin5", kSale + "click cmdPrint 0\nanswer no\n", "5", 1},
+    {"Cash", kCash, "2", 1},
+    {"CashOnPin5", kCash, "5", 1},
     {"Card", kSale + "click cmdPrint 1\nanswer no\n", "2", 0},
     {"MixedWithCash",
      kSale + "click cmdPrint 2\nanswer no\ntype txtEsp \"9\"\nclick cmdComplete\nclick cmdOK\n",
@@ -176,7 +154,10 @@ const DrawerCase kDrawers[] = {
     {"Training", kSale + "click mnuFormation\nanswer \"391205\"\nclick cmdPrint 0\nanswer no\n",
      "2", 0},
     {"Report", "click cmdPrint 0\nanswer no\nclick optPrint 1\nclick cmdPrint 0\n", "2", 1},
-    {"Movement", kMovement, "2", 1},
+    {"Movement",
+     "click optPrint 2\nchoose cmbVantor 1\ntype txtVantor \"50\"\nchoose cmbCatCompt 0\n"
+     "click cmdVantor\n",
+     "2", 1},
 };
 
 class Drawer : public EscPosPrinting, public ::testing::WithParamInterface<DrawerCase> {};
@@ -185,14 +166,9 @@ TEST_P(Drawer, OpensForCashOnly) {
     const DrawerCase& row = GetParam();
     SetPaper("80", row.pin);
     const TillRun run = Run(row.script);
-    EXPECT_EQ(LinesStartingWith(run.out, "drawer ").size(), static_cast<std::size_t>(row.pulses));
-    const std::string pulse = std::string("\ndrawer pin ") + row.pin + ", 50 ms on, 500 ms off\n";
-    const std::string printed = "\n" + Printed();
-    std::size_t found = 0;
-    for (std::size_t at = 0; (at = printed.find(pulse, at)) != std::string::npos; ++at) {
-        ++found;
-    }
-    EXPECT_EQ(found, static_cast<std::size_t>(row.pulses)) << printed;
+    EXPECT_EQ(LinesStartingWith(run.out, "drawer ").size(), row.pulses);
+    const std::string pulse = std::string("drawer pin ") + row.pin + ", 50 ms on, 500 ms off\n";
+    EXPECT_EQ(Count(Printed(), pulse), row.pulses) << Printed();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers),
@@ -201,29 +177,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers),
 // With the receipt, the ticket stays for another try; a drawer that does not
 // open stops no sale.
 TEST_F(EscPosPrinting, UnreachablePrinterKeepsTheTicketAndTheSaleWithoutReceiptGoesOn) {
+    const std::string unreachable =
+        "L'imprimante \\\"Ticket\\\" ne répond pas : No such file or directory";
     const struct {
         const char* answer;
-        const char* message;
+        std::string message;
         const char* ticketLines;
         bool sold;
     } cases[] = {
-        {"yes",
-         "msgbox critical ok \"Vantor\" \"L'imprimante \\\"Ticket\\\" ne répond pas : No such file "
-         "or directory\"",
+        {"yes", "msgbox critical ok \"Vantor\" \"" + unreachable + "\"",
          "show lstTicket.ListCount 2", false},
         {"no",
-         "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : L'imprimante "
-         "\\\"Ticket\\\" ne répond pas : No such file or directory\"",
+         "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : " + unreachable +
+             "\"",
          "show lstTicket.ListCount 0", true},
     };
     for (const auto& row : cases) {
-        const std::string answer = row.answer;
-        const TillRun run = Run(kSale + "click cmdPrint 0\nanswer " + answer +
+        const TillRun run = Run(kSale + "click cmdPrint 0\nanswer " + row.answer +
                                     "\nanswer ok\nshow lstTicket.ListCount\n",
-                                data_ / "unplugged/lp0");
-        EXPECT_NE(run.out.find(row.message), std::string::npos) << run.out;
-        EXPECT_NE(run.out.find(row.ticketLines), std::string::npos) << run.out;
-        EXPECT_EQ(fs::exists(data_ / "tickets.csv"), row.sold);
+                                "unplugged/lp0");
+        EXPECT_EQ(Boxes(run),
+                  (std::vector<std::string>{
+                      "msgbox none yesno \"Impression\" \"Imprimer le ticket ?\"", row.message}));
+        EXPECT_EQ(Shows(run), std::vector<std::string>{row.ticketLines});
+        EXPECT_EQ(!till.Read("tickets.csv").empty(), row.sold);
     }
 }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 #include "data/Cp1252.h"
 
@@ -17,19 +16,17 @@ public:
     std::string Read();
 
 private:
-    int Byte() {
-        if (at_ >= bytes_.size()) {
-            throw std::runtime_error("the bytes end inside a command");
-        }
-        return static_cast<unsigned char>(bytes_[at_++]);
-    }
     std::string_view Take(std::size_t count) {
         if (at_ + count > bytes_.size()) {
             throw std::runtime_error("the bytes end inside a command");
         }
-        std::string_view taken = bytes_.substr(at_, count);
         at_ += count;
-        return taken;
+        return bytes_.substr(at_ - count, count);
+    }
+    int Byte() { return static_cast<unsigned char>(Take(1)[0]); }
+    int Word() {  // low byte first
+        const int low = Byte();
+        return low | Byte() << 8;
     }
     void Fail(const std::string& what) const {
         throw std::runtime_error(what + " at byte " + std::to_string(at_));
@@ -44,12 +41,9 @@ private:
     std::size_t at_ = 0;
     std::ostringstream out_;
     std::string line_;
-    std::string bolds_;
+    std::string bolds_;  // per letter: '^' bold, '.' normal, ' ' a space
     bool bold_ = false;
-    int qrModel_ = 0;
-    int qrModule_ = 0;
-    char qrLevel_ = '?';
-    std::string qrData_;
+    std::string qr_;  // the symbol's settings, printed with it
 };
 
 void Reader::EndLine() {
@@ -80,8 +74,7 @@ void Reader::Escape() {
     } else if (command == 'p') {
         const int pin = Byte() == 0 ? 2 : 5;
         const int on = Byte();
-        const int off = Byte();
-        out_ << "drawer pin " << pin << ", " << 2 * on << " ms on, " << 2 * off << " ms off\n";
+        out_ << "drawer pin " << pin << ", " << 2 * on << " ms on, " << 2 * Byte() << " ms off\n";
     } else {
         Fail("unknown ESC " + std::to_string(command));
     }
@@ -91,12 +84,11 @@ void Reader::Raster() {
     if (Byte() != '0' || Byte() != 0) {
         Fail("GS v other than 0 in normal size");
     }
-    const int rowBytes = Byte() | Byte() << 8;
-    const int rows = Byte() | Byte() << 8;
-    std::string_view dots = Take(static_cast<std::size_t>(rowBytes) * rows);
+    const int rowBytes = Word();
+    const int rows = Word();
     int dark = 0;
     std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (char c : dots) {
+    for (char c : Take(static_cast<std::size_t>(rowBytes) * rows)) {
         dark += __builtin_popcount(static_cast<unsigned char>(c));
         hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
     }
@@ -105,23 +97,21 @@ void Reader::Raster() {
 }
 
 void Reader::Qr() {
-    const int length = Byte() | Byte() << 8;
-    std::string_view body = Take(static_cast<std::size_t>(length));
-    if (length < 2 || body[0] != 49) {
+    const std::string_view body = Take(static_cast<std::size_t>(Word()));
+    if (body.size() < 3 || body[0] != 49) {
         Fail("GS ( k for a symbol other than QR");
     }
     const int fn = body[1];
     if (fn == 65) {
-        qrModel_ = body[2] - 48;
+        qr_ = "qr model " + std::to_string(body[2] - 48);
     } else if (fn == 67) {
-        qrModule_ = body[2];
+        qr_ += " module " + std::to_string(body[2]);
     } else if (fn == 69) {
-        qrLevel_ = "LMQH"[body[2] - 48];
+        qr_ += std::string(" level ") + "LMQH"[body[2] - 48];
     } else if (fn == 80) {
-        qrData_ = std::string(body.substr(3));
+        qr_ += " \"" + std::string(body.substr(3)) + "\"";
     } else if (fn == 81) {
-        out_ << "qr model " << qrModel_ << " module " << qrModule_ << " level " << qrLevel_ << " \""
-             << qrData_ << "\"\n";
+        out_ << qr_ << '\n';
     } else {
         Fail("unknown QR function " + std::to_string(fn));
     }

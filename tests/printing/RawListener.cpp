@@ -15,7 +15,8 @@
 
 namespace {
 
-int Listen() {
+// A socket listening on 127.0.0.1; its port goes to port.
+int Listen(int& port) {
     const int server = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -27,6 +28,7 @@ int Listen() {
         std::perror("raw-listener");
         std::exit(1);
     }
+    port = ntohs(address.sin_port);
     return server;
 }
 
@@ -49,11 +51,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: raw-listener PORT_FILE CAPTURE_FILE SECONDS\n");
         return 2;
     }
-    const int server = Listen();
-    sockaddr_in address{};
-    socklen_t size = sizeof address;
-    ::getsockname(server, reinterpret_cast<sockaddr*>(&address), &size);
-    std::ofstream(argv[1]) << ntohs(address.sin_port) << '\n';
+    int port = 0;
+    const int server = Listen(port);
+    std::ofstream(argv[1]) << port << '\n';
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[3]));
     while (std::chrono::steady_clock::now() < end) {
         pollfd waiting{server, POLLIN, 0};
