@@ -4,7 +4,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <algorithm>
-#include <numeric>
 
 #include "platform/qt/ClickLabel.h"
 #include "platform/qt/Convert.h"
@@ -69,23 +68,9 @@ void FormView::WidenForFinger(QWidget& bar) {
     }
 }
 
-namespace {
-
-// How many frames hold the control.
-int Depth(const Control& control) {
-    int depth = 0;
-    for (const Control* c = control.container; c != nullptr && c->kind != ControlKind::Menu;
-         c = c->container) {
-        ++depth;
-    }
-    return depth;
-}
-
-}  // namespace
-
 // The frames whose controls moved, came or went have their rows fitted to a
-// finger, the innermost first: a frame makes room for what a frame inside it
-// grew. One pass over the bindings finds the shown controls of every frame.
+// finger, each once; one pass over the bindings finds the shown controls of
+// every frame.
 void FormView::FitFramesForFinger(std::vector<const Control*>& frames) {
     if (frames.empty()) {
         return;
@@ -100,13 +85,8 @@ void FormView::FitFramesForFinger(std::vector<const Control*>& frames) {
             children[static_cast<std::size_t>(at - frames.begin())].push_back(binding);
         }
     }
-    std::vector<std::size_t> inner(frames.size());
-    std::iota(inner.begin(), inner.end(), std::size_t{0});
-    std::stable_sort(inner.begin(), inner.end(), [&frames](std::size_t a, std::size_t b) {
-        return Depth(*frames[a]) > Depth(*frames[b]);
-    });
     const int touch = MinimumTouchPixels(screen());
-    for (std::size_t i : inner) {
+    for (std::size_t i = 0; i < frames.size(); ++i) {
         FitFrameForFinger(*frames[i], children[i], touch);
     }
 }
