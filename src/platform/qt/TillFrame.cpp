@@ -10,12 +10,12 @@ namespace {
 // strip at once, where it strokes an outline scan line by scan line down the
 // whole frame.
 void Outline(QPainter& painter, const QRect& rect, const QColor& color) {
-    const int width = rect.width() + 1;
-    const int height = rect.height() + 1;
-    painter.fillRect(rect.left(), rect.top(), width, 1, color);
-    painter.fillRect(rect.left(), rect.top() + rect.height(), width, 1, color);
-    painter.fillRect(rect.left(), rect.top(), 1, height, color);
-    painter.fillRect(rect.left() + rect.width(), rect.top(), 1, height, color);
+    const int right = rect.left() + rect.width();
+    const int bottom = rect.top() + rect.height();
+    painter.fillRect(rect.left(), rect.top(), rect.width() + 1, 1, color);
+    painter.fillRect(rect.left(), bottom, rect.width() + 1, 1, color);
+    painter.fillRect(rect.left(), rect.top() + 1, 1, rect.height() - 1, color);
+    painter.fillRect(right, rect.top() + 1, 1, rect.height() - 1, color);
 }
 
 }  // namespace
