@@ -162,6 +162,7 @@ protected:
         started = std::make_unique<QtTill>(options);
         ASSERT_EQ(started->till.status, StartStatus::Running);
         window = std::make_unique<MainWindow>(started->Main());
+        madeAt = window->View().CurrentScales();
         window->ShowForm();
         window->activateWindow();
         ASSERT_TRUE(WaitUntil([this] { return window->isVisible() && window->isActiveWindow(); }));
@@ -212,6 +213,7 @@ protected:
     TempDir folder;
     std::unique_ptr<QtTill> started;
     std::unique_ptr<MainWindow> window;
+    Scales madeAt;  // the scales the widgets were made at
     QTimer watchdog;
 };
 
@@ -303,6 +305,15 @@ TEST_F(TouchTest, TheKeypadShowsAllSevenColumnsAndTheTicketColumnTakesTheRest) {
         << "an empty band before the ticket column";
     // Seven columns in view: the bar has nowhere to go.
     EXPECT_EQ(Shown<QScrollBar>("Scroll")->maximum(), 0);
+}
+
+// Every control is placed once before the first paint: the widgets are made at
+// the scales the maximized window then keeps.
+TEST_F(TouchTest, TheWidgetsAreMadeAtTheScalesTheWindowShows) {
+    const Scales shown = window->View().CurrentScales();
+    EXPECT_TRUE(shown == madeAt) << "made at " << madeAt.x << " / " << madeAt.band << " / "
+                                 << madeAt.right << ", shown at " << shown.x << " / " << shown.band
+                                 << " / " << shown.right;
 }
 
 // The keypad of a large catalogue, twenty columns of priced articles.

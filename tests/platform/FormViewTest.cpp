@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +155,39 @@ TEST_F(FormViewTest, SyncCopiesWhatTheModelChangedWithoutEvents) {
 }
 
 // Only a tool tip that is an amount goes onto the button's face.
+// A frame's etched border: a dark line with a light one inside it on every
+// side, the top ones through the middle of the caption, nothing thicker.
+TEST_F(FormViewTest, AFrameHasAnEtchedBorder) {
+    QGroupBox& frame = Widget<QGroupBox>("fraMode");
+    const QImage drawn = frame.grab().toImage();
+    const QColor dark = frame.palette().color(QPalette::Mid);
+    const QColor light = frame.palette().color(QPalette::Light);
+    const QColor inside = drawn.pixelColor(drawn.width() / 2, drawn.height() / 2);
+    ASSERT_NE(inside, dark);
+    ASSERT_NE(inside, light);
+    const int w = drawn.width();
+    const int h = drawn.height();
+    const int top = QFontMetrics(frame.font()).height() / 2;
+    struct Pixel {
+        int x;
+        int y;
+        QColor color;
+    };
+    // The middle and both ends of each line, and what lies just inside.
+    for (const Pixel& pixel :
+         {Pixel{w / 2, top, dark},      Pixel{0, top, dark},         Pixel{w - 2, top, dark},
+          Pixel{w / 2, top + 1, light}, Pixel{1, top + 1, light},    Pixel{w - 1, top + 1, light},
+          Pixel{w / 2, h - 2, dark},    Pixel{0, h - 2, dark},       Pixel{w - 2, h - 2, dark},
+          Pixel{w / 2, h - 1, light},   Pixel{1, h - 1, light},      Pixel{w - 1, h - 1, light},
+          Pixel{0, h / 2, dark},        Pixel{0, top + 1, dark},     Pixel{0, h - 3, dark},
+          Pixel{1, h / 2, light},       Pixel{1, top + 2, light},    Pixel{1, h - 2, light},
+          Pixel{w - 2, h / 2, dark},    Pixel{w - 2, h - 3, dark},   Pixel{w - 1, h / 2, light},
+          Pixel{w - 1, top + 2, light}, Pixel{w - 1, h - 2, light},  Pixel{w / 2, top + 2, inside},
+          Pixel{2, h / 2, inside},      Pixel{w - 3, h / 2, inside}, Pixel{w / 2, h - 3, inside}}) {
+        EXPECT_EQ(drawn.pixelColor(pixel.x, pixel.y), pixel.color) << pixel.x << ", " << pixel.y;
+    }
+}
+
 TEST(TillButtonText, AmountsAreToldFromOtherToolTips) {
     struct Row {
         const char* tip;
@@ -161,8 +195,10 @@ TEST(TillButtonText, AmountsAreToldFromOtherToolTips) {
     };
     for (const Row& row :
          {Row{"2.50", true}, Row{"12", true}, Row{"Total              €     7.00", true},
+          Row{" -3.20 CHF ", true}, Row{"12.", true}, Row{"4.50 EUR", true},
           Row{"Imprimer ticket", false}, Row{"Bon Cuisine", false}, Row{"", false},
-          Row{"2.50 le verre de 25 cl", false}}) {
+          Row{"2.50 le verre de 25 cl", false}, Row{"4.50 EURO", false}, Row{"1.2.3", false},
+          Row{"12 x 3", false}, Row{"12. EUR", false}}) {
         EXPECT_EQ(IsAmountText(QString::fromUtf8(row.tip)), row.amount) << row.tip;
     }
 }

@@ -31,7 +31,10 @@ bool IsLive(const FormView* view) {
 }  // namespace
 
 FormView::FormView(Form& form, double pixelsPerTwip, QWidget* parent)
-    : QWidget(parent), form_(form), scales_{pixelsPerTwip, pixelsPerTwip} {
+    : FormView(form, Scales{pixelsPerTwip, pixelsPerTwip}, parent) {}
+
+FormView::FormView(Form& form, const Scales& scales, QWidget* parent)
+    : QWidget(parent), form_(form), scales_(scales) {
     InstallFontSubstitutes();
     LiveViews().push_back(this);
     Sync();
@@ -65,25 +68,46 @@ void FormView::WidenForFinger(QWidget& bar) {
     }
 }
 
-// On a small screen the frame's rows grow to a fingertip and push each other
-// down (FitRowsForFinger); the twips the model holds do not change.
-void FormView::FitFrameForFinger(const Control& frame) {
-    auto holder = bindings_.find(const_cast<Control*>(&frame));
-    if (holder == bindings_.end() || holder->second->widget == nullptr ||
-        frame.kind != ControlKind::Frame) {
+// The frames whose controls moved, came or went have their rows fitted to a
+// finger, each once; one pass over the bindings finds the shown controls of
+// every frame.
+void FormView::FitFramesForFinger(std::vector<const Control*>& frames) {
+    if (frames.empty()) {
         return;
     }
-    std::vector<Binding*> children;
-    std::vector<RowItem> items;
+    std::sort(frames.begin(), frames.end());
+    frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
+    std::vector<std::vector<Binding*>> children(frames.size());
     for (Binding* binding : order_) {
-        if (binding->container == &frame && binding->widget != nullptr && binding->cache.visible) {
-            children.push_back(binding);
-            items.push_back(RowItem{binding->cache.geometry, IsTapped(binding->kind)});
+        const auto at = std::lower_bound(frames.begin(), frames.end(), binding->container);
+        if (at != frames.end() && *at == binding->container && binding->widget != nullptr &&
+            binding->cache.visible) {
+            children[static_cast<std::size_t>(at - frames.begin())].push_back(binding);
         }
     }
+    const int touch = MinimumTouchPixels(screen());
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        FitFrameForFinger(*frames[i], children[i], touch);
+    }
+}
+
+// On a small screen the frame's rows grow to a fingertip and push each other
+// down (FitRowsForFinger); the twips the model holds do not change. A hidden
+// frame waits: it is fitted when it shows.
+void FormView::FitFrameForFinger(const Control& frame, const std::vector<Binding*>& children,
+                                 int touch) {
+    auto holder = bindings_.find(const_cast<Control*>(&frame));
+    if (holder == bindings_.end() || holder->second->widget == nullptr ||
+        frame.kind != ControlKind::Frame || !holder->second->cache.visible) {
+        return;
+    }
+    std::vector<RowItem> items;
+    items.reserve(children.size());
+    for (const Binding* binding : children) {
+        items.push_back(RowItem{binding->cache.geometry, IsTapped(binding->kind)});
+    }
     QWidget& box = *holder->second->widget;
-    const QRect designed = holder->second->cache.geometry;
-    const RowFit fit = FitRowsForFinger(items, designed.height(), MinimumTouchPixels(box.screen()));
+    const RowFit fit = FitRowsForFinger(items, holder->second->cache.geometry.height(), touch);
     for (std::size_t i = 0; i < children.size(); ++i) {
         QRect placed = fit.rects[i];
         QWidget& widget = *children[i]->widget;
@@ -166,11 +190,7 @@ void FormView::Sync() {
             }
         }
     }
-    std::sort(moved.begin(), moved.end());
-    moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
-    for (const Control* frame : moved) {
-        FitFrameForFinger(*frame);
-    }
+    FitFramesForFinger(moved);
     if (menus_) {
         menus_->Sync();
     }

@@ -28,6 +28,7 @@ class FormView : public QWidget, private ControlEvents {
 
 public:
     FormView(Form& form, double pixelsPerTwip, QWidget* parent = nullptr);
+    FormView(Form& form, const Scales& scales, QWidget* parent = nullptr);
     ~FormView() override;
 
     Form& ModelForm() const { return form_; }
@@ -86,7 +87,8 @@ private:
     void SyncWindowTitle();
     void ApplyFocus();
     void WidenForFinger(QWidget& bar);
-    void FitFrameForFinger(const Control& frame);
+    void FitFramesForFinger(std::vector<const Control*>& frames);
+    void FitFrameForFinger(const Control& frame, const std::vector<Binding*>& children, int touch);
 
     void Clicked(Control& control) override;
     void MouseDown(Control& control, int button) override;

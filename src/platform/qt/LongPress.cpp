@@ -1,6 +1,7 @@
 #include "platform/qt/LongPress.h"
 
 #include <QPainter>
+#include <QTimerEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -26,21 +27,25 @@ int ModalsShown() {
 }
 
 LongPress::LongPress(QWidget& widget, std::function<void()> fired)
-    : QObject(&widget), widget_(widget), fired_(std::move(fired)) {
-    hold_.setSingleShot(true);
-    hold_.setInterval(kHoldMs);
-    connect(&hold_, &QTimer::timeout, this, [this] { Fire(); });
-    repaint_.setInterval(kRepaintMs);
-    connect(&repaint_, &QTimer::timeout, this, [this] { widget_.update(); });
-}
+    : QObject(&widget), widget_(widget), fired_(std::move(fired)) {}
 
 void LongPress::Press(const QPoint& at) {
     origin_ = at;
     holding_ = true;
     didFire_ = false;
     elapsed_.start();
-    hold_.start();
-    repaint_.start();
+    hold_.start(kHoldMs, this);
+    repaint_.start(kRepaintMs, this);
+}
+
+void LongPress::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == hold_.timerId()) {
+        Fire();
+    } else if (event->timerId() == repaint_.timerId()) {
+        widget_.update();
+    } else {
+        QObject::timerEvent(event);
+    }
 }
 
 void LongPress::Move(const QPoint& at) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
-#include <QTimer>
 #include <functional>
 
 class QPainter;
@@ -30,14 +30,19 @@ public:
     // Draws the fill bar along the bottom of the area while the press is held.
     void PaintProgress(QPainter& painter, const QRect& area) const;
 
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
 private:
     void Stop();
     void Fire();
 
     QWidget& widget_;
     std::function<void()> fired_;
-    QTimer hold_;
-    QTimer repaint_;
+    // Plain timers: every keypad button has its long press, and a timer
+    // object each would cost the start-up for presses that mostly never come.
+    QBasicTimer hold_;
+    QBasicTimer repaint_;
     QElapsedTimer elapsed_;
     QPoint origin_;
     bool holding_ = false;

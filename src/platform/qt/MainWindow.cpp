@@ -56,13 +56,13 @@ MainWindow::MainWindow(Form& form)
       contentHeight_(ContentHeight(form)),
       view_(nullptr) {
     const double fit = FitScale(form.width, form.height);
-    scales_ = {fit, fit};
+    scales_ = FirstScales(fit);
     SetSessionScale(fit);
     // Menus, message boxes and input boxes in the toolkit's default size
     // (8 pt) at the scale of the forms, as big on a touch screen as the rest;
     // set before any widget is made, which costs nothing.
     QApplication::setFont(ControlFont("MS Sans Serif", 8, false, fit));
-    view_ = new FormView(form_, fit, this);
+    view_ = new FormView(form_, scales_, this);
     setCentralWidget(view_);
     // The form itself holds the focus until the model gives it to a control:
     // a barcode scanner or a stray key must not type into the first text box
@@ -181,6 +181,19 @@ void MainWindow::ApplyModelSize() {
     refusals_ = target == lastTarget_ ? refusals_ + 1 : 1;
     lastTarget_ = target;
     resize(target - FrameExtra());
+}
+
+// The widgets are made at the scales they will be shown at: a form to be
+// maximized gets at once the keypad's columns for its screen's width, which
+// the maximized window keeps (ScalesFor) unless its height is quite another.
+// Made at the design scale, every control would be placed, sized and fitted
+// for a finger twice before the first paint.
+Scales MainWindow::FirstScales(double fit) const {
+    const QScreen* where = screen();
+    if (form_.windowState != WindowState::Maximized || where == nullptr) {
+        return {fit, fit};
+    }
+    return WideScales(form_, fit, where->availableGeometry().width(), MinimumTouchPixels(where));
 }
 
 // Normal: the design size fits the window's screen. Maximized: the form's

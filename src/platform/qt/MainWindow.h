@@ -50,6 +50,7 @@ private:
     void Activated();
     void OnFormClosed();
     QSize FrameExtra() const;
+    Scales FirstScales(double fit) const;
     Scales ScalesFor(WindowState state) const;
     void UseScales(const Scales& scales);
 
