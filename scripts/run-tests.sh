@@ -41,10 +41,6 @@ declare -A configure_options=(
     [fuzz]="-DVANTOR_UNITY_BUILD=ON"
 )
 
-# Most tests wait on child processes, X servers and print servers: twice as
-# many tests as processors keep the processors busy.
-test_jobs=$((2 * $(nproc)))
-
 step "setup"
 if ! bash scripts/setup.sh; then
     echo "run-tests: setup failed" >&2
@@ -75,7 +71,7 @@ for preset in "${presets[@]}"; do
     fi
     step "$preset: test"
     log="$(mktemp)"
-    ctest --preset "$preset" --parallel "$test_jobs" 2>&1 | tee "$log"
+    ctest --preset "$preset" 2>&1 | tee "$log"
     rc=${PIPESTATUS[0]}
     summary="$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
     rm -f "$log"
