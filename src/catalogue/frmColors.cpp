@@ -11,7 +11,7 @@ namespace vantor {
 namespace {
 
 constexpr const char* kDuplicate = "Ce nom d'article existe déjà";
-constexpr int kFieldLeft = 1200;
+constexpr int kBoxLeft = 1200;
 constexpr int kRowHeight = 330;
 
 Control& AddControl(Form& form, ControlKind kind, const std::string& name, int left, int top,
@@ -24,7 +24,7 @@ Control& AddControl(Form& form, ControlKind kind, const std::string& name, int l
 }
 
 void AddLabel(Form& form, const std::string& name, const std::string& caption, int top) {
-    AddControl(form, ControlKind::Label, name, 120, top + 40, kFieldLeft - 160, 300).caption =
+    AddControl(form, ControlKind::Label, name, 120, top + 40, kBoxLeft - 160, 300).caption =
         caption;
 }
 
@@ -49,19 +49,19 @@ frmColors::frmColors(Platform& platform, TillData& data, frmMain& main)
 void frmColors::CreateControls() {
     AddLabel(*this, "lblArticle", "Article :", 120);
     Control& name =
-        AddControl(*this, ControlKind::TextBox, "txtArticle", kFieldLeft, 120, 3000, kRowHeight);
+        AddControl(*this, ControlKind::TextBox, "txtArticle", kBoxLeft, 120, 3000, kRowHeight);
     name.maxLength = 14;
     RefuserPointVirgule(name);
     AddLabel(*this, "lblPrix", "Prix :", 540);
     RefuserPointVirgule(
-        AddControl(*this, ControlKind::TextBox, "txtPrix", kFieldLeft, 540, 1400, kRowHeight));
+        AddControl(*this, ControlKind::TextBox, "txtPrix", kBoxLeft, 540, 1400, kRowHeight));
     AddLabel(*this, "lblCat", "Catégorie :", 960);
-    AddControl(*this, ControlKind::ComboBox, "cmbCat", kFieldLeft, 960, 2300, kRowHeight).onClick =
+    AddControl(*this, ControlKind::ComboBox, "cmbCat", kBoxLeft, 960, 2300, kRowHeight).onClick =
         [this] { cmbCat_Click(); };
     Control& swatch =
         AddControl(*this, ControlKind::Picture, "Picture1", 3600, 960, 600, kRowHeight);
     swatch.backColor = CouleurCategorie(0);
-    AddControl(*this, ControlKind::Button, "cmdOK", kFieldLeft, 1560, 1350, 450).caption = "OK";
+    AddControl(*this, ControlKind::Button, "cmdOK", kBoxLeft, 1560, 1350, 450).caption = "OK";
     Get("cmdOK").onClick = [this] { cmdOK_Click(); };
     Get("cmdOK").isDefault = true;
     AddControl(*this, ControlKind::Button, "cmdUndo", 2850, 1560, 1350, 450).caption = "Annuler";

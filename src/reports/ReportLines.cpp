@@ -7,7 +7,7 @@ namespace vantor {
 
 namespace {
 
-constexpr std::size_t kLabelWidth = 18;
+constexpr std::size_t kReportLabelWidth = 18;
 constexpr std::size_t kCategoryWidth = 16;
 constexpr std::size_t kAccountWidth = 28;
 constexpr std::size_t kDateWidth = 12;
@@ -20,7 +20,7 @@ std::string Amount(const ExactSum& x) {
 }  // namespace
 
 std::string LigneMontant(std::string_view label, std::string_view monnaie, const ExactSum& x) {
-    std::string line = FitRight(label, kLabelWidth);
+    std::string line = FitRight(label, kReportLabelWidth);
     line += ' ';
     line += monnaie;
     line += ' ';

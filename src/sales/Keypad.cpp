@@ -12,8 +12,8 @@ namespace vantor {
 
 namespace {
 
-constexpr int kButtonWidth = 1300;
-constexpr int kButtonHeight = 680;
+constexpr int kArticleButtonWidth = 1300;
+constexpr int kArticleButtonHeight = 680;
 constexpr int kFirstLeft = 40;
 constexpr int kFirstTop = 120;
 constexpr int kLastRowTop = 8201;  // below this a column takes one more button
@@ -46,9 +46,9 @@ void frmMain::LireArticles() {
         AddArticleButton(++index, lines[i], left, top);
         lastLeft = left;
         if (top < kLastRowTop) {
-            top += kButtonHeight;
+            top += kArticleButtonHeight;
         } else {
-            left += kButtonWidth;
+            left += kArticleButtonWidth;
             top = kFirstTop;
         }
     }
@@ -62,8 +62,8 @@ void frmMain::AddArticleButton(int index, const std::string& line, int left, int
     ArticleLine article = SplitArticleLine(line);
     Control& button = Add(ControlKind::Button, "Command1", index, &Get("fraArticles"));
     button.Move(left - positionDefil_, top);
-    button.width = kButtonWidth;
-    button.height = kButtonHeight;
+    button.width = kArticleButtonWidth;
+    button.height = kArticleButtonHeight;
     button.fontSize = 10;
     button.caption = Left(article.name, 10);
     const std::string price = NormalisePrix(article.price);
@@ -97,7 +97,7 @@ void frmMain::Scroll_Change() {
     Control& scroll = Get("Scroll");
     const int value = scroll.value;
     const int shift = positionDefil_ - value;
-    const int fitLimit = Get("fraArticles").width - kButtonWidth;
+    const int fitLimit = Get("fraArticles").width - kArticleButtonWidth;
     const int last = UBound("Command1");
     bool anyShown = false;
     for (int i = 0; i <= last; ++i) {
@@ -111,7 +111,7 @@ void frmMain::Scroll_Change() {
         }
     }
     positionDefil_ = value;
-    if (Get("Command1", last).left >= kFirstLeft + kButtonWidth) {
+    if (Get("Command1", last).left >= kFirstLeft + kArticleButtonWidth) {
         return;
     }
     if (!anyShown) {

@@ -13,7 +13,7 @@
 namespace vantor::test {
 namespace {
 
-const DateTime kNoon{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
+const DateTime kStartedAt{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
 
 std::string Changed(std::string bytes, const std::string& what, const std::string& with) {
     const std::size_t at = bytes.find(what);
@@ -35,7 +35,7 @@ TEST(Archive, VerifiedAloneOnACopyAndRefusedAfterAnyChange) {
     AppendChained(
         data.Path(), kJournalFile, EntryKind::Sale, 2,
         {"05.12.2026;12:00:00;Paul;7;0;Esp;1;0.7", "05.12.2026;12:00:00;Paul;8;5;Cart;1;0.8"});
-    LogEvent(data.Path(), kNoon, "Démarrage");
+    LogEvent(data.Path(), kStartedAt, "Démarrage");
     TempDir elsewhere;
     const TillRun written =
         RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026", "--data-dir", data.Path(),

@@ -34,14 +34,14 @@ constexpr int kSalesPerRun = 15;
 constexpr unsigned kSeed = 20261205;
 
 // A mixed sale over two categories: four records per sale.
-const std::string kSaleScript =
+const std::string kMixedSaleScript =
     "click Command1 2\nclick Command1 66\nanswer \"8\"\nanswer \"Croque\"\n"
     "click cmdPrint 2\nanswer no\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
 
 std::string DayScript() {
     std::string script = "clock 05.12.2026 12:04:09\n";
     for (int i = 0; i < kSalesPerRun; ++i) {
-        script += kSaleScript;
+        script += kMixedSaleScript;
     }
     return script;
 }
