@@ -17,14 +17,14 @@ struct Placed {
     const char* text;
 };
 
-struct DocumentCase {
+struct PageCase {
     const char* name;
     int widthMm;
     std::vector<Placed> texts;
     std::string lines;  // the decoded lines between the set-up and the cut
 };
 
-std::string Print(const DocumentCase& row) {
+std::string Print(const PageCase& row) {
     std::string sent;
     EscPosDevice device(ReceiptPaper{row.widthMm, 2},
                         [&sent](const std::string& bytes) { sent += bytes; });
@@ -39,7 +39,7 @@ const std::string kStart = "init\ncode page 16\n";
 const std::string kEnd = "feed 0 and cut\n";
 const std::string k40(40, 'x');
 
-const DocumentCase kDocuments[] = {
+const PageCase kDocuments[] = {
     {"Windows1252Letters", 80, {{0, 0, false, "Café à l'Œuf, 5 € ÿ"}}, " |Café à l'Œuf, 5 € ÿ\n"},
     {"UnknownCharactersBecomeQuestionMarks", 80, {{0, 0, false, "漢字\tok"}}, " |???ok\n"},
     {"ColumnsAreTenthsOfAnInch",
@@ -62,7 +62,7 @@ const DocumentCase kDocuments[] = {
      " |a\n |\n |b\n"},
 };
 
-class EscPosDocument : public ::testing::TestWithParam<DocumentCase> {};
+class EscPosDocument : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(EscPosDocument, DecodesToTheExpectedLines) {
     EXPECT_EQ(Print(GetParam()), kStart + GetParam().lines + kEnd);
