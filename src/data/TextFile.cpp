@@ -47,8 +47,10 @@ std::string SystemErrorText(int error) {
     switch (error) {
         case ENOSPC:
             return "plus de place sur le disque";
+#ifdef EDQUOT  // not on Windows
         case EDQUOT:
             return "quota du disque dépassé";
+#endif
         case EACCES:
         case EPERM:
             return "permission refusée";

@@ -304,16 +304,25 @@ TEST_F(Checkout, TornLastLineIsNotGluedToTheNextRecord) {
 // The real program with writes to regular files failing once `limit` bytes
 // went through to the journal, as on a disk that fills up.
 TillRun RunWithFullDisk(const std::string& dataDir, const std::string& script, int limit) {
+#ifndef VANTOR_FAULT_LIBRARY
+    (void)dataDir, (void)script, (void)limit;
+    return {};
+#else
     return RunVantor({"--headless", "--data-dir", dataDir}, script,
                      {{"LD_PRELOAD", VANTOR_FAULT_LIBRARY},
                       {"VANTOR_WRITE_LIMIT", std::to_string(limit)},
                       {"VANTOR_WRITE_LIMIT_FILE", "/tickets.csv"}});
+#endif
 }
 
 // The next ticket number is on disk before the sale is printed or recorded:
 // a sale that fails afterwards leaves a gap in the numbers, never a number
 // printed twice, even after a restart.
 TEST_F(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
+#ifndef VANTOR_FAULT_LIBRARY
+    GTEST_SKIP() << "no library can be preloaded into a Windows program; the file system "
+                    "seam's failure loop holds the journal's failing writes there";
+#endif
     Run("show NumTicket\n");  // writes the default files first
     const std::string before = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";
     WriteRaw(data_ / "tickets.csv", before);

@@ -1,5 +1,9 @@
 #include "support/RunTill.h"
 
+#include <sstream>
+
+// The process runner of POSIX systems; Windows has its own (RunTillWin32.cpp).
+#ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -9,13 +13,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
+#endif
 
 namespace vantor::test {
 
+#ifndef _WIN32
 namespace {
 
 std::vector<std::string> Environment(const std::map<std::string, std::string>& extra) {
@@ -188,6 +193,7 @@ TillRun RunningTill::Finish(const std::string& input) {
     pid_ = -1;
     return run_;
 }
+#endif
 
 TillRun RunScript(const std::string& dataDir, const std::string& script) {
     return RunVantor({"--headless", "--data-dir", dataDir}, script);

@@ -1,0 +1,225 @@
+// The program run by the tests on Windows: CreateProcessW with three pipes,
+// each read or fed by its own thread so that no full pipe blocks the run.
+#include <windows.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/win32/Utf16.h"
+#include "support/RunTill.h"
+
+namespace vantor::test {
+
+namespace {
+
+HANDLE Native(int handle) {
+    return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(handle));
+}
+
+// Handles fit in 32 bits on 64-bit Windows (they are shared with 32-bit processes).
+int Kept(HANDLE handle) {
+    return static_cast<int>(reinterpret_cast<std::intptr_t>(handle));
+}
+
+// One argument as the C runtime's parser reads it back: quoted, with the
+// backslashes before a quote doubled.
+std::wstring Quoted(const std::wstring& argument) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+// This process's environment with the extra variables set, as a block of
+// "NAME=value" strings that ends with an empty one.
+std::wstring EnvironmentBlock(const std::map<std::string, std::string>& extra) {
+    std::map<std::wstring, std::wstring> variables;
+    wchar_t* strings = ::GetEnvironmentStringsW();
+    for (const wchar_t* entry = strings; *entry != L'\0'; entry += wcslen(entry) + 1) {
+        const std::wstring text = entry;
+        const std::size_t equals = text.find(L'=', 1);  // "=C:=C:\..." entries start with '='
+        variables[text.substr(0, equals)] =
+            equals == std::wstring::npos ? L"" : text.substr(equals + 1);
+    }
+    ::FreeEnvironmentStringsW(strings);
+    for (const auto& [name, value] : extra) {
+        variables[win32::Utf16(name)] = win32::Utf16(value);
+    }
+    std::wstring block;
+    for (const auto& [name, value] : variables) {
+        block += name + L"=" + value;
+        block += L'\0';
+    }
+    return block + L'\0';
+}
+
+struct Spawned {
+    HANDLE process;
+    HANDLE in;
+    HANDLE out;
+    HANDLE err;
+};
+
+// A pipe whose child end (reading or writing) is inherited and whose own end is not.
+void Pipe(HANDLE& childEnd, HANDLE& ownEnd, bool childReads) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    if (!::CreatePipe(&read, &write, &inherited, 0)) {
+        throw std::runtime_error("CreatePipe");
+    }
+    childEnd = childReads ? read : write;
+    ownEnd = childReads ? write : read;
+    ::SetHandleInformation(ownEnd, HANDLE_FLAG_INHERIT, 0);
+}
+
+Spawned Spawn(const std::vector<std::string>& arguments,
+              const std::map<std::string, std::string>& environment) {
+    HANDLE childIn, childOut, childErr;
+    Spawned child{};
+    Pipe(childIn, child.in, true);
+    Pipe(childOut, child.out, false);
+    Pipe(childErr, child.err, false);
+    const std::wstring program = win32::Utf16(VANTOR_EXECUTABLE);
+    std::wstring line = Quoted(program);
+    for (const std::string& argument : arguments) {
+        line += L" " + Quoted(win32::Utf16(argument));
+    }
+    std::wstring block = EnvironmentBlock(environment);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = childIn;
+    startup.hStdOutput = childOut;
+    startup.hStdError = childErr;
+    PROCESS_INFORMATION process{};
+    const BOOL started = ::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                          CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
+                                          block.data(), nullptr, &startup, &process);
+    ::CloseHandle(childIn);
+    ::CloseHandle(childOut);
+    ::CloseHandle(childErr);
+    if (!started) {
+        throw std::runtime_error("CreateProcessW: error " + std::to_string(::GetLastError()));
+    }
+    ::CloseHandle(process.hThread);
+    child.process = process.hProcess;
+    return child;
+}
+
+void ReadAll(HANDLE pipe, std::string& target) {
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        target.append(buffer, got);
+    }
+    ::CloseHandle(pipe);
+}
+
+void WriteAll(HANDLE pipe, const std::string& input) {
+    std::size_t sent = 0;
+    DWORD written = 0;
+    while (sent < input.size() &&
+           ::WriteFile(pipe, input.data() + sent, static_cast<DWORD>(input.size() - sent),
+                       &written, nullptr)) {
+        sent += written;
+    }
+    ::CloseHandle(pipe);
+}
+
+void Exchange(HANDLE in, HANDLE out, HANDLE err, const std::string& input, TillRun& run) {
+    std::thread feeder(WriteAll, in, std::cref(input));
+    std::thread errors(ReadAll, err, std::ref(run.err));
+    ReadAll(out, run.out);
+    errors.join();
+    feeder.join();
+}
+
+// The exit status; -1 for a crash (an exception code, not a status).
+int Wait(HANDLE process) {
+    ::WaitForSingleObject(process, INFINITE);
+    DWORD code = 0;
+    ::GetExitCodeProcess(process, &code);
+    ::CloseHandle(process);
+    return (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
+}
+
+}  // namespace
+
+TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,
+                  const std::map<std::string, std::string>& environment) {
+    const Spawned child = Spawn(arguments, environment);
+    TillRun run;
+    Exchange(child.in, child.out, child.err, input, run);
+    run.status = Wait(child.process);
+    return run;
+}
+
+RunningTill::RunningTill(const std::vector<std::string>& arguments,
+                         const std::map<std::string, std::string>& environment) {
+    const Spawned child = Spawn(arguments, environment);
+    pid_ = Kept(child.process);
+    in_ = Kept(child.in);
+    out_ = Kept(child.out);
+    err_ = Kept(child.err);
+}
+
+RunningTill::~RunningTill() {
+    if (pid_ > 0) {
+        Finish("");
+    }
+}
+
+void RunningTill::Send(const std::string& lines) {
+    std::size_t sent = 0;
+    DWORD written = 0;
+    while (sent < lines.size() &&
+           ::WriteFile(Native(in_), lines.data() + sent, static_cast<DWORD>(lines.size() - sent),
+                       &written, nullptr)) {
+        sent += written;
+    }
+}
+
+bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (run_.out.find(text) == std::string::npos) {
+        DWORD available = 0;
+        if (!::PeekNamedPipe(Native(out_), nullptr, 0, nullptr, &available, nullptr)) {
+            return false;  // the run has ended
+        }
+        if (available == 0) {
+            if (::GetTickCount64() >= deadline) {
+                return false;
+            }
+            ::Sleep(10);
+            continue;
+        }
+        char buffer[4096];
+        DWORD got = 0;
+        if (!::ReadFile(Native(out_), buffer, std::min<DWORD>(available, sizeof buffer), &got,
+                        nullptr)) {
+            return false;
+        }
+        run_.out.append(buffer, got);
+    }
+    return true;
+}
+
+TillRun RunningTill::Finish(const std::string& input) {
+    Exchange(Native(in_), Native(out_), Native(err_), input, run_);
+    run_.status = Wait(Native(pid_));
+    pid_ = -1;
+    return run_;
+}
+
+}  // namespace vantor::test
