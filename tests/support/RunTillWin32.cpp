@@ -130,8 +130,8 @@ void WriteAll(HANDLE pipe, const std::string& input) {
     std::size_t sent = 0;
     DWORD written = 0;
     while (sent < input.size() &&
-           ::WriteFile(pipe, input.data() + sent, static_cast<DWORD>(input.size() - sent),
-                       &written, nullptr)) {
+           ::WriteFile(pipe, input.data() + sent, static_cast<DWORD>(input.size() - sent), &written,
+                       nullptr)) {
         sent += written;
     }
     ::CloseHandle(pipe);

@@ -58,10 +58,9 @@ class Win32FileSystem : public FileSystem {
 public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const bool read = mode == Mode::Read;
-        const HANDLE file = ::CreateFileW(win32::Utf16(path).c_str(),
-                                          read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
-                                          kShareAll, nullptr, read ? OPEN_EXISTING : OPEN_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file = ::CreateFileW(
+            win32::Utf16(path).c_str(), read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+            kShareAll, nullptr, read ? OPEN_EXISTING : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         handle = reinterpret_cast<Handle>(file);
         return file == INVALID_HANDLE_VALUE ? LastError() : 0;
     }
@@ -70,9 +69,9 @@ public:
         const std::size_t letters = path.size() - 6;
         for (int tries = 0; tries < 100; ++tries) {
             path.replace(letters, 6, UniqueLetters());
-            const HANDLE file = ::CreateFileW(win32::Utf16(path).c_str(),
-                                              GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            const HANDLE file =
+                ::CreateFileW(win32::Utf16(path).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             handle = reinterpret_cast<Handle>(file);
             if (file != INVALID_HANDLE_VALUE) {
                 return 0;
