@@ -12,6 +12,7 @@
 #include "ledger/Ed25519.h"
 #include "ledger/Sha256.h"
 #include "ledger/Tar.h"
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -67,7 +68,7 @@ std::string LoadOrCreateKey(const std::string& dataPath) {
     std::string seed = ed25519::NewSeed();
     WriteFileAtomic(path, ed25519::ToPem(seed));
     std::filesystem::permissions(
-        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        ToPath(path), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     return seed;
 }
 

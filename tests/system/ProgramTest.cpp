@@ -22,8 +22,8 @@ bool OpensForReading(const std::string& path) {
 TEST(Program, ScriptAndTranscriptBytesPassUnchanged) {
     TempDir dir;
     // CR LF and LF line ends, and a 0x1A byte (the end of a text-mode input).
-    const TillRun run = RunScript(dir / "caisse",
-                                  "show NumTicket\r\n# \x1a fin ?\r\nshow lstTicket.ListCount\n");
+    const TillRun run =
+        RunScript(dir / "caisse", "show NumTicket\r\n# \x1a fin ?\r\nshow lstTicket.ListCount\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, kOpened + "show NumTicket 1\nshow lstTicket.ListCount 0\n");
     EXPECT_EQ(run.err, "");
