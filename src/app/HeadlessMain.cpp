@@ -1,0 +1,64 @@
+// The program of the build without Qt: the headless till driven by a script,
+// the reports and the checks of the journal. There is no window, and the
+// only system printers are the raw CUPS queues of receipt printers.
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Arguments.h"
+#include "app/Commands.h"
+#include "app/HeadlessRun.h"
+#include "platform/headless/FolderInstance.h"
+#include "platform/headless/HeaderPictures.h"
+#include "platform/headless/IniSettings.h"
+#include "platform/headless/SystemClock.h"
+#if VANTOR_WITH_CUPS
+#include "platform/cups/CupsPrinters.h"
+#endif
+
+namespace {
+
+std::string SettingsFile() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string folder = config != nullptr && *config != '\0'
+                                   ? std::string(config)
+                                   : std::string(home != nullptr ? home : ".") + "/.config";
+    return folder + "/Telvora/VantorW.conf";
+}
+
+std::unique_ptr<vantor::Printers> SystemPrinters() {
+#if VANTOR_WITH_CUPS
+    return std::make_unique<vantor::CupsPrinters>();
+#else
+    return std::make_unique<vantor::NoPrinters>();
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    vantor::IniSettings settings(SettingsFile());
+    vantor::SystemClock clock;
+    if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {
+        return *status;
+    }
+    std::string error;
+    std::optional<vantor::Arguments> arguments = vantor::ParseArguments(words, error);
+    if (!arguments) {
+        std::cerr << error << '\n' << vantor::kUsage;
+        return 2;
+    }
+    if (!arguments->headless || arguments->pdfDir) {
+        std::cerr << "Cette version de Vantor n'a ni fenêtre ni fichiers PDF : "
+                     "lancez-la avec --headless, sans --pdf-dir.\n";
+        return 2;
+    }
+    vantor::FolderInstance instance;
+    vantor::HeaderPictures pictures;
+    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {},
+                               SystemPrinters);
+}
