@@ -17,10 +17,17 @@
 #if VANTOR_WITH_CUPS
 #include "platform/cups/CupsPrinters.h"
 #endif
+#ifdef _WIN32
+#include "platform/win32/Folders.h"
+#include "platform/win32/Program.h"
+#endif
 
 namespace {
 
 std::string SettingsFile() {
+#ifdef _WIN32
+    return vantor::win32::RoamingAppDataFolder() + "\\Telvora\\VantorW.conf";
+#endif
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     const std::string folder = config != nullptr && *config != '\0'
@@ -40,7 +47,12 @@ std::unique_ptr<vantor::Printers> SystemPrinters() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc, (void)argv;  // in the ANSI code page: taken again from the UTF-16 command line
+    const std::vector<std::string> words = vantor::win32::StartProgram();
+#else
     const std::vector<std::string> words(argv + 1, argv + argc);
+#endif
     vantor::IniSettings settings(SettingsFile());
     vantor::SystemClock clock;
     if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {
@@ -59,6 +71,5 @@ int main(int argc, char** argv) {
     }
     vantor::FolderInstance instance;
     vantor::HeaderPictures pictures;
-    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {},
-                               SystemPrinters);
+    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {}, SystemPrinters);
 }

@@ -29,11 +29,13 @@ bool IsAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// "<data file>.tmp" and the six characters mkstemp puts in place of the X.
-bool IsOwnTemporary(std::string_view name) {
+// "<data file><kind>" and the six characters that make it unique: ".tmp" for
+// a temporary being written, ".old" for a file the system set aside while
+// replacing it (Windows, when a reader holds it open).
+bool IsOwnLeftover(std::string_view name, std::string_view kind) {
     const std::size_t random = kTemporarySuffix.size() - 4;
     if (name.size() <= kTemporarySuffix.size() ||
-        name.substr(name.size() - kTemporarySuffix.size(), 4) != ".tmp") {
+        name.substr(name.size() - kTemporarySuffix.size(), 4) != kind) {
         return false;
     }
     const std::string_view stem = name.substr(0, name.size() - kTemporarySuffix.size());
@@ -160,9 +162,17 @@ void RemoveLeftoverTemporaries(const std::string& folder) {
     try {
         for (const auto& entry : std::filesystem::directory_iterator(ToPath(folder))) {
             std::error_code ignored;
-            if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
-                IsOwnTemporary(FromPath(entry.path().filename()))) {
-                Files().Remove(FromPath(entry.path()));
+            if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) {
+                continue;
+            }
+            const std::string name = FromPath(entry.path().filename());
+            const std::string path = FromPath(entry.path());
+            const std::string file = path.substr(0, path.size() - kTemporarySuffix.size());
+            if (IsOwnLeftover(name, ".tmp")) {
+                Files().Remove(path);
+            } else if (IsOwnLeftover(name, ".old")) {
+                // Set aside by a replace that did not finish: the file goes back.
+                FileExists(file) ? Files().Remove(path) : Files().Rename(path, file);
             }
         }
     } catch (const std::filesystem::filesystem_error&) {

@@ -11,6 +11,9 @@
 #include "ledger/LedgerStart.h"
 #include "platform/Paths.h"
 #include "sales/frmMain.h"
+#ifdef _WIN32
+#include "platform/win32/Folders.h"
+#endif
 
 namespace vantor {
 
@@ -48,10 +51,14 @@ std::string UnusableReason(const std::string& path) {
     if (!std::filesystem::is_directory(ToPath(path), error)) {
         return "ce n'est pas un dossier";
     }
+#ifdef _WIN32
+    return win32::WhyNotWritable(path);
+#else
     if (::access(path.c_str(), W_OK | X_OK) != 0) {
         return std::strerror(errno);
     }
     return "";
+#endif
 }
 
 std::string CreateFolder(const std::string& path) {
@@ -93,6 +100,9 @@ Till::Till(Till&&) noexcept = default;
 Till& Till::operator=(Till&&) noexcept = default;
 
 std::string DefaultUserDataFolder() {
+#ifdef _WIN32
+    return win32::RoamingAppDataFolder();
+#endif
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
         return xdg;
     }

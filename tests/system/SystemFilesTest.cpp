@@ -43,6 +43,22 @@ TEST(SystemFiles, ARewriteReplacesTheFileEvenWhileAnotherHandleReadsIt) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "no temporary file left beside";
 }
 
+// What a replace interrupted by a crash leaves: the new file's temporary
+// (dropped) or the old file set aside (put back unless the new one is there).
+TEST(SystemFiles, LeftoversOfAnUnfinishedReplaceAreSettledAtTheNextStart) {
+    TempDir dir;
+    WriteRaw(dir / "Articles.csv.old3fk9q2", "ancien\r\n");
+    WriteRaw(dir / "Articles.csv.tmpa8Bz0q", "nouveau\r\n");
+    WriteRaw(dir / "Id.txt", "7\r\n");
+    WriteRaw(dir / "Id.txt.old0a1b2c", "6\r\n");
+    WriteRaw(dir / "notes.old123456", "à garder\r\n");
+    RemoveLeftoverTemporaries(dir.Path());
+    EXPECT_EQ(Slurp(dir / "Articles.csv"), "ancien\r\n");
+    EXPECT_EQ(Slurp(dir / "Id.txt"), "7\r\n");
+    EXPECT_EQ(Slurp(dir / "notes.old123456"), "à garder\r\n");
+    EXPECT_EQ(EntriesIn(dir.Path()), 3u);
+}
+
 TEST(SystemFiles, BytesGoToDiskExactlyAsGiven) {
     TempDir dir;
     const std::string journal = dir / "tickets.csv";

@@ -143,12 +143,33 @@ public:
                 return 0;
             }
             const DWORD error = ::GetLastError();
+            if (error == ERROR_ACCESS_DENIED && ReplaceAside(source, target)) {
+                return 0;
+            }
             if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
                 tries == kReplaceTries) {
                 return win32::ErrnoOf(error);
             }
             ::Sleep(kReplacePause);
         }
+    }
+
+    // A target that a reader holds open (with delete sharing) cannot be
+    // replaced, but it can be renamed: it goes aside, the new file takes its
+    // name, and the old one is deleted, for good once its last reader closes
+    // it. A crash in between leaves "<name>.old??????" without "<name>",
+    // which the next start puts back (RemoveLeftoverTemporaries).
+    static bool ReplaceAside(const std::wstring& source, const std::wstring& target) {
+        const std::wstring aside = target + win32::Utf16(".old" + UniqueLetters());
+        if (!::MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            return false;
+        }
+        if (!::MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            ::MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+            return false;
+        }
+        ::DeleteFileW(aside.c_str());
+        return true;
     }
 
     int Remove(const std::string& path) override {
