@@ -6,8 +6,12 @@
 
 #include "data/TextFile.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
+#ifdef _WIN32
+#include "platform/win32/Folders.h"
+#endif
 
 namespace vantor::test {
 namespace {
@@ -44,6 +48,30 @@ TEST(Program, ADataFolderAndAScriptWithAccentsInTheirPaths) {
     }
     EXPECT_EQ(entries, 2u) << "the data folder and the script, under no other name";
 }
+
+#ifdef _WIN32
+// Without a folder given or remembered, the data goes under the user's roaming
+// application data, not into the current folder. The only test that runs the
+// program on the account's own folders there.
+TEST(Program, TheDefaultDataFolderIsUnderTheRoamingApplicationData) {
+    const std::string roaming = win32::RoamingAppDataFolder();
+    ASSERT_FALSE(roaming.empty());
+    const std::filesystem::path settings = ToPath(roaming + "\\Telvora\\VantorW.conf");
+    const std::string folder = roaming + "\\VantorW";
+    std::filesystem::remove(settings);
+    std::filesystem::remove_all(ToPath(folder));
+    TempDir current;
+    std::filesystem::current_path(ToPath(current.Path()));
+    const TillRun run = RunVantor({"--headless"}, "show NumTicket\n");
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(OpensForReading(JoinPath(folder, "Articles.csv")));
+    EXPECT_TRUE(std::filesystem::is_empty(ToPath(current.Path())));
+    EXPECT_TRUE(std::filesystem::exists(settings)) << "the folder is remembered";
+    std::filesystem::remove(settings);
+    std::filesystem::remove_all(ToPath(folder));
+}
+#endif
 
 }  // namespace
 }  // namespace vantor::test
