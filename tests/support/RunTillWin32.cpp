@@ -63,6 +63,16 @@ std::wstring EnvironmentBlock(const std::map<std::string, std::string>& extra) {
     return block + L'\0';
 }
 
+// The program's full path, taken while the current folder is still the one
+// ctest started in: the path of a cross build has no drive ("/work/...").
+const std::wstring kProgram = [] {
+    const std::wstring given = win32::Utf16(VANTOR_EXECUTABLE);
+    std::wstring full(MAX_PATH * 4, L'\0');
+    const DWORD size =
+        ::GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    return size == 0 || size >= full.size() ? given : full.substr(0, size);
+}();
+
 struct Spawned {
     HANDLE process;
     HANDLE in;
@@ -90,8 +100,7 @@ Spawned Spawn(const std::vector<std::string>& arguments,
     Pipe(childIn, child.in, true);
     Pipe(childOut, child.out, false);
     Pipe(childErr, child.err, false);
-    const std::wstring program = win32::Utf16(VANTOR_EXECUTABLE);
-    std::wstring line = Quoted(program);
+    std::wstring line = Quoted(kProgram);
     for (const std::string& argument : arguments) {
         line += L" " + Quoted(win32::Utf16(argument));
     }
@@ -103,7 +112,7 @@ Spawned Spawn(const std::vector<std::string>& arguments,
     startup.hStdOutput = childOut;
     startup.hStdError = childErr;
     PROCESS_INFORMATION process{};
-    const BOOL started = ::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
+    const BOOL started = ::CreateProcessW(kProgram.c_str(), line.data(), nullptr, nullptr, TRUE,
                                           CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
                                           block.data(), nullptr, &startup, &process);
     ::CloseHandle(childIn);
