@@ -1,7 +1,9 @@
 #include "platform/win32/Folders.h"
 
-#include <shlobj.h>
+// windows.h first: the other system headers need its definitions.
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstring>
 

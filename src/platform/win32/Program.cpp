@@ -1,9 +1,11 @@
 #include "platform/win32/Program.h"
 
+// windows.h first: the other system headers need its definitions.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 
