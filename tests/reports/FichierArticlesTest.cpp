@@ -39,6 +39,10 @@ TEST(FichierArticles, NoLeavesTheProgramRunning) {
 }
 
 TEST(FichierArticles, YesStartsTheApplicationOnceWithTheWholePathAndEnds) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the file association of Windows is not behind a seam the test can "
+                    "replace yet";
+#endif
     TempDir home;
     const std::string data = home / "Mes données";
     const TillRun run = RunVantor({"--headless", "--data-dir", data},

@@ -137,6 +137,10 @@ public:
     int Rename(const std::string& from, const std::string& to) override {
         const std::wstring source = win32::Utf16(from);
         const std::wstring target = win32::Utf16(to);
+        const DWORD attributes = ::GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return EISDIR;  // never replaced, nor set aside
+        }
         for (int tries = 1;; ++tries) {
             if (::MoveFileExW(source.c_str(), target.c_str(),
                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
