@@ -7,6 +7,10 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include "platform/win32/Folders.h"
+#endif
+
 namespace vantor {
 
 namespace fs = std::filesystem;
@@ -52,7 +56,7 @@ std::string Environment(const char* name) {
 }
 
 // XDG_PICTURES_DIR of the user's user-dirs.dirs, with $HOME expanded.
-std::string UserPicturesFolder(const std::string& home) {
+[[maybe_unused]] std::string UserPicturesFolder(const std::string& home) {  // not on Windows
     std::string config = Environment("XDG_CONFIG_HOME");
     if (config.empty()) {
         config = home + "/.config";
@@ -79,6 +83,9 @@ std::string UserPicturesFolder(const std::string& home) {
 }  // namespace
 
 std::vector<std::string> ListeLecteurs() {
+#ifdef _WIN32
+    return win32::DriveRoots();
+#endif
     std::vector<std::string> drives{"/"};
     std::ifstream mounts("/proc/mounts");
     std::string line;
@@ -97,6 +104,15 @@ std::vector<std::string> ListeLecteurs() {
 }
 
 std::string LecteurDe(const std::string& folder, const std::vector<std::string>& drives) {
+#ifdef _WIN32
+    // "C:\" holds "c:\Images" and "C:" itself.
+    for (const std::string& drive : drives) {
+        if (Lower(folder + "\\").starts_with(Lower(drive))) {
+            return drive;
+        }
+    }
+    return drives.empty() ? "" : drives.front();
+#endif
     std::string best = "/";
     for (const std::string& drive : drives) {
         const bool inside = folder == drive || folder.starts_with(drive + "/");
@@ -168,8 +184,13 @@ std::string DossierDeDepart(const std::string& currentPicture) {
             return folder;
         }
     }
+#ifdef _WIN32
+    const std::string home = win32::ProfileFolder();
+    const std::string pictures = win32::PicturesFolder();
+#else
     const std::string home = Environment("HOME");
     const std::string pictures = UserPicturesFolder(home);
+#endif
     if (IsFolder(pictures)) {
         return pictures;
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "data/TextFile.h"
+#include "platform/Paths.h"
 #include "reports/Report.h"
 
 namespace vantor {
@@ -13,7 +14,7 @@ std::optional<JournalSums> LireJournal(const std::string& journal, const ScanReq
         return std::nullopt;
     }
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(journal, error);
+    const std::uintmax_t size = std::filesystem::file_size(ToPath(journal), error);
     return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(error ? 0 : size));
 }
 

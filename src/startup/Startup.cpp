@@ -9,7 +9,11 @@
 
 #include "data/TextFile.h"
 #include "ledger/LedgerStart.h"
+#include "platform/Paths.h"
 #include "sales/frmMain.h"
+#ifdef _WIN32
+#include "platform/win32/Folders.h"
+#endif
 
 namespace vantor {
 
@@ -25,7 +29,8 @@ struct DataFolder {
 
 DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
     if (options.dataDir) {
-        return {std::filesystem::absolute(*options.dataDir).lexically_normal().string(), true};
+        return {FromPath(std::filesystem::absolute(ToPath(*options.dataDir)).lexically_normal()),
+                true};
     }
     std::string remembered = settings.Read(kDataPathKey);
     if (!remembered.empty()) {
@@ -40,21 +45,25 @@ DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
 // give a fresh empty folder, which would split the journal in two.
 std::string UnusableReason(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    if (!std::filesystem::exists(ToPath(path), error)) {
         return "le dossier n'existe pas";
     }
-    if (!std::filesystem::is_directory(path, error)) {
+    if (!std::filesystem::is_directory(ToPath(path), error)) {
         return "ce n'est pas un dossier";
     }
+#ifdef _WIN32
+    return win32::WhyNotWritable(path);
+#else
     if (::access(path.c_str(), W_OK | X_OK) != 0) {
         return std::strerror(errno);
     }
     return "";
+#endif
 }
 
 std::string CreateFolder(const std::string& path) {
     std::error_code error;
-    std::filesystem::create_directories(path, error);
+    std::filesystem::create_directories(ToPath(path), error);
     if (error || !DirectoryExists(path)) {
         return error ? error.message() : "le dossier n'a pas pu être créé";
     }
@@ -91,6 +100,9 @@ Till::Till(Till&&) noexcept = default;
 Till& Till::operator=(Till&&) noexcept = default;
 
 std::string DefaultUserDataFolder() {
+#ifdef _WIN32
+    return win32::RoamingAppDataFolder();
+#endif
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
         return xdg;
     }

@@ -1,19 +1,27 @@
 #include "support/TempDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace vantor::test {
 
+// A new folder under the system's temporary folder, named at random so that
+// tests running side by side never share one.
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int tries = 0; tries < 100; ++tries) {
+        const std::filesystem::path folder = base / ("vantor-test-" + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(folder, error)) {
+            path_ = folder.string();
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("no temporary folder could be made in " + base.string());
 }
 
 TempDir::~TempDir() {
