@@ -60,7 +60,8 @@ struct QtServices {
     SystemClock clock;
     QtPictures pictures;
     QtSingleInstance instance;
-    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
+    Platform platform{ui,       printers, settings, shell,
+                      keyboard, clock,    pictures, SystemUserFolders()};
 };
 
 // Counts the paint events one widget receives.

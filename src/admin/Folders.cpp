@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace vantor {
 
@@ -24,77 +21,7 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The mount table writes a space as \040, a tab as \011 and so on.
-std::string UnescapeMount(const std::string& field) {
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            const std::string octal = field.substr(i + 1, 3);
-            if (std::all_of(octal.begin(), octal.end(),
-                            [](char c) { return c >= '0' && c <= '7'; })) {
-                out += static_cast<char>(std::stoi(octal, nullptr, 8));
-                i += 3;
-                continue;
-            }
-        }
-        out += field[i];
-    }
-    return out;
-}
-
-bool IsRemovableMount(const std::string& mountPoint) {
-    return mountPoint.starts_with("/media/") || mountPoint.starts_with("/run/media/");
-}
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? "" : value;
-}
-
-// XDG_PICTURES_DIR of the user's user-dirs.dirs, with $HOME expanded.
-std::string UserPicturesFolder(const std::string& home) {
-    std::string config = Environment("XDG_CONFIG_HOME");
-    if (config.empty()) {
-        config = home + "/.config";
-    }
-    std::ifstream file(config + "/user-dirs.dirs");
-    std::string line;
-    const std::string key = "XDG_PICTURES_DIR=";
-    while (std::getline(file, line)) {
-        if (!line.starts_with(key)) {
-            continue;
-        }
-        std::string value = line.substr(key.size());
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-            value = value.substr(1, value.size() - 2);
-        }
-        if (value.starts_with("$HOME")) {
-            value = home + value.substr(5);
-        }
-        return value;
-    }
-    return home.empty() ? "" : home + "/Pictures";
-}
-
 }  // namespace
-
-std::vector<std::string> ListeLecteurs() {
-    std::vector<std::string> drives{"/"};
-    std::ifstream mounts("/proc/mounts");
-    std::string line;
-    while (std::getline(mounts, line)) {
-        std::istringstream fields(line);
-        std::string device;
-        std::string mountPoint;
-        fields >> device >> mountPoint;
-        mountPoint = UnescapeMount(mountPoint);
-        if (IsRemovableMount(mountPoint) &&
-            std::find(drives.begin(), drives.end(), mountPoint) == drives.end()) {
-            drives.push_back(mountPoint);
-        }
-    }
-    return drives;
-}
 
 std::string LecteurDe(const std::string& folder, const std::vector<std::string>& drives) {
     std::string best = "/";
@@ -161,15 +88,15 @@ std::vector<std::string> ListeFichiers(const std::string& folder, const std::str
     return names;
 }
 
-std::string DossierDeDepart(const std::string& currentPicture) {
+std::string DossierDeDepart(const std::string& currentPicture, UserFolders& folders) {
     if (!currentPicture.empty()) {
         const std::string folder = fs::path(currentPicture).parent_path().string();
         if (IsFolder(folder)) {
             return folder;
         }
     }
-    const std::string home = Environment("HOME");
-    const std::string pictures = UserPicturesFolder(home);
+    const std::string home = folders.Home();
+    const std::string pictures = folders.Pictures();
     if (IsFolder(pictures)) {
         return pictures;
     }

@@ -10,6 +10,8 @@
 #include "app/Arguments.h"
 #include "app/Commands.h"
 #include "app/HeadlessRun.h"
+#include "data/TextFile.h"
+#include "platform/UserFolders.h"
 #include "platform/headless/FolderInstance.h"
 #include "platform/headless/HeaderPictures.h"
 #include "platform/headless/IniSettings.h"
@@ -21,12 +23,8 @@
 namespace {
 
 std::string SettingsFile() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string folder = config != nullptr && *config != '\0'
-                                   ? std::string(config)
-                                   : std::string(home != nullptr ? home : ".") + "/.config";
-    return folder + "/Telvora/VantorW.conf";
+    return vantor::JoinPath(
+        vantor::JoinPath(vantor::SystemUserFolders().Configuration(), "Telvora"), "VantorW.conf");
 }
 
 std::unique_ptr<vantor::Printers> SystemPrinters() {
@@ -59,6 +57,5 @@ int main(int argc, char** argv) {
     }
     vantor::FolderInstance instance;
     vantor::HeaderPictures pictures;
-    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {},
-                               SystemPrinters);
+    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, {}, SystemPrinters);
 }

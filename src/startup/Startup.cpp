@@ -23,7 +23,8 @@ struct DataFolder {
     bool chosenNow = false;  // not remembered yet: to be created and remembered
 };
 
-DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
+DataFolder ResolveDataFolder(Settings& settings, UserFolders& folders,
+                             const StartOptions& options) {
     if (options.dataDir) {
         return {std::filesystem::absolute(*options.dataDir).lexically_normal().string(), true};
     }
@@ -31,9 +32,7 @@ DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
     if (!remembered.empty()) {
         return {remembered, false};
     }
-    std::string base =
-        options.userDataFolder.empty() ? DefaultUserDataFolder() : options.userDataFolder;
-    return {JoinPath(base, kFolderName), true};
+    return {JoinPath(folders.ApplicationData(), kFolderName), true};
 }
 
 // A remembered folder must be there and writable: an unplugged drive must not
@@ -90,21 +89,13 @@ Till::~Till() = default;
 Till::Till(Till&&) noexcept = default;
 Till& Till::operator=(Till&&) noexcept = default;
 
-std::string DefaultUserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    return JoinPath(JoinPath(home != nullptr ? home : ".", ".local"), "share");
-}
-
-std::string DataFolderOf(Settings& settings, const StartOptions& options) {
-    return ResolveDataFolder(settings, options).path;
+std::string DataFolderOf(Settings& settings, UserFolders& folders, const StartOptions& options) {
+    return ResolveDataFolder(settings, folders, options).path;
 }
 
 Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options) {
     Till till;
-    DataFolder folder = ResolveDataFolder(platform.settings, options);
+    DataFolder folder = ResolveDataFolder(platform.settings, platform.folders, options);
     // The lock lives in the folder, so the folder is made sure of first; a
     // second instance finds it there and creates nothing.
     std::string reason = folder.chosenNow ? CreateFolder(folder.path) : UnusableReason(folder.path);

@@ -216,7 +216,8 @@ protected:
     SystemClock clock;
     QtPictures pictures;
     QtSingleInstance instance;
-    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
+    Platform platform{ui,       printers, settings, shell,
+                      keyboard, clock,    pictures, SystemUserFolders()};
     Till till;
     std::unique_ptr<MainWindow> window;
     QTimer watchdog;

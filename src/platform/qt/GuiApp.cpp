@@ -72,7 +72,8 @@ int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShow
     SystemClock clock;
     QtPictures pictures;
     QtSingleInstance instance;
-    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
+    Platform platform{ui,       printers, settings, shell,
+                      keyboard, clock,    pictures, SystemUserFolders()};
 
     Till till = StartTill(platform, instance, options);
     switch (till.status) {
