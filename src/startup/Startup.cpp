@@ -1,14 +1,10 @@
 #include "startup/Startup.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "data/TextFile.h"
 #include "ledger/LedgerStart.h"
+#include "platform/FileSystem.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -45,8 +41,8 @@ std::string UnusableReason(const std::string& path) {
     if (!std::filesystem::is_directory(path, error)) {
         return "ce n'est pas un dossier";
     }
-    if (::access(path.c_str(), W_OK | X_OK) != 0) {
-        return std::strerror(errno);
+    if (const int probe = ProbeWritableFolder(path); probe != 0) {
+        return SystemErrorText(probe);
     }
     return "";
 }
