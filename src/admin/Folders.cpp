@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/Paths.h"
+
 namespace vantor {
 
 namespace fs = std::filesystem;
@@ -12,7 +14,7 @@ namespace {
 
 bool IsFolder(const std::string& path) {
     std::error_code error;
-    return !path.empty() && fs::is_directory(path, error);
+    return !path.empty() && fs::is_directory(ToPath(path), error);
 }
 
 std::string Lower(std::string text) {
@@ -36,7 +38,7 @@ std::string LecteurDe(const std::string& folder, const std::vector<std::string>&
 
 FolderList ListeDossiers(const std::string& folder) {
     FolderList list;
-    fs::path current = fs::path(folder).lexically_normal();
+    fs::path current = ToPath(folder).lexically_normal();
     if (!current.has_filename() && current != current.root_path()) {
         current = current.parent_path();
     }
@@ -49,8 +51,8 @@ FolderList ListeDossiers(const std::string& folder) {
     }
     std::string indent;
     for (const fs::path& p : chain) {
-        list.items.push_back(indent + (p == p.root_path() ? p.string() : p.filename().string()));
-        list.paths.push_back(p.string());
+        list.items.push_back(indent + FromPath(p == p.root_path() ? p : p.filename()));
+        list.paths.push_back(FromPath(p));
         indent += "  ";
     }
     list.current = static_cast<int>(list.items.size()) - 1;
@@ -58,28 +60,29 @@ FolderList ListeDossiers(const std::string& folder) {
     std::error_code error;
     for (fs::directory_iterator it(current, error), end; !error && it != end; it.increment(error)) {
         std::error_code kind;
-        const std::string name = it->path().filename().string();
+        const std::string name = FromPath(it->path().filename());
         if (!name.starts_with(".") && it->is_directory(kind)) {
             children.push_back(it->path());
         }
     }
     std::sort(children.begin(), children.end());
     for (const fs::path& child : children) {
-        list.items.push_back(indent + child.filename().string());
-        list.paths.push_back(child.string());
+        list.items.push_back(indent + FromPath(child.filename()));
+        list.paths.push_back(FromPath(child));
     }
     return list;
 }
 
 std::vector<std::string> ListeFichiers(const std::string& folder, const std::string& pattern) {
-    const std::string extension = Lower(fs::path(pattern).extension().string());
+    const std::string extension = Lower(FromPath(ToPath(pattern).extension()));
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(ToPath(folder), error), end; !error && it != end;
+         it.increment(error)) {
         std::error_code kind;
-        const std::string name = it->path().filename().string();
+        const std::string name = FromPath(it->path().filename());
         if (!name.starts_with(".") && it->is_regular_file(kind) &&
-            Lower(it->path().extension().string()) == extension) {
+            Lower(FromPath(it->path().extension())) == extension) {
             names.push_back(name);
         }
     }
@@ -90,7 +93,7 @@ std::vector<std::string> ListeFichiers(const std::string& folder, const std::str
 
 std::string DossierDeDepart(const std::string& currentPicture, UserFolders& folders) {
     if (!currentPicture.empty()) {
-        const std::string folder = fs::path(currentPicture).parent_path().string();
+        const std::string folder = FromPath(ToPath(currentPicture).parent_path());
         if (IsFolder(folder)) {
             return folder;
         }

@@ -5,6 +5,7 @@
 
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "platform/Paths.h"
 #include "platform/headless/ScriptRunner.h"
 #include "platform/headless/TranscriptPrinters.h"
 #include "sales/frmMain.h"
@@ -63,7 +64,7 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     std::ifstream file;
     if (arguments.scriptFile) {
         if (!DirectoryExists(*arguments.scriptFile)) {
-            file.open(*arguments.scriptFile);
+            file.open(ToPath(*arguments.scriptFile), std::ios::binary);
         }
         if (!file.is_open()) {
             std::cerr << "Impossible de lire le script " << *arguments.scriptFile << '\n';

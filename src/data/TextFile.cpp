@@ -7,6 +7,7 @@
 
 #include "data/Cp1252.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -17,11 +18,11 @@ constexpr std::string_view kTemporarySuffix = ".tmpXXXXXX";
 // The file a chain of symbolic links ends at (the path itself when it is none).
 std::string FinalTarget(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
+    if (!std::filesystem::is_symlink(ToPath(path), error)) {
         return path;
     }
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    const std::filesystem::path target = std::filesystem::weakly_canonical(ToPath(path), error);
+    return error ? path : FromPath(target);
 }
 
 bool IsAlphanumeric(char c) {
@@ -72,17 +73,17 @@ FileError SystemError(const std::string& what, const std::string& path, int erro
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    return (std::filesystem::path(folder) / name).string();
+    return FromPath(ToPath(folder) / ToPath(name));
 }
 
 bool FileExists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::is_regular_file(ToPath(path), error);
 }
 
 bool DirectoryExists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_directory(path, error);
+    return std::filesystem::is_directory(ToPath(path), error);
 }
 
 std::string ReadBytes(const std::string& path) {
@@ -149,17 +150,17 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
         throw SystemError("Écriture impossible", path, error);
     }
     // The rename is made; flushing the folder only makes it last sooner.
-    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string folder = FromPath(ToPath(path).parent_path());
     Files().FlushFolder(folder);
 }
 
 void RemoveLeftoverTemporaries(const std::string& folder) {
     try {
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(ToPath(folder))) {
             std::error_code ignored;
             if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
-                IsOwnTemporary(entry.path().filename().string())) {
-                Files().Remove(entry.path().string());
+                IsOwnTemporary(FromPath(entry.path().filename()))) {
+                Files().Remove(FromPath(entry.path()));
             }
         }
     } catch (const std::filesystem::filesystem_error&) {
@@ -225,7 +226,7 @@ std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t
 
 std::uint64_t FileSize(const std::string& path) {
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uintmax_t size = std::filesystem::file_size(ToPath(path), error);
     return error ? 0 : size;
 }
 

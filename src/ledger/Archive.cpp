@@ -14,6 +14,7 @@
 #include "ledger/ChainEntry.h"
 #include "ledger/Sha256.h"
 #include "ledger/Tar.h"
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -85,7 +86,7 @@ Key LoadOrCreateKey(const std::string& dataPath) {
     const long size = BIO_get_mem_data(bio.get(), &data);
     WriteFileAtomic(path, std::string_view(data, static_cast<std::size_t>(size)));
     std::filesystem::permissions(
-        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        ToPath(path), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     return key;
 }
 

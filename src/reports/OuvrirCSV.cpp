@@ -1,10 +1,9 @@
 // "Fichier" > "Editer fichier" > "Fichier Articles": the article file opened in
 // the application the desktop associates with CSV files.
-#include <filesystem>
-
 #include "data/Catalogue.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
+#include "platform/FileSystem.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -25,8 +24,7 @@ std::string ChercherAppliCSV(Shell& shell, const std::string& dataPath) {
     } catch (const std::exception&) {
         application.clear();
     }
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
+    Files().Remove(temp);
     return application;
 }
 

@@ -1,7 +1,5 @@
 #include "reports/ReadJournal.h"
 
-#include <filesystem>
-
 #include "data/TextFile.h"
 #include "reports/Report.h"
 
@@ -12,9 +10,7 @@ std::optional<JournalSums> LireJournal(const std::string& journal, const ScanReq
     if (!FileExists(journal)) {
         return std::nullopt;
     }
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(journal, error);
-    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(error ? 0 : size));
+    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(FileSize(journal)));
 }
 
 ScanRequest PeriodRequest(const Date& debut, const Date& fin) {

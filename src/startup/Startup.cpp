@@ -5,6 +5,7 @@
 #include "data/TextFile.h"
 #include "ledger/LedgerStart.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -22,7 +23,8 @@ struct DataFolder {
 DataFolder ResolveDataFolder(Settings& settings, UserFolders& folders,
                              const StartOptions& options) {
     if (options.dataDir) {
-        return {std::filesystem::absolute(*options.dataDir).lexically_normal().string(), true};
+        return {FromPath(std::filesystem::absolute(ToPath(*options.dataDir)).lexically_normal()),
+                true};
     }
     std::string remembered = settings.Read(kDataPathKey);
     if (!remembered.empty()) {
@@ -35,10 +37,10 @@ DataFolder ResolveDataFolder(Settings& settings, UserFolders& folders,
 // give a fresh empty folder, which would split the journal in two.
 std::string UnusableReason(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    if (!std::filesystem::exists(ToPath(path), error)) {
         return "le dossier n'existe pas";
     }
-    if (!std::filesystem::is_directory(path, error)) {
+    if (!std::filesystem::is_directory(ToPath(path), error)) {
         return "ce n'est pas un dossier";
     }
     if (const int probe = ProbeWritableFolder(path); probe != 0) {
@@ -49,7 +51,7 @@ std::string UnusableReason(const std::string& path) {
 
 std::string CreateFolder(const std::string& path) {
     std::error_code error;
-    std::filesystem::create_directories(path, error);
+    std::filesystem::create_directories(ToPath(path), error);
     if (error || !DirectoryExists(path)) {
         return error ? error.message() : "le dossier n'a pas pu être créé";
     }

@@ -54,9 +54,9 @@ TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
     const std::vector<std::string> files = Files(data);
     fs::create_directories(home / "config/Telvora");
     WriteRaw(home / "config/Telvora/VantorW.conf", "[Settings]\nDataPath=" + data + "\n");
-    std::string run = "env HOME=" + Quoted(home.Path()) + " XDG_CONFIG_HOME=" +
-                      Quoted(home / "config") + " " + Quoted(VANTOR_EXECUTABLE) +
-                      " --headless </dev/null >" + Quoted(home / "out") + " 2>&1";
+    std::string run =
+        "env HOME=" + Quoted(home.Path()) + " XDG_CONFIG_HOME=" + Quoted(home / "config") + " " +
+        Quoted(VANTOR_EXECUTABLE) + " --headless </dev/null >" + Quoted(home / "out") + " 2>&1";
     std::string reason = "permission refusée";
     if (::geteuid() == 0) {
         if (std::system("unshare -m true >/dev/null 2>&1") != 0) {
@@ -76,8 +76,7 @@ TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
     EXPECT_EQ(WEXITSTATUS(status), 1);
     const std::string out = Slurp(home / "out");
     EXPECT_NE(out.find("msgbox critical ok"), std::string::npos) << out;
-    EXPECT_NE(out.find("\"" + data + "\" ne peut pas être utilisé : " + reason),
-              std::string::npos)
+    EXPECT_NE(out.find("\"" + data + "\" ne peut pas être utilisé : " + reason), std::string::npos)
         << out;
     EXPECT_EQ(Files(data), files);
 }
