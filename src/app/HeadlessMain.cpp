@@ -11,6 +11,7 @@
 #include "app/Commands.h"
 #include "app/HeadlessRun.h"
 #include "data/TextFile.h"
+#include "platform/ProgramEntry.h"
 #include "platform/UserFolders.h"
 #include "platform/headless/FolderInstance.h"
 #include "platform/headless/HeaderPictures.h"
@@ -38,7 +39,7 @@ std::unique_ptr<vantor::Printers> SystemPrinters() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     vantor::IniSettings settings(SettingsFile());
     vantor::SystemClock clock;
     if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {

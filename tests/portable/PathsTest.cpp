@@ -16,7 +16,7 @@ TEST(Paths, AccentedNamesRoundTripThroughTheFileSystem) {
     for (const std::string& name : names) {
         EXPECT_EQ(FromPath(ToPath(name)), name);
         const std::u8string expected(name.begin(), name.end());
-        EXPECT_EQ(ToPath(name).u8string(), expected) << name;
+        EXPECT_TRUE(ToPath(name).u8string() == expected) << name;  // gtest prints no u8string
     }
     TempDir dir;
     const std::string folder = JoinPath(dir.Path(), "Mes données");
