@@ -10,30 +10,22 @@
 #include "app/Arguments.h"
 #include "app/Commands.h"
 #include "app/HeadlessRun.h"
+#include "data/TextFile.h"
+#include "platform/ProgramEntry.h"
+#include "platform/SystemClock.h"
+#include "platform/UserFolders.h"
 #include "platform/headless/FolderInstance.h"
 #include "platform/headless/HeaderPictures.h"
 #include "platform/headless/IniSettings.h"
-#include "platform/SystemClock.h"
 #if VANTOR_WITH_CUPS
 #include "platform/cups/CupsPrinters.h"
-#endif
-#ifdef _WIN32
-#include "platform/win32/Folders.h"
-#include "platform/win32/Program.h"
 #endif
 
 namespace {
 
 std::string SettingsFile() {
-#ifdef _WIN32
-    return vantor::win32::RoamingAppDataFolder() + "\\Telvora\\VantorW.conf";
-#endif
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string folder = config != nullptr && *config != '\0'
-                                   ? std::string(config)
-                                   : std::string(home != nullptr ? home : ".") + "/.config";
-    return folder + "/Telvora/VantorW.conf";
+    return vantor::JoinPath(
+        vantor::JoinPath(vantor::SystemUserFolders().Configuration(), "Telvora"), "VantorW.conf");
 }
 
 std::unique_ptr<vantor::Printers> SystemPrinters(vantor::Clock& /*clock*/) {
@@ -47,12 +39,7 @@ std::unique_ptr<vantor::Printers> SystemPrinters(vantor::Clock& /*clock*/) {
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    (void)argc, (void)argv;  // in the ANSI code page: taken again from the UTF-16 command line
-    const std::vector<std::string> words = vantor::win32::StartProgram();
-#else
-    const std::vector<std::string> words(argv + 1, argv + argc);
-#endif
+    const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     vantor::IniSettings settings(SettingsFile());
     vantor::SystemClock clock;
     if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {

@@ -86,7 +86,8 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     headless::TranscriptShell shell(std::cout);
     headless::ScriptRunner runner(script, std::cout, clock, printers, &shell);
     headless::TranscriptKeyboard keyboard(shell);
-    Platform platform{runner, tillPrinters, settings, shell, keyboard, clock, pictures};
+    Platform platform{runner,   tillPrinters, settings, shell,
+                      keyboard, clock,        pictures, SystemUserFolders()};
     try {
         runner.RunPrelude();
         Till till = StartTill(platform, instance, arguments.start);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "platform/ProgramEntry.h"
 #include "platform/SystemClock.h"
 
 namespace {
@@ -63,7 +64,7 @@ int RunApplication(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
         CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report")) {
         NoSettings settings;

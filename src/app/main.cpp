@@ -65,6 +65,7 @@ extern "C" int VantorMain(int argc, char** argv) {
     if (arguments->pdfDir) {
         pdfFiles = vantor::NumberedPdfFiles(*arguments->pdfDir);
     }
-    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, pdfFiles,
-                               [](vantor::Clock& printClock) { return std::make_unique<vantor::QtPrinters>(printClock); });
+    return vantor::RunHeadless(
+        *arguments, settings, instance, pictures, clock, pdfFiles,
+        [](vantor::Clock& printClock) { return std::make_unique<vantor::QtPrinters>(printClock); });
 }

@@ -1,19 +1,12 @@
 #include "startup/Startup.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "data/TextFile.h"
 #include "ledger/LedgerStart.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "sales/frmMain.h"
-#ifdef _WIN32
-#include "platform/win32/Folders.h"
-#endif
 
 namespace vantor {
 
@@ -27,7 +20,8 @@ struct DataFolder {
     bool chosenNow = false;  // not remembered yet: to be created and remembered
 };
 
-DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
+DataFolder ResolveDataFolder(Settings& settings, UserFolders& folders,
+                             const StartOptions& options) {
     if (options.dataDir) {
         return {FromPath(std::filesystem::absolute(ToPath(*options.dataDir)).lexically_normal()),
                 true};
@@ -36,9 +30,7 @@ DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
     if (!remembered.empty()) {
         return {remembered, false};
     }
-    std::string base =
-        options.userDataFolder.empty() ? DefaultUserDataFolder() : options.userDataFolder;
-    return {JoinPath(base, kFolderName), true};
+    return {JoinPath(folders.ApplicationData(), kFolderName), true};
 }
 
 // A remembered folder must be there and writable: an unplugged drive must not
@@ -51,14 +43,10 @@ std::string UnusableReason(const std::string& path) {
     if (!std::filesystem::is_directory(ToPath(path), error)) {
         return "ce n'est pas un dossier";
     }
-#ifdef _WIN32
-    return win32::WhyNotWritable(path);
-#else
-    if (::access(path.c_str(), W_OK | X_OK) != 0) {
-        return std::strerror(errno);
+    if (const int probe = ProbeWritableFolder(path); probe != 0) {
+        return SystemErrorText(probe);
     }
     return "";
-#endif
 }
 
 std::string CreateFolder(const std::string& path) {
@@ -99,24 +87,13 @@ Till::~Till() = default;
 Till::Till(Till&&) noexcept = default;
 Till& Till::operator=(Till&&) noexcept = default;
 
-std::string DefaultUserDataFolder() {
-#ifdef _WIN32
-    return win32::RoamingAppDataFolder();
-#endif
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    return JoinPath(JoinPath(home != nullptr ? home : ".", ".local"), "share");
-}
-
-std::string DataFolderOf(Settings& settings, const StartOptions& options) {
-    return ResolveDataFolder(settings, options).path;
+std::string DataFolderOf(Settings& settings, UserFolders& folders, const StartOptions& options) {
+    return ResolveDataFolder(settings, folders, options).path;
 }
 
 Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options) {
     Till till;
-    DataFolder folder = ResolveDataFolder(platform.settings, options);
+    DataFolder folder = ResolveDataFolder(platform.settings, platform.folders, options);
     // The lock lives in the folder, so the folder is made sure of first; a
     // second instance finds it there and creates nothing.
     std::string reason = folder.chosenNow ? CreateFolder(folder.path) : UnusableReason(folder.path);

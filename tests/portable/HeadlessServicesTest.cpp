@@ -46,8 +46,8 @@ TEST(HeaderPictures, NaturalSizeFromTheFileHeader) {
     const std::string topDown = Bitmap(7, 9).replace(22, 4, Le(static_cast<std::uint32_t>(-9), 4));
     const std::string oldBitmap = "BM" + Le(0, 4) + Le(0, 4) + Le(26, 4) + Le(12, 4) + Le(300, 2) +
                                   Le(20, 2) + Le(1, 2) + Le(1, 2);
-    const std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + Be32(13) + "IHDR" +
-                            Be32(70000) + Be32(2) + std::string(5, '\0');
+    const std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + Be32(13) + "IHDR" + Be32(70000) +
+                            Be32(2) + std::string(5, '\0');
     const std::string gif = "GIF89a" + Le(640, 2) + Le(480, 2) + std::string(20, '\0');
     const struct {
         const char* name;

@@ -85,7 +85,7 @@ void Pipe(HANDLE& childEnd, HANDLE& ownEnd, bool childReads) {
 }
 
 TillProcess Spawn(const std::vector<std::string>& arguments,
-              const std::map<std::string, std::string>& environment) {
+                  const std::map<std::string, std::string>& environment) {
     HANDLE childIn, childOut, childErr;
     TillProcess child;
     Pipe(childIn, child.in, true);

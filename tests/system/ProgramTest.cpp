@@ -2,6 +2,7 @@
 // stream or an ANSI code page would change.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "data/TextFile.h"
@@ -9,9 +10,6 @@
 #include "platform/Paths.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
-#ifdef _WIN32
-#include "platform/win32/Folders.h"
-#endif
 
 namespace vantor::test {
 namespace {
@@ -54,8 +52,9 @@ TEST(Program, ADataFolderAndAScriptWithAccentsInTheirPaths) {
 // application data, not into the current folder. The only test that runs the
 // program on the account's own folders there.
 TEST(Program, TheDefaultDataFolderIsUnderTheRoamingApplicationData) {
-    const std::string roaming = win32::RoamingAppDataFolder();
-    ASSERT_FALSE(roaming.empty());
+    const char* appData = std::getenv("APPDATA");
+    ASSERT_NE(appData, nullptr);
+    const std::string roaming = FromPath(ToPath(appData));
     const std::filesystem::path settings = ToPath(roaming + "\\Telvora\\VantorW.conf");
     const std::string folder = roaming + "\\VantorW";
     std::filesystem::remove(settings);

@@ -42,7 +42,8 @@ void ReadSize(const std::string& header, std::int64_t& width, std::int64_t& heig
                header.compare(12, 4, "IHDR") == 0) {
         width = BigEndian32(header, 16);
         height = BigEndian32(header, 20);
-    } else if (header.size() >= 10 && (header.starts_with("GIF87a") || header.starts_with("GIF89a"))) {
+    } else if (header.size() >= 10 &&
+               (header.starts_with("GIF87a") || header.starts_with("GIF89a"))) {
         width = LittleEndian(header, 6, 2);
         height = LittleEndian(header, 8, 2);
     }

@@ -85,20 +85,32 @@ void AppendUtf8(std::string& out, unsigned code) {
 void Unescape(const std::string& stored, std::size_t& i, std::string& out) {
     const char c = stored[i];
     switch (c) {
-        case 'n': out += '\n'; return;
-        case 'r': out += '\r'; return;
-        case 't': out += '\t'; return;
-        case '0': out += '\0'; return;
+        case 'n':
+            out += '\n';
+            return;
+        case 'r':
+            out += '\r';
+            return;
+        case 't':
+            out += '\t';
+            return;
+        case '0':
+            out += '\0';
+            return;
         case 'x': {
             std::size_t end = i + 1;
-            while (end < stored.size() && end < i + 5 && std::isxdigit(static_cast<unsigned char>(stored[end]))) {
+            while (end < stored.size() && end < i + 5 &&
+                   std::isxdigit(static_cast<unsigned char>(stored[end]))) {
                 ++end;
             }
-            AppendUtf8(out, static_cast<unsigned>(std::stoul("0" + stored.substr(i + 1, end - i - 1), nullptr, 16)));
+            AppendUtf8(out, static_cast<unsigned>(
+                                std::stoul("0" + stored.substr(i + 1, end - i - 1), nullptr, 16)));
             i = end - 1;
             return;
         }
-        default: out += c; return;
+        default:
+            out += c;
+            return;
     }
 }
 
@@ -135,13 +147,26 @@ std::string IniEscape(const std::string& value) {
     std::string body;
     for (char c : value.starts_with('@') ? "@" + value : value) {
         switch (c) {
-            case '\\': body += "\\\\"; break;
-            case '"': body += "\\\""; break;
-            case '\n': body += "\\n"; break;
-            case '\r': body += "\\r"; break;
-            case '\t': body += "\\t"; break;
-            case '\0': body += "\\0"; break;
-            default: body += c;
+            case '\\':
+                body += "\\\\";
+                break;
+            case '"':
+                body += "\\\"";
+                break;
+            case '\n':
+                body += "\\n";
+                break;
+            case '\r':
+                body += "\\r";
+                break;
+            case '\t':
+                body += "\\t";
+                break;
+            case '\0':
+                body += "\\0";
+                break;
+            default:
+                body += c;
         }
     }
     return !body.empty() && NeedsQuotes(value) ? "\"" + body + "\"" : body;

@@ -1,5 +1,5 @@
-#include "platform/win32/Program.h"
-
+// The program's entry on Windows: binary standard streams, a UTF-8 console and
+// the words of the UTF-16 command line.
 // windows.h first: the other system headers need its definitions.
 #include <windows.h>
 
@@ -9,11 +9,12 @@
 
 #include <cstdio>
 
+#include "platform/ProgramEntry.h"
 #include "platform/win32/Utf16.h"
 
-namespace vantor::win32 {
+namespace vantor {
 
-std::vector<std::string> StartProgram() {
+std::vector<std::string> EnterProgram(int /*argc*/, char** /*argv*/) {
     for (FILE* stream : {stdin, stdout, stderr}) {
         _setmode(_fileno(stream), _O_BINARY);
     }
@@ -22,10 +23,10 @@ std::vector<std::string> StartProgram() {
     wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 1; words != nullptr && i < count; ++i) {
-        arguments.push_back(Utf8(words[i]));
+        arguments.push_back(win32::Utf8(words[i]));
     }
     ::LocalFree(words);
     return arguments;
 }
 
-}  // namespace vantor::win32
+}  // namespace vantor
