@@ -30,12 +30,12 @@ bool IsLetterRoot(const std::string& drive) {
 }
 
 // A drive letter holds "c:\Images" and "C:" itself; a mount point holds
-// itself and what lies under it ("/" only stands for the rest).
+// itself and what lies under it.
 bool OnDrive(const std::string& folder, const std::string& drive) {
     if (IsLetterRoot(drive)) {
         return Lower(folder + drive.back()).starts_with(Lower(drive));
     }
-    return drive != "/" && (folder == drive || folder.starts_with(drive + "/"));
+    return folder == drive || folder.starts_with(drive + "/");
 }
 
 }  // namespace

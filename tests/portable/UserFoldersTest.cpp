@@ -96,5 +96,30 @@ TEST(UserFolders, TheImageChooserOpensInThePicturesElseTheHome) {
     EXPECT_EQ(DossierDeDepart("", folders), "/");
 }
 
+// The drive the image chooser shows for a folder: the longest mount point
+// holding it, a drive letter whatever its case, else the system's own.
+TEST(UserFolders, TheDriveOfAFolder) {
+    const std::vector<std::string> mounts{"/", "/media/usb", "/media/usb/cartes"};
+    const std::vector<std::string> letters{"C:\\", "E:\\"};
+    const struct {
+        std::string folder;
+        const std::vector<std::string>& drives;
+        std::string drive;
+    } cases[] = {
+        {"/home/paul", mounts, "/"},
+        {"/media/usb", mounts, "/media/usb"},
+        {"/media/usb/Logos", mounts, "/media/usb"},
+        {"/media/usb/cartes/a", mounts, "/media/usb/cartes"},
+        {"/media/usb2", mounts, "/"},
+        {"/media/usb", {}, "/"},
+        {"e:\\Images", letters, "E:\\"},
+        {"E:", letters, "E:\\"},
+        {"D:\\Photos", letters, "C:\\"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LecteurDe(c.folder, c.drives), c.drive) << c.folder;
+    }
+}
+
 }  // namespace
 }  // namespace vantor::test

@@ -2,8 +2,11 @@
 // file is created in it and removed again.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -29,6 +32,12 @@ TEST(WritableFolder, TheProbeLeavesNothingAndNamesTheFailure) {
     EXPECT_EQ(ProbeWritableFolder(dir / "fichier"), ENOTDIR);
 }
 
+#ifdef _WIN32
+TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
+    GTEST_SKIP() << "a folder's permissions and the settings' place are set through POSIX "
+                    "calls and variables; the probe itself is held by the test above";
+}
+#else
 std::vector<std::string> Files(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -80,6 +89,7 @@ TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
         << out;
     EXPECT_EQ(Files(data), files);
 }
+#endif
 
 }  // namespace
 }  // namespace vantor::test

@@ -1,7 +1,6 @@
 #include "platform/posix/PosixUserFolders.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -30,11 +29,6 @@ std::string UnescapeMount(const std::string& field) {
 
 bool IsRemovableMount(const std::string& mountPoint) {
     return mountPoint.starts_with("/media/") || mountPoint.starts_with("/run/media/");
-}
-
-std::string ProcessEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? "" : value;
 }
 
 }  // namespace
@@ -97,11 +91,6 @@ std::vector<std::string> PosixUserFolders::Drives() {
         }
     }
     return drives;
-}
-
-UserFolders& SystemUserFolders() {
-    static PosixUserFolders folders(ProcessEnvironment, "/proc/mounts");
-    return folders;
 }
 
 }  // namespace vantor
