@@ -7,6 +7,7 @@
 #include <map>
 
 #include "admin/Folders.h"
+#include "data/TextFile.h"
 #include "platform/headless/FixedUserFolders.h"
 #include "platform/headless/IniSettings.h"
 #include "platform/posix/PosixUserFolders.h"
@@ -76,7 +77,7 @@ TEST(UserFolders, TheFirstRunDataFolderIsVantorWInTheApplicationData) {
     FixedUserFolders folders;
     folders.applicationData = dir / "Roaming";
     IniSettings settings(dir / "VantorW.conf");
-    EXPECT_EQ(DataFolderOf(settings, folders, {}), dir / "Roaming/VantorW");
+    EXPECT_EQ(DataFolderOf(settings, folders, {}), JoinPath(dir / "Roaming", "VantorW"));
     settings.Write(kDataPathKey, dir / "Mes données");
     EXPECT_EQ(DataFolderOf(settings, folders, {}), dir / "Mes données");
 }

@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -25,11 +26,16 @@ namespace fs = std::filesystem;
 TEST(WritableFolder, TheProbeLeavesNothingAndNamesTheFailure) {
     TempDir dir;
     WriteRaw(dir / "fichier", "x");
-    fs::create_directories(dir / "Mes données");
+    fs::create_directories(ToPath(dir / "Mes données"));
     EXPECT_EQ(ProbeWritableFolder(dir / "Mes données"), 0);
-    EXPECT_TRUE(fs::is_empty(dir / "Mes données"));
+    EXPECT_TRUE(fs::is_empty(ToPath(dir / "Mes données")));
     EXPECT_EQ(ProbeWritableFolder(dir / "absent"), ENOENT);
+    // Windows finds no such path under a file.
+#ifdef _WIN32
+    EXPECT_EQ(ProbeWritableFolder(dir / "fichier"), ENOENT);
+#else
     EXPECT_EQ(ProbeWritableFolder(dir / "fichier"), ENOTDIR);
+#endif
 }
 
 #ifdef _WIN32

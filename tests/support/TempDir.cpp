@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/Paths.h"
+
 namespace vantor::test {
 
 // A new folder under the system's temporary folder, named at random so that
@@ -30,18 +32,18 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::operator/(const std::string& name) const {
-    return (std::filesystem::path(path_) / name).string();
+    return FromPath(ToPath(path_) / ToPath(name));
 }
 
 std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(ToPath(path), std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
 }
 
 void WriteRaw(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(ToPath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
