@@ -4,8 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
+#include <random>
 
 #include "reports/Report.h"
 #include "reports/ReportFolder.h"
@@ -16,9 +15,18 @@ namespace {
 
 // A new folder in the temporary folder, removed with this object.
 struct OwnFolder {
-    OwnFolder() : path((std::filesystem::temp_directory_path() / "vantor-fuzz-XXXXXX").string()) {
-        if (mkdtemp(path.data()) == nullptr) {
-            std::perror("mkdtemp");
+    OwnFolder() {
+        std::mt19937_64 random{std::random_device{}()};
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int tries = 0; tries < 100 && path.empty(); ++tries) {
+            const std::filesystem::path folder = base / ("vantor-fuzz-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(folder, error)) {
+                path = folder.string();
+            }
+        }
+        if (path.empty()) {
+            std::perror("no temporary folder");
             std::abort();
         }
     }

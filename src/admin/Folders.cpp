@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -15,7 +14,7 @@ namespace {
 
 bool IsFolder(const std::string& path) {
     std::error_code error;
-    return !path.empty() && fs::is_directory(path, error);
+    return !path.empty() && fs::is_directory(ToPath(path), error);
 }
 
 std::string Lower(std::string text) {
@@ -24,92 +23,39 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The mount table writes a space as \040, a tab as \011 and so on.
-std::string UnescapeMount(const std::string& field) {
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            const std::string octal = field.substr(i + 1, 3);
-            if (std::all_of(octal.begin(), octal.end(),
-                            [](char c) { return c >= '0' && c <= '7'; })) {
-                out += static_cast<char>(std::stoi(octal, nullptr, 8));
-                i += 3;
-                continue;
-            }
-        }
-        out += field[i];
-    }
-    return out;
+// "C:\" as the system lists its drives.
+bool IsLetterRoot(const std::string& drive) {
+    return drive.size() == 3 && std::isalpha(static_cast<unsigned char>(drive[0])) &&
+           drive[1] == ':' && (drive[2] == '\\' || drive[2] == '/');
 }
 
-bool IsRemovableMount(const std::string& mountPoint) {
-    return mountPoint.starts_with("/media/") || mountPoint.starts_with("/run/media/");
-}
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? "" : value;
-}
-
-// XDG_PICTURES_DIR of the user's user-dirs.dirs, with $HOME expanded.
-std::string UserPicturesFolder(const std::string& home) {
-    std::string config = Environment("XDG_CONFIG_HOME");
-    if (config.empty()) {
-        config = home + "/.config";
+// A drive letter holds "c:\Images" and "C:" itself; a mount point holds
+// itself and what lies under it.
+bool OnDrive(const std::string& folder, const std::string& drive) {
+    if (IsLetterRoot(drive)) {
+        return Lower(folder + drive.back()).starts_with(Lower(drive));
     }
-    std::ifstream file(config + "/user-dirs.dirs");
-    std::string line;
-    const std::string key = "XDG_PICTURES_DIR=";
-    while (std::getline(file, line)) {
-        if (!line.starts_with(key)) {
-            continue;
-        }
-        std::string value = line.substr(key.size());
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-            value = value.substr(1, value.size() - 2);
-        }
-        if (value.starts_with("$HOME")) {
-            value = home + value.substr(5);
-        }
-        return value;
-    }
-    return home.empty() ? "" : home + "/Pictures";
+    return folder == drive || folder.starts_with(drive + "/");
 }
 
 }  // namespace
 
-std::vector<std::string> ListeLecteurs() {
-    std::vector<std::string> drives{"/"};
-    std::ifstream mounts("/proc/mounts");
-    std::string line;
-    while (std::getline(mounts, line)) {
-        std::istringstream fields(line);
-        std::string device;
-        std::string mountPoint;
-        fields >> device >> mountPoint;
-        mountPoint = UnescapeMount(mountPoint);
-        if (IsRemovableMount(mountPoint) &&
-            std::find(drives.begin(), drives.end(), mountPoint) == drives.end()) {
-            drives.push_back(mountPoint);
-        }
-    }
-    return drives;
-}
-
 std::string LecteurDe(const std::string& folder, const std::vector<std::string>& drives) {
-    std::string best = "/";
+    std::string best;
     for (const std::string& drive : drives) {
-        const bool inside = folder == drive || folder.starts_with(drive + "/");
-        if (inside && drive.size() > best.size()) {
+        if (OnDrive(folder, drive) && drive.size() > best.size()) {
             best = drive;
         }
     }
-    return best;
+    if (!best.empty()) {
+        return best;
+    }
+    return !drives.empty() && IsLetterRoot(drives.front()) ? drives.front() : "/";
 }
 
 FolderList ListeDossiers(const std::string& folder) {
     FolderList list;
-    fs::path current = fs::path(folder).lexically_normal();
+    fs::path current = ToPath(folder).lexically_normal();
     if (!current.has_filename() && current != current.root_path()) {
         current = current.parent_path();
     }
@@ -122,8 +68,8 @@ FolderList ListeDossiers(const std::string& folder) {
     }
     std::string indent;
     for (const fs::path& p : chain) {
-        list.items.push_back(indent + (p == p.root_path() ? p.string() : p.filename().string()));
-        list.paths.push_back(p.string());
+        list.items.push_back(indent + FromPath(p == p.root_path() ? p : p.filename()));
+        list.paths.push_back(FromPath(p));
         indent += "  ";
     }
     list.current = static_cast<int>(list.items.size()) - 1;
@@ -131,28 +77,29 @@ FolderList ListeDossiers(const std::string& folder) {
     std::error_code error;
     for (fs::directory_iterator it(current, error), end; !error && it != end; it.increment(error)) {
         std::error_code kind;
-        const std::string name = it->path().filename().string();
+        const std::string name = FromPath(it->path().filename());
         if (!name.starts_with(".") && it->is_directory(kind)) {
             children.push_back(it->path());
         }
     }
     std::sort(children.begin(), children.end());
     for (const fs::path& child : children) {
-        list.items.push_back(indent + child.filename().string());
-        list.paths.push_back(child.string());
+        list.items.push_back(indent + FromPath(child.filename()));
+        list.paths.push_back(FromPath(child));
     }
     return list;
 }
 
 std::vector<std::string> ListeFichiers(const std::string& folder, const std::string& pattern) {
-    const std::string extension = Lower(fs::path(pattern).extension().string());
+    const std::string extension = Lower(FromPath(ToPath(pattern).extension()));
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(ToPath(folder), error), end; !error && it != end;
+         it.increment(error)) {
         std::error_code kind;
-        const std::string name = it->path().filename().string();
+        const std::string name = FromPath(it->path().filename());
         if (!name.starts_with(".") && it->is_regular_file(kind) &&
-            Lower(it->path().extension().string()) == extension) {
+            Lower(FromPath(it->path().extension())) == extension) {
             names.push_back(name);
         }
     }
@@ -161,15 +108,15 @@ std::vector<std::string> ListeFichiers(const std::string& folder, const std::str
     return names;
 }
 
-std::string DossierDeDepart(const std::string& currentPicture) {
+std::string DossierDeDepart(const std::string& currentPicture, UserFolders& folders) {
     if (!currentPicture.empty()) {
-        const std::string folder = fs::path(currentPicture).parent_path().string();
+        const std::string folder = FromPath(ToPath(currentPicture).parent_path());
         if (IsFolder(folder)) {
             return folder;
         }
     }
-    const std::string home = Environment("HOME");
-    const std::string pictures = UserPicturesFolder(home);
+    const std::string home = folders.Home();
+    const std::string pictures = folders.Pictures();
     if (IsFolder(pictures)) {
         return pictures;
     }

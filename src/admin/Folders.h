@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/UserFolders.h"
+
 namespace vantor {
 
-// The drives of the image chooser on this system: the root folder, then the
-// mounted removable media (mount points under /media and /run/media), in the
-// order of the mount table.
-std::vector<std::string> ListeLecteurs();
 // The drive holding a folder: the longest drive path it lies in.
 std::string LecteurDe(const std::string& folder, const std::vector<std::string>& drives);
 
@@ -29,6 +27,6 @@ std::vector<std::string> ListeFichiers(const std::string& folder, const std::str
 
 // Where the chooser opens: the folder of the current picture when it exists,
 // else the user's pictures folder, else the home folder, else the root.
-std::string DossierDeDepart(const std::string& currentPicture);
+std::string DossierDeDepart(const std::string& currentPicture, UserFolders& folders);
 
 }  // namespace vantor

@@ -8,9 +8,10 @@ namespace vantor {
 
 void frmInfos::cmdAddImg_Click(int index) {
     imageChoisie_ = index;
-    const std::string folder = DossierDeDepart(Get(index == 0 ? "imgLogo" : "imgQR").tag);
+    const std::string folder =
+        DossierDeDepart(Get(index == 0 ? "imgLogo" : "imgQR").tag, platform_.folders);
     Control& drives = Get("Drive1");
-    drives.items = ListeLecteurs();
+    drives.items = platform_.folders.Drives();  // the system's own first
     const std::string drive = LecteurDe(folder, drives.items);
     for (int i = 0; i < drives.ListCount(); ++i) {
         if (drives.items[static_cast<std::size_t>(i)] == drive) {

@@ -5,9 +5,9 @@
 
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "platform/Paths.h"
 #include "platform/headless/ScriptRunner.h"
 #include "platform/headless/TranscriptPrinters.h"
-#include "platform/qt/QtPrinters.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -59,11 +59,13 @@ headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
 
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
                 Pictures& pictures, Clock& systemClock,
-                const headless::PdfDeviceFactory& pdfDevices) {
+                const headless::PdfDeviceFactory& pdfDevices,
+                const SystemPrintersFactory& systemPrinters) {
     std::ifstream file;
     if (arguments.scriptFile) {
         if (!DirectoryExists(*arguments.scriptFile)) {
-            file.open(*arguments.scriptFile);
+            // Binary: a text-mode read on Windows would end the script at a 0x1A byte.
+            file.open(ToPath(*arguments.scriptFile), std::ios::binary);
         }
         if (!file.is_open()) {
             std::cerr << "Impossible de lire le script " << *arguments.scriptFile << '\n';
@@ -73,14 +75,19 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     std::istream& script = arguments.scriptFile ? file : std::cin;
     headless::ScriptClock clock(systemClock);
     headless::ScriptPrinters printers(std::cout, pdfDevices);
-    QtPrinters systemPrinters(clock);  // --system-printers, each document also in the transcript
-    headless::TranscriptPrinters transcribedSystem(std::cout, systemPrinters);
-    Printers& tillPrinters = arguments.systemPrinters ? static_cast<Printers&>(transcribedSystem)
-                                                      : static_cast<Printers&>(printers);
+    // --system-printers: each document also in the transcript.
+    std::unique_ptr<Printers> system = arguments.systemPrinters ? systemPrinters(clock) : nullptr;
+    std::optional<headless::TranscriptPrinters> transcribedSystem;
+    if (system) {
+        transcribedSystem.emplace(std::cout, *system);
+    }
+    Printers& tillPrinters = transcribedSystem ? static_cast<Printers&>(*transcribedSystem)
+                                               : static_cast<Printers&>(printers);
     headless::TranscriptShell shell(std::cout);
     headless::ScriptRunner runner(script, std::cout, clock, printers, &shell);
     headless::TranscriptKeyboard keyboard(shell);
-    Platform platform{runner, tillPrinters, settings, shell, keyboard, clock, pictures};
+    Platform platform{runner,   tillPrinters, settings, shell,
+                      keyboard, clock,        pictures, SystemUserFolders()};
     try {
         runner.RunPrelude();
         Till till = StartTill(platform, instance, arguments.start);
@@ -91,7 +98,7 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
         if (till.status != StartStatus::Running) {
             return 1;
         }
-        systemPrinters.SetDataFolder(till.data->DataPath);
+        tillPrinters.SetDataFolder(till.data->DataPath);
         runner.Run(*till.main, TillVariables(*till.data, *till.main));
         std::cout.flush();
         return 0;

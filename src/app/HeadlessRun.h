@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include "app/Arguments.h"
 #include "platform/Services.h"
 #include "platform/headless/TranscriptPrinting.h"
@@ -10,9 +13,13 @@ namespace vantor {
 // standard output. Returns the exit status: 0 when the script ran to its end,
 // 1 when a line could not run or the till could not start, 2 for a script
 // file that cannot be read.
-// pdfDevices makes the PDF file of each printed document (--pdf-dir).
+// pdfDevices makes the PDF file of each printed document (--pdf-dir);
+// systemPrinters makes the system's printers of --system-printers, dating
+// their files with the run's clock.
+using SystemPrintersFactory = std::function<std::unique_ptr<Printers>(Clock&)>;
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
                 Pictures& pictures, Clock& systemClock,
-                const headless::PdfDeviceFactory& pdfDevices);
+                const headless::PdfDeviceFactory& pdfDevices,
+                const SystemPrintersFactory& systemPrinters);
 
 }  // namespace vantor

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/LedgerCommands.h"
-#include "app/ReportCommand.h"
+#include "app/Commands.h"
+#include "platform/ProgramEntry.h"
 #include "platform/SystemClock.h"
 
 namespace {
@@ -64,22 +64,12 @@ int RunApplication(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
-    if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words)) {
-        NoSettings settings;
-        return vantor::RunVerifyCommand(std::vector<std::string>(words.begin() + 1, words.end()),
-                                        settings, std::cout, std::cerr);
-    }
-    if (CommandOnAGivenFolder(words, "archive")) {
-        NoSettings settings;
-        return vantor::RunArchiveCommand(std::vector<std::string>(words.begin() + 1, words.end()),
-                                         settings, std::cout, std::cerr);
-    }
-    if (CommandOnAGivenFolder(words, "report")) {
+    const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
+    if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
+        CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report")) {
         NoSettings settings;
         vantor::SystemClock clock;
-        return vantor::RunReportCommand(std::vector<std::string>(words.begin() + 1, words.end()),
-                                        settings, clock, std::cout, std::cerr);
+        return *vantor::RunDataCommand(words, settings, clock);
     }
     return RunApplication(argc, argv);
 }

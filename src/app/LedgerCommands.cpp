@@ -47,7 +47,8 @@ std::optional<std::string> Folder(const Words& words, Settings& settings, std::o
     if (auto dir = words.options.find("--data-dir"); dir != words.options.end()) {
         options.dataDir = dir->second;
     }
-    const std::string folder = options.dataDir ? *options.dataDir : DataFolderOf(settings, options);
+    const std::string folder =
+        options.dataDir ? *options.dataDir : DataFolderOf(settings, SystemUserFolders(), options);
     if (!DirectoryExists(folder)) {
         err << "Dossier de données introuvable : " << folder << '\n';
         return std::nullopt;

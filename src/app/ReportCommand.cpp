@@ -112,7 +112,7 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
     const Date today = arguments->today.value_or(clock.Now().date);
     const Date debut = arguments->du.value_or(today);
     const Date fin = arguments->au.value_or(today);
-    const std::string folder = DataFolderOf(settings, arguments->folder);
+    const std::string folder = DataFolderOf(settings, SystemUserFolders(), arguments->folder);
     if (arguments->folder.dataDir && !DirectoryExists(folder)) {
         err << "Dossier de données introuvable : " << folder << '\n';
         return 2;

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/Arguments.h"
+#include "app/Commands.h"
 #include "app/HeadlessRun.h"
-#include "app/LedgerCommands.h"
-#include "app/ReportCommand.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/GuiApp.h"
 #include "platform/qt/PdfFiles.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/QtPrinters.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtSingleInstance.h"
 
@@ -38,26 +38,17 @@ std::unique_ptr<QCoreApplication> HeadlessApplication(int& argc, char** argv,
 // Called by the `vantor` executable (Launcher.cpp), which loads this library
 // for everything but a report of a given data folder.
 extern "C" int VantorMain(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "report") {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    {
         // Reads the data folder only: no application object, no single-instance lock.
         vantor::QtSettings settings;
         vantor::SystemClock clock;
-        return vantor::RunReportCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
-                                        clock, std::cout, std::cerr);
-    }
-    if (argc > 1 && std::string(argv[1]) == "verify") {
-        vantor::QtSettings settings;
-        return vantor::RunVerifyCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
-                                        std::cout, std::cerr);
-    }
-    if (argc > 1 && std::string(argv[1]) == "archive") {
-        vantor::QtSettings settings;
-        return vantor::RunArchiveCommand(std::vector<std::string>(argv + 2, argv + argc), settings,
-                                         std::cout, std::cerr);
+        if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {
+            return *status;
+        }
     }
     std::string error;
-    std::optional<vantor::Arguments> arguments =
-        vantor::ParseArguments(std::vector<std::string>(argv + 1, argv + argc), error);
+    std::optional<vantor::Arguments> arguments = vantor::ParseArguments(words, error);
     if (!arguments) {
         std::cerr << error << '\n' << vantor::kUsage;
         return 2;
@@ -74,5 +65,7 @@ extern "C" int VantorMain(int argc, char** argv) {
     if (arguments->pdfDir) {
         pdfFiles = vantor::NumberedPdfFiles(*arguments->pdfDir);
     }
-    return vantor::RunHeadless(*arguments, settings, instance, pictures, clock, pdfFiles);
+    return vantor::RunHeadless(
+        *arguments, settings, instance, pictures, clock, pdfFiles,
+        [](vantor::Clock& printClock) { return std::make_unique<vantor::QtPrinters>(printClock); });
 }

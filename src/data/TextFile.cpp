@@ -7,6 +7,7 @@
 
 #include "data/Cp1252.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -17,22 +18,24 @@ constexpr std::string_view kTemporarySuffix = ".tmpXXXXXX";
 // The file a chain of symbolic links ends at (the path itself when it is none).
 std::string FinalTarget(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
+    if (!std::filesystem::is_symlink(ToPath(path), error)) {
         return path;
     }
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    const std::filesystem::path target = std::filesystem::weakly_canonical(ToPath(path), error);
+    return error ? path : FromPath(target);
 }
 
 bool IsAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// "<data file>.tmp" and the six characters mkstemp puts in place of the X.
-bool IsOwnTemporary(std::string_view name) {
+// "<data file><kind>" and the six characters that make it unique: ".tmp" for
+// a temporary being written, ".old" for a file the system set aside while
+// replacing it (Windows, when a reader holds it open).
+bool IsOwnLeftover(std::string_view name, std::string_view kind) {
     const std::size_t random = kTemporarySuffix.size() - 4;
     if (name.size() <= kTemporarySuffix.size() ||
-        name.substr(name.size() - kTemporarySuffix.size(), 4) != ".tmp") {
+        name.substr(name.size() - kTemporarySuffix.size(), 4) != kind) {
         return false;
     }
     const std::string_view stem = name.substr(0, name.size() - kTemporarySuffix.size());
@@ -47,8 +50,10 @@ std::string SystemErrorText(int error) {
     switch (error) {
         case ENOSPC:
             return "plus de place sur le disque";
+#ifdef EDQUOT  // not on Windows
         case EDQUOT:
             return "quota du disque dépassé";
+#endif
         case EACCES:
         case EPERM:
             return "permission refusée";
@@ -72,17 +77,17 @@ FileError SystemError(const std::string& what, const std::string& path, int erro
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    return (std::filesystem::path(folder) / name).string();
+    return FromPath(ToPath(folder) / ToPath(name));
 }
 
 bool FileExists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::is_regular_file(ToPath(path), error);
 }
 
 bool DirectoryExists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_directory(path, error);
+    return std::filesystem::is_directory(ToPath(path), error);
 }
 
 std::string ReadBytes(const std::string& path) {
@@ -149,7 +154,7 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
         throw SystemError("Écriture impossible", path, error);
     }
     // The rename is made and seen; only a power cut could still undo it.
-    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string folder = FromPath(ToPath(path).parent_path());
     if (const int flushed = Files().FlushFolder(folder)) {
         throw FileError("Écriture incertaine '" + path + "' : " + SystemErrorText(flushed) +
                         " ; le nouveau contenu est en place mais une coupure de courant "
@@ -159,11 +164,19 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
 
 void RemoveLeftoverTemporaries(const std::string& folder) {
     try {
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(ToPath(folder))) {
             std::error_code ignored;
-            if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
-                IsOwnTemporary(entry.path().filename().string())) {
-                Files().Remove(entry.path().string());
+            if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) {
+                continue;
+            }
+            const std::string name = FromPath(entry.path().filename());
+            const std::string path = FromPath(entry.path());
+            const std::string file = path.substr(0, path.size() - kTemporarySuffix.size());
+            if (IsOwnLeftover(name, ".tmp")) {
+                Files().Remove(path);
+            } else if (IsOwnLeftover(name, ".old")) {
+                // Set aside by a replace that did not finish: the file goes back.
+                FileExists(file) ? Files().Remove(path) : Files().Rename(path, file);
             }
         }
     } catch (const std::filesystem::filesystem_error&) {
@@ -229,7 +242,7 @@ std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t
 
 std::uint64_t FileSize(const std::string& path) {
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uintmax_t size = std::filesystem::file_size(ToPath(path), error);
     return error ? 0 : size;
 }
 

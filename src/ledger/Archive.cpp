@@ -1,8 +1,5 @@
 #include "ledger/Archive.h"
 
-#include <openssl/evp.h>
-#include <openssl/pem.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -12,8 +9,10 @@
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "ledger/ChainEntry.h"
+#include "ledger/Ed25519.h"
 #include "ledger/Sha256.h"
 #include "ledger/Tar.h"
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -22,20 +21,13 @@ namespace {
 constexpr const char* kManifest = "manifeste.txt";
 constexpr const char* kSignature = "signature.txt";
 
-using Key = std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)>;
-using Context = std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)>;
-using Bio = std::unique_ptr<BIO, decltype(&BIO_free)>;
-
-std::runtime_error CryptoError() {
-    return std::runtime_error("signature Ed25519 impossible");
-}
-
-std::string Hex(const unsigned char* bytes, std::size_t size) {
+std::string Hex(const std::string& bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex;
-    for (std::size_t i = 0; i < size; ++i) {
-        hex += kDigits[bytes[i] >> 4];
-        hex += kDigits[bytes[i] & 0xF];
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0xF];
     }
     return hex;
 }
@@ -63,67 +55,21 @@ std::string HashOf(std::string_view bytes) {
     return hash.Hex();
 }
 
-Key LoadOrCreateKey(const std::string& dataPath) {
+// The seed of the folder's archive key, made on the first archive.
+std::string LoadOrCreateKey(const std::string& dataPath) {
     const std::string path = JoinPath(dataPath, kArchiveKeyFile);
     if (FileExists(path)) {
-        const std::string pem = ReadBytes(path);
-        Bio bio(BIO_new_mem_buf(pem.data(), static_cast<int>(pem.size())), BIO_free);
-        Key key(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr), EVP_PKEY_free);
-        if (!key) {
+        const std::optional<std::string> seed = ed25519::FromPem(ReadBytes(path));
+        if (!seed) {
             throw FileError("Clé d'archivage illisible : " + path);
         }
-        return key;
+        return *seed;
     }
-    Key key(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), EVP_PKEY_free);
-    Bio bio(BIO_new(BIO_s_mem()), BIO_free);
-    if (!key || !bio ||
-        PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) !=
-            1) {
-        throw CryptoError();
-    }
-    char* data = nullptr;
-    const long size = BIO_get_mem_data(bio.get(), &data);
-    WriteFileAtomic(path, std::string_view(data, static_cast<std::size_t>(size)));
+    std::string seed = ed25519::NewSeed();
+    WriteFileAtomic(path, ed25519::ToPem(seed));
     std::filesystem::permissions(
-        path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    return key;
-}
-
-std::string PublicKeyHex(EVP_PKEY* key) {
-    unsigned char raw[32];
-    std::size_t size = sizeof raw;
-    if (EVP_PKEY_get_raw_public_key(key, raw, &size) != 1) {
-        throw CryptoError();
-    }
-    return Hex(raw, size);
-}
-
-std::string Sign(EVP_PKEY* key, const std::string& bytes) {
-    Context context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    unsigned char signature[64];
-    std::size_t size = sizeof signature;
-    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key) != 1 ||
-        EVP_DigestSign(context.get(), signature, &size,
-                       reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) != 1) {
-        throw CryptoError();
-    }
-    return Hex(signature, size);
-}
-
-bool SignatureHolds(const std::string& publicHex, const std::string& signatureHex,
-                    const std::string& bytes) {
-    const std::string raw = Unhex(publicHex);
-    const std::string signature = Unhex(signatureHex);
-    Key key(
-        EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
-                                    reinterpret_cast<const unsigned char*>(raw.data()), raw.size()),
-        EVP_PKEY_free);
-    Context context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    return key && context &&
-           EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
-           EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char*>(signature.data()),
-                            signature.size(), reinterpret_cast<const unsigned char*>(bytes.data()),
-                            bytes.size()) == 1;
+        ToPath(path), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    return seed;
 }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -168,7 +114,7 @@ std::string LinesOfPeriod(const std::string& path, std::size_t field, bool closu
 
 std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Date& au,
                            const std::string& out) {
-    const Key key = LoadOrCreateKey(dataPath);
+    const std::string key = LoadOrCreateKey(dataPath);
     std::vector<TarMember> members = {
         {kJournalFile, LinesOfPeriod(JoinPath(dataPath, kJournalFile), 0, false, du, au)},
         {kEventFile, LinesOfPeriod(JoinPath(dataPath, kEventFile), 0, false, du, au)},
@@ -177,12 +123,12 @@ std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Da
                          ? ReadBytes(JoinPath(dataPath, kChainFile))
                          : ""}};
     std::string manifest = "periode;" + FormatDate(du) + ";" + FormatDate(au) + "\n" + "cle;" +
-                           PublicKeyHex(key.get()) + "\n";
+                           Hex(ed25519::PublicKey(key)) + "\n";
     for (const TarMember& member : members) {
         manifest += "fichier;" + member.name + ";" + std::to_string(member.bytes.size()) + ";" +
                     HashOf(member.bytes) + "\n";
     }
-    const std::string signature = Sign(key.get(), manifest) + "\n";
+    const std::string signature = Hex(ed25519::Sign(key, manifest)) + "\n";
     const auto records = static_cast<std::uint64_t>(
         std::count(members[0].bytes.begin(), members[0].bytes.end(), '\n'));
     members.push_back({kManifest, manifest});
@@ -213,7 +159,7 @@ ArchiveCheck VerifyArchive(const std::string& file) {
     const std::vector<std::string> period = Split(lines[0], ';');
     const std::vector<std::string> key = lines.size() > 1 ? Split(lines[1], ';') : period;
     if (period.size() != 3 || key.size() != 2 || key[1].size() != 64 ||
-        !SignatureHolds(key[1], signature->bytes.substr(0, 128), manifest->bytes)) {
+        !ed25519::Holds(Unhex(key[1]), Unhex(signature->bytes.substr(0, 128)), manifest->bytes)) {
         return altered("la signature du manifeste ne correspond pas");
     }
     std::size_t listed = 2;

@@ -4,6 +4,7 @@
 
 #include "data/TextFile.h"
 #include "ledger/Sha256.h"
+#include "platform/Paths.h"
 
 namespace vantor {
 
@@ -14,7 +15,7 @@ constexpr std::size_t kChunk = 1 << 20;
 }  // namespace
 
 DataFileReader::DataFileReader(const std::string& path)
-    : in_(path, std::ios::binary), size_(FileSize(path)) {}
+    : in_(ToPath(path), std::ios::binary), size_(FileSize(path)) {}
 
 bool DataFileReader::Refill() {
     buffer_.resize(kChunk);

@@ -1,50 +1,36 @@
 #include "ledger/Sha256.h"
 
-#include <openssl/evp.h>
+#include <gcrypt.h>
 
 #include <array>
 #include <cstring>
 #include <stdexcept>
 
+#include "ledger/Gcrypt.h"
+
 namespace vantor {
 
 struct Sha256::Context {
-    EVP_MD_CTX* md = EVP_MD_CTX_new();
-    ~Context() { EVP_MD_CTX_free(md); }
+    gcry_md_hd_t md = nullptr;
+    ~Context() { gcry_md_close(md); }
 };
 
-namespace {
-
-// Fetched once: fetching the algorithm at every start costs more than
-// hashing a sale's records.
-const EVP_MD* Algorithm() {
-    static EVP_MD* const algorithm = EVP_MD_fetch(nullptr, "SHA256", nullptr);
-    return algorithm;
-}
-
-void Start(EVP_MD_CTX* md) {
-    if (md == nullptr || Algorithm() == nullptr ||
-        EVP_DigestInit_ex2(md, Algorithm(), nullptr) != 1) {
+Sha256::Sha256() : context_(std::make_unique<Context>()) {
+    UseGcrypt();
+    if (gcry_md_open(&context_->md, GCRY_MD_SHA256, 0) != 0) {
         throw std::runtime_error("SHA-256 indisponible");
     }
-}
-
-}  // namespace
-
-Sha256::Sha256() : context_(std::make_unique<Context>()) {
-    Start(context_->md);
 }
 
 Sha256::~Sha256() = default;
 
 void Sha256::Update(std::string_view bytes) {
-    EVP_DigestUpdate(context_->md, bytes.data(), bytes.size());
+    gcry_md_write(context_->md, bytes.data(), bytes.size());
 }
 
 std::string Sha256::Hex() {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int size = 0;
-    EVP_DigestFinal_ex(context_->md, digest, &size);
+    constexpr std::size_t kSize = 32;
+    const unsigned char* digest = gcry_md_read(context_->md, GCRY_MD_SHA256);
     static const std::array<char, 512> kPairs = [] {
         std::array<char, 512> pairs{};
         constexpr char kDigits[] = "0123456789abcdef";
@@ -54,11 +40,11 @@ std::string Sha256::Hex() {
         }
         return pairs;
     }();
-    std::string hex(size * 2, '0');
-    for (unsigned int i = 0; i < size; ++i) {
+    std::string hex(kSize * 2, '0');
+    for (std::size_t i = 0; i < kSize; ++i) {
         std::memcpy(&hex[2 * i], &kPairs[2 * digest[i]], 2);
     }
-    Start(context_->md);
+    gcry_md_reset(context_->md);
     return hex;
 }
 

@@ -6,7 +6,7 @@
 
 namespace vantor {
 
-// SHA-256 through OpenSSL, fed piece by piece; Hex() ends the digest.
+// SHA-256 (libgcrypt), fed piece by piece; Hex() ends the digest.
 class Sha256 {
 public:
     Sha256();

@@ -14,6 +14,18 @@ FileSystem& Files() {
     return current != nullptr ? *current : SystemFiles();
 }
 
+int ProbeWritableFolder(const std::string& folder) {
+    std::string path = folder + "/.vantor-probe-XXXXXX";
+    FileSystem::Handle handle = FileSystem::kNoHandle;
+    int error = Files().CreateTemporary(path, handle);
+    if (error != 0) {
+        return error;
+    }
+    error = Files().Close(handle);
+    const int removed = Files().Remove(path);
+    return error != 0 ? error : removed;
+}
+
 UseFileSystem::UseFileSystem(FileSystem& files) : previous_(std::exchange(current, &files)) {}
 
 UseFileSystem::~UseFileSystem() {

@@ -42,6 +42,12 @@ public:
     virtual int FlushFolder(const std::string& folder) = 0;
 };
 
+// 0 when a file can be created in the folder and removed again, else the
+// error of the step that failed. Asks the file system itself rather than the
+// folder's permission bits, which say nothing on some systems (and nothing
+// to an administrator).
+int ProbeWritableFolder(const std::string& folder);
+
 // The file system the data files go through.
 FileSystem& Files();
 // The system's own.

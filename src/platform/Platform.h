@@ -3,6 +3,7 @@
 #include "platform/Printers.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
+#include "platform/UserFolders.h"
 
 namespace vantor {
 
@@ -15,6 +16,7 @@ struct Platform {
     OnScreenKeyboard& keyboard;
     Clock& clock;
     Pictures& pictures;
+    UserFolders& folders;
 };
 
 }  // namespace vantor

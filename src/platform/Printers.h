@@ -40,6 +40,9 @@ public:
     // printer has no drawer (a page printer); throws PrintError when it has one
     // that cannot be reached.
     virtual bool OpenDrawer(const std::string& deviceName);
+    // The data folder, known once the till has started: the PDF printer
+    // writes into it. Printers without one ignore it.
+    virtual void SetDataFolder(const std::string& /*folder*/) {}
 
     const ReceiptPaper& Paper() const { return paper_; }
     void SetPaper(const ReceiptPaper& paper) { paper_ = paper; }
@@ -53,6 +56,13 @@ private:
     ReceiptPaper paper_;
     bool started_ = false;
     std::string current_;
+};
+
+// A system without printers the till can reach.
+class NoPrinters : public Printers {
+public:
+    std::vector<std::string> List() const override { return {}; }
+    std::string DefaultName() const override { return {}; }
 };
 
 }  // namespace vantor

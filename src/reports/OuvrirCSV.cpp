@@ -1,10 +1,9 @@
 // "Fichier" > "Editer fichier" > "Fichier Articles": the article file opened in
 // the application the desktop associates with CSV files.
-#include <filesystem>
-
 #include "data/Catalogue.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
+#include "platform/FileSystem.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -26,8 +25,7 @@ std::string ChercherAppliCSV(Platform& platform, const std::string& dataPath) {
     } catch (const FileError& error) {
         platform.ui.MsgBox(error.what(), vbCritical);
     }
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
+    Files().Remove(temp);
     return application;
 }
 

@@ -1,8 +1,7 @@
 #include "reports/ReadJournal.h"
 
-#include <filesystem>
-
 #include "data/TextFile.h"
+#include "platform/Paths.h"
 #include "reports/Report.h"
 
 namespace vantor {
@@ -12,9 +11,7 @@ std::optional<JournalSums> LireJournal(const std::string& journal, const ScanReq
     if (!FileExists(journal)) {
         return std::nullopt;
     }
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(journal, error);
-    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(error ? 0 : size));
+    return ScanJournalFile(journal, request, parts > 0 ? parts : ScanParts(FileSize(journal)));
 }
 
 Report ReportFromJournal(

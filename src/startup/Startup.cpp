@@ -1,14 +1,11 @@
 #include "startup/Startup.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "data/TextFile.h"
 #include "ledger/LedgerStart.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -23,38 +20,38 @@ struct DataFolder {
     bool chosenNow = false;  // not remembered yet: to be created and remembered
 };
 
-DataFolder ResolveDataFolder(Settings& settings, const StartOptions& options) {
+DataFolder ResolveDataFolder(Settings& settings, UserFolders& folders,
+                             const StartOptions& options) {
     if (options.dataDir) {
-        return {std::filesystem::absolute(*options.dataDir).lexically_normal().string(), true};
+        return {FromPath(std::filesystem::absolute(ToPath(*options.dataDir)).lexically_normal()),
+                true};
     }
     std::string remembered = settings.Read(kDataPathKey);
     if (!remembered.empty()) {
         return {remembered, false};
     }
-    std::string base =
-        options.userDataFolder.empty() ? DefaultUserDataFolder() : options.userDataFolder;
-    return {JoinPath(base, kFolderName), true};
+    return {JoinPath(folders.ApplicationData(), kFolderName), true};
 }
 
 // A remembered folder must be there and writable: an unplugged drive must not
 // give a fresh empty folder, which would split the journal in two.
 std::string UnusableReason(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    if (!std::filesystem::exists(ToPath(path), error)) {
         return "le dossier n'existe pas";
     }
-    if (!std::filesystem::is_directory(path, error)) {
+    if (!std::filesystem::is_directory(ToPath(path), error)) {
         return "ce n'est pas un dossier";
     }
-    if (::access(path.c_str(), W_OK | X_OK) != 0) {
-        return std::strerror(errno);
+    if (const int probe = ProbeWritableFolder(path); probe != 0) {
+        return SystemErrorText(probe);
     }
     return "";
 }
 
 std::string CreateFolder(const std::string& path) {
     std::error_code error;
-    std::filesystem::create_directories(path, error);
+    std::filesystem::create_directories(ToPath(path), error);
     if (error || !DirectoryExists(path)) {
         return error ? error.message() : "le dossier n'a pas pu être créé";
     }
@@ -90,21 +87,13 @@ Till::~Till() = default;
 Till::Till(Till&&) noexcept = default;
 Till& Till::operator=(Till&&) noexcept = default;
 
-std::string DefaultUserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    return JoinPath(JoinPath(home != nullptr ? home : ".", ".local"), "share");
-}
-
-std::string DataFolderOf(Settings& settings, const StartOptions& options) {
-    return ResolveDataFolder(settings, options).path;
+std::string DataFolderOf(Settings& settings, UserFolders& folders, const StartOptions& options) {
+    return ResolveDataFolder(settings, folders, options).path;
 }
 
 Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions& options) {
     Till till;
-    DataFolder folder = ResolveDataFolder(platform.settings, options);
+    DataFolder folder = ResolveDataFolder(platform.settings, platform.folders, options);
     // The lock lives in the folder, so the folder is made sure of first; a
     // second instance finds it there and creates nothing.
     std::string reason = folder.chosenNow ? CreateFolder(folder.path) : UnusableReason(folder.path);

@@ -15,9 +15,6 @@ struct StartOptions {
     // --data-dir: this folder for this run; the remembered setting is neither
     // read nor written.
     std::optional<std::string> dataDir;
-    // The per-user application data folder ("AppData"); the default data
-    // folder is this + "VantorW". Empty: taken from the environment.
-    std::string userDataFolder;
 };
 
 enum class StartStatus {
@@ -45,10 +42,7 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
 inline constexpr const char* kDataPathKey = "Settings/DataPath";
 
 // The data folder a start with these options would use; nothing is created
-// nor remembered.
-std::string DataFolderOf(Settings& settings, const StartOptions& options);
-
-// $XDG_DATA_HOME, else $HOME/.local/share (on Windows, %AppData%).
-std::string DefaultUserDataFolder();
+// nor remembered. The first run's is "VantorW" in the user's application data.
+std::string DataFolderOf(Settings& settings, UserFolders& folders, const StartOptions& options);
 
 }  // namespace vantor

@@ -127,10 +127,15 @@ TEST(Checkout, TicketNumberComesFromIdFileAndAdvances) {
 // The real program with writes to regular files failing once `limit` bytes
 // went through to the journal, as on a disk that fills up.
 TillRun RunWithFullDisk(const std::string& dataDir, const std::string& script, int limit) {
+#ifndef VANTOR_FAULT_LIBRARY
+    (void)dataDir, (void)script, (void)limit;
+    return {};
+#else
     return RunVantor({"--headless", "--data-dir", dataDir}, script,
                      {{"LD_PRELOAD", VANTOR_FAULT_LIBRARY},
                       {"VANTOR_WRITE_LIMIT", std::to_string(limit)},
                       {"VANTOR_WRITE_LIMIT_FILE", "/tickets.csv"}});
+#endif
 }
 
 const std::string kFailing =
@@ -140,6 +145,10 @@ const std::string kFailing =
 // a sale that fails afterwards leaves a gap in the numbers, never a number
 // printed twice, even after a restart. The ticket stays on screen.
 TEST(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
+#ifndef VANTOR_FAULT_LIBRARY
+    GTEST_SKIP() << "no library can be preloaded into a Windows program; the file system "
+                    "seam's failure loop holds the journal's failing writes there";
+#endif
     TempDir data;
     RunScript(data.Path(), "show NumTicket\n");  // writes the default files first
     const std::string before = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";

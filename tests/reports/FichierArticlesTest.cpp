@@ -42,6 +42,10 @@ TEST(FichierArticles, WithoutTheFileNothingHappens) {
 // "Oui" starts the application once with the whole path and ends; no
 // temporary file is left.
 TEST(FichierArticles, YesStartsTheApplicationOnceWithTheWholePathAndEnds) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the file association of Windows is not behind a seam the test can "
+                    "replace yet";
+#endif
     TempDir home;
     const std::string data = home / "Mes données";
     const std::vector<std::string> arguments = {"--headless", "--data-dir", data};

@@ -36,11 +36,23 @@ inline std::string Joined(const std::vector<std::string>& lines) {
 }
 
 // The text with every occurrence of a changing part (a temporary folder)
-// replaced by a fixed name.
+// replaced by a fixed name. A Windows path is also found as a transcript
+// quotes it (backslashes doubled), and the separator after it reads "/".
 inline std::string Masked(std::string text, const std::string& part, const std::string& name) {
-    for (std::size_t at = text.find(part); !part.empty() && at != std::string::npos;
-         at = text.find(part, at + name.size())) {
-        text.replace(at, part.size(), name);
+    std::vector<std::pair<std::string, std::string>> forms;
+    if (part.find('\\') != std::string::npos) {
+        std::string quoted;
+        for (const char c : part) {
+            quoted += c == '\\' ? "\\\\" : std::string(1, c);
+        }
+        forms = {{quoted + "\\\\", name + "/"}, {part + "\\", name + "/"}, {quoted, name}};
+    }
+    forms.emplace_back(part, name);
+    for (const auto& [form, by] : forms) {
+        for (std::size_t at = text.find(form); !form.empty() && at != std::string::npos;
+             at = text.find(form, at + by.size())) {
+            text.replace(at, form.size(), by);
+        }
     }
     return text;
 }

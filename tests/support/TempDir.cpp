@@ -1,19 +1,29 @@
 #include "support/TempDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/Paths.h"
+
 namespace vantor::test {
 
+// A new folder under the system's temporary folder, named at random so that
+// tests running side by side never share one.
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int tries = 0; tries < 100; ++tries) {
+        const std::filesystem::path folder = base / ("vantor-test-" + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(folder, error)) {
+            path_ = folder.string();
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("no temporary folder could be made in " + base.string());
 }
 
 TempDir::~TempDir() {
@@ -22,18 +32,18 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::operator/(const std::string& name) const {
-    return (std::filesystem::path(path_) / name).string();
+    return FromPath(ToPath(path_) / ToPath(name));
 }
 
 std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(ToPath(path), std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
 }
 
 void WriteRaw(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(ToPath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/Paths.h"
 #include "platform/headless/ScriptLine.h"
 #include "printing/EscPos.h"
 #include "printing/EscPosDevice.h"
@@ -25,7 +26,7 @@ namespace {
 
 // Appends the bytes to the file, or throws PrintError with the system's reason.
 void Append(const std::string& printer, const std::string& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::app);
+    std::ofstream out(ToPath(file), std::ios::binary | std::ios::app);
     if (out) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();

@@ -17,6 +17,7 @@ public:
     std::string DefaultName() const override { return printers_.DefaultName(); }
     std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
     bool OpenDrawer(const std::string& deviceName) override;
+    void SetDataFolder(const std::string& folder) override { printers_.SetDataFolder(folder); }
 
 private:
     std::ostream& out_;

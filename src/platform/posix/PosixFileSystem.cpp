@@ -11,6 +11,8 @@
 
 namespace vantor {
 
+static_assert(sizeof(off_t) == 8, "offsets past 2 GiB need a 64-bit off_t");
+
 namespace {
 
 int Fd(FileSystem::Handle handle) {

@@ -7,8 +7,6 @@
 #include "platform/cups/CupsRaw.h"
 #include "platform/qt/Convert.h"
 #include "platform/qt/PdfFiles.h"
-#include "printing/EscPos.h"
-#include "printing/EscPosDevice.h"
 
 namespace vantor {
 
@@ -40,21 +38,12 @@ std::unique_ptr<PageDevice> QtPrinters::Open(const std::string& deviceName) {
                             clock_.Now());
     }
     if (cups::IsRawQueue(deviceName)) {
-        return std::make_unique<EscPosDevice>(
-            Paper(), [deviceName](const std::string& bytes) { cups::PrintRaw(deviceName, bytes); });
+        return CupsPrinters::Open(deviceName);
     }
     if (std::unique_ptr<PageDevice> device = QtPageDevice::ForPrinter(deviceName)) {
         return device;
     }
     return Printers::Open(deviceName);
-}
-
-bool QtPrinters::OpenDrawer(const std::string& deviceName) {
-    if (!cups::IsRawQueue(deviceName)) {
-        return false;
-    }
-    cups::PrintRaw(deviceName, escpos::DrawerPulse(Paper().drawerPin));
-    return true;
 }
 
 }  // namespace vantor

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/Printers.h"
 #include "platform/Services.h"
+#include "platform/cups/CupsPrinters.h"
 
 namespace vantor {
 
 // The printers of the system (CUPS), followed by the till's own PDF printer
 // (kPdfPrinterName), which is also the default when the system has none. A
 // CUPS queue without a driver is a receipt printer spoken to in ESC/POS,
-// with the cash drawer wired to it.
-class QtPrinters : public Printers {
+// with the cash drawer wired to it (CupsPrinters).
+class QtPrinters : public CupsPrinters {
 public:
     // The clock dates the PDF printer's files.
     explicit QtPrinters(Clock& clock) : clock_(clock) {}
@@ -20,10 +20,7 @@ public:
     // counting the documents of the same second; any other name prints on the
     // installed printer of that name. Throws PrintError.
     std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
-    bool OpenDrawer(const std::string& deviceName) override;
-
-    // The data folder, known once the till has started.
-    void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
+    void SetDataFolder(const std::string& folder) override { dataFolder_ = folder; }
 
 private:
     Clock& clock_;

@@ -31,7 +31,8 @@ struct QtTill {
     QtKeyboard keyboard;
     QtPictures pictures;
     QtSingleInstance instance;
-    Platform platform{ui, printers, settings, shell, keyboard, clock, pictures};
+    Platform platform{ui,       printers, settings, shell,
+                      keyboard, clock,    pictures, SystemUserFolders()};
     Till till;
 };
 

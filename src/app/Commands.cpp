@@ -1,0 +1,28 @@
+#include "app/Commands.h"
+
+#include <iostream>
+
+#include "app/LedgerCommands.h"
+#include "app/ReportCommand.h"
+
+namespace vantor {
+
+std::optional<int> RunDataCommand(const std::vector<std::string>& words, Settings& settings,
+                                  Clock& clock) {
+    if (words.empty()) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (words[0] == "report") {
+        return RunReportCommand(rest, settings, clock, std::cout, std::cerr);
+    }
+    if (words[0] == "verify") {
+        return RunVerifyCommand(rest, settings, std::cout, std::cerr);
+    }
+    if (words[0] == "archive") {
+        return RunArchiveCommand(rest, settings, std::cout, std::cerr);
+    }
+    return std::nullopt;
+}
+
+}  // namespace vantor

@@ -1,0 +1,65 @@
+#include "platform/win32/Utf16.h"
+
+#include <windows.h>
+
+#include <cerrno>
+
+namespace vantor::win32 {
+
+std::wstring Utf16(std::string_view utf8) {
+    if (utf8.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(utf8.size());
+    const int wide = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(wide), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), wide);
+    return text;
+}
+
+std::string Utf8(std::wstring_view utf16) {
+    if (utf16.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(utf16.size());
+    const int narrow =
+        ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(narrow), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, text.data(), narrow, nullptr, nullptr);
+    return text;
+}
+
+int ErrnoOf(unsigned long error) {
+    switch (error) {
+        case ERROR_SUCCESS:
+            return 0;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+            return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EACCES;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return EEXIST;
+        case ERROR_DIRECTORY:
+            return ENOTDIR;
+        case ERROR_INVALID_HANDLE:
+            return EBADF;
+        case ERROR_INVALID_NAME:
+        case ERROR_INVALID_PARAMETER:
+            return EINVAL;
+        default:
+            return EIO;
+    }
+}
+
+}  // namespace vantor::win32

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantor::win32 {
+
+// Text is UTF-8 throughout the till; the system's wide calls take UTF-16.
+// Converted here, at the boundary, never byte by byte.
+std::wstring Utf16(std::string_view utf8);
+std::string Utf8(std::wstring_view utf16);
+
+// The errno value closest to a system error code (GetLastError()), for the
+// file system seam, whose callers speak errno.
+int ErrnoOf(unsigned long error);
+
+}  // namespace vantor::win32

@@ -1,0 +1,207 @@
+// The program run by the tests on Windows: CreateProcessW with three pipes,
+// each read or fed by its own thread so that no full pipe blocks the run.
+#include <windows.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/win32/Utf16.h"
+#include "support/RunTill.h"
+
+namespace vantor::test {
+
+struct TillProcess {
+    HANDLE process = nullptr;
+    HANDLE in = nullptr;
+    HANDLE out = nullptr;
+    HANDLE err = nullptr;
+};
+
+namespace {
+
+// One argument as the C runtime's parser reads it back: quoted, with the
+// backslashes before a quote doubled.
+std::wstring Quoted(const std::wstring& argument) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+// This process's environment with the extra variables set, as a block of
+// "NAME=value" strings that ends with an empty one.
+std::wstring EnvironmentBlock(const std::map<std::string, std::string>& extra) {
+    std::map<std::wstring, std::wstring> variables;
+    wchar_t* strings = ::GetEnvironmentStringsW();
+    for (const wchar_t* entry = strings; *entry != L'\0'; entry += wcslen(entry) + 1) {
+        const std::wstring text = entry;
+        const std::size_t equals = text.find(L'=', 1);  // "=C:=C:\..." entries start with '='
+        variables[text.substr(0, equals)] =
+            equals == std::wstring::npos ? L"" : text.substr(equals + 1);
+    }
+    ::FreeEnvironmentStringsW(strings);
+    for (const auto& [name, value] : extra) {
+        variables[win32::Utf16(name)] = win32::Utf16(value);
+    }
+    std::wstring block;
+    for (const auto& [name, value] : variables) {
+        block += name + L"=" + value;
+        block += L'\0';
+    }
+    return block + L'\0';
+}
+
+// The program's full path, taken while the current folder is still the one
+// ctest started in: the path of a cross build has no drive ("/work/...").
+const std::wstring kProgram = [] {
+    const std::wstring given = win32::Utf16(VANTOR_EXECUTABLE);
+    std::wstring full(MAX_PATH * 4, L'\0');
+    const DWORD size =
+        ::GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    return size == 0 || size >= full.size() ? given : full.substr(0, size);
+}();
+
+// A pipe whose child end (reading or writing) is inherited and whose own end is not.
+void Pipe(HANDLE& childEnd, HANDLE& ownEnd, bool childReads) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    if (!::CreatePipe(&read, &write, &inherited, 0)) {
+        throw std::runtime_error("CreatePipe");
+    }
+    childEnd = childReads ? read : write;
+    ownEnd = childReads ? write : read;
+    ::SetHandleInformation(ownEnd, HANDLE_FLAG_INHERIT, 0);
+}
+
+TillProcess Spawn(const std::vector<std::string>& arguments,
+                  const std::map<std::string, std::string>& environment) {
+    HANDLE childIn, childOut, childErr;
+    TillProcess child;
+    Pipe(childIn, child.in, true);
+    Pipe(childOut, child.out, false);
+    Pipe(childErr, child.err, false);
+    std::wstring line = Quoted(kProgram);
+    for (const std::string& argument : arguments) {
+        line += L" " + Quoted(win32::Utf16(argument));
+    }
+    std::wstring block = EnvironmentBlock(environment);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = childIn;
+    startup.hStdOutput = childOut;
+    startup.hStdError = childErr;
+    PROCESS_INFORMATION process{};
+    const BOOL started = ::CreateProcessW(kProgram.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                          CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
+                                          block.data(), nullptr, &startup, &process);
+    ::CloseHandle(childIn);
+    ::CloseHandle(childOut);
+    ::CloseHandle(childErr);
+    if (!started) {
+        throw std::runtime_error("CreateProcessW: error " + std::to_string(::GetLastError()));
+    }
+    ::CloseHandle(process.hThread);
+    child.process = process.hProcess;
+    return child;
+}
+
+void ReadAll(HANDLE pipe, std::string& target) {
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        target.append(buffer, got);
+    }
+    ::CloseHandle(pipe);
+}
+
+void WriteAll(HANDLE pipe, const std::string& input) {
+    std::size_t sent = 0;
+    DWORD written = 0;
+    while (sent < input.size() &&
+           ::WriteFile(pipe, input.data() + sent, static_cast<DWORD>(input.size() - sent), &written,
+                       nullptr)) {
+        sent += written;
+    }
+    ::CloseHandle(pipe);
+}
+
+void Exchange(TillProcess& child, const std::string& input, TillRun& run) {
+    std::thread feeder(WriteAll, child.in, std::cref(input));
+    std::thread errors(ReadAll, child.err, std::ref(run.err));
+    ReadAll(child.out, run.out);
+    errors.join();
+    feeder.join();
+}
+
+}  // namespace
+
+RunningTill::RunningTill(const std::vector<std::string>& arguments,
+                         const std::map<std::string, std::string>& environment)
+    : child_(std::make_unique<TillProcess>(Spawn(arguments, environment))) {}
+
+RunningTill::~RunningTill() {
+    if (child_->process != nullptr) {
+        Finish("");
+    }
+}
+
+void RunningTill::Send(const std::string& lines) {
+    std::size_t sent = 0;
+    DWORD written = 0;
+    while (sent < lines.size() &&
+           ::WriteFile(child_->in, lines.data() + sent, static_cast<DWORD>(lines.size() - sent),
+                       &written, nullptr)) {
+        sent += written;
+    }
+}
+
+bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (run_.out.find(text) == std::string::npos) {
+        DWORD available = 0;
+        if (!::PeekNamedPipe(child_->out, nullptr, 0, nullptr, &available, nullptr)) {
+            return false;  // the run has ended
+        }
+        if (available == 0) {
+            if (::GetTickCount64() >= deadline) {
+                return false;
+            }
+            ::Sleep(10);
+            continue;
+        }
+        char buffer[4096];
+        DWORD got = 0;
+        if (!::ReadFile(child_->out, buffer, std::min<DWORD>(available, sizeof buffer), &got,
+                        nullptr)) {
+            return false;
+        }
+        run_.out.append(buffer, got);
+    }
+    return true;
+}
+
+// The exit status; -1 for a crash (an exception code, not a status).
+TillRun RunningTill::Finish(const std::string& input) {
+    Exchange(*child_, input, run_);
+    ::WaitForSingleObject(child_->process, INFINITE);
+    DWORD code = 0;
+    ::GetExitCodeProcess(child_->process, &code);
+    ::CloseHandle(child_->process);
+    child_->process = nullptr;
+    run_.status = (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
+    return run_;
+}
+
+}  // namespace vantor::test
