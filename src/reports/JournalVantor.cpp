@@ -12,8 +12,6 @@ namespace vantor {
 
 namespace {
 
-constexpr std::size_t kMovementWidth = 14;
-
 constexpr std::string_view kEspeces = "   Envantorment espèces : ";
 constexpr std::string_view kCartes = "   Envantorment cartes :  ";
 constexpr std::string_view kChiffre = "Total chiffre d'affaires :";

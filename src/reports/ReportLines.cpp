@@ -11,7 +11,6 @@ constexpr std::size_t kReportLabelWidth = 18;
 constexpr std::size_t kCategoryWidth = 16;
 constexpr std::size_t kAccountWidth = 28;
 constexpr std::size_t kDateWidth = 12;
-constexpr std::size_t kMovementWidth = 14;
 
 std::string Amount(const ExactSum& x) {
     return FormatMontant(x.Text(), false);

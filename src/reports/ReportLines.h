@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,8 @@ namespace vantor {
 
 inline constexpr std::string_view kSeparateur = "----------------------------------";
 inline constexpr std::string_view kSeparateurLong = "-----------------------------------";
+// A cash movement's label in the cash journal, in characters.
+inline constexpr std::size_t kMovementWidth = 14;
 
 // Label on 18 characters, the currency symbol, the amount on 8.
 std::string LigneMontant(std::string_view label, std::string_view monnaie, const ExactSum& x);
