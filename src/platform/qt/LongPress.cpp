@@ -32,7 +32,6 @@ LongPress::LongPress(QWidget& widget, std::function<void()> fired)
 void LongPress::Press(const QPoint& at) {
     origin_ = at;
     holding_ = true;
-    didFire_ = false;
     elapsed_.start();
     hold_.start(kHoldMs, this);
     repaint_.start(kRepaintMs, this);
@@ -54,11 +53,8 @@ void LongPress::Move(const QPoint& at) {
     }
 }
 
-bool LongPress::Release() {
-    const bool fired = didFire_;
+void LongPress::Release() {
     Stop();
-    didFire_ = false;
-    return fired;
 }
 
 void LongPress::Stop() {
@@ -70,7 +66,6 @@ void LongPress::Stop() {
 
 void LongPress::Fire() {
     Stop();
-    didFire_ = true;
     if (fired_) {
         fired_();
     }

@@ -24,8 +24,8 @@ public:
 
     void Press(const QPoint& at);
     void Move(const QPoint& at);
-    // Ends the press; true when it had fired.
-    bool Release();
+    // Ends the press (a press that fired already ended).
+    void Release();
     bool Holding() const { return holding_; }
     // Draws the fill bar along the bottom of the area while the press is held.
     void PaintProgress(QPainter& painter, const QRect& area) const;
@@ -46,7 +46,6 @@ private:
     QElapsedTimer elapsed_;
     QPoint origin_;
     bool holding_ = false;
-    bool didFire_ = false;
 };
 
 // Counts the modal boxes, dialogs and pop-up menus shown: a long press whose
