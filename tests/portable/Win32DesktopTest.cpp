@@ -39,8 +39,8 @@ public:
 private:
     static void Set(const std::wstring& key, const std::wstring& value) {
         const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-        ASSERT_EQ(::RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ,
-                                    value.c_str(), bytes),
+        ASSERT_EQ(::RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                                    bytes),
                   ERROR_SUCCESS);
     }
 
@@ -66,12 +66,14 @@ TEST(Win32Desktop, TheProgramOfAFileTypeIsTheInstalledOneOfItsAssociation) {
     const FileType present(L".vtqa", L"VantorTest.vtqa", L"\"" + self + L"\" \"%1\"");
     const FileType removed(L".vtqb", L"VantorTest.vtqb", L"\"C:\\absent\\gone.exe\" \"%1\"");
     const FileType text(L".vtqc", L"txtfile");  // wine's own kind
+    const FileType bare(L".vtqd", L"VantorTest.vtqd", L"notepad.exe \"%1\"");
     const std::string selfName = Lower(win32::Utf8(self.substr(self.rfind(L'\\') + 1)));
     const struct {
         std::string file;
         std::string program;
     } cases[] = {
         {"C:\\Mes données\\notes.vtqc", "notepad.exe"},
+        {"notes.vtqd", "notepad.exe"},  // found on the system's path
         {"C:\\Mes données\\tempcsv.vtqa", selfName},
         {"tempcsv.VTQA", selfName},
         {"tempcsv.vtqb", ""},

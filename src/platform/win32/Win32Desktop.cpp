@@ -14,19 +14,6 @@
 namespace vantor {
 namespace {
 
-// The full path of an installed program ("osk.exe" is looked up in the
-// system's folders and on the PATH); empty when it is not found.
-std::wstring Installed(const std::wstring& program) {
-    std::wstring full(MAX_PATH * 4, L'\0');
-    const DWORD size = ::SearchPathW(nullptr, program.c_str(), L".exe",
-                                     static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (size == 0 || size >= full.size()) {
-        return {};
-    }
-    full.resize(size);
-    return ::GetFileAttributesW(full.c_str()) == INVALID_FILE_ATTRIBUTES ? std::wstring() : full;
-}
-
 struct ProcessWindows {
     DWORD process;
     bool close;
@@ -68,15 +55,11 @@ public:
     OskProgram& operator=(const OskProgram&) = delete;
 
     bool Start() override {
-        const std::wstring found = Installed(program_);
-        if (found.empty()) {
-            return false;
-        }
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
         info.lpVerb = L"open";
-        info.lpFile = found.c_str();
+        info.lpFile = program_.c_str();  // looked up as the desktop does
         info.lpParameters = parameters_.c_str();
         info.nShow = SW_SHOWNOACTIVATE;
         if (!::ShellExecuteExW(&info) || info.hProcess == nullptr) {
@@ -127,16 +110,16 @@ std::string FileTypeOpener(const std::string& file) {
                             nullptr, executable.data(), &size) != S_OK) {
         return "";
     }
-    executable.resize(wcslen(executable.c_str()));
-    // An association whose program was removed opens nothing.
-    return win32::Utf8(Installed(executable));
+    // A full path; an association whose program was removed has none.
+    return win32::Utf8(executable.c_str());
 }
 
 std::unique_ptr<KeyboardProgram> MakeKeyboardProgram(const std::string& program,
                                                      const std::vector<std::string>& arguments) {
     std::wstring parameters;
     for (const std::string& argument : arguments) {
-        parameters += (parameters.empty() ? L"" : L" ") + win32::QuotedArgument(win32::Utf16(argument));
+        parameters +=
+            (parameters.empty() ? L"" : L" ") + win32::QuotedArgument(win32::Utf16(argument));
     }
     return std::make_unique<OskProgram>(win32::Utf16(program), parameters);
 }

@@ -55,9 +55,9 @@ public:
 
 private:
     static void Call(const char* method) {
-        QDBusConnection::sessionBus().send(QDBusMessage::createMethodCall(
-            "org.onboard.Onboard", "/org/onboard/Onboard/Keyboard",
-            "org.onboard.Onboard.Keyboard", method));
+        QDBusConnection::sessionBus().send(
+            QDBusMessage::createMethodCall("org.onboard.Onboard", "/org/onboard/Onboard/Keyboard",
+                                           "org.onboard.Onboard.Keyboard", method));
     }
 
     QString program_;
