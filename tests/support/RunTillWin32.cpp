@@ -20,24 +20,6 @@ struct TillProcess {
 
 namespace {
 
-// One argument as the C runtime's parser reads it back: quoted, with the
-// backslashes before a quote doubled.
-std::wstring Quoted(const std::wstring& argument) {
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(2 * backslashes, L'\\');
-    return quoted + L"\"";
-}
-
 // This process's environment with the extra variables set, as a block of
 // "NAME=value" strings that ends with an empty one.
 std::wstring EnvironmentBlock(const std::map<std::string, std::string>& extra) {
@@ -91,9 +73,9 @@ TillProcess Spawn(const std::vector<std::string>& arguments,
     Pipe(childIn, child.in, true);
     Pipe(childOut, child.out, false);
     Pipe(childErr, child.err, false);
-    std::wstring line = Quoted(kProgram);
+    std::wstring line = win32::QuotedArgument(kProgram);
     for (const std::string& argument : arguments) {
-        line += L" " + Quoted(win32::Utf16(argument));
+        line += L" " + win32::QuotedArgument(win32::Utf16(argument));
     }
     std::wstring block = EnvironmentBlock(environment);
     STARTUPINFOW startup{};

@@ -3,13 +3,11 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTextEdit>
+
+#include "platform/qt/Convert.h"
 
 namespace vantor {
 namespace {
@@ -24,47 +22,51 @@ bool TakesText(const QWidget* widget) {
     return combo != nullptr && combo->isEditable();
 }
 
-}  // namespace
-
-QtKeyboard::QtKeyboard(QString program, QStringList arguments)
-    : program_(std::move(program)), arguments_(std::move(arguments)) {}
-
-QtKeyboard::~QtKeyboard() {
-    if (process_ != nullptr) {
-        process_->kill();
-        process_->waitForFinished(1000);
-        delete process_;
+std::vector<std::string> ToStdList(const QStringList& list) {
+    std::vector<std::string> texts;
+    for (const QString& text : list) {
+        texts.push_back(ToStd(text));
     }
+    return texts;
 }
 
+}  // namespace
+
+QtKeyboard::QtKeyboard(const QString& program, const QStringList& arguments)
+    : program_(MakeKeyboardProgram(ToStd(program), ToStdList(arguments))) {}
+
+QtKeyboard::~QtKeyboard() = default;
+
 bool QtKeyboard::Running() const {
-    return process_ != nullptr && process_->state() != QProcess::NotRunning;
+    return program_->Running();
 }
 
 void QtKeyboard::Show() {
     if (!Running()) {
-        const QString found = QStandardPaths::findExecutable(program_);
-        if (found.isEmpty()) {
+        if (!program_->Start()) {
             return;
         }
-        if (process_ == nullptr) {
-            process_ = new QProcess;
-            QObject::connect(qApp, &QApplication::focusChanged, process_,
-                             [this](QWidget*, QWidget* now) { FocusMoved(now); });
-        }
-        process_->start(found, arguments_);
+        WatchFocus();
         ++starts_;
     } else {
-        Call("Show");
+        program_->Show();
     }
     shown_ = true;
 }
 
 void QtKeyboard::Hide() {
     if (shown_ && Running()) {
-        Call("Hide");
+        program_->Hide();
     }
     shown_ = false;
+}
+
+void QtKeyboard::WatchFocus() {
+    if (focusWatch_ == nullptr) {
+        focusWatch_ = std::make_unique<QObject>();
+        QObject::connect(qApp, &QApplication::focusChanged, focusWatch_.get(),
+                         [this](QWidget*, QWidget* now) { FocusMoved(now); });
+    }
 }
 
 // Between the request and the field that wants it the focus may pass through
@@ -73,12 +75,6 @@ void QtKeyboard::FocusMoved(QWidget* now) {
     if (shown_ && now != nullptr && !TakesText(now)) {
         Hide();
     }
-}
-
-void QtKeyboard::Call(const char* method) const {
-    QDBusConnection::sessionBus().send(
-        QDBusMessage::createMethodCall("org.onboard.Onboard", "/org/onboard/Onboard/Keyboard",
-                                       "org.onboard.Onboard.Keyboard", method));
 }
 
 }  // namespace vantor

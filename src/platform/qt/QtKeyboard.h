@@ -2,21 +2,24 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
+#include "platform/Desktop.h"
 #include "platform/Services.h"
 
-class QProcess;
+class QObject;
 class QWidget;
 
 namespace vantor {
 
-// The "onboard" on-screen keyboard: one process for the whole run, started at
-// the first Show and asked over the session bus to show itself at the next
+// The system's on-screen keyboard (platform/Desktop.h): one process for the
+// whole run, started at the first Show and asked to show itself at the next
 // ones; hidden again once the focus goes to something that takes no text.
 // When the program is not installed, and on any failure, it does nothing.
 class QtKeyboard : public OnScreenKeyboard {
 public:
-    explicit QtKeyboard(QString program = "onboard", QStringList arguments = {});
+    explicit QtKeyboard(const QString& program = kKeyboardProgram,
+                        const QStringList& arguments = {});
     ~QtKeyboard() override;
     QtKeyboard(const QtKeyboard&) = delete;
     QtKeyboard& operator=(const QtKeyboard&) = delete;
@@ -30,12 +33,12 @@ public:
     int Starts() const { return starts_; }
 
 private:
+    void WatchFocus();
     void FocusMoved(QWidget* now);
-    void Call(const char* method) const;
 
-    QString program_;
-    QStringList arguments_;
-    QProcess* process_ = nullptr;
+    std::unique_ptr<KeyboardProgram> program_;
+    // The focus is followed while this lives.
+    std::unique_ptr<QObject> focusWatch_;
     bool shown_ = false;
     int starts_ = 0;
 };

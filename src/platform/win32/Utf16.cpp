@@ -29,6 +29,22 @@ std::string Utf8(std::wstring_view utf16) {
     return text;
 }
 
+std::wstring QuotedArgument(std::wstring_view argument) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
 int ErrnoOf(unsigned long error) {
     switch (error) {
         case ERROR_SUCCESS:

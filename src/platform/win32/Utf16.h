@@ -10,6 +10,10 @@ namespace vantor::win32 {
 std::wstring Utf16(std::string_view utf8);
 std::string Utf8(std::wstring_view utf16);
 
+// One argument of a command line as the C runtime's parser reads it back:
+// quoted, with the backslashes before a quote doubled.
+std::wstring QuotedArgument(std::wstring_view argument);
+
 // The errno value closest to a system error code (GetLastError()), for the
 // file system seam, whose callers speak errno.
 int ErrnoOf(unsigned long error);
