@@ -1,5 +1,7 @@
 #include "app/Arguments.h"
 
+#include <iostream>
+
 namespace vantor {
 
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, std::string& error) {
@@ -41,6 +43,15 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, s
     if (arguments.pdfDir && arguments.systemPrinters) {
         error = "--pdf-dir et --system-printers ne vont pas ensemble";
         return std::nullopt;
+    }
+    return arguments;
+}
+
+std::optional<Arguments> ArgumentsOrUsage(const std::vector<std::string>& words) {
+    std::string error;
+    std::optional<Arguments> arguments = ParseArguments(words, error);
+    if (!arguments) {
+        std::cerr << error << '\n' << kUsage;
     }
     return arguments;
 }

@@ -20,6 +20,8 @@ struct Arguments {
 
 // nullopt, with the reason in error, when the arguments are not understood.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, std::string& error);
+// The same, telling the reason and the usage on the error stream.
+std::optional<Arguments> ArgumentsOrUsage(const std::vector<std::string>& words);
 
 inline constexpr const char* kUsage =
     "Utilisation :\n"

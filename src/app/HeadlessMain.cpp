@@ -45,10 +45,8 @@ int main(int argc, char** argv) {
     if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {
         return *status;
     }
-    std::string error;
-    std::optional<vantor::Arguments> arguments = vantor::ParseArguments(words, error);
+    std::optional<vantor::Arguments> arguments = vantor::ArgumentsOrUsage(words);
     if (!arguments) {
-        std::cerr << error << '\n' << vantor::kUsage;
         return 2;
     }
     if (!arguments->headless || arguments->pdfDir) {

@@ -47,10 +47,8 @@ extern "C" int VantorMain(int argc, char** argv) {
             return *status;
         }
     }
-    std::string error;
-    std::optional<vantor::Arguments> arguments = vantor::ParseArguments(words, error);
+    std::optional<vantor::Arguments> arguments = vantor::ArgumentsOrUsage(words);
     if (!arguments) {
-        std::cerr << error << '\n' << vantor::kUsage;
         return 2;
     }
     if (!arguments->headless) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace vantor {
 
@@ -14,8 +15,11 @@ class FolderLock {
 public:
     enum class Result { Held, Busy, Unavailable };
 
-    FolderLock(FolderLock&&) noexcept;
-    FolderLock& operator=(FolderLock&&) noexcept;
+    FolderLock(FolderLock&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+    FolderLock& operator=(FolderLock&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
     ~FolderLock();
 
     // Busy when another process holds the folder. The lock file is created
@@ -25,7 +29,7 @@ public:
     static Result TryLock(const std::string& folder, std::unique_ptr<FolderLock>& lock);
 
 private:
-    explicit FolderLock(std::intptr_t handle);
+    explicit FolderLock(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_;
 };
 

@@ -35,15 +35,6 @@ int LockNow(int fd) {
 
 }  // namespace
 
-FolderLock::FolderLock(std::intptr_t handle) : handle_(handle) {}
-
-FolderLock::FolderLock(FolderLock&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-
-FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
-    std::swap(handle_, other.handle_);
-    return *this;
-}
-
 FolderLock::~FolderLock() {
     if (handle_ >= 0) {
         ::close(static_cast<int>(handle_));

@@ -10,15 +10,6 @@
 
 namespace vantor {
 
-FolderLock::FolderLock(std::intptr_t handle) : handle_(handle) {}
-
-FolderLock::FolderLock(FolderLock&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
-
-FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
-    std::swap(handle_, other.handle_);
-    return *this;
-}
-
 FolderLock::~FolderLock() {
     if (handle_ != -1) {
         ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
