@@ -51,6 +51,24 @@ TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
     EXPECT_EQ(Snapshot(home.Path()), before);
 }
 
+// A data file whose reading fails (here every read of it is an I/O error)
+// stops the report with the file and the reason, not with an empty report.
+TEST(CommandLine, AFileThatCannotBeReadStopsTheReportWithItsReason) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no file on Windows fails every read";
+#else
+    TillFolder folder;
+    folder.WriteJournal({"05.12.2026;9:00:00;Paul;50;0;Esp;1;5"});
+    fs::remove(folder / "Infos.txt");
+    fs::create_symlink("/proc/self/mem", folder / "Infos.txt");
+    const TillRun run = folder.Report({"totaux", "--today", "05.12.2026"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "Lecture impossible '" + (folder / "Infos.txt") + "' : erreur d'entrée/sortie\n");
+    EXPECT_EQ(run.out, "");
+#endif
+}
+
 TEST(CommandLine, RunsWhileTheTillIsOpenOnTheSameFolder) {
     TillFolder folder;
     folder.WriteJournal({"05.12.2026;9:00:00;Paul;50;0;Esp;1;5"});

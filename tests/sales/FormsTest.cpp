@@ -13,11 +13,11 @@
 #include "catalogue/frmCat.h"
 #include "catalogue/frmColors.h"
 #include "checkout/frmPaiement.h"
+#include "platform/SystemClock.h"
 #include "platform/headless/FixedUserFolders.h"
 #include "platform/headless/FolderInstance.h"
 #include "platform/headless/HeaderPictures.h"
 #include "platform/headless/IniSettings.h"
-#include "platform/SystemClock.h"
 #include "platform/headless/ScriptRunner.h"
 #include "sales/frmMain.h"
 #include "startup/Startup.h"
@@ -27,9 +27,10 @@
 namespace vantor::test {
 namespace {
 
-constexpr const char* kKinds[] = {"Button",  "Label",       "TextBox",   "ListBox", "ComboBox",
-                                  "Frame",   "OptionButton", "CheckBox", "Picture", "HScrollBar",
-                                  "DatePicker", "Menu",      "DriveList", "DirList", "FileList"};
+constexpr const char* kKinds[] = {"Button",    "Label",      "TextBox",      "ListBox",
+                                  "ComboBox",  "Frame",      "OptionButton", "CheckBox",
+                                  "Picture",   "HScrollBar", "DatePicker",   "Menu",
+                                  "DriveList", "DirList",    "FileList"};
 
 std::string Colour(Color colour) {
     char text[8];
@@ -54,31 +55,44 @@ std::string Line(const Control& c) {
     if (c.left != 0 || c.top != 0 || c.width != 0 || c.height != 0) {
         line << " at " << c.left << ',' << c.top << ' ' << c.width << 'x' << c.height;
     }
-    for (const auto& [label, text] : {std::pair{"caption", &c.caption}, {"text", &c.text},
-                                      {"tag", &c.tag}, {"tip", &c.toolTip}}) {
+    for (const auto& [label, text] : {std::pair{"caption", &c.caption},
+                                      {"text", &c.text},
+                                      {"tag", &c.tag},
+                                      {"tip", &c.toolTip}}) {
         if (!text->empty()) {
             line << ' ' << label << "=\"" << *text << '"';
         }
     }
-    if (c.backColor != d.backColor) line << " back=" << Colour(c.backColor);
-    if (c.foreColor != d.foreColor) line << " fore=" << Colour(c.foreColor);
+    if (c.backColor != d.backColor)
+        line << " back=" << Colour(c.backColor);
+    if (c.foreColor != d.foreColor)
+        line << " fore=" << Colour(c.foreColor);
     if (c.fontName != d.fontName || c.fontSize != d.fontSize) {
         line << " font=" << c.fontName << ' ' << c.fontSize;
     }
-    if (c.fontBold) line << " bold";
-    if (!c.visible) line << " hidden";
-    if (!c.enabled) line << " disabled";
-    if (c.isDefault) line << " default";
-    if (c.alignment != d.alignment) line << " align=" << c.alignment;
-    if (c.maxLength != d.maxLength) line << " maxlength=" << c.maxLength;
+    if (c.fontBold)
+        line << " bold";
+    if (!c.visible)
+        line << " hidden";
+    if (!c.enabled)
+        line << " disabled";
+    if (c.isDefault)
+        line << " default";
+    if (c.alignment != d.alignment)
+        line << " align=" << c.alignment;
+    if (c.maxLength != d.maxLength)
+        line << " maxlength=" << c.maxLength;
     if (c.value != d.value || c.min != d.min || c.max != d.max || c.smallChange != d.smallChange ||
         c.largeChange != d.largeChange) {
-        line << " value=" << c.value << " range=" << c.min << ".." << c.max << " step="
-             << c.smallChange << '/' << c.largeChange;
+        line << " value=" << c.value << " range=" << c.min << ".." << c.max
+             << " step=" << c.smallChange << '/' << c.largeChange;
     }
-    if (c.checked) line << " checked";
-    if (c.listIndex != d.listIndex) line << " listindex=" << c.listIndex;
-    if (!c.pattern.empty()) line << " pattern=" << c.pattern;
+    if (c.checked)
+        line << " checked";
+    if (c.listIndex != d.listIndex)
+        line << " listindex=" << c.listIndex;
+    if (!c.pattern.empty())
+        line << " pattern=" << c.pattern;
     for (const std::string& item : c.items) {
         line << " [" << item << ']';
     }
