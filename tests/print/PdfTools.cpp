@@ -47,17 +47,8 @@ std::string PdfInfo(const std::string& pdf, const std::string& field) {
     return match.empty() ? "" : match[1].str();
 }
 
-std::string PdfFonts(const std::string& pdf) {
-    std::istringstream lines(Output("pdffonts", pdf));
-    std::string fonts;
-    int heading = 2;  // the column names and their rule
-    for (std::string line; std::getline(lines, line);) {
-        if (heading-- <= 0) {
-            const std::string name = line.substr(0, line.find(' '));
-            fonts += name.substr(name.find('+') + 1) + "\n";  // npos + 1 is 0
-        }
-    }
-    return fonts;
+std::string PdfTool(const std::string& tool, const std::string& pdf) {
+    return Output(tool, pdf);
 }
 
 std::string PdfWords(const std::string& pdf) {

@@ -12,8 +12,8 @@ namespace vantor::test {
 std::string PdfText(const std::string& pdf);
 // One field of pdfinfo ("Pages", "Page size").
 std::string PdfInfo(const std::string& pdf, const std::string& field);
-// The fonts used, without their subset prefix, one a line in pdffonts' order.
-std::string PdfFonts(const std::string& pdf);
+// The output of a poppler tool run on the file ("pdffonts").
+std::string PdfTool(const std::string& tool, const std::string& pdf);
 // Each word and its box in points from the top-left corner, to a tenth of a
 // point, one a line: "left top right bottom text".
 std::string PdfWords(const std::string& pdf);
