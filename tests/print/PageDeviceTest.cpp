@@ -52,33 +52,23 @@ TEST_F(PageDeviceTest, PictureIsScaledIntoItsRectangle) {
     QPainter(&image).fillRect(0, 0, 20, 20, Qt::white);
     ASSERT_TRUE(image.save(QString::fromStdString(dir_ / "logo.bmp"), "BMP"));
     auto page = Open();
-    // 40 × 20 pixels into 2 × 1 inches at (1, 1) inch: at 100 dpi the
-    // rectangle is x 100..300, y 100..200, its left half white.
-    page->Image({dir_ / "logo.bmp", 40, 20}, 1440, 1440, 2880, 1440);
+    // 40 × 20 pixels into 2 × 1 inches at (0.5, 1) inch: at 20 dpi the
+    // rectangle is x 10..50, y 20..40, its left half white.
+    page->Image({dir_ / "logo.bmp", 40, 20}, 720, 1440, 2880, 1440);
     page->End();
 
-    const RenderedPage drawn(Pdf(), 100, dir_.Path());
-    EXPECT_EQ(drawn.DarkCount(205, 105, 295, 195), 90 * 90);               // the black half
-    EXPECT_EQ(drawn.DarkCount(105, 105, 195, 195), 0);                     // the white half
-    EXPECT_EQ(drawn.DarkCount(0, 0, drawn.Width(), 97), 0);                // above
-    EXPECT_EQ(drawn.DarkCount(303, 0, drawn.Width(), drawn.Height()), 0);  // right
-    EXPECT_EQ(drawn.DarkCount(0, 203, drawn.Width(), drawn.Height()), 0);  // below
+    EXPECT_EXPECTED("picture-20dpi.txt", PageSketch(Pdf(), 20, 56, 44));
 }
 
 TEST_F(PageDeviceTest, QrCodeDecodesToItsTextInsideItsSquare) {
     const std::string text = "https://vantor.example/ticket?n=57&café";
     auto page = Open();
-    page->QrCode(text, 800, 1440, 2500);
+    page->QrCode(text, 2160, 1440, 2880);
     page->End();
 
-    const RenderedPage drawn(Pdf(), 144, dir_.Path());  // 10 twips per dot
-    EXPECT_EQ(drawn.QrCodes(), std::vector<std::string>{text});
-    const int inside = drawn.DarkCount(80, 144, 330, 394);
-    EXPECT_GT(inside, 250 * 250 / 4);
-    EXPECT_EQ(drawn.DarkCount(0, 0, drawn.Width(), drawn.Height()), inside);
-    // The quiet zone: the border of the square stays light.
-    EXPECT_EQ(drawn.DarkCount(80, 144, 330, 150), 0);
-    EXPECT_EQ(drawn.DarkCount(80, 144, 86, 394), 0);
+    EXPECT_EQ(PageCodes(Pdf(), 144), text);
+    // A square of 2 inches at (1.5, 1) inch, its border light (the quiet zone).
+    EXPECT_EXPECTED("qr-code-18dpi.txt", PageSketch(Pdf(), 18, 68, 60));
 }
 
 TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
