@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <filesystem>
 #include <functional>
+#include <regex>
 
 #include "platform/qt/QtPageDevice.h"
 #include "print/PdfTools.h"
@@ -38,12 +39,15 @@ TEST_F(PageDeviceTest, TextIsPlacedInTwipsInCourierNewOnOneA4Page) {
     page->End();
 
     EXPECT_EXPECTED("page-words.txt", PdfWords(Pdf()));
-    const std::string fonts = PdfTool("pdffonts", Pdf());
-    for (const char* font : {"LiberationMono-Bold ", "LiberationMono "}) {
-        EXPECT_NE(fonts.find(font), std::string::npos) << font << " not in:\n" << fonts;
+    const std::pair<const char*, const char*> facts[] = {
+        {"pdfinfo", "\nPages: +1\n"},
+        {"pdfinfo", "\nPage size: +595 x 842 pts \\(A4\\)\n"},
+        {"pdffonts", "\n(\\w+\\+)?LiberationMono-Bold "},
+        {"pdffonts", "\n(\\w+\\+)?LiberationMono "}};
+    for (const auto& [tool, fact] : facts) {
+        const std::string said = PdfTool(tool, Pdf());
+        EXPECT_TRUE(std::regex_search(said, std::regex(fact))) << fact << " not in:\n" << said;
     }
-    EXPECT_EQ(PdfInfo(Pdf(), "Pages"), "1");
-    EXPECT_EQ(PdfInfo(Pdf(), "Page size"), "595 x 842 pts (A4)");
 }
 
 TEST_F(PageDeviceTest, PictureIsScaledIntoItsRectangle) {
@@ -76,10 +80,6 @@ TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
     WriteRaw(dir_ / "broken.bmp", "BM not really a picture");
     const std::pair<std::function<void()>, std::string> failures[] = {
         {[&] {
-             page->Image({dir_ / "missing.bmp", 10, 10}, 0, 0, 100, 100);
-         },
-         "Impossible de lire l'image \"" + (dir_ / "missing.bmp") + "\"."},
-        {[&] {
              page->Image({dir_ / "broken.bmp", 10, 10}, 0, 0, 100, 100);
          },
          "Impossible de lire l'image \"" + (dir_ / "broken.bmp") + "\"."},
@@ -105,21 +105,6 @@ TEST_F(PageDeviceTest, PdfFileThatCannotBeWrittenThrows) {
     WriteRaw(dir_ / "plain-file", "");
     EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "plain-file/page.pdf"), PrintError);
     EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "missing-folder/page.pdf"), PrintError);
-}
-
-TEST_F(PageDeviceTest, DocumentGivenUpLeavesNoFileAndAnEndedOneStays) {
-    for (const bool ended : {false, true}) {
-        {
-            auto page = Open();
-            page->Text(300, 300, kNormal10, "Fini");
-            EXPECT_TRUE(std::filesystem::exists(Pdf()));
-            if (ended) {
-                page->End();
-            }
-        }
-        EXPECT_EQ(std::filesystem::exists(Pdf()), ended);
-    }
-    EXPECT_EQ(PdfInfo(Pdf(), "Pages"), "1");
 }
 
 }  // namespace

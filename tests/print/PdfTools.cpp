@@ -6,11 +6,8 @@
 #include <regex>
 
 namespace vantor::test {
-namespace {
 
-// Standard output of the tool run on the file; fails the test when it does
-// not exit with 0.
-std::string Output(const std::string& tool, const std::string& file, const std::string& rest = "") {
+std::string PdfTool(const std::string& tool, const std::string& file, const std::string& rest) {
     std::string quoted = "'";
     for (char c : file) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -29,29 +26,14 @@ std::string Output(const std::string& tool, const std::string& file, const std::
     return out;
 }
 
-}  // namespace
-
 std::string PdfText(const std::string& pdf) {
-    return Output("pdftotext -layout", pdf, "-");
-}
-
-std::string PdfInfo(const std::string& pdf, const std::string& field) {
-    std::smatch match;
-    const std::string info = Output("pdfinfo", pdf);
-    if (!std::regex_search(info, match, std::regex("\n" + field + ": +([^\n]*)"))) {
-        ADD_FAILURE() << "no " << field << " in:\n" << info;
-    }
-    return match.empty() ? "" : match[1].str();
-}
-
-std::string PdfTool(const std::string& tool, const std::string& pdf) {
-    return Output(tool, pdf);
+    return PdfTool("pdftotext -layout", pdf, "-");
 }
 
 std::string PdfWords(const std::string& pdf) {
     static const std::regex word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    const std::string html = Output("pdftotext -bbox", pdf, "-");
+    const std::string html = PdfTool("pdftotext -bbox", pdf, "-");
     std::string words;
     char box[80];
     for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
@@ -67,9 +49,9 @@ std::string PdfWords(const std::string& pdf) {
 std::string PageSketch(const std::string& pdf, int dpi, int width, int height) {
     const std::string size = std::to_string(width) + " " + std::to_string(height);
     const std::string pgm =
-        Output("pdftoppm -gray -singlefile -x 0 -y 0 -r " + std::to_string(dpi) + " -W " +
-                   std::to_string(width) + " -H " + std::to_string(height),
-               pdf);
+        PdfTool("pdftoppm -gray -singlefile -x 0 -y 0 -r " + std::to_string(dpi) + " -W " +
+                    std::to_string(width) + " -H " + std::to_string(height),
+                pdf);
     const std::string header = "P5\n" + size + "\n255\n";
     if (pgm.size() != header.size() + static_cast<std::size_t>(width * height) ||
         pgm.compare(0, header.size(), header) != 0) {
@@ -87,9 +69,9 @@ std::string PageSketch(const std::string& pdf, int dpi, int width, int height) {
 }
 
 std::string PageCodes(const std::string& pdf, int dpi) {
-    Output("pdftoppm -gray -singlefile -r " + std::to_string(dpi), pdf, pdf + "-page");
+    PdfTool("pdftoppm -gray -singlefile -r " + std::to_string(dpi), pdf, pdf + "-page");
     // The bytes as encoded, not converted from a guessed character set.
-    return Output("zbarimg -q --raw -Sbinary", pdf + "-page.pgm");
+    return PdfTool("zbarimg -q --raw -Sbinary", pdf + "-page.pgm");
 }
 
 }  // namespace vantor::test

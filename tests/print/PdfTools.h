@@ -9,10 +9,9 @@ namespace vantor::test {
 
 // The text laid out as on the page (pdftotext -layout).
 std::string PdfText(const std::string& pdf);
-// One field of pdfinfo ("Pages", "Page size").
-std::string PdfInfo(const std::string& pdf, const std::string& field);
-// The output of a poppler tool run on the file ("pdffonts").
-std::string PdfTool(const std::string& tool, const std::string& pdf);
+// The standard output of a tool run on the file ("pdfinfo", "pdffonts"),
+// followed by REST on the command line.
+std::string PdfTool(const std::string& tool, const std::string& pdf, const std::string& rest = "");
 // Each word and its box in points from the top-left corner, to a tenth of a
 // point, one a line: "left top right bottom text".
 std::string PdfWords(const std::string& pdf);
