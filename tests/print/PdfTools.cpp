@@ -4,16 +4,10 @@
 
 #include <cstdio>
 #include <regex>
-#include <sstream>
-
-#include "support/TempDir.h"
 
 namespace vantor::test {
-namespace {
 
-// Standard output of the tool run on the file; fails the test when it does
-// not exit with 0.
-std::string Output(const std::string& tool, const std::string& file, const std::string& rest = "") {
+std::string PdfTool(const std::string& tool, const std::string& file, const std::string& rest) {
     std::string quoted = "'";
     for (char c : file) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -32,38 +26,14 @@ std::string Output(const std::string& tool, const std::string& file, const std::
     return out;
 }
 
-}  // namespace
-
 std::string PdfText(const std::string& pdf) {
-    return Output("pdftotext -layout", pdf, "-");
-}
-
-std::string PdfInfo(const std::string& pdf, const std::string& field) {
-    std::smatch match;
-    const std::string info = Output("pdfinfo", pdf);
-    if (!std::regex_search(info, match, std::regex("\n" + field + ": +([^\n]*)"))) {
-        ADD_FAILURE() << "no " << field << " in:\n" << info;
-    }
-    return match.empty() ? "" : match[1].str();
-}
-
-std::string PdfFonts(const std::string& pdf) {
-    std::istringstream lines(Output("pdffonts", pdf));
-    std::string fonts;
-    int heading = 2;  // the column names and their rule
-    for (std::string line; std::getline(lines, line);) {
-        if (heading-- <= 0) {
-            const std::string name = line.substr(0, line.find(' '));
-            fonts += name.substr(name.find('+') + 1) + "\n";  // npos + 1 is 0
-        }
-    }
-    return fonts;
+    return PdfTool("pdftotext -layout", pdf, "-");
 }
 
 std::string PdfWords(const std::string& pdf) {
     static const std::regex word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    const std::string html = Output("pdftotext -bbox", pdf, "-");
+    const std::string html = PdfTool("pdftotext -bbox", pdf, "-");
     std::string words;
     char box[80];
     for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
@@ -76,42 +46,32 @@ std::string PdfWords(const std::string& pdf) {
     return words;
 }
 
-RenderedPage::RenderedPage(const std::string& pdf, int dpi, const std::string& workFolder)
-    : file_(workFolder + "/page.pgm") {
-    Output("pdftoppm -gray -singlefile -r " + std::to_string(dpi), pdf, workFolder + "/page");
-    const std::string bytes = Slurp(file_);
-    std::istringstream in(bytes);
-    std::string magic;
-    int maxValue = 0;
-    in >> magic >> width_ >> height_ >> maxValue;
-    in.get();
-    if (magic != "P5" || maxValue != 255 || width_ <= 0 || height_ <= 0) {
-        ADD_FAILURE() << "not a grey page image: " << file_;
-        width_ = height_ = 0;
-        return;
+std::string PageSketch(const std::string& pdf, int dpi, int width, int height) {
+    const std::string size = std::to_string(width) + " " + std::to_string(height);
+    const std::string pgm =
+        PdfTool("pdftoppm -gray -singlefile -x 0 -y 0 -r " + std::to_string(dpi) + " -W " +
+                    std::to_string(width) + " -H " + std::to_string(height),
+                pdf);
+    const std::string header = "P5\n" + size + "\n255\n";
+    if (pgm.size() != header.size() + static_cast<std::size_t>(width * height) ||
+        pgm.compare(0, header.size(), header) != 0) {
+        ADD_FAILURE() << "not a grey picture of " << size;
+        return "";
     }
-    grey_.assign(bytes.begin() + static_cast<std::ptrdiff_t>(in.tellg()), bytes.end());
-    grey_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-}
-
-int RenderedPage::DarkCount(int left, int top, int right, int bottom) const {
-    int count = 0;
-    for (int y = std::max(0, top); y < std::min(bottom, height_); ++y) {
-        for (int x = std::max(0, left); x < std::min(right, width_); ++x) {
-            count += grey_[static_cast<std::size_t>(y * width_ + x)] < 128 ? 1 : 0;
+    std::string sketch;
+    for (std::size_t at = header.size(); at < pgm.size(); ++at) {
+        sketch += static_cast<unsigned char>(pgm[at]) < 128 ? '#' : '.';
+        if ((at - header.size() + 1) % static_cast<std::size_t>(width) == 0) {
+            sketch += '\n';
         }
     }
-    return count;
+    return sketch;
 }
 
-std::vector<std::string> RenderedPage::QrCodes() const {
+std::string PageCodes(const std::string& pdf, int dpi) {
+    PdfTool("pdftoppm -gray -singlefile -r " + std::to_string(dpi), pdf, pdf + "-page");
     // The bytes as encoded, not converted from a guessed character set.
-    std::istringstream lines(Output("zbarimg -q --raw -Sbinary", file_));
-    std::vector<std::string> codes;
-    for (std::string line; std::getline(lines, line);) {
-        codes.push_back(line);
-    }
-    return codes;
+    return PdfTool("zbarimg -q --raw -Sbinary", pdf + "-page.pgm");
 }
 
 }  // namespace vantor::test

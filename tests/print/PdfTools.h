@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace vantor::test {
 
@@ -10,30 +9,17 @@ namespace vantor::test {
 
 // The text laid out as on the page (pdftotext -layout).
 std::string PdfText(const std::string& pdf);
-// One field of pdfinfo ("Pages", "Page size").
-std::string PdfInfo(const std::string& pdf, const std::string& field);
-// The fonts used, without their subset prefix, one a line in pdffonts' order.
-std::string PdfFonts(const std::string& pdf);
+// The standard output of a tool run on the file ("pdfinfo", "pdffonts"),
+// followed by REST on the command line.
+std::string PdfTool(const std::string& tool, const std::string& pdf, const std::string& rest = "");
 // Each word and its box in points from the top-left corner, to a tenth of a
 // point, one a line: "left top right bottom text".
 std::string PdfWords(const std::string& pdf);
 
-// The first page rendered in grey at the resolution (dots per inch).
-class RenderedPage {
-public:
-    RenderedPage(const std::string& pdf, int dpi, const std::string& workFolder);
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // Dark pixels in the rectangle [left, right) × [top, bottom).
-    int DarkCount(int left, int top, int right, int bottom) const;
-    // The data of the codes zbarimg finds on the page, one per line.
-    std::vector<std::string> QrCodes() const;
-
-private:
-    std::string file_;
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<unsigned char> grey_;
-};
+// The top-left corner of the first page, WIDTH × HEIGHT dots at DPI, a line a
+// row of dots: '#' dark, '.' light.
+std::string PageSketch(const std::string& pdf, int dpi, int width, int height);
+// The bytes of the codes zbarimg finds on the first page rendered at DPI.
+std::string PageCodes(const std::string& pdf, int dpi);
 
 }  // namespace vantor::test

@@ -28,12 +28,11 @@ private:
         const int low = Byte();
         return low | Byte() << 8;
     }
-    void Fail(const std::string& what) const {
+    [[noreturn]] void Fail(const std::string& what) const {
         throw std::runtime_error(what + " at byte " + std::to_string(at_));
     }
     void EndLine();
-    void Escape();
-    void Group();
+    void Command(int prefix);
     void Raster();
     void Qr();
 
@@ -60,23 +59,30 @@ void Reader::EndLine() {
     bolds_.clear();
 }
 
-void Reader::Escape() {
-    const int command = Byte();
-    if (command == '@') {
+// ESC (0x1B) and GS (0x1D) commands.
+void Reader::Command(int prefix) {
+    const int command = prefix << 8 | Byte();
+    if (command == (0x1B00 | '@')) {
         out_ << "init\n";
         bold_ = false;
-    } else if (command == 't') {
+    } else if (command == (0x1B00 | 't')) {
         out_ << "code page " << Byte() << '\n';
-    } else if (command == 'E') {
+    } else if (command == (0x1B00 | 'E')) {
         bold_ = (Byte() & 1) != 0;
-    } else if (command == 'a') {
+    } else if (command == (0x1B00 | 'a')) {
         out_ << (Byte() == 1 ? "centre\n" : "left\n");
-    } else if (command == 'p') {
+    } else if (command == (0x1B00 | 'p')) {
         const int pin = Byte() == 0 ? 2 : 5;
         const int on = Byte();
         out_ << "drawer pin " << pin << ", " << 2 * on << " ms on, " << 2 * Byte() << " ms off\n";
+    } else if (command == (0x1D00 | 'V') && Byte() == 66) {
+        out_ << "feed " << Byte() << " and cut\n";
+    } else if (command == (0x1D00 | 'v')) {
+        Raster();
+    } else if (command == (0x1D00 | '(') && Byte() == 'k') {
+        Qr();
     } else {
-        Fail("unknown ESC " + std::to_string(command));
+        Fail("unknown command " + std::to_string(command));
     }
 }
 
@@ -117,29 +123,11 @@ void Reader::Qr() {
     }
 }
 
-void Reader::Group() {
-    const int command = Byte();
-    if (command == 'V') {
-        if (Byte() != 66) {
-            Fail("cut without feed");
-        }
-        out_ << "feed " << Byte() << " and cut\n";
-    } else if (command == 'v') {
-        Raster();
-    } else if (command == '(' && Byte() == 'k') {
-        Qr();
-    } else {
-        Fail("unknown GS " + std::to_string(command));
-    }
-}
-
 std::string Reader::Read() {
     while (at_ < bytes_.size()) {
         const int byte = Byte();
-        if (byte == 0x1B) {
-            Escape();
-        } else if (byte == 0x1D) {
-            Group();
+        if (byte == 0x1B || byte == 0x1D) {
+            Command(byte);
         } else if (byte == '\n') {
             EndLine();
         } else if (byte < 0x20) {

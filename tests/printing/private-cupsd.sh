@@ -1,18 +1,11 @@
-# Sourced by the CUPS printing tests and the receipt benchmark: a CUPS server
-# of their own in a temporary folder (socket, configuration, spool and logs
-# there, so the system's printers are neither used nor changed), a listener
-# standing for a printer's network port, and the shop's settings.
-# Messages start with $cups_test; a test skipped here exits with 77.
+# Sourced by the CUPS printing test and the receipt benchmark: a CUPS server
+# of their own in a temporary folder (the system's printers are neither used
+# nor changed), a listener standing for a printer's network port, and the
+# shop's settings. A test skipped here exits with 77.
 
-log() { echo "${cups_test:-cups}: $*"; }
-skip() {
-    log "SKIPPED: $*"
-    exit 77
-}
-fail() {
-    log "FAILED: $*"
-    exit 1
-}
+log() { echo "cups-test: $*"; }
+skip() { log "SKIPPED: $*" && exit 77; }
+fail() { log "FAILED: $*" && exit 1; }
 
 # needs_cupsd TOOL...: skips unless root with cupsd; fails when a tool is missing.
 needs_cupsd() {
@@ -24,70 +17,43 @@ needs_cupsd() {
     done
 }
 
-# make_work NAME: the folder $work, removed at exit with the servers started
-# in it (stop_servers).
+# make_work NAME: the folder $work, removed at exit with the servers started in it.
 make_work() {
     work=$(mktemp -d "/tmp/$1.XXXXXX")
-    chmod 755 "$work"  # the filters run as user lp
-    cupsd_pid=
-    listener_pid=
+    chmod 755 "$work" # the filters run as user lp
     trap stop_servers EXIT
 }
 stop_servers() {
-    for pid in $listener_pid $cupsd_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+    for pid in ${listener_pid:-} ${cupsd_pid:-}; do
+        { kill "$pid" && wait "$pid"; } 2>/dev/null || true
     done
     rm -rf "$work"
 }
 
-# start_private_cupsd WORK: starts the server in WORK, exports CUPS_SERVER and
-# sets cupsd_pid.
+# start_private_cupsd DIR: the server's socket, settings, spool and logs in
+# DIR; exports CUPS_SERVER and sets cupsd_pid.
 start_private_cupsd() {
-    local work=$1
-    mkdir -p "$work"/{conf,spool,tmp,cache,state,log}
-    chmod 755 "$work" "$work"/{conf,spool,cache,state,log}
-    chmod 1777 "$work/tmp"
-    cat >"$work/conf/cupsd.conf" <<CONF
-Listen $work/cups.sock
-Browsing No
-WebInterface No
-LogLevel info
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-CONF
-    cat >"$work/conf/cups-files.conf" <<CONF
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-RequestRoot $work/spool
-TempDir $work/tmp
-CacheDir $work/cache
-StateDir $work/state
-Printcap $work/printcap
-ErrorLog $work/log/error_log
-AccessLog $work/log/access_log
-PageLog $work/log/page_log
-SystemGroup root
-CONF
-    export CUPS_SERVER=$work/cups.sock
-    cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" &
+    mkdir -p "$1"/{spool,tmp,cache,state,log}
+    chmod 1777 "$1/tmp"
+    printf '%s\n' "Listen $1/cups.sock" "Browsing No" "WebInterface No" "LogLevel info" \
+        "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$1/cupsd.conf"
+    printf '%s\n' "ServerBin /usr/lib/cups" "DataDir /usr/share/cups" "RequestRoot $1/spool" \
+        "TempDir $1/tmp" "CacheDir $1/cache" "StateDir $1/state" "Printcap $1/printcap" \
+        "ErrorLog $1/log/error_log" "AccessLog $1/log/access_log" "PageLog $1/log/page_log" \
+        "SystemGroup root" >"$1/cups-files.conf"
+    export CUPS_SERVER=$1/cups.sock
+    cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf" &
     cupsd_pid=$!
     for _ in $(seq 100); do
         lpstat -r >/dev/null 2>&1 && return 0
-        kill -0 "$cupsd_pid" 2>/dev/null || {
-            echo "cupsd stopped: $(tail -5 "$work/log/error_log")" >&2
-            return 1
-        }
         sleep 0.1
     done
-    echo "cupsd does not answer on $CUPS_SERVER" >&2
+    echo "cupsd does not answer on $CUPS_SERVER: $(tail -5 "$1/log/error_log")" >&2
     return 1
 }
 
-# start_listener WORK LISTENER SECONDS starts the raw listener, which
-# appends what it receives to WORK/captured.bin; sets listener_pid and port.
+# start_listener WORK LISTENER SECONDS: the raw listener, which appends what
+# it receives to WORK/captured.bin; sets listener_pid and port.
 start_listener() {
     "$2" "$1/port" "$1/captured.bin" "$3" &
     listener_pid=$!
@@ -95,10 +61,7 @@ start_listener() {
         [[ -s $1/port ]] && break
         sleep 0.1
     done
-    port=$(cat "$1/port" 2>/dev/null) || {
-        echo "the listener did not start" >&2
-        return 1
-    }
+    port=$(cat "$1/port")
 }
 
 # shop_settings QUEUE FOLDER [PAPER PIN]: the settings of a shop (VAT on the
@@ -110,12 +73,3 @@ shop_settings() {
         "$1" >"$2/Infos.txt"
     [[ -z ${3:-} ]] || printf '%s\r\n%s\r\n' "$3" "$4" >"$2/ImprimanteTicket.txt"
 }
-
-# Two coffees paid in cash, the receipt printed.
-two_coffees='clock 05.12.2026 12:04:09
-show Printer
-click Command1 2
-click Command1 2
-click cmdPrint 0
-answer yes
-'
