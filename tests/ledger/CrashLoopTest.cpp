@@ -10,11 +10,10 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <random>
-#include <thread>
-
 #include <filesystem>
+#include <random>
 #include <sstream>
+#include <thread>
 
 #include "data/TextFile.h"
 #include "ledger/Verify.h"
