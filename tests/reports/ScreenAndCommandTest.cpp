@@ -4,6 +4,7 @@
 
 #include "TillFolder.h"
 #include "data/TextFile.h"
+#include "support/ExpectedFile.h"
 #include "support/ScenarioFile.h"
 
 namespace vantor::test {
@@ -55,41 +56,35 @@ Lignes Command(const TillFolder& folder, const Lignes& arguments) {
     return OutputLines(run);
 }
 
-TEST(ScreenAndCommand, TotalsGiveTheSameLines) {
-    TillFolder folder;
-    folder.WriteJournal(kJournal);
-    // The command first, on a folder the till has not completed yet.
-    const Lignes day = Command(folder, {"totaux", "--du", kToday, "--au", kToday});
-    EXPECT_EQ(day.front(), "Totaux journalier du 05.12.2026");
-    EXPECT_EQ(day[2], "Cartes             €    42.12");
-    EXPECT_EQ(day[8], "Solde initial      €   170.00");
-    EXPECT_EQ(day[18], "Total Boisson chaude       0.00");
-    EXPECT_EQ(Screen(folder, TotauxScript(kToday, kToday, 0, false)), day);
-
-    const Lignes detail = Command(folder, {"totaux", "--du", "01.12.2026", "--detail"});
-    EXPECT_EQ(detail.back(), "Total               142.12");
-    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", kToday, 0, true)), detail);
-
-    const Lignes paul =
-        Command(folder, {"totaux", "--du", "01.12.2026", "--au", kToday, "--serveur", "Paul"});
-    EXPECT_EQ(paul[1], "Serveur : Paul");
-    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", kToday, 1, true)), paul);
-
-    const Lignes past = Command(folder, {"totaux", "--du", "01.12.2026", "--au", "04.12.2026"});
-    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", "04.12.2026", 0, false)), past);
-}
-
-TEST(ScreenAndCommand, CashJournalAndSummaryGiveTheSameLines) {
+// Each report as the command writes it (expected/Command-NAME.txt), then the
+// same lines on screen. The command runs first, on a folder the till has not
+// completed yet.
+TEST(ScreenAndCommand, EachReportGivesTheSameLines) {
     TillFolder folder;
     folder.WriteJournal(kJournal);
     WriteRaw(folder / "Comptes.csv", "Banque\r\nDivers\r\nCaisse\r\n");
-    const Lignes journal = Command(folder, {"journal", "--du", "01.12.2026", "--au", kToday});
-    EXPECT_EQ(journal[4], "05.12.2026  Banque          -20.00");
-    EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 0)), journal);
-
-    const Lignes resume = Command(folder, {"resume", "--du", "01.12.2026", "--au", kToday});
-    EXPECT_EQ(resume[10], "Caisse                        -20.00");
-    EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 1)), resume);
+    const std::string first = "01.12.2026";
+    const struct {
+        std::string name;
+        Lignes arguments;
+        std::string script;
+    } reports[] = {
+        {"day", {"totaux", "--du", kToday, "--au", kToday}, TotauxScript(kToday, kToday, 0, false)},
+        {"detail", {"totaux", "--du", first, "--detail"}, TotauxScript(first, kToday, 0, true)},
+        {"Paul",
+         {"totaux", "--du", first, "--au", kToday, "--serveur", "Paul"},
+         TotauxScript(first, kToday, 1, true)},
+        {"past",
+         {"totaux", "--du", first, "--au", "04.12.2026"},
+         TotauxScript(first, "04.12.2026", 0, false)},
+        {"journal", {"journal", "--du", first, "--au", kToday}, ComptaScript(first, kToday, 0)},
+        {"resume", {"resume", "--du", first, "--au", kToday}, ComptaScript(first, kToday, 1)},
+    };
+    for (const auto& report : reports) {
+        const Lignes lines = Command(folder, report.arguments);
+        EXPECT_EXPECTED("Command-" + report.name + ".txt", Joined(lines));
+        EXPECT_EQ(Screen(folder, report.script), lines) << report.name;
+    }
 }
 
 // The files of the folder, for a scenario run on a folder of its own.
@@ -115,13 +110,9 @@ TEST(ScreenAndCommand, RefusalsAndTrainingOnScreen) {
                      {"Screen-Training", Files(folder)}});
 }
 
-// The command's refusals, the same as the screen's.
-TEST(ScreenAndCommand, NoJournalAndEndBeforeStartAreRefused) {
+// The command's refusal of an end before the start, the same as the screen's.
+TEST(ScreenAndCommand, EndBeforeStartIsRefused) {
     TillFolder folder;
-    const TillRun none = folder.Report({"totaux"});
-    EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.out, "");
-    EXPECT_EQ(none.err, "Aucun ticket enregistré\n");
     folder.WriteJournal(kJournal);
     for (const char* kind : {"totaux", "journal", "resume"}) {
         const TillRun command =
