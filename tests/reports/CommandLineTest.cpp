@@ -54,7 +54,7 @@ TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
 TEST(CommandLine, RunsWhileTheTillIsOpenOnTheSameFolder) {
     TillFolder folder;
     folder.WriteJournal({"05.12.2026;9:00:00;Paul;50;0;Esp;1;5"});
-    RunningTill till({"--headless", "--data-dir", folder.Path()});
+    RunningTill till({"--headless", "--data-dir", folder.Folder()});
     till.Send("show DataPath\n");
     ASSERT_TRUE(till.WaitFor("show DataPath"));
     const TillRun run = folder.Report({"totaux", "--today", "05.12.2026"});

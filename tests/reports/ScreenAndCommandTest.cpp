@@ -42,9 +42,7 @@ std::string ComptaScript(const std::string& du, const std::string& au, int index
 
 // The lines of lstTicket after the script.
 Lignes Screen(const TillFolder& folder, const std::string& script) {
-    const TillRun run = folder.Script(script + "show lstTicket.List\n");
-    EXPECT_EQ(run.status, 0) << run.err << run.out;
-    return ShownList(run.out, "lstTicket");
+    return ShownList(folder.Run(script + "show lstTicket.List\n").out, "lstTicket");
 }
 
 Lignes Command(const TillFolder& folder, const Lignes& arguments) {
@@ -92,7 +90,7 @@ std::vector<std::pair<std::string, std::string>> Files(const TillFolder& folder)
     std::vector<std::pair<std::string, std::string>> files;
     for (const std::string name : {"Serveurs.txt", "Infos.txt", "tickets.csv"}) {
         if (FileExists(folder / name)) {
-            files.emplace_back(name, Slurp(folder / name));
+            files.emplace_back(name, folder.Read(name));
         }
     }
     return files;
@@ -131,8 +129,7 @@ TEST(ScreenAndCommand, UnreadableRecordsAreToldAfterTheReport) {
                     "05.12.2026;14:00:00;Paul;3;0;Esp;1;abc", "05.12.2026;9:00:00;Anne;2.05"});
     folder.WriteJournal(journal);
     const TillRun run =
-        folder.Script(TotauxScript(kToday, kToday, 0, false) + "answer ok\nshow lstTicket.List\n");
-    EXPECT_EQ(run.status, 0) << run.err;
+        folder.Run(TotauxScript(kToday, kToday, 0, false) + "answer ok\nshow lstTicket.List\n");
     const std::string notice =
         "3 enregistrements du journal n'ont pas pu être lus (coupé, trop long, montant ou date "
         "illisible) : ils "
