@@ -36,17 +36,13 @@ protected:
     // Runs the writer in a child with the fault library and the variable
     // given; returns its wait status, its errors in errors_.
     int WriteInChild(const std::string& fault) {
-        std::string input;
-        for (const std::string& line : newLines_) {
-            input += line + "\n";
-        }
-        WriteRaw(work_ / "input", input);
+        WriteRaw(work_ / "input", EncodeLines(newLines_));
         // Appended piece by piece: a chain of + on these literals trips gcc 12's
         // array-bounds warning at -O2.
         std::string command = "exec env LD_PRELOAD=";
         command.append(VANTOR_FAULT_LIBRARY).append(" ASAN_OPTIONS=verify_asan_link_order=0 ");
         command.append(fault).append(" ").append(VANTOR_WRITE_HELPER);
-        command.append(" '").append(path_).append("' <'").append(work_ / "input");
+        command.append(" '").append(path_).append("' '").append(work_ / "input");
         command.append("' 2>'").append(work_ / "errors").append("'");
         const int status = std::system(command.c_str());
         errors_ = Slurp(work_ / "errors");

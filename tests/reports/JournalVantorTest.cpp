@@ -41,11 +41,8 @@ TEST_F(Journaux, APeriodWithoutMovementsStillShowsEveryAccount) {
     const Date stillPast{2026, 11, 29};
     EXPECT_EXPECTED("Journal-vide.txt",
                     Joined(Lines(JournalVantor(settings, false, stillPast, stillPast))));
-    const Lignes resume = Lines(JournalVantor(settings, true, stillPast, stillPast));
-    EXPECT_EQ(
-        Lignes(resume.begin() + 8, resume.begin() + 12),
-        (Lignes{"Banque                          0.00", "Fournisseurs                    0.00",
-                "Divers                          0.00", "Total                           0.00"}));
+    EXPECT_EXPECTED("Resume-vide.txt",
+                    Joined(Lines(JournalVantor(settings, true, stillPast, stillPast))));
     EXPECT_EQ(Lines(JournalVantor(settings, true, past, past))[8],
               "Banque                         50.00");
     std::filesystem::remove(settings.journal);

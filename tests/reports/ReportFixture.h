@@ -25,7 +25,6 @@ protected:
 };
 
 inline constexpr Date kToday{2026, 12, 5};
-inline constexpr Date kYesterday{2026, 12, 4};
 
 // The lines of a report, which must exist.
 std::vector<std::string> Lines(const Report& report);

@@ -4,6 +4,7 @@
 
 #include "TillFolder.h"
 #include "data/TextFile.h"
+#include "support/ExpectedFile.h"
 #include "support/ScenarioFile.h"
 
 namespace vantor::test {
@@ -41,9 +42,7 @@ std::string ComptaScript(const std::string& du, const std::string& au, int index
 
 // The lines of lstTicket after the script.
 Lignes Screen(const TillFolder& folder, const std::string& script) {
-    const TillRun run = folder.Script(script + "show lstTicket.List\n");
-    EXPECT_EQ(run.status, 0) << run.err << run.out;
-    return ShownList(run.out, "lstTicket");
+    return ShownList(folder.Run(script + "show lstTicket.List\n").out, "lstTicket");
 }
 
 Lignes Command(const TillFolder& folder, const Lignes& arguments) {
@@ -55,41 +54,35 @@ Lignes Command(const TillFolder& folder, const Lignes& arguments) {
     return OutputLines(run);
 }
 
-TEST(ScreenAndCommand, TotalsGiveTheSameLines) {
-    TillFolder folder;
-    folder.WriteJournal(kJournal);
-    // The command first, on a folder the till has not completed yet.
-    const Lignes day = Command(folder, {"totaux", "--du", kToday, "--au", kToday});
-    EXPECT_EQ(day.front(), "Totaux journalier du 05.12.2026");
-    EXPECT_EQ(day[2], "Cartes             €    42.12");
-    EXPECT_EQ(day[8], "Solde initial      €   170.00");
-    EXPECT_EQ(day[18], "Total Boisson chaude       0.00");
-    EXPECT_EQ(Screen(folder, TotauxScript(kToday, kToday, 0, false)), day);
-
-    const Lignes detail = Command(folder, {"totaux", "--du", "01.12.2026", "--detail"});
-    EXPECT_EQ(detail.back(), "Total               142.12");
-    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", kToday, 0, true)), detail);
-
-    const Lignes paul =
-        Command(folder, {"totaux", "--du", "01.12.2026", "--au", kToday, "--serveur", "Paul"});
-    EXPECT_EQ(paul[1], "Serveur : Paul");
-    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", kToday, 1, true)), paul);
-
-    const Lignes past = Command(folder, {"totaux", "--du", "01.12.2026", "--au", "04.12.2026"});
-    EXPECT_EQ(Screen(folder, TotauxScript("01.12.2026", "04.12.2026", 0, false)), past);
-}
-
-TEST(ScreenAndCommand, CashJournalAndSummaryGiveTheSameLines) {
+// Each report as the command writes it (expected/Command-NAME.txt), then the
+// same lines on screen. The command runs first, on a folder the till has not
+// completed yet.
+TEST(ScreenAndCommand, EachReportGivesTheSameLines) {
     TillFolder folder;
     folder.WriteJournal(kJournal);
     WriteRaw(folder / "Comptes.csv", "Banque\r\nDivers\r\nCaisse\r\n");
-    const Lignes journal = Command(folder, {"journal", "--du", "01.12.2026", "--au", kToday});
-    EXPECT_EQ(journal[4], "05.12.2026  Banque          -20.00");
-    EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 0)), journal);
-
-    const Lignes resume = Command(folder, {"resume", "--du", "01.12.2026", "--au", kToday});
-    EXPECT_EQ(resume[10], "Caisse                        -20.00");
-    EXPECT_EQ(Screen(folder, ComptaScript("01.12.2026", kToday, 1)), resume);
+    const std::string first = "01.12.2026";
+    const struct {
+        std::string name;
+        Lignes arguments;
+        std::string script;
+    } reports[] = {
+        {"day", {"totaux", "--du", kToday, "--au", kToday}, TotauxScript(kToday, kToday, 0, false)},
+        {"detail", {"totaux", "--du", first, "--detail"}, TotauxScript(first, kToday, 0, true)},
+        {"Paul",
+         {"totaux", "--du", first, "--au", kToday, "--serveur", "Paul"},
+         TotauxScript(first, kToday, 1, true)},
+        {"past",
+         {"totaux", "--du", first, "--au", "04.12.2026"},
+         TotauxScript(first, "04.12.2026", 0, false)},
+        {"journal", {"journal", "--du", first, "--au", kToday}, ComptaScript(first, kToday, 0)},
+        {"resume", {"resume", "--du", first, "--au", kToday}, ComptaScript(first, kToday, 1)},
+    };
+    for (const auto& report : reports) {
+        const Lignes lines = Command(folder, report.arguments);
+        EXPECT_EXPECTED("Command-" + report.name + ".txt", Joined(lines));
+        EXPECT_EQ(Screen(folder, report.script), lines) << report.name;
+    }
 }
 
 // The files of the folder, for a scenario run on a folder of its own.
@@ -97,7 +90,7 @@ std::vector<std::pair<std::string, std::string>> Files(const TillFolder& folder)
     std::vector<std::pair<std::string, std::string>> files;
     for (const std::string name : {"Serveurs.txt", "Infos.txt", "tickets.csv"}) {
         if (FileExists(folder / name)) {
-            files.emplace_back(name, Slurp(folder / name));
+            files.emplace_back(name, folder.Read(name));
         }
     }
     return files;
@@ -115,13 +108,9 @@ TEST(ScreenAndCommand, RefusalsAndTrainingOnScreen) {
                      {"Screen-Training", Files(folder)}});
 }
 
-// The command's refusals, the same as the screen's.
-TEST(ScreenAndCommand, NoJournalAndEndBeforeStartAreRefused) {
+// The command's refusal of an end before the start, the same as the screen's.
+TEST(ScreenAndCommand, EndBeforeStartIsRefused) {
     TillFolder folder;
-    const TillRun none = folder.Report({"totaux"});
-    EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.out, "");
-    EXPECT_EQ(none.err, "Aucun ticket enregistré\n");
     folder.WriteJournal(kJournal);
     for (const char* kind : {"totaux", "journal", "resume"}) {
         const TillRun command =
@@ -140,8 +129,7 @@ TEST(ScreenAndCommand, UnreadableRecordsAreToldAfterTheReport) {
                     "05.12.2026;14:00:00;Paul;3;0;Esp;1;abc", "05.12.2026;9:00:00;Anne;2.05"});
     folder.WriteJournal(journal);
     const TillRun run =
-        folder.Script(TotauxScript(kToday, kToday, 0, false) + "answer ok\nshow lstTicket.List\n");
-    EXPECT_EQ(run.status, 0) << run.err;
+        folder.Run(TotauxScript(kToday, kToday, 0, false) + "answer ok\nshow lstTicket.List\n");
     const std::string notice =
         "3 enregistrements du journal n'ont pas pu être lus (coupé, trop long, montant ou date "
         "illisible) : ils "

@@ -49,14 +49,9 @@ TEST_F(Serveurs, UnknownWaitersGatherUnderTheEmptyNameFirst) {
                   "05.12.2026;9:00:00;Max;3;0;Cart;1;0",
                   "05.12.2026;9:30:00;Luc+Marie;30;5;Esp;2;2.2",
                   "05.12.2026;9:30:00;Marie+Luc;40;5;Esp;2;2.2"});
-    const Lignes expected = {
-        "                     40.00",  // Zoe, Max and the unknown team Luc+Marie
-        "Paul                 50.00", "Marie                20.00",
-        "Luc                  20.00", "----------------------------------",
-        "Total               130.00",
-    };
+    // Zoe, Max and the unknown team Luc+Marie first, under the empty name.
     const Lignes lines = Detail();
-    EXPECT_EQ(Lignes(lines.end() - 6, lines.end()), expected);
+    EXPECT_EXPECTED("Serveurs-inconnus.txt", Joined(Lignes(lines.end() - 6, lines.end())));
 }
 
 TEST_F(Serveurs, SlotTousIsNeverShownNorAddedUp) {
@@ -70,12 +65,7 @@ TEST_F(Serveurs, SlotTousIsNeverShownNorAddedUp) {
 TEST(CAParServeur, TeamMembersAreTrimmedAndMergedByName) {
     const std::vector<std::string> lines = CAParServeur(
         {"Tous", "Paul", " Paul + Eva ", "Eva", ""}, {0, 10, 30, 0, 0}, {0, 0, 10, 4.5, 0}, false);
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "Paul                 30.00",
-                         "Eva                  24.50",
-                         "----------------------------------",
-                         "Total                54.50",
-                     }));
+    EXPECT_EXPECTED("Serveurs-equipe.txt", Joined(lines));
     EXPECT_TRUE(CAParServeur({"Tous", "Paul", ""}, {0, 10, 0}, {0, 0, 0}, false).empty());
 }
 

@@ -9,12 +9,12 @@
 namespace vantor::test {
 
 TillFolder::TillFolder() {
-    WriteRaw(dir_ / "Serveurs.txt", "Paul\r\nMarie+Luc\r\n");
+    Write("Serveurs.txt", "Paul\r\nMarie+Luc\r\n");
     std::string infos = "Cafe du Port\r\n";
     for (int line = 2; line <= 17; ++line) {
         infos += line == 6 ? "10\r\n" : line == 7 ? "5.5\r\n" : "\r\n";
     }
-    WriteRaw(dir_ / "Infos.txt", infos);
+    Write("Infos.txt", infos);
 }
 
 void TillFolder::WriteJournal(const std::vector<std::string>& records) const {
@@ -22,17 +22,13 @@ void TillFolder::WriteJournal(const std::vector<std::string>& records) const {
     for (const std::string& record : records) {
         bytes += record + "\r\n";
     }
-    WriteRaw(dir_ / "tickets.csv", bytes);
+    Write("tickets.csv", bytes);
 }
 
 TillRun TillFolder::Report(std::vector<std::string> arguments) const {
     arguments.insert(arguments.begin(), "report");
-    arguments.insert(arguments.end(), {"--data-dir", Path()});
+    arguments.insert(arguments.end(), {"--data-dir", Folder()});
     return RunVantor(arguments, "");
-}
-
-TillRun TillFolder::Script(const std::string& script) const {
-    return RunScript(Path(), script);
 }
 
 std::vector<std::string> OutputLines(const TillRun& run) {
