@@ -247,28 +247,23 @@ TEST_F(TouchTest, ALongPressOnAnArticleOpensItsPopupAndAddsNoLine) {
     EXPECT_EQ(Main()("lstTicket").ListCount(), 1);
 }
 
-TEST_F(TouchTest, APriceIsWrittenUnderTheArticlesName) {
+// The price under the article's name, every control a fingertip high and none
+// covering another.
+TEST_F(TouchTest, TheSalesScreenIsMadeForTheFinger) {
     TillButton* article = PricedArticle();
     ASSERT_NE(article, nullptr);
-    const QColor face = article->Face();
     const QImage drawn = article->grab().toImage();
-    // The lower part of the button carries the price: text pixels there.
-    int ink = 0;
+    int ink = 0;  // text pixels in the lower third of the button
     for (int y = drawn.height() * 2 / 3; y < drawn.height() - 3; ++y) {
         for (int x = 3; x < drawn.width() - 3; ++x) {
-            ink += drawn.pixelColor(x, y) != face ? 1 : 0;
+            ink += drawn.pixelColor(x, y) != article->Face() ? 1 : 0;
         }
     }
     EXPECT_GT(ink, 10) << "no price under the article's name";
-}
-
-TEST_F(TouchTest, EverythingToTapOnTheSalesScreenIsAFingertipHigh) {
-    Tap(PricedArticle());
+    Tap(article);
     SaveScreenshot("sales-screen");
-    const QStringList small = TooSmall(*window);
+    const QStringList small = TooSmall(*window) + Overlapping(*window);
     EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
-    const QStringList covered = Overlapping(*window);
-    EXPECT_TRUE(covered.isEmpty()) << covered.join("\n").toStdString();
 }
 
 // The x of each column shown whole in the keypad (none cut by its edge).
@@ -305,11 +300,8 @@ TEST_F(TouchTest, TheKeypadShowsAllSevenColumnsAndTheTicketColumnTakesTheRest) {
         << "an empty band before the ticket column";
     // Seven columns in view: the bar has nowhere to go.
     EXPECT_EQ(Shown<QScrollBar>("Scroll")->maximum(), 0);
-}
-
-// Every control is placed once before the first paint: the widgets are made at
-// the scales the maximized window then keeps.
-TEST_F(TouchTest, TheWidgetsAreMadeAtTheScalesTheWindowShows) {
+    // Every control was placed once before the first paint: the widgets were
+    // made at the scales the maximized window then kept.
     const Scales shown = window->View().CurrentScales();
     EXPECT_TRUE(shown == madeAt) << "made at " << madeAt.x << " / " << madeAt.band << " / "
                                  << madeAt.right << ", shown at " << shown.x << " / " << shown.band
@@ -384,26 +376,6 @@ TEST_F(LargeKeypadTest, ASwipeMovesTheKeypadByWholeColumnsAndSellsNothing) {
 
     Tap(Shown("Command1(15)"));  // a tap still sells
     EXPECT_EQ(Main()("lstTicket").ListCount(), 1);
-}
-
-TEST_F(TouchTest, TheCalendarsDaysAreAFingertipSquare) {
-    Tap(Shown("optPrint(1)"));
-    auto* picker = Shown<QDateEdit>("DTPicker1");
-    ASSERT_NE(picker, nullptr);
-    ASSERT_TRUE(picker->isVisible());
-    const QPoint arrow(picker->width() - 6, picker->height() / 2);
-    QTest::mousePress(picker, Qt::LeftButton, {}, arrow);
-    QCalendarWidget* calendar = picker->calendarWidget();
-    ASSERT_TRUE(WaitUntil([calendar] { return calendar->isVisible(); }));
-    ProcessEvents();
-    auto* days = calendar->findChild<QTableView*>();
-    ASSERT_NE(days, nullptr);
-    const QSize day(days->columnWidth(3), days->rowHeight(3));
-    calendar->window()->close();
-    QTest::mouseRelease(picker, Qt::LeftButton, {}, arrow);
-    const int touch = MinimumTouchPixels(picker->screen());
-    EXPECT_GE(day.width(), touch);
-    EXPECT_GE(day.height(), touch);
 }
 
 TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
@@ -501,11 +473,12 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
+// The settings dialog, then a report and its calendar, whose days are a
+// fingertip square.
+TEST_F(TouchTest, TheSettingsDialogAReportAndTheCalendarAreShownForTheFinger) {
     QStringList small;
     OnNextModal("Paramètres", [&](QWidget& dialog) {
-        small = TooSmall(dialog);
-        small << Overlapping(dialog);
+        small = TooSmall(dialog) + Overlapping(dialog);
         SaveScreenshot("settings-dialog");
         dialog.close();
     });
@@ -521,6 +494,22 @@ TEST_F(TouchTest, TheSettingsDialogAndAReportAreShownForTheFinger) {
     Tap(Shown("cmdX"));
     SaveScreenshot("report");
     EXPECT_GT(Main()("lstTicket").ListCount(), 0);
+    small = TooSmall(*window);
+    EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
+
+    auto* picker = Shown<QDateEdit>("DTPicker1");
+    ASSERT_TRUE(picker != nullptr && picker->isVisible());
+    const QPoint arrow(picker->width() - 6, picker->height() / 2);
+    QTest::mousePress(picker, Qt::LeftButton, {}, arrow);
+    QCalendarWidget* calendar = picker->calendarWidget();
+    ASSERT_TRUE(WaitUntil([calendar] { return calendar->isVisible(); }));
+    ProcessEvents();
+    auto* days = calendar->findChild<QTableView*>();
+    ASSERT_NE(days, nullptr);
+    const QSize day(days->columnWidth(3), days->rowHeight(3));
+    calendar->window()->close();
+    QTest::mouseRelease(picker, Qt::LeftButton, {}, arrow);
+    EXPECT_GE(std::min(day.width(), day.height()), MinimumTouchPixels(picker->screen()));
 }
 
 }  // namespace
