@@ -28,7 +28,6 @@
 
 #include "WidgetTesting.h"
 #include "platform/qt/DisplayScale.h"
-#include "platform/qt/FormDialog.h"
 #include "platform/qt/FormView.h"
 #include "platform/qt/LongPress.h"
 #include "platform/qt/MainWindow.h"
