@@ -379,21 +379,19 @@ TEST_F(LargeKeypadTest, ASwipeMovesTheKeypadByWholeColumnsAndSellsNothing) {
 
 TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
     Tap(PricedArticle());
-    bool paymentSeen = false;
     QWidget* focused = nullptr;
     QLineEdit* cash = nullptr;
     QString padTarget;
     QStringList small;
     OnNextModal("Impression", [&](QWidget& question) {
-        auto* box = qobject_cast<QMessageBox*>(&question);
-        ASSERT_NE(box, nullptr);
         OnNextModal("Paiement", [&](QWidget& dialog) {
-            paymentSeen = true;
             small = TooSmall(dialog);
             cash = dialog.findChild<QLineEdit*>("txtEsp");
             ASSERT_NE(cash, nullptr);
             QTest::mouseClick(cash, Qt::LeftButton);
             QTest::keyClicks(cash, "abc");
+            // The finger moves on to the card field, then "Compléter".
+            QTest::mouseClick(dialog.findChild<QLineEdit*>("txtcart"), Qt::LeftButton);
             OnNextModal("Vantor", [&small](QWidget& error) {
                 // Laid out once shown on the screen (a busy machine shows
                 // it late).
@@ -407,17 +405,16 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
             focused = QApplication::focusWidget();
             if (NumericPad* pad = NumericPad::Shown(); pad && pad->Target() == cash) {
                 padTarget = cash->objectName();
-                QTest::mouseClick(pad->findChild<QPushButton*>("pad 4"), Qt::LeftButton);
             }
             SaveScreenshot("payment-dialog");
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdUndo"), Qt::LeftButton);
             OnNextModal("Vantor",
                         [](QWidget& notice) { QTest::keyClick(&notice, Qt::Key_Return); });
         });
-        Answer(*box, "Non");
+        Answer(question, "Non");
     });
     Tap(Shown("cmdPrint(2)"));
-    ASSERT_TRUE(paymentSeen);
+    ASSERT_NE(cash, nullptr) << "no payment dialog";
     EXPECT_EQ(focused, cash);
     EXPECT_EQ(padTarget, "txtEsp") << "no numeric pad on the amount field";
     EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
