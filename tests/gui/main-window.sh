@@ -2,10 +2,14 @@
 # The till in a real X server (Xvfb) on a fresh data folder, used with the
 # mouse: a second start hands over to the running one; "Café" twice and "Thé
 # noir" once on the default keypad (drawn in its category colours), "Espèces",
-# "Non" (the Escape key) to "Imprimer le ticket ?", then the close box: the
-# program ends with status 0, tickets.csv holds the one record of the sale
-# (10.50 in category 0, cash) and no receipt was printed. Then the benchmark's
-# --exit-when-shown, and a data folder that cannot be used.
+# "Non" (the Escape key) to "Imprimer le ticket ?". Then "Fichier" ›
+# "Paramètres": the logo previewed at its fixed width, "Modifier" shows the
+# image chooser over the dialog, a double click on a file loads it, and "OK"
+# saves the name typed and the logo chosen in Infos.txt (its other lines:
+# tests/admin). Then the close box: the program ends with status 0,
+# tickets.csv holds the one record of the sale (10.50 in category 0, cash) and
+# no receipt was printed. Then the benchmark's --exit-when-shown, and a data
+# folder that cannot be used.
 #   main-window.sh VANTOR X11-CLOSE-REQUEST ARTEFACT-DIR
 set -euo pipefail
 vantor=$1
@@ -20,7 +24,16 @@ run_to_end() {
     echo "$status"
 }
 
+readonly settings_width=5685  # design width of the settings dialog, twips
+
 start_display
+mkdir -p "$work/data" "$work/home/Pictures"
+logo=$work/home/Pictures/logo.bmp
+convert -size 435x100 'xc:rgb(0,0,255)' "BMP3:$logo"
+other=$work/home/Pictures/a-rouge.bmp
+convert -size 60x60 'xc:rgb(255,0,0)' "BMP3:$other"
+printf 'Caf\xe9\r\n\r\n\r\n\r\n\r\n8.1\r\n2.6\r\n%s\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\nr\xe9serve\r\n\r\n' \
+    "$logo" >"$work/data/Infos.txt"
 start_till
 
 status=$(run_to_end --data-dir "$work/data")
@@ -65,6 +78,42 @@ xdotool mousemove "$espece_x" "$espece_y" click 1
 wait_window '^Impression$'
 xdotool windowfocus --sync "$window" key Escape
 wait_gone '^Impression$'
+
+menu_fichier 1
+wait_window '^Paramètres$'
+dialog=$window
+sleep 0.3
+
+# The name field has the focus.
+xdotool key End
+xdotool type --delay 40 ' du Port'
+sleep 0.3
+shot settings-dialog.png
+import -window "$dialog" "$work/dialog.png"
+box=$(colour_box "$work/dialog.png" 'rgb(0,0,255)')
+[[ $box =~ ^([0-9]+)x([0-9]+) ]] || fail "the logo is not previewed ($box)"
+ratio=$((BASH_REMATCH[1] * 100 / BASH_REMATCH[2]))
+((ratio >= 420 && ratio <= 450)) || fail "the logo preview is ${box}, not 4.35 times wider than high"
+
+click_twips "$dialog" $settings_width 770 5590  # "Modifier" under the logo
+shot settings-chooser.png
+import -window "$dialog" "$work/chooser.png"
+[[ $(colour_box "$work/chooser.png" 'rgb(0,0,255)') != "$box" ]] ||
+    fail "the image chooser does not cover the dialog"
+# The chooser opens in the logo's folder; a double click on its first file
+# ("a-rouge.bmp") loads it like the chooser's "OK".
+click_twips "$dialog" $settings_width 1000 3520
+xdotool click --repeat 2 --delay 80 1
+sleep 0.4
+import -window "$dialog" "$work/chosen.png"
+[[ $(colour_box "$work/chosen.png" 'rgb(255,0,0)') =~ ^([0-9]+)x([0-9]+) ]] &&
+    ((BASH_REMATCH[1] == BASH_REMATCH[2])) || fail "the double-clicked picture is not previewed"
+click_twips "$dialog" $settings_width 2090 7910  # "OK"
+wait_gone '^Paramètres$'
+
+head -c 14 "$work/data/Infos.txt" | cmp -s - <(printf 'Caf\xe9 du Port\r\n') ||
+    fail "the shop name is not saved: $(head -n1 "$work/data/Infos.txt" | od -c | head -n2)"
+grep -qxF "$other"$'\r' "$work/data/Infos.txt" || fail "the chosen logo is not saved"
 close_till
 
 journal=$work/data/tickets.csv
@@ -90,4 +139,4 @@ wait "$vantor_pid" || status=$?
 vantor_pid=""
 ((status == 1)) || fail "an unusable data folder ended with status $status, not 1"
 
-echo "PASS: second instance, sale with the mouse recorded and not printed, close box, benchmark mode, failed start"
+echo "PASS: second instance, sale with the mouse recorded and not printed, settings dialog and image chooser, close box, benchmark mode, failed start"

@@ -104,15 +104,14 @@ protected:
     QMenuBar bar;
 };
 
-TEST_F(MenuTest, TheBarShowsTheVisibleMenusInTheControlOrder) {
+// In the control order, then as the model changes them.
+TEST_F(MenuTest, TheBarShowsTheVisibleMenus) {
     ASSERT_EQ(BarMenus().size(), 1u) << "the pop-up menu is hidden";
     EXPECT_EQ(Fichier()->title(), "&Fichier");
     EXPECT_EQ(Shown(*Fichier()), (Texts{"Paramètres", "Employés", "&Quitter"}));
     ASSERT_NE(Waiters(), nullptr);
     EXPECT_EQ(Shown(*Waiters()), (Texts{"[x] Alice", "Bruno", "-", "Ajouter"}));
-}
 
-TEST_F(MenuTest, ModelChangesReachTheEntries) {
     form("mnuSrv", 0).checked = false;
     form("mnuSrv", 1).checked = true;
     form("mnuEdit").visible = true;

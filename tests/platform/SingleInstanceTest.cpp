@@ -109,17 +109,6 @@ TEST_F(SingleInstanceTest, AFolderHeldByAnotherProcessCannotBeClaimedAndItsHolde
     EXPECT_TRUE(HolderSays("activated"));
 }
 
-TEST_F(SingleInstanceTest, AClaimInThisProcessKeepsOthersOut) {
-    QtSingleInstance first;
-    ASSERT_TRUE(first.Claim(data / "caisse"));
-    EXPECT_EQ(ChildSays(data / "caisse"), "busy");
-    bool activated = false;
-    first.onActivateRequest = [&activated] { activated = true; };
-    QtSingleInstance second;
-    second.ActivateOther(data / "caisse");
-    EXPECT_TRUE(WaitUntil([&activated] { return activated; }));
-}
-
 // Neither a process that died (its server's socket left behind), nor an empty
 // lock file left by a start killed half-way, nor a claim whose owner went away
 // keeps the till out or a second start from bringing it forward.
