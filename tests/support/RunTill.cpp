@@ -2,7 +2,37 @@
 
 #include <sstream>
 
+#include "support/TillProcess.h"
+
 namespace vantor::test {
+
+RunningTill::RunningTill(const std::vector<std::string>& arguments,
+                         const std::map<std::string, std::string>& environment)
+    : child_(StartProcess(arguments, environment)) {}
+
+RunningTill::~RunningTill() {
+    if (Running(*child_)) {
+        Finish("");
+    }
+}
+
+void RunningTill::Send(const std::string& lines) {
+    SendInput(*child_, lines);
+}
+
+bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
+    while (run_.out.find(text) == std::string::npos) {
+        if (!ReadOutput(*child_, run_.out, timeoutMs)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TillRun RunningTill::Finish(const std::string& input) {
+    FinishProcess(*child_, input, run_);
+    return run_;
+}
 
 TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,
                   const std::map<std::string, std::string>& environment) {

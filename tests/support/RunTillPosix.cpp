@@ -11,18 +11,11 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "support/RunTill.h"
+#include "support/TillProcess.h"
 
 extern char** environ;
 
 namespace vantor::test {
-
-struct TillProcess {
-    pid_t pid = -1;
-    int in = -1;
-    int out = -1;
-    int err = -1;
-};
 
 namespace {
 
@@ -55,35 +48,6 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
     }
     pointers.push_back(nullptr);
     return pointers;
-}
-
-TillProcess Spawn(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment) {
-    ::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not kill the test
-    int in[2], out[2], err[2];
-    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
-        ::pipe2(err, O_CLOEXEC) != 0) {
-        throw std::runtime_error("pipe");
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    std::vector<std::string> argv{VANTOR_EXECUTABLE};
-    argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> envp = Environment(environment);
-    TillProcess child{-1, in[1], out[0], err[0]};
-    const int spawned = ::posix_spawn(&child.pid, VANTOR_EXECUTABLE, &actions, nullptr,
-                                      Pointers(argv).data(), Pointers(envp).data());
-    posix_spawn_file_actions_destroy(&actions);
-    for (int fd : {in[0], out[1], err[1]}) {
-        ::close(fd);
-    }
-    if (spawned != 0) {
-        throw std::runtime_error(std::string("spawn: ") + std::strerror(spawned));
-    }
-    return child;
 }
 
 // Feeds the input and collects both outputs until the child closes them.
@@ -122,19 +86,42 @@ void Exchange(TillProcess& child, const std::string& input, TillRun& run) {
 
 }  // namespace
 
-RunningTill::RunningTill(const std::vector<std::string>& arguments,
-                         const std::map<std::string, std::string>& environment)
-    : child_(std::make_unique<TillProcess>(Spawn(arguments, environment))) {}
-
-RunningTill::~RunningTill() {
-    if (child_->pid > 0) {
-        Finish("");
+std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& arguments,
+                                          const std::map<std::string, std::string>& environment) {
+    ::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not kill the test
+    int in[2], out[2], err[2];
+    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
+        ::pipe2(err, O_CLOEXEC) != 0) {
+        throw std::runtime_error("pipe");
     }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    std::vector<std::string> argv{VANTOR_EXECUTABLE};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> envp = Environment(environment);
+    auto child = std::make_unique<TillProcess>(TillProcess{-1, in[1], out[0], err[0]});
+    const int spawned = ::posix_spawn(&child->pid, VANTOR_EXECUTABLE, &actions, nullptr,
+                                      Pointers(argv).data(), Pointers(envp).data());
+    posix_spawn_file_actions_destroy(&actions);
+    for (int fd : {in[0], out[1], err[1]}) {
+        ::close(fd);
+    }
+    if (spawned != 0) {
+        throw std::runtime_error(std::string("spawn: ") + std::strerror(spawned));
+    }
+    return child;
 }
 
-void RunningTill::Send(const std::string& lines) {
+bool Running(const TillProcess& child) {
+    return child.pid > 0;
+}
+
+void SendInput(TillProcess& child, const std::string& lines) {
     for (std::size_t sent = 0; sent < lines.size();) {
-        const ssize_t n = ::write(child_->in, lines.data() + sent, lines.size() - sent);
+        const ssize_t n = ::write(child.in, lines.data() + sent, lines.size() - sent);
         if (n <= 0) {
             return;
         }
@@ -142,26 +129,23 @@ void RunningTill::Send(const std::string& lines) {
     }
 }
 
-bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
-    while (run_.out.find(text) == std::string::npos) {
-        pollfd fd{child_->out, POLLIN, 0};
-        char buffer[4096];
-        const ssize_t n = ::poll(&fd, 1, timeoutMs) > 0 ? ::read(fd.fd, buffer, sizeof buffer) : 0;
-        if (n <= 0) {
-            return false;
-        }
-        run_.out.append(buffer, static_cast<std::size_t>(n));
+bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs) {
+    pollfd fd{child.out, POLLIN, 0};
+    char buffer[4096];
+    const ssize_t n = ::poll(&fd, 1, timeoutMs) > 0 ? ::read(fd.fd, buffer, sizeof buffer) : 0;
+    if (n <= 0) {
+        return false;
     }
+    out.append(buffer, static_cast<std::size_t>(n));
     return true;
 }
 
-TillRun RunningTill::Finish(const std::string& input) {
-    Exchange(*child_, input, run_);
+void FinishProcess(TillProcess& child, const std::string& input, TillRun& run) {
+    Exchange(child, input, run);
     int status = 0;
-    ::waitpid(child_->pid, &status, 0);
-    run_.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    child_->pid = -1;
-    return run_;
+    ::waitpid(child.pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    child.pid = -1;
 }
 
 }  // namespace vantor::test
