@@ -1,6 +1,7 @@
 #include "support/RunTill.h"
 
 #include <sstream>
+#include <thread>
 
 #include "support/TillProcess.h"
 
@@ -29,8 +30,17 @@ bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
     return true;
 }
 
+// Each pipe has its own thread, so that no full pipe blocks the run.
 TillRun RunningTill::Finish(const std::string& input) {
-    FinishProcess(*child_, input, run_);
+    std::thread feeder([&] {
+        SendInput(*child_, input);
+        CloseInput(*child_);
+    });
+    std::thread errors([&] { ReadToEnd(*child_, true, run_.err); });
+    ReadToEnd(*child_, false, run_.out);
+    errors.join();
+    feeder.join();
+    run_.status = WaitForExit(*child_);
     return run_;
 }
 

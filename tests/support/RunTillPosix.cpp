@@ -1,12 +1,10 @@
-// The program as a child process on POSIX systems: posix_spawn, three pipes,
-// and poll so that neither side blocks on a full pipe.
+// The program as a child process on POSIX systems: posix_spawn and three pipes.
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <stdexcept>
@@ -48,40 +46,6 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
     }
     pointers.push_back(nullptr);
     return pointers;
-}
-
-// Feeds the input and collects both outputs until the child closes them.
-void Exchange(TillProcess& child, const std::string& input, TillRun& run) {
-    std::size_t sent = 0;
-    if (input.empty()) {
-        Close(child.in);
-    }
-    while (child.out >= 0 || child.err >= 0) {
-        pollfd fds[3] = {{child.in, POLLOUT, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
-        if (::poll(fds, 3, -1) < 0 && errno != EINTR) {
-            throw std::runtime_error("poll");
-        }
-        if (child.in >= 0 && (fds[0].revents & (POLLOUT | POLLERR | POLLHUP)) != 0) {
-            const ssize_t n = ::write(child.in, input.data() + sent, input.size() - sent);
-            sent += n > 0 ? static_cast<std::size_t>(n) : 0;
-            if (n < 0 || sent == input.size()) {
-                Close(child.in);
-            }
-        }
-        for (int k = 1; k <= 2; ++k) {
-            if ((fds[k].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
-                continue;
-            }
-            char buffer[4096];
-            const ssize_t n = ::read(fds[k].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                (k == 1 ? run.out : run.err).append(buffer, static_cast<std::size_t>(n));
-            } else {
-                Close(k == 1 ? child.out : child.err);
-            }
-        }
-    }
-    Close(child.in);
 }
 
 }  // namespace
@@ -140,12 +104,24 @@ bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs) {
     return true;
 }
 
-void FinishProcess(TillProcess& child, const std::string& input, TillRun& run) {
-    Exchange(child, input, run);
+void CloseInput(TillProcess& child) {
+    Close(child.in);
+}
+
+void ReadToEnd(TillProcess& child, bool errors, std::string& text) {
+    int& fd = errors ? child.err : child.out;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    Close(fd);
+}
+
+int WaitForExit(TillProcess& child) {
     int status = 0;
     ::waitpid(child.pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     child.pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace vantor::test

@@ -1,10 +1,8 @@
-// The program run by the tests on Windows: CreateProcessW with three pipes,
-// each read or fed by its own thread so that no full pipe blocks the run.
+// The program run by the tests on Windows: CreateProcessW with three pipes.
 #include <windows.h>
 
 #include <algorithm>
 #include <stdexcept>
-#include <thread>
 
 #include "platform/win32/Utf16.h"
 #include "support/TillProcess.h"
@@ -59,36 +57,6 @@ void Pipe(HANDLE& childEnd, HANDLE& ownEnd, bool childReads) {
     ::SetHandleInformation(ownEnd, HANDLE_FLAG_INHERIT, 0);
 }
 
-void ReadAll(HANDLE pipe, std::string& target) {
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        target.append(buffer, got);
-    }
-    ::CloseHandle(pipe);
-}
-
-void WriteAll(HANDLE pipe, const std::string& input) {
-    std::size_t sent = 0;
-    DWORD written = 0;
-    while (sent < input.size() &&
-           ::WriteFile(pipe, input.data() + sent, static_cast<DWORD>(input.size() - sent), &written,
-                       nullptr)) {
-        sent += written;
-    }
-}
-
-void Exchange(TillProcess& child, const std::string& input, TillRun& run) {
-    std::thread feeder([&] {
-        WriteAll(child.in, input);
-        ::CloseHandle(child.in);
-    });
-    std::thread errors(ReadAll, child.err, std::ref(run.err));
-    ReadAll(child.out, run.out);
-    errors.join();
-    feeder.join();
-}
-
 }  // namespace
 
 std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& arguments,
@@ -129,7 +97,27 @@ bool Running(const TillProcess& child) {
 }
 
 void SendInput(TillProcess& child, const std::string& lines) {
-    WriteAll(child.in, lines);
+    std::size_t sent = 0;
+    DWORD written = 0;
+    while (sent < lines.size() &&
+           ::WriteFile(child.in, lines.data() + sent, static_cast<DWORD>(lines.size() - sent),
+                       &written, nullptr)) {
+        sent += written;
+    }
+}
+
+void CloseInput(TillProcess& child) {
+    ::CloseHandle(child.in);
+}
+
+void ReadToEnd(TillProcess& child, bool errors, std::string& text) {
+    HANDLE pipe = errors ? child.err : child.out;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        text.append(buffer, got);
+    }
+    ::CloseHandle(pipe);
 }
 
 // Polls the pipe until bytes come (a read would block past the deadline).
@@ -155,15 +143,14 @@ bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs) {
     }
 }
 
-// The exit status; -1 for a crash (an exception code, not a status).
-void FinishProcess(TillProcess& child, const std::string& input, TillRun& run) {
-    Exchange(child, input, run);
+// -1 for a crash (an exception code, not a status).
+int WaitForExit(TillProcess& child) {
     ::WaitForSingleObject(child.process, INFINITE);
     DWORD code = 0;
     ::GetExitCodeProcess(child.process, &code);
     ::CloseHandle(child.process);
     child.process = nullptr;
-    run.status = (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
+    return (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
 }
 
 }  // namespace vantor::test

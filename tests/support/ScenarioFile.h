@@ -40,18 +40,6 @@ inline std::vector<std::string> ShownFiles(const std::string& expected) {
     return names;
 }
 
-// The transcript followed by each of these files of the folder under a line
-// "== FILE" (as UTF-8, line ends kept; "== FILE (none)" when there is none).
-inline std::string WithFiles(std::string transcript, const std::string& folder,
-                             const std::vector<std::string>& files) {
-    for (const std::string& file : files) {
-        const std::string path = folder + "/" + file;
-        transcript += "== " + file + (std::filesystem::exists(path) ? "\n" : " (none)\n") +
-                      Cp1252ToUtf8(Slurp(path));
-    }
-    return transcript;
-}
-
 // A run for a page: the script and the data files the page shows give what
 // the run showed.
 using PageRun =

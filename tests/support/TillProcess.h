@@ -35,10 +35,12 @@ std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& argume
 bool Running(const TillProcess& child);
 // Writes the lines to the program's input (no more once it stopped reading).
 void SendInput(TillProcess& child, const std::string& lines);
+void CloseInput(TillProcess& child);
 // Appends what the program wrote next; false after timeoutMs or at its end.
 bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs);
-// Feeds the rest of the input, reads both outputs to their end and waits for
-// the exit status (-1 when the program did not exit normally).
-void FinishProcess(TillProcess& child, const std::string& input, TillRun& run);
+// Reads the program's output or its errors to their end, then closes the pipe.
+void ReadToEnd(TillProcess& child, bool errors, std::string& text);
+// Waits for the end: the exit status, -1 when the program did not exit normally.
+int WaitForExit(TillProcess& child);
 
 }  // namespace vantor::test
