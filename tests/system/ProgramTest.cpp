@@ -35,7 +35,7 @@ TEST(Program, ADataFolderAndAScriptWithAccentsInTheirPaths) {
     TempDir dir;
     const std::string data = dir / "Mes données";
     const std::string script = dir / "Journée été.txt";
-    WriteFileAtomic(script, "show DataPath\nshow NumTicket\n");
+    WriteFileAtomic(script, "show DataPath\r\nshow NumTicket\r\n");  // as a Windows editor saves it
     const TillRun run = RunVantor({"--headless", "--data-dir", data, "--script", script}, "");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with(kOpened + "show DataPath \"")) << run.out;
