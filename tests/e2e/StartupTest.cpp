@@ -46,22 +46,28 @@ std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(
     return files;
 }
 
-std::string Expected(const std::string& name) {
-    return Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + name);
-}
-
-TEST(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
+// The start on a user account of its own.
+class FirstRun : public ::testing::Test {
+protected:
+    void SetUp() override {
 #ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
+        GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
+                        "environment variable redirects to a test account";
 #endif
+    }
+
     UserAccount user;
+};
+
+TEST_F(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
     TillRun run = user.Run("show DataPath\n");
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string folder = user.DefaultFolder();
     EXPECT_NE(run.out.find("show DataPath \"" + folder + "\""), std::string::npos) << run.out;
     for (const char* written : {"Articles.csv", "Categories.csv", "Comptes.csv"}) {
-        EXPECT_EQ(Slurp(folder + "/" + written), Expected(written)) << written;
+        EXPECT_EQ(Slurp(folder + "/" + written),
+                  Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + written))
+            << written;
     }
     for (const char* empty : {"Serveurs.txt", "Infos.txt"}) {
         EXPECT_TRUE(fs::exists(folder + "/" + empty)) << empty;
@@ -72,12 +78,7 @@ TEST(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
     EXPECT_NE(Slurp(user.SettingsFile()).find("DataPath=" + folder), std::string::npos);
 }
 
-TEST(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
-#endif
-    UserAccount user;
+TEST_F(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
     TempDir elsewhere;
     user.Remember(elsewhere.Path());
     const auto settingsBefore = fs::last_write_time(user.SettingsFile());
@@ -92,12 +93,7 @@ TEST(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
     EXPECT_EQ(fs::last_write_time(user.SettingsFile()), settingsBefore);
 }
 
-TEST(DataFolder, AnUnpluggedRememberedFolderStopsTheTillAndWritesNothing) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
-#endif
-    UserAccount user;
+TEST_F(FirstRun, AnUnpluggedRememberedFolderStopsTheTillAndWritesNothing) {
     TempDir parent;
     const std::string gone = parent / "usb/VantorW";
     user.Remember(gone);
