@@ -63,20 +63,6 @@ const std::string kFailing =
     "answer \"8\"\nanswer \"Croque\"\nclick cmdPrint 0\nanswer yes\nanswer ok\n"
     "show lstTicket.ListCount\nshow NumTicket\n";
 
-// The real program with writes to regular files failing once `limit` bytes
-// went through to the journal, as on a disk that fills up.
-TillRun RunWithFullDisk(const std::string& dataDir, const std::string& script, int limit) {
-#ifndef VANTOR_FAULT_LIBRARY
-    (void)dataDir, (void)script, (void)limit;
-    return {};
-#else
-    return RunVantor({"--headless", "--data-dir", dataDir}, script,
-                     {{"LD_PRELOAD", VANTOR_FAULT_LIBRARY},
-                      {"VANTOR_WRITE_LIMIT", std::to_string(limit)},
-                      {"VANTOR_WRITE_LIMIT_FILE", "/tickets.csv"}});
-#endif
-}
-
 // The next ticket number is on disk before the sale is printed or recorded:
 // a sale that fails afterwards leaves a gap in the numbers, never a number
 // printed twice, even after a restart. The ticket stays on screen.
@@ -84,18 +70,24 @@ TEST(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
 #ifndef VANTOR_FAULT_LIBRARY
     GTEST_SKIP() << "no library can be preloaded into a Windows program; the file system "
                     "seam's failure loop holds the journal's failing writes there";
-#endif
+#else
     TempDir data;
     RunScript(data.Path(), "show NumTicket\n");  // writes the default files first
     const std::string before = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";
     WriteRaw(data / "tickets.csv", before);
-    TillRun run = RunWithFullDisk(data.Path(), kFailing, 40);
+    // Writes to regular files fail once 40 bytes went through to the journal,
+    // as on a disk that fills up.
+    TillRun run = RunVantor({"--headless", "--data-dir", data.Path()}, kFailing,
+                            {{"LD_PRELOAD", VANTOR_FAULT_LIBRARY},
+                             {"VANTOR_WRITE_LIMIT", "40"},
+                             {"VANTOR_WRITE_LIMIT_FILE", "/tickets.csv"}});
     ASSERT_EQ(run.status, 0) << run.err << run.out;
     EXPECT_EXPECTED("Checkout-DiskFull.txt", Masked(run.out, data.Path(), "DATA"));
     EXPECT_EQ(Slurp(data / "tickets.csv"), before);
     EXPECT_EQ(Slurp(data / "Id.txt"), "2\r\n");
     EXPECT_NE(RunScript(data.Path(), "show NumTicket\n").out.find("show NumTicket 3"),
               std::string::npos);
+#endif
 }
 
 TEST(Checkout, ATicketNumberThatCannotBeWrittenStopsTheSaleBeforeItIsPrinted) {
