@@ -56,15 +56,6 @@ TEST(Automation, BadArgumentsAndUnreadableScript) {
     EXPECT_FALSE(std::filesystem::exists(data / "Articles.csv"));
 }
 
-TEST(Automation, ScriptFromAFile) {
-    TempDir data;
-    WriteRaw(data / "script.txt", "clock 05.12.2026 9:04:05\r\nshow DTPicker3\r\n");
-    TillRun run =
-        RunVantor({"--headless", "--data-dir", data.Path(), "--script", data / "script.txt"}, "");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "open frmMain \"Vantor pour Windows\"\nshow DTPicker3.Value 05.12.2026\n");
-}
-
 // A pop-up menu takes an entry or is dismissed; the transcript quotes only
 // quotes and backslashes; controls follow the toolkit's rules (a text box
 // cut to its length, a check box enabling its text, a list, a frame that

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "support/ExpectedFile.h"
 #include "support/RunTill.h"
+#include "support/ScenarioFile.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -47,23 +46,29 @@ std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(
     return files;
 }
 
-std::string Expected(const std::string& name) {
-    return Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + name);
-}
-
-TEST(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
+// The start on a user account of its own.
+class FirstRun : public ::testing::Test {
+protected:
+    void SetUp() override {
 #ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
+        GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
+                        "environment variable redirects to a test account";
 #endif
+    }
+
     UserAccount user;
+};
+
+TEST_F(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
     TillRun run = user.Run("show DataPath\n");
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string folder = user.DefaultFolder();
     EXPECT_NE(run.out.find("show DataPath \"" + folder + "\""), std::string::npos) << run.out;
-    EXPECT_EQ(Slurp(folder + "/Articles.csv"), Expected("Articles.csv"));
-    EXPECT_EQ(Slurp(folder + "/Categories.csv"), Expected("Categories.csv"));
-    EXPECT_EQ(Slurp(folder + "/Comptes.csv"), Expected("Comptes.csv"));
+    for (const char* written : {"Articles.csv", "Categories.csv", "Comptes.csv"}) {
+        EXPECT_EQ(Slurp(folder + "/" + written),
+                  Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + written))
+            << written;
+    }
     for (const char* empty : {"Serveurs.txt", "Infos.txt"}) {
         EXPECT_TRUE(fs::exists(folder + "/" + empty)) << empty;
         EXPECT_EQ(fs::file_size(folder + "/" + empty), 0u) << empty;
@@ -73,12 +78,7 @@ TEST(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
     EXPECT_NE(Slurp(user.SettingsFile()).find("DataPath=" + folder), std::string::npos);
 }
 
-TEST(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
-#endif
-    UserAccount user;
+TEST_F(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
     TempDir elsewhere;
     user.Remember(elsewhere.Path());
     const auto settingsBefore = fs::last_write_time(user.SettingsFile());
@@ -93,22 +93,7 @@ TEST(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
     EXPECT_EQ(fs::last_write_time(user.SettingsFile()), settingsBefore);
 }
 
-TEST(FirstRun, AnExistingDefaultFileIsNotRewritten) {
-    TempDir data;
-    WriteRaw(data / "Categories.csv", "Cafés\r\nSodas\r\n");
-    TillRun run = RunScript(data.Path(), "show Categories 1\nshow Categories 5\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("show Categories(1) \"Sodas\""), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("show Categories(5) \"\""), std::string::npos);
-    EXPECT_EQ(Slurp(data / "Categories.csv"), "Cafés\r\nSodas\r\n");
-}
-
-TEST(DataFolder, AnUnpluggedRememberedFolderStopsTheTillAndWritesNothing) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
-#endif
-    UserAccount user;
+TEST_F(FirstRun, AnUnpluggedRememberedFolderStopsTheTillAndWritesNothing) {
     TempDir parent;
     const std::string gone = parent / "usb/VantorW";
     user.Remember(gone);
@@ -169,49 +154,37 @@ TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
 }
 
 // Waiters, settings and ticket number are loaded, with defaults for empty or
-// odd files; the receipt printer of the settings is taken when installed;
-// "Quitter" ends the program. Each transcript is in expected/Startup-NAME.txt.
+// odd files; an existing default file is kept as it is and the leftovers of
+// an interrupted rewrite are removed; the receipt printer of the settings is
+// taken when installed; "Quitter" ends the program. Each scenario is in
+// expected/Startup-NAME.txt.
 TEST(Loading, FilesAndPrinters) {
-    const std::string printers = "printers \"Bureau\" \"Caisse\"\nshow Printer\n";
-    ExpectTranscripts({
+    const std::string settings =
+        "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021\r\nCHE-1\r\n8.1\r\n2.6\r\n\r\n\r\n1\r\n"
+        "Merci\r\nwww\r\n";
+    ExpectScenarios({
         {"Startup-Loading",
-         "show NumTicket\nshow lblServeur\nshow Serveur\nshow mnuSrv.Checked 0\n"
-         "show mnuSrv.Caption 1\nshow mnuSrv.Checked 1\nshow cmbServeur\nshow cmbServeur.List\n"
-         "show cmbTVA\nshow txtNote\nshow txtQR\nshow Infos 0\nshow Infos 16\nshow Infos 12\n",
-         {{"Serveurs.txt", "Anne\r\nPaul\r\n"},
-          {"Id.txt", "41\r\n"},
-          {"Infos.txt",
-           "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021\r\nCHE-1\r\n8.1\r\n2.6\r\n"
-           "\r\n\r\n1\r\nMerci\r\nwww\r\n"}}},
+         {{"Serveurs.txt", "Anne\r\nPaul\r\n"}, {"Id.txt", "41\r\n"}, {"Infos.txt", settings}}},
         {"Startup-Defaults",
-         "show lblServeur\nshow NumTicket\nshow Infos 16\nshow cmbTVA.ListIndex\n",
          {{"Serveurs.txt", ""},
           {"Id.txt", "abc\r\n"},
           {"Infos.txt", std::string(16, '\n') + "CHF\n" + "extra\n"}}},
-        {"Startup-NoFile", "show NumTicket\n"},
-        {"Startup-Printer", printers, {{"Infos.txt", std::string(12, '\n') + "Caisse\r\n"}}},
-        {"Startup-PrinterAbsent", printers, {{"Infos.txt", std::string(12, '\n') + "Absente\r\n"}}},
-        {"Startup-NoPrinter", "show Printer\n"},
-        {"Startup-Quit", "click mnuQuit\n"},
+        {"Startup-NoFile"},
+        {"Startup-ExistingFile", {{"Categories.csv", "Caf\xE9s\r\nSodas\r\n"}}},
+        {"Startup-Leftovers",
+         {{"Id.txt", "41\r\n"},
+          {"Id.txt.tmpAb12Cd", "42\r\n"},
+          {"Articles.csv.tmp0aZ9yX", ""},
+          {"photo.tmp", ""}}},
+        {"Startup-Printer", {{"Infos.txt", std::string(12, '\n') + "Caisse\r\n"}}},
+        {"Startup-PrinterAbsent", {{"Infos.txt", std::string(12, '\n') + "Absente\r\n"}}},
+        {"Startup-NoPrinter"},
+        {"Startup-Quit"},
     });
     TempDir data;
     const TillRun run = RunScript(data.Path(), "close\nshow NumTicket\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "ligne 2 : le programme est terminé\n");
-}
-
-// Leftovers of an interrupted rewrite are removed, other files kept.
-TEST(Loading, LeftoversOfAnInterruptedRewriteAreRemoved) {
-    TempDir data;
-    WriteRaw(data / "Id.txt", "41\r\n");
-    WriteRaw(data / "Id.txt.tmpAb12Cd", "42\r\n");
-    WriteRaw(data / "Articles.csv.tmp0aZ9yX", "");
-    WriteRaw(data / "photo.tmp", "");
-    ASSERT_EQ(RunScript(data.Path(), "").status, 0);
-    EXPECT_FALSE(fs::exists(data / "Id.txt.tmpAb12Cd"));
-    EXPECT_FALSE(fs::exists(data / "Articles.csv.tmp0aZ9yX"));
-    EXPECT_TRUE(fs::exists(data / "photo.tmp"));
-    EXPECT_EQ(Slurp(data / "Id.txt"), "41\r\n");
 }
 
 }  // namespace

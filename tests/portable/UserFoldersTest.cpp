@@ -1,17 +1,14 @@
 // The user's folders: what the POSIX side reads from the environment, the
-// user's user-dirs.dirs and the mount table, and the default data folder and
-// the image chooser's start built on them.
+// user's user-dirs.dirs and the mount table, and the image chooser's start
+// built on them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 
 #include "admin/Folders.h"
-#include "data/TextFile.h"
 #include "platform/headless/FixedUserFolders.h"
-#include "platform/headless/IniSettings.h"
 #include "platform/posix/PosixUserFolders.h"
-#include "startup/Startup.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -70,16 +67,6 @@ TEST(PosixUserFolders, DrivesAreTheRootThenRemovableMediaInMountOrder) {
     EXPECT_EQ(Posix({}, dir / "mounts").Drives(),
               (std::vector<std::string>{"/", "/media/l\351a/CLÉ USB", "/run/media/paul/Photos"}));
     EXPECT_EQ(Posix({}, dir / "absent").Drives(), std::vector<std::string>{"/"});
-}
-
-TEST(UserFolders, TheFirstRunDataFolderIsVantorWInTheApplicationData) {
-    TempDir dir;
-    FixedUserFolders folders;
-    folders.applicationData = dir / "Roaming";
-    IniSettings settings(dir / "VantorW.conf");
-    EXPECT_EQ(DataFolderOf(settings, folders, {}), JoinPath(dir / "Roaming", "VantorW"));
-    settings.Write(kDataPathKey, dir / "Mes données");
-    EXPECT_EQ(DataFolderOf(settings, folders, {}), dir / "Mes données");
 }
 
 TEST(UserFolders, TheImageChooserOpensInThePicturesElseTheHome) {

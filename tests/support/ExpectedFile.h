@@ -72,6 +72,18 @@ inline std::string Masked(std::string text, const std::string& part, const std::
 
 namespace vantor::test {
 
+// The transcript followed by each of these files of the folder under a line
+// "== FILE" (as UTF-8, line ends kept; "== FILE (none)" when there is none).
+inline std::string WithFiles(std::string transcript, const std::string& folder,
+                             const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const std::string path = folder + "/" + file;
+        transcript += "== " + file + (std::filesystem::exists(path) ? "\n" : " (none)\n") +
+                      Cp1252ToUtf8(Slurp(path));
+    }
+    return transcript;
+}
+
 // A run of the headless till on a fresh data folder whose transcript is kept
 // in expected/NAME.txt (the folder's path shown as DATA), followed by the data
 // files it wrote, each under a line "== FILE" (as UTF-8, line ends kept).
@@ -89,11 +101,8 @@ inline void ExpectTranscripts(const std::vector<Scenario>& scenarios) {
         for (const auto& [file, bytes] : scenario.files) {
             till.Write(file, bytes);
         }
-        std::string shown = till.Run(scenario.script).out;
-        for (const std::string& file : scenario.written) {
-            shown += "== " + file + (std::filesystem::exists(till / file) ? "\n" : " (none)\n") +
-                     Cp1252ToUtf8(till.Read(file));
-        }
+        const std::string shown =
+            WithFiles(till.Run(scenario.script).out, till.Folder(), scenario.written);
         EXPECT_EXPECTED(scenario.name + ".txt", Masked(shown, till.Folder(), "DATA"));
     }
 }

@@ -1,8 +1,48 @@
 #include "support/RunTill.h"
 
 #include <sstream>
+#include <thread>
+
+#include "support/TillProcess.h"
 
 namespace vantor::test {
+
+RunningTill::RunningTill(const std::vector<std::string>& arguments,
+                         const std::map<std::string, std::string>& environment)
+    : child_(StartProcess(arguments, environment)) {}
+
+RunningTill::~RunningTill() {
+    if (Running(*child_)) {
+        Finish("");
+    }
+}
+
+void RunningTill::Send(const std::string& lines) {
+    SendInput(*child_, lines);
+}
+
+bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
+    while (run_.out.find(text) == std::string::npos) {
+        if (!ReadOutput(*child_, run_.out, timeoutMs)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Each pipe has its own thread, so that no full pipe blocks the run.
+TillRun RunningTill::Finish(const std::string& input) {
+    std::thread feeder([&] {
+        SendInput(*child_, input);
+        CloseInput(*child_);
+    });
+    std::thread errors([&] { ReadToEnd(*child_, true, run_.err); });
+    ReadToEnd(*child_, false, run_.out);
+    errors.join();
+    feeder.join();
+    run_.status = WaitForExit(*child_);
+    return run_;
+}
 
 TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,
                   const std::map<std::string, std::string>& environment) {

@@ -23,7 +23,7 @@ struct TillProcess;
 
 // A run that goes on while the test does something else: its script is fed
 // later, line by line. The process handling is the only part that depends on
-// the operating system (RunTillPosix.cpp).
+// the operating system (support/TillProcess.h).
 class RunningTill {
 public:
     RunningTill(const std::vector<std::string>& arguments,

@@ -1,28 +1,19 @@
-// The program as a child process on POSIX systems: posix_spawn, three pipes,
-// and poll so that neither side blocks on a full pipe.
+// The program as a child process on POSIX systems: posix_spawn and three pipes.
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <stdexcept>
 
-#include "support/RunTill.h"
+#include "support/TillProcess.h"
 
 extern char** environ;
 
 namespace vantor::test {
-
-struct TillProcess {
-    pid_t pid = -1;
-    int in = -1;
-    int out = -1;
-    int err = -1;
-};
 
 namespace {
 
@@ -57,8 +48,10 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
     return pointers;
 }
 
-TillProcess Spawn(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment) {
+}  // namespace
+
+std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& arguments,
+                                          const std::map<std::string, std::string>& environment) {
     ::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not kill the test
     int in[2], out[2], err[2];
     if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
@@ -73,8 +66,8 @@ TillProcess Spawn(const std::vector<std::string>& arguments,
     std::vector<std::string> argv{VANTOR_EXECUTABLE};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::vector<std::string> envp = Environment(environment);
-    TillProcess child{-1, in[1], out[0], err[0]};
-    const int spawned = ::posix_spawn(&child.pid, VANTOR_EXECUTABLE, &actions, nullptr,
+    auto child = std::make_unique<TillProcess>(TillProcess{-1, in[1], out[0], err[0]});
+    const int spawned = ::posix_spawn(&child->pid, VANTOR_EXECUTABLE, &actions, nullptr,
                                       Pointers(argv).data(), Pointers(envp).data());
     posix_spawn_file_actions_destroy(&actions);
     for (int fd : {in[0], out[1], err[1]}) {
@@ -86,55 +79,13 @@ TillProcess Spawn(const std::vector<std::string>& arguments,
     return child;
 }
 
-// Feeds the input and collects both outputs until the child closes them.
-void Exchange(TillProcess& child, const std::string& input, TillRun& run) {
-    std::size_t sent = 0;
-    if (input.empty()) {
-        Close(child.in);
-    }
-    while (child.out >= 0 || child.err >= 0) {
-        pollfd fds[3] = {{child.in, POLLOUT, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
-        if (::poll(fds, 3, -1) < 0 && errno != EINTR) {
-            throw std::runtime_error("poll");
-        }
-        if (child.in >= 0 && (fds[0].revents & (POLLOUT | POLLERR | POLLHUP)) != 0) {
-            const ssize_t n = ::write(child.in, input.data() + sent, input.size() - sent);
-            sent += n > 0 ? static_cast<std::size_t>(n) : 0;
-            if (n < 0 || sent == input.size()) {
-                Close(child.in);
-            }
-        }
-        for (int k = 1; k <= 2; ++k) {
-            if ((fds[k].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
-                continue;
-            }
-            char buffer[4096];
-            const ssize_t n = ::read(fds[k].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                (k == 1 ? run.out : run.err).append(buffer, static_cast<std::size_t>(n));
-            } else {
-                Close(k == 1 ? child.out : child.err);
-            }
-        }
-    }
-    Close(child.in);
+bool Running(const TillProcess& child) {
+    return child.pid > 0;
 }
 
-}  // namespace
-
-RunningTill::RunningTill(const std::vector<std::string>& arguments,
-                         const std::map<std::string, std::string>& environment)
-    : child_(std::make_unique<TillProcess>(Spawn(arguments, environment))) {}
-
-RunningTill::~RunningTill() {
-    if (child_->pid > 0) {
-        Finish("");
-    }
-}
-
-void RunningTill::Send(const std::string& lines) {
+void SendInput(TillProcess& child, const std::string& lines) {
     for (std::size_t sent = 0; sent < lines.size();) {
-        const ssize_t n = ::write(child_->in, lines.data() + sent, lines.size() - sent);
+        const ssize_t n = ::write(child.in, lines.data() + sent, lines.size() - sent);
         if (n <= 0) {
             return;
         }
@@ -142,26 +93,35 @@ void RunningTill::Send(const std::string& lines) {
     }
 }
 
-bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
-    while (run_.out.find(text) == std::string::npos) {
-        pollfd fd{child_->out, POLLIN, 0};
-        char buffer[4096];
-        const ssize_t n = ::poll(&fd, 1, timeoutMs) > 0 ? ::read(fd.fd, buffer, sizeof buffer) : 0;
-        if (n <= 0) {
-            return false;
-        }
-        run_.out.append(buffer, static_cast<std::size_t>(n));
+bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs) {
+    pollfd fd{child.out, POLLIN, 0};
+    char buffer[4096];
+    const ssize_t n = ::poll(&fd, 1, timeoutMs) > 0 ? ::read(fd.fd, buffer, sizeof buffer) : 0;
+    if (n <= 0) {
+        return false;
     }
+    out.append(buffer, static_cast<std::size_t>(n));
     return true;
 }
 
-TillRun RunningTill::Finish(const std::string& input) {
-    Exchange(*child_, input, run_);
+void CloseInput(TillProcess& child) {
+    Close(child.in);
+}
+
+void ReadToEnd(TillProcess& child, bool errors, std::string& text) {
+    int& fd = errors ? child.err : child.out;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    Close(fd);
+}
+
+int WaitForExit(TillProcess& child) {
     int status = 0;
-    ::waitpid(child_->pid, &status, 0);
-    run_.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    child_->pid = -1;
-    return run_;
+    ::waitpid(child.pid, &status, 0);
+    child.pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace vantor::test

@@ -1,22 +1,13 @@
-// The program run by the tests on Windows: CreateProcessW with three pipes,
-// each read or fed by its own thread so that no full pipe blocks the run.
+// The program run by the tests on Windows: CreateProcessW with three pipes.
 #include <windows.h>
 
 #include <algorithm>
 #include <stdexcept>
-#include <thread>
 
 #include "platform/win32/Utf16.h"
-#include "support/RunTill.h"
+#include "support/TillProcess.h"
 
 namespace vantor::test {
-
-struct TillProcess {
-    HANDLE process = nullptr;
-    HANDLE in = nullptr;
-    HANDLE out = nullptr;
-    HANDLE err = nullptr;
-};
 
 namespace {
 
@@ -66,13 +57,15 @@ void Pipe(HANDLE& childEnd, HANDLE& ownEnd, bool childReads) {
     ::SetHandleInformation(ownEnd, HANDLE_FLAG_INHERIT, 0);
 }
 
-TillProcess Spawn(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment) {
+}  // namespace
+
+std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& arguments,
+                                          const std::map<std::string, std::string>& environment) {
     HANDLE childIn, childOut, childErr;
-    TillProcess child;
-    Pipe(childIn, child.in, true);
-    Pipe(childOut, child.out, false);
-    Pipe(childErr, child.err, false);
+    auto child = std::make_unique<TillProcess>();
+    Pipe(childIn, child->in, true);
+    Pipe(childOut, child->out, false);
+    Pipe(childErr, child->err, false);
     std::wstring line = win32::QuotedArgument(kProgram);
     for (const std::string& argument : arguments) {
         line += L" " + win32::QuotedArgument(win32::Utf16(argument));
@@ -95,95 +88,69 @@ TillProcess Spawn(const std::vector<std::string>& arguments,
         throw std::runtime_error("CreateProcessW: error " + std::to_string(::GetLastError()));
     }
     ::CloseHandle(process.hThread);
-    child.process = process.hProcess;
+    child->process = process.hProcess;
     return child;
 }
 
-void ReadAll(HANDLE pipe, std::string& target) {
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        target.append(buffer, got);
-    }
-    ::CloseHandle(pipe);
+bool Running(const TillProcess& child) {
+    return child.process != nullptr;
 }
 
-void WriteAll(HANDLE pipe, const std::string& input) {
-    std::size_t sent = 0;
-    DWORD written = 0;
-    while (sent < input.size() &&
-           ::WriteFile(pipe, input.data() + sent, static_cast<DWORD>(input.size() - sent), &written,
-                       nullptr)) {
-        sent += written;
-    }
-    ::CloseHandle(pipe);
-}
-
-void Exchange(TillProcess& child, const std::string& input, TillRun& run) {
-    std::thread feeder(WriteAll, child.in, std::cref(input));
-    std::thread errors(ReadAll, child.err, std::ref(run.err));
-    ReadAll(child.out, run.out);
-    errors.join();
-    feeder.join();
-}
-
-}  // namespace
-
-RunningTill::RunningTill(const std::vector<std::string>& arguments,
-                         const std::map<std::string, std::string>& environment)
-    : child_(std::make_unique<TillProcess>(Spawn(arguments, environment))) {}
-
-RunningTill::~RunningTill() {
-    if (child_->process != nullptr) {
-        Finish("");
-    }
-}
-
-void RunningTill::Send(const std::string& lines) {
+void SendInput(TillProcess& child, const std::string& lines) {
     std::size_t sent = 0;
     DWORD written = 0;
     while (sent < lines.size() &&
-           ::WriteFile(child_->in, lines.data() + sent, static_cast<DWORD>(lines.size() - sent),
+           ::WriteFile(child.in, lines.data() + sent, static_cast<DWORD>(lines.size() - sent),
                        &written, nullptr)) {
         sent += written;
     }
 }
 
-bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    while (run_.out.find(text) == std::string::npos) {
-        DWORD available = 0;
-        if (!::PeekNamedPipe(child_->out, nullptr, 0, nullptr, &available, nullptr)) {
-            return false;  // the run has ended
-        }
-        if (available == 0) {
-            if (::GetTickCount64() >= deadline) {
-                return false;
-            }
-            ::Sleep(10);
-            continue;
-        }
-        char buffer[4096];
-        DWORD got = 0;
-        if (!::ReadFile(child_->out, buffer, std::min<DWORD>(available, sizeof buffer), &got,
-                        nullptr)) {
-            return false;
-        }
-        run_.out.append(buffer, got);
-    }
-    return true;
+void CloseInput(TillProcess& child) {
+    ::CloseHandle(child.in);
 }
 
-// The exit status; -1 for a crash (an exception code, not a status).
-TillRun RunningTill::Finish(const std::string& input) {
-    Exchange(*child_, input, run_);
-    ::WaitForSingleObject(child_->process, INFINITE);
+void ReadToEnd(TillProcess& child, bool errors, std::string& text) {
+    HANDLE pipe = errors ? child.err : child.out;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        text.append(buffer, got);
+    }
+    ::CloseHandle(pipe);
+}
+
+// Polls the pipe until bytes come (a read would block past the deadline).
+bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (DWORD available = 0;; ::Sleep(10)) {
+        if (!::PeekNamedPipe(child.out, nullptr, 0, nullptr, &available, nullptr)) {
+            return false;  // the run has ended
+        }
+        if (available > 0) {
+            char buffer[4096];
+            DWORD got = 0;
+            const DWORD size = std::min<DWORD>(available, sizeof buffer);
+            if (!::ReadFile(child.out, buffer, size, &got, nullptr)) {
+                return false;
+            }
+            out.append(buffer, got);
+            return true;
+        }
+        if (::GetTickCount64() >= deadline) {
+            return false;
+        }
+    }
+}
+
+// -1 for a crash (an exception code, not a status).
+int WaitForExit(TillProcess& child) {
+    ::WaitForSingleObject(child.process, INFINITE);
     DWORD code = 0;
-    ::GetExitCodeProcess(child_->process, &code);
-    ::CloseHandle(child_->process);
-    child_->process = nullptr;
-    run_.status = (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
-    return run_;
+    ::GetExitCodeProcess(child.process, &code);
+    ::CloseHandle(child.process);
+    child.process = nullptr;
+    return (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
 }
 
 }  // namespace vantor::test
