@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "TillFolder.h"
-#include "support/ExpectedFile.h"
+#include "support/ScenarioFile.h"
 
 namespace vantor::test {
 namespace {
@@ -14,14 +14,7 @@ namespace {
 // "Non" leaves the program running; without an application nothing starts
 // and the program still ends; the application is declared before the start.
 TEST(FichierArticles, Answers) {
-    ExpectTranscripts({
-        {"FichierArticles-No",
-         "associate \"/usr/bin/tableur\"\nclick mnuFArticles\nanswer no\nshow frmMain.Visible\n"},
-        {"FichierArticles-NoApplication",
-         "click mnuFArticles\nanswer yes\nanswer ok\n",
-         {},
-         {"tempcsv.csv"}},
-    });
+    ExpectScenarios({{"FichierArticles-No"}, {"FichierArticles-NoApplication"}});
     TillFolder folder;
     const TillRun run = folder.Try("show DataPath\nassociate \"/usr/bin/tableur\"\n");
     EXPECT_EQ(run.status, 1);

@@ -47,56 +47,38 @@ std::string NameOf(const Control& control) {
 // control of its kind.
 std::string Line(const Control& c) {
     const Control d(c.kind, c.name, c.index, c.container);
-    std::ostringstream line;
-    line << NameOf(c) << ' ' << kKinds[static_cast<int>(c.kind)];
-    if (c.container != nullptr) {
-        line << " in " << NameOf(*c.container);
-    }
-    if (c.left != 0 || c.top != 0 || c.width != 0 || c.height != 0) {
-        line << " at " << c.left << ',' << c.top << ' ' << c.width << 'x' << c.height;
-    }
-    for (const auto& [label, text] : {std::pair{"caption", &c.caption},
-                                      {"text", &c.text},
-                                      {"tag", &c.tag},
-                                      {"tip", &c.toolTip}}) {
-        if (!text->empty()) {
-            line << ' ' << label << "=\"" << *text << '"';
-        }
-    }
-    if (c.backColor != d.backColor)
-        line << " back=" << Colour(c.backColor);
-    if (c.foreColor != d.foreColor)
-        line << " fore=" << Colour(c.foreColor);
-    if (c.fontName != d.fontName || c.fontSize != d.fontSize) {
-        line << " font=" << c.fontName << ' ' << c.fontSize;
-    }
-    if (c.fontBold)
-        line << " bold";
-    if (!c.visible)
-        line << " hidden";
-    if (!c.enabled)
-        line << " disabled";
-    if (c.isDefault)
-        line << " default";
-    if (c.alignment != d.alignment)
-        line << " align=" << c.alignment;
-    if (c.maxLength != d.maxLength)
-        line << " maxlength=" << c.maxLength;
-    if (c.value != d.value || c.min != d.min || c.max != d.max || c.smallChange != d.smallChange ||
-        c.largeChange != d.largeChange) {
-        line << " value=" << c.value << " range=" << c.min << ".." << c.max
-             << " step=" << c.smallChange << '/' << c.largeChange;
-    }
-    if (c.checked)
-        line << " checked";
-    if (c.listIndex != d.listIndex)
-        line << " listindex=" << c.listIndex;
-    if (!c.pattern.empty())
-        line << " pattern=" << c.pattern;
+    std::string line = NameOf(c) + ' ' + kKinds[static_cast<int>(c.kind)];
+    auto add = [&line](bool shown, const std::string& text) { line += shown ? ' ' + text : ""; };
+    auto number = [](int value) { return std::to_string(value); };
+    add(c.container != nullptr, c.container ? "in " + NameOf(*c.container) : "");
+    add(c.left != 0 || c.top != 0 || c.width != 0 || c.height != 0,
+        "at " + number(c.left) + ',' + number(c.top) + ' ' + number(c.width) + 'x' +
+            number(c.height));
+    add(!c.caption.empty(), "caption=\"" + c.caption + '"');
+    add(!c.text.empty(), "text=\"" + c.text + '"');
+    add(!c.tag.empty(), "tag=\"" + c.tag + '"');
+    add(!c.toolTip.empty(), "tip=\"" + c.toolTip + '"');
+    add(c.backColor != d.backColor, "back=" + Colour(c.backColor));
+    add(c.foreColor != d.foreColor, "fore=" + Colour(c.foreColor));
+    add(c.fontName != d.fontName || c.fontSize != d.fontSize,
+        "font=" + c.fontName + ' ' + number(c.fontSize));
+    add(c.fontBold, "bold");
+    add(!c.visible, "hidden");
+    add(!c.enabled, "disabled");
+    add(c.isDefault, "default");
+    add(c.alignment != d.alignment, "align=" + number(c.alignment));
+    add(c.maxLength != d.maxLength, "maxlength=" + number(c.maxLength));
+    add(c.value != d.value || c.min != d.min || c.max != d.max || c.smallChange != d.smallChange ||
+            c.largeChange != d.largeChange,
+        "value=" + number(c.value) + " range=" + number(c.min) + ".." + number(c.max) +
+            " step=" + number(c.smallChange) + '/' + number(c.largeChange));
+    add(c.checked, "checked");
+    add(c.listIndex != d.listIndex, "listindex=" + number(c.listIndex));
+    add(!c.pattern.empty(), "pattern=" + c.pattern);
     for (const std::string& item : c.items) {
-        line << " [" << item << ']';
+        line += " [" + item + ']';
     }
-    return line.str();
+    return line;
 }
 
 std::string Shown(const Form& form) {

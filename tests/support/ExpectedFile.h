@@ -84,27 +84,4 @@ inline std::string WithFiles(std::string transcript, const std::string& folder,
     return transcript;
 }
 
-// A run of the headless till on a fresh data folder whose transcript is kept
-// in expected/NAME.txt (the folder's path shown as DATA), followed by the data
-// files it wrote, each under a line "== FILE" (as UTF-8, line ends kept).
-struct Scenario {
-    std::string name;
-    std::string script;
-    std::vector<std::pair<std::string, std::string>> files = {};  // data files written first
-    std::vector<std::string> written = {};                        // data files shown after
-};
-
-inline void ExpectTranscripts(const std::vector<Scenario>& scenarios) {
-    for (const Scenario& scenario : scenarios) {
-        SCOPED_TRACE(scenario.name);
-        HeadlessTill till;
-        for (const auto& [file, bytes] : scenario.files) {
-            till.Write(file, bytes);
-        }
-        const std::string shown =
-            WithFiles(till.Run(scenario.script).out, till.Folder(), scenario.written);
-        EXPECT_EXPECTED(scenario.name + ".txt", Masked(shown, till.Folder(), "DATA"));
-    }
-}
-
 }  // namespace vantor::test
