@@ -29,6 +29,7 @@ TEST(Ticket, SalesScreen) {
         {"Ticket-ReportGuards"},
         {"Ticket-WaiterFilter", {{"Serveurs.txt", "Anne\r\nPaul\r\n"}}},
         {"Ticket-Currency", {{"Infos.txt", std::string(16, '\n') + "CHF\r\n"}}},
+        {"Ticket-Keyboard", {{"Infos.txt", std::string(14, '\n') + "1\n"}}},
     });
 }
 
