@@ -39,12 +39,19 @@ protected:
 TEST_F(Closures, PastDaysMonthsAndYearsAreClosedWithTheTotalsOfTheReportAndRefuseSales) {
     Run(kDay);
     EXPECT_TRUE(ClosureLines().empty());
+    // The next day has a cash movement and no sale: the month still ends at ticket 3.
+    Run("clock 06.12.2026 10:00:00\nclick optPrint 2\nchoose cmbVantor 1\ntype txtVantor \"20\"\n"
+        "choose cmbCatCompt 2\ntype txtTexteVantor \"Banque\"\nclick cmdVantor\n");
     Run("clock 02.01.2027 09:00:00\nshow NumTicket\n");
-    const std::string totals =
-        ";05.12.2026;05.12.2026;3;1;3;17.25;17.25;0;3.45;0;34.5;34.5;34.5;"
-        "02.01.2027;9:00:00";
-    EXPECT_EQ(ClosureLines(),
-              (std::vector<std::string>{"Jour" + totals, "Mois" + totals, "Année" + totals}));
+    const std::string sales = ";3;1;3;17.25;17.25;";
+    EXPECT_EQ(
+        ClosureLines(),
+        (std::vector<std::string>{
+            "Jour;05.12.2026;05.12.2026" + sales + "0;3.45;0;34.5;34.5;34.5;06.12.2026;10:00:00",
+            "Jour;06.12.2026;06.12.2026;0;0;0;0;0;20;0;0;0;34.5;34.5;02.01.2027;9:00:00",
+            "Mois;05.12.2026;06.12.2026" + sales + "20;3.45;0;34.5;34.5;34.5;02.01.2027;9:00:00",
+            "Année;05.12.2026;06.12.2026" + sales +
+                "20;3.45;0;34.5;34.5;34.5;02.01.2027;9:00:00"}));
     const TillRun report =
         RunVantor({"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026", "--today",
                    "06.12.2026", "--data-dir", data_.Path()},
@@ -55,7 +62,7 @@ TEST_F(Closures, PastDaysMonthsAndYearsAreClosedWithTheTotalsOfTheReportAndRefus
         EXPECT_NE(report.out.find(line), std::string::npos) << line << report.out;
     }
     EXPECT_EQ(RunVantor({"verify", "--data-dir", data_.Path()}, "").out,
-              "Journal intact : 8 enregistrements, 3 clôtures\n");
+              "Journal intact : 9 enregistrements, 4 clôtures\n");
 
     const std::string journal = Slurp(data_ / kJournalFile);
     const TillRun back =
