@@ -21,8 +21,7 @@ class ImageChooser : public ::testing::Test {
 protected:
     void SetUp() override {
 #ifdef _WIN32
-        GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                        "environment variable redirects to a test account";
+        GTEST_SKIP() << kNoTestAccountOnWindows;
 #endif
         fs::create_directories(Pictures() + "/Anciens");
         fs::create_directories(Home() + "/.config");

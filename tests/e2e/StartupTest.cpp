@@ -51,8 +51,7 @@ class FirstRun : public ::testing::Test {
 protected:
     void SetUp() override {
 #ifdef _WIN32
-        GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                        "environment variable redirects to a test account";
+        GTEST_SKIP() << kNoTestAccountOnWindows;
 #endif
     }
 

@@ -81,8 +81,7 @@ TEST(CommandLine, RunsWhileTheTillIsOpenOnTheSameFolder) {
 
 TEST(CommandLine, WithoutDataDirReadsTheRememberedFolder) {
 #ifdef _WIN32
-    GTEST_SKIP() << "the user's folders come from the system on Windows, which no "
-                    "environment variable redirects to a test account";
+    GTEST_SKIP() << kNoTestAccountOnWindows;
 #endif
     TempDir home;
     const std::map<std::string, std::string> user = {{"HOME", home.Path()},

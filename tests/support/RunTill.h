@@ -7,6 +7,12 @@
 
 namespace vantor::test {
 
+// Why the tests that point the user's folders at a test account through
+// environment variables are skipped on Windows.
+inline constexpr const char* kNoTestAccountOnWindows =
+    "the user's folders come from the system on Windows, which no environment variable "
+    "redirects to a test account";
+
 struct TillRun {
     int status = -1;  // exit status, or -1 when the process did not exit normally
     std::string out;  // the transcript
