@@ -84,6 +84,33 @@ std::string Shown(const QWidget& view) {
     return shown.toStdString();
 }
 
+// What the user can change, as the model holds it: one control a line.
+std::string ModelValues(const Form& form) {
+    std::string values;
+    for (const Control* control : form.Controls()) {
+        const Date& date = control->date;
+        values += control->name +
+                  (control->index < 0 ? "" : "(" + std::to_string(control->index) + ")") +
+                  " value=" + std::to_string(control->value) +
+                  " listIndex=" + std::to_string(control->listIndex) + " text=\"" + control->text +
+                  "\" date=" +
+                  QDate(date.year, date.month, date.day).toString(Qt::ISODate).toStdString() + "\n";
+    }
+    return values;
+}
+
+// The lines of `after` that `before` does not have, each after the mark.
+std::string NewLines(const std::string& before, const std::string& after, const char* mark) {
+    const QStringList old = QString::fromStdString(before).split('\n');
+    std::string added;
+    for (const QString& line : QString::fromStdString(after).split('\n', Qt::SkipEmptyParts)) {
+        if (!old.contains(line)) {
+            added += mark + line.toStdString() + "\n";
+        }
+    }
+    return added;
+}
+
 class FormViewTest : public ::testing::Test {
 protected:
     void SetUp() override { view.show(); }
@@ -97,15 +124,19 @@ protected:
         }
         return *widget;
     }
-    // The log of what the action made the form do.
-    Log Logged(const std::function<void()>& action) {
+    // Does one step of the user and adds it to the transcript.
+    void Step(const std::string& name, const std::function<void()>& action) {
+        const std::string model = ModelValues(form);
+        const std::string shown = Shown(view);
         form.log.clear();
         action();
-        return form.log;
+        transcript += "> " + name + "\n" + Joined(form.log) +
+                      NewLines(model, ModelValues(form), "= ") + NewLines(shown, Shown(view), "~ ");
     }
 
     SampleForm form;
     FormView view{form, kScale};
+    std::string transcript;
 };
 
 // Each control's widget shown as designed: geometry and font in pixels (15
@@ -239,41 +270,87 @@ TEST(FormViewHidden, AControlHiddenFromTheStartAppearsWithItsCurrentProperties) 
     EXPECT_EXPECTED("form-shown-late.txt", Shown(view));
 }
 
-// Not on a disabled button, nor on a closed form.
-TEST_F(FormViewTest, MouseButtonsReachTheHandlers) {
-    QPushButton* ok = &Widget<QPushButton>("cmdOK");
-    EXPECT_EQ(Logged([ok] { QTest::mouseClick(ok, Qt::LeftButton); }),
-              (Log{"cmdOK MouseDown 1", "cmdOK Click"}));
-    EXPECT_EQ(Logged([ok] {
-                  QTest::mousePress(ok, Qt::RightButton);
-                  QTest::mouseRelease(ok, Qt::RightButton);
-              }),
-              (Log{"cmdOK MouseDown 2"}));
-    EXPECT_EQ(Logged([this] { QTest::mouseClick(&Widget<QLabel>("lblTotal"), Qt::LeftButton); }),
-              (Log{"lblTotal MouseDown 1", "lblTotal Click"}));
-    form("cmdOK").enabled = false;
-    view.Sync();
-    EXPECT_EQ(Logged([ok] { QTest::mouseClick(ok, Qt::LeftButton); }), Log{}) << "disabled";
-    form("cmdOK").enabled = true;
-    view.Sync();
-    form.Close();
-    EXPECT_EQ(Logged([ok] { QTest::mouseClick(ok, Qt::LeftButton); }), Log{}) << "closed";
-}
-
-// A finger held on a button is a right press; lifted, it still clicks unless
-// the right press opened something (the till's pop-ups are checked in the
-// real-window test).
-TEST_F(FormViewTest, ALongPressIsAlsoARightPress) {
+// What the user does, one step after the other on the same form, in
+// form-used.txt: each step's name, the lines its handlers logged, then the
+// model values ("= ") and the widgets ("~ ") it changed. Mouse buttons (not on
+// a disabled button nor a closed form), a long press that is also a right
+// press, options and check boxes whose handler may refuse the change, a combo
+// box and a list, typing within the limit, the scroll bar and the date picker.
+TEST_F(FormViewTest, WhatTheUserDoesReachesTheFormWhichDecidesWhatIsShown) {
     QPushButton* ok = &Widget<QPushButton>("cmdOK");
     auto hold = [ok](int ms) {
         QTest::mousePress(ok, Qt::LeftButton);
         QTest::qWait(ms);
         QTest::mouseRelease(ok, Qt::LeftButton);
     };
-    EXPECT_EQ(Logged([&hold] { hold(LongPress::kHoldMs + 150); }),
-              (Log{"cmdOK MouseDown 1", "cmdOK MouseDown 2", "cmdOK Click"}));
-    EXPECT_EQ(Logged([&hold] { hold(LongPress::kHoldMs / 3); }),
-              (Log{"cmdOK MouseDown 1", "cmdOK Click"}));
+    Step("click OK", [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+    Step("right click OK", [ok] {
+        QTest::mousePress(ok, Qt::RightButton);
+        QTest::mouseRelease(ok, Qt::RightButton);
+    });
+    Step("long press OK", [&hold] { hold(LongPress::kHoldMs + 150); });
+    Step("short press OK", [&hold] { hold(LongPress::kHoldMs / 3); });
+    Step("click the label",
+         [this] { QTest::mouseClick(&Widget<QLabel>("lblTotal"), Qt::LeftButton); });
+    Step("click OK disabled", [this, ok] {
+        form("cmdOK").enabled = false;
+        view.Sync();
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+
+    QRadioButton* totaux = &Widget<QRadioButton>("optMode(1)");
+    Step("click Totaux", [totaux] { totaux->click(); });
+    Step("click Totaux again", [totaux] { totaux->click(); });
+    form("optMode", 2).onClick = [this] {  // refuses: the first option back
+        form("optMode", 2).value = 0;
+        form("optMode", 0).value = 1;
+    };
+    Step("click Compta, refused", [this] { Widget<QRadioButton>("optMode(2)").click(); });
+    QCheckBox* check = &Widget<QCheckBox>("chkQR");
+    Step("check QR", [check] { check->click(); });
+    form("chkQR").onClick = [this] { form("chkQR").value = 0; };
+    Step("uncheck QR, kept unchecked", [check] { check->click(); });
+    Step("check QR, refused", [check] { check->click(); });
+
+    QComboBox* combo = &Widget<QComboBox>("cmbTVA");
+    combo->setFocus();
+    Step("Down in the combo", [combo] { QTest::keyClick(combo, Qt::Key_Down); });
+    Step("Down in the combo", [combo] { QTest::keyClick(combo, Qt::Key_Down); });
+    QListWidget* list = &Widget<QListWidget>("lstTicket");
+    auto clickLine = [list](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    };
+    Step("click line 1", [&clickLine] { clickLine(1); });
+    form("lstTicket").onClick = [this] { form("lstTicket").listIndex = -1; };
+    Step("click line 2, refused", [&clickLine] { clickLine(2); });
+
+    QLineEdit* edit = &Widget<QLineEdit>("txtNote");
+    Step("type Merci!", [edit] { QTest::keyClicks(edit, "Merci!"); });
+    form("txtNote").onChange = [this, edit] {
+        form("txtNote").text = edit->text().toUpper().toStdString();
+    };
+    Step("clear, type ab, upper-cased", [edit] {
+        edit->clear();
+        QTest::keyClicks(edit, "ab");
+    });
+
+    QScrollBar* scroll = &Widget<QScrollBar>("Scroll");
+    Step("scroll bar arrow",
+         [scroll] { scroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); });
+    Step("scroll bar track",
+         [scroll] { scroll->triggerAction(QAbstractSlider::SliderPageStepAdd); });
+    QDateEdit* picker = &Widget<QDateEdit>("DTPicker1");
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    Step("Up on the day", [picker] { QTest::keyClick(picker, Qt::Key_Up); });
+    Step("click OK on a closed form", [this, ok] {
+        form("cmdOK").enabled = true;
+        view.Sync();
+        form.Close();
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    EXPECT_EXPECTED("form-used.txt", transcript);
 }
 
 TEST_F(FormViewTest, TheFocusGoesWhereTheModelPutsIt) {
@@ -309,88 +386,6 @@ TEST_F(FormViewTest, WhatAHandlerChangesIsShownAtOnce) {
     EXPECT_TRUE(view.findChild<QPushButton*>("cmdTable(1)")->isVisible());
     ProcessEvents();
     EXPECT_TRUE(ok.isNull());
-}
-
-TEST_F(FormViewTest, OptionsAndCheckBoxesShowWhatTheModelDecides) {
-    QRadioButton* totaux = &Widget<QRadioButton>("optMode(1)");
-    EXPECT_EQ(Logged([totaux] { totaux->click(); }), (Log{"optMode(1) Click"}));
-    EXPECT_EQ(form("optMode", 1).value, 1);
-    EXPECT_FALSE(Widget<QRadioButton>("optMode(0)").isChecked());
-    EXPECT_TRUE(totaux->isChecked());
-    totaux->click();
-    EXPECT_TRUE(totaux->isChecked()) << "the selected option stays selected";
-    EXPECT_EQ(form("optMode", 1).value, 1);
-
-    // A handler that refuses the change puts the first option back.
-    form("optMode", 2).onClick = [this] {
-        form("optMode", 2).value = 0;
-        form("optMode", 0).value = 1;
-    };
-    Widget<QRadioButton>("optMode(2)").click();
-    EXPECT_TRUE(Widget<QRadioButton>("optMode(0)").isChecked());
-    EXPECT_FALSE(totaux->isChecked());
-    EXPECT_FALSE(Widget<QRadioButton>("optMode(2)").isChecked());
-
-    QCheckBox* check = &Widget<QCheckBox>("chkQR");
-    check->click();
-    EXPECT_EQ(form("chkQR").value, 1);
-    EXPECT_TRUE(check->isChecked());
-    form("chkQR").onClick = [this] { form("chkQR").value = 0; };
-    check->click();
-    check->click();
-    EXPECT_FALSE(check->isChecked());
-}
-
-TEST_F(FormViewTest, AChoiceInAComboOrAListIsAChoose) {
-    QComboBox* combo = &Widget<QComboBox>("cmbTVA");
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(form("cmbTVA").listIndex, 0);
-    EXPECT_EQ(form("cmbTVA").text, "sans TVA");
-    QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(form("cmbTVA").listIndex, 1);
-
-    QListWidget* list = &Widget<QListWidget>("lstTicket");
-    auto clickLine = [list](int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    };
-    clickLine(1);
-    EXPECT_EQ(form("lstTicket").listIndex, 1);
-    EXPECT_EQ(form.log, (Log{"cmbTVA Click", "cmbTVA Click", "lstTicket Click"}));
-    // A selection the model undoes is undone on the screen.
-    form("lstTicket").onClick = [this] { form("lstTicket").listIndex = -1; };
-    clickLine(2);
-    EXPECT_EQ(list->currentRow(), -1);
-}
-
-TEST_F(FormViewTest, TypingSetsTheTextWithinItsLimitAndShowsTheHandlersText) {
-    QLineEdit* edit = &Widget<QLineEdit>("txtNote");
-    QTest::keyClicks(edit, "Merci!");
-    EXPECT_EQ(form("txtNote").text, "Merci");
-    EXPECT_EQ(form.log, Log(5, "txtNote Change"));
-
-    edit->clear();
-    form("txtNote").onChange = [this, edit] {
-        form("txtNote").text = edit->text().toUpper().toStdString();
-    };
-    QTest::keyClicks(edit, "ab");
-    EXPECT_EQ(edit->text(), "AB");
-}
-
-TEST_F(FormViewTest, TheScrollBarAndTheDatePickerSetTheirValues) {
-    QScrollBar* scroll = &Widget<QScrollBar>("Scroll");
-    scroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the arrow
-    EXPECT_EQ(form("Scroll").value, 1300);
-    scroll->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the track
-    EXPECT_EQ(form("Scroll").value, 3900);
-
-    QDateEdit* picker = &Widget<QDateEdit>("DTPicker1");
-    picker->setFocus();
-    picker->setCurrentSection(QDateTimeEdit::DaySection);
-    QTest::keyClick(picker, Qt::Key_Up);
-    EXPECT_EQ(form("DTPicker1").date, (Date{2026, 12, 7}));
-    EXPECT_EQ(form.log, (Log{"Scroll Change", "Scroll Change", "DTPicker1 Change"}));
 }
 
 TEST_F(FormViewTest, AFailingHandlerIsReportedAndTheViewGoesOn) {
