@@ -13,5 +13,6 @@ source "$(dirname "$0")/x-session.sh"
 start_display
 start_window_manager
 private_home
+export QT_QPA_PLATFORM=xcb
 VANTOR_ARTEFACTS=$artefacts "$test_binary" || fail "touch checks at $screen_size"
 echo "PASS: touch checks at $screen_size"

@@ -7,37 +7,12 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
-#include <QTimer>
-#include <cstdio>
 
 #include "WidgetTesting.h"
 #include "platform/qt/QtSingleInstance.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
-
-// The helper's role: claims the folder, says so, then serves activation
-// requests until killed (or for 30 seconds at most); -1 when argv asks for none.
-int RunChildRole(int argc, char** argv) {
-    if (argc != 4 || std::string(argv[1]) != "--child" || std::string(argv[2]) != "hold-instance") {
-        return -1;
-    }
-    QCoreApplication application(argc, argv);
-    QtSingleInstance instance;
-    auto say = [](const char* line) {
-        std::printf("%s\n", line);
-        std::fflush(stdout);
-    };
-    if (!instance.Claim(argv[3])) {
-        say("busy");
-        return 0;
-    }
-    instance.onActivateRequest = [&say] { say("activated"); };
-    say("claimed");
-    QTimer::singleShot(30000, &application, &QCoreApplication::quit);
-    return application.exec();
-}
-
 namespace {
 
 constexpr int kChildTimeoutMs = 10000;

@@ -1,27 +1,49 @@
-// One QApplication for every test of the process. The same binary also serves
-// as the child process of the cross-process tests ("--child ...").
+// One QApplication for every test of the process, set up as the program sets
+// up its own. Offscreen unless the caller chose a display (the touch checks
+// run on a real one). The binary also serves as the child process of the
+// cross-process tests ("--child hold-instance FOLDER").
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/qt/GuiApp.h"
+#include "platform/qt/QtSingleInstance.h"
 
-namespace vantor::test {
-int RunChildRole(int argc, char** argv);  // SingleInstanceTest.cpp
+namespace {
+
+// The child's role: claims the folder, says so, then serves activation
+// requests until killed (or for 30 seconds at most).
+int HoldInstance(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    vantor::QtSingleInstance instance;
+    auto say = [](const char* line) {
+        std::printf("%s\n", line);
+        std::fflush(stdout);
+    };
+    if (!instance.Claim(argv[3])) {
+        say("busy");
+        return 0;
+    }
+    instance.onActivateRequest = [&say] { say("activated"); };
+    say("claimed");
+    QTimer::singleShot(30000, &application, &QCoreApplication::quit);
+    return application.exec();
 }
 
+}  // namespace
+
 int main(int argc, char** argv) {
-    const int childExit = vantor::test::RunChildRole(argc, argv);
-    if (childExit >= 0) {
-        return childExit;
+    if (argc == 4 && std::string(argv[1]) == "--child" && std::string(argv[2]) == "hold-instance") {
+        return HoldInstance(argc, argv);
     }
-    // Also when run by hand or for test discovery, without a display.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    // The style, language and numeric pad of the program's own windows.
     QTranslator translator;
     vantor::SetUpApplication(application, translator);
     ::testing::InitGoogleTest(&argc, argv);
