@@ -78,14 +78,20 @@ start_till() {
     sleep 0.5
 }
 
-# Closes the main window with its close box; the program must end with status 0.
-close_till() {
-    "$close_request" "$main"
-    timeout 15 tail --pid="$vantor_pid" -f /dev/null || fail "the program still runs after its window was closed"
+# Waits (at most 15 s) for the till started in the background to end, which
+# must end with the status given.
+expect_end() {
+    timeout 15 tail --pid="$vantor_pid" -f /dev/null || fail "the program still runs: $2"
     local status=0
     wait "$vantor_pid" || status=$?
     vantor_pid=""
-    ((status == 0)) || fail "the program ended with status $status"
+    ((status == $1)) || fail "the program ended with status $status, not $1: $2"
+}
+
+# Closes the main window with its close box; the program must end with status 0.
+close_till() {
+    "$close_request" "$main"
+    expect_end 0 "after its window was closed"
 }
 
 # Waits for a window whose title matches; its id goes into $window.
@@ -108,16 +114,6 @@ wait_gone() {
 # Prints the value of one field (X, Y, WIDTH, ...) of a window's geometry.
 geometry() {
     xdotool getwindowgeometry --shell "$1" | sed -n "s/^$2=//p"
-}
-
-# Opens the main window's menu "Fichier" and chooses its entry number N (from 1).
-menu_fichier() {
-    xdotool mousemove $(($(geometry "$main" X) + 29)) $(($(geometry "$main" Y) + 8)) click 1
-    sleep 0.4
-    for _ in $(seq "$1"); do
-        xdotool key Down
-    done
-    xdotool key Return
 }
 
 # click_twips WINDOW FORM-WIDTH X Y: a left click at (X, Y) twips of a dialog
