@@ -246,25 +246,6 @@ TEST_F(TouchTest, ALongPressOnAnArticleOpensItsPopupAndAddsNoLine) {
     EXPECT_EQ(Main()("lstTicket").ListCount(), 1);
 }
 
-// The price under the article's name, every control a fingertip high and none
-// covering another.
-TEST_F(TouchTest, TheSalesScreenIsMadeForTheFinger) {
-    TillButton* article = PricedArticle();
-    ASSERT_NE(article, nullptr);
-    const QImage drawn = article->grab().toImage();
-    int ink = 0;  // text pixels in the lower third of the button
-    for (int y = drawn.height() * 2 / 3; y < drawn.height() - 3; ++y) {
-        for (int x = 3; x < drawn.width() - 3; ++x) {
-            ink += drawn.pixelColor(x, y) != article->Face() ? 1 : 0;
-        }
-    }
-    EXPECT_GT(ink, 10) << "no price under the article's name";
-    Tap(article);
-    SaveScreenshot("sales-screen");
-    const QStringList small = TooSmall(*window) + Overlapping(*window);
-    EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
-}
-
 // The x of each column shown whole in the keypad (none cut by its edge).
 std::set<int> ShownColumns(const frmMain& main, QWidget& window) {
     QWidget* keypad = window.findChild<QWidget*>("fraArticles");
@@ -285,7 +266,10 @@ std::set<int> ShownColumns(const frmMain& main, QWidget& window) {
     return columns;
 }
 
-TEST_F(TouchTest, TheKeypadShowsAllSevenColumnsAndTheTicketColumnTakesTheRest) {
+// The keypad shows all seven columns and the ticket column takes the rest;
+// the price under each article's name, every control a fingertip high and
+// none covering another.
+TEST_F(TouchTest, TheSalesScreenIsMadeForTheFinger) {
     auto* keypad = Shown("fraArticles");
     ASSERT_NE(keypad, nullptr);
     const std::set<int> columns = ShownColumns(Main(), *window);
@@ -305,6 +289,21 @@ TEST_F(TouchTest, TheKeypadShowsAllSevenColumnsAndTheTicketColumnTakesTheRest) {
     EXPECT_TRUE(shown == madeAt) << "made at " << madeAt.x << " / " << madeAt.band << " / "
                                  << madeAt.right << ", shown at " << shown.x << " / " << shown.band
                                  << " / " << shown.right;
+
+    TillButton* article = PricedArticle();
+    ASSERT_NE(article, nullptr);
+    const QImage drawn = article->grab().toImage();
+    int ink = 0;  // text pixels in the lower third of the button
+    for (int y = drawn.height() * 2 / 3; y < drawn.height() - 3; ++y) {
+        for (int x = 3; x < drawn.width() - 3; ++x) {
+            ink += drawn.pixelColor(x, y) != article->Face() ? 1 : 0;
+        }
+    }
+    EXPECT_GT(ink, 10) << "no price under the article's name";
+    Tap(article);
+    SaveScreenshot("sales-screen");
+    const QStringList small = TooSmall(*window) + Overlapping(*window);
+    EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
 }
 
 // The keypad of a large catalogue, twenty columns of priced articles.
@@ -343,22 +342,7 @@ protected:
     }
 };
 
-TEST_F(LargeKeypadTest, TheBarStopsWhereTheLastColumnComesIntoView) {
-    auto* bar = Shown<QScrollBar>("Scroll");
-    ASSERT_NE(bar, nullptr);
-    const std::set<int> columns = ShownColumns(Main(), *window);
-    EXPECT_GE(columns.size(), 5u);
-    EXPECT_EQ(bar->maximum(), (kColumns - static_cast<int>(columns.size())) * kStep);
-
-    bar->setValue(bar->maximum());
-    ProcessEvents();
-    EXPECT_EQ(Main()("Scroll").value, bar->maximum());
-    EXPECT_EQ(ShownColumns(Main(), *window), columns) << "blank space after the last column";
-    const QString last = QString("Command1(%1)").arg(kColumns * 13);
-    EXPECT_TRUE(Shown(last)->isVisible());
-}
-
-TEST_F(LargeKeypadTest, ASwipeMovesTheKeypadByWholeColumnsAndSellsNothing) {
+TEST_F(LargeKeypadTest, ASwipeMovesByWholeColumnsAndTheBarStopsAtTheLastOne) {
     QWidget* article = Shown("Command1(2)");
     ASSERT_NE(article, nullptr);
     const int column = article->width();
@@ -375,6 +359,20 @@ TEST_F(LargeKeypadTest, ASwipeMovesTheKeypadByWholeColumnsAndSellsNothing) {
 
     Tap(Shown("Command1(15)"));  // a tap still sells
     EXPECT_EQ(Main()("lstTicket").ListCount(), 1);
+
+    // The bar stops where the last column comes into view.
+    auto* bar = Shown<QScrollBar>("Scroll");
+    ASSERT_NE(bar, nullptr);
+    const std::set<int> columns = ShownColumns(Main(), *window);
+    EXPECT_GE(columns.size(), 5u);
+    EXPECT_EQ(bar->maximum(), (kColumns - static_cast<int>(columns.size())) * kStep);
+
+    bar->setValue(bar->maximum());
+    ProcessEvents();
+    EXPECT_EQ(Main()("Scroll").value, bar->maximum());
+    EXPECT_EQ(ShownColumns(Main(), *window), columns) << "blank space after the last column";
+    const QString last = QString("Command1(%1)").arg(kColumns * 13);
+    EXPECT_TRUE(Shown(last)->isVisible());
 }
 
 TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
