@@ -30,7 +30,7 @@ protected:
     SampleForm form;
 };
 
-TEST_F(MainWindowTest, TheDesignFitsTheScreenAndTheTitleFollowsTheCaption) {
+TEST_F(MainWindowTest, TheDesignFitsTheScreenAndTheFormFollowsTheWindow) {
     MainWindow window(form);
     const double fitWidth = form.width * window.Scale();
     const double fitHeight = form.height * window.Scale();
@@ -51,22 +51,8 @@ TEST_F(MainWindowTest, TheDesignFitsTheScreenAndTheTitleFollowsTheCaption) {
     EXPECT_NEAR(form.height * window.Scale(), window.frameGeometry().height(), 1);
     QTest::mouseClick(window.View().findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     EXPECT_EQ(window.windowTitle(), "Vantor pour Windows");
-}
 
-TEST_F(MainWindowTest, AMaximizedFormOpensMaximizedOverTheScreen) {
-    form.windowState = WindowState::Maximized;
-    MainWindow window(form);
-    window.ShowForm();
-    ProcessEvents();
-    EXPECT_TRUE(window.isMaximized());
-    EXPECT_EQ(form.windowState, WindowState::Maximized);
-    EXPECT_NEAR(form.width * window.Scale(), Available().width(), 1);
-}
-
-TEST_F(MainWindowTest, TheFormIsToldItsSizeAndStateAndMaySetItsOwnSize) {
-    MainWindow window(form);
-    window.ShowForm();
-    ProcessEvents();
+    // The form is told its size and state, and may set its own size.
     form.log.clear();
     window.resize(500, 300);
     ProcessEvents();
@@ -88,6 +74,16 @@ TEST_F(MainWindowTest, TheFormIsToldItsSizeAndStateAndMaySetItsOwnSize) {
     ProcessEvents();
     EXPECT_NEAR(window.frameGeometry().width(), 6000 * window.Scale(), 1);
     EXPECT_NEAR(window.frameGeometry().height(), 3000 * window.Scale(), 1);
+}
+
+TEST_F(MainWindowTest, AMaximizedFormOpensMaximizedOverTheScreen) {
+    form.windowState = WindowState::Maximized;
+    MainWindow window(form);
+    window.ShowForm();
+    ProcessEvents();
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_EQ(form.windowState, WindowState::Maximized);
+    EXPECT_NEAR(form.width * window.Scale(), Available().width(), 1);
 }
 
 // The close box asks the form, which may refuse; a handler closing the form
