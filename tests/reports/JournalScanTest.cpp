@@ -13,11 +13,9 @@ namespace {
 
 using Lignes = std::vector<std::string>;
 
+// An amount in cents as the journal writes it.
 std::string Cents(long cents) {
-    const long whole = std::labs(cents) / 100;
-    const long rest = std::labs(cents) % 100;
-    return (cents < 0 ? "-" : "") + std::to_string(whole) + "." + (rest < 10 ? "0" : "") +
-           std::to_string(rest);
+    return FormatCents(static_cast<double>(cents) / 100);
 }
 
 // Two years of sales by three waiters and a team, with cash movements, from

@@ -16,14 +16,6 @@ ReportTest::ReportTest() {
     settings.today = kToday;
 }
 
-void ReportTest::WriteJournal(const std::vector<std::string>& records) {
-    std::string bytes;
-    for (const std::string& record : records) {
-        bytes += record + "\r\n";
-    }
-    WriteRaw(settings.journal, bytes);
-}
-
 std::vector<std::string> Lines(const Report& report) {
     EXPECT_FALSE(report.noJournal);
     return report.lines;

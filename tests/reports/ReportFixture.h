@@ -10,6 +10,17 @@
 
 namespace vantor::test {
 
+inline constexpr Date kToday{2026, 12, 5};
+
+// Records as in the journal (Windows-1252 bytes), each ended by CR LF.
+inline std::string JournalBytes(const std::vector<std::string>& records) {
+    std::string bytes;
+    for (const std::string& record : records) {
+        bytes += record + "\r\n";
+    }
+    return bytes;
+}
+
 // A data folder with a journal written by hand, and the report settings of a
 // till with three waiter entries, three account categories, VAT rates 10 and
 // 5.5, and today 05.12.2026.
@@ -17,14 +28,13 @@ class ReportTest : public ::testing::Test {
 protected:
     ReportTest();
 
-    // Records as in the file (Windows-1252 bytes), each ended by CR LF.
-    void WriteJournal(const std::vector<std::string>& records);
+    void WriteJournal(const std::vector<std::string>& records) {
+        WriteRaw(settings.journal, JournalBytes(records));
+    }
 
     ReportSettings settings;
     TempDir folder;
 };
-
-inline constexpr Date kToday{2026, 12, 5};
 
 // The lines of a report, which must exist.
 std::vector<std::string> Lines(const Report& report);

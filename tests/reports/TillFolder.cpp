@@ -1,5 +1,7 @@
 #include "TillFolder.h"
 
+#include "ReportFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -18,11 +20,7 @@ TillFolder::TillFolder() {
 }
 
 void TillFolder::WriteJournal(const std::vector<std::string>& records) const {
-    std::string bytes;
-    for (const std::string& record : records) {
-        bytes += record + "\r\n";
-    }
-    Write("tickets.csv", bytes);
+    Write("tickets.csv", JournalBytes(records));
 }
 
 TillRun TillFolder::Report(std::vector<std::string> arguments) const {

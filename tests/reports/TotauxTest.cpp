@@ -28,15 +28,14 @@ bool Has(const Lignes& lines, const std::string& line) {
 // waiter do not, and a single waiter ignores the detail box.
 TEST_F(Totaux, TheDrawerBlockOnlyForTodayAndAllWaiters) {
     WriteJournal(kJournee);
-    EXPECT_EXPECTED("Totaux-jour.txt",
-                    Joined(Lines(GenererTotaux(settings, kToday, kToday, 0, false))));
-    EXPECT_EXPECTED("Totaux-Paul.txt",
-                    Joined(Lines(GenererTotaux(settings, kToday, kToday, 1, false))));
-    EXPECT_EXPECTED("Totaux-Paul.txt",
-                    Joined(Lines(GenererTotaux(settings, kToday, kToday, 1, true))));
+    const auto totaux = [this](const Date& debut, int serveur, bool detail) {
+        return Joined(Lines(GenererTotaux(settings, debut, kToday, serveur, detail)));
+    };
+    EXPECT_EXPECTED("Totaux-jour.txt", totaux(kToday, 0, false));
+    EXPECT_EXPECTED("Totaux-Paul.txt", totaux(kToday, 1, false));
+    EXPECT_EXPECTED("Totaux-Paul.txt", totaux(kToday, 1, true));
     settings.today = {2026, 12, 6};
-    EXPECT_EXPECTED("Totaux-periode.txt",
-                    Joined(Lines(GenererTotaux(settings, {2026, 12, 1}, kToday, 0, false))));
+    EXPECT_EXPECTED("Totaux-periode.txt", totaux({2026, 12, 1}, 0, false));
 }
 
 TEST_F(Totaux, WaiterNamesCompareExactlyAndInTheFilesCodePage) {
