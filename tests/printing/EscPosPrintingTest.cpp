@@ -159,8 +159,9 @@ TEST_P(Drawer, OpensForCashOnly) {
     SetPaper("80", row.pin);
     const TillRun run = Run(row.script);
     EXPECT_EQ(LinesStartingWith(run.out, "drawer ").size(), row.pulses);
-    const std::string pulse = std::string("drawer pin ") + row.pin + ", 50 ms on, 500 ms off";
-    EXPECT_EQ(LinesStartingWith(Printed(), "drawer "), std::vector<std::string>(row.pulses, pulse));
+    // Connector 0 is pin 2, 1 pin 5; on 50 ms and off 500 ms, in steps of 2 ms.
+    const std::string pulse = std::string("<ESC p ") + (row.pin[0] == '5' ? "1" : "0") + " 25 250>";
+    EXPECT_EQ(LinesStartingWith(Printed(), "<ESC p"), std::vector<std::string>(row.pulses, pulse));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers),
