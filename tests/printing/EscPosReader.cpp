@@ -79,7 +79,7 @@ std::string ReadEscPos(std::string_view bytes) {
         if (byte == '\x1B' || byte == '\x1D') {
             const std::string name = (byte == '\x1B' ? "ESC " : "GS ") + std::string(input.Take(1));
             text += Command(name, input) + (lineStart ? "\n" : "");
-        } else if (byte == '\n' || At(std::string_view(&byte, 1), 0) >= 0x20) {
+        } else if (byte == '\n' || static_cast<unsigned char>(byte) >= 0x20) {
             text += byte;
         } else {
             text += "<" + std::to_string(byte) + ">";
