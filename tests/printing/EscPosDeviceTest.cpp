@@ -35,31 +35,31 @@ std::string Print(const PageCase& row) {
     return ReadEscPos(sent);
 }
 
-const std::string kStart = "init\ncode page 16\n";
-const std::string kEnd = "feed 0 and cut\n";
+const std::string kStart = "<ESC @>\n<ESC t 16>\n";
+const std::string kEnd = "<GS V 66 0>\n";
 const std::string k40(40, 'x');
 
 const PageCase kDocuments[] = {
-    {"Windows1252Letters", 80, {{0, 0, false, "Café à l'Œuf, 5 € ÿ"}}, " |Café à l'Œuf, 5 € ÿ\n"},
-    {"UnknownCharactersBecomeQuestionMarks", 80, {{0, 0, false, "漢字\tok"}}, " |???ok\n"},
+    {"Windows1252Letters", 80, {{0, 0, false, "Café à l'Œuf, 5 € ÿ"}}, "Café à l'Œuf, 5 € ÿ\n"},
+    {"UnknownCharactersBecomeQuestionMarks", 80, {{0, 0, false, "漢字\tok"}}, "???ok\n"},
     {"ColumnsAreTenthsOfAnInch",
      80,
      {{300, 0, false, "a"}, {800, 300, false, "b"}},
-     " |  a\n |      b\n"},
-    {"CutAtThe58mmEdge", 58, {{300, 0, false, k40.c_str()}}, " |  " + k40.substr(0, 30) + "\n"},
-    {"WholeOn80mm", 80, {{300, 0, false, k40.c_str()}}, " |  " + k40 + "\n"},
+     "  a\n      b\n"},
+    {"CutAtThe58mmEdge", 58, {{300, 0, false, k40.c_str()}}, "  " + k40.substr(0, 30) + "\n"},
+    {"WholeOn80mm", 80, {{300, 0, false, k40.c_str()}}, "  " + k40 + "\n"},
     {"LinesInTopToBottomOrder",
      80,
      {{0, 500, false, "second"}, {0, 100, true, "first"}},
-     "B|first\n |second\n"},
+     "<ESC E 1>\nfirst\n<ESC E 0>\nsecond\n"},
     {"TextsOnOneLineKeepTheirWeight",
      80,
      {{0, 0, true, "Total"}, {1440, 0, false, "15.00"}},
-     " |Total     15.00\n |^^^^^\n"},
+     "<ESC E 1>\nTotal     <ESC E 0>15.00\n"},
     {"EmptyTextFeedsALine",
      80,
      {{0, 0, false, "a"}, {0, 272, false, ""}, {0, 544, false, "b"}},
-     " |a\n |\n |b\n"},
+     "a\n\nb\n"},
 };
 
 class EscPosDocument : public ::testing::TestWithParam<PageCase> {};

@@ -3,8 +3,6 @@
 // the expected files, the drawer's pulses, and a printer that cannot be reached.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "admin/Bitmap.h"
 #include "printing/EscPosReader.h"
 #include "support/ExpectedFile.h"
@@ -68,6 +66,9 @@ protected:
     HeadlessTill till;
 };
 
+// A row's name names its test (and its expected file).
+const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+
 struct DocumentCase {
     const char* name;  // of the expected file
     const char* width;
@@ -94,20 +95,16 @@ const std::string kReceipt = "click cmdPrint 1\nanswer yes\n";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Documents,
     ::testing::Values(
-        DocumentCase{"receipt-80", "80", false, false, kReceipt},
-        DocumentCase{"receipt-80-logo-qr", "80", true, false, "click chkQR\n" + kReceipt},
-        DocumentCase{"receipt-58", "58", false, false, kReceipt},
-        DocumentCase{"receipt-58-logo-qr-picture", "58", true, true, "click chkQR\n" + kReceipt},
-        DocumentCase{"kitchen-80", "80", false, false,
+        DocumentCase{"receipt_80", "80", false, false, kReceipt},
+        DocumentCase{"receipt_80_logo_qr", "80", true, false, "click chkQR\n" + kReceipt},
+        DocumentCase{"receipt_58", "58", false, false, kReceipt},
+        DocumentCase{"receipt_58_logo_qr_picture", "58", true, true, "click chkQR\n" + kReceipt},
+        DocumentCase{"kitchen_80", "80", false, false,
                      "type txtBon \"Sans oignon\"\nclick cmdCuisine\nclick mnuCuisineDessert\n"},
         DocumentCase{
-            "report-58", "58", false, false,
+            "report_58", "58", false, false,
             "click cmdPrint 0\nanswer no\nclick optPrint 1\nclick cmdX\nclick cmdPrint 0\n"}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        std::replace(name.begin(), name.end(), '-', '_');
-        return name;
-    });
+    kRowName);
 
 TEST_F(EscPosPrinting, TestReceiptWithThePaperAndPinOfTheDialog) {
     const std::string infos = till.Read("Infos.txt");
@@ -159,12 +156,12 @@ TEST_P(Drawer, OpensForCashOnly) {
     SetPaper("80", row.pin);
     const TillRun run = Run(row.script);
     EXPECT_EQ(LinesStartingWith(run.out, "drawer ").size(), row.pulses);
-    const std::string pulse = std::string("drawer pin ") + row.pin + ", 50 ms on, 500 ms off";
-    EXPECT_EQ(LinesStartingWith(Printed(), "drawer "), std::vector<std::string>(row.pulses, pulse));
+    // Connector 0 is pin 2, 1 pin 5; on 50 ms and off 500 ms, in steps of 2 ms.
+    const std::string pulse = std::string("<ESC p ") + (row.pin[0] == '5' ? "1" : "0") + " 25 250>";
+    EXPECT_EQ(LinesStartingWith(Printed(), "<ESC p"), std::vector<std::string>(row.pulses, pulse));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers), kRowName);
 
 // With the receipt, the ticket stays for another try; a drawer that does not
 // open stops no sale.

@@ -1,7 +1,8 @@
 #include "printing/EscPosReader.h"
 
 #include <cstdint>
-#include <sstream>
+#include <cstdio>
+#include <map>
 #include <stdexcept>
 
 #include "data/Cp1252.h"
@@ -10,143 +11,81 @@ namespace vantor::test {
 
 namespace {
 
-class Reader {
-public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
-    std::string Read();
-
-private:
+// The bytes not read yet.
+struct Input {
+    std::string_view bytes;
     std::string_view Take(std::size_t count) {
-        if (at_ + count > bytes_.size()) {
+        if (count > bytes.size()) {
             throw std::runtime_error("the bytes end inside a command");
         }
-        at_ += count;
-        return bytes_.substr(at_ - count, count);
+        const std::string_view taken = bytes.substr(0, count);
+        bytes.remove_prefix(count);
+        return taken;
     }
-    int Byte() { return static_cast<unsigned char>(Take(1)[0]); }
-    int Word() {  // low byte first
-        const int low = Byte();
-        return low | Byte() << 8;
-    }
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw std::runtime_error(what + " at byte " + std::to_string(at_));
-    }
-    void EndLine();
-    void Command(int prefix);
-    void Raster();
-    void Qr();
-
-    std::string_view bytes_;
-    std::size_t at_ = 0;
-    std::ostringstream out_;
-    std::string line_;
-    std::string bolds_;  // per letter: '^' bold, '.' normal, ' ' a space
-    bool bold_ = false;
-    std::string qr_;  // the symbol's settings, printed with it
 };
 
-void Reader::EndLine() {
-    const bool anyBold = bolds_.find('^') != std::string::npos;
-    const bool anyNormal = bolds_.find('.') != std::string::npos;
-    out_ << (anyBold && !anyNormal ? 'B' : ' ') << '|' << Cp1252ToUtf8(line_) << '\n';
-    if (anyBold && anyNormal) {
-        for (char& c : bolds_) {
-            c = c == '^' ? '^' : ' ';
-        }
-        out_ << " |" << bolds_.substr(0, bolds_.find_last_of('^') + 1) << '\n';
-    }
-    line_.clear();
-    bolds_.clear();
+std::size_t At(std::string_view bytes, std::size_t at) {
+    return static_cast<unsigned char>(bytes[at]);
 }
 
-// ESC (0x1B) and GS (0x1D) commands.
-void Reader::Command(int prefix) {
-    const int command = prefix << 8 | Byte();
-    if (command == (0x1B00 | '@')) {
-        out_ << "init\n";
-        bold_ = false;
-    } else if (command == (0x1B00 | 't')) {
-        out_ << "code page " << Byte() << '\n';
-    } else if (command == (0x1B00 | 'E')) {
-        bold_ = (Byte() & 1) != 0;
-    } else if (command == (0x1B00 | 'a')) {
-        out_ << (Byte() == 1 ? "centre\n" : "left\n");
-    } else if (command == (0x1B00 | 'p')) {
-        const int pin = Byte() == 0 ? 2 : 5;
-        const int on = Byte();
-        out_ << "drawer pin " << pin << ", " << 2 * on << " ms on, " << 2 * Byte() << " ms off\n";
-    } else if (command == (0x1D00 | 'V') && Byte() == 66) {
-        out_ << "feed " << Byte() << " and cut\n";
-    } else if (command == (0x1D00 | 'v')) {
-        Raster();
-    } else if (command == (0x1D00 | '(') && Byte() == 'k') {
-        Qr();
-    } else {
-        Fail("unknown command " + std::to_string(command));
-    }
-}
-
-void Reader::Raster() {
-    if (Byte() != '0' || Byte() != 0) {
-        Fail("GS v other than 0 in normal size");
-    }
-    const int rowBytes = Word();
-    const int rows = Word();
+// How many of the picture's dots are dark, and a hash (FNV-1a) of them.
+std::string DotsSummed(std::string_view dots) {
     int dark = 0;
-    std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (char c : Take(static_cast<std::size_t>(rowBytes) * rows)) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : dots) {
         dark += __builtin_popcount(static_cast<unsigned char>(c));
         hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
     }
-    out_ << "raster " << rowBytes * 8 << 'x' << rows << " dark " << dark << " hash " << std::hex
-         << hash << std::dec << '\n';
+    char summed[40];
+    std::snprintf(summed, sizeof summed, " dark %d hash %08x", dark, hash);
+    return summed;
 }
 
-void Reader::Qr() {
-    const std::string_view body = Take(static_cast<std::size_t>(Word()));
-    if (body.size() < 3 || body[0] != 49) {
-        Fail("GS ( k for a symbol other than QR");
+// The command after its ESC or GS byte, with its parameters.
+std::string Command(const std::string& name, Input& input) {
+    // "GS (" is "GS ( k" with the length of what follows; "GS v" a picture.
+    static const std::map<std::string, std::size_t> kParameters = {
+        {"ESC @", 0}, {"ESC t", 1}, {"ESC E", 1}, {"ESC a", 1},
+        {"ESC p", 3}, {"GS V", 2},  {"GS v", 6},  {"GS (", 3}};
+    const auto known = kParameters.find(name);
+    std::string_view parameters = input.Take(known == kParameters.end() ? 0 : known->second);
+    std::string shown = "<" + name;
+    if (name == "GS (") {  // QR code: k, the length, then 49, the function and its bytes
+        parameters = input.Take(At(parameters, 1) + 256 * At(parameters, 2));
+        shown += " k";
     }
-    const int fn = body[1];
-    if (fn == 65) {
-        qr_ = "qr model " + std::to_string(body[2] - 48);
-    } else if (fn == 67) {
-        qr_ += " module " + std::to_string(body[2]);
-    } else if (fn == 69) {
-        qr_ += std::string(" level ") + "LMQH"[body[2] - 48];
-    } else if (fn == 80) {
-        qr_ += " \"" + std::string(body.substr(3)) + "\"";
-    } else if (fn == 81) {
-        out_ << qr_ << '\n';
-    } else {
-        Fail("unknown QR function " + std::to_string(fn));
-    }
-}
-
-std::string Reader::Read() {
-    while (at_ < bytes_.size()) {
-        const int byte = Byte();
-        if (byte == 0x1B || byte == 0x1D) {
-            Command(byte);
-        } else if (byte == '\n') {
-            EndLine();
-        } else if (byte < 0x20) {
-            Fail("control byte " + std::to_string(byte));
-        } else {
-            line_ += static_cast<char>(byte);
-            bolds_ += byte == ' ' ? ' ' : (bold_ ? '^' : '.');
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        if (name == "GS (" && i == 2 && At(parameters, 1) == 80) {  // the text it holds
+            shown += " \"" + std::string(parameters.substr(i)) + "\"";
+            break;
         }
+        shown += " " + std::to_string(At(parameters, i));
     }
-    if (!line_.empty()) {
-        Fail("text not ended by a line feed");
+    if (name == "GS v") {
+        const std::size_t rowBytes = At(parameters, 2) + 256 * At(parameters, 3);
+        shown += DotsSummed(input.Take(rowBytes * (At(parameters, 4) + 256 * At(parameters, 5))));
     }
-    return out_.str();
+    return shown + ">";
 }
 
 }  // namespace
 
 std::string ReadEscPos(std::string_view bytes) {
-    return Reader(bytes).Read();
+    Input input{bytes};
+    std::string text;
+    while (!input.bytes.empty()) {
+        const char byte = input.Take(1)[0];
+        const bool lineStart = text.empty() || text.back() == '\n';
+        if (byte == '\x1B' || byte == '\x1D') {
+            const std::string name = (byte == '\x1B' ? "ESC " : "GS ") + std::string(input.Take(1));
+            text += Command(name, input) + (lineStart ? "\n" : "");
+        } else if (byte == '\n' || static_cast<unsigned char>(byte) >= 0x20) {
+            text += byte;
+        } else {
+            text += "<" + std::to_string(byte) + ">";
+        }
+    }
+    return Cp1252ToUtf8(text);
 }
 
 }  // namespace vantor::test

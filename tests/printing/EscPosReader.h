@@ -5,11 +5,11 @@
 
 namespace vantor::test {
 
-// Reads ESC/POS bytes back into lines a person can check, one per printed line
-// or command: "B|text" for a bold line, " |text" for a normal one (a line
-// mixing both is followed by a line marking its bold letters with "^"),
-// "raster WxH dark N hash H", "qr ...", "cut", "drawer pin P ...". A byte or
-// command it does not know throws, so nothing unexpected reaches the printer.
+// ESC/POS bytes as text a person can read: the printed text as is (line feeds
+// kept), each command in angle brackets with its parameters as numbers
+// ("<ESC a 1>", on a line of its own before a printed line), a picture's dots
+// summed up ("dark N hash H") and a QR code's text quoted. Any other control
+// byte shows as "<n>".
 std::string ReadEscPos(std::string_view bytes);
 
 }  // namespace vantor::test

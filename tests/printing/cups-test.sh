@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # Printing through a private CUPS server, end to end: `vantor --headless
-# --system-printers` sells two coffees in cash
-# - on a raw queue whose device is a listener on 127.0.0.1 standing for a
-#   receipt printer's port: the receipt and the drawer pulse reach it byte for
-#   byte as the same sale gives them on a scripted ESC/POS printer; on a raw
-#   queue whose port refuses connections, the critical message and the ticket
-#   stays;
-# - on a cups-pdf queue: the receipt printed through Qt and CUPS is read back
-#   from the PDF file cups-pdf writes.
+# --system-printers` sells two coffees in cash on a raw queue whose device is
+# a listener standing for a receipt printer's port (the receipt and the drawer
+# pulse reach it byte for byte as a scripted ESC/POS printer gets them), on a
+# raw queue whose port refuses connections (a critical message, the ticket
+# stays), and on a cups-pdf queue (the receipt read back from its PDF file).
 # Usage: cups-test.sh VANTOR_EXECUTABLE RAW_LISTENER_EXECUTABLE
 # Exit status 77 (skipped) when not root or cupsd is missing.
 set -euo pipefail
