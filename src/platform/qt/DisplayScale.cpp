@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/QtSession.h"
+
 namespace vantor {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kFingertipMillimetres = 9.0;
-double sessionScale = 0;
 
 const QScreen* OrPrimary(const QScreen* screen) {
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
@@ -36,11 +37,12 @@ double FitScale(int widthTwips, int heightTwips, const QScreen* screen) {
 }
 
 double SessionScale() {
-    return sessionScale > 0 ? sessionScale : NativeScale();
+    const double scale = QtSession::Current().scale;
+    return scale > 0 ? scale : NativeScale();
 }
 
 void SetSessionScale(double pixelsPerTwip) {
-    sessionScale = pixelsPerTwip;
+    QtSession::Current().scale = pixelsPerTwip;
 }
 
 int MinimumTouchPixels(const QScreen* screen) {

@@ -8,20 +8,18 @@
 
 #include "platform/Ui.h"
 #include "platform/qt/FormView.h"
+#include "platform/qt/QtSession.h"
 
 namespace vantor {
 namespace {
-
-int depth = 0;
-std::vector<QPointer<QObject>> retired;
 
 void ReportFailure(const char* what) {
     QMessageBox::critical(nullptr, kApplicationTitle, QString::fromUtf8(what));
 }
 
-void DeleteRetired() {
+void DeleteRetired(QtSession& session) {
     std::vector<QPointer<QObject>> doomed;
-    doomed.swap(retired);
+    doomed.swap(session.retired);
     for (const QPointer<QObject>& object : doomed) {
         if (object) {
             object->deleteLater();
@@ -29,9 +27,10 @@ void DeleteRetired() {
     }
 }
 
-struct DepthScope {
-    DepthScope() { ++depth; }
-    ~DepthScope() { --depth; }
+struct HandlerScope {
+    explicit HandlerScope(QtSession& session) : session(session) { ++session.handlersRunning; }
+    ~HandlerScope() { --session.handlersRunning; }
+    QtSession& session;
 };
 
 }  // namespace
@@ -40,15 +39,17 @@ void Retire(QObject* object) {
     if (auto* widget = qobject_cast<QWidget*>(object)) {
         widget->hide();
     }
-    retired.emplace_back(object);
-    if (depth == 0) {
-        DeleteRetired();
+    QtSession& session = QtSession::Current();
+    session.retired.emplace_back(object);
+    if (session.handlersRunning == 0) {
+        DeleteRetired(session);
     }
 }
 
 void DeliverEvent(const std::function<void()>& handler) {
+    QtSession& session = QtSession::Current();
     {
-        DepthScope scope;
+        HandlerScope scope(session);
         try {
             handler();
         } catch (const std::exception& error) {
@@ -59,8 +60,8 @@ void DeliverEvent(const std::function<void()>& handler) {
         }
         FormView::SyncAll();
     }
-    if (depth == 0) {
-        DeleteRetired();
+    if (session.handlersRunning == 0) {
+        DeleteRetired(session);
     }
 }
 

@@ -2,10 +2,9 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <map>
-#include <tuple>
 
 #include "platform/qt/Convert.h"
+#include "platform/qt/QtSession.h"
 
 namespace vantor {
 namespace {
@@ -49,9 +48,8 @@ void InstallFontSubstitutes() {
 
 QFont ControlFont(const std::string& family, int points, bool bold, double pixelsPerTwip) {
     InstallFontSubstitutes();
-    using Key = std::tuple<std::string, int, bool, double>;
-    static std::map<Key, QFont> made;
-    const Key key{family, points, bold, pixelsPerTwip};
+    auto& made = QtSession::Current().fonts;
+    const std::tuple key{family, points, bold, pixelsPerTwip};
     auto found = made.find(key);
     if (found == made.end()) {
         found = made.emplace(key, MakeFont(family, points, bold, pixelsPerTwip)).first;

@@ -11,6 +11,7 @@
 #include "platform/qt/Events.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MenuBinder.h"
+#include "platform/qt/QtSession.h"
 #include "platform/qt/SideSwipe.h"
 #include "platform/qt/TillButton.h"
 #include "platform/qt/TouchRows.h"
@@ -18,13 +19,7 @@
 namespace vantor {
 namespace {
 
-std::vector<FormView*>& LiveViews() {
-    static std::vector<FormView*> views;
-    return views;
-}
-
-bool IsLive(const FormView* view) {
-    const auto& views = LiveViews();
+bool IsLive(const std::vector<FormView*>& views, const FormView* view) {
     return std::find(views.begin(), views.end(), view) != views.end();
 }
 
@@ -34,9 +29,9 @@ FormView::FormView(Form& form, double pixelsPerTwip, QWidget* parent)
     : FormView(form, Scales{pixelsPerTwip, pixelsPerTwip}, parent) {}
 
 FormView::FormView(Form& form, const Scales& scales, QWidget* parent)
-    : QWidget(parent), form_(form), scales_(scales) {
+    : QWidget(parent), form_(form), scales_(scales), session_(QtSession::Current()) {
     InstallFontSubstitutes();
-    LiveViews().push_back(this);
+    session_.liveViews.push_back(this);
     Sync();
 }
 
@@ -126,7 +121,7 @@ void FormView::FitFrameForFinger(const Control& frame, const std::vector<Binding
 
 void FormView::Detach() {
     detached_ = true;
-    auto& views = LiveViews();
+    auto& views = session_.liveViews;
     views.erase(std::remove(views.begin(), views.end(), this), views.end());
 }
 
@@ -137,7 +132,7 @@ void FormView::AttachMenuBar(QMenuBar& bar) {
 }
 
 FormView* FormView::Find(const Form& form) {
-    for (FormView* view : LiveViews()) {
+    for (FormView* view : QtSession::Current().liveViews) {
         if (&view->form_ == &form) {
             return view;
         }
@@ -146,14 +141,15 @@ FormView* FormView::Find(const Form& form) {
 }
 
 void FormView::SyncAll() {
-    const std::vector<FormView*> views = LiveViews();
+    const std::vector<FormView*>& live = QtSession::Current().liveViews;
+    const std::vector<FormView*> views = live;
     for (FormView* view : views) {
-        if (IsLive(view)) {
+        if (IsLive(live, view)) {
             view->Sync();
         }
     }
     for (FormView* view : views) {
-        if (IsLive(view) && view->form_.Closed() && !view->closedReported_) {
+        if (IsLive(live, view) && view->form_.Closed() && !view->closedReported_) {
             view->closedReported_ = true;
             emit view->FormClosed();
         }

@@ -16,6 +16,7 @@ class QMenuBar;
 namespace vantor {
 
 class MenuBinder;
+class QtSession;
 
 // Shows a Form of the screen model: one widget per control (made when the
 // control is first shown), placed at the control's twips times the scale
@@ -99,6 +100,7 @@ private:
 
     Form& form_;
     Scales scales_;
+    QtSession& session_;  // where this view is listed as live
     bool detached_ = false;
     bool closedReported_ = false;
     bool painted_ = false;

@@ -5,11 +5,12 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/qt/QtSession.h"
+
 namespace vantor {
 namespace {
 
 constexpr int kRepaintMs = 40;
-int modalsShown = 0;
 
 // How far a finger may drift and still count as held, in pixels.
 int DriftAllowed(const QWidget& widget) {
@@ -19,11 +20,11 @@ int DriftAllowed(const QWidget& widget) {
 }  // namespace
 
 void NoteModalShown() {
-    ++modalsShown;
+    ++QtSession::Current().modalsShown;
 }
 
 int ModalsShown() {
-    return modalsShown;
+    return QtSession::Current().modalsShown;
 }
 
 LongPress::LongPress(QWidget& widget, std::function<void()> fired)

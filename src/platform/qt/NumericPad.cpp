@@ -8,11 +8,10 @@
 #include <QScreen>
 
 #include "platform/qt/DisplayScale.h"
+#include "platform/qt/QtSession.h"
 
 namespace vantor {
 namespace {
-
-QPointer<NumericPad> shown;
 
 struct Key {
     const char* caption;
@@ -46,10 +45,11 @@ void NumericPad::Install() {
 }
 
 NumericPad* NumericPad::Shown() {
-    return shown.data();
+    return QtSession::Current().numericPad.data();
 }
 
 void NumericPad::FocusChanged(QWidget* now) {
+    QPointer<NumericPad>& shown = QtSession::Current().numericPad;
     if (shown && shown->target_ == now) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "platform/qt/QtKeyboard.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtPrinters.h"
+#include "platform/qt/QtSession.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtSingleInstance.h"
@@ -23,6 +24,7 @@ struct QtTill {
 
     frmMain& Main() const { return *till.main; }
 
+    QtSession session;  // before the windows, gone after them
     QtUi ui;
     SystemClock clock;
     QtPrinters printers{clock};
