@@ -1,4 +1,5 @@
-// The program as a child process on POSIX systems: posix_spawn, its input a pipe.
+// The program as a child process on POSIX systems: spawned through env, its
+// input a pipe.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -15,21 +16,6 @@ extern char** environ;
 namespace vantor::test {
 
 namespace {
-
-// This process's environment with the extra variables set.
-std::vector<std::string> Environment(const std::map<std::string, std::string>& extra) {
-    std::vector<std::string> result;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        if (!extra.contains(text.substr(0, text.find('=')))) {
-            result.push_back(text);
-        }
-    }
-    for (const auto& [name, value] : extra) {
-        result.push_back(name + "=" + value);
-    }
-    return result;
-}
 
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
     std::vector<char*> pointers;
@@ -55,12 +41,16 @@ TillProcess StartProcess(const std::vector<std::string>& arguments,
     posix_spawn_file_actions_adddup2(&actions, in[0], 0);
     posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT, 0600);
-    std::vector<std::string> argv{VANTOR_EXECUTABLE};
+    // env sets the extra variables and becomes the program.
+    std::vector<std::string> argv{"env"};
+    for (const auto& [name, value] : environment) {
+        argv.push_back(name + "=" + value);
+    }
+    argv.push_back(VANTOR_EXECUTABLE);
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> envp = Environment(environment);
     pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, VANTOR_EXECUTABLE, &actions, nullptr,
-                                      Pointers(argv).data(), Pointers(envp).data());
+    const int spawned =
+        ::posix_spawnp(&pid, "env", &actions, nullptr, Pointers(argv).data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(in[0]);
     if (spawned != 0) {
