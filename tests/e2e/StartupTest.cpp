@@ -38,17 +38,6 @@ std::string HomeFiles(const std::string& home) {
     return shown;
 }
 
-// Every file of a folder with its bytes and modification time.
-std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(
-    const std::string& folder) {
-    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        files[entry.path().filename().string()] = {Slurp(entry.path().string()),
-                                                   fs::last_write_time(entry.path())};
-    }
-    return files;
-}
-
 // The start on a user account of its own, whose home holds a folder "caisse",
 // with settings that remember a folder (or none) and maybe --data-dir: each page
 // expected/Account-NAME.txt holds the script, the transcript, the exit
@@ -103,19 +92,19 @@ TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
     RunningTill first({"--headless", "--data-dir", data.Path()});
     first.Send("show NumTicket\n");
     ASSERT_TRUE(first.WaitFor("show NumTicket"));
-    const auto before = Snapshot(data.Path());
+    const auto before = FolderState(data.Path());
 
     TillRun second = RunScript(data.Path(), "show NumTicket\n");
     EXPECT_EQ(second.status, 1);
     EXPECT_NE(second.err.find("déjà ouvert"), std::string::npos) << second.err;
     EXPECT_EQ(second.out.find("open frmMain"), std::string::npos);
-    EXPECT_EQ(Snapshot(data.Path()), before);
+    EXPECT_EQ(FolderState(data.Path()), before);
 
     TempDir otherTemp;
     TillRun elsewhere =
         RunVantor({"--headless", "--data-dir", data.Path()}, "", {{"TMPDIR", otherTemp.Path()}});
     EXPECT_EQ(elsewhere.status, 1) << "the lock is in the data folder, not in TMPDIR";
-    EXPECT_EQ(Snapshot(data.Path()), before);
+    EXPECT_EQ(FolderState(data.Path()), before);
 
     TempDir other;
     EXPECT_EQ(RunScript(other.Path(), "").status, 0) << "another folder is another till";
