@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
+#include "data/Cp1252.h"
 #include "support/RunTill.h"
 #include "support/ScenarioFile.h"
 #include "support/TempDir.h"
@@ -13,117 +15,76 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A user account of its own: settings and data folders in a temporary home.
-class UserAccount {
-public:
-    std::map<std::string, std::string> Environment() const {
-        return {{"HOME", home_.Path()},
-                {"XDG_CONFIG_HOME", home_ / "config"},
-                {"XDG_DATA_HOME", home_ / "data"}};
+// Every folder and file under the home in order, a file with its bytes or as
+// "(default)" when it equals the default of its name in expected/.
+std::string HomeFiles(const std::string& home) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(home)) {
+        const std::string path = fs::relative(entry.path(), home).generic_string();
+        if (entry.is_directory()) {
+            files[path + "/"] = "";
+        } else {
+            const std::string bytes = Slurp(entry.path().string());
+            const std::string name = entry.path().filename().string();
+            const bool isDefault =
+                !bytes.empty() && bytes == Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + name);
+            files[path] = isDefault ? "(default)\n" : Cp1252ToUtf8(bytes);
+        }
     }
-    std::string SettingsFile() const { return home_ / "config/Telvora/VantorW.conf"; }
-    std::string DefaultFolder() const { return home_ / "data/VantorW"; }
-    void Remember(const std::string& folder) const {
-        fs::create_directories(home_ / "config/Telvora");
-        WriteRaw(SettingsFile(), "[Settings]\nDataPath=" + folder + "\n");
+    std::string shown;
+    for (const auto& [name, bytes] : files) {
+        shown += "== " + name + "\n" + bytes;
     }
-    TillRun Run(const std::string& script) const {
-        return RunVantor({"--headless"}, script, Environment());
-    }
-
-private:
-    TempDir home_;
-};
-
-// Every file of a folder with its bytes and modification time.
-std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(
-    const std::string& folder) {
-    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        files[entry.path().filename().string()] = {Slurp(entry.path().string()),
-                                                   fs::last_write_time(entry.path())};
-    }
-    return files;
+    return shown;
 }
 
-// The start on a user account of its own.
-class FirstRun : public ::testing::Test {
-protected:
-    void SetUp() override {
+// The start on a user account of its own, whose home holds a folder "caisse",
+// with settings that remember a folder (or none) and maybe --data-dir: each page
+// expected/Account-NAME.txt holds the script, the transcript, the exit
+// status, the errors and every file the home holds after the run (the home
+// shown as HOME). Settings that exist are never written again.
+TEST(UserAccount, FirstRunRememberedFolderAndDataDirOption) {
 #ifdef _WIN32
-        GTEST_SKIP() << kNoTestAccountOnWindows;
+    GTEST_SKIP() << kNoTestAccountOnWindows;
 #endif
+    const struct {
+        std::string page;
+        std::string remembered;
+        std::vector<std::string> options = {};
+    } rows[] = {
+        {"FirstRun", ""},
+        {"Remembered", "caisse"},
+        {"Unplugged", "usb/VantorW"},
+        {"DataDir", "caisse", {"--data-dir", "choisi"}},
+        {"DataDirFirstRun", "", {"--data-dir", "choisi"}},
+    };
+    for (const auto& row : rows) {
+        ExpectPage("Account-" + row.page, [&](const std::string& script, const auto&) {
+            TempDir home;
+            const std::string settings = home / "config/Telvora/VantorW.conf";
+            fs::create_directories(home / "caisse");
+            if (!row.remembered.empty()) {
+                fs::create_directories(home / "config/Telvora");
+                WriteRaw(settings, "[Settings]\nDataPath=" + (home / row.remembered) + "\n");
+            }
+            const auto written =
+                fs::exists(settings) ? fs::last_write_time(settings) : fs::file_time_type();
+            std::vector<std::string> arguments{"--headless"};
+            for (const std::string& option : row.options) {
+                arguments.push_back(option.starts_with("--") ? option : home / option);
+            }
+            const TillRun run = RunVantor(arguments, script,
+                                          {{"HOME", home.Path()},
+                                           {"XDG_CONFIG_HOME", home / "config"},
+                                           {"XDG_DATA_HOME", home / "data"}});
+            if (!row.remembered.empty()) {
+                EXPECT_EQ(fs::last_write_time(settings), written) << "the settings were written";
+            }
+            const std::string shown = run.out + "== exit " + std::to_string(run.status) +
+                                      "\n== errors\n" + run.err + HomeFiles(home.Path());
+            return Masked(shown, home.Path(), "HOME");
+        });
     }
-
-    UserAccount user;
-};
-
-TEST_F(FirstRun, CreatesTheDefaultFolderAndFilesAndRemembersIt) {
-    TillRun run = user.Run("show DataPath\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::string folder = user.DefaultFolder();
-    EXPECT_NE(run.out.find("show DataPath \"" + folder + "\""), std::string::npos) << run.out;
-    for (const char* written : {"Articles.csv", "Categories.csv", "Comptes.csv"}) {
-        EXPECT_EQ(Slurp(folder + "/" + written),
-                  Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + written))
-            << written;
-    }
-    for (const char* empty : {"Serveurs.txt", "Infos.txt"}) {
-        EXPECT_TRUE(fs::exists(folder + "/" + empty)) << empty;
-        EXPECT_EQ(fs::file_size(folder + "/" + empty), 0u) << empty;
-    }
-    EXPECT_FALSE(fs::exists(folder + "/Id.txt"));
-    EXPECT_FALSE(fs::exists(folder + "/tickets.csv"));
-    EXPECT_NE(Slurp(user.SettingsFile()).find("DataPath=" + folder), std::string::npos);
-}
-
-TEST_F(FirstRun, SecondStartUsesTheRememberedFolderWithoutWritingTheSetting) {
-    TempDir elsewhere;
-    user.Remember(elsewhere.Path());
-    const auto settingsBefore = fs::last_write_time(user.SettingsFile());
-    const std::string settingsText = Slurp(user.SettingsFile());
-
-    TillRun run = user.Run("show DataPath\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\"" + elsewhere.Path() + "\""), std::string::npos);
-    EXPECT_TRUE(fs::exists(elsewhere / "Articles.csv"));
-    EXPECT_FALSE(fs::exists(user.DefaultFolder()));
-    EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
-    EXPECT_EQ(fs::last_write_time(user.SettingsFile()), settingsBefore);
-}
-
-TEST_F(FirstRun, AnUnpluggedRememberedFolderStopsTheTillAndWritesNothing) {
-    TempDir parent;
-    const std::string gone = parent / "usb/VantorW";
-    user.Remember(gone);
-    const std::string settingsText = Slurp(user.SettingsFile());
-
-    TillRun run = user.Run("show DataPath\n");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("msgbox critical ok"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find(gone), std::string::npos);
-    EXPECT_NE(run.err.find(gone), std::string::npos);
-    EXPECT_FALSE(fs::exists(parent / "usb"));
-    EXPECT_FALSE(fs::exists(user.DefaultFolder()));
-    EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
-}
-
-TEST(DataFolder, TheDataDirOptionNeitherReadsNorWritesTheSetting) {
-    UserAccount user;
-    TempDir remembered, chosen;
-    user.Remember(remembered.Path());
-    const std::string settingsText = Slurp(user.SettingsFile());
-    TillRun run = RunVantor({"--headless", "--data-dir", chosen / "new"}, "show DataPath\n",
-                            user.Environment());
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(fs::exists(chosen / "new/Articles.csv"));
-    EXPECT_FALSE(fs::exists(remembered / "Articles.csv"));
-    EXPECT_EQ(Slurp(user.SettingsFile()), settingsText);
-
-    UserAccount fresh;
-    ASSERT_EQ(
-        RunVantor({"--headless", "--data-dir", chosen.Path()}, "", fresh.Environment()).status, 0);
-    EXPECT_FALSE(fs::exists(fresh.SettingsFile()));
 }
 
 TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
@@ -131,19 +92,19 @@ TEST(SingleInstance, ASecondInstanceOnTheSameFolderTouchesNothing) {
     RunningTill first({"--headless", "--data-dir", data.Path()});
     first.Send("show NumTicket\n");
     ASSERT_TRUE(first.WaitFor("show NumTicket"));
-    const auto before = Snapshot(data.Path());
+    const auto before = FolderState(data.Path());
 
     TillRun second = RunScript(data.Path(), "show NumTicket\n");
     EXPECT_EQ(second.status, 1);
     EXPECT_NE(second.err.find("déjà ouvert"), std::string::npos) << second.err;
     EXPECT_EQ(second.out.find("open frmMain"), std::string::npos);
-    EXPECT_EQ(Snapshot(data.Path()), before);
+    EXPECT_EQ(FolderState(data.Path()), before);
 
     TempDir otherTemp;
     TillRun elsewhere =
         RunVantor({"--headless", "--data-dir", data.Path()}, "", {{"TMPDIR", otherTemp.Path()}});
     EXPECT_EQ(elsewhere.status, 1) << "the lock is in the data folder, not in TMPDIR";
-    EXPECT_EQ(Snapshot(data.Path()), before);
+    EXPECT_EQ(FolderState(data.Path()), before);
 
     TempDir other;
     EXPECT_EQ(RunScript(other.Path(), "").status, 0) << "another folder is another till";

@@ -26,29 +26,23 @@ TEST(FolderInstance, AFolderThatCannotBeLockedDoesNotStopTheTill) {
     EXPECT_TRUE(FolderInstance().Claim(dir / "absent"));
 }
 
-std::string Le(std::uint32_t value, int size) {
+// The value's bytes, the lowest first unless bigEndian.
+std::string Bytes(std::uint32_t value, int size, bool bigEndian = false) {
     std::string bytes;
     for (int i = 0; i < size; ++i) {
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-    return bytes;
-}
-
-std::string Be32(std::uint32_t value) {
-    std::string bytes;
-    for (int i = 3; i >= 0; --i) {
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+        bytes += static_cast<char>((value >> (8 * (bigEndian ? size - 1 - i : i))) & 0xFF);
     }
     return bytes;
 }
 
 TEST(HeaderPictures, NaturalSizeFromTheFileHeader) {
-    const std::string topDown = Bitmap(7, 9).replace(22, 4, Le(static_cast<std::uint32_t>(-9), 4));
-    const std::string oldBitmap = "BM" + Le(0, 4) + Le(0, 4) + Le(26, 4) + Le(12, 4) + Le(300, 2) +
-                                  Le(20, 2) + Le(1, 2) + Le(1, 2);
-    const std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + Be32(13) + "IHDR" + Be32(70000) +
-                            Be32(2) + std::string(5, '\0');
-    const std::string gif = "GIF89a" + Le(640, 2) + Le(480, 2) + std::string(20, '\0');
+    const std::string topDown =
+        Bitmap(7, 9).replace(22, 4, Bytes(static_cast<std::uint32_t>(-9), 4));
+    const std::string oldBitmap = "BM" + Bytes(0, 4) + Bytes(0, 4) + Bytes(26, 4) + Bytes(12, 4) +
+                                  Bytes(300, 2) + Bytes(20, 2) + Bytes(1, 2) + Bytes(1, 2);
+    const std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + Bytes(13, 4, true) + "IHDR" +
+                            Bytes(70000, 4, true) + Bytes(2, 4, true) + std::string(5, '\0');
+    const std::string gif = "GIF89a" + Bytes(640, 2) + Bytes(480, 2) + std::string(20, '\0');
     const struct {
         const char* name;
         std::string bytes;

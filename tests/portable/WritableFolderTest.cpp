@@ -8,7 +8,6 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -44,16 +43,6 @@ TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
                     "calls and variables; the probe itself is held by the test above";
 }
 #else
-std::vector<std::string> Files(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string() + " " +
-                        std::to_string(fs::last_write_time(entry).time_since_epoch().count()));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string Quoted(const std::string& text) {
     return "'" + text + "'";
 }
@@ -66,7 +55,7 @@ TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
     TempDir home;
     const std::string data = home / "caisse";
     ASSERT_EQ(RunVantor({"--headless", "--data-dir", data}, "").status, 0);
-    const std::vector<std::string> files = Files(data);
+    const std::string files = FolderState(data);
     fs::create_directories(home / "config/Telvora");
     WriteRaw(home / "config/Telvora/VantorW.conf", "[Settings]\nDataPath=" + data + "\n");
     std::string run =
@@ -93,7 +82,7 @@ TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
     EXPECT_NE(out.find("msgbox critical ok"), std::string::npos) << out;
     EXPECT_NE(out.find("\"" + data + "\" ne peut pas être utilisé : " + reason), std::string::npos)
         << out;
-    EXPECT_EQ(Files(data), files);
+    EXPECT_EQ(FolderState(data), files);
 }
 #endif
 

@@ -1,47 +1,41 @@
 #include "support/RunTill.h"
 
+#include <chrono>
 #include <sstream>
 #include <thread>
-
-#include "support/TillProcess.h"
 
 namespace vantor::test {
 
 RunningTill::RunningTill(const std::vector<std::string>& arguments,
                          const std::map<std::string, std::string>& environment)
-    : child_(StartProcess(arguments, environment)) {}
+    : child_(StartProcess(arguments, environment, outputs_ / "out", outputs_ / "err")) {}
 
 RunningTill::~RunningTill() {
-    if (Running(*child_)) {
+    if (!finished_) {
         Finish("");
     }
 }
 
 void RunningTill::Send(const std::string& lines) {
-    SendInput(*child_, lines);
+    SendInput(child_, lines);
 }
 
 bool RunningTill::WaitFor(const std::string& text, int timeoutMs) {
-    while (run_.out.find(text) == std::string::npos) {
-        if (!ReadOutput(*child_, run_.out, timeoutMs)) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Slurp(outputs_ / "out").find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }
 
-// Each pipe has its own thread, so that no full pipe blocks the run.
 TillRun RunningTill::Finish(const std::string& input) {
-    std::thread feeder([&] {
-        SendInput(*child_, input);
-        CloseInput(*child_);
-    });
-    std::thread errors([&] { ReadToEnd(*child_, true, run_.err); });
-    ReadToEnd(*child_, false, run_.out);
-    errors.join();
-    feeder.join();
-    run_.status = WaitForExit(*child_);
-    return run_;
+    SendInput(child_, input);
+    finished_ = true;
+    const int status = WaitForExit(child_);
+    return {status, Slurp(outputs_ / "out"), Slurp(outputs_ / "err")};
 }
 
 TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
+
+#include "support/TempDir.h"
+#include "support/TillProcess.h"
 
 namespace vantor::test {
 
@@ -24,12 +26,8 @@ struct TillRun {
 TillRun RunVantor(const std::vector<std::string>& arguments, const std::string& input,
                   const std::map<std::string, std::string>& environment = {});
 
-// The running program and its pipes; defined with the code that starts it.
-struct TillProcess;
-
 // A run that goes on while the test does something else: its script is fed
-// later, line by line. The process handling is the only part that depends on
-// the operating system (support/TillProcess.h).
+// later, line by line.
 class RunningTill {
 public:
     RunningTill(const std::vector<std::string>& arguments,
@@ -41,14 +39,15 @@ public:
     // Sends script lines without ending the script. The run starts once it has
     // read its first command that is not `clock` or `printers`.
     void Send(const std::string& lines);
-    // Waits until the transcript holds text (false after timeoutMs or at its end).
+    // Waits until the transcript holds text (false after timeoutMs).
     bool WaitFor(const std::string& text, int timeoutMs = 10000);
     // Sends the rest of the script, closes its input and waits for the end.
     TillRun Finish(const std::string& input);
 
 private:
-    std::unique_ptr<TillProcess> child_;
-    TillRun run_;
+    TempDir outputs_;
+    TillProcess child_;
+    bool finished_ = false;
 };
 
 // `vantor --headless --data-dir DIR` with the script.

@@ -1,7 +1,6 @@
-// The program run by the tests on Windows: CreateProcessW with three pipes.
+// The program run by the tests on Windows: CreateProcessW, its input a pipe.
 #include <windows.h>
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "platform/win32/Utf16.h"
@@ -44,28 +43,29 @@ const std::wstring kProgram = [] {
     return size == 0 || size >= full.size() ? given : full.substr(0, size);
 }();
 
-// A pipe whose child end (reading or writing) is inherited and whose own end is not.
-void Pipe(HANDLE& childEnd, HANDLE& ownEnd, bool childReads) {
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    HANDLE read = nullptr;
-    HANDLE write = nullptr;
-    if (!::CreatePipe(&read, &write, &inherited, 0)) {
-        throw std::runtime_error("CreatePipe");
+// A file for one of the program's outputs, which the test can read meanwhile.
+HANDLE OutputFile(const std::string& path, SECURITY_ATTRIBUTES& inherited) {
+    HANDLE file = ::CreateFileW(win32::Utf16(path).c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("CreateFileW " + path);
     }
-    childEnd = childReads ? read : write;
-    ownEnd = childReads ? write : read;
-    ::SetHandleInformation(ownEnd, HANDLE_FLAG_INHERIT, 0);
+    return file;
 }
 
 }  // namespace
 
-std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& arguments,
-                                          const std::map<std::string, std::string>& environment) {
-    HANDLE childIn, childOut, childErr;
-    auto child = std::make_unique<TillProcess>();
-    Pipe(childIn, child->in, true);
-    Pipe(childOut, child->out, false);
-    Pipe(childErr, child->err, false);
+TillProcess StartProcess(const std::vector<std::string>& arguments,
+                         const std::map<std::string, std::string>& environment,
+                         const std::string& outFile, const std::string& errFile) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE childIn = nullptr;
+    HANDLE input = nullptr;
+    if (!::CreatePipe(&childIn, &input, &inherited, 0)) {
+        throw std::runtime_error("CreatePipe");
+    }
+    ::SetHandleInformation(input, HANDLE_FLAG_INHERIT, 0);
     std::wstring line = win32::QuotedArgument(kProgram);
     for (const std::string& argument : arguments) {
         line += L" " + win32::QuotedArgument(win32::Utf16(argument));
@@ -75,81 +75,42 @@ std::unique_ptr<TillProcess> StartProcess(const std::vector<std::string>& argume
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = childIn;
-    startup.hStdOutput = childOut;
-    startup.hStdError = childErr;
+    startup.hStdOutput = OutputFile(outFile, inherited);
+    startup.hStdError = OutputFile(errFile, inherited);
     PROCESS_INFORMATION process{};
     const BOOL started = ::CreateProcessW(kProgram.c_str(), line.data(), nullptr, nullptr, TRUE,
                                           CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
                                           block.data(), nullptr, &startup, &process);
-    ::CloseHandle(childIn);
-    ::CloseHandle(childOut);
-    ::CloseHandle(childErr);
+    for (HANDLE childEnd : {childIn, startup.hStdOutput, startup.hStdError}) {
+        ::CloseHandle(childEnd);
+    }
     if (!started) {
+        ::CloseHandle(input);
         throw std::runtime_error("CreateProcessW: error " + std::to_string(::GetLastError()));
     }
     ::CloseHandle(process.hThread);
-    child->process = process.hProcess;
-    return child;
+    return {reinterpret_cast<std::intptr_t>(process.hProcess),
+            reinterpret_cast<std::intptr_t>(input)};
 }
 
-bool Running(const TillProcess& child) {
-    return child.process != nullptr;
-}
-
-void SendInput(TillProcess& child, const std::string& lines) {
+void SendInput(const TillProcess& child, const std::string& lines) {
     std::size_t sent = 0;
     DWORD written = 0;
     while (sent < lines.size() &&
-           ::WriteFile(child.in, lines.data() + sent, static_cast<DWORD>(lines.size() - sent),
-                       &written, nullptr)) {
+           ::WriteFile(reinterpret_cast<HANDLE>(child.input), lines.data() + sent,
+                       static_cast<DWORD>(lines.size() - sent), &written, nullptr)) {
         sent += written;
     }
 }
 
-void CloseInput(TillProcess& child) {
-    ::CloseHandle(child.in);
-}
-
-void ReadToEnd(TillProcess& child, bool errors, std::string& text) {
-    HANDLE pipe = errors ? child.err : child.out;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        text.append(buffer, got);
-    }
-    ::CloseHandle(pipe);
-}
-
-// Polls the pipe until bytes come (a read would block past the deadline).
-bool ReadOutput(TillProcess& child, std::string& out, int timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    for (DWORD available = 0;; ::Sleep(10)) {
-        if (!::PeekNamedPipe(child.out, nullptr, 0, nullptr, &available, nullptr)) {
-            return false;  // the run has ended
-        }
-        if (available > 0) {
-            char buffer[4096];
-            DWORD got = 0;
-            const DWORD size = std::min<DWORD>(available, sizeof buffer);
-            if (!::ReadFile(child.out, buffer, size, &got, nullptr)) {
-                return false;
-            }
-            out.append(buffer, got);
-            return true;
-        }
-        if (::GetTickCount64() >= deadline) {
-            return false;
-        }
-    }
-}
-
 // -1 for a crash (an exception code, not a status).
-int WaitForExit(TillProcess& child) {
-    ::WaitForSingleObject(child.process, INFINITE);
+int WaitForExit(const TillProcess& child) {
+    ::CloseHandle(reinterpret_cast<HANDLE>(child.input));
+    const HANDLE process = reinterpret_cast<HANDLE>(child.id);
+    ::WaitForSingleObject(process, INFINITE);
     DWORD code = 0;
-    ::GetExitCodeProcess(child.process, &code);
-    ::CloseHandle(child.process);
-    child.process = nullptr;
+    ::GetExitCodeProcess(process, &code);
+    ::CloseHandle(process);
     return (code & 0xC0000000u) == 0xC0000000u ? -1 : static_cast<int>(code);
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -45,6 +46,20 @@ std::string Slurp(const std::string& path) {
 void WriteRaw(const std::string& path, const std::string& bytes) {
     std::ofstream out(ToPath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string FolderState(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(ToPath(folder))) {
+        entries[FromPath(entry.path())] =
+            std::to_string(entry.is_regular_file() ? entry.file_size() : 0) + " " +
+            std::to_string(entry.last_write_time().time_since_epoch().count());
+    }
+    std::string state;
+    for (const auto& [path, sizeAndTime] : entries) {
+        state += path + " " + sizeAndTime + "\n";
+    }
+    return state;
 }
 
 }  // namespace vantor::test

@@ -23,5 +23,8 @@ private:
 // Whole content of a file as bytes ("" when missing), and writing raw bytes.
 std::string Slurp(const std::string& path);
 void WriteRaw(const std::string& path, const std::string& bytes);
+// Every entry under a folder in order, one a line with its size and
+// modification time: the same before and after a run that leaves it alone.
+std::string FolderState(const std::string& folder);
 
 }  // namespace vantor::test

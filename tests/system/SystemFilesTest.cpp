@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 
 #include "data/TextFile.h"
 #include "platform/FileSystem.h"
@@ -11,12 +12,8 @@
 namespace vantor::test {
 namespace {
 
-std::size_t EntriesIn(const std::string& folder) {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) {
-        ++count;
-    }
-    return count;
+std::ptrdiff_t EntriesIn(const std::string& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
 }
 
 std::string ReadFrom(const File& file, std::uint64_t offset, std::size_t size) {
@@ -40,7 +37,7 @@ TEST(SystemFiles, ARewriteReplacesTheFileEvenWhileAnotherHandleReadsIt) {
     EXPECT_EQ(ReadBytes(path), "Chocolat;2.8\r\n");
     EXPECT_EQ(ReadFrom(reader, 0, 64), "Thé;2\r\n") << "the reader keeps the file it opened";
     EXPECT_EQ(reader.Close(), 0);
-    EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "no temporary file left beside";
+    EXPECT_EQ(EntriesIn(dir.Path()), 1) << "no temporary file left beside";
 }
 
 // What a replace interrupted by a crash leaves: the new file's temporary
@@ -56,7 +53,7 @@ TEST(SystemFiles, LeftoversOfAnUnfinishedReplaceAreSettledAtTheNextStart) {
     EXPECT_EQ(Slurp(dir / "Articles.csv"), "ancien\r\n");
     EXPECT_EQ(Slurp(dir / "Id.txt"), "7\r\n");
     EXPECT_EQ(Slurp(dir / "notes.old123456"), "à garder\r\n");
-    EXPECT_EQ(EntriesIn(dir.Path()), 3u);
+    EXPECT_EQ(EntriesIn(dir.Path()), 3);
 }
 
 TEST(SystemFiles, BytesGoToDiskExactlyAsGiven) {
