@@ -76,7 +76,10 @@ out=${out//\$\{USER\}/root}
 out=${out//\$\{HOME\}/$(getent passwd root | cut -d: -f6)}
 touch "$work/before-printing"
 sleep 1 # file times have one-second steps on some file systems
-expect "$(sell_on Pdf)" 'show Printer "Pdf"' 'print start "Pdf"' "print end"
+transcript=$(sell_on Pdf)
+expect "$transcript" 'show Printer "Pdf"' 'print start "Pdf"' "print end"
+# A page printer has no drawer: none is said to open.
+! grep -q '^drawer' <<<"$transcript" || fail "a drawer on the PDF queue: $transcript"
 for _ in $(seq 300); do
     printed=$(find "$out" -name '*.pdf' -newer "$work/before-printing" 2>/dev/null | head -1) || true
     [[ -n $printed ]] && break
