@@ -12,22 +12,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every entry under a folder with its size and modification time.
-std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> Snapshot(
-    const std::string& folder) {
-    std::map<std::string, std::pair<std::uintmax_t, fs::file_time_type>> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        entries[entry.path().string()] = {entry.is_regular_file() ? entry.file_size() : 0,
-                                          entry.last_write_time()};
-    }
-    return entries;
-}
-
 TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
     TempDir home;
     const std::string data = home / "data";
     fs::create_directories(data);
-    const auto empty = Snapshot(home.Path());
+    const auto empty = FolderState(home.Path());
     TillRun run = RunVantor({"report", "totaux", "--data-dir", data}, "");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Aucun ticket enregistré\n");
@@ -38,15 +27,15 @@ TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
         EXPECT_EQ(run.err, "Dossier de données introuvable : " + notAFolder + "\n");
     }
     fs::remove(home / "fichier");
-    EXPECT_EQ(Snapshot(home.Path()), empty);
+    EXPECT_EQ(FolderState(home.Path()), empty);
 
     WriteRaw(data + "/tickets.csv", "05.12.2026;9:00:00;Paul;50;5;Esp;1;5\r\n");
-    const auto before = Snapshot(home.Path());
+    const auto before = FolderState(home.Path());
     run = RunVantor({"report", "totaux", "--data-dir", data, "--today", "05.12.2026"}, "");
     EXPECT_EQ(run.status, 0) << run.err;
     // The default category names, no VAT rate.
     EXPECT_EXPECTED("Command-defaults.txt", run.out);
-    EXPECT_EQ(Snapshot(home.Path()), before);
+    EXPECT_EQ(FolderState(home.Path()), before);
 }
 
 // A data file whose reading fails (here every read of it is an I/O error)
