@@ -396,9 +396,6 @@ TEST_F(TouchTest, AfterAFaultyAmountTheFocusIsInTheAmountField) {
             // The finger moves on to the card field, then "Compléter".
             QTest::mouseClick(dialog.findChild<QLineEdit*>("txtcart"), Qt::LeftButton);
             OnNextModal("Vantor", [&small](QWidget& error) {
-                // Laid out once shown on the screen (a busy machine shows
-                // it late).
-                EXPECT_TRUE(QTest::qWaitForWindowExposed(&error));
                 ProcessEvents();
                 small << TooSmall(error);
                 QTest::keyClick(&error, Qt::Key_Return);

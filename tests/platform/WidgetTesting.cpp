@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 namespace vantor::test {
@@ -38,7 +39,10 @@ void OnNextModal(const QString& title, std::function<void(QWidget& modal)> actio
         if (modal == nullptr) {
             modal = QApplication::activeModalWidget();
         }
-        if (modal != nullptr && modal->isVisible() &&
+        // A click on a box the display has not shown yet is lost (a busy
+        // machine shows it late): wait until it is exposed.
+        if (modal != nullptr && modal->isVisible() && modal->windowHandle() != nullptr &&
+            modal->windowHandle()->isExposed() &&
             (title.isEmpty() || modal->windowTitle() == title)) {
             timer->stop();
             timer->deleteLater();
