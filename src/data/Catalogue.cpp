@@ -178,7 +178,9 @@ std::string NormalisePrix(const std::string& price) {
 
 std::vector<std::string> ReadArticlesFile(const std::string& dataPath) {
     std::vector<std::string> defaults{kArticlesHeader};
-    defaults.insert(defaults.end(), kDefaultArticles.begin(), kDefaultArticles.end());
+    for (int n = 1; n <= DefaultArticleCount(); ++n) {
+        defaults.push_back(ArticleParDefaut(n));
+    }
     return ReadOrCreate(JoinPath(dataPath, kArticlesFile), defaults);
 }
 

@@ -25,18 +25,6 @@ std::size_t OffsetAfter(std::string_view s, std::size_t n) {
     return offset;
 }
 
-// Byte offset where the last n characters start (0 when the text is shorter).
-std::size_t OffsetOfLast(std::string_view s, std::size_t n) {
-    std::size_t offset = s.size();
-    for (; n > 0 && offset > 0; --n) {
-        --offset;
-        while (offset > 0 && IsContinuation(s[offset])) {
-            --offset;
-        }
-    }
-    return offset;
-}
-
 // Only the space itself: tabs and other blanks are part of the text.
 std::string_view WithoutLeadingSpaces(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
@@ -81,10 +69,6 @@ std::string Left(std::string_view s, std::size_t n) {
     return std::string(s.substr(0, OffsetAfter(s, n)));
 }
 
-std::string Right(std::string_view s, std::size_t n) {
-    return std::string(s.substr(OffsetOfLast(s, n)));
-}
-
 std::string Mid(std::string_view s, std::size_t start, std::size_t n) {
     // Position 0 is taken as 1, as there is nothing before the first character.
     const std::string_view rest = s.substr(OffsetAfter(s, start > 0 ? start - 1 : 0));
@@ -93,14 +77,6 @@ std::string Mid(std::string_view s, std::size_t start, std::size_t n) {
 
 std::string Trim(std::string_view s) {
     return std::string(WithoutTrailingSpaces(WithoutLeadingSpaces(s)));
-}
-
-std::string LTrim(std::string_view s) {
-    return std::string(WithoutLeadingSpaces(s));
-}
-
-std::string RTrim(std::string_view s) {
-    return std::string(WithoutTrailingSpaces(s));
 }
 
 std::string PadRight(std::string_view s, std::size_t width) {
@@ -114,11 +90,6 @@ std::string PadLeft(std::string_view s, std::size_t width) {
 std::string FitRight(std::string_view s, std::size_t width) {
     const std::string_view kept = s.substr(0, OffsetAfter(s, width));
     return WithSpaces(kept, MissingUpTo(kept, width), false);
-}
-
-std::size_t InStr(std::string_view s, std::string_view what) {
-    const std::size_t found = s.find(what);
-    return found == std::string_view::npos ? 0 : Len(s.substr(0, found)) + 1;
 }
 
 std::string Replace(std::string_view s, std::string_view what, std::string_view with) {

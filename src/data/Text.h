@@ -14,22 +14,16 @@ namespace vantor {
 std::size_t Len(std::string_view s);
 // The first n characters (all when the text is shorter).
 std::string Left(std::string_view s, std::size_t n);
-// The last n characters.
-std::string Right(std::string_view s, std::size_t n);
 // n characters from position start (1-based); to the end without n.
 std::string Mid(std::string_view s, std::size_t start, std::size_t n = std::string_view::npos);
-// Spaces (only spaces) removed at both ends, at the left, at the right.
+// Spaces (only spaces) removed at both ends.
 std::string Trim(std::string_view s);
-std::string LTrim(std::string_view s);
-std::string RTrim(std::string_view s);
 // Padded with spaces on the right up to at least width characters.
 std::string PadRight(std::string_view s, std::size_t width);
 // Padded with spaces on the left up to at least width characters.
 std::string PadLeft(std::string_view s, std::size_t width);
 // Padded on the right or cut to exactly width characters.
 std::string FitRight(std::string_view s, std::size_t width);
-// 1-based character position of the first occurrence of what, 0 when absent.
-std::size_t InStr(std::string_view s, std::string_view what);
 std::string Replace(std::string_view s, std::string_view what, std::string_view with);
 // The text before the first occurrence of separator (all of it when absent).
 std::string Before(std::string_view s, std::string_view separator);

@@ -32,7 +32,6 @@ public:
     FormView(Form& form, const Scales& scales, QWidget* parent = nullptr);
     ~FormView() override;
 
-    Form& ModelForm() const { return form_; }
     // Pixels per twip down the form (and across, unless stretched).
     double Scale() const { return scales_.y; }
     const Scales& CurrentScales() const { return scales_; }

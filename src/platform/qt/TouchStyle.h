@@ -12,9 +12,6 @@ class TouchStyle : public QProxyStyle {
 public:
     explicit TouchStyle(int touchPixels);
 
-    int TouchPixels() const { return touch_; }
-    void SetTouchPixels(int pixels) { touch_ = pixels; }
-
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption* option,

@@ -356,10 +356,6 @@ QRect ScaledRectAt(const Control& control, const Scales& scales, int origin) {
 
 }  // namespace
 
-QRect ScaledRect(const Control& control, const Scales& scales) {
-    return ScaledRectAt(control, scales, FormLeft(control, scales));
-}
-
 void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache) {
     const QSignalBlocker blocker(&widget);
     const int origin = FormLeft(control, scales);

@@ -65,9 +65,6 @@ struct Scales {
     bool operator==(const Scales&) const = default;
 };
 
-// The control's rectangle in pixels, relative to its container.
-QRect ScaledRect(const Control& control, const Scales& scales);
-
 // Copies the control's current properties onto its widget (created by
 // CreateWidget for the same kind) without emitting any of the widget's signals.
 void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache);
