@@ -29,8 +29,8 @@ make_work vantor-bench-escpos
 offscreen_home "$work"
 start_listener "$work" "$listener" 3600
 start_private_cupsd "$work/cups"
-lpadmin -p Raw -E -v "socket://127.0.0.1:$port" -m raw 2>/dev/null
-lpadmin -p Page -E -v "socket://127.0.0.1:$port" -m drv:///sample.drv/generic.ppd 2>/dev/null
+add_queue Raw -v "socket://127.0.0.1:$port" -m raw
+add_queue Page -v "socket://127.0.0.1:$port" -m drv:///sample.drv/generic.ppd
 
 # SALES card checkouts of 20 lines (two articles taken in turn, so that no
 # line merges with the one before), answering "Imprimer le ticket ?" with $1.
@@ -48,16 +48,14 @@ sales_script() {
 sales_script yes >"$work/yes.txt"
 sales_script no >"$work/no.txt"
 
-# A data folder per printer, its name in line 13 of Infos.txt.
-for printer in Raw Page "Vantor PDF"; do
-    shop_settings "$printer" "$work/data-${printer// /}" 80 2
-done
-
-# Milliseconds of one run: printer $1, script $2, extra arguments after.
+# Milliseconds of one run: printer $1, script $2, extra arguments after. Each
+# run starts from a new data folder (the journal and its chain empty), the
+# printer's name in line 13 of Infos.txt.
 time_till() {
     local folder="$work/data-${1// /}" script=$2 start end
+    rm -rf "$folder"
+    shop_settings "$1" "$folder" 80 2
     shift 2
-    rm -f "$folder/tickets.csv" "$folder/Id.txt"
     start=$(date +%s%N)
     "$vantor" --headless --data-dir "$folder" --script "$script" "$@" >"$work/transcript" 2>&1 ||
         { echo "run failed: $script" >&2; tail "$work/transcript" >&2; exit 1; }

@@ -40,8 +40,8 @@ start_listener "$work" "$2" 90
 dead_port=$((port + 1))
 (exec 3<>"/dev/tcp/127.0.0.1/$dead_port") 2>/dev/null && dead_port=$((port + 2))
 start_private_cupsd "$work/cups" || fail "no private cupsd"
-lpadmin -p Raw -E -v "socket://127.0.0.1:$port" -m raw 2>/dev/null
-lpadmin -p Off -E -v "socket://127.0.0.1:$dead_port" -m raw 2>/dev/null
+add_queue Raw -v "socket://127.0.0.1:$port" -m raw
+add_queue Off -v "socket://127.0.0.1:$dead_port" -m raw
 
 # The expected bytes: the same sale on a scripted ESC/POS printer.
 shop_settings Raw "$work/scripted" 58 2
@@ -68,7 +68,7 @@ log "raw queues passed"
 # cups-pdf turns PostScript back into PDF; made by pdftocairo the PostScript
 # keeps the fonts' text, so that the receipt can be read back.
 ppd=$(lpinfo -m | awk 'tolower($1) ~ /cups-pdf/ {print $1; exit}')
-lpadmin -p Pdf -E -v cups-pdf:/ -m "$ppd" -o pdftops-renderer-default=pdftocairo 2>/dev/null
+add_queue Pdf -v cups-pdf:/ -m "$ppd" -o pdftops-renderer-default=pdftocairo
 # Where cups-pdf writes the jobs of root: the "Out" folder of its settings.
 out=$(awk '$1 == "Out" {print $2}' /etc/cups/cups-pdf.conf 2>/dev/null || true)
 out=${out:-/var/spool/cups-pdf/\$\{USER\}}

@@ -6,6 +6,8 @@
 log() { echo "cups-test: $*"; }
 skip() { log "SKIPPED: $*" && exit 77; }
 fail() { log "FAILED: $*" && exit 1; }
+# A command that stops the script under `set -e` says which it was.
+trap 'log "FAILED: line $LINENO: $BASH_COMMAND"' ERR
 
 # needs_cupsd TOOL...: skips unless root with cupsd; fails when a tool is missing.
 needs_cupsd() {
@@ -44,12 +46,20 @@ start_private_cupsd() {
     export CUPS_SERVER=$1/cups.sock
     cupsd -f -c "$1/cupsd.conf" -s "$1/cups-files.conf" &
     cupsd_pid=$!
+    # `lpstat -r` exits with 0 whether or not the scheduler runs: its words tell.
     for _ in $(seq 100); do
-        lpstat -r >/dev/null 2>&1 && return 0
+        [[ $(lpstat -r 2>/dev/null) == "scheduler is running" ]] && return 0
         sleep 0.1
     done
     echo "cupsd does not answer on $CUPS_SERVER: $(tail -5 "$1/log/error_log")" >&2
     return 1
+}
+
+# add_queue NAME LPADMIN_OPTIONS...: a queue on the private server; lpadmin's
+# warnings (raw queues are deprecated) are shown only when it fails.
+add_queue() {
+    local said
+    said=$(lpadmin -p "$1" -E "${@:2}" 2>&1) || fail "lpadmin could not add $1: $said"
 }
 
 # start_listener WORK LISTENER SECONDS: the raw listener, which appends what
