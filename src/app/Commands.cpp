@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/Arguments.h"
 #include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
 
@@ -11,6 +12,10 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
                                   Clock& clock) {
     if (words.empty()) {
         return std::nullopt;
+    }
+    if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
     if (words[0] == "report") {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "TillFolder.h"
+#include "app/Arguments.h"
 #include "support/ExpectedFile.h"
 
 namespace vantor::test {
@@ -36,6 +37,45 @@ TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
     // The default category names, no VAT rate.
     EXPECT_EXPECTED("Command-defaults.txt", run.out);
     EXPECT_EQ(FolderState(home.Path()), before);
+}
+
+// The till's own arguments are checked before anything opens: no window, no
+// data folder; `--help` shows the usage and succeeds.
+TEST(CommandLine, TheTillsArgumentsAreCheckedBeforeAnythingStarts) {
+    TempDir home;
+    const std::string data = home / "data";
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"--verbose"}, 2, "argument inconnu : --verbose"},
+        {{"--headless", "--data-dir"}, 2, "valeur manquante après --data-dir"},
+        {{"--headless", "--script", "", "--data-dir", data}, 2, "valeur manquante après --script"},
+        {{"--data-dir", data, "--script", home / "s.txt"},
+         2,
+         "--script, --pdf-dir et --system-printers vont avec --headless"},
+        {{"--headless", "--pdf-dir", home / "pdf", "--system-printers"},
+         2,
+         "--pdf-dir et --system-printers ne vont pas ensemble"},
+    };
+    for (const auto& c : cases) {
+        const TillRun run = RunVantor(c.arguments, "");
+        EXPECT_EQ(run.status, c.status) << c.err;
+        EXPECT_EQ(run.err, c.err + "\n" + kUsage);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(fs::exists(data));
+#ifndef _WIN32  // the Windows build draws no PDF file
+    const TillRun pdf =
+        RunVantor({"--headless", "--data-dir", data, "--pdf-dir", home / "pdf"}, "");
+    EXPECT_EQ(pdf.status, 0) << pdf.err;
+#endif
+    for (const std::string help : {"--help", "-h"}) {
+        const TillRun run = RunVantor({help}, "");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, kUsage);
+    }
 }
 
 // A data file whose reading fails (here every read of it is an I/O error)
