@@ -10,7 +10,6 @@ namespace vantor {
 
 namespace {
 
-using Units = __int128;
 using Magnitude = unsigned __int128;
 
 constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kPowersOfTen = [] {
@@ -31,35 +30,40 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A read amount: whole + fraction / 10^18, with its sign.
+struct Parts {
+    bool negative = false;
+    std::uint64_t whole = 0;
+    std::uint64_t fraction = 0;
+};
+
 // ParsePlain for a text of at most 19 characters, whose digits all fit in
-// 64 bits: the digits gathered before and after the point.
-std::optional<Units> ParseShort(const char* p, const char* end, bool negative) {
+// 64 bits.
+std::optional<Parts> ParseShort(const char* p, const char* end, bool negative) {
     const char* const start = p;
-    std::uint64_t digits = 0;
+    std::uint64_t whole = 0;
     for (; p != end && IsDigit(*p); ++p) {
-        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
     }
     const char* const point = p;
+    std::uint64_t fraction = 0;
     if (p != end && *p == '.') {
         for (++p; p != end && IsDigit(*p); ++p) {
-            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+            fraction = fraction * 10 + static_cast<std::uint64_t>(*p - '0');
         }
     }
     const int decimals = p == point ? 0 : static_cast<int>(p - point - 1);
-    const int wholeLimit = ExactSum::kMaxIntegerDigits + decimals;  // digits < 10^this
     if (p != end || p - start == (p == point ? 0 : 1) || decimals > ExactSum::kDecimals ||
-        (wholeLimit < 19 && digits >= kPowersOfTen[static_cast<std::size_t>(wholeLimit)])) {
+        whole >= kLimit) {
         return std::nullopt;
     }
-    const Magnitude magnitude =
-        static_cast<Magnitude>(digits) *
-        kPowersOfTen[static_cast<std::size_t>(ExactSum::kDecimals - decimals)];
-    return negative ? -static_cast<Units>(magnitude) : static_cast<Units>(magnitude);
+    return Parts{negative, whole,
+                 fraction * kPowersOfTen[static_cast<std::size_t>(ExactSum::kDecimals - decimals)]};
 }
 
 // Reads [-]digits[.digits] with at least one digit, nothing around it: the
-// form every amount written by the till has. Returns the value in units.
-std::optional<Units> ParsePlain(std::string_view text) {
+// form every amount written by the till has.
+std::optional<Parts> ParsePlain(std::string_view text) {
     const char* p = text.data();
     const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';
@@ -93,9 +97,7 @@ std::optional<Units> ParsePlain(std::string_view text) {
     if (p != end || !anyDigit || whole >= kLimit) {
         return std::nullopt;  // also 19 digits or more before the point
     }
-    const Units units = static_cast<Units>(whole) * kOne +
-                        static_cast<Units>(fraction * kPowersOfTen[ExactSum::kDecimals - decimals]);
-    return negative ? -units : units;
+    return Parts{negative, whole, fraction * kPowersOfTen[ExactSum::kDecimals - decimals]};
 }
 
 // Decimal digits of a magnitude, at least minDigits of them (zeros in front).
@@ -111,26 +113,27 @@ std::string Digits(Magnitude value, std::size_t minDigits) {
 }  // namespace
 
 std::optional<ExactSum> ExactSum::Parse(std::string_view text) {
-    if (std::optional<Units> units = ParsePlain(text)) {
-        return ExactSum(*units);
+    std::optional<Parts> parts = ParsePlain(text);
+    if (!parts && IsNumeric(text)) {
+        // Spaces around or a "+" in front: rare, from a file edited by hand.
+        std::string plain = Trim(text);
+        if (plain.front() == '+') {
+            plain.erase(0, 1);
+        }
+        parts = ParsePlain(plain);
     }
-    // Spaces around or a "+" in front: rare, from a file edited by hand.
-    if (!IsNumeric(text)) {
+    if (!parts) {
         return std::nullopt;
     }
-    std::string plain = Trim(text);
-    if (plain.front() == '+') {
-        plain.erase(0, 1);
+    // The fraction is never negative: -2.25 is held as -3 + 0.75.
+    ExactSum sum;
+    sum.whole_ = static_cast<__int128>(parts->whole);
+    sum.fraction_ = parts->fraction;
+    if (parts->negative) {
+        sum.whole_ = -sum.whole_ - (parts->fraction > 0 ? 1 : 0);
+        sum.fraction_ = parts->fraction > 0 ? kOne - parts->fraction : 0;
     }
-    std::optional<Units> units = ParsePlain(plain);
-    return units ? std::optional<ExactSum>(ExactSum(*units)) : std::nullopt;
-}
-
-ExactSum::ExactSum(Units units)
-    : whole_(units / static_cast<Units>(kOne)),
-      fraction_(static_cast<std::uint64_t>(units % static_cast<Units>(kOne) +
-                                           (units % static_cast<Units>(kOne) < 0 ? kOne : 0))) {
-    whole_ -= units % static_cast<Units>(kOne) < 0 ? 1 : 0;  // the fraction is never negative
+    return sum;
 }
 
 ExactSum& ExactSum::operator+=(const ExactSum& other) {

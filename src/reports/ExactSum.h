@@ -38,7 +38,6 @@ public:
     std::string Text() const;
 
 private:
-    explicit ExactSum(__int128 units);
     // The exact decimal form, all 18 decimals written.
     std::string FullText() const;
 
