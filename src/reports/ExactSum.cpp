@@ -37,8 +37,8 @@ struct Parts {
     std::uint64_t fraction = 0;
 };
 
-// ParsePlain for a text of at most 19 characters, whose digits all fit in
-// 64 bits.
+// ParsePlain for a text of at most 19 characters: its digits fit in 64 bits
+// and it has at most 18 decimals.
 std::optional<Parts> ParseShort(const char* p, const char* end, bool negative) {
     const char* const start = p;
     std::uint64_t whole = 0;
@@ -53,8 +53,7 @@ std::optional<Parts> ParseShort(const char* p, const char* end, bool negative) {
         }
     }
     const int decimals = p == point ? 0 : static_cast<int>(p - point - 1);
-    if (p != end || p - start == (p == point ? 0 : 1) || decimals > ExactSum::kDecimals ||
-        whole >= kLimit) {
+    if (p != end || p - start == (p == point ? 0 : 1) || whole >= kLimit) {
         return std::nullopt;
     }
     return Parts{negative, whole,
