@@ -44,25 +44,20 @@ TEST(CommandLine, ReadsTheFolderWithoutWritingToIt) {
 TEST(CommandLine, TheTillsArgumentsAreCheckedBeforeAnythingStarts) {
     TempDir home;
     const std::string data = home / "data";
-    const struct {
-        std::vector<std::string> arguments;
-        int status;
-        std::string err;
-    } cases[] = {
-        {{"--verbose"}, 2, "argument inconnu : --verbose"},
-        {{"--headless", "--data-dir"}, 2, "valeur manquante après --data-dir"},
-        {{"--headless", "--script", "", "--data-dir", data}, 2, "valeur manquante après --script"},
+    // Each refused with its reason, then the usage, and status 2.
+    const std::pair<std::vector<std::string>, std::string> refusals[] = {
+        {{"--verbose"}, "argument inconnu : --verbose"},
+        {{"--headless", "--data-dir"}, "valeur manquante après --data-dir"},
+        {{"--headless", "--script", "", "--data-dir", data}, "valeur manquante après --script"},
         {{"--data-dir", data, "--script", home / "s.txt"},
-         2,
          "--script, --pdf-dir et --system-printers vont avec --headless"},
         {{"--headless", "--pdf-dir", home / "pdf", "--system-printers"},
-         2,
          "--pdf-dir et --system-printers ne vont pas ensemble"},
     };
-    for (const auto& c : cases) {
-        const TillRun run = RunVantor(c.arguments, "");
-        EXPECT_EQ(run.status, c.status) << c.err;
-        EXPECT_EQ(run.err, c.err + "\n" + kUsage);
+    for (const auto& [arguments, reason] : refusals) {
+        const TillRun run = RunVantor(arguments, "");
+        EXPECT_EQ(run.status, 2) << reason;
+        EXPECT_EQ(run.err, reason + "\n" + kUsage);
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(fs::exists(data));
