@@ -120,7 +120,7 @@ ReceiptPaper frmInfos::ChosenPaper() {
 void frmInfos::cmdTestTicket_Click() {
     const std::string printer = Get("cmbPrinters").SelectedText();
     if (printer.empty()) {
-        platform_.ui.MsgBox("Choisissez l'imprimante vantor.", vbExclamation);
+        platform_.ui.MsgBox("Choisissez l'imprimante caisse.", vbExclamation);
         return;
     }
     const ReceiptPaper saved = platform_.printers.Paper();

@@ -105,7 +105,7 @@ void frmInfos::CreatePictures() {
 }
 
 void frmInfos::CreatePrinters() {
-    AddLabel(*this, "Imprimante vantor :", kLabelLeft, kPrintersTop, 1800);
+    AddLabel(*this, "Imprimante caisse :", kLabelLeft, kPrintersTop, 1800);
     Place(*this, ControlKind::ComboBox, "cmbPrinters", -1, nullptr, 1920, kPrintersTop, 3540,
           kHeight);
     AddLabel(*this, "Imprimante cuisine :", kLabelLeft, kPrintersTop + kRow, 1800);
@@ -135,7 +135,7 @@ void frmInfos::CreateReceiptPaper(int top) {
     Control& test =
         AddButton(*this, "cmdTestTicket", -1, nullptr, "Ticket de test", 4060, top - 45);
     test.width = 1400;
-    test.toolTip = "Imprime un ticket de test sur l'imprimante vantor et ouvre le tiroir";
+    test.toolTip = "Imprime un ticket de test sur l'imprimante caisse et ouvre le tiroir";
     test.onClick = [this] { cmdTestTicket_Click(); };
 }
 

@@ -186,7 +186,7 @@ void frmMain::mnuFormation_Click() {
         return;
     }
     AfficherClavier();
-    if (platform_.ui.InputBox("Code de dévérouillage") == kUnlockCode) {
+    if (platform_.ui.InputBox("Code de déverrouillage") == kUnlockCode) {
         formation.checked = true;
         TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation activé");
     }

@@ -12,11 +12,11 @@ namespace vantor {
 
 namespace {
 
-constexpr std::string_view kEspeces = "   Envantorment espèces : ";
-constexpr std::string_view kCartes = "   Envantorment cartes :  ";
+constexpr std::string_view kEspeces = "   Encaissement espèces : ";
+constexpr std::string_view kCartes = "   Encaissement cartes :  ";
 constexpr std::string_view kChiffre = "Total chiffre d'affaires :";
-constexpr std::string_view kMouvement = "   Mouvement vantor :     ";
-constexpr std::string_view kSolde = "   Solde vantor :         ";
+constexpr std::string_view kMouvement = "   Mouvement caisse :     ";
+constexpr std::string_view kSolde = "   Solde caisse :         ";
 
 // The movement's text cut to 14 characters and stripped, or a label telling
 // an entry from an exit when that leaves nothing.
@@ -25,7 +25,7 @@ std::string Libelle(const Movement& movement) {
     if (!label.empty()) {
         return label;
     }
-    return movement.valeur.IsPositive() ? "Entrée Vantor " : "Sortie Vantor ";
+    return movement.valeur.IsPositive() ? "Entrée Caisse " : "Sortie Caisse ";
 }
 
 void Journal(std::vector<std::string>& lines, const JournalSums& sums) {
@@ -78,7 +78,7 @@ Report JournalVantor(const ReportSettings& settings, bool resume, const Date& de
                 Resume(lines, settings, sums);
             } else {
                 Ajouter(lines,
-                        {kSeparateurLong, "Entrées / Sorties de vantor", periode, kSeparateurLong});
+                        {kSeparateurLong, "Entrées / Sorties de caisse", periode, kSeparateurLong});
                 Journal(lines, sums);
             }
         });

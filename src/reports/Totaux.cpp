@@ -20,13 +20,13 @@ std::string Titre(const std::string& debut, const std::string& fin) {
 // sales and movements to the balance of the whole journal.
 void BlocVantor(std::vector<std::string>& lines, const ReportSettings& s, const ExactSum& solde,
                 const ExactSum& mouvements, const ExactSum& especes) {
-    lines.emplace_back("Mouvement de vantor :");
+    lines.emplace_back("Mouvement de caisse :");
     lines.push_back(LigneMontant("Solde initial", s.monnaie, solde - mouvements - especes));
     lines.push_back(LigneMontant("Vente espèces", s.monnaie, especes));
-    lines.push_back(LigneMontant("Entrée/sortie vantor", s.monnaie, mouvements));
-    lines.push_back(LigneMontant("Evolution vantor", s.monnaie, especes + mouvements));
+    lines.push_back(LigneMontant("Entrée/sortie caisse", s.monnaie, mouvements));
+    lines.push_back(LigneMontant("Evolution caisse", s.monnaie, especes + mouvements));
     lines.emplace_back(kSeparateur);
-    lines.push_back(LigneMontant("Solde vantor", s.monnaie, solde));
+    lines.push_back(LigneMontant("Solde caisse", s.monnaie, solde));
 }
 
 void LignesCategories(std::vector<std::string>& lines, const ReportSettings& s,

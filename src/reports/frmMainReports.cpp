@@ -1,5 +1,5 @@
 // The report buttons of the sales screen: "Générer" in the "Totaux" frame,
-// "Journal vantor" and "Résumé comptable" in the "Compta" frame.
+// "Journal caisse" and "Résumé comptable" in the "Compta" frame.
 #include <optional>
 
 #include "checkout/Journal.h"

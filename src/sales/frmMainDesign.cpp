@@ -238,7 +238,7 @@ void frmMain::CreateCashMovementFrame() {
     vantor.height = 2420;
     vantor.visible = false;
     Control& kind = AddBox(*this, ControlKind::ComboBox, "cmbVantor", &vantor, 120, 240, 1935, 315);
-    kind.items = {"Sortie de vantor", "Ajout en vantor"};
+    kind.items = {"Sortie de caisse", "Ajout en caisse"};
     AddLabel(*this, "lblMontant", &vantor, "Montant :", 2150, 270, 850, 300);
     Control& amount =
         AddBox(*this, ControlKind::TextBox, "txtVantor", &vantor, 3000, 240, 935, 300);
@@ -260,7 +260,7 @@ void frmMain::CreateCashMovementFrame() {
     journaux.Move(60, 1700);
     journaux.width = 4280;
     journaux.height = 680;
-    AddButton("cmdJournalVantor", 0, &journaux, "Journal vantor", 60, 220, 1350, 400);
+    AddButton("cmdJournalVantor", 0, &journaux, "Journal caisse", 60, 220, 1350, 400);
     AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 220, 1350, 400);
     AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 170, 1400, 240);
     AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 420, 1400, 240);

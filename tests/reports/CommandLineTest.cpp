@@ -122,7 +122,7 @@ TEST(CommandLine, WithoutDataDirReadsTheRememberedFolder) {
     WriteRaw(home / "caisse/tickets.csv", "01.12.2026;9:00:00;Paul;8;0;Cart;1;0.8\r\n");
     run = RunVantor({"report", "resume", "--du", "01.12.2026", "--au", "01.12.2026"}, "", user);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(OutputLines(run)[5], "   Envantorment cartes :      8.00");
+    EXPECT_EQ(OutputLines(run)[5], "   Encaissement cartes :      8.00");
 }
 
 }  // namespace

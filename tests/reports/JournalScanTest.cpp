@@ -91,14 +91,14 @@ TEST_F(JournalReading, OnePassBalanceEqualsAWholeFilePass) {
     EXPECT_EQ(SoldeVantor(settings.journal, 2), expected);
     // In the same pass as the sums of a period in the middle of the file.
     const std::string line =
-        "   Solde vantor :         " + FormatMontant(Cents(journal.soldeCents), false);
+        "   Solde caisse :         " + FormatMontant(Cents(journal.soldeCents), false);
     settings.parts = 2;
     const Lignes cash = Lines(JournalVantor(settings, false, {2025, 6, 1}, {2025, 6, 28}));
     EXPECT_EQ(cash[cash.size() - 2], line);
     settings.today = {2025, 6, 28};
     const Lignes totals = Lines(RapportTotaux(settings, {2025, 6, 1}, {2025, 6, 28}, 0));
     EXPECT_EQ(totals[13],
-              "Solde vantor       € " + FormatMontant(Cents(journal.soldeCents), false));
+              "Solde caisse       € " + FormatMontant(Cents(journal.soldeCents), false));
 }
 
 TEST_F(JournalReading, ShortAndLongRecordsAreReadByPosition) {
@@ -168,7 +168,7 @@ TEST_F(JournalReading, UnreadableNumbersCountAsZeroAndAreCounted) {
 TEST_F(JournalReading, AnUnreadableMovementAmountIsPrintedAsWritten) {
     WriteJournal({"05.12.2026;0:00:00;;abc;10;Sort;0;0"});
     const Report report = JournalVantor(settings, false, kToday, kToday);
-    EXPECT_EQ(report.lines[4], "05.12.2026  Sortie Vantor   abc.00");
+    EXPECT_EQ(report.lines[4], "05.12.2026  Sortie Caisse   abc.00");
     EXPECT_EQ(report.unreadable, 1);
 }
 
