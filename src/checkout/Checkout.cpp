@@ -1,6 +1,7 @@
 // The checkout: "Espèces", "Carte" and "Mixte" print the receipt, record the
 // sale in the journal, advance the ticket number and empty the sales screen.
 // With a report on screen the first button prints the report.
+#include <cassert>
 #include <cstdint>
 #include <memory>
 
@@ -69,7 +70,8 @@ void frmMain::Checkout(int index) {
     data_.TexteBon.clear();
     const Control& list = Get("lstTicket");
     if (!data_.RapportAffiche) {
-        for (int j = 0; j < list.ListCount(); ++j) {
+        assert(RecordsMatchLines());
+        for (int j = 0; j < list.ListCount() && j + 1 < std::ssize(lignesTicket_); ++j) {
             const std::string& record = lignesTicket_[static_cast<std::size_t>(j) + 1];
             const char last = record.empty() ? ' ' : record.back();
             if (last >= '0' && last <= '7') {

@@ -30,8 +30,8 @@ bool frmMain::ShowReport(const Report& report) {
         platform_.ui.MsgBox(kAucunTicket, vbCritical);
         return false;
     }
+    ClearTicketLines();  // a report has no records
     Control& list = Get("lstTicket");
-    list.Clear();
     list.visible = true;
     for (const std::string& line : report.lines) {
         list.AddItem(line);

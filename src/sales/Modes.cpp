@@ -19,12 +19,11 @@ void frmMain::optPrint_Click(int index) {
         }
     };
     Control& total = Get("lblTotal");
-    Control& list = Get("lstTicket");
     if (index == 0) {
         Get("fraTicket").visible = true;
         Get("fraTotaux").visible = false;
         if (data_.RapportAffiche) {
-            list.Clear();
+            ClearTicketLines();
             total.caption.clear();
             total.tag = "0";
             data_.RapportAffiche = false;
@@ -39,7 +38,7 @@ void frmMain::optPrint_Click(int index) {
         Click(Get("optPrint", 0));
         return;
     }
-    list.Clear();
+    ClearTicketLines();
     Get("cmdPrint", 0).caption = "Imprimer";
     showCheckoutButtons(false);
     data_.RapportAffiche = true;

@@ -1,5 +1,7 @@
 // The ticket being built: article taps, multipliers, free prices, deleting a
 // line, clearing, and the running total.
+#include <cassert>
+
 #include "data/Catalogue.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
@@ -90,6 +92,7 @@ void frmMain::AddTicketLine(int quantity, const std::string& label, const std::s
         .AddItem(MakeTicketLine(quantity, fields.label, data_.Infos[Monnaie], fields.amount));
     lignesTicket_.push_back(std::to_string(quantity) + ";" + fields.label + ";" + fields.amount +
                             ";" + std::to_string(category));
+    assert(RecordsMatchLines());
     RecalculerTotal();
 }
 
@@ -126,14 +129,30 @@ void frmMain::cmdDeleteLine_Click() {
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
 
-void frmMain::EmptyTicket() {
+void frmMain::ClearTicketLines() {
     Get("lstTicket").Clear();
+    lignesTicket_.assign(1, "");
+}
+
+void frmMain::SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records) {
+    Control& list = Get("lstTicket");
+    list.items = std::move(lines);
+    list.listIndex = -1;
+    lignesTicket_ = std::move(records);
+    assert(RecordsMatchLines());
+}
+
+bool frmMain::RecordsMatchLines() const {
+    return lignesTicket_.size() == Get("lstTicket").items.size() + 1;
+}
+
+void frmMain::EmptyTicket() {
+    ClearTicketLines();
     data_.TexteBon.clear();
     totalTicket_ = 0;
     Control& total = Get("lblTotal");
     total.caption.clear();
     total.tag = "0";
-    lignesTicket_.assign(1, "");
     data_.RapportAffiche = false;
 }
 

@@ -139,7 +139,6 @@ private:
 
     void ParkTable(int index);
     void TakeBackTable(int index);
-    void RebuildRecords();
     void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
     void RecordSale(int index, const std::array<double, 9>& totals);
@@ -154,6 +153,13 @@ private:
     void PrintQrBlock(Printer& printer);
     // No line, no record, no total, no report; the kitchen list is kept.
     void EmptyTicket();
+    // The ticket list and its records emptied together; every path that
+    // empties or replaces lstTicket goes through this or SetTicketLines, so
+    // that entry k + 1 of LignesTicket is always the record of line k.
+    void ClearTicketLines();
+    void SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records);
+    // The invariant above, while lstTicket holds a ticket (not a report).
+    bool RecordsMatchLines() const;
     void ResetSalesScreen();
     bool ClearReportFirst();
     // True, once the user is told, while a ticket is being rung up.
@@ -174,7 +180,12 @@ private:
     int positionDefil_ = 0;
     std::vector<std::string> lignesTicket_{""};
     double totalTicket_ = 0;
-    std::array<double, kTableCount + 1> parkedTotals_{};  // kept whole with each table
+    // What a table keeps beside its lines (lstTable): their records and the total.
+    struct ParkedTicket {
+        std::vector<std::string> records{""};
+        double total = 0;
+    };
+    std::array<ParkedTicket, kTableCount + 1> parked_{};
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.
