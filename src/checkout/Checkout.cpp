@@ -100,7 +100,7 @@ void frmMain::Checkout(int index) {
     double montantTVA = 0;
     if (!data_.RapportAffiche) {
         taux = TauxTVA(data_.Infos);
-        montantTVA = ParseNumber(totalText).value_or(0) * taux / 100;
+        montantTVA = TvaIncluse(ParseNumber(totalText).value_or(0), taux);
         print = platform_.ui.MsgBox("Imprimer le ticket ?", vbYesNo, "Impression") == vbYes;
     }
     const bool sale = !data_.RapportAffiche && !Get("mnuFormation").checked;

@@ -44,6 +44,10 @@ double TauxTVA(const InfosRecord& infos) {
     return *rate;
 }
 
+double TvaIncluse(double montant, double taux) {
+    return 100 + taux == 0 ? 0 : montant * taux / (100 + taux);
+}
+
 std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
                                      double partEspeces, const std::string& serveur,
                                      const InfosRecord& infos, Clock& clock) {

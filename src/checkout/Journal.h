@@ -27,6 +27,9 @@ public:
 // Infos 6, anything else 0. Throws ConversionError when the chosen rate is
 // not a number.
 double TauxTVA(const InfosRecord& infos);
+// The VAT that an amount includes at a rate, as a café's prices include it:
+// amount × rate / (100 + rate), 0.909... in 10.00 at 10; 0 for a rate of -100.
+double TvaIncluse(double montant, double taux);
 
 // The records of one checkout, one per category with a positive subtotal
 // (two for a split payment), each stamped with the clock when it is built.

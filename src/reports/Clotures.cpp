@@ -8,6 +8,7 @@
 #include <set>
 
 #include "data/Dates.h"
+#include "data/Text.h"
 #include "data/TextFile.h"
 #include "ledger/ChainEntry.h"
 #include "reports/JournalRecord.h"
@@ -24,6 +25,16 @@ ExactSum Amount(const std::string& text) {
 
 ExactSum Absolute(const ExactSum& x) {
     return x.IsPositive() ? x : ExactSum() - x;
+}
+
+// The included VAT of a closure, or "inconnue" for one of 16 fields not
+// completed from the journal (CompleterTvaIncluse).
+std::string LigneTvaZ(const std::string& taux, const std::string& monnaie,
+                      const std::optional<std::string>& tvaIncluse) {
+    if (tvaIncluse) {
+        return LigneTva(taux, monnaie, Amount(*tvaIncluse));
+    }
+    return FitRight(LibelleTva(taux), 18) + " " + monnaie + " inconnue";
 }
 
 Date FromKey(long key) {
@@ -118,19 +129,22 @@ Closure DayClosure(long key, DayScan& day, const DateTime& now) {
     closure.mouvements = sums.mouvements.Text();
     closure.tva1 = sums.tva1.Text();
     closure.tva2 = sums.tva2.Text();
+    closure.tvaIncluse1 = sums.tvaIncluse1.Text();
+    closure.tvaIncluse2 = sums.tvaIncluse2.Text();
     closure.total = (sums.especes + sums.cartes).Text();
     closure.grandTotalAbsolu = day.absolute.Text();
     closure.made = now;
     return closure;
 }
 
-// The closure of a month or a year: the sum of the closures it is made of.
+// The closure of a month or a year: the sum of the closures it is made of
+// (completed with their included VAT when they are older than it).
 Closure Summed(const std::vector<Closure>& parts, const char* period, const DateTime& now) {
     Closure sum;
     sum.period = period;
     sum.debut = parts.front().debut;
     sum.fin = parts.back().fin;
-    ExactSum especes, cartes, mouvements, tva1, tva2;
+    ExactSum especes, cartes, mouvements, tva1, tva2, tvaIncluse1, tvaIncluse2;
     for (const Closure& part : parts) {
         sum.ventes += part.ventes;
         sum.premier = sum.premier == 0 ? part.premier : sum.premier;
@@ -140,12 +154,16 @@ Closure Summed(const std::vector<Closure>& parts, const char* period, const Date
         mouvements += Amount(part.mouvements);
         tva1 += Amount(part.tva1);
         tva2 += Amount(part.tva2);
+        tvaIncluse1 += Amount(part.tvaIncluse1.value_or("0"));
+        tvaIncluse2 += Amount(part.tvaIncluse2.value_or("0"));
     }
     sum.especes = especes.Text();
     sum.cartes = cartes.Text();
     sum.mouvements = mouvements.Text();
     sum.tva1 = tva1.Text();
     sum.tva2 = tva2.Text();
+    sum.tvaIncluse1 = tvaIncluse1.Text();
+    sum.tvaIncluse2 = tvaIncluse2.Text();
     sum.total = (especes + cartes).Text();
     sum.grandTotal = parts.back().grandTotal;
     sum.grandTotalAbsolu = parts.back().grandTotalAbsolu;
@@ -168,8 +186,11 @@ void CloseEnded(const std::string& dataPath, const char* part, const char* whole
             parts[key].push_back(closure);
         }
     }
-    for (const auto& [key, list] : parts) {
+    for (auto& [key, list] : parts) {
         if (closed.count(key) == 0) {
+            for (Closure& closure : list) {
+                CompleterTvaIncluse(dataPath, closure);
+            }
             made.push_back(Summed(list, whole, now));
             AppendClosure(dataPath, made.back());
         }
@@ -177,6 +198,19 @@ void CloseEnded(const std::string& dataPath, const char* part, const char* whole
 }
 
 }  // namespace
+
+void CompleterTvaIncluse(const std::string& dataPath, Closure& closure) {
+    if (closure.tvaIncluse1 && closure.tvaIncluse2) {
+        return;
+    }
+    const std::string path = JoinPath(dataPath, kJournalFile);
+    ScanRequest request;
+    request.debut = DateKey(closure.debut);
+    request.fin = DateKey(closure.fin);
+    const PeriodSums sums = FileExists(path) ? ScanJournalFile(path, request).period : PeriodSums{};
+    closure.tvaIncluse1 = sums.tvaIncluse1.Text();
+    closure.tvaIncluse2 = sums.tvaIncluse2.Text();
+}
 
 std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui) {
     const std::vector<Closure> before = ReadClosures(dataPath);
@@ -220,8 +254,8 @@ std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
         std::string(kSeparateur),
         LigneMontant("Total", monnaie, Amount(c.total)),
         LigneMontant("Entrée/sortie caisse", monnaie, Amount(c.mouvements)),
-        LigneMontant(LibelleTva(taux1), monnaie, Amount(c.tva1)),
-        LigneMontant(LibelleTva(taux2), monnaie, Amount(c.tva2)),
+        LigneTvaZ(taux1, monnaie, c.tvaIncluse1),
+        LigneTvaZ(taux2, monnaie, c.tvaIncluse2),
         std::string(kSeparateur),
         LigneMontant("Grand total", monnaie, Amount(c.grandTotal)),
         LigneMontant("Grand total absolu", monnaie, Amount(c.grandTotalAbsolu)),

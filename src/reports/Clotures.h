@@ -16,7 +16,13 @@ namespace vantor {
 // read with the same code. Returns the closures made. Throws FileError.
 std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui);
 
-// The Z report of a closure, in the report line forms.
+// A closure of 16 fields, written before the included VAT was kept, gets it
+// from the journal records of its period, read as for its totals (the chain
+// shows them unchanged since). A closure that has it is left as it is.
+void CompleterTvaIncluse(const std::string& dataPath, Closure& closure);
+
+// The Z report of a closure, in the report line forms; its VAT is the VAT
+// included in the takings, rounded to cents.
 std::vector<std::string> RapportZ(const Closure& closure, const std::string& monnaie,
                                   const std::string& taux1, const std::string& taux2);
 

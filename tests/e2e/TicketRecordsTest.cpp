@@ -58,8 +58,7 @@ const std::vector<RecordsCase> kCases = {
     {"a cleared ticket after a parked gin",
      kParkGin + "click Command1 8\nclick cmdClear\nclick Command1 2\n" + kCash, Record("3.5", 0)},
     {"a training sale after a parked gin",
-     kParkGin +
-         "click mnuFormation\nanswer \"391205\"\nclick Command1 48\n" + kCash +
+     kParkGin + "click mnuFormation\nanswer \"391205\"\nclick Command1 48\n" + kCash +
          "click mnuFormation\nclick Command1 2\n" + kCash,
      Record("3.5", 0)},
     {"no kitchen order for the dishes of a parked table",
@@ -71,8 +70,7 @@ const std::vector<RecordsCase> kCases = {
     {"the dessert order of a table taken back",
      "click Command1 67\nclick Command1 79\nanswer \"6\"\nanswer \"Glace maison\"\n"
      "click cmdTable 1\nanswer ok\n" +
-         kTakeBack1 +
-         "type txtBon \"Vite\"\nclick cmdCuisine\nclick mnuDessert\nshow lstCuisine\n",
+         kTakeBack1 + "type txtBon \"Vite\"\nclick cmdCuisine\nclick mnuDessert\nshow lstCuisine\n",
      "",
      {"show lstCuisine.List \"1 Glace maison      \""}},
 };
