@@ -1,4 +1,4 @@
-// Products and quotients of exact sums: a × b / c to the 18th decimal, and
+// Products over sums of exact sums, a × b / (a + b) to the 18th decimal, and
 // the rounding to cents of what the screen and the paper show.
 #include <algorithm>
 #include <array>
@@ -27,22 +27,68 @@ constexpr std::uint64_t kCent = kPowers[ExactSum::kDecimals - 2];
 constexpr U128 kMaxOperandWhole = static_cast<U128>(kPowers[ExactSum::kDecimals]) * 100;
 constexpr U128 kMaxResultUnits = static_cast<U128>(kPowers[ExactSum::kMaxIntegerDigits]) * kOne;
 
-// How many of the last decimals of units (a magnitude in 10^-18) are zeros, at most 18.
-int TrailingZeros(std::uint64_t fraction) {
-    if (fraction == 0) {
-        return ExactSum::kDecimals;
+constexpr int kCommonZeros = 13;
+constexpr std::uint64_t kCommonScale = kPowers[kCommonZeros];
+
+// The result's limit divided by 10^zeros, for each number of zeros.
+constexpr std::array<U128, ExactSum::kDecimals + 1> kMaxQuotients = [] {
+    std::array<U128, ExactSum::kDecimals + 1> limits{};
+    for (std::size_t z = 0; z < limits.size(); ++z) {
+        limits[z] = kMaxResultUnits / kPowers[z];
     }
+    return limits;
+}();
+
+// An operand's magnitude, whole + fraction / 10^18, with the number of zeros
+// that end its fraction (at most 18) and the fraction without them.
+struct Operand {
+    bool negative = false;
+    U128 whole = 0;
+    std::uint64_t fraction = 0;
+    int zeros = ExactSum::kDecimals;
+    std::uint64_t stripped = 0;
+
+    // The units (10^-18) divided by 10^z, z at most zeros: multiplications only.
+    U128 Reduced(int z) const {
+        return whole * kPowers[static_cast<std::size_t>(ExactSum::kDecimals - z)] +
+               static_cast<U128>(stripped) * kPowers[static_cast<std::size_t>(zeros - z)];
+    }
+};
+
+// Counts and strips the zeros that end the fraction. The divisions by
+// constants compile to multiplications.
+void StripZeros(Operand& x) {
+    if (x.fraction == 0) {
+        return;
+    }
+    std::uint64_t digits = x.fraction;
     int zeros = 0;
-    for (; fraction % 10 == 0; fraction /= 10) {
-        ++zeros;
-    }
-    return zeros;
+    auto strip = [&](std::uint64_t power, int count) {
+        if (digits % power == 0) {
+            digits /= power;
+            zeros += count;
+        }
+    };
+    strip(100'000'000, 8);
+    strip(100'000'000, 8);
+    strip(10'000, 4);
+    strip(100, 2);
+    strip(10, 1);
+    x.zeros = zeros;
+    x.stripped = digits;
 }
 
-// The magnitude's units divided by 10^zeros, which divide them.
-U128 Reduced(U128 whole, std::uint64_t fraction, int zeros) {
-    const auto z = static_cast<std::size_t>(zeros);
-    return whole * kPowers[ExactSum::kDecimals - z] + fraction / kPowers[z];
+// n / d and n % d, in 64 bits when both fit (most amounts of a till do).
+void DivMod(U128 n, U128 d, U128& quotient, U128& remainder) {
+    if ((n >> 64) == 0 && (d >> 64) == 0) {
+        const auto n64 = static_cast<std::uint64_t>(n);
+        const auto d64 = static_cast<std::uint64_t>(d);
+        quotient = n64 / d64;
+        remainder = n64 % d64;
+        return;
+    }
+    quotient = n / d;
+    remainder = n - quotient * d;
 }
 
 // q + 1 when the remainder r of a division by d is at least half of d.
@@ -87,52 +133,70 @@ bool Divide(U128 high, U128 low, U128 d, U128& quotient) {
 
 }  // namespace
 
-// The operands are reduced by the decimal zeros they all end with, so that
+// The operands are reduced by the decimal zeros they both end with, so that
 // the amounts of a till (a few significant digits each) multiply within 128
-// bits; other operands go through 256 bits.
-std::optional<ExactSum> ExactSum::MulDiv(const ExactSum& a, const ExactSum& b, const ExactSum& c) {
-    struct Magnitude {
-        bool negative;
-        U128 whole;
-        std::uint64_t fraction;
-    };
-    auto magnitude = [](const ExactSum& x) {
-        if (x.whole_ >= 0) {
-            return Magnitude{false, static_cast<U128>(x.whole_), x.fraction_};
-        }
+// bits and divide in 64; other operands go through 256 bits.
+std::optional<ExactSum> ExactSum::ProductOverSum(const ExactSum& a, const ExactSum& b) {
+    auto operand = [](const ExactSum& x) {
+        Operand o;
+        o.negative = x.whole_ < 0;
         // -2.25 is held as -3 + 0.75.
-        return Magnitude{true, static_cast<U128>(-(x.whole_ + (x.fraction_ > 0 ? 1 : 0))),
-                         x.fraction_ > 0 ? kOne - x.fraction_ : 0};
+        o.whole = o.negative ? static_cast<U128>(-(x.whole_ + (x.fraction_ > 0 ? 1 : 0)))
+                             : static_cast<U128>(x.whole_);
+        o.fraction = o.negative && x.fraction_ > 0 ? kOne - x.fraction_ : x.fraction_;
+        return o;
     };
-    const Magnitude ma = magnitude(a);
-    const Magnitude mb = magnitude(b);
-    const Magnitude mc = magnitude(c);
-    if (ma.whole >= kMaxOperandWhole || mb.whole >= kMaxOperandWhole ||
-        mc.whole >= kMaxOperandWhole || (mc.whole == 0 && mc.fraction == 0)) {
+    Operand oa = operand(a);
+    Operand ob = operand(b);
+    if (oa.whole >= kMaxOperandWhole || ob.whole >= kMaxOperandWhole) {
         return std::nullopt;
     }
-    const int zeros = std::min({TrailingZeros(ma.fraction), TrailingZeros(mb.fraction),
-                                TrailingZeros(mc.fraction)});
-    const U128 ra = Reduced(ma.whole, ma.fraction, zeros);
-    const U128 rb = Reduced(mb.whole, mb.fraction, zeros);
-    const U128 rc = Reduced(mc.whole, mc.fraction, zeros);
+    // The amounts of a till have at most 5 decimals: the zeros are counted
+    // only for the others.
+    if (oa.fraction % kCommonScale == 0 && ob.fraction % kCommonScale == 0) {
+        for (Operand* o : {&oa, &ob}) {
+            o->zeros = kCommonZeros;
+            o->stripped = o->fraction / kCommonScale;
+        }
+    } else {
+        StripZeros(oa);
+        StripZeros(ob);
+    }
+    // The sum's magnitude and sign, from the reduced magnitudes.
+    auto sum = [&](U128 ra, U128 rb, bool& negative) {
+        negative = oa.negative == ob.negative ? oa.negative : (ra > rb ? oa.negative : ob.negative);
+        return oa.negative == ob.negative ? ra + rb : (ra > rb ? ra - rb : rb - ra);
+    };
+    const int zeros = std::min(oa.zeros, ob.zeros);
+    const U128 ra = oa.Reduced(zeros);
+    const U128 rb = ob.Reduced(zeros);
+    bool sumNegative = false;
+    const U128 rc = sum(ra, rb, sumNegative);
+    if (rc == 0) {
+        return std::nullopt;
+    }
     U128 units = 0;
     if ((ra >> 64) == 0 && (rb >> 64) == 0) {
-        // a × b / c = (ra × rb / rc) × 10^zeros units: the quotient, then the
-        // remainder's share of 10^zeros.
-        const U128 product = ra * rb;
-        const U128 q = product / rc;
-        const U128 scale = kPowers[static_cast<std::size_t>(zeros)];
-        if (q > kMaxResultUnits / scale) {
+        // a × b / (a + b) = (ra × rb / rc) × 10^zeros units: the quotient,
+        // then the remainder's share of 10^zeros.
+        U128 q = 0;
+        U128 r = 0;
+        DivMod(ra * rb, rc, q, r);
+        if (q >= kMaxQuotients[static_cast<std::size_t>(zeros)]) {
             return std::nullopt;
         }
-        const U128 spread = product % rc * scale;
-        units = q * scale + RoundedQuotient(spread / rc, spread % rc, rc);
+        const U128 scale = kPowers[static_cast<std::size_t>(zeros)];
+        U128 share = 0;
+        U128 rest = 0;
+        DivMod(r * scale, rc, share, rest);
+        units = q * scale + RoundedQuotient(share, rest, rc);
     } else {
+        const U128 ua = oa.Reduced(0);
+        const U128 ub = ob.Reduced(0);
         U128 high = 0;
         U128 low = 0;
-        Multiply(Reduced(ma.whole, ma.fraction, 0), Reduced(mb.whole, mb.fraction, 0), high, low);
-        if (!Divide(high, low, Reduced(mc.whole, mc.fraction, 0), units)) {
+        Multiply(ua, ub, high, low);
+        if (!Divide(high, low, sum(ua, ub, sumNegative), units)) {
             return std::nullopt;
         }
     }
@@ -140,10 +204,14 @@ std::optional<ExactSum> ExactSum::MulDiv(const ExactSum& a, const ExactSum& b, c
         return std::nullopt;
     }
     ExactSum result;
-    result.whole_ = static_cast<__int128>(units / kOne);
-    result.fraction_ = static_cast<std::uint64_t>(units % kOne);
-    const bool negative = (ma.negative != mb.negative) != mc.negative;
-    return negative ? ExactSum() - result : result;
+    if ((units >> 64) == 0) {
+        result.whole_ = static_cast<std::uint64_t>(units) / kOne;
+        result.fraction_ = static_cast<std::uint64_t>(units) % kOne;
+    } else {
+        result.whole_ = static_cast<__int128>(units / kOne);
+        result.fraction_ = static_cast<std::uint64_t>(units % kOne);
+    }
+    return (oa.negative != ob.negative) != sumNegative ? ExactSum() - result : result;
 }
 
 ExactSum ExactSum::RoundedToCents() const {

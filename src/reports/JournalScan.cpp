@@ -57,11 +57,10 @@ JournalSums ScanInParts(std::size_t parts, const std::function<JournalSums(std::
 }
 
 std::optional<ExactSum> IncludedVat(const ExactSum& amount, const ExactSum& vat) {
-    const ExactSum base = amount + vat;
-    if (base == ExactSum()) {
-        return vat == ExactSum() ? std::optional<ExactSum>(ExactSum()) : std::nullopt;
+    if (vat == ExactSum()) {
+        return ExactSum();  // also with an amount of 0
     }
-    return ExactSum::MulDiv(vat, amount, base);
+    return ExactSum::ProductOverSum(vat, amount);
 }
 
 int ScanParts(std::size_t bytes) {
