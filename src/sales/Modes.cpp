@@ -57,6 +57,18 @@ void frmMain::optPrint_Click(int index) {
     Get("txtVantor").text.clear();
 }
 
+void frmMain::AfficherModeTVA() {
+    const std::optional<int> mode = ParseInteger(data_.Infos[ModeTVA]);
+    Control& tva = Get("cmbTVA");
+    if (mode && *mode >= 0 && *mode < tva.ListCount()) {
+        tva.listIndex = *mode;
+        tva.text = tva.items[static_cast<std::size_t>(*mode)];
+    } else {
+        tva.listIndex = -1;  // no VAT mode: neither printed nor recorded
+        tva.text.clear();
+    }
+}
+
 void frmMain::cmbTVA_Click() {
     data_.Infos[ModeTVA] = std::to_string(Get("cmbTVA").listIndex);
 }

@@ -84,6 +84,10 @@ public:
     void optPrint_Click(int index);
     void cmbServeur_Click();
     void cmbTVA_Click();
+    // cmbTVA shows the VAT mode of the sale (Infos 9): at start-up, and once
+    // the settings dialog closed, so that the screen, the receipt and the
+    // records agree.
+    void AfficherModeTVA();
     void chkQR_Click();
     void cmdOuvre_Click();
     void lblServeur_Click();

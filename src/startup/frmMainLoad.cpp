@@ -28,12 +28,7 @@ void frmMain::Form_Load() {
     LoadPictures();
     SetToday();
 
-    std::optional<int> modeTVA = ParseInteger(data_.Infos[ModeTVA]);
-    Control& tva = Get("cmbTVA");
-    if (modeTVA && *modeTVA >= 0 && *modeTVA < tva.ListCount()) {
-        tva.listIndex = *modeTVA;
-        tva.text = tva.items[static_cast<std::size_t>(*modeTVA)];
-    }
+    AfficherModeTVA();
     Get("txtNote").text = data_.Infos[MessageTicket];
     Get("txtQR").text = data_.Infos[TexteQR];
 
