@@ -55,6 +55,10 @@ const std::vector<RecordsCase> kCases = {
     {"the report modes after a parked gin",
      kParkGin + "click optPrint 1\nclick optPrint 2\nclick optPrint 0\nclick Command1 2\n" + kCash,
      Record("3.5", 0)},
+    {"a report generated after a parked gin",
+     "click Command1 2\n" + kCash + kParkGin +
+         "click optPrint 1\nclick cmdX\nclick optPrint 0\nclick Command1 15\n" + kCash,
+     Record("3.5", 0) + Record("2.8", 1)},
     {"a cleared ticket after a parked gin",
      kParkGin + "click Command1 8\nclick cmdClear\nclick Command1 2\n" + kCash, Record("3.5", 0)},
     {"a training sale after a parked gin",
