@@ -137,8 +137,8 @@ Closure DayClosure(long key, DayScan& day, const DateTime& now) {
     return closure;
 }
 
-// The closure of a month or a year: the sum of the closures it is made of
-// (completed with their included VAT when they are older than it).
+// The closure of a month or a year: the sum of the closures it is made of,
+// each with its included VAT (CompleterTvaIncluse).
 Closure Summed(const std::vector<Closure>& parts, const char* period, const DateTime& now) {
     Closure sum;
     sum.period = period;
@@ -188,9 +188,7 @@ void CloseEnded(const std::string& dataPath, const char* part, const char* whole
     }
     for (auto& [key, list] : parts) {
         if (closed.count(key) == 0) {
-            for (Closure& closure : list) {
-                CompleterTvaIncluse(dataPath, closure);
-            }
+            CompleterTvaIncluse(dataPath, list);
             made.push_back(Summed(list, whole, now));
             AppendClosure(dataPath, made.back());
         }
@@ -199,17 +197,36 @@ void CloseEnded(const std::string& dataPath, const char* part, const char* whole
 
 }  // namespace
 
-void CompleterTvaIncluse(const std::string& dataPath, Closure& closure) {
-    if (closure.tvaIncluse1 && closure.tvaIncluse2) {
+// One reading of the journal for all of them, day by day as for their totals.
+void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures) {
+    std::vector<Closure*> old;
+    long first = 0;
+    long last = 0;
+    for (Closure& closure : closures) {
+        if (!closure.tvaIncluse1 || !closure.tvaIncluse2) {
+            first = old.empty() ? DateKey(closure.debut) : std::min(first, DateKey(closure.debut));
+            last = std::max(last, DateKey(closure.fin));
+            old.push_back(&closure);
+        }
+    }
+    if (old.empty()) {
         return;
     }
-    const std::string path = JoinPath(dataPath, kJournalFile);
-    ScanRequest request;
-    request.debut = DateKey(closure.debut);
-    request.fin = DateKey(closure.fin);
-    const PeriodSums sums = FileExists(path) ? ScanJournalFile(path, request).period : PeriodSums{};
-    closure.tvaIncluse1 = sums.tvaIncluse1.Text();
-    closure.tvaIncluse2 = sums.tvaIncluse2.Text();
+    std::map<long, PeriodSums> days;
+    for (auto& [key, day] : ScanDays(dataPath, first - 1, last)) {
+        days.emplace(key, day.scanner.Result().period);
+    }
+    for (Closure* closure : old) {
+        ExactSum tva1;
+        ExactSum tva2;
+        const auto end = days.upper_bound(DateKey(closure->fin));
+        for (auto day = days.lower_bound(DateKey(closure->debut)); day != end; ++day) {
+            tva1 += day->second.tvaIncluse1;
+            tva2 += day->second.tvaIncluse2;
+        }
+        closure->tvaIncluse1 = tva1.Text();
+        closure->tvaIncluse2 = tva2.Text();
+    }
 }
 
 std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui) {

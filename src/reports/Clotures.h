@@ -16,10 +16,10 @@ namespace vantor {
 // read with the same code. Returns the closures made. Throws FileError.
 std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui);
 
-// A closure of 16 fields, written before the included VAT was kept, gets it
-// from the journal records of its period, read as for its totals (the chain
-// shows them unchanged since). A closure that has it is left as it is.
-void CompleterTvaIncluse(const std::string& dataPath, Closure& closure);
+// The closures of 16 fields, written before the included VAT was kept, get
+// it from the journal records of their periods, read as for their totals
+// (the chain shows them unchanged since); the others are left as they are.
+void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures);
 
 // The Z report of a closure, in the report line forms; its VAT is the VAT
 // included in the takings, rounded to cents.

@@ -116,21 +116,28 @@ TEST(Closures, TheMonthSumsTheIncludedVatOfOldAndNewDays) {
 }
 
 // The Z of a closure of 16 fields does not guess its included VAT: completed
-// from the journal of its day, it shows it.
+// from the journal of its day, it shows it; a closure that has it keeps it.
 TEST(Closures, AnOldClosureShowsTheIncludedVatOfItsJournal) {
     TempDir data;
-    WriteRaw(data / kJournalFile, "05.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n");
-    std::optional<Closure> old =
-        ParseClosure("Jour;05.12.2026;05.12.2026;0;0;0;10;0;0;1;0;10;10;10;05.12.2026;23:00:00");
-    ASSERT_TRUE(old.has_value());
+    WriteRaw(data / kJournalFile,
+             "05.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n06.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n");
+    std::vector<Closure> closures;
+    for (const char* line :
+         {"Jour;05.12.2026;05.12.2026;0;0;0;10;0;0;1;0;10;10;10;05.12.2026;23:00:00",
+          "Jour;06.12.2026;06.12.2026;0;0;0;10;0;0;1;0;10;20;20;06.12.2026;23:00:00;0.5;0"}) {
+        const std::optional<Closure> closure = ParseClosure(line);
+        ASSERT_TRUE(closure.has_value());
+        closures.push_back(*closure);
+    }
     const auto tva = [](const Closure& closure) {
         const std::vector<std::string> z = RapportZ(closure, "€", "10", "5.5");
         return z[9] + "|" + z[10];
     };
-    EXPECT_EQ(tva(*old), "TVA à 10%          € inconnue|TVA à 5.5%         € inconnue");
-    CompleterTvaIncluse(data.Path(), *old);
-    EXPECT_EQ(tva(*old), "TVA à 10%          €     0.91|TVA à 5.5%         €     0.00");
-    const std::vector<std::string> fields = Fields(FormatClosure(*old));
+    EXPECT_EQ(tva(closures[0]), "TVA à 10%          € inconnue|TVA à 5.5%         € inconnue");
+    CompleterTvaIncluse(data.Path(), closures);
+    EXPECT_EQ(tva(closures[0]), "TVA à 10%          €     0.91|TVA à 5.5%         €     0.00");
+    EXPECT_EQ(tva(closures[1]), "TVA à 10%          €     0.50|TVA à 5.5%         €     0.00");
+    const std::vector<std::string> fields = Fields(FormatClosure(closures[0]));
     ASSERT_EQ(fields.size(), 18u);
     EXPECT_EQ(fields[16] + ";" + fields[17], "0.909090909090909;0");
 }
