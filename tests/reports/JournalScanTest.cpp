@@ -1,5 +1,6 @@
 // Reading the journal: one pass for the period and the drawer balance, in one
 // piece or several, whatever the line ends; unreadable records count as 0.
+#include <cstdint>
 #include <random>
 
 #include "ReportFixture.h"
@@ -109,8 +110,8 @@ TEST_F(JournalReading, OnePassBalanceEqualsAWholeFilePass) {
 TEST_F(JournalReading, TheIncludedVatOfManySalesIsThatOfTheirTotal) {
     std::mt19937 random(20261206);
     std::string bytes;
-    long cents10 = 0;  // the amounts at 10 %
-    long cents55 = 0;  // and at 5.5 %
+    std::int64_t cents10 = 0;  // the amounts at 10 %
+    std::int64_t cents55 = 0;  // and at 5.5 %
     for (int i = 0; i < 20000; ++i) {
         const bool surPlace = random() % 2 == 0;
         const double rate = surPlace ? 10 : 5.5;
@@ -128,8 +129,8 @@ TEST_F(JournalReading, TheIncludedVatOfManySalesIsThatOfTheirTotal) {
     }
     WriteRaw(settings.journal, bytes);
     // 10 / 110 = 1 / 11 and 5.5 / 105.5 = 11 / 211, rounded half up to cents.
-    const auto rounded = [](long numerator, long denominator) {
-        return Cents((2 * numerator + denominator) / (2 * denominator));
+    const auto rounded = [](std::int64_t numerator, std::int64_t denominator) {
+        return Cents(static_cast<long>((2 * numerator + denominator) / (2 * denominator)));
     };
     for (const int parts : {1, 2}) {
         const JournalSums sums = Scan(PeriodRequest(kToday, kToday), parts);
