@@ -1,5 +1,7 @@
 // The ticket being built: article taps, multipliers, free prices, deleting a
 // line, clearing, and the running total.
+#include <cassert>
+
 #include "data/Catalogue.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
@@ -121,11 +123,22 @@ void frmMain::cmdDeleteLine_Click() {
         return;
     }
     list.RemoveItem(selected);
-    lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
+    if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
+        lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
+    }
     RecalculerTotal();
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
 
+const std::string& frmMain::RecordOfLine(std::size_t j) const {
+    static const std::string kNone;
+    // Every path that changes the lines changes their records with them.
+    assert(j + 1 < lignesTicket_.size());
+    return j + 1 < lignesTicket_.size() ? lignesTicket_[j + 1] : kNone;
+}
+
+// RapportAffiche stays what the mode says: "Totaux" and "Compta" show reports
+// only, and their list emptied is an empty report, never a ticket.
 void frmMain::EmptyTicket() {
     Get("lstTicket").Clear();
     data_.TexteBon.clear();
@@ -134,16 +147,12 @@ void frmMain::EmptyTicket() {
     total.caption.clear();
     total.tag = "0";
     lignesTicket_.assign(1, "");
-    data_.RapportAffiche = false;
 }
 
+// The buttons stay those of the mode.
 void frmMain::cmdClear_Click() {
     EmptyTicket();
     Get("lstCuisine").Clear();
-    const bool totaux = Get("optPrint", 1).value != 0;
-    Get("cmdPrint", 0).caption = totaux ? "Imprimer" : "Espèces";
-    Get("cmdPrint", 1).visible = !totaux;
-    Get("cmdCuisine").visible = !totaux;
 }
 
 }  // namespace vantor

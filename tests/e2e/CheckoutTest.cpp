@@ -72,7 +72,9 @@ TEST(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
                     "seam's failure loop holds the journal's failing writes there";
 #else
     TempDir data;
-    RunScript(data.Path(), "show NumTicket\n");  // writes the default files first
+    // Writes the default files first, at a fixed time: the chain, hence the
+    // receipt's code, is the same at every run.
+    RunScript(data.Path(), "clock 05.12.2026 12:00:00\nshow NumTicket\n");
     const std::string before = "01.12.2026;9:00:00;Marie;4;0;Esp;2;0.22\r\n";
     WriteRaw(data / "tickets.csv", before);
     // Writes to regular files fail once 40 bytes went through to the journal,

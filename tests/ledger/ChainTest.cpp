@@ -47,13 +47,15 @@ std::string Replaced(std::string text, const std::string& what, const std::strin
 
 const std::string kJournal = kSale1 + kSale2 + kMovement + kSale3;
 
-// Two sales, a movement, an event and a third sale, written as the till does.
+// Two sales, a movement, an event and a third sale, written as the till does
+// (Id.txt holding the number of the next receipt).
 void WriteDay(const std::string& dir) {
     AppendChained(dir, kJournalFile, EntryKind::Sale, 1, Lines(kSale1));
     AppendChained(dir, kJournalFile, EntryKind::Sale, 2, Lines(kSale2));
     AppendChained(dir, kJournalFile, EntryKind::Movement, 0, Lines(kMovement));
     LogEvent(dir, kNoon, "Démarrage");
     AppendChained(dir, kJournalFile, EntryKind::Sale, 3, Lines(kSale3));
+    WriteRaw(dir + "/Id.txt", "4\r\n");
 }
 
 std::string Check(const TempDir& dir) {
@@ -174,6 +176,7 @@ TEST(StartupCheck, CrashLeftoversAreInterruptionsSettledAtTheNextStart) {
         TempDir dir;
         WriteDay(dir.Path());
         const std::string chainBefore = Slurp(dir / kChainFile);
+        WriteRaw(dir / "Id.txt", "5\r\n");  // before the sale's entry
         AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 4, Lines(sale4));
         WriteRaw(dir / kJournalFile, kJournal + sale4.substr(0, row.kept));
         if (row.chainKept > 0) {
