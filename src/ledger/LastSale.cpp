@@ -45,7 +45,8 @@ std::optional<std::int64_t> LastSaleReceipt(const std::string& dataPath) {
             rest = std::move(bytes);
         } else {
             const std::size_t whole = from == 0 ? 0 : first + 1;
-            if (std::optional<std::int64_t> found = LastSaleIn(std::string_view(bytes).substr(whole))) {
+            if (std::optional<std::int64_t> found =
+                    LastSaleIn(std::string_view(bytes).substr(whole))) {
                 return found;
             }
             rest = bytes.substr(0, whole);
