@@ -104,6 +104,42 @@ TEST(Checkout, ATicketNumberThatCannotBeWrittenStopsTheSaleBeforeItIsPrinted) {
     EXPECT_FALSE(fs::exists(data / "tickets.csv"));
 }
 
+// A receipt that cannot be printed: the sale's chain entry, already on disk,
+// is given up at once (an "I" entry right after it), nothing is recorded,
+// the ticket stays for another try and its number is spent; the next start
+// has nothing left to settle.
+TEST(Checkout, AReceiptThatFailsGivesItsEntryUpAtOnceAndKeepsTheTicket) {
+    HeadlessTill till;
+    const std::string printer = "escpos \"Ticket\" \"" + (till / "unplugged/lp0") + "\"\n";
+    const std::string sale = "click Command1 2\nclick Command1 2\nclick cmdPrint 0\n";  // 7.00
+    const TillRun failed = till.Run(printer + "clock 05.12.2026 12:04:09\n" + sale +
+                                    "answer yes\nanswer ok\nshow lstTicket.ListCount\n"
+                                    "show NumTicket\n");
+    ASSERT_EQ(Boxes(failed).size(), 2U) << failed.out;
+    EXPECT_TRUE(Boxes(failed)[1].starts_with("msgbox critical ok")) << Boxes(failed)[1];
+    EXPECT_EQ(Shows(failed),
+              (std::vector<std::string>{"show lstTicket.ListCount 1", "show NumTicket 2"}));
+    EXPECT_EQ(till.Read("tickets.csv"), "");
+    std::vector<std::string> chain = ReadLines(till / "tickets.chain");
+    ASSERT_GE(chain.size(), 3U);
+    // The start's event, the sale announced, given up; then the stop's event.
+    EXPECT_TRUE(chain[1].starts_with("2;V;1;tickets.csv;0;36;")) << chain[1];
+    EXPECT_TRUE(chain[2].starts_with("3;I;2;tickets.csv;0;0;")) << chain[2];
+
+    const TillRun next =
+        till.Run("clock 05.12.2026 12:10:00\nshow NumTicket\n" + sale + "answer no\n");
+    EXPECT_EQ(Boxes(next), std::vector<std::string>{
+                               "msgbox none yesno \"Impression\" \"Imprimer le ticket ?\""});
+    EXPECT_EQ(Shows(next), std::vector<std::string>{"show NumTicket 3"});  // a restart adds one
+    EXPECT_EQ(till.Read("tickets.csv"), "05.12.2026;12:10:00;Nom;7;0;Esp;;0\r\n");
+    chain = ReadLines(till / "tickets.chain");
+    EXPECT_NE(std::find_if(chain.begin(), chain.end(),
+                           [](const std::string& line) {
+                               return line.find(";V;3;tickets.csv;0;36;") != std::string::npos;
+                           }),
+              chain.end());
+}
+
 // Id.txt is only a copy of what the chain knows: whatever it says, the first
 // receipt after a start follows the last sale the chain announces, and the
 // user is told when Id.txt was behind. In agreement, a restart adds one.

@@ -75,6 +75,24 @@ Alter ChainLineBecomes(const std::string& from, const std::string& to) {
     };
 }
 
+// The code a receipt prints for its sale's entry, which `vantor verify
+// --contre` reads back.
+TEST(Chain, ShortCodeIsTheEntryNumberAndTheHashsFirstTwelveDigits) {
+    const std::string hash = "9f3a6c0b12ab" + std::string(52, 'e');
+    const struct {
+        std::uint64_t seq;
+        std::string hash;
+        const char* code;
+    } rows[] = {
+        {1234, hash, "1234:9f3a6c0b12ab"},
+        {1, kChainOrigin, "1:000000000000"},
+        {18446744073709551615ULL, hash, "18446744073709551615:9f3a6c0b12ab"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ShortChainCode(row.seq, row.hash), row.code);
+    }
+}
+
 // The report of each alteration: expected/Chain-alterations.txt.
 TEST(Chain, EachAlterationIsFoundAtTheFirstRecordThatNoLongerMatches) {
     const std::pair<const char*, Alter> cases[] = {
