@@ -2,7 +2,6 @@
 // sale in the journal, print the receipt, advance the ticket number and empty
 // the sales screen. With a report on screen the first button prints the report.
 #include <cstdint>
-#include <memory>
 
 #include "checkout/Journal.h"
 #include "checkout/NumeroTicket.h"
@@ -102,12 +101,6 @@ CategoryTotals frmMain::CategorySubtotals() const {
     return totals;
 }
 
-// The sale is computed once, its payment known: its records, all at one
-// moment, are announced in the chain (flushed: from then on the receipt's
-// number is spent whatever happens), then the receipt is printed with the
-// entry's code, then the records are written. A receipt that fails gives the
-// entry up at once and records nothing, the ticket staying on screen; a crash
-// while printing leaves the entry open, and the next start gives it up.
 void frmMain::SellTicket(PaymentKind kind) {
     const CategoryTotals totals = CategorySubtotals();
     ReceiptSale sale;
@@ -116,7 +109,7 @@ void frmMain::SellTicket(PaymentKind kind) {
     if (!training) {
         CloturerJoursPasses();
     }
-    sale.when = platform_.clock.Now();
+    sale.when = platform_.clock.Now();  // the one moment of the sale
     if (!training && JourClos(sale.when.date, "Vente")) {
         return;
     }
@@ -128,13 +121,21 @@ void frmMain::SellTicket(PaymentKind kind) {
         return;  // cancelled: nothing printed, recorded or spent
     }
     sale.payment = *payment;
-    if (training) {
-        if (print) {
-            PrintTicket(&sale);
-        }
-        ResetSalesScreen();
-        return;
+    if (!training) {
+        RecordAndPrint(sale, totals, print);
+    } else if (print) {
+        PrintTicket(&sale);
     }
+    ResetSalesScreen();
+}
+
+// The sale's records, computed once, are announced in the chain (flushed:
+// from then on the receipt's number is spent whatever happens), then the
+// receipt is printed with the entry's code, then the records are written. A
+// receipt that fails gives the entry up at once and records nothing, the
+// ticket staying on screen; a crash while printing leaves the entry open, and
+// the next start gives it up.
+void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bool print) {
     const std::vector<std::string> records = SaleRecords(
         totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, data_.Infos, sale.when);
     // A sale that records nothing has no chain entry to keep its number.
@@ -155,7 +156,6 @@ void frmMain::SellTicket(PaymentKind kind) {
     if (sale.payment.kind != PaymentKind::Card) {
         OpenCashDrawer();  // cash, or the cash part of a split
     }
-    ResetSalesScreen();
 }
 
 // Cash and card need nothing more; a split is asked, nothing when cancelled.

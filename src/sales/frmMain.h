@@ -148,6 +148,7 @@ private:
     void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
+    void RecordAndPrint(ReceiptSale& sale, const std::array<double, 9>& totals, bool print);
     double ReceiptBody();
     std::array<double, 9> CategorySubtotals() const;
     std::optional<Encaissement> AskPayment(PaymentKind kind);
