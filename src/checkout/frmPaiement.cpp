@@ -78,7 +78,7 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     AddBox("txtcart", 720);
     AddLabel(*this, "Label3", "Montant en espèces", 1125);
     AddBox("txtEsp", 1080);
-    AddLabel(*this, "lblRendu", "", 1480);
+    AddLabel(*this, "lblRendu", "", 1480).fontBold = true;  // the change to give back
     for (const char* box : {"txtEsp", "txtcart"}) {
         Get(box).onChange = [this] { ShowChange(); };
     }
