@@ -111,8 +111,8 @@ void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     }
 }
 
-// "Espèces" or "Carte" with the total; a split with both parts, and the
-// change given back from the cash.
+// "Espèces" or "Carte" with the total; a split with both parts, the cash
+// handed over last, followed by the change given back from it.
 void frmMain::PrintPayment(Printer& printer, const ReceiptSale& sale) {
     const std::string& currency = data_.Infos[Monnaie];
     const Encaissement& payment = sale.payment;
@@ -122,8 +122,8 @@ void frmMain::PrintPayment(Printer& printer, const ReceiptSale& sale) {
                            sale.totalText));
         return;
     }
-    PrintAt(printer, 300, AmountLine("Espèces", currency, NumberToText(payment.especes)));
     PrintAt(printer, 300, AmountLine("Carte", currency, NumberToText(payment.carte)));
+    PrintAt(printer, 300, AmountLine("Espèces", currency, NumberToText(payment.especes)));
     if (payment.renduCents > 0) {
         PrintAt(printer, 300,
                 AmountLine("Rendu", currency,

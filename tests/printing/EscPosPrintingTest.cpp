@@ -96,6 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Documents,
     ::testing::Values(
         DocumentCase{"receipt_80", "80", false, false, kReceipt},
+        DocumentCase{"receipt_80_cash", "80", false, false, "click cmdPrint 0\nanswer yes\n"},
+        DocumentCase{"receipt_80_mixed_change", "80", false, false,
+                     "click cmdPrint 2\nanswer yes\ntype txtcart \"5\"\ntype txtEsp \"20\"\n"
+                     "click cmdOK\n"},
         DocumentCase{"receipt_80_logo_qr", "80", true, false, "click chkQR\n" + kReceipt},
         DocumentCase{"receipt_58", "58", false, false, kReceipt},
         DocumentCase{"receipt_58_logo_qr_picture", "58", true, true, "click chkQR\n" + kReceipt},
