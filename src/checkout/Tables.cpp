@@ -16,6 +16,10 @@ bool Occupied(const Control& table) {
 }  // namespace
 
 void frmMain::cmdTable_Click(int index) {
+    // A report is neither parked nor replaced by a table's ticket.
+    if (!ClearReportFirst()) {
+        return;
+    }
     if (Occupied(Get("cmdTable", index))) {
         TakeBackTable(index);
     } else {
@@ -44,10 +48,7 @@ void frmMain::ParkTable(int index) {
     table.toolTip = total.caption;
     table.backColor = Get("cmdTable", 0).backColor;
     parked_[static_cast<std::size_t>(index)] = {lignesTicket_, totalTicket_};
-    ClearTicketLines();
-    total.caption.clear();
-    total.tag = "0";
-    totalTicket_ = 0;
+    EmptyTicket();
 }
 
 void frmMain::TakeBackTable(int index) {

@@ -30,7 +30,8 @@ bool frmMain::ShowReport(const Report& report) {
         platform_.ui.MsgBox(kAucunTicket, vbCritical);
         return false;
     }
-    ClearTicketLines();  // a report has no records
+    EmptyTicket();
+    data_.RapportAffiche = true;
     Control& list = Get("lstTicket");
     list.visible = true;
     for (const std::string& line : report.lines) {

@@ -124,9 +124,18 @@ void frmMain::cmdDeleteLine_Click() {
         return;
     }
     list.RemoveItem(selected);
-    lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
+    if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
+        lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
+    }
     RecalculerTotal();
     // The kitchen list keeps its entries: they carry no ticket line to match.
+}
+
+const std::string& frmMain::RecordOfLine(std::size_t j) const {
+    static const std::string kNone;
+    // Every path that changes the lines changes their records with them.
+    assert(j + 1 < lignesTicket_.size());
+    return j + 1 < lignesTicket_.size() ? lignesTicket_[j + 1] : kNone;
 }
 
 void frmMain::ClearTicketLines() {
@@ -146,6 +155,8 @@ bool frmMain::RecordsMatchLines() const {
     return lignesTicket_.size() == Get("lstTicket").items.size() + 1;
 }
 
+// RapportAffiche stays what the mode says: "Totaux" and "Compta" show reports
+// only, and their list emptied is an empty report, never a ticket.
 void frmMain::EmptyTicket() {
     ClearTicketLines();
     data_.TexteBon.clear();
@@ -153,16 +164,12 @@ void frmMain::EmptyTicket() {
     Control& total = Get("lblTotal");
     total.caption.clear();
     total.tag = "0";
-    data_.RapportAffiche = false;
 }
 
+// The buttons stay those of the mode.
 void frmMain::cmdClear_Click() {
     EmptyTicket();
     Get("lstCuisine").Clear();
-    const bool totaux = Get("optPrint", 1).value != 0;
-    Get("cmdPrint", 0).caption = totaux ? "Imprimer" : "Espèces";
-    Get("cmdPrint", 1).visible = !totaux;
-    Get("cmdCuisine").visible = !totaux;
 }
 
 }  // namespace vantor

@@ -24,7 +24,11 @@ void frmMain::Form_Load() {
     if (filtre.ListCount() > 0) {
         Choose(filtre, 0);
     }
-    data_.NumTicket = LireNumTicket(data_.DataPath);
+    const NumeroDemarrage numero = NumTicketAuDemarrage(data_.DataPath);
+    data_.NumTicket = numero.numero;
+    if (!numero.avis.empty()) {
+        platform_.ui.MsgBox(numero.avis, vbExclamation, "Vantor pour Windows");
+    }
     LoadPictures();
     SetToday();
 
