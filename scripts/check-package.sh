@@ -40,6 +40,7 @@ fi
 deb="${debs[0]}"
 check "$(basename "$deb"), $(stat -c %s "$deb") bytes"
 
+dpkg-deb -c "$deb" | sed 's/^/files: /'
 # Paths only: the owners and modes are lintian's to check.
 dpkg-deb -c "$deb" | sed -E -e 's/^([^ ]+ +){5}//' -e 's/ -> .*//' -e 's/^\.//' |
     sort >"$work/files.txt"
