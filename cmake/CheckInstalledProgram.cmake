@@ -2,7 +2,7 @@
 # installed `vantor --help` and fails unless it prints the usage, with the
 # window's library (where there is one) loaded from PREFIX, not from the
 # build tree.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstalledProgram.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... [-DWITH_LIBRARY=ON] -P CheckInstalledProgram.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -11,6 +11,9 @@ if(NOT status EQUAL 0)
 endif()
 
 file(GLOB_RECURSE libraries "${PREFIX}/*/libvantor-app.so")
+if(WITH_LIBRARY AND NOT libraries)
+    message(FATAL_ERROR "no libvantor-app.so installed under ${PREFIX}")
+endif()
 set(ENV{LD_DEBUG} files)  # glibc tells each library it loads, on stderr
 execute_process(COMMAND "${PREFIX}/bin/vantor" --help
                 RESULT_VARIABLE status OUTPUT_VARIABLE usage ERROR_VARIABLE loaded)
