@@ -24,7 +24,7 @@ fail() {
     echo "check-package: FAILED: $*" >&2
     failures=$((failures + 1))
 }
-check() { echo "check-package: $*"; }
+check() { echo "check-package: $* (${SECONDS}s)"; }
 
 rm -rf "$build/package"
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build/package" >"$work/cpack.log" 2>&1; then
