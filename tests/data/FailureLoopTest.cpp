@@ -86,9 +86,11 @@ private:
 void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
     const CategoryTotals totals{7, 0, 0, 0, 0, 8};  // a coffee and a dish
     InfosRecord infos;
-    infos[5] = "10";
-    infos[6] = "5.5";
-    infos[9] = "2";
+    // Whole strings moved in: gcc 12 at -O3 takes the characters copied into
+    // a string of the array for uninitialised (-Wmaybe-uninitialized).
+    infos[TauxSurPlace] = std::string("10");
+    infos[TauxEmporter] = std::string("5.5");
+    infos[ModeTVA] = std::string("2");
     const DateTime when{{2026, 12, 5}, {12, 4, 9}};
     EcrireVente(folder, 41, SaleRecords(totals, kind, partEspeces, "Paul", infos, when));
 }
