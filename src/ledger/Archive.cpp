@@ -8,8 +8,10 @@
 
 #include "data/Dates.h"
 #include "data/TextFile.h"
+#include "ledger/ArchiveKey.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Ed25519.h"
+#include "ledger/Hex.h"
 #include "ledger/Sha256.h"
 #include "ledger/Tar.h"
 #include "platform/Paths.h"
@@ -21,55 +23,10 @@ namespace {
 constexpr const char* kManifest = "manifeste.txt";
 constexpr const char* kSignature = "signature.txt";
 
-std::string Hex(const std::string& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0xF];
-    }
-    return hex;
-}
-
-// The bytes of a hexadecimal text; "" when it is not one.
-std::string Unhex(const std::string& hex) {
-    const auto digit = [](char c) {
-        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        const int high = digit(hex[i]);
-        const int low = digit(hex[i + 1]);
-        if (high < 0 || low < 0) {
-            return "";
-        }
-        bytes += static_cast<char>(high * 16 + low);
-    }
-    return bytes;
-}
-
 std::string HashOf(std::string_view bytes) {
     Sha256 hash;
     hash.Update(bytes);
     return hash.Hex();
-}
-
-// The seed of the folder's archive key, made on the first archive.
-std::string LoadOrCreateKey(const std::string& dataPath) {
-    const std::string path = JoinPath(dataPath, kArchiveKeyFile);
-    if (FileExists(path)) {
-        const std::optional<std::string> seed = ed25519::FromPem(ReadBytes(path));
-        if (!seed) {
-            throw FileError("Clé d'archivage illisible : " + path);
-        }
-        return *seed;
-    }
-    std::string seed = ed25519::NewSeed();
-    WriteFileAtomic(path, ed25519::ToPem(seed));
-    std::filesystem::permissions(
-        ToPath(path), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    return seed;
 }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -114,7 +71,7 @@ std::string LinesOfPeriod(const std::string& path, std::size_t field, bool closu
 
 std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Date& au,
                            const std::string& out) {
-    const std::string key = LoadOrCreateKey(dataPath);
+    const std::string key = LoadOrCreateArchiveKey(dataPath);
     std::vector<TarMember> members = {
         {kJournalFile, LinesOfPeriod(JoinPath(dataPath, kJournalFile), 0, false, du, au)},
         {kEventFile, LinesOfPeriod(JoinPath(dataPath, kEventFile), 0, false, du, au)},
@@ -123,12 +80,12 @@ std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Da
                          ? ReadBytes(JoinPath(dataPath, kChainFile))
                          : ""}};
     std::string manifest = "periode;" + FormatDate(du) + ";" + FormatDate(au) + "\n" + "cle;" +
-                           Hex(ed25519::PublicKey(key)) + "\n";
+                           ToHex(ed25519::PublicKey(key)) + "\n";
     for (const TarMember& member : members) {
         manifest += "fichier;" + member.name + ";" + std::to_string(member.bytes.size()) + ";" +
                     HashOf(member.bytes) + "\n";
     }
-    const std::string signature = Hex(ed25519::Sign(key, manifest)) + "\n";
+    const std::string signature = ToHex(ed25519::Sign(key, manifest)) + "\n";
     const auto records = static_cast<std::uint64_t>(
         std::count(members[0].bytes.begin(), members[0].bytes.end(), '\n'));
     members.push_back({kManifest, manifest});
@@ -159,7 +116,8 @@ ArchiveCheck VerifyArchive(const std::string& file) {
     const std::vector<std::string> period = Split(lines[0], ';');
     const std::vector<std::string> key = lines.size() > 1 ? Split(lines[1], ';') : period;
     if (period.size() != 3 || key.size() != 2 || key[1].size() != 64 ||
-        !ed25519::Holds(Unhex(key[1]), Unhex(signature->bytes.substr(0, 128)), manifest->bytes)) {
+        !ed25519::Holds(FromHex(key[1]).value_or(""),
+                        FromHex(signature->bytes.substr(0, 128)).value_or(""), manifest->bytes)) {
         return altered("la signature du manifeste ne correspond pas");
     }
     std::size_t listed = 2;

@@ -3,13 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "ledger/ArchiveKey.h"
 #include "platform/DateTime.h"
 
 namespace vantor {
-
-// The signing key of the data folder (Ed25519, PEM), created at the first
-// archive.
-inline constexpr const char* kArchiveKeyFile = "archive.key";
 
 // Writes a tar archive of the period: the journal records, events and
 // closures dated in it, the whole chain, a manifest (period, public key, size

@@ -1,5 +1,6 @@
 #include "ledger/LedgerStart.h"
 
+#include "ledger/ArchiveKey.h"
 #include "ledger/Events.h"
 #include "ledger/Ledger.h"
 #include "ledger/Verify.h"
@@ -51,6 +52,9 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
         LogEvent(dataPath, now, "Contrôle d'intégrité échoué", check.problem);
     }
     LogEvent(dataPath, now, "Démarrage");
+    // Made once the chain has its first entry, never before: a key beside a
+    // folder without chain tells of a chain that was there.
+    LoadOrCreateArchiveKey(dataPath);
     return notices;
 }
 

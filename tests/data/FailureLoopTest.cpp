@@ -38,9 +38,9 @@ public:
         handle = kNoHandle;
         return Fails() ? EACCES : system_.Open(path, mode, handle);
     }
-    int CreateTemporary(std::string& path, Handle& handle) override {
+    int CreateTemporary(std::string& path, Access access, Handle& handle) override {
         handle = kNoHandle;
-        return Fails() ? ENOSPC : system_.CreateTemporary(path, handle);
+        return Fails() ? ENOSPC : system_.CreateTemporary(path, access, handle);
     }
     int Size(Handle handle, std::uint64_t& size) override {
         return Fails() ? EIO : system_.Size(handle, size);
