@@ -71,6 +71,9 @@ int VerifyArchiveFile(const std::string& file, std::ostream& out, std::ostream& 
     }
     const ArchiveCheck check = VerifyArchive(file);
     out << check.summary << '\n';
+    for (const std::string& remark : check.remarks) {
+        out << remark << '\n';
+    }
     return check.intact ? 0 : 1;
 }
 

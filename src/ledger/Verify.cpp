@@ -208,6 +208,10 @@ std::string CheckSummary(const LedgerCheck& check) {
            std::to_string(check.closures) + " clôtures";
 }
 
+std::string EntryWhat(const ChainEntry& entry) {
+    return Covers(entry);
+}
+
 std::string InterruptedWhat(const Interruption& interruption) {
     return KindText(interruption.kind, interruption.ref, true);
 }

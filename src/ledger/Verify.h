@@ -28,5 +28,7 @@ LedgerCheck VerifyLedger(const std::string& dataPath);
 std::string CheckSummary(const LedgerCheck& check);
 // "la vente n° 12" / "un mouvement de caisse" / "un événement".
 std::string InterruptedWhat(const Interruption& interruption);
+// What the entry covers: "vente n° 12", "clôture"...
+std::string EntryWhat(const ChainEntry& entry);
 
 }  // namespace vantor

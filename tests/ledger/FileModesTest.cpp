@@ -122,10 +122,9 @@ TEST(FileModes, TheKeyIsMadeAtTheFirstStartAndAnArchiveWritesNothingInTheFolder)
     ASSERT_EQ(RunScript(dir.Path(), kSale).status, 0);
     EXPECT_EQ(ModeOf(dir / kArchiveKeyFile), 0600U);
     const std::string before = FolderState(dir.Path());
-    const TillRun archived =
-        RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026", "--data-dir", dir.Path(),
-                   "--out", out / "decembre.tar"},
-                  "");
+    const TillRun archived = RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026",
+                                        "--data-dir", dir.Path(), "--out", out / "decembre.tar"},
+                                       "");
     EXPECT_EQ(archived.status, 0) << archived.err;
     EXPECT_EQ(FolderState(dir.Path()), before);
 }
