@@ -58,6 +58,9 @@ std::optional<std::string> Folder(const Words& words, Settings& settings, std::o
 
 void PrintCheck(const LedgerCheck& check, std::ostream& out) {
     out << CheckSummary(check) << '\n';
+    if (check.intact && check.closures > 0) {
+        out << SignedClosuresLine(check) << '\n';
+    }
     if (check.intact && check.interrupted) {
         out << "Écriture interrompue : " << InterruptedWhat(*check.interrupted)
             << " (écartée au prochain démarrage de Vantor)\n";

@@ -132,7 +132,8 @@ std::string AgainstChain(const char* file, const std::string& member, const Byte
         }
         std::uint64_t overlap = 0;
         for (std::size_t r = range; r < ranges.size() && ranges[r].first < entry.end; ++r) {
-            overlap += std::min(ranges[r].second, entry.end) - std::max(ranges[r].first, entry.start);
+            overlap +=
+                std::min(ranges[r].second, entry.end) - std::max(ranges[r].first, entry.start);
         }
         if (overlap == 0 || entry.start == entry.end) {
             continue;
@@ -141,7 +142,8 @@ std::string AgainstChain(const char* file, const std::string& member, const Byte
         if (whole) {
             const std::string_view bytes = std::string_view(member).substr(
                 at[range] + entry.start - ranges[range].first, entry.end - entry.start);
-            if (EntryHash(i == 0 ? kChainOrigin : entries[i - 1].hash, entry, bytes) != entry.hash) {
+            if (EntryHash(i == 0 ? kChainOrigin : entries[i - 1].hash, entry, bytes) !=
+                entry.hash) {
                 return std::string(file) + " ne correspond pas à " + name + " (" +
                        EntryWhat(entry) + ")";
             }

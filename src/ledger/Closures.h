@@ -14,7 +14,8 @@ namespace vantor {
 //   tva2;total;grandTotal;grandTotalAbsolu;date;heure
 // period is "Jour", "Mois" or "Année"; amounts are number texts as the
 // journal writes them; premier and dernier are the first and last receipt
-// numbers (0 when no sale of the period has one).
+// numbers (0 when no sale of the period has one). The line is signed
+// (ClosureSignature.h); the signature and the head it names follow these fields.
 struct Closure {
     std::string period = "Jour";
     Date debut;
@@ -44,7 +45,8 @@ std::optional<Closure> ParseClosure(std::string_view line);
 std::vector<Closure> ReadClosures(const std::string& dataPath);
 // The last day a closure covers, read from the end of Clotures.csv.
 std::optional<Date> LastClosedDay(const std::string& dataPath);
-// Appends the closure under the chain. Throws FileError.
+// Appends the closure, signed by the folder's key (made when it has none),
+// under the chain. Throws FileError.
 void AppendClosure(const std::string& dataPath, const Closure& closure);
 
 }  // namespace vantor

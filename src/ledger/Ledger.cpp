@@ -79,6 +79,10 @@ void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uin
 
 }  // namespace
 
+std::optional<ChainEntry> LastChainEntry(const std::string& dataPath) {
+    return ReadChainTail(JoinPath(dataPath, kChainFile)).last;
+}
+
 Interruption CutEntry(std::string_view line) {
     Interruption cut{EntryKind::Interrupted, 0, kChainFile, line.size()};
     const std::size_t kind = line.find(';');

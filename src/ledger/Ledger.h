@@ -18,6 +18,9 @@ namespace vantor {
 void AppendChained(const std::string& dataPath, const std::string& file, EntryKind kind,
                    std::int64_t ref, const std::vector<std::string>& lines);
 
+// The chain's last complete entry (its head); nothing when it has none.
+std::optional<ChainEntry> LastChainEntry(const std::string& dataPath);
+
 // A write that a crash cut short.
 struct Interruption {
     EntryKind kind = EntryKind::Sale;

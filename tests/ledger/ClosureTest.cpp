@@ -3,9 +3,11 @@
 // closed day refuses sales, and "Clôture du jour" prints the Z report.
 #include <gtest/gtest.h>
 
+#include "ledger/ArchiveKey.h"
 #include "ledger/ChainEntry.h"
 #include "support/ExpectedFile.h"
 #include "support/HeadlessTill.h"
+#include "support/TestKey.h"
 
 namespace vantor::test {
 namespace {
@@ -21,9 +23,13 @@ const std::string kDay =
 const std::string kSaleOnTheFifth =
     "clock 05.12.2026 18:00:00\n" + kTicket + "click cmdPrint 0\nanswer ok\n";
 
-// A till with VAT rates 10 and 5.5, selling on the premises (VAT code 1).
+// A till with VAT rates 10 and 5.5, selling on the premises (VAT code 1),
+// whose closures are signed by the test key.
 struct ClosingTill : HeadlessTill {
-    ClosingTill() { Write("Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n1\r\n"); }
+    ClosingTill() {
+        Write("Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n1\r\n");
+        Write(kArchiveKeyFile, kTestArchiveKey);
+    }
 };
 
 // The closure file, the totals report of the closed day, `vantor verify`
