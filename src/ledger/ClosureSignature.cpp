@@ -35,8 +35,9 @@ std::optional<ClosureSignature> SplitSignedClosure(std::string_view line) {
     const std::size_t colon = head.find(':');
     std::optional<std::string> signature = FromHex(line.substr(last + 1));
     ClosureSignature split;
-    if (!signature || line.size() - last - 1 != kSignatureDigits || colon == std::string_view::npos ||
-        head.size() - colon - 1 != kChainOrigin.size() || !IsLowerHex(head.substr(colon + 1))) {
+    if (!signature || line.size() - last - 1 != kSignatureDigits ||
+        colon == std::string_view::npos || head.size() - colon - 1 != kChainOrigin.size() ||
+        !IsLowerHex(head.substr(colon + 1))) {
         return std::nullopt;
     }
     const char* end = head.data() + colon;
