@@ -26,8 +26,10 @@ const DateTime kNextMorning{Date{2026, 12, 7}, TimeOfDay{9, 0, 0}};
 // Two days of one sale each, closed the next morning by the test key.
 void TwoClosedDays(const std::string& dir) {
     WriteRaw(JoinPath(dir, kArchiveKeyFile), kTestArchiveKey);
-    AppendChained(dir, kJournalFile, EntryKind::Sale, 1, {"05.12.2026;12:00:00;Paul;3.5;0;Esp;1;0.35"});
-    AppendChained(dir, kJournalFile, EntryKind::Sale, 2, {"06.12.2026;12:00:00;Paul;8;0;Cart;1;0.8"});
+    AppendChained(dir, kJournalFile, EntryKind::Sale, 1,
+                  {"05.12.2026;12:00:00;Paul;3.5;0;Esp;1;0.35"});
+    AppendChained(dir, kJournalFile, EntryKind::Sale, 2,
+                  {"06.12.2026;12:00:00;Paul;8;0;Cart;1;0.8"});
     Cloturer(dir, kNextMorning, false);
 }
 
@@ -38,8 +40,8 @@ std::string Replaced(std::string text, const std::string& what, const std::strin
 }
 
 // The closure file with each line changed by edit.
-std::function<void()> EachClosure(const std::string& dir,
-                                  const std::function<std::string(std::size_t, std::string)>& edit) {
+std::function<void()> EachClosure(
+    const std::string& dir, const std::function<std::string(std::size_t, std::string)>& edit) {
     return [dir, edit] {
         std::vector<std::string> lines = ReadLines(JoinPath(dir, kClosureFile));
         for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -13,9 +13,9 @@ namespace vantor::test {
 namespace {
 
 std::uint64_t LinesIn(const std::string& bytes, std::uint64_t start, std::uint64_t end) {
-    return static_cast<std::uint64_t>(
-        std::count(bytes.begin() + static_cast<std::ptrdiff_t>(start),
-                   bytes.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+    return static_cast<std::uint64_t>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                                                 bytes.begin() + static_cast<std::ptrdiff_t>(end),
+                                                 '\n'));
 }
 
 // Where the line after `lines` lines from start ends.
