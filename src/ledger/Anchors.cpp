@@ -87,7 +87,8 @@ std::string FolderKey(const std::string& dataPath) {
 }
 
 // "" when both keys are the same.
-std::string KeysDiffer(const std::string& theirs, const std::string& ours, const std::string& where) {
+std::string KeysDiffer(const std::string& theirs, const std::string& ours,
+                       const std::string& where) {
     if (theirs == ours) {
         return "";
     }
@@ -109,8 +110,9 @@ std::optional<ChainCode> ParseChainCode(const std::string& text, std::string& wh
     ChainCode code;
     const auto [stop, error] = std::from_chars(text.data(), text.data() + colon, code.seq);
     code.hash = text.substr(colon + 1);
-    std::transform(code.hash.begin(), code.hash.end(), code.hash.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    std::transform(code.hash.begin(), code.hash.end(), code.hash.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
     if (error != std::errc() || code.seq == 0) {
         why = "numéro d'entrée invalide : " + text;
     } else if (code.hash.size() < kShortestCode || code.hash.size() > kChainOrigin.size()) {

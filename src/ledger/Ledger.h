@@ -41,7 +41,10 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath);
 
 // With no chain yet, starts it over the journal and the event log as they
 // are (one Adoption entry each); returns the journal records so adopted, or
-// nothing when a chain already existed.
-std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath);
+// nothing when a chain already existed. When the files show that they had a
+// chain (restarted), the entries say so (ref 1), and one is written even
+// over empty files: the check reports it from then on.
+std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath,
+                                                 bool restarted = false);
 
 }  // namespace vantor

@@ -60,6 +60,11 @@ public:
         }
         check_.records = journal_.LinesRead();
         check_.closures = closures_.LinesRead();
+        if (!restarted_.empty()) {
+            // Told first, the rest of the chain being checked all the same.
+            check_.problem = check_.intact ? restarted_ : restarted_ + " ; puis " + check_.problem;
+            check_.intact = false;
+        }
         return check_;
     }
 
@@ -103,11 +108,23 @@ private:
             if (pending && !Check(*pending, pendingFields, false)) {
                 return;
             }
+            NoteRestart(*entry);
             pending = std::move(entry);
             pendingFields = line.substr(0, line.size() - kChainOrigin.size() - 1);  // ";hash"
         }
         if (pending) {
             Check(*pending, pendingFields, !cut);
+        }
+    }
+
+    // The event log and the closures are only ever written under a chain: an
+    // entry that takes them in as they were, or that the start marked so,
+    // started the chain again over files that had one.
+    void NoteRestart(const ChainEntry& entry) {
+        if (entry.kind == EntryKind::Adoption && restarted_.empty() &&
+            (entry.ref != 0 || entry.file != kJournalFile)) {
+            restarted_ =
+                EntryName(entry) + " : chaîne recommencée sur des fichiers qui en avaient déjà une";
         }
     }
 
@@ -266,6 +283,7 @@ private:
     Sha256 hash_;
     LedgerCheck check_;
     std::vector<ClosureEntry> closureEntries_;
+    std::string restarted_;
     std::optional<std::string> publicKey_;  // "" when the folder has none
 };
 

@@ -146,12 +146,18 @@ TEST(Anchors, AnAnchorThatIsNoneIsRefused) {
         int status;
         const char* said;
     } cases[] = {
-        {{"--contre", "1:1e6187cc"}, 1, "Non conforme à 1:1e6187cc : l'entrée 1 de tickets.chain a le code"},
+        {{"--contre", "1:1e6187cc"},
+         1,
+         "Non conforme à 1:1e6187cc : l'entrée 1 de tickets.chain a le code"},
         {{"--contre", "1:ABCDEF0"}, 2, "de 8 à 64 chiffres hexadécimaux"},
         {{"--contre", "0:abcdef01"}, 2, "numéro d'entrée invalide"},
-        {{"--contre", "2:abcdef01"}, 1, "Non conforme à 2:abcdef01 : tickets.chain s'arrête à l'entrée 1"},
+        {{"--contre", "2:abcdef01"},
+         1,
+         "Non conforme à 2:abcdef01 : tickets.chain s'arrête à l'entrée 1"},
         {{"--contre", dir / "absente"}, 2, "ancre introuvable"},
-        {{"--contre", dir / "vide.tar"}, 1, "Archive altérée : ce n'est pas une archive tar lisible"},
+        {{"--contre", dir / "vide.tar"},
+         1,
+         "Archive altérée : ce n'est pas une archive tar lisible"},
         {{"--contre", dir.Path()}, 0, "Conforme à la sauvegarde"},
         {{"--contre"}, 2, "valeur manquante après --contre"},
     };
@@ -188,7 +194,8 @@ TEST(Anchors, TheHeadPrintedOnTheZReportIsAnAnchor) {
         }
     }
     ASSERT_EQ(code.size(), code.find(':') + 65) << run.out;
-    const TillRun verified = RunVantor({"verify", "--data-dir", till.Folder(), "--contre", code}, "");
+    const TillRun verified =
+        RunVantor({"verify", "--data-dir", till.Folder(), "--contre", code}, "");
     EXPECT_EQ(verified.status, 0) << code << verified.out << verified.err;
     EXPECT_NE(verified.out.find("Conforme à " + code), std::string::npos) << verified.out;
 }
