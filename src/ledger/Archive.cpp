@@ -19,12 +19,6 @@ namespace vantor {
 
 namespace {
 
-std::string HashOf(std::string_view bytes) {
-    Sha256 hash;
-    hash.Update(bytes);
-    return hash.Hex();
-}
-
 // The bytes of a data file that a member holds, and where they come from.
 struct Selection {
     std::string bytes;
@@ -111,7 +105,7 @@ std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Da
                            ToHex(ed25519::PublicKey(key)) + "\n";
     for (const TarMember& member : members) {
         manifest += "fichier;" + member.name + ";" + std::to_string(member.bytes.size()) + ";" +
-                    HashOf(member.bytes) + "\n";
+                    Sha256Hex(member.bytes) + "\n";
     }
     manifest += ranges;
     const std::string signature = ToHex(ed25519::Sign(key, manifest)) + "\n";

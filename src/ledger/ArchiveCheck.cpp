@@ -16,7 +16,7 @@ namespace vantor {
 
 namespace {
 
-std::vector<std::string> Split(std::string_view text, char separator) {
+std::vector<std::string> SplitManifest(std::string_view text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
@@ -25,12 +25,6 @@ std::vector<std::string> Split(std::string_view text, char separator) {
     }
     parts.emplace_back(text.substr(start));
     return parts;
-}
-
-std::string HashOf(std::string_view bytes) {
-    Sha256 hash;
-    hash.Update(bytes);
-    return hash.Hex();
 }
 
 struct Listed {
@@ -52,7 +46,7 @@ struct Manifest {
 // member, then (since the records are checked against the chain) a `plages`
 // line per data file.
 std::optional<Manifest> ParseManifest(std::string_view text) {
-    std::vector<std::string> lines = Split(text, '\n');
+    std::vector<std::string> lines = SplitManifest(text, '\n');
     if (lines.empty() || !lines.back().empty()) {
         return std::nullopt;
     }
@@ -62,22 +56,22 @@ std::optional<Manifest> ParseManifest(std::string_view text) {
         return std::nullopt;
     }
     Manifest manifest;
-    const std::vector<std::string> period = Split(lines[0], ';');
-    const std::vector<std::string> key = Split(lines[1], ';');
+    const std::vector<std::string> period = SplitManifest(lines[0], ';');
+    const std::vector<std::string> key = SplitManifest(lines[1], ';');
     const std::optional<std::string> publicKey = key.size() == 2 ? FromHex(key[1]) : std::nullopt;
     if (period.size() != 3 || period[0] != "periode" || key[0] != "cle" || !publicKey) {
         return std::nullopt;
     }
     manifest = {period[1], period[2], *publicKey, {}, {}};
     for (std::size_t i = 0; i < listed; ++i) {
-        const std::vector<std::string> f = Split(lines[2 + i], ';');
+        const std::vector<std::string> f = SplitManifest(lines[2 + i], ';');
         if (f.size() != 4 || f[0] != "fichier" || f[1] != kArchiveMembers[i]) {
             return std::nullopt;
         }
         manifest.files.push_back({f[1], f[2], f[3]});
     }
     for (std::size_t i = 2 + listed; i < lines.size(); ++i) {
-        const std::vector<std::string> f = Split(lines[i], ';');
+        const std::vector<std::string> f = SplitManifest(lines[i], ';');
         const char* file = kArchivedDataFiles[i - 2 - listed];
         std::optional<ByteRanges> ranges =
             f.size() == 3 && f[0] == "plages" && f[1] == file ? ParseRanges(f[2]) : std::nullopt;
@@ -91,8 +85,8 @@ std::optional<Manifest> ParseManifest(std::string_view text) {
 
 // The key the manifest names, for checking its signature before reading it.
 std::string NamedKey(std::string_view manifest) {
-    const std::vector<std::string> lines = Split(manifest, '\n');
-    const std::vector<std::string> key = lines.size() > 1 ? Split(lines[1], ';') : lines;
+    const std::vector<std::string> lines = SplitManifest(manifest, '\n');
+    const std::vector<std::string> key = lines.size() > 1 ? SplitManifest(lines[1], ';') : lines;
     return key.size() == 2 && key[0] == "cle" ? FromHex(key[1]).value_or("") : "";
 }
 
@@ -160,7 +154,7 @@ std::string AgainstChain(const char* file, const std::string& member, const Byte
     return "";
 }
 
-std::uint64_t Lines(const std::string& bytes) {
+std::uint64_t LineEnds(const std::string& bytes) {
     return static_cast<std::uint64_t>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
@@ -208,7 +202,7 @@ ArchiveCheck VerifyArchive(const std::string& file) {
     for (std::size_t i = 0; i < manifest->files.size(); ++i) {
         const Listed& listed = manifest->files[i];
         if (std::to_string(members[i].bytes.size()) != listed.size ||
-            HashOf(members[i].bytes) != listed.hash) {
+            Sha256Hex(members[i].bytes) != listed.hash) {
             return Altered(listed.name + " ne correspond pas au manifeste");
         }
     }
@@ -232,8 +226,8 @@ ArchiveCheck VerifyArchive(const std::string& file) {
         }
     }
     check.summary = "Archive intacte : du " + manifest->du + " au " + manifest->au + ", " +
-                    std::to_string(Lines(members[0].bytes)) + " enregistrements, " +
-                    std::to_string(Lines(members[2].bytes)) + " clôtures, clé " +
+                    std::to_string(LineEnds(members[0].bytes)) + " enregistrements, " +
+                    std::to_string(LineEnds(members[2].bytes)) + " clôtures, clé " +
                     KeyFingerprint(manifest->publicKey);
     return check;
 }

@@ -20,7 +20,7 @@ std::optional<Date> DateField(std::string_view line, std::size_t field) {
     return ParseDate(std::string(line.substr(start, 10)));
 }
 
-bool ReadNumber(std::string_view text, std::uint64_t& number) {
+bool ReadOffset(std::string_view text, std::uint64_t& number) {
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, number);
     return !text.empty() && error == std::errc() && stop == end;
@@ -45,8 +45,8 @@ std::optional<ByteRanges> ParseRanges(std::string_view text) {
         const std::size_t dash = range.find('-');
         std::uint64_t first = 0;
         std::uint64_t end = 0;
-        if (dash == std::string_view::npos || !ReadNumber(range.substr(0, dash), first) ||
-            !ReadNumber(range.substr(dash + 1), end) || end <= first ||
+        if (dash == std::string_view::npos || !ReadOffset(range.substr(0, dash), first) ||
+            !ReadOffset(range.substr(dash + 1), end) || end <= first ||
             (!ranges.empty() && first <= ranges.back().second)) {
             return std::nullopt;
         }

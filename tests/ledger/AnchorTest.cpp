@@ -24,9 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const DateTime kNoon{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
+const DateTime kStartOfDay{Date{2026, 12, 5}, TimeOfDay{12, 0, 0}};
 
-void Sale(const std::string& dir, std::int64_t receipt, const std::string& amount) {
+void AnchoredSale(const std::string& dir, std::int64_t receipt, const std::string& amount) {
     AppendChained(dir, kJournalFile, EntryKind::Sale, receipt,
                   {"05.12.2026;12:00:00;Paul;" + amount + ";0;Esp;1;0.1"});
 }
@@ -49,10 +49,10 @@ struct AnchoredFolder {
 
     AnchoredFolder() {
         WriteRaw(data / kArchiveKeyFile, kTestArchiveKey);
-        LogEvent(data.Path(), kNoon, "Démarrage");
-        Sale(data.Path(), 1, "3.5");
-        Sale(data.Path(), 2, "8");
-        Sale(data.Path(), 3, "2.5");
+        LogEvent(data.Path(), kStartOfDay, "Démarrage");
+        AnchoredSale(data.Path(), 1, "3.5");
+        AnchoredSale(data.Path(), 2, "8");
+        AnchoredSale(data.Path(), 3, "2.5");
         code = CodeOf(data.Path(), 3);
         backup = outside / "sauvegarde";
         fs::copy(data.Path(), backup);
@@ -62,8 +62,8 @@ struct AnchoredFolder {
                             "")
                       .status,
                   0);
-        Sale(data.Path(), 4, "4");
-        Sale(data.Path(), 5, "1.2");
+        AnchoredSale(data.Path(), 4, "4");
+        AnchoredSale(data.Path(), 5, "1.2");
     }
 
     // verify against the three anchors, the paths made short.
@@ -81,7 +81,7 @@ struct AnchoredFolder {
     }
 };
 
-std::string Replaced(std::string text, const std::string& what, const std::string& with) {
+std::string Substituted(std::string text, const std::string& what, const std::string& with) {
     const std::size_t at = text.find(what);
     EXPECT_NE(at, std::string::npos) << what;
     return at == std::string::npos ? text : text.replace(at, what.size(), with);
@@ -91,7 +91,7 @@ std::string Replaced(std::string text, const std::string& what, const std::strin
 void JournalRewritten(const std::string& dir, const std::string& what, const std::string& with) {
     RewriteHistory(dir, [&] {
         const std::string path = JoinPath(dir, kJournalFile);
-        WriteRaw(path, Replaced(Slurp(path), what, with));
+        WriteRaw(path, Substituted(Slurp(path), what, with));
     });
 }
 
@@ -139,7 +139,7 @@ TEST(Anchors, ARewrittenHistoryPassesTheLocalCheckButNotTheAnchors) {
 
 TEST(Anchors, AnAnchorThatIsNoneIsRefused) {
     TempDir dir;
-    LogEvent(dir.Path(), kNoon, "Démarrage");
+    LogEvent(dir.Path(), kStartOfDay, "Démarrage");
     WriteRaw(dir / "vide.tar", "");
     const struct {
         std::vector<std::string> arguments;

@@ -126,12 +126,6 @@ std::string HeaderForged(std::string archive, const std::string& name, std::size
     return archive;
 }
 
-std::string HashOf(const std::string& bytes) {
-    Sha256 hash;
-    hash.Update(bytes);
-    return hash.Hex();
-}
-
 // The archive made anew with the shop's own key after change() altered its
 // members, the manifest's sizes and hashes made to match: what the owner of
 // the key can forge.
@@ -146,7 +140,7 @@ std::string Resigned(const std::string& archive, const std::string& dataPath,
         const std::size_t end = manifest.find('\n', line);
         manifest.replace(line, end - line,
                          "fichier;" + member.name + ";" + std::to_string(member.bytes.size()) +
-                             ";" + HashOf(member.bytes));
+                             ";" + Sha256Hex(member.bytes));
     }
     const std::string seed = LoadArchiveKey(dataPath).value_or("");
     members[5].bytes = ToHex(ed25519::Sign(seed, manifest)) + "\n";

@@ -20,16 +20,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kSale =
+const std::string kSaleOfTheFifth =
     "clock 05.12.2026 12:00:00\nclick Command1 2\nclick cmdPrint 0\nanswer no\n";
-const std::string kNextDay = "clock 06.12.2026 09:00:00\n";
+const std::string kStartNextDay = "clock 06.12.2026 09:00:00\n";
 
 // A till that sold on the 5th and closed it at the start of the 6th.
 struct UsedTill : HeadlessTill {
     UsedTill() {
         Write(kArchiveKeyFile, kTestArchiveKey);
-        Run(kSale);
-        Run(kNextDay);
+        Run(kSaleOfTheFifth);
+        Run(kStartNextDay);
     }
     void Remove(const std::string& name) const { fs::remove(*this / name); }
 };
@@ -78,7 +78,7 @@ TEST(ChainRestart, ARemovedChainIsToldAtTheStartAndByVerifyNotAdopted) {
     for (const auto& [name, alter] : cases) {
         UsedTill till;
         alter(till);
-        const TillRun started = till.Run(kNextDay);
+        const TillRun started = till.Run(kStartNextDay);
         const std::string events = till.Read(kEventFile);
         const std::string beforeStart = events.substr(0, events.rfind("06.12.2026;9:00:00;D"));
         const TillRun verified = RunVantor({"verify", "--data-dir", till.Folder()}, "");
@@ -91,7 +91,7 @@ TEST(ChainRestart, ARemovedChainIsToldAtTheStartAndByVerifyNotAdopted) {
 TEST(ChainRestart, AJournalOfAVersionBeforeTheChainIsStillAdopted) {
     HeadlessTill till;
     till.Write(kJournalFile, "04.12.2026;12:00:00;Nom;3.5;0;Esp;;0\r\n");
-    const TillRun started = till.Run(kNextDay);
+    const TillRun started = till.Run(kStartNextDay);
     EXPECT_TRUE(Boxes(started).empty()) << started.out;
     EXPECT_EQ(RunVantor({"verify", "--data-dir", till.Folder()}, "").status, 0);
     EXPECT_NE(till.Read(kEventFile).find("Journal cha\xEEn\xE9;1 enregistrements existants"),

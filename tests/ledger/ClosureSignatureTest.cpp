@@ -33,7 +33,7 @@ void TwoClosedDays(const std::string& dir) {
     Cloturer(dir, kNextMorning, false);
 }
 
-std::string Replaced(std::string text, const std::string& what, const std::string& with) {
+std::string Edited(std::string text, const std::string& what, const std::string& with) {
     const std::size_t at = text.find(what);
     EXPECT_NE(at, std::string::npos) << what;
     return at == std::string::npos ? text : text.replace(at, what.size(), with);
@@ -60,26 +60,26 @@ std::vector<std::string> ReadLinesOf(const std::string& text) {
     return lines;
 }
 
-std::string Unsigned(const std::string& line) {
+std::string WithoutSignature(const std::string& line) {
     return std::string(ClosureFields(line));
 }
 
-using Alter = std::function<void(const std::string& dir)>;
+using AlterFolder = std::function<void(const std::string& dir)>;
 
 // verify's report of each: expected/Closure-signatures.txt.
 TEST(ClosureSignatures, EachAlterationIsFoundEvenUnderAChainWrittenAnew) {
-    const std::pair<const char*, Alter> cases[] = {
+    const std::pair<const char*, AlterFolder> cases[] = {
         {"nothing changed", [](const std::string&) {}},
         {"an amount changed, the chain written anew",
          [](const std::string& dir) {
              RewriteHistory(dir, EachClosure(dir, [](std::size_t i, std::string line) {
-                                return i == 0 ? Replaced(line, ";3.5;0;", ";2.5;0;") : line;
+                                return i == 0 ? Edited(line, ";3.5;0;", ";2.5;0;") : line;
                             }));
          }},
         {"the last signature taken off, the chain written anew",
          [](const std::string& dir) {
              RewriteHistory(dir, EachClosure(dir, [](std::size_t i, std::string line) {
-                                return i == 1 ? Unsigned(line) : line;
+                                return i == 1 ? WithoutSignature(line) : line;
                             }));
          }},
         // Every signature gone, the closures look older than signing: only
@@ -87,13 +87,13 @@ TEST(ClosureSignatures, EachAlterationIsFoundEvenUnderAChainWrittenAnew) {
         {"every signature taken off, the chain written anew",
          [](const std::string& dir) {
              RewriteHistory(dir, EachClosure(dir, [](std::size_t, std::string line) {
-                                return Unsigned(line);
+                                return WithoutSignature(line);
                             }));
          }},
         {"the head a closure names changed, the chain written anew",
          [](const std::string& dir) {
              RewriteHistory(dir, EachClosure(dir, [](std::size_t i, std::string line) {
-                                return i == 1 ? Replaced(line, ";3:", ";1:") : line;
+                                return i == 1 ? Edited(line, ";3:", ";1:") : line;
                             }));
          }},
         {"the key replaced by another",

@@ -16,7 +16,7 @@
 namespace vantor::test {
 namespace {
 
-const std::string kSale =
+const std::string kFirstSale =
     "clock 05.12.2026 15:00:00\nclick Command1 2\nclick cmdPrint 0\nanswer no\n";
 
 unsigned ModeOf(const std::string& path) {
@@ -45,7 +45,7 @@ TEST(FileModes, NewFilesHaveTheRightsTheUmaskLeavesAndTheKeyIsPrivate) {
         const Umask umask(row.umask);
         TempDir dir;
         TempDir out;
-        ASSERT_EQ(RunScript(dir.Path(), kSale).status, 0);
+        ASSERT_EQ(RunScript(dir.Path(), kFirstSale).status, 0);
         ASSERT_EQ(RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026", "--data-dir",
                              dir.Path(), "--out", out / "decembre.tar"},
                             "")
@@ -119,7 +119,7 @@ TEST(FileModes, TheKeysTemporaryFileIsPrivateFromItsFirstByte) {
 TEST(FileModes, TheKeyIsMadeAtTheFirstStartAndAnArchiveWritesNothingInTheFolder) {
     TempDir dir;
     TempDir out;
-    ASSERT_EQ(RunScript(dir.Path(), kSale).status, 0);
+    ASSERT_EQ(RunScript(dir.Path(), kFirstSale).status, 0);
     EXPECT_EQ(ModeOf(dir / kArchiveKeyFile), 0600U);
     const std::string before = FolderState(dir.Path());
     const TillRun archived = RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026",
