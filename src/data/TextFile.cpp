@@ -139,7 +139,8 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
 
 namespace {
 
-void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSystem::Access access) {
+void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSystem::Access access,
+                 Flush flush) {
     const std::string path = FinalTarget(linkOrPath);
     std::string temporary = path + std::string(kTemporarySuffix);
     File file;
@@ -147,7 +148,7 @@ void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSyst
         throw SystemError("Écriture impossible", path, error);
     }
     int error = file.Write(bytes);
-    error = error != 0 ? error : file.Flush();
+    error = error != 0 || flush == Flush::Deferred ? error : file.Flush();
     const int closed = file.Close();
     error = error != 0 ? error : closed;
     error = error != 0 ? error : Files().Rename(temporary, path);
@@ -156,6 +157,9 @@ void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSyst
         throw SystemError("Écriture impossible", path, error);
     }
     // The rename is made and seen; only a power cut could still undo it.
+    if (flush == Flush::Deferred) {
+        return;
+    }
     const std::string folder = FromPath(ToPath(path).parent_path());
     if (const int flushed = Files().FlushFolder(folder)) {
         throw FileError("Écriture incertaine '" + path + "' : " + SystemErrorText(flushed) +
@@ -166,12 +170,12 @@ void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSyst
 
 }  // namespace
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
-    ReplaceFile(path, bytes, FileSystem::Access::Shared);
+void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush) {
+    ReplaceFile(path, bytes, FileSystem::Access::Shared, flush);
 }
 
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes) {
-    ReplaceFile(path, bytes, FileSystem::Access::Owner);
+    ReplaceFile(path, bytes, FileSystem::Access::Owner, Flush::ToDisk);
 }
 
 void RemoveLeftoverTemporaries(const std::string& folder) {
@@ -196,8 +200,8 @@ void RemoveLeftoverTemporaries(const std::string& folder) {
     }
 }
 
-void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
-    WriteFileAtomic(path, EncodeLines(lines));
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines, Flush flush) {
+    WriteFileAtomic(path, EncodeLines(lines), flush);
 }
 
 void AppendFileDurable(const std::string& path, std::string_view bytes) {

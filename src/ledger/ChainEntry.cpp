@@ -98,10 +98,6 @@ std::set<std::uint64_t> GivenUpEntries(const std::vector<ChainEntry>& entries) {
     return givenUp;
 }
 
-std::string ShortChainCode(std::uint64_t seq, std::string_view hash) {
-    return std::to_string(seq) + ':' + std::string(hash.substr(0, 12));
-}
-
 void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry) {
     StartEntryHash(hash, previous, EntryFields(entry));
 }
@@ -119,6 +115,10 @@ std::string EntryHash(const std::string& previous, const ChainEntry& entry,
     StartEntryHash(hash, previous, entry);
     hash.Update(bytes);
     return hash.Hex();
+}
+
+std::string ShortChainCode(std::uint64_t seq, std::string_view hash) {
+    return std::to_string(seq) + ':' + std::string(hash.substr(0, 12));
 }
 
 }  // namespace vantor

@@ -54,10 +54,6 @@ std::optional<std::vector<ChainEntry>> ParseChain(std::string_view text, std::ui
 // not in their file.
 std::set<std::uint64_t> GivenUpEntries(const std::vector<ChainEntry>& entries);
 
-// "1234:9f3a1b2c4d5e": the entry's number and the first 12 digits of its
-// hash, the code printed on a receipt and read back by `vantor verify --contre`.
-std::string ShortChainCode(std::uint64_t seq, std::string_view hash);
-
 class Sha256;
 // Starts the entry's hash: what follows is the bytes it covers.
 void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry);
@@ -66,5 +62,10 @@ void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry&
 void StartEntryHash(Sha256& hash, std::string_view previous, std::string_view fields);
 // The hash of an entry over bytes held in memory.
 std::string EntryHash(const std::string& previous, const ChainEntry& entry, std::string_view bytes);
+
+// The entry's number and the first 12 hex digits of its hash, "1234:9f3a6c0b12ab": short
+// enough to be printed on a receipt and typed back, long enough that no rewritten chain
+// can be made to match it.
+std::string ShortChainCode(std::uint64_t seq, std::string_view hash);
 
 }  // namespace vantor

@@ -1,7 +1,9 @@
 // A scripted day of sales killed with SIGKILL at seeded random moments. After
 // every kill the chain must never report tampering; the next start must
 // succeed, leave whole sales only (the journal a run of the expected sales,
-// byte for byte), no temporary file, and no receipt number used twice.
+// byte for byte), no temporary file, and no receipt number used twice: in the
+// chain, nor on the receipts printed, each of whose codes names its sale's
+// entry in the chain.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,7 +13,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <random>
+#include <set>
 #include <thread>
 
 #include "data/TextFile.h"
@@ -31,13 +35,14 @@ std::chrono::seconds Budget() {
 constexpr int kSalesPerRun = 15;
 constexpr unsigned kSeed = 20261205;
 
-// A mixed sale over two categories: four records per sale.
+// A mixed sale over two categories, its receipt printed: four records per sale.
 const std::string kMixedSaleScript =
     "click Command1 2\nclick Command1 66\nanswer \"8\"\nanswer \"Croque\"\n"
-    "click cmdPrint 2\nanswer no\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
+    "click cmdPrint 2\nanswer yes\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
 
-std::string DayScript() {
-    std::string script = "clock 05.12.2026 12:04:09\n";
+// The receipts go to an ESC/POS printer that appends their bytes to printer.
+std::string DayScript(const std::string& printer) {
+    std::string script = "escpos \"Ticket\" \"" + printer + "\"\nclock 05.12.2026 12:04:09\n";
     for (int i = 0; i < kSalesPerRun; ++i) {
         script += kMixedSaleScript;
     }
@@ -74,12 +79,55 @@ Run RunAndKill(const std::string& dir, const std::string& script, Clock::duratio
     return {Clock::now() - start, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
+// The value after label on a printed line, "" where the line was cut.
+std::string PrintedAfter(const std::string& bytes, std::size_t line, const std::string& label) {
+    const std::size_t end = bytes.find('\n', line);
+    if (bytes.compare(line, label.size(), label) != 0 || end == std::string::npos) {
+        return "";
+    }
+    std::string value = bytes.substr(line + label.size(), end - line - label.size());
+    return value.ends_with('\r') ? value.substr(0, value.size() - 1) : value;
+}
+
+// Each receipt number the printer got, even from a receipt cut by a kill,
+// printed once only; and each code printed names the entry of that receipt's
+// sale in the chain ("Code : 7:9f3a6c0b12ab" under "Ticket n° :  3").
+void ExpectEachNumberPrintedOnceWithItsCode(const std::string& printed, const std::string& chain,
+                                            int run) {
+    std::map<long long, ChainEntry> sales;
+    for (const std::string& line : ReadLines(chain)) {
+        if (std::optional<ChainEntry> entry = ParseEntry(line); entry) {
+            sales[static_cast<long long>(entry->seq)] = *entry;
+        }
+    }
+    std::set<std::string> numbers;
+    const std::string number = "Ticket n\xB0 :  ";  // as the printer's code page has it
+    for (std::size_t at = printed.find(number); at != std::string::npos;
+         at = printed.find(number, at + 1)) {
+        const std::string receipt = PrintedAfter(printed, at, number);
+        ASSERT_TRUE(numbers.insert(receipt).second) << "run " << run << ": " << receipt << " twice";
+        const std::size_t next = printed.find('\n', at);
+        const std::size_t code =
+            next == std::string::npos ? next : printed.find_first_not_of(' ', next + 1);
+        const std::string shown =
+            code == std::string::npos ? "" : PrintedAfter(printed, code, "Code : ");
+        if (shown.empty()) {
+            continue;  // cut before its code
+        }
+        const ChainEntry& entry = sales[std::stoll(shown.substr(0, shown.find(':')))];
+        EXPECT_EQ(entry.kind, EntryKind::Sale) << "run " << run << ": " << shown;
+        EXPECT_EQ(std::to_string(entry.ref), receipt) << "run " << run << ": " << shown;
+        EXPECT_EQ(ShortChainCode(entry.seq, entry.hash), shown) << "run " << run;
+    }
+}
+
 TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
     TempDir dir;
     TempDir scripts;
     const std::string script = scripts / "day.txt";
     const std::string start = scripts / "start.txt";
-    WriteRaw(script, DayScript());
+    const std::string printer = scripts / "printer.bin";
+    WriteRaw(script, DayScript(printer));
     WriteRaw(start, "clock 05.12.2026 12:04:09\n");  // the same day: nothing to close
     const Clock::duration whole = RunAndKill(dir.Path(), script, std::chrono::hours(1)).lasted;
     const std::string day = Slurp(dir / kJournalFile);
@@ -105,6 +153,7 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
             EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << "run " << runs;
         }
+        ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir / kChainFile, runs);
         long long receipt = 0;  // the last sale's in the chain
         for (const std::string& line : ReadLines(dir / kChainFile)) {
             const std::optional<ChainEntry> entry = ParseEntry(line);
