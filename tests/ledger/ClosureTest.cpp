@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "data/TextFile.h"
+#include "ledger/ArchiveKey.h"
 #include "ledger/ChainEntry.h"
+#include "ledger/ClosureSignature.h"
 #include "ledger/Closures.h"
 #include "reports/Clotures.h"
 #include "support/ExpectedFile.h"
 #include "support/HeadlessTill.h"
+#include "support/TestKey.h"
 
 namespace vantor::test {
 namespace {
@@ -24,9 +27,13 @@ const std::string kDay =
 const std::string kSaleOnTheFifth =
     "clock 05.12.2026 18:00:00\n" + kTicket + "click cmdPrint 0\nanswer ok\n";
 
-// A till with VAT rates 10 and 5.5, selling on the premises (VAT code 1).
+// A till with VAT rates 10 and 5.5, selling on the premises (VAT code 1),
+// whose closures are signed by the test key.
 struct ClosingTill : HeadlessTill {
-    ClosingTill() { Write("Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n1\r\n"); }
+    ClosingTill() {
+        Write("Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n1\r\n");
+        Write(kArchiveKeyFile, kTestArchiveKey);
+    }
 };
 
 // The closure file, the totals report of the closed day, `vantor verify`
@@ -106,8 +113,9 @@ TEST(Closures, TheMonthSumsTheIncludedVatOfOldAndNewDays) {
         const std::vector<std::string> lines = ReadLines(till / kClosureFile);
         ASSERT_EQ(lines.size(), 4u);
         EXPECT_EQ(lines[0], row.fifth);
-        EXPECT_EQ(lines[1], newDay);
-        const std::vector<std::string> month = Fields(lines[2]);
+        // The new closures are signed: their fields come before the head and signature.
+        EXPECT_EQ(ClosureFields(lines[1]), newDay);
+        const std::vector<std::string> month = Fields(std::string(ClosureFields(lines[2])));
         ASSERT_EQ(month.size(), 18u);
         EXPECT_EQ(month[0], "Mois");
         EXPECT_EQ(month[9] + ";" + month[10] + ";" + month[16] + ";" + month[17], row.month);
