@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "cups/CupsRaw.h"
+#include "gui/QtPageDevice.h"
 #include "platform/Printer.h"
-#include "platform/cups/CupsRaw.h"
-#include "platform/qt/QtPageDevice.h"
 #include "printing/EscPosDevice.h"
 
 namespace {

@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/FormView.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/QtTill.h"
+#include "gui/FormView.h"
+#include "gui/MainWindow.h"
+#include "gui/QtTill.h"
 #include "sales/frmMain.h"
 
 namespace vantor {

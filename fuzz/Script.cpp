@@ -1,7 +1,7 @@
 // A line of an automation script split into words. Every word, quoted again,
 // must split back into itself.
 #include "FuzzInput.h"
-#include "platform/headless/ScriptLine.h"
+#include "headless/ScriptLine.h"
 
 using namespace vantor;
 

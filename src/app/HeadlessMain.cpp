@@ -11,14 +11,14 @@
 #include "app/Commands.h"
 #include "app/HeadlessRun.h"
 #include "data/TextFile.h"
+#include "headless/FolderInstance.h"
+#include "headless/HeaderPictures.h"
+#include "headless/IniSettings.h"
 #include "platform/ProgramEntry.h"
 #include "platform/SystemClock.h"
 #include "platform/UserFolders.h"
-#include "platform/headless/FolderInstance.h"
-#include "platform/headless/HeaderPictures.h"
-#include "platform/headless/IniSettings.h"
 #if VANTOR_WITH_CUPS
-#include "platform/cups/CupsPrinters.h"
+#include "cups/CupsPrinters.h"
 #endif
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "data/Numbers.h"
 #include "data/TextFile.h"
+#include "headless/ScriptRunner.h"
+#include "headless/TranscriptPrinters.h"
 #include "platform/Paths.h"
-#include "platform/headless/ScriptRunner.h"
-#include "platform/headless/TranscriptPrinters.h"
 #include "sales/frmMain.h"
 
 namespace vantor {

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/Arguments.h"
+#include "headless/TranscriptPrinting.h"
 #include "platform/Services.h"
-#include "platform/headless/TranscriptPrinting.h"
 
 namespace vantor {
 

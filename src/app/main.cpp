@@ -8,14 +8,14 @@
 #include "app/Arguments.h"
 #include "app/Commands.h"
 #include "app/HeadlessRun.h"
+#include "gui/Fonts.h"
+#include "gui/GuiApp.h"
+#include "gui/PdfFiles.h"
+#include "gui/QtPictures.h"
+#include "gui/QtPrinters.h"
+#include "gui/QtSettings.h"
+#include "gui/QtSingleInstance.h"
 #include "platform/SystemClock.h"
-#include "platform/qt/Fonts.h"
-#include "platform/qt/GuiApp.h"
-#include "platform/qt/PdfFiles.h"
-#include "platform/qt/QtPictures.h"
-#include "platform/qt/QtPrinters.h"
-#include "platform/qt/QtSettings.h"
-#include "platform/qt/QtSingleInstance.h"
 
 namespace {
 

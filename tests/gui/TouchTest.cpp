@@ -28,13 +28,13 @@
 #include <vector>
 
 #include "WidgetTesting.h"
-#include "platform/qt/DisplayScale.h"
-#include "platform/qt/FormView.h"
-#include "platform/qt/LongPress.h"
-#include "platform/qt/MainWindow.h"
-#include "platform/qt/NumericPad.h"
-#include "platform/qt/QtTill.h"
-#include "platform/qt/TillButton.h"
+#include "gui/DisplayScale.h"
+#include "gui/FormView.h"
+#include "gui/LongPress.h"
+#include "gui/MainWindow.h"
+#include "gui/NumericPad.h"
+#include "gui/QtTill.h"
+#include "gui/TillButton.h"
 #include "sales/frmMain.h"
 #include "support/TempDir.h"
 

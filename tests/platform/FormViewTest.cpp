@@ -23,9 +23,9 @@
 
 #include "SampleForms.h"
 #include "WidgetTesting.h"
-#include "platform/qt/FormView.h"
-#include "platform/qt/LongPress.h"
-#include "platform/qt/TillButton.h"
+#include "gui/FormView.h"
+#include "gui/LongPress.h"
+#include "gui/TillButton.h"
 #include "support/ExpectedFile.h"
 
 namespace vantor::test {

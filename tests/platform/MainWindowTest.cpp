@@ -11,8 +11,8 @@
 
 #include "SampleForms.h"
 #include "WidgetTesting.h"
-#include "platform/qt/FormView.h"
-#include "platform/qt/MainWindow.h"
+#include "gui/FormView.h"
+#include "gui/MainWindow.h"
 
 namespace vantor::test {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "SampleForms.h"
 #include "WidgetTesting.h"
-#include "platform/qt/FormView.h"
-#include "platform/qt/QtUi.h"
+#include "gui/FormView.h"
+#include "gui/QtUi.h"
 
 namespace vantor::test {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "WidgetTesting.h"
-#include "platform/qt/QtKeyboard.h"
-#include "platform/qt/QtShell.h"
+#include "gui/QtKeyboard.h"
+#include "gui/QtShell.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {

@@ -9,7 +9,7 @@
 #include <QProcess>
 
 #include "WidgetTesting.h"
-#include "platform/qt/QtSingleInstance.h"
+#include "gui/QtSingleInstance.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/qt/GuiApp.h"
-#include "platform/qt/QtSingleInstance.h"
+#include "gui/GuiApp.h"
+#include "gui/QtSingleInstance.h"
 
 namespace {
 

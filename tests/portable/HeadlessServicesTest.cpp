@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "admin/Bitmap.h"
-#include "platform/headless/FolderInstance.h"
-#include "platform/headless/HeaderPictures.h"
+#include "headless/FolderInstance.h"
+#include "headless/HeaderPictures.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {

@@ -2,7 +2,7 @@
 // shares with the Qt build's store.
 #include <gtest/gtest.h>
 
-#include "platform/headless/IniSettings.h"
+#include "headless/IniSettings.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "admin/Folders.h"
-#include "platform/headless/FixedUserFolders.h"
+#include "headless/FixedUserFolders.h"
 #include "platform/posix/PosixUserFolders.h"
 #include "support/TempDir.h"
 

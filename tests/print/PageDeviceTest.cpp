@@ -8,7 +8,7 @@
 #include <functional>
 #include <regex>
 
-#include "platform/qt/QtPageDevice.h"
+#include "gui/QtPageDevice.h"
 #include "print/PdfTools.h"
 #include "support/ExpectedFile.h"
 

@@ -7,8 +7,8 @@
 #include <set>
 #include <sstream>
 
-#include "platform/qt/PdfFiles.h"
-#include "platform/qt/QtPrinters.h"
+#include "gui/PdfFiles.h"
+#include "gui/QtPrinters.h"
 #include "print/PdfTools.h"
 #include "support/ExpectedFile.h"
 

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "platform/headless/ScriptLine.h"
+#include "headless/ScriptLine.h"
 
 namespace vantor::test {
 

@@ -1,0 +1,166 @@
+#include "gui/QtUi.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <algorithm>
+
+#include "gui/Convert.h"
+#include "gui/Events.h"
+#include "gui/FormDialog.h"
+#include "gui/FormView.h"
+#include "gui/LongPress.h"
+#include "gui/MenuBinder.h"
+#include "platform/Form.h"
+
+namespace vantor {
+namespace {
+
+QString TitleOrDefault(const std::string& title) {
+    return ToQString(title.empty() ? std::string(kApplicationTitle) : title);
+}
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+        case vbCritical:
+            return QMessageBox::Critical;
+        case vbQuestion:
+            return QMessageBox::Question;
+        case vbExclamation:
+            return QMessageBox::Warning;
+        case vbInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+// The window dialogs and boxes belong to: the active one, else the window of
+// any form on screen.
+QWidget* OwnerWindow() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return nullptr;
+}
+
+// Runs a box and gives the keyboard back to the window it belongs to, where
+// the form may have asked for the focus (a faulty amount): some window
+// managers activate another window when a box closes.
+int RunBox(QDialog& box) {
+    const QPointer<QWidget> owner = box.parentWidget();
+    const int result = box.exec();
+    if (owner && owner->isVisible()) {
+        owner->activateWindow();
+    }
+    return result;
+}
+
+bool IsNumber(const std::string& text) {
+    bool ok = false;
+    ToQString(text).trimmed().toDouble(&ok);
+    return ok;
+}
+
+}  // namespace
+
+QtUi::~QtUi() {
+    for (const QPointer<FormDialog>& dialog : modeless_) {
+        delete dialog.data();
+    }
+}
+
+int QtUi::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    NoteModalShown();
+    QMessageBox box(OwnerWindow());
+    box.setWindowTitle(TitleOrDefault(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ToQString(prompt));
+    box.setIcon(IconOf(style));
+    if ((style & 0x7) == vbYesNo) {
+        QPushButton* yes = box.addButton("Oui", QMessageBox::YesRole);
+        QPushButton* no = box.addButton("Non", QMessageBox::NoRole);
+        // A question whose "Oui" loses work defaults to "Non": Enter or a
+        // hurried tap on the highlighted button must not do the damage.
+        box.setDefaultButton((style & vbDefaultButton2) != 0 ? no : yes);
+        box.setEscapeButton(no);
+        RunBox(box);
+        return box.clickedButton() == yes ? vbYes : vbNo;
+    }
+    QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    RunBox(box);
+    return vbOK;
+}
+
+std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
+                           const std::string& defaultText) {
+    NoteModalShown();
+    QInputDialog dialog(OwnerWindow());
+    dialog.setWindowTitle(TitleOrDefault(title));
+    dialog.setLabelText(ToQString(prompt));
+    dialog.setTextValue(ToQString(defaultText));
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Annuler");
+    // A number asked for is an amount: typed at the right, with the numeric pad.
+    if (IsNumber(defaultText)) {
+        if (auto* edit = dialog.findChild<QLineEdit*>()) {
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    if (RunBox(dialog) != QDialog::Accepted) {
+        return "";
+    }
+    return ToStd(dialog.textValue());
+}
+
+void QtUi::ShowModal(Form& form) {
+    NoteModalShown();
+    FormDialog dialog(form, OwnerWindow());
+    dialog.RunModal();
+}
+
+void QtUi::Show(Form& form) {
+    if (FormView* view = FormView::Find(form)) {
+        view->window()->show();
+        view->window()->raise();
+        return;
+    }
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), nullptr), modeless_.end());
+    auto* dialog = new FormDialog(form, OwnerWindow());
+    modeless_.emplace_back(dialog);
+    dialog->ShowModeless();
+}
+
+void QtUi::Activate(Form& form) {
+    if (FormView* view = FormView::Find(form)) {
+        QWidget* window = view->window();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void QtUi::PopupMenu(Form& form, Control& menu) {
+    NoteModalShown();
+    QMenu popup(OwnerWindow());
+    MenuFiller filler(form, nullptr, nullptr);
+    filler.Fill(popup, menu);
+    filler.Refresh();
+    QAction* chosen = popup.exec(QCursor::pos());
+    Control* entry = filler.ControlOf(chosen);
+    if (entry != nullptr && chosen->menu() == nullptr) {
+        DeliverEvent([&form, entry] { form.Click(*entry); });
+    }
+}
+
+}  // namespace vantor
