@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
+#include "app/QtTill.h"
 #include "gui/FormView.h"
 #include "gui/MainWindow.h"
-#include "gui/QtTill.h"
 #include "sales/frmMain.h"
 
 namespace vantor {

@@ -7,9 +7,9 @@
 
 #include "app/Arguments.h"
 #include "app/Commands.h"
+#include "app/GuiApp.h"
 #include "app/HeadlessRun.h"
 #include "gui/Fonts.h"
-#include "gui/GuiApp.h"
 #include "gui/PdfFiles.h"
 #include "gui/QtPictures.h"
 #include "gui/QtPrinters.h"

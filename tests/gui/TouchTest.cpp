@@ -28,12 +28,12 @@
 #include <vector>
 
 #include "WidgetTesting.h"
+#include "app/QtTill.h"
 #include "gui/DisplayScale.h"
 #include "gui/FormView.h"
 #include "gui/LongPress.h"
 #include "gui/MainWindow.h"
 #include "gui/NumericPad.h"
-#include "gui/QtTill.h"
 #include "gui/TillButton.h"
 #include "sales/frmMain.h"
 #include "support/TempDir.h"

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "gui/GuiApp.h"
+#include "gui/Application.h"
 #include "gui/QtSingleInstance.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "gui/QtTill.h"
+#include "app/QtTill.h"
 
 namespace vantor {
 

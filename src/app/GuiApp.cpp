@@ -1,31 +1,17 @@
-#include "gui/GuiApp.h"
+#include "app/GuiApp.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
 #include <QTranslator>
 
-#include "gui/DisplayScale.h"
-#include "gui/Fonts.h"
+#include "app/QtTill.h"
+#include "gui/Application.h"
 #include "gui/MainWindow.h"
-#include "gui/NumericPad.h"
 #include "gui/QtSingleInstance.h"
-#include "gui/QtTill.h"
-#include "gui/TouchStyle.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
 namespace {
-
-// Dates, calendars and Qt's own dialog texts in French, like the rest of the till.
-void UseFrench(QApplication& application, QTranslator& translator) {
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    if (translator.load(QLocale(), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(&translator);
-    }
-}
 
 int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& main,
                   bool exitWhenShown) {
@@ -44,14 +30,6 @@ int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& m
 }
 
 }  // namespace
-
-void SetUpApplication(QApplication& application, QTranslator& translator) {
-    QApplication::setApplicationName("Vantor");
-    UseFrench(application, translator);
-    UseTouchStyle(MinimumTouchPixels());
-    NumericPad::Install();
-    InstallFontSubstitutes();
-}
 
 int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShown) {
     QApplication application(argc, argv);
