@@ -58,8 +58,7 @@ headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
 }  // namespace
 
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
-                Pictures& pictures, Clock& systemClock,
-                const headless::PdfDeviceFactory& pdfDevices,
+                Pictures& pictures, Clock& systemClock, const PdfDeviceFactory& pdfDevices,
                 const SystemPrintersFactory& systemPrinters) {
     std::ifstream file;
     if (arguments.scriptFile) {

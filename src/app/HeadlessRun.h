@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/Arguments.h"
-#include "headless/TranscriptPrinting.h"
+#include "platform/PageDevice.h"
 #include "platform/Services.h"
 
 namespace vantor {
@@ -18,8 +18,7 @@ namespace vantor {
 // their files with the run's clock.
 using SystemPrintersFactory = std::function<std::unique_ptr<Printers>(Clock&)>;
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
-                Pictures& pictures, Clock& systemClock,
-                const headless::PdfDeviceFactory& pdfDevices,
+                Pictures& pictures, Clock& systemClock, const PdfDeviceFactory& pdfDevices,
                 const SystemPrintersFactory& systemPrinters);
 
 }  // namespace vantor

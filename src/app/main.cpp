@@ -59,7 +59,7 @@ extern "C" int VantorMain(int argc, char** argv) {
     vantor::QtSingleInstance instance;
     vantor::QtPictures pictures;
     vantor::SystemClock clock;
-    vantor::headless::PdfDeviceFactory pdfFiles;
+    vantor::PdfDeviceFactory pdfFiles;
     if (arguments->pdfDir) {
         pdfFiles = vantor::NumberedPdfFiles(*arguments->pdfDir);
     }

@@ -43,7 +43,7 @@ std::unique_ptr<QtPageDevice> DatedPdfFile(const std::string& folder, const Date
     }
 }
 
-headless::PdfDeviceFactory NumberedPdfFiles(const std::string& folder) {
+PdfDeviceFactory NumberedPdfFiles(const std::string& folder) {
     return [folder, count = 0](const std::string& printer) mutable -> std::unique_ptr<PageDevice> {
         const QDir dir = MadeFolder(folder);
         const QString name =

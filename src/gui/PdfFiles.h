@@ -4,8 +4,8 @@
 #include <string>
 
 #include "gui/QtPageDevice.h"
-#include "headless/TranscriptPrinting.h"
 #include "platform/DateTime.h"
+#include "platform/PageDevice.h"
 
 namespace vantor {
 
@@ -19,6 +19,6 @@ std::unique_ptr<QtPageDevice> DatedPdfFile(const std::string& folder, const Date
 // the order of the run and named after the printer: "001-Vantor PDF.pdf",
 // "002-Cuisine.pdf". The folder is created when missing; files of an earlier
 // run with the same names are replaced.
-headless::PdfDeviceFactory NumberedPdfFiles(const std::string& folder);
+PdfDeviceFactory NumberedPdfFiles(const std::string& folder);
 
 }  // namespace vantor

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -8,10 +7,6 @@
 #include "platform/PageDevice.h"
 
 namespace vantor::headless {
-
-// Makes the device that also renders a document to a PDF file, when the run
-// asked for PDF files; null otherwise.
-using PdfDeviceFactory = std::function<std::unique_ptr<PageDevice>(const std::string& printer)>;
 
 // Writes every print operation of a document as a transcript line, and hands
 // it on to the device that also renders it (a PDF file, an ESC/POS printer)

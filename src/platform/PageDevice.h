@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,10 @@ public:
     // Ends the document: the page goes to the printer. Throws PrintError.
     virtual void End() = 0;
 };
+
+// Makes the device that also renders a document to a PDF file, when the run
+// asked for PDF files; null otherwise.
+using PdfDeviceFactory = std::function<std::unique_ptr<PageDevice>(const std::string& printer)>;
 
 // A printing failure; what() is the system's reason.
 class PrintError : public std::runtime_error {

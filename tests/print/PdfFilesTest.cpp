@@ -68,7 +68,7 @@ TEST(PdfPrinter, ComesAfterTheSystemsPrintersAndDatesItsFilesInImpressions) {
 TEST(NumberedPdfFiles, NumberTheDocumentsOfARunAfterTheirPrinter) {
     TempDir dir;
     const std::string folder = dir / "sortie/pdf";  // made when missing
-    headless::PdfDeviceFactory files = NumberedPdfFiles(folder);
+    PdfDeviceFactory files = NumberedPdfFiles(folder);
     PrintLine(*files("Vantor PDF"), "Un");
     PrintLine(*files("Cuisine/Bar"), "Deux");
     {
