@@ -1,6 +1,6 @@
 // Id.txt (the number of the next receipt) as the till reads it at start-up.
 #include "FuzzInput.h"
-#include "checkout/NumeroTicket.h"
+#include "sales/NumeroTicket.h"
 
 using namespace vantor;
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "checkout/Journal.h"
-#include "checkout/NumeroTicket.h"
 #include "checkout/Receipt.h"
 #include "checkout/frmPaiement.h"
 #include "data/Numbers.h"
@@ -13,6 +12,7 @@
 #include "ledger/Events.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
+#include "sales/NumeroTicket.h"
 #include "sales/frmMain.h"
 
 namespace vantor {

@@ -1,10 +1,10 @@
 // Loading of the sales screen at start-up, and the program's exits.
-#include "checkout/NumeroTicket.h"
 #include "data/Catalogue.h"
 #include "data/Infos.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
+#include "sales/NumeroTicket.h"
 #include "sales/frmMain.h"
 
 namespace vantor {

@@ -13,7 +13,6 @@
 
 #include "admin/Agenda.h"
 #include "checkout/Journal.h"
-#include "checkout/NumeroTicket.h"
 #include "data/Infos.h"
 #include "data/TextFile.h"
 #include "ledger/Archive.h"
@@ -21,6 +20,7 @@
 #include "ledger/Verify.h"
 #include "platform/FileSystem.h"
 #include "reports/Clotures.h"
+#include "sales/NumeroTicket.h"
 #include "support/TempDir.h"
 #include "support/TestKey.h"
 

@@ -1,4 +1,4 @@
-#include "checkout/NumeroTicket.h"
+#include "sales/NumeroTicket.h"
 
 #include <cmath>
 #include <optional>
