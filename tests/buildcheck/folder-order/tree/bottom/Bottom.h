@@ -1,0 +1,3 @@
+#pragma once
+
+#include "bottom/deep/Deep.h"

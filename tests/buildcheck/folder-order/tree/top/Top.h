@@ -1,0 +1,6 @@
+#pragma once
+
+#include <vector>
+
+#include "bottom/Bottom.h"
+#include "middle/Middle.h"
