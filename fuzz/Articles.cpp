@@ -1,7 +1,7 @@
 // Articles.csv as the keypad loads it: every line split into a name, a price
 // and a category, the price made into the form the buttons and the ticket show.
 #include "FuzzInput.h"
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Numbers.h"
 #include "sales/Montant.h"
 

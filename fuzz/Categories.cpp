@@ -1,6 +1,6 @@
 // Categories.csv as the till and the reports read it.
 #include "FuzzInput.h"
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 
 using namespace vantor;
 

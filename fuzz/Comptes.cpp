@@ -1,7 +1,7 @@
 // Comptes.csv (the account categories of cash movements) as the till and the
 // reports read it.
 #include "FuzzInput.h"
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 
 using namespace vantor;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 
 namespace vantor {
 

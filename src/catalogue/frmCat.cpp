@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "catalogue/ArticleButtons.h"
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/TextFile.h"
 #include "platform/Design.h"
 #include "sales/frmMain.h"

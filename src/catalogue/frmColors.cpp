@@ -1,6 +1,6 @@
 #include "catalogue/frmColors.h"
 
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Text.h"
 #include "ledger/Events.h"
 #include "platform/Design.h"

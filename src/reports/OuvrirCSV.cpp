@@ -1,6 +1,6 @@
 // "Fichier" > "Editer fichier" > "Fichier Articles": the article file opened in
 // the application the desktop associates with CSV files.
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
 #include "platform/FileSystem.h"

@@ -1,7 +1,7 @@
 #include "reports/ReportFolder.h"
 
 #include "checkout/Journal.h"
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Infos.h"
 #include "data/Serveurs.h"
 #include "data/TextFile.h"

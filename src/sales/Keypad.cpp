@@ -3,7 +3,7 @@
 // the buttons and the scroll bar always agree.
 #include <algorithm>
 
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
 #include "sales/frmMain.h"

@@ -2,7 +2,7 @@
 // line, clearing, and the running total.
 #include <cassert>
 
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "sales/LigneTicket.h"

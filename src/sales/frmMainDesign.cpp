@@ -2,7 +2,7 @@
 // Positions are in twips; the right-hand column is moved at each resize.
 #include <string>
 
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "platform/Design.h"
 #include "sales/frmMain.h"
 

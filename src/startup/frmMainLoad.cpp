@@ -1,5 +1,5 @@
 // Loading of the sales screen at start-up, and the program's exits.
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 #include "data/Infos.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"

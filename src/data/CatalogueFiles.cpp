@@ -1,4 +1,4 @@
-#include "data/Catalogue.h"
+#include "data/CatalogueFiles.h"
 
 #include <array>
 
