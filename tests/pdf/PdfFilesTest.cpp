@@ -9,7 +9,7 @@
 
 #include "gui/PdfFiles.h"
 #include "gui/QtPrinters.h"
-#include "print/PdfTools.h"
+#include "pdf/PdfTools.h"
 #include "support/ExpectedFile.h"
 
 namespace vantor::test {

@@ -9,7 +9,7 @@
 #include <regex>
 
 #include "gui/QtPageDevice.h"
-#include "print/PdfTools.h"
+#include "pdf/PdfTools.h"
 #include "support/ExpectedFile.h"
 
 namespace vantor::test {

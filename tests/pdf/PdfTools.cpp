@@ -1,4 +1,4 @@
-#include "print/PdfTools.h"
+#include "pdf/PdfTools.h"
 
 #include <gtest/gtest.h>
 
