@@ -8,7 +8,7 @@ namespace vantor {
 
 // What the desktop offers the window beyond starting programs: the program
 // that opens a file type and the on-screen keyboard. Each system has its own
-// (qt/posix/ or win32/, chosen when building).
+// (gui/posix/ or platform/win32/, chosen when building).
 
 // The program that opens files of this file's type: a full path that
 // Shell::Start runs with the file as its one argument; empty when the type
