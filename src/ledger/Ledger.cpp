@@ -15,6 +15,7 @@ constexpr std::uint64_t kTail = 4096;
 // half written by a crash starts (completeSize < size).
 struct ChainTail {
     std::optional<ChainEntry> last;
+    std::uint64_t lastStart = 0;  // where the last complete line starts
     std::uint64_t completeSize = 0;
     std::uint64_t size = 0;
 };
@@ -38,6 +39,7 @@ ChainTail ReadChainTail(const std::string& path) {
     tail.completeSize = from + lastEnd + 1;
     const std::size_t before = lastEnd == 0 ? std::string::npos : bytes.rfind('\n', lastEnd - 1);
     const std::size_t start = before == std::string::npos ? 0 : before + 1;
+    tail.lastStart = from + start;
     std::string_view line(bytes.data() + start, lastEnd - start);
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
@@ -45,6 +47,9 @@ ChainTail ReadChainTail(const std::string& path) {
     tail.last = ParseEntry(line);
     return tail;
 }
+
+// The chain read back from a line start, a block at a time.
+constexpr std::uint64_t kBlock = 16384;
 
 // A chain entry may only name the two chained files of the data folder.
 bool IsChainedFile(const std::string& file) {
@@ -79,6 +84,50 @@ void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uin
 
 }  // namespace
 
+ChainEntryFound LastEntryBefore(const std::string& chainPath, std::uint64_t before,
+                                const std::string& file) {
+    std::string carry;  // whole lines whose start was in the block read last
+    for (std::uint64_t end = before;;) {
+        const std::uint64_t from = end > kBlock ? end - kBlock : 0;
+        const std::string text = ReadRange(chainPath, from, end - from) + carry;
+        std::size_t next = text.size();  // the lines from here on are visited; text[next - 1] is LF
+        while (next > 0) {
+            const std::size_t lineFeed = next >= 2 ? text.rfind('\n', next - 2) : std::string::npos;
+            if (lineFeed == std::string::npos && from > 0) {
+                break;  // the line starts in the block before
+            }
+            const std::size_t start = lineFeed == std::string::npos ? 0 : lineFeed + 1;
+            std::string_view line(text.data() + start, next - 1 - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            std::optional<ChainEntry> entry = ParseEntry(line);
+            if (!entry) {
+                return {false, std::nullopt, 0};
+            }
+            if (entry->file == file) {
+                return {true, std::move(entry), from + start};
+            }
+            next = start;
+        }
+        if (from == 0) {
+            return {};
+        }
+        carry = text.substr(0, next);
+        end = from;
+    }
+}
+
+std::uint64_t FileEndAfter(const ChainEntry& entry) {
+    return entry.kind == EntryKind::Interrupted ? entry.start : entry.end;
+}
+
+bool LeftByACrash(const ChainEntry& last, std::uint64_t previousEnd, std::uint64_t fileSize) {
+    return last.kind != EntryKind::Adoption && last.kind != EntryKind::Interrupted &&
+           last.start == previousEnd && last.end - last.start <= kLongestChainedWrite &&
+           fileSize >= last.start && fileSize < last.end;
+}
+
 Interruption CutEntry(std::string_view line) {
     Interruption cut{EntryKind::Interrupted, 0, kChainFile, line.size()};
     const std::size_t kind = line.find(';');
@@ -106,6 +155,10 @@ void AppendChained(const std::string& dataPath, const std::string& file, EntryKi
     const std::string path = JoinPath(dataPath, file);
     std::string bytes = EndsInsideALine(path) ? "\r\n" : "";
     bytes += EncodeLines(lines);
+    if (bytes.size() > kLongestChainedWrite) {
+        throw FileError("Écriture refusée '" + path + "' : " + std::to_string(bytes.size()) +
+                        " octets en une fois, plus qu'une vente ne peut en contenir");
+    }
     ChainEntry entry;
     // An unreadable last entry gets a successor numbered 0: the check stops there.
     entry.seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
@@ -146,8 +199,13 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
     const ChainEntry& last = *tail.last;
     const std::string path = JoinPath(dataPath, last.file);
     const std::uint64_t size = FileSize(path);
-    if (size >= last.end || size < last.start) {
-        return std::nullopt;  // whole, or shorter than any crash makes it: the check tells
+    if (size >= last.end) {
+        return std::nullopt;  // whole
+    }
+    const ChainEntryFound previous = LastEntryBefore(chainPath, tail.lastStart, last.file);
+    if (!previous.readable ||
+        !LeftByACrash(last, previous.entry ? FileEndAfter(*previous.entry) : 0, size)) {
+        return std::nullopt;  // not what a crash leaves: an alteration, which the check tells
     }
     const std::string cut = ReadRange(path, last.start, size - last.start);
     if (!cut.empty()) {

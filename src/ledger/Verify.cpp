@@ -108,7 +108,8 @@ private:
         }
     }
 
-    // An Interrupted entry stands right after the entry it gives up.
+    // An Interrupted entry stands right after the entry it gives up, which
+    // must be one that a crash could have left.
     bool Abandon(const std::optional<ChainEntry>& pending, const ChainEntry& mark) {
         if (!pending || static_cast<std::int64_t>(pending->seq) != mark.ref ||
             pending->file != mark.file || pending->start != mark.start ||
@@ -116,7 +117,38 @@ private:
             Fail(EntryName(mark) + " : interruption qui ne suit pas l'écriture interrompue");
             return false;
         }
+        const DataFileReader* reader = ReaderOf(pending->file);
+        if (reader == nullptr || !FitsItsFile(*pending, *reader)) {
+            return false;
+        }
+        if (!LeftByACrash(*pending, reader->Offset(), mark.end)) {
+            Fail(EntryName(mark) + " : interruption qu'aucun arrêt n'a pu laisser");
+            return false;
+        }
         previous_ = mark.hash;
+        return true;
+    }
+
+    std::string Where(const ChainEntry& entry, const DataFileReader& reader) {
+        return "ligne " + std::to_string(reader.Line()) + " de " + entry.file + " : ";
+    }
+
+    // The entry starts where the previous one of its file ended, and
+    // announces no more than one write of the till holds.
+    bool FitsItsFile(const ChainEntry& entry, const DataFileReader& reader) {
+        if (entry.start != reader.Offset()) {
+            Fail(Where(entry, reader) +
+                 (entry.start > reader.Offset()
+                      ? std::string("enregistrements absents de ") + kChainFile
+                      : EntryName(entry) + " ne suit pas la précédente"));
+            return false;
+        }
+        const std::uint64_t length = entry.end - entry.start;
+        if (entry.kind != EntryKind::Adoption && length > kLongestChainedWrite) {
+            Fail(Where(entry, reader) + EntryName(entry) + " annonce " + std::to_string(length) +
+                 " octets, aucune écriture n'en contient autant");
+            return false;
+        }
         return true;
     }
 
@@ -140,17 +172,14 @@ private:
         const auto where = [&] {
             return "ligne " + std::to_string(firstLine) + " de " + entry.file + " : ";
         };
-        if (entry.start != reader->Offset()) {
-            Fail(where() + (entry.start > reader->Offset()
-                                ? std::string("enregistrements absents de ") + kChainFile
-                                : EntryName(entry) + " ne suit pas la précédente"));
+        if (!FitsItsFile(entry, *reader)) {
             return false;
         }
         const std::uint64_t linesBefore = reader->LinesRead();
         StartEntryHash(hash_, previous_, fields);
         if (!reader->Feed(entry.end, hash_)) {
             hash_.Hex();
-            if (last) {
+            if (last && LeftByACrash(entry, entry.start, reader->Size())) {
                 check_.interrupted =
                     Interruption{entry.kind, entry.ref, entry.file, reader->Offset() - entry.start};
                 return true;
