@@ -128,6 +128,26 @@ bool LeftByACrash(const ChainEntry& last, std::uint64_t previousEnd, std::uint64
            fileSize >= last.start && fileSize < last.end;
 }
 
+std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std::string& file) {
+    const std::string chainPath = JoinPath(dataPath, kChainFile);
+    const ChainEntryFound found =
+        LastEntryBefore(chainPath, ReadChainTail(chainPath).completeSize, file);
+    if (!found.readable || !found.entry) {
+        return std::nullopt;
+    }
+    const ChainEntry& last = *found.entry;
+    const std::uint64_t size = FileSize(JoinPath(dataPath, file));
+    if (last.kind == EntryKind::Interrupted || size >= last.end) {
+        return FileEndAfter(last);
+    }
+    const ChainEntryFound previous = LastEntryBefore(chainPath, found.lineStart, file);
+    if (previous.readable &&
+        LeftByACrash(last, previous.entry ? FileEndAfter(*previous.entry) : 0, size)) {
+        return last.start;  // being written, or cut by a crash
+    }
+    return std::nullopt;
+}
+
 Interruption CutEntry(std::string_view line) {
     Interruption cut{EntryKind::Interrupted, 0, kChainFile, line.size()};
     const std::size_t kind = line.find(';');

@@ -38,6 +38,15 @@ std::uint64_t FileEndAfter(const ChainEntry& entry);
 // holds, and its file ends inside its range. Anything else is an alteration.
 bool LeftByACrash(const ChainEntry& last, std::uint64_t previousEnd, std::uint64_t fileSize);
 
+// How far a reader of the data file may go: the end of the last write to it
+// that the chain announces complete, so that a report made while a sale is
+// being written (or after a crash cut one short) counts none of it. The
+// chain is read before the file's size: a write begun in between is left
+// out. Nothing when no chain covers the file, or when its end is not what a
+// write or a crash leaves (an alteration, which the check reports): the
+// file is then read whole.
+std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std::string& file);
+
 // A write that a crash cut short.
 struct Interruption {
     EntryKind kind = EntryKind::Sale;
