@@ -39,9 +39,15 @@ std::string EncodeLines(const std::vector<std::string>& lines);
 // missing, empty or half-written file.
 // A path that is a symbolic link has its target rewritten; the link stays.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
-// Removes the temporary files of WriteFileAtomic that a crash left in the
-// folder ("Id.txt.tmpA1b2C3"); other files are left alone. Failures are ignored.
+// Removes what a crash left in the data folder: the temporary files of
+// WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
+// "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder
+// probe (".vantor-probe-A1b2C3"); other files, links and folders are left
+// alone. Only while the folder is the till's alone. Failures are ignored.
 void RemoveLeftoverTemporaries(const std::string& folder);
+// Removes the temporary files that an earlier WriteFileAtomic of this very
+// path left beside it ("<path>.tmpA1b2C3"), before writing it anew.
+void RemoveLeftoverTemporariesOf(const std::string& path);
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
 
 // Appends the bytes with one write, flushed to disk. When anything fails the

@@ -133,6 +133,7 @@ std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Da
         std::count(members[0].bytes.begin(), members[0].bytes.end(), '\n'));
     members.push_back({kManifest, manifest});
     members.push_back({kSignature, signature});
+    RemoveLeftoverTemporariesOf(out);  // of an earlier archive of that name, killed
     WriteFileAtomic(out, WriteTar(members));
     return records;
 }

@@ -52,10 +52,10 @@ TEST(UnfinishedSale, AReportCountsOnlyTheSalesTheChainAnnouncesComplete) {
     } cases[] = {
         {"whole", lastSale.size(), true, 3},
         {"entry written, no record yet", 0, true, 2},
-        {"two of its four records written", EncodeLines({kSales[2][0], kSales[2][1]}).size(),
-         true, 2},
-        {"cut inside its third record", EncodeLines({kSales[2][0], kSales[2][1]}).size() + 9,
-         true, 2},
+        {"two of its four records written", EncodeLines({kSales[2][0], kSales[2][1]}).size(), true,
+         2},
+        {"cut inside its third record", EncodeLines({kSales[2][0], kSales[2][1]}).size() + 9, true,
+         2},
         {"records written past the chain as it was read", lastSale.size() / 2, false, 2},
     };
     for (const auto& row : cases) {
