@@ -253,6 +253,41 @@ bool EndsInsideALine(const std::string& path) {
     return size > 0 && ReadRange(path, size - 1, 1) != "\n";
 }
 
+void ForEachLineBackward(
+    const std::string& path, std::uint64_t before,
+    const std::function<bool(std::string_view line, std::uint64_t start, bool ended)>& visit) {
+    constexpr std::uint64_t kBlock = 16384;
+    std::string carry;  // lines whose start lies in the block before, not visited yet
+    for (std::uint64_t end = before;;) {
+        const std::uint64_t from = end > kBlock ? end - kBlock : 0;
+        const std::string text = ReadRange(path, from, end - from) + carry;
+        std::size_t next = text.size();  // the bytes from next on are visited
+        while (next > 0) {
+            const bool ended = text[next - 1] == '\n';
+            const std::size_t lineEnd = ended ? next - 1 : next;
+            const std::size_t lineFeed =
+                lineEnd == 0 ? std::string::npos : text.rfind('\n', lineEnd - 1);
+            if (lineFeed == std::string::npos && from > 0) {
+                break;
+            }
+            const std::size_t start = lineFeed == std::string::npos ? 0 : lineFeed + 1;
+            std::string_view line(text.data() + start, lineEnd - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            if (visit(line, from + start, ended)) {
+                return;
+            }
+            next = start;
+        }
+        if (from == 0) {
+            return;
+        }
+        carry = text.substr(0, next);
+        end = from;
+    }
+}
+
 void CutFileDurable(const std::string& path, std::uint64_t size) {
     File file;
     int error = file.Open(path, FileSystem::Mode::Append);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -61,6 +62,13 @@ bool EndsInsideALine(const std::string& path);
 void CutFileDurable(const std::string& path, std::uint64_t size);
 // At most count bytes of the file from offset on ("" past its end).
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count);
+// Calls visit on each line of the file that lies before offset `before`,
+// from the last back, with where it starts and whether it has its line end,
+// until visit returns true. A line is given as bytes, without CR LF. Reads a
+// block at a time: the end of a long file costs what it holds.
+void ForEachLineBackward(
+    const std::string& path, std::uint64_t before,
+    const std::function<bool(std::string_view line, std::uint64_t start, bool ended)>& visit);
 // Size of a regular file, 0 when it is missing.
 std::uint64_t FileSize(const std::string& path);
 

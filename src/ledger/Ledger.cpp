@@ -48,9 +48,6 @@ ChainTail ReadChainTail(const std::string& path) {
     return tail;
 }
 
-// The chain read back from a line start, a block at a time.
-constexpr std::uint64_t kBlock = 16384;
-
 // A chain entry may only name the two chained files of the data folder.
 bool IsChainedFile(const std::string& file) {
     return file == kJournalFile || file == kEventFile || file == kClosureFile;
@@ -86,36 +83,21 @@ void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uin
 
 ChainEntryFound LastEntryBefore(const std::string& chainPath, std::uint64_t before,
                                 const std::string& file) {
-    std::string carry;  // whole lines whose start was in the block read last
-    for (std::uint64_t end = before;;) {
-        const std::uint64_t from = end > kBlock ? end - kBlock : 0;
-        const std::string text = ReadRange(chainPath, from, end - from) + carry;
-        std::size_t next = text.size();  // the lines from here on are visited; text[next - 1] is LF
-        while (next > 0) {
-            const std::size_t lineFeed = next >= 2 ? text.rfind('\n', next - 2) : std::string::npos;
-            if (lineFeed == std::string::npos && from > 0) {
-                break;  // the line starts in the block before
-            }
-            const std::size_t start = lineFeed == std::string::npos ? 0 : lineFeed + 1;
-            std::string_view line(text.data() + start, next - 1 - start);
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
-            }
-            std::optional<ChainEntry> entry = ParseEntry(line);
-            if (!entry) {
-                return {false, std::nullopt, 0};
-            }
-            if (entry->file == file) {
-                return {true, std::move(entry), from + start};
-            }
-            next = start;
+    ChainEntryFound found;
+    ForEachLineBackward(chainPath, before, [&](std::string_view line, std::uint64_t start, bool) {
+        std::optional<ChainEntry> entry = ParseEntry(line);
+        if (!entry) {
+            found.readable = false;
+            return true;
         }
-        if (from == 0) {
-            return {};
+        if (entry->file == file) {
+            found.entry = std::move(entry);
+            found.lineStart = start;
+            return true;
         }
-        carry = text.substr(0, next);
-        end = from;
-    }
+        return false;
+    });
+    return found;
 }
 
 std::uint64_t FileEndAfter(const ChainEntry& entry) {

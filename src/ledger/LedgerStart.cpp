@@ -1,5 +1,6 @@
 #include "ledger/LedgerStart.h"
 
+#include "ledger/Closures.h"
 #include "ledger/Events.h"
 #include "ledger/Ledger.h"
 #include "ledger/Verify.h"
@@ -43,6 +44,7 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
         LogEvent(dataPath, now, "Journal chaîné",
                  std::to_string(*adopted) + " enregistrements existants repris tels quels");
     }
+    LogMissingClosureEvents(dataPath, now);
     const LedgerCheck check = VerifyLedger(dataPath);
     if (!check.intact) {
         notices.push_back({"Le contrôle d'intégrité du journal a échoué : " + check.problem +

@@ -14,7 +14,8 @@ struct LedgerNotice {
 };
 
 // The start-up's part of the chain: settles a write that a crash cut short,
-// chains a journal that has no chain yet, checks everything, and logs what it
+// chains a journal that has no chain yet, logs the event of a closure that a
+// crash left without one, checks everything, and logs what it
 // found and the start itself in Evenements.csv. Selling goes on whatever the
 // check says: refusing sales would hurt the shop, not the fraud. Throws
 // FileError.

@@ -1,6 +1,11 @@
 #include "ledger/Verify.h"
 
+#include <algorithm>
+#include <iterator>
+#include <map>
+
 #include "data/TextFile.h"
+#include "ledger/Closures.h"
 #include "ledger/DataFileReader.h"
 #include "ledger/Sha256.h"
 
@@ -53,7 +58,7 @@ public:
         ReadChain();
         if (check_.intact) {
             NothingLeftOver(journal_, kJournalFile) && NothingLeftOver(events_, kEventFile) &&
-                NothingLeftOver(closures_, kClosureFile);
+                NothingLeftOver(closures_, kClosureFile) && EachPeriodClosedOnce();
         }
         check_.records = journal_.LinesRead();
         check_.closures = closures_.LinesRead();
@@ -205,6 +210,48 @@ private:
             Fail("ligne " + std::to_string(reader.Line()) + " de " + file +
                  " : enregistrements absents de " + kChainFile);
             return false;
+        }
+        return true;
+    }
+
+    // A day, month or year is closed once: a closure of a period closed
+    // already, by itself or as part of a longer one, is refused.
+    bool EachPeriodClosedOnce() {
+        const std::string path = JoinPath(dataPath_, kClosureFile);
+        if (!FileExists(path)) {
+            return true;
+        }
+        static constexpr const char* kPeriods[] = {kClosureDay, kClosureMonth, kClosureYear};
+        const auto key = [](std::size_t level, const Date& date) {
+            return level == 0   ? date.year * 10000L + date.month * 100L + date.day
+                   : level == 1 ? date.year * 100L + date.month
+                                : static_cast<long>(date.year);
+        };
+        std::map<std::pair<std::size_t, long>, std::uint64_t> closed;  // the line of each
+        std::uint64_t number = 0;
+        for (const std::string& line : ReadLines(path)) {
+            ++number;
+            const std::optional<Closure> closure = ParseClosure(line);
+            const auto period = std::find(std::begin(kPeriods), std::end(kPeriods),
+                                          closure ? closure->period : std::string());
+            if (period == std::end(kPeriods)) {
+                continue;
+            }
+            const auto level = static_cast<std::size_t>(period - std::begin(kPeriods));
+            for (std::size_t above = level; above < std::size(kPeriods); ++above) {
+                const auto earlier = closed.find({above, key(above, closure->debut)});
+                if (earlier != closed.end()) {
+                    const std::string again = ClosedPeriodText(*period, closure->debut);
+                    const std::string within = ClosedPeriodText(kPeriods[above], closure->debut);
+                    const char* agreed = above == 1 ? "déjà clôturé" : "déjà clôturée";
+                    Fail("ligne " + std::to_string(number) + " de " + kClosureFile + " : " +
+                         (above == level ? again + " est " + agreed
+                                         : again + " est dans " + within + ", " + agreed) +
+                         " (ligne " + std::to_string(earlier->second) + ")");
+                    return false;
+                }
+            }
+            closed.emplace(std::pair{level, key(level, closure->debut)}, number);
         }
         return true;
     }
