@@ -57,8 +57,7 @@ void WriteClosures(const HeadlessTill& till, const std::vector<std::string>& lin
     }
 }
 
-std::string ClosureOf(const std::string& period, const std::string& debut,
-                      const std::string& fin) {
+std::string ClosureOf(const std::string& period, const std::string& debut, const std::string& fin) {
     return period + ";" + debut + ";" + fin + ";1;1;1;3.5;0;0;0.35;0;3.5;3.5;3.5;" + fin +
            ";23:00:00";
 }
@@ -126,14 +125,14 @@ std::string Story(HeadlessTill& till, const std::vector<std::string>& runs) {
 // expected/Closures-clock-refused.txt.
 TEST(ClosureDates, AClockAMonthAheadNotConfirmedClosesNothing) {
     HeadlessTill till;
-    const std::string told = Story(
-        till, {"clock 05.12.2026 10:00:00\n" + kCoffee + kCoffee,
-               "clock 05.01.2027 10:00:00\nanswer no\nclick Command1 2\nclick cmdPrint 0\n"
-               "answer no\nanswer ok\nclock 05.12.2026 11:00:00\n" +
-                   kCoffee,
-               "clock 06.12.2026 09:00:00\n" + kCoffee,
-               "clock 02.01.2027 09:00:00\nanswer yes\n" + kCoffee,
-               "clock 03.01.2027 09:00:00\nshow NumTicket\n"});
+    const std::string told =
+        Story(till, {"clock 05.12.2026 10:00:00\n" + kCoffee + kCoffee,
+                     "clock 05.01.2027 10:00:00\nanswer no\nclick Command1 2\nclick cmdPrint 0\n"
+                     "answer no\nanswer ok\nclock 05.12.2026 11:00:00\n" +
+                         kCoffee,
+                     "clock 06.12.2026 09:00:00\n" + kCoffee,
+                     "clock 02.01.2027 09:00:00\nanswer yes\n" + kCoffee,
+                     "clock 03.01.2027 09:00:00\nshow NumTicket\n"});
     EXPECT_EXPECTED("Closures-clock-refused.txt", told);
 }
 
@@ -143,14 +142,12 @@ TEST(ClosureDates, AClockAMonthAheadNotConfirmedClosesNothing) {
 // expected/Closures-clock-confirmed.txt.
 TEST(ClosureDates, AClockAMonthAheadConfirmedClosesThePastDaysOnly) {
     HeadlessTill till;
-    const std::string told =
-        Story(till, {"clock 05.12.2026 10:00:00\n" + kCoffee + kCoffee,
-                     "clock 05.01.2027 10:00:00\nanswer yes\nclock 05.12.2026 11:00:00\n" +
-                         kCoffeeRefused,
-                     "clock 06.12.2026 09:00:00\n" + kCoffee,
-                     "clock 07.12.2026 09:00:00\nshow NumTicket\n",
-                     "clock 02.01.2027 09:00:00\n" + kCoffee,
-                     "clock 03.01.2027 09:00:00\nshow NumTicket\n"});
+    const std::string told = Story(
+        till,
+        {"clock 05.12.2026 10:00:00\n" + kCoffee + kCoffee,
+         "clock 05.01.2027 10:00:00\nanswer yes\nclock 05.12.2026 11:00:00\n" + kCoffeeRefused,
+         "clock 06.12.2026 09:00:00\n" + kCoffee, "clock 07.12.2026 09:00:00\nshow NumTicket\n",
+         "clock 02.01.2027 09:00:00\n" + kCoffee, "clock 03.01.2027 09:00:00\nshow NumTicket\n"});
     EXPECT_EXPECTED("Closures-clock-confirmed.txt", told);
 }
 

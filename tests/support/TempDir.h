@@ -8,6 +8,8 @@ namespace vantor::test {
 class TempDir {
 public:
     TempDir();
+    // The same under another folder (a RAM disk for a test that writes a lot).
+    explicit TempDir(const std::string& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
