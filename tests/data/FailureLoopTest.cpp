@@ -5,6 +5,7 @@
 // file is left, the chain still matches the journal, and a failure is reported as a FileError.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
@@ -16,13 +17,16 @@
 #include "checkout/NumeroTicket.h"
 #include "data/Infos.h"
 #include "data/TextFile.h"
+#include "ledger/Closures.h"
 #include "ledger/Verify.h"
 #include "platform/FileSystem.h"
+#include "reports/Clotures.h"
 #include "support/TempDir.h"
 
 namespace vantor {
 namespace {
 
+using test::RamDiskOrTemporary;
 using test::Slurp;
 using test::TempDir;
 using test::WriteRaw;
@@ -189,6 +193,68 @@ TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
         }
         std::cout << name << ": " << failing - 1 << " failure points\n";
     }
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// The closing of three past days over two months (four closures, each with
+// its event), with the N-th call failing: it is told, the closures written
+// are the first ones of a closing that never failed, whole, and the next
+// start (its missing event logged, then the closing again) ends with the
+// closures and events of a closing that never failed.
+TEST(FailureLoop, AClosingThatFailsAtAnyCallIsTakenUpByTheNextStart) {
+    const DateTime now{{2026, 12, 5}, {9, 0, 0}};
+    const auto fill = [](const std::string& folder) {
+        FillFolder(folder);
+        AppendChained(folder, kJournalFile, EntryKind::Sale, 42,
+                      {"30.11.2026;9:00:00;Paul;3.5;0;Esp;2;0.19"});
+        AppendChained(folder, kJournalFile, EntryKind::Sale, 43,
+                      {"04.12.2026;9:00:00;Paul;8;5;Cart;2;0.44"});
+    };
+    const auto close = [&](const std::string& folder) {
+        Cloturer(folder, now, false, [](const FarDate&) { return true; });
+    };
+    TempDir reference(RamDiskOrTemporary());
+    fill(reference.Path());
+    close(reference.Path());
+    const std::string closures = Slurp(reference.Path() + "/" + kClosureFile);
+    const std::vector<std::string> events = Sorted(ReadLines(reference.Path() + "/" + kEventFile));
+    ASSERT_EQ(ReadClosures(reference.Path()).size(), 4u);  // a day of November, its month, two days
+    int failing = 1;
+    for (;; ++failing) {
+        SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+        TempDir folder(RamDiskOrTemporary());
+        fill(folder.Path());
+        FailingFiles files(failing);
+        bool reported = false;
+        {
+            UseFileSystem use(files);
+            try {
+                close(folder.Path());
+            } catch (const FileError&) {
+                reported = true;
+            }
+        }
+        const std::string made = Slurp(folder.Path() + "/" + kClosureFile);
+        EXPECT_EQ(closures.substr(0, made.size()), made);
+        EXPECT_TRUE(made.empty() || made.ends_with("\r\n"));
+        EXPECT_TRUE(VerifyLedger(folder.Path()).intact);
+        LogMissingClosureEvents(folder.Path(), now);
+        close(folder.Path());
+        EXPECT_EQ(Slurp(folder.Path() + "/" + kClosureFile), closures);
+        // An event that failed is logged at the next start, after the later ones.
+        EXPECT_EQ(Sorted(ReadLines(folder.Path() + "/" + kEventFile)), events);
+        if (!files.Failed()) {
+            break;
+        }
+        // An event that could not be written is not the closing's failure.
+        EXPECT_TRUE(reported || made == closures);
+        ASSERT_LT(failing, 400) << "the closing never completes";
+    }
+    std::cout << "clôture: " << failing - 1 << " failure points\n";
 }
 
 }  // namespace

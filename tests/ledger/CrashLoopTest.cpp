@@ -150,15 +150,6 @@ int ClosureRuns() {
 }
 constexpr int kKillsPerRun = 4;
 
-// A kill leaves the page cache as it was: a RAM disk gives the same states
-// as a disk, without waiting for each flush.
-std::string RamDisk() {
-    std::error_code error;
-    return std::filesystem::is_directory("/dev/shm", error)
-               ? std::string("/dev/shm")
-               : std::filesystem::temp_directory_path().string();
-}
-
 // Three coffees a day from 04.08.2026 to 01.01.2027, chained as the till
 // writes them: 151 days, five months and a year to close on the 2nd.
 void WriteDaysToClose(const std::string& dir) {
@@ -209,7 +200,7 @@ std::string WhatTheKillLeft(const LedgerCheck& check, std::size_t closures, std:
 }
 
 TEST(CrashLoop, KilledClosingsCloseEachPeriodOnceAndLoseNoEvent) {
-    TempDir ram(RamDisk());
+    TempDir ram(RamDiskOrTemporary());
     const std::string base = ram / "modele";
     std::filesystem::create_directory(base);
     WriteDaysToClose(base);

@@ -29,6 +29,13 @@ TempDir::TempDir(const std::string& under) {
     throw std::runtime_error("no temporary folder could be made in " + base.string());
 }
 
+std::string RamDiskOrTemporary() {
+    std::error_code error;
+    return std::filesystem::is_directory("/dev/shm", error)
+               ? std::string("/dev/shm")
+               : FromPath(std::filesystem::temp_directory_path());
+}
+
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);

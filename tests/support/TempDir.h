@@ -22,6 +22,11 @@ private:
     std::string path_;
 };
 
+// A RAM disk where the system has one (/dev/shm), else the temporary folder:
+// for the loops that write and flush a lot, whose states a kill or a failing
+// call leaves the same on either.
+std::string RamDiskOrTemporary();
+
 // Whole content of a file as bytes ("" when missing), and writing raw bytes.
 std::string Slurp(const std::string& path);
 void WriteRaw(const std::string& path, const std::string& bytes);
