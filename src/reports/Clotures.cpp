@@ -278,9 +278,10 @@ ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujou
     if (aujourdhui && today > after) {
         scan.days.try_emplace(today, today);
     }
-    if (!scan.days.empty() && scan.latest > 0 &&
-        DaysBetween(scan.latest, today) > kDaysBeforeAsking &&
-        !confirm(FarDate{FromKey(scan.latest), now.date, FromKey(scan.days.rbegin()->first)})) {
+    const long days = scan.latest > 0 ? DaysBetween(scan.latest, today) : 0;
+    if (!scan.days.empty() && days > kDaysBeforeAsking &&
+        !confirm(
+            FarDate{FromKey(scan.latest), now.date, days, FromKey(scan.days.rbegin()->first)})) {
         return {{}, true};
     }
     if (book.LastDay()) {

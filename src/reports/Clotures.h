@@ -14,6 +14,7 @@ namespace vantor {
 struct FarDate {
     Date lastRecord;
     Date today;
+    long days = 0;  // from the one to the other
     Date closedTo;  // the last day that the closing would close
 };
 // A date more than this many days after the last record is asked about.

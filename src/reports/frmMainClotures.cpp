@@ -24,17 +24,14 @@ void frmMain::ProposerArchives(const std::vector<Closure>& made) {
 }
 
 bool frmMain::DateLointaineConfirmee(const FarDate& far) {
-    const long days = DaysFromCivil(far.today) - DaysFromCivil(far.lastRecord);
-    return platform_.ui.MsgBox(
-               "L'ordinateur indique le " + FormatDate(far.today) + ", " + std::to_string(days) +
-                   " jours après le dernier enregistrement du journal (" +
-                   FormatDate(far.lastRecord) +
-                   "). Si cette date est juste, les journées "
-                   "jusqu'au " +
-                   FormatDate(far.closedTo) +
-                   " seront clôturées : plus aucune vente ne pourra y être enregistrée.\nLa "
-                   "date et l'heure de l'ordinateur sont-elles justes ?",
-               vbYesNo | vbQuestion | vbDefaultButton2, "Date de l'ordinateur") == vbYes;
+    const std::string question =
+        "L'ordinateur indique le " + FormatDate(far.today) + ", " + std::to_string(far.days) +
+        " jours après le dernier enregistrement du journal (" + FormatDate(far.lastRecord) +
+        "). Si cette date est juste, les journées jusqu'au " + FormatDate(far.closedTo) +
+        " seront clôturées : plus aucune vente ne pourra y être enregistrée.\nLa date et "
+        "l'heure de l'ordinateur sont-elles justes ?";
+    return platform_.ui.MsgBox(question, vbYesNo | vbQuestion | vbDefaultButton2,
+                               "Date de l'ordinateur") == vbYes;
 }
 
 std::optional<ClosingRun> frmMain::Cloturer(bool aujourdhui) {
@@ -48,8 +45,10 @@ std::optional<ClosingRun> frmMain::Cloturer(bool aujourdhui) {
         ProposerArchives(run.made);
         return run;
     } catch (const FileError& error) {
-        platform_.ui.MsgBox(std::string("La clôture des jours passés a échoué : ") + error.what(),
-                            vbCritical);
+        platform_.ui.MsgBox(
+            (aujourdhui ? std::string() : std::string("La clôture des jours passés a échoué : ")) +
+                error.what(),
+            vbCritical);
         return std::nullopt;
     }
 }
