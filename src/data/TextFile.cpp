@@ -214,7 +214,7 @@ void RemoveLeftoverTemporaries(const std::string& folder) {
 void RemoveLeftoverTemporariesOf(const std::string& path) {
     const std::filesystem::path target = ToPath(path);
     const std::string file = FromPath(target.filename());
-    ForEachPlainFile(FromPath(target.parent_path()),
+    ForEachPlainFile(target.has_parent_path() ? FromPath(target.parent_path()) : ".",
                      [&](const std::string& name, const std::string& leftover) {
                          if (IsLeftoverOf(name, file, ".tmp")) {
                              Files().Remove(leftover);

@@ -110,7 +110,7 @@ std::vector<std::string> ClosureEvents(const HeadlessTill& till) {
 // it changes nothing.
 TEST(Closures, AClosingStoppedAfterAnyClosureResumesWhereItStopped) {
     const std::string start = "clock 03.01.2027 09:00:00\nshow NumTicket\n";
-    HeadlessTill reference;
+    HeadlessTill reference(RamDiskOrTemporary());
     WriteSalesOverThreeMonths(reference.Folder());
     reference.Run(start);
     const std::string closures = reference.Read(kClosureFile);
@@ -125,7 +125,7 @@ TEST(Closures, AClosingStoppedAfterAnyClosureResumesWhereItStopped) {
             }
             SCOPED_TRACE(std::to_string(made) + " closures made" +
                          (eventMade ? "" : ", the last without its event"));
-            HeadlessTill till;
+            HeadlessTill till(RamDiskOrTemporary());
             WriteSalesOverThreeMonths(till.Folder());
             for (std::size_t i = 0; i < made; ++i) {
                 const std::optional<Closure> closure = ParseClosure(lines[i]);
