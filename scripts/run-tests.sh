@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting, then builds and runs every test
-# with the `ci` preset and again with the `asan` preset (AddressSanitizer and
-# UndefinedBehaviorSanitizer), then the Windows build (mingw-w64) with its
-# tests under wine, then runs each fuzz target for five seconds
-# (scripts/run-fuzz.sh). Exits non-zero when any step fails.
+# with the `ci` preset, makes the Debian package of that build and checks it
+# (scripts/check-package.sh), builds and runs every test again with the `asan`
+# preset (AddressSanitizer and UndefinedBehaviorSanitizer), then the Windows
+# build (mingw-w64) with its tests under wine, then runs each fuzz target for
+# five seconds (scripts/run-fuzz.sh). Exits non-zero when any step fails.
 # The builds are made for a run from scratch (CI): each target's sources are
 # compiled in batches (VANTOR_UNITY_BUILD), and the ci build carries no debug
 # information. `cmake --preset ci` (or asan) turns these back off for
 # day-to-day builds of the same folder.
-#   scripts/run-tests.sh            ci, asan, windows, then fuzz
-#   scripts/run-tests.sh ci fuzz    only the given steps
+#   scripts/run-tests.sh            ci, package, asan, windows, then fuzz
+#   scripts/run-tests.sh ci fuzz    only the given steps (package needs ci's build)
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
 presets=("$@")
-[[ ${#presets[@]} -gt 0 ]] || presets=(ci asan windows fuzz)
+[[ ${#presets[@]} -gt 0 ]] || presets=(ci package asan windows fuzz)
 
 started=$SECONDS
 failed_steps=()
@@ -67,6 +68,11 @@ step "format"
 bash scripts/check-format.sh || fail_step format
 
 for preset in "${presets[@]}"; do
+    if [[ $preset == package ]]; then
+        step "package: the .deb of the ci build, checked"
+        bash scripts/check-package.sh build/ci || fail_step package
+        continue
+    fi
     if [[ $preset == fuzz ]]; then
         step "fuzz: build and run each target"
         # 5 s a target: CI stays well under 20 min

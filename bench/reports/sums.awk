@@ -1,6 +1,7 @@
 # The sums of the yearly totals report, as a manager would write them in awk:
-# cash, card, movements, categories and VAT of a period, and the drawer
-# balance over the whole journal.
+# cash, card, movements, categories and VAT of a period (the VAT that the
+# amounts include, from the VAT written in field 8), and the drawer balance
+# over the whole journal.
 #   awk -F';' -v debut=YYYYMMDD -v fin=YYYYMMDD -f sums.awk tickets.csv
 BEGIN { FS = ";" }
 {
@@ -12,8 +13,9 @@ BEGIN { FS = ";" }
         if ($6 == "Esp") especes += $4
         else if ($6 == "Cart") cartes += $4
         else if ($6 == "Sort") mouvements += $4
-        if ($7 == 1) tva1 += $8
-        else if ($7 == 2) tva2 += $8
+        inside = $4 + $8 != 0 ? $8 * $4 / ($4 + $8) : 0
+        if ($7 == 1) tva1 += inside
+        else if ($7 == 2) tva2 += inside
     }
 }
 END {

@@ -27,6 +27,7 @@ void frmMain::mnuInfos_Click() {
         platform_.ui.ShowModal(settings);
     }
     LoadPictures();
+    AfficherModeTVA();
 }
 
 void frmMain::mnuAddSrv_Click() {

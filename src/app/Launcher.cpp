@@ -17,6 +17,9 @@
 namespace {
 
 constexpr const char* kApplicationLibrary = "libvantor-app.so";
+// The library's folder relative to the executable's, the same in the build
+// tree and once installed (bin/vantor, lib/vantor/libvantor-app.so).
+constexpr const char* kApplicationLibraryFolder = VANTOR_APP_LIBRARY_FOLDER;
 constexpr const char* kApplicationEntry = "VantorMain";
 
 // A report run here never asks the settings: its folder is given.
@@ -46,7 +49,10 @@ bool ArchiveCheck(const std::vector<std::string>& words) {
 int RunApplication(int argc, char** argv) {
     std::error_code ignored;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
-    const std::string library = (self.parent_path() / kApplicationLibrary).string();
+    const std::string library =
+        (self.parent_path() / kApplicationLibraryFolder / kApplicationLibrary)
+            .lexically_normal()
+            .string();
     void* handle = ::dlopen(library.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (handle == nullptr) {
         std::cerr << "Vantor ne peut pas démarrer : " << ::dlerror() << '\n';

@@ -1,11 +1,12 @@
-// The checkout: "Espèces", "Carte" and "Mixte" print the receipt, record the
-// sale in the journal, advance the ticket number and empty the sales screen.
-// With a report on screen the first button prints the report.
+// The checkout: "Espèces", "Carte" and "Mixte" take the payment, record the
+// sale in the journal, print the receipt, advance the ticket number and empty
+// the sales screen. With a report on screen the first button prints the report.
+#include <cassert>
 #include <cstdint>
-#include <memory>
 
 #include "checkout/Journal.h"
 #include "checkout/NumeroTicket.h"
+#include "checkout/Receipt.h"
 #include "checkout/frmPaiement.h"
 #include "data/Numbers.h"
 #include "data/TextFile.h"
@@ -64,91 +65,119 @@ void frmMain::cmdPrint_Click(int index) {
 }
 
 void frmMain::Checkout(int index) {
-    CategoryTotals totals{};
+    if (data_.RapportAffiche) {
+        // The report's lines, printed at once; nothing is asked or recorded.
+        ReceiptBody();
+        PrintTicket(nullptr);
+        ResetSalesScreen();
+        return;
+    }
+    SellTicket(static_cast<PaymentKind>(index));
+}
+
+// The receipt's body in TexteBon, and the lines' total.
+double frmMain::ReceiptBody() {
     totalTicket_ = 0;
     data_.TexteBon.clear();
-    const Control& list = Get("lstTicket");
-    if (!data_.RapportAffiche) {
-        for (int j = 0; j < list.ListCount(); ++j) {
-            const std::string& record = lignesTicket_[static_cast<std::size_t>(j) + 1];
-            const char last = record.empty() ? ' ' : record.back();
-            if (last >= '0' && last <= '7') {
-                totals[static_cast<std::size_t>(last - '0')] +=
-                    LineAmount(list.items[static_cast<std::size_t>(j)]).value_or(0);
-            }
-        }
-    }
-    for (const std::string& line : list.items) {
+    for (const std::string& line : Get("lstTicket").items) {
         if (data_.TexteBon.empty()) {
             data_.TexteBon = " ";
         }
         data_.TexteBon += "\n " + line;
         totalTicket_ += LineAmount(line).value_or(0);
     }
-    const std::string totalText = TotalText(totalTicket_);
+    return totalTicket_;
+}
 
-    if (!data_.RapportAffiche && !Get("mnuFormation").checked) {
+CategoryTotals frmMain::CategorySubtotals() const {
+    assert(RecordsMatchLines());
+    CategoryTotals totals{};
+    const std::vector<std::string>& lines = Get("lstTicket").items;
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        const std::string& record = RecordOfLine(j);
+        const char last = record.empty() ? ' ' : record.back();
+        if (last >= '0' && last <= '7') {
+            totals[static_cast<std::size_t>(last - '0')] += LineAmount(lines[j]).value_or(0);
+        }
+    }
+    return totals;
+}
+
+void frmMain::SellTicket(PaymentKind kind) {
+    const CategoryTotals totals = CategorySubtotals();
+    ReceiptSale sale;
+    sale.totalText = TotalText(ReceiptBody());
+    const bool training = Get("mnuFormation").checked;
+    if (!training) {
         CloturerJoursPasses();
-        if (JourClos(platform_.clock.Now().date, "Vente")) {
-            return;
-        }
     }
-    bool print = true;
-    double taux = 0;
-    double montantTVA = 0;
-    if (!data_.RapportAffiche) {
-        taux = TauxTVA(data_.Infos);
-        montantTVA = ParseNumber(totalText).value_or(0) * taux / 100;
-        print = platform_.ui.MsgBox("Imprimer le ticket ?", vbYesNo, "Impression") == vbYes;
+    sale.when = platform_.clock.Now();  // the one moment of the sale
+    if (!training && JourClos(sale.when.date, "Vente")) {
+        return;
     }
-    const bool sale = !data_.RapportAffiche && !Get("mnuFormation").checked;
-    if (sale) {
-        // The next number is on disk before this one is printed: whatever
-        // happens from here, a number may be skipped but never printed twice.
-        AdvanceTicketNumber();
+    sale.taux = TauxTVA(data_.Infos);
+    sale.montantTVA = TvaIncluse(ParseNumber(sale.totalText).value_or(0), sale.taux);
+    const bool print = platform_.ui.MsgBox("Imprimer le ticket ?", vbYesNo, "Impression") == vbYes;
+    std::optional<Encaissement> payment = AskPayment(kind);
+    if (!payment) {
+        return;  // cancelled: nothing printed, recorded or spent
     }
-    NumberInUse inUse(data_.NumTicket, sale);
-    if (print) {
-        PrintTicket(totalText, taux, montantTVA);
-    }
-    if (sale) {
-        RecordSale(index, totals);
-        // Cash, or mixed: a mixed payment always leaves cash in the drawer,
-        // its cash part or the whole total when no part was given.
-        if (static_cast<PaymentKind>(index) != PaymentKind::Card) {
-            OpenCashDrawer();
-        }
+    sale.payment = *payment;
+    if (!training) {
+        RecordAndPrint(sale, totals, print);
+    } else if (print) {
+        PrintTicket(&sale);
     }
     ResetSalesScreen();
 }
 
-void frmMain::RecordSale(int index, const CategoryTotals& totals) {
-    const auto kind = static_cast<PaymentKind>(index);
-    data_.PartEspeces = 0;
-    if (kind == PaymentKind::Mixed) {
-        const std::string total = FormatMontant(Get("lblTotal").tag, false);
-        frmPaiement payment(platform_, data_);
-        payment.SetTotal(total);
-        payment.Form_Load();
-        platform_.ui.ShowModal(payment);
-        if (data_.PartEspeces == 0) {
-            platform_.ui.MsgBox("Pas de détail, " + total + " enregistré en Espèces",
-                                vbInformation);
-        }
-    }
+// The sale's records, computed once, are announced in the chain (flushed:
+// from then on the receipt's number is spent whatever happens), then the
+// receipt is printed with the entry's code, then the records are written. A
+// receipt that fails gives the entry up at once and records nothing, the
+// ticket staying on screen; a crash while printing leaves the entry open, and
+// the next start gives it up.
+void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bool print) {
+    const std::vector<std::string> records = SaleRecords(
+        totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, data_.Infos, sale.when);
+    // A sale that records nothing has no chain entry to keep its number.
+    AdvanceTicketNumber(records.empty() ? Flush::ToDisk : Flush::Deferred);
+    NumberInUse inUse(data_.NumTicket, true);
     try {
-        EcrireVente(data_.DataPath, data_.NumTicket, totals, kind, data_.PartEspeces, data_.Serveur,
-                    data_.Infos, platform_.clock);
+        EcrireVente(data_.DataPath, data_.NumTicket, records, [&](const ChainEntry* entry) {
+            if (entry != nullptr) {
+                sale.code = ShortChainCode(entry->seq, entry->hash);
+            }
+            if (print) {
+                PrintTicket(&sale);
+            }
+        });
     } catch (const FileError& error) {
         throw FileError(std::string("La vente n'a pas été enregistrée.\n") + error.what());
     }
+    if (sale.payment.kind != PaymentKind::Card) {
+        OpenCashDrawer();  // cash, or the cash part of a split
+    }
+}
+
+// Cash and card need nothing more; a split is asked, nothing when cancelled.
+std::optional<Encaissement> frmMain::AskPayment(PaymentKind kind) {
+    data_.PartEspeces = 0;
+    if (kind != PaymentKind::Mixed) {
+        return Encaissement{kind};
+    }
+    frmPaiement payment(platform_, data_);
+    payment.SetTotal(FormatMontant(Get("lblTotal").tag, false));
+    payment.Form_Load();
+    platform_.ui.ShowModal(payment);
+    return payment.Result();
 }
 
 // Writes the number that follows the current one into Id.txt; NumberInUse
 // moves NumTicket on once the current one is printed.
-void frmMain::AdvanceTicketNumber() {
+void frmMain::AdvanceTicketNumber(Flush flush) {
     try {
-        EcrireNumTicket(data_.DataPath, NumTicketSuivant(data_.NumTicket));
+        EcrireNumTicket(data_.DataPath, NumTicketSuivant(data_.NumTicket), flush);
     } catch (const FileError& error) {
         throw FileError(
             std::string("La vente n'a pas été enregistrée : le numéro de ticket ne peut pas "
@@ -170,12 +199,11 @@ void frmMain::OpenCashDrawer() {
     }
 }
 
+// After a sale, and after a printed report too: an empty ticket in the
+// "Ticket" mode, whose buttons are those of a sale.
 void frmMain::ResetSalesScreen() {
     EmptyTicket();
-    Get("cmdPrint", 0).caption = "Espèces";
-    for (Control* shown : {&Get("cmdPrint", 1), &Get("cmdPrint", 2), &Get("cmdCuisine")}) {
-        shown->visible = true;
-    }
+    Click(Get("optPrint", 0));
 }
 
 void frmMain::mnuFormation_Click() {

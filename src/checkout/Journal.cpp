@@ -44,9 +44,13 @@ double TauxTVA(const InfosRecord& infos) {
     return *rate;
 }
 
+double TvaIncluse(double montant, double taux) {
+    return 100 + taux == 0 ? 0 : montant * taux / (100 + taux);
+}
+
 std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
                                      double partEspeces, const std::string& serveur,
-                                     const InfosRecord& infos, Clock& clock) {
+                                     const InfosRecord& infos, const DateTime& when) {
     const double rate = TauxTVA(infos);
     const std::string& mode = infos[ModeTVA];
     std::vector<std::string> records;
@@ -59,15 +63,13 @@ std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind k
         const std::string category = std::to_string(c);
         if (kind != PaymentKind::Mixed || partEspeces == 0) {
             const char* type = kind == PaymentKind::Card ? "Cart" : "Esp";
-            records.push_back(
-                Record(clock.Now(), serveur, s, category, type, mode, NumberToText(v)));
+            records.push_back(Record(when, serveur, s, category, type, mode, NumberToText(v)));
             continue;
         }
         const double p = partEspeces;
+        records.push_back(Record(when, serveur, p * s, category, "Esp", mode, NumberToText(p * v)));
         records.push_back(
-            Record(clock.Now(), serveur, p * s, category, "Esp", mode, NumberToText(p * v)));
-        records.push_back(Record(clock.Now(), serveur, (1 - p) * s, category, "Cart", mode,
-                                 NumberToText((1 - p) * v)));
+            Record(when, serveur, (1 - p) * s, category, "Cart", mode, NumberToText((1 - p) * v)));
     }
     return records;
 }
@@ -77,14 +79,20 @@ std::string MovementRecord(const DateTime& when, const std::string& text, double
     return Record(when, text, amount, "10", "Sort", std::to_string(account), "0");
 }
 
-void EcrireVente(const std::string& dataPath, int numTicket, const CategoryTotals& totals,
-                 PaymentKind kind, double partEspeces, const std::string& serveur,
-                 const InfosRecord& infos, Clock& clock) {
-    const std::vector<std::string> records =
-        SaleRecords(totals, kind, partEspeces, serveur, infos, clock);
-    if (!records.empty()) {
-        AppendChained(dataPath, kJournalFile, EntryKind::Sale, numTicket, records);
+void EcrireVente(const std::string& dataPath, int numTicket,
+                 const std::vector<std::string>& records,
+                 const std::function<void(const ChainEntry*)>& announced) {
+    if (records.empty()) {
+        if (announced) {
+            announced(nullptr);
+        }
+        return;
     }
+    ChainedAppend sale(dataPath, kJournalFile, EntryKind::Sale, numTicket, records);
+    if (announced) {
+        announced(&sale.Entry());
+    }
+    sale.Finish();
 }
 
 void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -8,7 +9,6 @@
 #include "data/TillData.h"
 #include "ledger/ChainEntry.h"
 #include "platform/DateTime.h"
-#include "platform/Services.h"
 
 namespace vantor {
 
@@ -27,21 +27,27 @@ public:
 // Infos 6, anything else 0. Throws ConversionError when the chosen rate is
 // not a number.
 double TauxTVA(const InfosRecord& infos);
+// The VAT that an amount includes at a rate, as a café's prices include it:
+// amount × rate / (100 + rate), 0.909... in 10.00 at 10; 0 for a rate of -100.
+double TvaIncluse(double montant, double taux);
 
 // The records of one checkout, one per category with a positive subtotal
-// (two for a split payment), each stamped with the clock when it is built.
+// (two for a split payment), all stamped with the moment of the sale.
 std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
                                      double partEspeces, const std::string& serveur,
-                                     const InfosRecord& infos, Clock& clock);
+                                     const InfosRecord& infos, const DateTime& when);
 std::string MovementRecord(const DateTime& when, const std::string& text, double amount,
                            int account);
 
 // Each writer appends its records to tickets.csv under the chain
-// (ledger/Ledger.h): whole or not at all, FileError when it fails. The
-// records of a sale are covered by one chain entry with its receipt number.
-void EcrireVente(const std::string& dataPath, int numTicket, const CategoryTotals& totals,
-                 PaymentKind kind, double partEspeces, const std::string& serveur,
-                 const InfosRecord& infos, Clock& clock);
+// (ledger/Ledger.h): whole or not at all, FileError when it fails.
+// The records of a sale are covered by one chain entry with its receipt
+// number. Once that entry is on disk, and before the records are written,
+// announced runs with it (with nothing for a sale without records): when it
+// throws, the entry is given up and nothing is recorded.
+void EcrireVente(const std::string& dataPath, int numTicket,
+                 const std::vector<std::string>& records,
+                 const std::function<void(const ChainEntry*)>& announced = {});
 void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,
                      double amount, int account);
 

@@ -1,5 +1,7 @@
 // Kitchen and dessert orders: the lines of categories 5 and/or 6 printed on
 // the kitchen printer with an optional note.
+#include <cassert>
+
 #include "data/Text.h"
 #include "platform/Printer.h"
 #include "sales/frmMain.h"
@@ -31,6 +33,7 @@ void frmMain::ImprimerBon(int kind) {
     const std::string word = order.word;
     Control& orderList = Get("lstCuisine");
     orderList.Clear();
+    assert(data_.RapportAffiche || RecordsMatchLines());
     for (std::size_t k = 1; k < lignesTicket_.size(); ++k) {
         const std::string& record = lignesTicket_[k];
         const char category = record.empty() ? ' ' : record.back();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/Numbers.h"
-#include "data/TextFile.h"
+#include "ledger/LastSale.h"
 
 namespace vantor {
 
@@ -23,16 +23,47 @@ std::int32_t LireNumTicket(const std::string& dataPath) {
     return static_cast<std::int32_t>(std::nearbyint(*last)) + 1;
 }
 
-}  // namespace vantor
+namespace {
 
-namespace vantor {
+// What Id.txt gave, for the notice.
+std::string IdFileSays(const std::string& dataPath, std::int32_t numero) {
+    if (!FileExists(JoinPath(dataPath, kIdFile))) {
+        return "Le fichier Id.txt est absent";
+    }
+    return "Le fichier Id.txt donnait le n° " + std::to_string(numero) + " au prochain ticket";
+}
+
+}  // namespace
+
+NumeroDemarrage NumTicketAuDemarrage(const std::string& dataPath) {
+    NumeroDemarrage start{LireNumTicket(dataPath), ""};
+    std::optional<std::int64_t> last;
+    try {
+        last = LastSaleReceipt(dataPath);
+    } catch (const FileError&) {
+        return start;  // an unreadable chain: the start-up's check tells
+    }
+    // After the largest number the next sale is numbered 1 again, whatever follows.
+    if (!last || *last >= INT32_MAX || start.numero > *last) {
+        return start;
+    }
+    const std::int32_t next =
+        NumTicketSuivant(static_cast<std::int32_t>(std::max<std::int64_t>(*last, 0)));
+    start.avis = IdFileSays(dataPath, start.numero) +
+                 ", mais le journal a déjà enregistré le "
+                 "ticket n° " +
+                 std::to_string(*last) + " : le prochain ticket portera le n° " +
+                 std::to_string(next) + ".";
+    start.numero = next;
+    return start;
+}
 
 std::int32_t NumTicketSuivant(std::int32_t numero) {
     return numero == INT32_MAX ? 1 : numero + 1;
 }
 
-void EcrireNumTicket(const std::string& dataPath, std::int32_t next) {
-    WriteLinesAtomic(JoinPath(dataPath, kIdFile), {std::to_string(next)});
+void EcrireNumTicket(const std::string& dataPath, std::int32_t next, Flush flush) {
+    WriteLinesAtomic(JoinPath(dataPath, kIdFile), {std::to_string(next)}, flush);
 }
 
 }  // namespace vantor

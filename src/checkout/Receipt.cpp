@@ -1,6 +1,7 @@
 // The layout of the printed receipt, and of a report printed from the screen.
 #include <cmath>
 
+#include "checkout/Receipt.h"
 #include "data/Dates.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
@@ -22,6 +23,12 @@ void PrintAt(Printer& printer, int x, const std::string& text) {
     printer.Print(text);
 }
 
+// "Total" and the like, padded to the lines' labels, then the amount.
+std::string AmountLine(const std::string& label, const std::string& currency,
+                       const std::string& amount) {
+    return PadRight(label, kLabelWidth) + " " + currency + " " + FormatMontant(amount, false);
+}
+
 // 2500 twips wide, the height keeping the picture's proportions.
 int PictureHeight(const Picture& picture) {
     return static_cast<int>(
@@ -30,8 +37,7 @@ int PictureHeight(const Picture& picture) {
 
 }  // namespace
 
-void frmMain::PrintTicket(const std::string& totalText, double taux, double montantTVA) {
-    const bool sale = !data_.RapportAffiche;
+void frmMain::PrintTicket(const ReceiptSale* sale) {
     Printer printer(platform_.printers);
     PrintReceiptHeader(printer, sale);
     // The ticket's lines, or the report on screen.
@@ -39,14 +45,14 @@ void frmMain::PrintTicket(const std::string& totalText, double taux, double mont
     printer.SetX(300);
     printer.SetFontBold(true);
     printer.Print(data_.TexteBon);
-    if (sale) {
-        PrintReceiptTotals(printer, totalText, taux, montantTVA);
+    if (sale != nullptr) {
+        PrintReceiptTotals(printer, *sale);
     }
     printer.EndDoc();
 }
 
-// The logo, the shop, the date and for a sale its waiter and number.
-void frmMain::PrintReceiptHeader(Printer& printer, bool sale) {
+// The logo, the shop, the date and for a sale its waiter, number and code.
+void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     printer.SetFontName(Get("lstTicket").fontName);
     printer.SetFontBold(true);
     printer.SetFontSize(12);
@@ -65,48 +71,73 @@ void frmMain::PrintReceiptHeader(Printer& printer, bool sale) {
     }
     PrintAt(printer, 300, kSeparator);
     printer.SetFontBold(false);
-    const DateTime now = platform_.clock.Now();
-    PrintAt(printer, 300, FormatDate(now.date) + "   " + FormatTime(now.time));
-    if (sale) {
+    const DateTime when = sale != nullptr ? sale->when : platform_.clock.Now();
+    PrintAt(printer, 300, FormatDate(when.date) + "   " + FormatTime(when.time));
+    if (sale != nullptr) {
         PrintAt(printer, 300, "Servis par : " + Before(data_.Serveur, "+"));
         PrintAt(printer, 300, "Ticket n° :  " + std::to_string(data_.NumTicket));
+        if (!sale->code.empty()) {
+            PrintAt(printer, 300, "Code : " + sale->code);
+        }
     }
     PrintAt(printer, 300, kSeparator);
     printer.Print("");
 }
 
-// The total, its VAT when the ticket has a VAT mode, the note and the QR code.
-void frmMain::PrintReceiptTotals(Printer& printer, const std::string& totalText, double taux,
-                                 double montantTVA) {
+// The total, its VAT when the ticket has a VAT mode, how it was paid, the
+// note and the QR code.
+void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     const std::string& currency = data_.Infos[Monnaie];
     printer.SetFontBold(true);
     printer.Print("");
-    PrintAt(
-        printer, 300,
-        PadRight("Total", kLabelWidth) + " " + currency + " " + FormatMontant(totalText, false));
+    PrintAt(printer, 300, AmountLine("Total", currency, sale.totalText));
     const Control& tva = Get("cmbTVA");
+    printer.SetFontBold(false);
     if (tva.listIndex == 1 || tva.listIndex == 2) {
-        printer.SetFontBold(false);
-        const std::string label = "TVA " + tva.text + " (" + NumberToText(taux) + "%)";
+        const std::string label = "TVA " + tva.text + " (" + NumberToText(sale.taux) + "%)";
         PrintAt(printer, 300,
                 FitRight(label, kLabelWidth) + " " + currency + " " +
-                    FormatMontant(FormatCents(montantTVA), false));
-        printer.SetFontBold(true);
+                    FormatMontant(FormatCents(sale.montantTVA), false));
     }
+    PrintPayment(printer, sale);
+    printer.SetFontBold(true);
     PrintAt(printer, 300, kSeparator);
     const std::string& note = Get("txtNote").text;
     if (!note.empty()) {
         PrintAt(printer, 300, note + "\n");
     }
     if (Get("chkQR").value == 1) {
-        PrintQrBlock(printer);
+        PrintQrBlock(printer, sale.code);
     }
 }
 
-void frmMain::PrintQrBlock(Printer& printer) {
+// "Espèces" or "Carte" with the total; a split with both parts, the cash
+// handed over last, followed by the change given back from it.
+void frmMain::PrintPayment(Printer& printer, const ReceiptSale& sale) {
+    const std::string& currency = data_.Infos[Monnaie];
+    const Encaissement& payment = sale.payment;
+    if (payment.kind != PaymentKind::Mixed) {
+        PrintAt(printer, 300,
+                AmountLine(payment.kind == PaymentKind::Card ? "Carte" : "Espèces", currency,
+                           sale.totalText));
+        return;
+    }
+    PrintAt(printer, 300, AmountLine("Carte", currency, NumberToText(payment.carte)));
+    PrintAt(printer, 300, AmountLine("Espèces", currency, NumberToText(payment.especes)));
+    if (payment.renduCents > 0) {
+        PrintAt(printer, 300,
+                AmountLine("Rendu", currency,
+                           FormatCents(static_cast<double>(payment.renduCents) / 100)));
+    }
+}
+
+// The code of the sale goes into the QR code made from the text; a QR
+// picture chosen in the settings is printed as it is.
+void frmMain::PrintQrBlock(Printer& printer, const std::string& code) {
     const std::string& text = Get("txtQR").text;
     const Picture& qr = Get("Image2").picture;
-    if (!qr.Loaded() && text.empty()) {
+    const std::string content = code.empty() || text.empty() ? text + code : text + " " + code;
+    if (!qr.Loaded() && content.empty()) {
         return;
     }
     PrintAt(printer, kPictureLeft, text);
@@ -115,7 +146,7 @@ void frmMain::PrintQrBlock(Printer& printer) {
                              PictureHeight(qr));
     } else {
         // No picture chosen: the code is made from the text, where the picture would be.
-        printer.PrintQrCode(text, kPictureLeft, printer.CurrentY(), kPictureWidth);
+        printer.PrintQrCode(content, kPictureLeft, printer.CurrentY(), kPictureWidth);
     }
 }
 

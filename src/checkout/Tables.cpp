@@ -1,9 +1,6 @@
 // Twelve tables on which a ticket is parked and taken back later. Parked
 // tickets live in memory only.
-#include "data/Catalogue.h"
 #include "data/Numbers.h"
-#include "data/Text.h"
-#include "sales/LigneTicket.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -19,6 +16,10 @@ bool Occupied(const Control& table) {
 }  // namespace
 
 void frmMain::cmdTable_Click(int index) {
+    // A report is neither parked nor replaced by a table's ticket.
+    if (!ClearReportFirst()) {
+        return;
+    }
     if (Occupied(Get("cmdTable", index))) {
         TakeBackTable(index);
     } else {
@@ -26,6 +27,9 @@ void frmMain::cmdTable_Click(int index) {
     }
 }
 
+// The table keeps the lines with their records: taken back, each line has
+// the category it was sold with, also a free-price line or an article
+// renamed or deleted since.
 void frmMain::ParkTable(int index) {
     Control& list = Get("lstTicket");
     if (list.ListCount() == 0) {
@@ -43,11 +47,8 @@ void frmMain::ParkTable(int index) {
     table.tag = "1";
     table.toolTip = total.caption;
     table.backColor = Get("cmdTable", 0).backColor;
-    parkedTotals_[static_cast<std::size_t>(index)] = totalTicket_;
-    list.Clear();
-    total.caption.clear();
-    total.tag = "0";
-    totalTicket_ = 0;
+    parked_[static_cast<std::size_t>(index)] = {lignesTicket_, totalTicket_};
+    EmptyTicket();
 }
 
 void frmMain::TakeBackTable(int index) {
@@ -56,41 +57,21 @@ void frmMain::TakeBackTable(int index) {
     }
     Control& total = Get("lblTotal");
     Control& table = Get("cmdTable", index);
-    Control& parked = Get("lstTable", index);
-    Get("lstTicket").items = parked.items;
-    Get("lstTicket").listIndex = -1;
-    RebuildRecords();
+    Control& lines = Get("lstTable", index);
+    ParkedTicket& parked = parked_[static_cast<std::size_t>(index)];
+    SetTicketLines(lines.items, std::move(parked.records));
     table.tag = "0";
     total.caption = table.toolTip;
-    totalTicket_ = parkedTotals_[static_cast<std::size_t>(index)];
+    totalTicket_ = parked.total;
     total.tag = NumberToText(totalTicket_);
     table.toolTip.clear();
     if (platform_.ui.MsgBox("Table vidée, gardez le nom " + table.caption + " ?", vbYesNo,
                             kTableTitle) == vbNo) {
         table.caption = "Table " + std::to_string(index);
     }
-    parked.Clear();
+    lines.Clear();
+    parked = ParkedTicket{};
     table.backColor = kTableFree;
-}
-
-// The records of restored lines: the category of the article button whose
-// caption the line's label names, else that of the line before.
-void frmMain::RebuildRecords() {
-    lignesTicket_.assign(1, "");
-    int category = 0;
-    for (const std::string& line : Get("lstTicket").items) {
-        const std::string label = LineMergeLabel(line);
-        for (int i = 1; i <= UBound("Command1"); ++i) {
-            const Control& button = Get("Command1", i);
-            if (Trim(button.caption) == label) {
-                category = CategorieDeCouleur(button.backColor);
-                break;
-            }
-        }
-        lignesTicket_.push_back(std::to_string(LineQuantity(line).value_or(0)) + ";" +
-                                FitRight(Trim(LineLabel(line)), kLabelWidth) + ";" +
-                                LineAmountText(line) + ";" + std::to_string(category));
-    }
 }
 
 void frmMain::cmdTable_MouseDown(int index, int button) {

@@ -27,6 +27,40 @@ long long Cents(double value) {
     return std::llround(value * 100);
 }
 
+std::string CentsText(long long cents) {
+    return FormatCents(static_cast<double>(cents) / 100);
+}
+
+struct Refusal {
+    std::string text;
+    const char* box;  // where the focus goes
+};
+
+// Amounts in cents (paid: of the sum), so that the noise of a sum does not
+// count. Cash handed over beyond its part is change; no part is negative and
+// the card's is never more than the total, so that every record is a payment.
+std::optional<Refusal> SplitRefusal(long long cash, long long card, long long paid, long long due) {
+    if (card < 0 || cash < 0) {
+        return Refusal{"Un montant ne peut pas être négatif.", card < 0 ? "txtcart" : "txtEsp"};
+    }
+    if (card > due) {
+        return Refusal{"Le montant par carte (" + CentsText(card) + ") dépasse le total à payer (" +
+                           CentsText(due) + ").",
+                       "txtcart"};
+    }
+    if (paid < due) {
+        return Refusal{"Les montants donnés (" + CentsText(paid) +
+                           ") ne couvrent pas le total à payer (" + CentsText(due) +
+                           ") : il manque " + CentsText(due - paid) + ".",
+                       "txtEsp"};
+    }
+    if (card == due && cash > 0) {
+        return Refusal{"La carte paie tout le total : le montant en espèces doit être 0.",
+                       "txtEsp"};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 frmPaiement::frmPaiement(Platform& platform, TillData& data)
@@ -44,6 +78,10 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     AddBox("txtcart", 720);
     AddLabel(*this, "Label3", "Montant en espèces", 1125);
     AddBox("txtEsp", 1080);
+    AddLabel(*this, "lblRendu", "", 1480).fontBold = true;  // the change to give back
+    for (const char* box : {"txtEsp", "txtcart"}) {
+        Get(box).onChange = [this] { ShowChange(); };
+    }
     AddButton(*this, "cmdComplete", "compléter", 1800, 1440, 1335, 315).onClick = [this] {
         cmdComplete_Click();
     };
@@ -99,15 +137,49 @@ void frmPaiement::cmdOK_Click() {
         SetFocus(Get(cash ? "txtcart" : "txtEsp"));
         return;
     }
-    const double total = Total();
-    if (Cents(*cash + *card) != Cents(total)) {
-        return;  // the amounts must add up; the dialog stays open
+    result_ = Accepted(*cash, *card);
+    if (!result_) {
+        return;
     }
-    data_.PartEspeces = total > 0 ? *cash / total : 0;
+    data_.PartEspeces = result_->partEspeces;
     Close();
 }
 
+std::optional<Encaissement> frmPaiement::Accepted(double cash, double card) {
+    const double total = Total();
+    const long long due = Cents(total);
+    const long long paid = Cents(cash + card);
+    if (const std::optional<Refusal> refused = SplitRefusal(Cents(cash), Cents(card), paid, due)) {
+        platform_.ui.MsgBox(refused->text, vbCritical);
+        SetFocus(Get(refused->box));
+        return std::nullopt;
+    }
+    Encaissement payment{PaymentKind::Mixed, 0, cash, card, paid - due};
+    // The cash kept is what the card leaves of the total; as typed when nothing is given back.
+    const double kept = payment.renduCents > 0 ? total - card : cash;
+    if (total <= 0) {
+        payment.kind = PaymentKind::Cash;  // nothing to split: recorded as cash, as before
+    } else if (Cents(kept) == 0) {
+        payment.kind = PaymentKind::Card;  // no cash at all: a card payment
+    } else {
+        payment.partEspeces = kept / total;
+    }
+    return payment;
+}
+
+void frmPaiement::ShowChange() {
+    const std::optional<double> cash = ParseNumber(Get("txtEsp").text);
+    const std::optional<double> card = ParseNumber(Get("txtcart").text);
+    const long long due = Cents(Total());
+    std::string& shown = Get("lblRendu").caption;
+    shown.clear();
+    if (cash && card && Cents(*card) >= 0 && Cents(*card) < due && Cents(*cash + *card) > due) {
+        shown = "Rendu : " + CentsText(Cents(*cash + *card) - due);
+    }
+}
+
 void frmPaiement::cmdUndo_Click() {
+    result_.reset();
     Close();
 }
 

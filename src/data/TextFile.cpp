@@ -174,7 +174,7 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
+void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes, Flush flush) {
     const std::string path = FinalTarget(linkOrPath);
     std::string temporary = path + std::string(kTemporarySuffix);
     File file;
@@ -182,7 +182,7 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
         throw SystemError("Écriture impossible", path, error);
     }
     int error = file.Write(bytes);
-    error = error != 0 ? error : file.Flush();
+    error = error != 0 || flush == Flush::Deferred ? error : file.Flush();
     const int closed = file.Close();
     error = error != 0 ? error : closed;
     error = error != 0 ? error : Files().Rename(temporary, path);
@@ -191,6 +191,9 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
         throw SystemError("Écriture impossible", path, error);
     }
     // The rename is made and seen; only a power cut could still undo it.
+    if (flush == Flush::Deferred) {
+        return;
+    }
     const std::string folder = FromPath(ToPath(path).parent_path());
     if (const int flushed = Files().FlushFolder(folder)) {
         throw FileError("Écriture incertaine '" + path + "' : " + SystemErrorText(flushed) +
@@ -222,8 +225,8 @@ void RemoveLeftoverTemporariesOf(const std::string& path) {
                      });
 }
 
-void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
-    WriteFileAtomic(path, EncodeLines(lines));
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines, Flush flush) {
+    WriteFileAtomic(path, EncodeLines(lines), flush);
 }
 
 void AppendFileDurable(const std::string& path, std::string_view bytes) {

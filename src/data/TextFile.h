@@ -34,12 +34,21 @@ std::string ReadBytes(const std::string& path);
 // Every line followed by CR LF, in Windows-1252.
 std::string EncodeLines(const std::vector<std::string>& lines);
 
+// How far WriteFileAtomic makes sure of the new file before it returns.
+enum class Flush {
+    ToDisk,
+    // Left to the system: a killed program still leaves the old file or the
+    // new one, but a power cut may leave either, or an empty file. Only for a
+    // file whose content is also known from elsewhere (Id.txt, from the chain).
+    Deferred,
+};
+
 // Replaces the file as a whole: the bytes go to a temporary file beside it,
 // which is flushed to disk and renamed over the old file, then the folder is
 // flushed. A crash at any moment leaves the old file or the new one, never a
 // missing, empty or half-written file.
 // A path that is a symbolic link has its target rewritten; the link stays.
-void WriteFileAtomic(const std::string& path, std::string_view bytes);
+void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush = Flush::ToDisk);
 // Removes what a crash left in the data folder: the temporary files of
 // WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
 // "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder
@@ -49,7 +58,8 @@ void RemoveLeftoverTemporaries(const std::string& folder);
 // Removes the temporary files that an earlier WriteFileAtomic of this very
 // path left beside it ("<path>.tmpA1b2C3"), before writing it anew.
 void RemoveLeftoverTemporariesOf(const std::string& path);
-void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines,
+                      Flush flush = Flush::ToDisk);
 
 // Appends the bytes with one write, flushed to disk. When anything fails the
 // file is cut back to its previous size and FileError is thrown, naming the

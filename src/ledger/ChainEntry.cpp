@@ -88,4 +88,8 @@ std::string EntryHash(const std::string& previous, const ChainEntry& entry,
     return hash.Hex();
 }
 
+std::string ShortChainCode(std::uint64_t seq, std::string_view hash) {
+    return std::to_string(seq) + ':' + std::string(hash.substr(0, 12));
+}
+
 }  // namespace vantor

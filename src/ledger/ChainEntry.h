@@ -57,4 +57,9 @@ void StartEntryHash(Sha256& hash, std::string_view previous, std::string_view fi
 // The hash of an entry over bytes held in memory.
 std::string EntryHash(const std::string& previous, const ChainEntry& entry, std::string_view bytes);
 
+// The entry's number and the first 12 hex digits of its hash, "1234:9f3a6c0b12ab": short
+// enough to be printed on a receipt and typed back, long enough that no rewritten chain
+// can be made to match it.
+std::string ShortChainCode(std::uint64_t seq, std::string_view hash);
+
 }  // namespace vantor

@@ -13,7 +13,8 @@ namespace vantor {
 
 namespace {
 
-constexpr std::size_t kFields = 16;
+constexpr std::size_t kOldFields = 16;  // before the included VAT
+constexpr std::size_t kFields = 18;
 
 bool ReadLong(std::string_view text, long& number) {
     const char* end = text.data() + text.size();
@@ -39,13 +40,14 @@ std::string FormatClosure(const Closure& c) {
            std::to_string(c.ventes) + ";" + std::to_string(c.premier) + ";" +
            std::to_string(c.dernier) + ";" + c.especes + ";" + c.cartes + ";" + c.mouvements + ";" +
            c.tva1 + ";" + c.tva2 + ";" + c.total + ";" + c.grandTotal + ";" + c.grandTotalAbsolu +
-           ";" + FormatDate(c.made.date) + ";" + FormatTime(c.made.time);
+           ";" + FormatDate(c.made.date) + ";" + FormatTime(c.made.time) +
+           (c.tvaIncluse1 && c.tvaIncluse2 ? ";" + *c.tvaIncluse1 + ";" + *c.tvaIncluse2 : "");
 }
 
 std::optional<Closure> ParseClosure(std::string_view line) {
     const std::vector<std::string> f = Fields(line);
     Closure c;
-    if (f.size() < kFields) {
+    if (f.size() < kOldFields) {
         return std::nullopt;
     }
     const std::optional<Date> debut = ParseDate(f[1]);
@@ -67,6 +69,13 @@ std::optional<Closure> ParseClosure(std::string_view line) {
     c.grandTotal = f[12];
     c.grandTotalAbsolu = f[13];
     c.made.date = *made;
+    if (f.size() >= kFields) {
+        c.tvaIncluse1 = f[16];
+        c.tvaIncluse2 = f[17];
+    } else {
+        c.tvaIncluse1.reset();
+        c.tvaIncluse2.reset();
+    }
     return c;
 }
 

@@ -11,10 +11,12 @@ namespace vantor {
 
 // One line of Clotures.csv (Windows-1252, CR LF, ";"):
 //   period;debut;fin;ventes;premier;dernier;especes;cartes;mouvements;tva1;
-//   tva2;total;grandTotal;grandTotalAbsolu;date;heure
+//   tva2;total;grandTotal;grandTotalAbsolu;date;heure;tvaIncluse1;tvaIncluse2
 // period is "Jour", "Mois" or "Année"; amounts are number texts as the
 // journal writes them; premier and dernier are the first and last receipt
-// numbers (0 when no sale of the period has one).
+// numbers (0 when no sale of the period has one). The closures written
+// before the included VAT was kept have the first 16 fields only; fields
+// after the 18th are left to their own readers.
 struct Closure {
     std::string period = "Jour";
     Date debut;
@@ -31,6 +33,9 @@ struct Closure {
     std::string grandTotal = "0";        // every sale since the first record
     std::string grandTotalAbsolu = "0";  // the same with every amount counted positive
     DateTime made;
+    // The VAT included in the takings of codes 1 and 2; none in a closure of 16 fields.
+    std::optional<std::string> tvaIncluse1 = "0";
+    std::optional<std::string> tvaIncluse2 = "0";
 };
 
 inline constexpr const char* kClosureDay = "Jour";

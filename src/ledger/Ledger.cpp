@@ -148,38 +148,59 @@ Interruption CutEntry(std::string_view line) {
 
 void AppendChained(const std::string& dataPath, const std::string& file, EntryKind kind,
                    std::int64_t ref, const std::vector<std::string>& lines) {
+    ChainedAppend(dataPath, file, kind, ref, lines).Finish();
+}
+
+ChainedAppend::ChainedAppend(const std::string& dataPath, const std::string& file, EntryKind kind,
+                             std::int64_t ref, const std::vector<std::string>& lines)
+    : dataPath_(dataPath), path_(JoinPath(dataPath, file)) {
     const std::string chainPath = JoinPath(dataPath, kChainFile);
     ChainTail tail = ReadChainTail(chainPath);
     if (LeftUnsettled(dataPath, tail)) {
         SettleInterruptedWrite(dataPath);
         tail = ReadChainTail(chainPath);
     }
-    const std::string path = JoinPath(dataPath, file);
-    std::string bytes = EndsInsideALine(path) ? "\r\n" : "";
-    bytes += EncodeLines(lines);
-    if (bytes.size() > kLongestChainedWrite) {
-        throw FileError("Écriture refusée '" + path + "' : " + std::to_string(bytes.size()) +
+    bytes_ = EndsInsideALine(path_) ? "\r\n" : "";
+    bytes_ += EncodeLines(lines);
+    if (bytes_.size() > kLongestChainedWrite) {
+        throw FileError("Écriture refusée '" + path_ + "' : " + std::to_string(bytes_.size()) +
                         " octets en une fois, plus qu'une vente ne peut en contenir");
     }
-    ChainEntry entry;
     // An unreadable last entry gets a successor numbered 0: the check stops there.
-    entry.seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
-    entry.kind = kind;
-    entry.ref = ref;
-    entry.file = file;
-    entry.start = FileSize(path);
-    entry.end = entry.start + bytes.size();
-    entry.hash = EntryHash(tail.last ? tail.last->hash : kChainOrigin, entry, bytes);
-    AppendEntry(dataPath, entry);
+    entry_.seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
+    entry_.kind = kind;
+    entry_.ref = ref;
+    entry_.file = file;
+    entry_.start = FileSize(path_);
+    entry_.end = entry_.start + bytes_.size();
+    entry_.hash = EntryHash(tail.last ? tail.last->hash : kChainOrigin, entry_, bytes_);
+    AppendEntry(dataPath, entry_);
+}
+
+ChainedAppend::~ChainedAppend() {
+    GiveUp();
+}
+
+void ChainedAppend::Finish() {
+    open_ = false;
     try {
-        AppendFileDurable(path, bytes);
+        AppendFileDurable(path_, bytes_);
     } catch (const FileError&) {
-        try {
-            SettleInterruptedWrite(dataPath);
-        } catch (const FileError&) {
-            // The next write, or the next start, settles it.
-        }
+        open_ = true;
+        GiveUp();
         throw;
+    }
+}
+
+void ChainedAppend::GiveUp() noexcept {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    try {
+        SettleInterruptedWrite(dataPath_);
+    } catch (...) {
+        // The next write, or the next start, settles it.
     }
 }
 

@@ -47,6 +47,35 @@ bool LeftByACrash(const ChainEntry& last, std::uint64_t previousEnd, std::uint64
 // file is then read whole.
 std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std::string& file);
 
+// The same append in its two steps, for a write whose entry must be known and
+// durable before its lines are written (a sale's receipt, printed in between,
+// shows the entry's code). Making it writes the chain entry, flushed; Finish
+// writes the lines. Until then the entry is open, as a crash leaves one, so
+// nothing else may be appended to the chain meanwhile; GiveUp (or the
+// destructor) appends the Interrupted entry that a failed write gets.
+class ChainedAppend {
+public:
+    // Throws FileError, nothing being written then.
+    ChainedAppend(const std::string& dataPath, const std::string& file, EntryKind kind,
+                  std::int64_t ref, const std::vector<std::string>& lines);
+    ~ChainedAppend();
+    ChainedAppend(const ChainedAppend&) = delete;
+    ChainedAppend& operator=(const ChainedAppend&) = delete;
+
+    const ChainEntry& Entry() const { return entry_; }
+    // Throws FileError, the entry being given up then.
+    void Finish();
+    // Failures are left to the next write or start, which settle the entry.
+    void GiveUp() noexcept;
+
+private:
+    std::string dataPath_;
+    std::string path_;
+    std::string bytes_;
+    ChainEntry entry_;
+    bool open_ = true;
+};
+
 // A write that a crash cut short.
 struct Interruption {
     EntryKind kind = EntryKind::Sale;

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "data/Dates.h"
+#include "data/Text.h"
 #include "data/TextFile.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Events.h"
@@ -25,6 +26,16 @@ ExactSum Amount(const std::string& text) {
 
 ExactSum Absolute(const ExactSum& x) {
     return x.IsPositive() ? x : ExactSum() - x;
+}
+
+// The included VAT of a closure, or "inconnue" for one of 16 fields not
+// completed from the journal (CompleterTvaIncluse).
+std::string LigneTvaZ(const std::string& taux, const std::string& monnaie,
+                      const std::optional<std::string>& tvaIncluse) {
+    if (tvaIncluse) {
+        return LigneTva(taux, monnaie, Amount(*tvaIncluse));
+    }
+    return FitRight(LibelleTva(taux), 18) + " " + monnaie + " inconnue";
 }
 
 Date FromKey(long key) {
@@ -128,19 +139,22 @@ Closure DayClosure(long key, DayScan& day, const DateTime& now) {
     closure.mouvements = sums.mouvements.Text();
     closure.tva1 = sums.tva1.Text();
     closure.tva2 = sums.tva2.Text();
+    closure.tvaIncluse1 = sums.tvaIncluse1.Text();
+    closure.tvaIncluse2 = sums.tvaIncluse2.Text();
     closure.total = (sums.especes + sums.cartes).Text();
     closure.grandTotalAbsolu = day.absolute.Text();
     closure.made = now;
     return closure;
 }
 
-// The closure of a month or a year: the sum of the closures it is made of.
+// The closure of a month or a year: the sum of the closures it is made of,
+// each with its included VAT (CompleterTvaIncluse).
 Closure Summed(const std::vector<Closure>& parts, const char* period, const DateTime& now) {
     Closure sum;
     sum.period = period;
     sum.debut = parts.front().debut;
     sum.fin = parts.back().fin;
-    ExactSum especes, cartes, mouvements, tva1, tva2;
+    ExactSum especes, cartes, mouvements, tva1, tva2, tvaIncluse1, tvaIncluse2;
     for (const Closure& part : parts) {
         sum.ventes += part.ventes;
         sum.premier = sum.premier == 0 ? part.premier : sum.premier;
@@ -150,12 +164,16 @@ Closure Summed(const std::vector<Closure>& parts, const char* period, const Date
         mouvements += Amount(part.mouvements);
         tva1 += Amount(part.tva1);
         tva2 += Amount(part.tva2);
+        tvaIncluse1 += Amount(part.tvaIncluse1.value_or("0"));
+        tvaIncluse2 += Amount(part.tvaIncluse2.value_or("0"));
     }
     sum.especes = especes.Text();
     sum.cartes = cartes.Text();
     sum.mouvements = mouvements.Text();
     sum.tva1 = tva1.Text();
     sum.tva2 = tva2.Text();
+    sum.tvaIncluse1 = tvaIncluse1.Text();
+    sum.tvaIncluse2 = tvaIncluse2.Text();
     sum.total = (especes + cartes).Text();
     sum.grandTotal = parts.back().grandTotal;
     sum.grandTotalAbsolu = parts.back().grandTotalAbsolu;
@@ -203,7 +221,7 @@ public:
             }
             if (closedMonths_.insert(month).second) {
                 CloseYearsBefore(static_cast<int>(month / 100));
-                Closure closure = Summed(Values(parts), kClosureMonth, now_);
+                Closure closure = Summed(Completed(parts), kClosureMonth, now_);
                 months_[closure.debut.year].try_emplace(month, closure);
                 Append(std::move(closure));
             }
@@ -223,11 +241,14 @@ public:
     std::vector<Closure> Made() { return std::move(made_); }
 
 private:
-    static std::vector<Closure> Values(const std::map<long, Closure>& parts) {
+    // The parts of a period in date order, those of 16 fields with their
+    // included VAT read from the journal.
+    std::vector<Closure> Completed(const std::map<long, Closure>& parts) const {
         std::vector<Closure> values;
         for (const auto& [key, closure] : parts) {
             values.push_back(closure);
         }
+        CompleterTvaIncluse(dataPath_, values);
         return values;
     }
 
@@ -237,7 +258,7 @@ private:
                 break;
             }
             if (closedYears_.insert(closedYear).second) {
-                Append(Summed(Values(parts), kClosureYear, now_));
+                Append(Summed(Completed(parts), kClosureYear, now_));
             }
         }
     }
@@ -267,6 +288,38 @@ long DaysBetween(long from, long to) {
 }
 
 }  // namespace
+
+// One reading of the journal for all of them, day by day as for their totals.
+void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures) {
+    std::vector<Closure*> old;
+    long first = 0;
+    long last = 0;
+    for (Closure& closure : closures) {
+        if (!closure.tvaIncluse1 || !closure.tvaIncluse2) {
+            first = old.empty() ? DateKey(closure.debut) : std::min(first, DateKey(closure.debut));
+            last = std::max(last, DateKey(closure.fin));
+            old.push_back(&closure);
+        }
+    }
+    if (old.empty()) {
+        return;
+    }
+    std::map<long, PeriodSums> days;
+    for (auto& [key, day] : ScanDays(dataPath, first - 1, last).days) {
+        days.emplace(key, day.scanner.Result().period);
+    }
+    for (Closure* closure : old) {
+        ExactSum tva1;
+        ExactSum tva2;
+        const auto end = days.upper_bound(DateKey(closure->fin));
+        for (auto day = days.lower_bound(DateKey(closure->debut)); day != end; ++day) {
+            tva1 += day->second.tvaIncluse1;
+            tva2 += day->second.tvaIncluse2;
+        }
+        closure->tvaIncluse1 = tva1.Text();
+        closure->tvaIncluse2 = tva2.Text();
+    }
+}
 
 ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui,
                     const std::function<bool(const FarDate&)>& confirm) {
@@ -310,8 +363,8 @@ std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
         std::string(kSeparateur),
         LigneMontant("Total", monnaie, Amount(c.total)),
         LigneMontant("Entrée/sortie caisse", monnaie, Amount(c.mouvements)),
-        LigneMontant(LibelleTva(taux1), monnaie, Amount(c.tva1)),
-        LigneMontant(LibelleTva(taux2), monnaie, Amount(c.tva2)),
+        LigneTvaZ(taux1, monnaie, c.tvaIncluse1),
+        LigneTvaZ(taux2, monnaie, c.tvaIncluse2),
         std::string(kSeparateur),
         LigneMontant("Grand total", monnaie, Amount(c.grandTotal)),
         LigneMontant("Grand total absolu", monnaie, Amount(c.grandTotalAbsolu)),

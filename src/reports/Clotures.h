@@ -38,7 +38,13 @@ struct ClosingRun {
 ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui,
                     const std::function<bool(const FarDate&)>& confirm);
 
-// The Z report of a closure, in the report line forms.
+// The closures of 16 fields, written before the included VAT was kept, get
+// it from the journal records of their periods, read as for their totals
+// (the chain shows them unchanged since); the others are left as they are.
+void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures);
+
+// The Z report of a closure, in the report line forms; its VAT is the VAT
+// included in the takings, rounded to cents.
 std::vector<std::string> RapportZ(const Closure& closure, const std::string& monnaie,
                                   const std::string& taux1, const std::string& taux2);
 

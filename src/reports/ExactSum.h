@@ -32,6 +32,13 @@ public:
     friend bool operator==(const ExactSum&, const ExactSum&) = default;
 
     bool IsPositive() const { return whole_ > 0 || (whole_ == 0 && fraction_ > 0); }
+    // a × b / (a + b), rounded to the 18th decimal, halves away from zero.
+    // nullopt when a + b is 0, when an operand is 10^20 or more, or when the
+    // result has more than kMaxIntegerDigits integer digits.
+    static std::optional<ExactSum> ProductOverSum(const ExactSum& a, const ExactSum& b);
+    // The value rounded to cents, halves away from zero (0.905 gives 0.91,
+    // -0.905 gives -0.91).
+    ExactSum RoundedToCents() const;
     // The nearest double.
     double ToDouble() const;
     // The number-to-text form of the value ("12.5", "-20", "0").

@@ -22,6 +22,8 @@ void JournalSums::Merge(JournalSums&& next) {
     period.mouvements += next.period.mouvements;
     period.tva1 += next.period.tva1;
     period.tva2 += next.period.tva2;
+    period.tvaIncluse1 += next.period.tvaIncluse1;
+    period.tvaIncluse2 += next.period.tvaIncluse2;
     for (std::size_t i = 0; i < period.parCategorie.size(); ++i) {
         period.parCategorie[i] += next.period.parCategorie[i];
     }
@@ -30,6 +32,8 @@ void JournalSums::Merge(JournalSums&& next) {
         slots[i].cartes += next.slots[i].cartes;
         slots[i].tva1 += next.slots[i].tva1;
         slots[i].tva2 += next.slots[i].tva2;
+        slots[i].tvaIncluse1 += next.slots[i].tvaIncluse1;
+        slots[i].tvaIncluse2 += next.slots[i].tvaIncluse2;
     }
     for (std::size_t i = 0; i < parCompte.size(); ++i) {
         parCompte[i] += next.parCompte[i];
@@ -50,6 +54,13 @@ JournalSums ScanInParts(std::size_t parts, const std::function<JournalSums(std::
         sums.Merge(other.get());
     }
     return sums;
+}
+
+std::optional<ExactSum> IncludedVat(const ExactSum& amount, const ExactSum& vat) {
+    if (vat == ExactSum()) {
+        return ExactSum();  // also with an amount of 0
+    }
+    return ExactSum::ProductOverSum(vat, amount);
 }
 
 int ScanParts(std::size_t bytes) {

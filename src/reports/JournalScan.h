@@ -27,14 +27,17 @@ struct ScanRequest {
     bool vat = true;         // the VAT amounts are read (and counted unreadable)
 };
 
+// tva1 and tva2 add up field 8 of the records with VAT code 1 and 2, as it
+// is written (amount × rate / 100); tvaIncluse1 and tvaIncluse2 the VAT that
+// their amounts include (IncludedVat), which is what the receipts show.
 struct PeriodSums {
-    ExactSum especes, cartes, mouvements, tva1, tva2;
+    ExactSum especes, cartes, mouvements, tva1, tva2, tvaIncluse1, tvaIncluse2;
     std::array<ExactSum, 9> parCategorie;
     friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
 };
 
 struct WaiterSums {
-    ExactSum especes, cartes, tva1, tva2;
+    ExactSum especes, cartes, tva1, tva2, tvaIncluse1, tvaIncluse2;
     friend bool operator==(const WaiterSums&, const WaiterSums&) = default;
 };
 
@@ -61,6 +64,13 @@ struct JournalSums {
     void Merge(JournalSums&& next);
     friend bool operator==(const JournalSums&, const JournalSums&) = default;
 };
+
+// The VAT included in a record's amount (field 4) whose field 8 was written
+// as amount × rate / 100: the rate is 100 × vat / amount, and the VAT inside
+// the amount vat × amount / (amount + vat), to the 18th decimal. An amount
+// and a VAT of 0 include 0; nullopt when amount + vat is 0 otherwise, or the
+// result is out of range.
+std::optional<ExactSum> IncludedVat(const ExactSum& amount, const ExactSum& vat);
 
 // Reads the journal file once, as a stream. It may be read in several parts
 // at the same time (parts > 1), each part reading its share of the file

@@ -77,12 +77,14 @@ bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> a
         }
     }
     if (request_.vat) {
-        readable = AddVat(record, waiter) && readable;
+        readable = AddVat(record, amount, waiter) && readable;
     }
     return readable;
 }
 
-bool JournalScanner::AddVat(const JournalRecord& record, WaiterSums& waiter) {
+// The VAT as written, and the VAT the amount includes, which needs both numbers.
+bool JournalScanner::AddVat(const JournalRecord& record, std::optional<ExactSum> amount,
+                            WaiterSums& waiter) {
     const int code = record.Code();
     if (code == 0) {
         return true;
@@ -91,7 +93,15 @@ bool JournalScanner::AddVat(const JournalRecord& record, WaiterSums& waiter) {
     const ExactSum value = vat.value_or(ExactSum());
     (code == 1 ? sums_.period.tva1 : sums_.period.tva2) += value;
     (code == 1 ? waiter.tva1 : waiter.tva2) += value;
-    return vat.has_value();
+    if (!amount) {
+        amount = ExactSum::Parse(record.montant);
+    }
+    const std::optional<ExactSum> included =
+        vat && amount ? IncludedVat(*amount, *vat) : std::nullopt;
+    const ExactSum inside = included.value_or(ExactSum());
+    (code == 1 ? sums_.period.tvaIncluse1 : sums_.period.tvaIncluse2) += inside;
+    (code == 1 ? waiter.tvaIncluse1 : waiter.tvaIncluse2) += inside;
+    return included.has_value();
 }
 
 // The first slot of that name, the last slot when none has it.

@@ -30,7 +30,7 @@ private:
     void Record(const JournalRecord& record);
     // Adds a record of the period; false when a number it needs is unreadable.
     bool Keep(const JournalRecord& record, std::optional<ExactSum> amount);
-    bool AddVat(const JournalRecord& record, WaiterSums& waiter);
+    bool AddVat(const JournalRecord& record, std::optional<ExactSum> amount, WaiterSums& waiter);
     std::size_t SlotOf(std::string_view name);
 
     const ScanRequest& request_;

@@ -36,6 +36,10 @@ std::string LibelleTva(std::string_view taux) {
     return label += "% ";
 }
 
+std::string LigneTva(std::string_view taux, std::string_view monnaie, const ExactSum& tvaIncluse) {
+    return LigneMontant(LibelleTva(taux), monnaie, tvaIncluse.RoundedToCents());
+}
+
 std::string LigneResume(std::string_view label, const ExactSum& x) {
     return std::string(label) + Amount(x);
 }

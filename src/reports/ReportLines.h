@@ -23,6 +23,10 @@ std::string LigneMontant(std::string_view label, std::string_view monnaie, const
 std::string LigneCategorie(std::string_view nom, const ExactSum& x);
 // "TVA à 10% " for the rate 10.
 std::string LibelleTva(std::string_view taux);
+// The VAT line of a rate: the VAT included in the takings, rounded to cents
+// halves away from zero as the receipt rounds it (cut, 0.909 would show
+// 0.90 where the receipt said 0.91).
+std::string LigneTva(std::string_view taux, std::string_view monnaie, const ExactSum& tvaIncluse);
 // A fixed label followed directly by the amount on 8.
 std::string LigneResume(std::string_view label, const ExactSum& x);
 // Label on 28 characters, then the amount on 8.

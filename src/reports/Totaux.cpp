@@ -36,10 +36,11 @@ void LignesCategories(std::vector<std::string>& lines, const ReportSettings& s,
     }
 }
 
+// The VAT included in the takings at each rate.
 void LignesTva(std::vector<std::string>& lines, const ReportSettings& s, const ExactSum& tva1,
                const ExactSum& tva2) {
-    lines.push_back(LigneMontant(LibelleTva(s.taux1), s.monnaie, tva1));
-    lines.push_back(LigneMontant(LibelleTva(s.taux2), s.monnaie, tva2));
+    lines.push_back(LigneTva(s.taux1, s.monnaie, tva1));
+    lines.push_back(LigneTva(s.taux2, s.monnaie, tva2));
 }
 
 bool UnServeur(const ReportSettings& s, int indexServeur) {
@@ -52,7 +53,7 @@ WaiterSums BlocsServeurs(std::vector<std::string>& lines, const ReportSettings& 
     WaiterSums grand;
     for (std::size_t i = 1; i < sums.slots.size(); ++i) {
         const WaiterSums& w = sums.slots[i];
-        if (!(w.especes + w.cartes + w.tva1 + w.tva2).IsPositive()) {
+        if (!(w.especes + w.cartes + w.tvaIncluse1 + w.tvaIncluse2).IsPositive()) {
             continue;
         }
         Ajouter(lines, {"", "Serveur : " + noms[i], kSeparateur});
@@ -60,12 +61,12 @@ WaiterSums BlocsServeurs(std::vector<std::string>& lines, const ReportSettings& 
         lines.push_back(LigneMontant("Cartes", s.monnaie, w.cartes));
         lines.emplace_back(kSeparateur);
         lines.push_back(LigneMontant("Total " + noms[i], s.monnaie, w.especes + w.cartes));
-        LignesTva(lines, s, w.tva1, w.tva2);
+        LignesTva(lines, s, w.tvaIncluse1, w.tvaIncluse2);
         Ajouter(lines, {kSeparateur, ""});
         grand.especes += w.especes;
         grand.cartes += w.cartes;
-        grand.tva1 += w.tva1;
-        grand.tva2 += w.tva2;
+        grand.tvaIncluse1 += w.tvaIncluse1;
+        grand.tvaIncluse2 += w.tvaIncluse2;
     }
     return grand;
 }
@@ -131,7 +132,7 @@ Report RapportTotaux(const ReportSettings& s, const Date& debut, const Date& fin
             lines.emplace_back(kSeparateur);
             lines.push_back(LigneMontant("Total", s.monnaie, p.especes + p.cartes));
             lines.emplace_back(kSeparateur);
-            LignesTva(lines, s, p.tva1, p.tva2);
+            LignesTva(lines, s, p.tvaIncluse1, p.tvaIncluse2);
         });
 }
 
@@ -153,7 +154,7 @@ Report RapportTotauxServeurs(const ReportSettings& s, const Date& debut, const D
             lines.push_back(LigneMontant("Espèces", s.monnaie, grand.especes));
             lines.emplace_back(kSeparateur);
             lines.push_back(LigneMontant("Totaux", s.monnaie, grand.especes + grand.cartes));
-            LignesTva(lines, s, grand.tva1, grand.tva2);
+            LignesTva(lines, s, grand.tvaIncluse1, grand.tvaIncluse2);
             lines.emplace_back(kSeparateur);
             if (!tiroir) {
                 return;

@@ -108,8 +108,8 @@ void frmMain::cmdCloture_Click() {
                             vbInformation);
         return;
     }
+    ClearTicketLines();
     Control& list = Get("lstTicket");
-    list.Clear();
     for (const std::string& line : RapportZ(*today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
                                             data_.Infos[TauxEmporter])) {
         list.AddItem(line);

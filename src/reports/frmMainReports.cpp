@@ -30,8 +30,9 @@ bool frmMain::ShowReport(const Report& report) {
         platform_.ui.MsgBox(kAucunTicket, vbCritical);
         return false;
     }
+    EmptyTicket();
+    data_.RapportAffiche = true;
     Control& list = Get("lstTicket");
-    list.Clear();
     list.visible = true;
     for (const std::string& line : report.lines) {
         list.AddItem(line);

@@ -19,12 +19,11 @@ void frmMain::optPrint_Click(int index) {
         }
     };
     Control& total = Get("lblTotal");
-    Control& list = Get("lstTicket");
     if (index == 0) {
         Get("fraTicket").visible = true;
         Get("fraTotaux").visible = false;
         if (data_.RapportAffiche) {
-            list.Clear();
+            ClearTicketLines();
             total.caption.clear();
             total.tag = "0";
             data_.RapportAffiche = false;
@@ -39,7 +38,7 @@ void frmMain::optPrint_Click(int index) {
         Click(Get("optPrint", 0));
         return;
     }
-    list.Clear();
+    ClearTicketLines();
     Get("cmdPrint", 0).caption = "Imprimer";
     showCheckoutButtons(false);
     data_.RapportAffiche = true;
@@ -56,6 +55,18 @@ void frmMain::optPrint_Click(int index) {
     Choose(kind, 0);
     Get("txtBon").visible = false;
     Get("txtVantor").text.clear();
+}
+
+void frmMain::AfficherModeTVA() {
+    const std::optional<int> mode = ParseInteger(data_.Infos[ModeTVA]);
+    Control& tva = Get("cmbTVA");
+    if (mode && *mode >= 0 && *mode < tva.ListCount()) {
+        tva.listIndex = *mode;
+        tva.text = tva.items[static_cast<std::size_t>(*mode)];
+    } else {
+        tva.listIndex = -1;  // no VAT mode: neither printed nor recorded
+        tva.text.clear();
+    }
 }
 
 void frmMain::cmbTVA_Click() {

@@ -1,5 +1,7 @@
 // The ticket being built: article taps, multipliers, free prices, deleting a
 // line, clearing, and the running total.
+#include <cassert>
+
 #include "data/Catalogue.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
@@ -90,6 +92,7 @@ void frmMain::AddTicketLine(int quantity, const std::string& label, const std::s
         .AddItem(MakeTicketLine(quantity, fields.label, data_.Infos[Monnaie], fields.amount));
     lignesTicket_.push_back(std::to_string(quantity) + ";" + fields.label + ";" + fields.amount +
                             ";" + std::to_string(category));
+    assert(RecordsMatchLines());
     RecalculerTotal();
 }
 
@@ -121,29 +124,52 @@ void frmMain::cmdDeleteLine_Click() {
         return;
     }
     list.RemoveItem(selected);
-    lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
+    if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
+        lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
+    }
     RecalculerTotal();
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
 
-void frmMain::EmptyTicket() {
+const std::string& frmMain::RecordOfLine(std::size_t j) const {
+    static const std::string kNone;
+    // Every path that changes the lines changes their records with them.
+    assert(j + 1 < lignesTicket_.size());
+    return j + 1 < lignesTicket_.size() ? lignesTicket_[j + 1] : kNone;
+}
+
+void frmMain::ClearTicketLines() {
     Get("lstTicket").Clear();
+    lignesTicket_.assign(1, "");
+}
+
+void frmMain::SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records) {
+    Control& list = Get("lstTicket");
+    list.items = std::move(lines);
+    list.listIndex = -1;
+    lignesTicket_ = std::move(records);
+    assert(RecordsMatchLines());
+}
+
+bool frmMain::RecordsMatchLines() const {
+    return lignesTicket_.size() == Get("lstTicket").items.size() + 1;
+}
+
+// RapportAffiche stays what the mode says: "Totaux" and "Compta" show reports
+// only, and their list emptied is an empty report, never a ticket.
+void frmMain::EmptyTicket() {
+    ClearTicketLines();
     data_.TexteBon.clear();
     totalTicket_ = 0;
     Control& total = Get("lblTotal");
     total.caption.clear();
     total.tag = "0";
-    lignesTicket_.assign(1, "");
-    data_.RapportAffiche = false;
 }
 
+// The buttons stay those of the mode.
 void frmMain::cmdClear_Click() {
     EmptyTicket();
     Get("lstCuisine").Clear();
-    const bool totaux = Get("optPrint", 1).value != 0;
-    Get("cmdPrint", 0).caption = totaux ? "Imprimer" : "Espèces";
-    Get("cmdPrint", 1).visible = !totaux;
-    Get("cmdCuisine").visible = !totaux;
 }
 
 }  // namespace vantor

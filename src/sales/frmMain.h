@@ -14,6 +14,10 @@
 namespace vantor {
 
 class Printer;
+enum class Flush;
+enum class PaymentKind;
+struct Encaissement;
+struct ReceiptSale;
 struct Report;
 struct ReportSettings;
 struct FarDate;
@@ -87,6 +91,10 @@ public:
     void optPrint_Click(int index);
     void cmbServeur_Click();
     void cmbTVA_Click();
+    // cmbTVA shows the VAT mode of the sale (Infos 9): at start-up, and once
+    // the settings dialog closed, so that the screen, the receipt and the
+    // records agree.
+    void AfficherModeTVA();
     void chkQR_Click();
     void cmdOuvre_Click();
     void lblServeur_Click();
@@ -142,21 +150,35 @@ private:
 
     void ParkTable(int index);
     void TakeBackTable(int index);
-    void RebuildRecords();
     void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
-    void RecordSale(int index, const std::array<double, 9>& totals);
-    void AdvanceTicketNumber();
+    void SellTicket(PaymentKind kind);
+    void RecordAndPrint(ReceiptSale& sale, const std::array<double, 9>& totals, bool print);
+    double ReceiptBody();
+    std::array<double, 9> CategorySubtotals() const;
+    std::optional<Encaissement> AskPayment(PaymentKind kind);
+    void AdvanceTicketNumber(Flush flush);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be
     // reached is told, and stops nothing.
     void OpenCashDrawer();
-    void PrintTicket(const std::string& totalText, double taux, double montantTVA);
-    void PrintReceiptHeader(Printer& printer, bool sale);
-    void PrintReceiptTotals(Printer& printer, const std::string& totalText, double taux,
-                            double montantTVA);
-    void PrintQrBlock(Printer& printer);
-    // No line, no record, no total, no report; the kitchen list is kept.
+    // The receipt of a sale, or with none the report on screen.
+    void PrintTicket(const ReceiptSale* sale);
+    void PrintReceiptHeader(Printer& printer, const ReceiptSale* sale);
+    void PrintReceiptTotals(Printer& printer, const ReceiptSale& sale);
+    void PrintPayment(Printer& printer, const ReceiptSale& sale);
+    void PrintQrBlock(Printer& printer, const std::string& code);
+    // The record of ticket line j (from 0), or "" for a line without one: the
+    // two lists are never read out of step, whatever a bug may leave.
+    const std::string& RecordOfLine(std::size_t j) const;
+    // No line, no record, no total; the kitchen list and the mode are kept.
     void EmptyTicket();
+    // The ticket list and its records emptied together; every path that
+    // empties or replaces lstTicket goes through this or SetTicketLines, so
+    // that entry k + 1 of LignesTicket is always the record of line k.
+    void ClearTicketLines();
+    void SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records);
+    // The invariant above, while lstTicket holds a ticket (not a report).
+    bool RecordsMatchLines() const;
     void ResetSalesScreen();
     bool ClearReportFirst();
     // True, once the user is told, while a ticket is being rung up.
@@ -184,7 +206,12 @@ private:
     int positionDefil_ = 0;
     std::vector<std::string> lignesTicket_{""};
     double totalTicket_ = 0;
-    std::array<double, kTableCount + 1> parkedTotals_{};  // kept whole with each table
+    // What a table keeps beside its lines (lstTable): their records and the total.
+    struct ParkedTicket {
+        std::vector<std::string> records{""};
+        double total = 0;
+    };
+    std::array<ParkedTicket, kTableCount + 1> parked_{};
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.

@@ -24,16 +24,15 @@ void frmMain::Form_Load() {
     if (filtre.ListCount() > 0) {
         Choose(filtre, 0);
     }
-    data_.NumTicket = LireNumTicket(data_.DataPath);
+    const NumeroDemarrage numero = NumTicketAuDemarrage(data_.DataPath);
+    data_.NumTicket = numero.numero;
+    if (!numero.avis.empty()) {
+        platform_.ui.MsgBox(numero.avis, vbExclamation, "Vantor pour Windows");
+    }
     LoadPictures();
     SetToday();
 
-    std::optional<int> modeTVA = ParseInteger(data_.Infos[ModeTVA]);
-    Control& tva = Get("cmbTVA");
-    if (modeTVA && *modeTVA >= 0 && *modeTVA < tva.ListCount()) {
-        tva.listIndex = *modeTVA;
-        tva.text = tva.items[static_cast<std::size_t>(*modeTVA)];
-    }
+    AfficherModeTVA();
     Get("txtNote").text = data_.Infos[MessageTicket];
     Get("txtQR").text = data_.Infos[TexteQR];
 

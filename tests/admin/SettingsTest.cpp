@@ -26,6 +26,7 @@ TEST(Settings, Dialog) {
         {"Settings-Keyboard", {{"Infos.txt", std::string(14, '\n') + "1\n"}}},
         {"Settings-Cancel", {infos}},
         {"Settings-OkUnchanged", {infos}},
+        {"Settings-VatMode", {infos}},
     });
 }
 

@@ -5,7 +5,9 @@
 //   VANTOR_WRITE_LIMIT=n      writes to regular files fail with ENOSPC once n
 //                             bytes went through, like a disk filling up;
 //   VANTOR_WRITE_LIMIT_FILE=f with the limit, only writes to files whose path
-//                             ends with f count and fail.
+//                             ends with f count and fail;
+//   VANTOR_FSYNC_LOG=path     each fsync appends the path of what it flushes
+//                             (a file or a folder) to that file, a line each.
 // Without these variables every call goes straight to the C library.
 
 #include <dlfcn.h>
@@ -29,6 +31,18 @@ long long WriteLimitFromEnvironment() {
     return limit == nullptr ? -1 : atoll(limit);
 }
 
+// The path of what fd is open on, or false.
+bool PathOf(int fd, char* path, size_t size) {
+    char link[64];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t length = readlink(link, path, size - 1);
+    if (length < 0) {
+        return false;
+    }
+    path[length] = '\0';
+    return true;
+}
+
 bool IsRegularFile(int fd) {
     struct stat status;
     return fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
@@ -43,16 +57,13 @@ bool IsLimitedFile(int fd) {
     if (only == nullptr) {
         return true;
     }
-    char link[64];
     char path[4096];
-    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t length = readlink(link, path, sizeof path - 1);
-    if (length < 0) {
+    if (!PathOf(fd, path, sizeof path)) {
         return false;
     }
-    path[length] = '\0';
+    const size_t length = strlen(path);
     const size_t suffix = strlen(only);
-    return static_cast<size_t>(length) >= suffix && strcmp(path + length - suffix, only) == 0;
+    return length >= suffix && strcmp(path + length - suffix, only) == 0;
 }
 
 }  // namespace
@@ -84,6 +95,19 @@ ssize_t write(int fd, const void* buffer, size_t count) {
         left -= written;
     }
     return written;
+}
+
+int fsync(int fd) {
+    static auto* real = Next<int(int)>("fsync");
+    const char* log = getenv("VANTOR_FSYNC_LOG");
+    char path[4096];
+    if (log != nullptr && PathOf(fd, path, sizeof path)) {
+        if (FILE* out = fopen(log, "a")) {
+            fprintf(out, "%s\n", path);
+            fclose(out);
+        }
+    }
+    return real(fd);
 }
 
 }  // extern "C"

@@ -47,13 +47,15 @@ std::string Replaced(std::string text, const std::string& what, const std::strin
 
 const std::string kJournal = kSale1 + kSale2 + kMovement + kSale3;
 
-// Two sales, a movement, an event and a third sale, written as the till does.
+// Two sales, a movement, an event and a third sale, written as the till does
+// (Id.txt holding the number of the next receipt).
 void WriteDay(const std::string& dir) {
     AppendChained(dir, kJournalFile, EntryKind::Sale, 1, Lines(kSale1));
     AppendChained(dir, kJournalFile, EntryKind::Sale, 2, Lines(kSale2));
     AppendChained(dir, kJournalFile, EntryKind::Movement, 0, Lines(kMovement));
     LogEvent(dir, kNoon, "Démarrage");
     AppendChained(dir, kJournalFile, EntryKind::Sale, 3, Lines(kSale3));
+    WriteRaw(dir + "/Id.txt", "4\r\n");
 }
 
 std::string Check(const TempDir& dir) {
@@ -71,6 +73,24 @@ Alter ChainLineBecomes(const std::string& from, const std::string& to) {
     return [from, to](const TempDir& dir, const std::string& chain) {
         WriteRaw(dir / kChainFile, Replaced(chain, from, to));
     };
+}
+
+// The code a receipt prints for its sale's entry, which `vantor verify
+// --contre` reads back.
+TEST(Chain, ShortCodeIsTheEntryNumberAndTheHashsFirstTwelveDigits) {
+    const std::string hash = "9f3a6c0b12ab" + std::string(52, 'e');
+    const struct {
+        std::uint64_t seq;
+        std::string hash;
+        const char* code;
+    } rows[] = {
+        {1234, hash, "1234:9f3a6c0b12ab"},
+        {1, kChainOrigin, "1:000000000000"},
+        {18446744073709551615ULL, hash, "18446744073709551615:9f3a6c0b12ab"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ShortChainCode(row.seq, row.hash), row.code);
+    }
 }
 
 // The report of each alteration: expected/Chain-alterations.txt.
@@ -192,6 +212,7 @@ TEST(StartupCheck, CrashLeftoversAreInterruptionsSettledAtTheNextStart) {
         TempDir dir;
         WriteDay(dir.Path());
         const std::string chainBefore = Slurp(dir / kChainFile);
+        WriteRaw(dir / "Id.txt", "5\r\n");  // before the sale's entry
         AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 4, Lines(sale4));
         WriteRaw(dir / kJournalFile, kJournal + sale4.substr(0, row.kept));
         if (row.chainKept > 0) {

@@ -186,5 +186,86 @@ TEST(Closures, VerifyRefusesAPeriodClosedTwice) {
     EXPECT_EXPECTED("Closures-twice.txt", found);
 }
 
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (const char c : line) {
+        if (c == ';') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+// A closure keeps the VAT included in its takings as fields 17 and 18. One
+// written before (16 fields) gets it from the journal of its day when its
+// month is closed; one with them keeps its own, also with further fields
+// after them; every line still tells the last closed day.
+TEST(Closures, TheMonthSumsTheIncludedVatOfOldAndNewDays) {
+    // The month is closed with the first day after it.
+    const std::string journal =
+        "05.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n06.12.2026;12:00:00;Paul;22;0;Esp;2;1.21\r\n"
+        "01.01.2027;12:00:00;Paul;3;0;Esp;1;0.3\r\n";
+    const std::string old =
+        "Jour;05.12.2026;05.12.2026;0;0;0;10;0;0;1;0;10;10;10;05.12.2026;23:00:00";
+    const std::string newDay =
+        "Jour;06.12.2026;06.12.2026;0;0;0;22;0;0;0;1.21;22;32;32;02.01.2027;"
+        "9:00:00;0;1.14691943127962";
+    struct Row {
+        const char* what;
+        std::string fifth;  // the closure of 05.12.2026 found in the file
+        std::string month;  // fields 10 to 11 and 17 to 18 of the month's closure
+    };
+    const Row rows[] = {
+        {"16 fields: from the journal", old, "1;1.21;0.909090909090909;1.14691943127962"},
+        {"18 fields: its own", old + ";0.5;0", "1;1.21;0.5;1.14691943127962"},
+        {"more fields after them", old + ";0.5;0;signature", "1;1.21;0.5;1.14691943127962"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ClosingTill till;
+        till.Write(kJournalFile, journal);
+        till.Write(kClosureFile, row.fifth + "\r\n");
+        till.Run("clock 02.01.2027 09:00:00\nshow NumTicket\n");
+        const std::vector<std::string> lines = ReadLines(till / kClosureFile);
+        ASSERT_EQ(lines.size(), 5u);
+        EXPECT_EQ(lines[0], row.fifth);
+        EXPECT_EQ(lines[1], newDay);
+        const std::vector<std::string> month = Fields(lines[2]);
+        ASSERT_EQ(month.size(), 18u);
+        EXPECT_EQ(month[0], "Mois");
+        EXPECT_EQ(month[9] + ";" + month[10] + ";" + month[16] + ";" + month[17], row.month);
+        EXPECT_EQ(Fields(lines[3])[0], "Année");
+    }
+}
+
+// The Z of a closure of 16 fields does not guess its included VAT: completed
+// from the journal of its day, it shows it; a closure that has it keeps it.
+TEST(Closures, AnOldClosureShowsTheIncludedVatOfItsJournal) {
+    TempDir data;
+    WriteRaw(data / kJournalFile,
+             "05.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n06.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n");
+    std::vector<Closure> closures;
+    for (const char* line :
+         {"Jour;05.12.2026;05.12.2026;0;0;0;10;0;0;1;0;10;10;10;05.12.2026;23:00:00",
+          "Jour;06.12.2026;06.12.2026;0;0;0;10;0;0;1;0;10;20;20;06.12.2026;23:00:00;0.5;0"}) {
+        const std::optional<Closure> closure = ParseClosure(line);
+        ASSERT_TRUE(closure.has_value());
+        closures.push_back(*closure);
+    }
+    const auto tva = [](const Closure& closure) {
+        const std::vector<std::string> z = RapportZ(closure, "€", "10", "5.5");
+        return z[9] + "|" + z[10];
+    };
+    EXPECT_EQ(tva(closures[0]), "TVA à 10%          € inconnue|TVA à 5.5%         € inconnue");
+    CompleterTvaIncluse(data.Path(), closures);
+    EXPECT_EQ(tva(closures[0]), "TVA à 10%          €     0.91|TVA à 5.5%         €     0.00");
+    EXPECT_EQ(tva(closures[1]), "TVA à 10%          €     0.50|TVA à 5.5%         €     0.00");
+    const std::vector<std::string> fields = Fields(FormatClosure(closures[0]));
+    ASSERT_EQ(fields.size(), 18u);
+    EXPECT_EQ(fields[16] + ";" + fields[17], "0.909090909090909;0");
+}
+
 }  // namespace
 }  // namespace vantor::test

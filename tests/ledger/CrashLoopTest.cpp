@@ -1,7 +1,9 @@
 // A scripted day of sales killed with SIGKILL at seeded random moments. After
 // every kill the chain must never report tampering; the next start must
 // succeed, leave whole sales only (the journal a run of the expected sales,
-// byte for byte), no temporary file, and no receipt number used twice.
+// byte for byte), no temporary file, and no receipt number used twice: in the
+// chain, nor on the receipts printed, each of whose codes names its sale's
+// entry in the chain.
 // Then the start-up that closes 151 past days, killed again and again while
 // it settles and closes: each period is closed once, in order, and the
 // closures and their events end as those of a start never killed.
@@ -17,6 +19,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 #include <thread>
 
 #include "data/Dates.h"
@@ -38,13 +41,14 @@ std::chrono::seconds Budget() {
 constexpr int kSalesPerRun = 15;
 constexpr unsigned kSeed = 20261205;
 
-// A mixed sale over two categories: four records per sale.
+// A mixed sale over two categories, its receipt printed: four records per sale.
 const std::string kMixedSaleScript =
     "click Command1 2\nclick Command1 66\nanswer \"8\"\nanswer \"Croque\"\n"
-    "click cmdPrint 2\nanswer no\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
+    "click cmdPrint 2\nanswer yes\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
 
-std::string DayScript() {
-    std::string script = "clock 05.12.2026 12:04:09\n";
+// The receipts go to an ESC/POS printer that appends their bytes to printer.
+std::string DayScript(const std::string& printer) {
+    std::string script = "escpos \"Ticket\" \"" + printer + "\"\nclock 05.12.2026 12:04:09\n";
     for (int i = 0; i < kSalesPerRun; ++i) {
         script += kMixedSaleScript;
     }
@@ -90,12 +94,55 @@ void ExpectNoLeftover(const std::string& dir, int run) {
     }
 }
 
+// The value after label on a printed line, "" where the line was cut.
+std::string PrintedAfter(const std::string& bytes, std::size_t line, const std::string& label) {
+    const std::size_t end = bytes.find('\n', line);
+    if (bytes.compare(line, label.size(), label) != 0 || end == std::string::npos) {
+        return "";
+    }
+    std::string value = bytes.substr(line + label.size(), end - line - label.size());
+    return value.ends_with('\r') ? value.substr(0, value.size() - 1) : value;
+}
+
+// Each receipt number the printer got, even from a receipt cut by a kill,
+// printed once only; and each code printed names the entry of that receipt's
+// sale in the chain ("Code : 7:9f3a6c0b12ab" under "Ticket n° :  3").
+void ExpectEachNumberPrintedOnceWithItsCode(const std::string& printed, const std::string& chain,
+                                            int run) {
+    std::map<long long, ChainEntry> sales;
+    for (const std::string& line : ReadLines(chain)) {
+        if (std::optional<ChainEntry> entry = ParseEntry(line); entry) {
+            sales[static_cast<long long>(entry->seq)] = *entry;
+        }
+    }
+    std::set<std::string> numbers;
+    const std::string number = "Ticket n\xB0 :  ";  // as the printer's code page has it
+    for (std::size_t at = printed.find(number); at != std::string::npos;
+         at = printed.find(number, at + 1)) {
+        const std::string receipt = PrintedAfter(printed, at, number);
+        ASSERT_TRUE(numbers.insert(receipt).second) << "run " << run << ": " << receipt << " twice";
+        const std::size_t next = printed.find('\n', at);
+        const std::size_t code =
+            next == std::string::npos ? next : printed.find_first_not_of(' ', next + 1);
+        const std::string shown =
+            code == std::string::npos ? "" : PrintedAfter(printed, code, "Code : ");
+        if (shown.empty()) {
+            continue;  // cut before its code
+        }
+        const ChainEntry& entry = sales[std::stoll(shown.substr(0, shown.find(':')))];
+        EXPECT_EQ(entry.kind, EntryKind::Sale) << "run " << run << ": " << shown;
+        EXPECT_EQ(std::to_string(entry.ref), receipt) << "run " << run << ": " << shown;
+        EXPECT_EQ(ShortChainCode(entry.seq, entry.hash), shown) << "run " << run;
+    }
+}
+
 TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
     TempDir dir;
     TempDir scripts;
     const std::string script = scripts / "day.txt";
     const std::string start = scripts / "start.txt";
-    WriteRaw(script, DayScript());
+    const std::string printer = scripts / "printer.bin";
+    WriteRaw(script, DayScript(printer));
     WriteRaw(start, "clock 05.12.2026 12:04:09\n");  // the same day: nothing to close
     const Clock::duration whole = RunAndKill(dir.Path(), script, std::chrono::hours(1)).lasted;
     const std::string day = Slurp(dir / kJournalFile);
@@ -119,6 +166,7 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1), errors).status, 0)
             << "run " << runs << ": the till does not start again: " << Slurp(errors);
         ExpectNoLeftover(dir.Path(), runs);
+        ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir / kChainFile, runs);
         long long receipt = 0;  // the last sale's in the chain
         for (const std::string& line : ReadLines(dir / kChainFile)) {
             const std::optional<ChainEntry> entry = ParseEntry(line);

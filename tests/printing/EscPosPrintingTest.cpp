@@ -96,6 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Documents,
     ::testing::Values(
         DocumentCase{"receipt_80", "80", false, false, kReceipt},
+        DocumentCase{"receipt_80_cash", "80", false, false, "click cmdPrint 0\nanswer yes\n"},
+        DocumentCase{"receipt_80_mixed_change", "80", false, false,
+                     "click cmdPrint 2\nanswer yes\ntype txtcart \"5\"\ntype txtEsp \"20\"\n"
+                     "click cmdOK\n"},
         DocumentCase{"receipt_80_logo_qr", "80", true, false, "click chkQR\n" + kReceipt},
         DocumentCase{"receipt_58", "58", false, false, kReceipt},
         DocumentCase{"receipt_58_logo_qr_picture", "58", true, true, "click chkQR\n" + kReceipt},
@@ -138,8 +142,10 @@ const DrawerCase kDrawers[] = {
     {"MixedWithCash",
      kSale + "click cmdPrint 2\nanswer no\ntype txtEsp \"9\"\nclick cmdComplete\nclick cmdOK\n",
      "2", 1},
-    {"MixedWithoutDetail", kSale + "click cmdPrint 2\nanswer no\nclick cmdUndo\nanswer ok\n", "2",
-     1},
+    {"MixedCancelled", kSale + "click cmdPrint 2\nanswer no\nclick cmdUndo\n", "2", 0},
+    {"MixedAllByCard",
+     kSale + "click cmdPrint 2\nanswer no\ntype txtEsp \"0\"\ntype txtcart \"15\"\nclick cmdOK\n",
+     "2", 0},
     {"Training", kSale + "click mnuFormation\nanswer \"391205\"\nclick cmdPrint 0\nanswer no\n",
      "2", 0},
     {"Report", "click cmdPrint 0\nanswer no\nclick optPrint 1\nclick cmdPrint 0\n", "2", 1},

@@ -2,6 +2,7 @@
 // as everywhere else in the till, with the same values.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
 
@@ -59,6 +60,74 @@ TEST(ExactSum, AbsurdlyLargeAmountsAreNotRead) {
     EXPECT_TRUE(ExactSum::Parse("0000000000000000000001").has_value());
     EXPECT_FALSE(ExactSum::Parse("1000000000000000").has_value());
     EXPECT_FALSE(ExactSum::Parse(" 1000000000000000 ").has_value());
+}
+
+ExactSum Exact(const char* text) {
+    return *ExactSum::Parse(text);
+}
+
+// a × b / (a + b) to the 18th decimal, halves away from zero; the rows with
+// many digits go beyond 128 bits on the way.
+TEST(ExactSum, ProductOverSumIsExactToTheLastDecimal) {
+    const std::array<std::array<const char*, 3>, 13> rows = {{
+        {"0.7", "7", "0.636363636363636364"},
+        {"1", "10", "0.909090909090909091"},
+        {"0.385", "7", "0.364928909952606635"},
+        {"0.231", "4.2", "0.218957345971563981"},
+        {"-1", "-10", "-0.909090909090909091"},
+        {"-0.5", "10", "-0.526315789473684211"},
+        {"2", "-10", "2.5"},
+        {"100", "10", "9.090909090909090909"},
+        {"0", "7", "0"},
+        {"0.000000000000000001", "0.000000000000000001", "0.000000000000000001"},
+        {"-0.000000000000000001", "-0.000000000000000001", "-0.000000000000000001"},
+        {"5.90318772136954", "64.9350649350649", "5.411255411255411389"},
+        {"20.123456789012345678", "2.012345678901234568", "1.829405162637485971"},
+    }};
+    for (const auto& [a, b, expected] : rows) {
+        SCOPED_TRACE(std::string(a) + " * " + b);
+        const std::optional<ExactSum> result = ExactSum::ProductOverSum(Exact(a), Exact(b));
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(*result, Exact(expected)) << result->Text();
+        EXPECT_EQ(ExactSum::ProductOverSum(Exact(b), Exact(a)), result);
+    }
+    EXPECT_EQ(ExactSum::ProductOverSum(Exact("99999999999999.999999999999999999"),
+                                       Exact("12345.678901234567890123")),
+              Exact("12345.678899710410014987"));
+}
+
+TEST(ExactSum, ProductOverSumRefusesAZeroSumAndResultsOutOfRange) {
+    EXPECT_FALSE(ExactSum::ProductOverSum(Exact("7"), Exact("-7")).has_value());
+    EXPECT_FALSE(ExactSum::ProductOverSum(ExactSum(), ExactSum()).has_value());
+    EXPECT_FALSE(
+        ExactSum::ProductOverSum(Exact("100000000000000"), Exact("-99999999999999.9")).has_value());
+    EXPECT_TRUE(
+        ExactSum::ProductOverSum(Exact("999999999999999"), Exact("999999999999999")).has_value());
+    ExactSum huge;
+    for (int i = 0; i < 100001; ++i) {
+        huge += Exact("999999999999999");
+    }
+    EXPECT_FALSE(ExactSum::ProductOverSum(huge, Exact("1")).has_value());
+    EXPECT_FALSE(ExactSum::ProductOverSum(Exact("1"), huge).has_value());
+}
+
+TEST(ExactSum, RoundsToCentsHalvesAwayFromZero) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"0.909090909090909091", "0.91"},
+        {"0.905", "0.91"},
+        {"0.904999999999999999", "0.9"},
+        {"-0.905", "-0.91"},
+        {"-0.904", "-0.9"},
+        {"0.995", "1"},
+        {"-0.995", "-1"},
+        {"12.3", "12.3"},
+        {"0", "0"},
+        {"-0.004", "0"},
+    };
+    for (const auto& [value, expected] : rows) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(Exact(value).RoundedToCents(), Exact(expected));
+    }
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // Reading the journal: one pass for the period and the drawer balance, in one
 // piece or several, whatever the line ends; unreadable records count as 0.
+#include <cstdint>
 #include <random>
 
 #include "ReportFixture.h"
 #include "data/Dates.h"
+#include "data/Numbers.h"
 #include "reports/JournalScan.h"
+#include "reports/ReadJournal.h"
 #include "sales/Montant.h"
 #include "support/ExpectedFile.h"
 
@@ -99,6 +102,43 @@ TEST_F(JournalReading, OnePassBalanceEqualsAWholeFilePass) {
     const Lignes totals = Lines(RapportTotaux(settings, {2025, 6, 1}, {2025, 6, 28}, 0));
     EXPECT_EQ(totals[13],
               "Solde caisse       € " + FormatMontant(Cents(journal.soldeCents), false));
+}
+
+// Sales at 10 % and 5.5 %, split in cash and card as the till splits them:
+// the VAT they include is, at each rate, the sum of their amounts times
+// rate / (100 + rate), added up here in exact fractions of cents.
+TEST_F(JournalReading, TheIncludedVatOfManySalesIsThatOfTheirTotal) {
+    std::mt19937 random(20261206);
+    std::string bytes;
+    std::int64_t cents10 = 0;  // the amounts at 10 %
+    std::int64_t cents55 = 0;  // and at 5.5 %
+    for (int i = 0; i < 20000; ++i) {
+        const bool surPlace = random() % 2 == 0;
+        const double rate = surPlace ? 10 : 5.5;
+        const long cents = static_cast<long>(random() % 30000) + 1;
+        (surPlace ? cents10 : cents55) += cents;
+        const double amount = static_cast<double>(cents) / 100;
+        // A split payment as the till writes it: the cash share p of the
+        // amount and of its VAT, then the rest by card.
+        const double p = i % 3 == 0 ? static_cast<double>(random() % 100) / 100 : 1;
+        for (const double share : p == 1 ? std::vector<double>{1} : std::vector<double>{p, 1 - p}) {
+            bytes += "05.12.2026;12:00:00;Paul;" + NumberToText(share * amount) + ";0;Esp;" +
+                     (surPlace ? "1" : "2") + ";" + NumberToText(share * amount * rate / 100) +
+                     "\r\n";
+        }
+    }
+    WriteRaw(settings.journal, bytes);
+    // 10 / 110 = 1 / 11 and 5.5 / 105.5 = 11 / 211, rounded half up to cents.
+    const auto rounded = [](std::int64_t numerator, std::int64_t denominator) {
+        return Cents(static_cast<long>((2 * numerator + denominator) / (2 * denominator)));
+    };
+    for (const int parts : {1, 2}) {
+        const JournalSums sums = Scan(PeriodRequest(kToday, kToday), parts);
+        EXPECT_EQ(sums.period.tvaIncluse1.RoundedToCents(), *ExactSum::Parse(rounded(cents10, 11)));
+        EXPECT_EQ(sums.period.tvaIncluse2.RoundedToCents(),
+                  *ExactSum::Parse(rounded(cents55 * 11, 211)));
+        EXPECT_EQ(sums.unreadable, 0);
+    }
 }
 
 TEST_F(JournalReading, ShortAndLongRecordsAreReadByPosition) {

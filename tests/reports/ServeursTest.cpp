@@ -17,11 +17,14 @@ protected:
     Lignes Detail() { return Lines(GenererTotaux(settings, kToday, kToday, 0, true)); }
 };
 
-// Paul takes 60, the team Marie+Luc 40; a record of an unknown waiter takes
-// 5.5 in VAT only, under an empty name.
+// Paul takes 60, the team Marie+Luc 40; a record of an unknown waiter and an
+// unknown kind takes 5.5 in VAT only (the VAT included in 105.5 at 5.5 %),
+// under an empty name.
 const Lignes kEquipe = {
-    "05.12.2026;9:00:00;Paul;50;0;Esp;1;5",        "05.12.2026;9:00:00;Paul;10;0;Cart;1;1",
-    "05.12.2026;9:30:00;Marie+Luc;40;5;Esp;2;2.2", "05.12.2026;10:00:00;Inconnu;0;5;Cart;2;5.5",
+    "05.12.2026;9:00:00;Paul;50;0;Esp;1;5",
+    "05.12.2026;9:00:00;Paul;10;0;Cart;1;1",
+    "05.12.2026;9:30:00;Marie+Luc;40;5;Esp;2;2.2",
+    "05.12.2026;10:00:00;Inconnu;105.5;x;Autre;2;5.8025",
     "05.12.2026;0:00:00;;-5;10;Sort;0;0",
 };
 

@@ -75,6 +75,68 @@ TEST_F(Totaux, CategoryAndVatFieldsOutsideTheirRangesCountNowhere) {
                     Joined(Lines(RapportTotaux(settings, kToday, kToday, 0))));
 }
 
+// Prices include VAT: each record's field 8 was written as amount × rate / 100,
+// and the VAT lines show what the amounts include, amount × rate / (100 +
+// rate), which is field 8 × field 4 / (field 4 + field 8), rounded to cents.
+TEST_F(Totaux, TheVatLinesShowTheVatTheTakingsInclude) {
+    struct Row {
+        const char* what;
+        Lignes records;
+        const char* tva10;
+        const char* tva55;
+        long unreadable;
+    };
+    const Row rows[] = {
+        {"10.00 at 10 % holds 0.91, not 1.00",
+         {"05.12.2026;9:00:00;Paul;10;0;Esp;1;1"},
+         "0.91",
+         "0.00",
+         0},
+        {"a split payment of 15.00 at 5.5 %",
+         {"05.12.2026;9:00:00;Paul;4.2;0;Esp;2;0.231", "05.12.2026;9:00:00;Paul;2.8;0;Cart;2;0.154",
+          "05.12.2026;9:00:00;Paul;4.8;5;Esp;2;0.264",
+          "05.12.2026;9:00:00;Paul;3.2;5;Cart;2;0.176"},
+         "0.00",
+         "0.78",
+         0},
+        {"a card share of 0 holds 0",
+         {"05.12.2026;9:00:00;Paul;10;0;Esp;1;1", "05.12.2026;9:00:00;Paul;0;0;Cart;1;0"},
+         "0.91",
+         "0.00",
+         0},
+        {"a refund holds its VAT back",
+         {"05.12.2026;9:00:00;Paul;20;0;Esp;1;2", "05.12.2026;9:00:00;Paul;-10;0;Esp;1;-1"},
+         "0.91",
+         "0.00",
+         0},
+        {"half a cent is rounded away from zero",
+         {"05.12.2026;9:00:00;Paul;0.03;0;Esp;1;0.006"},
+         "0.01",
+         "0.00",
+         0},
+        {"each record at its own rate (10 %, then 8 %)",
+         {"05.12.2026;9:00:00;Paul;10;0;Esp;1;1", "05.12.2026;9:00:00;Paul;10;0;Esp;1;0.8"},
+         "1.65",
+         "0.00",
+         0},
+        {"an amount and a VAT that cancel out hold no rate",
+         {"05.12.2026;9:00:00;Paul;10;0;Esp;1;-10", "05.12.2026;9:00:00;Paul;22;0;Esp;2;1.21"},
+         "0.00",
+         "1.15",
+         1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        WriteJournal(row.records);
+        const Report report = RapportTotaux(settings, kToday, kToday, 0);
+        const Lignes lines = Lines(report);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[lines.size() - 2], "TVA à 10%          €     " + std::string(row.tva10));
+        EXPECT_EQ(lines.back(), "TVA à 5.5%         €     " + std::string(row.tva55));
+        EXPECT_EQ(report.unreadable, row.unreadable);
+    }
+}
+
 TEST_F(Totaux, AnEmptyJournalGivesAReportOfZerosAndNoJournalNoReport) {
     WriteJournal({});
     EXPECT_EXPECTED("Totaux-vide.txt", Joined(Lines(RapportTotaux(settings, kToday, kToday, 0))));
