@@ -14,6 +14,11 @@ namespace vantor {
 // returns 0, or "Journal altéré : " and the first broken record and returns
 // 1; 2 for bad arguments or a folder that cannot be found. Reads only: it
 // also runs while the till is open on the folder.
+// With `--contre SOURCE` (several may be given), the local chain is also
+// checked against each anchor that left the computer: a code N:HHHHHHHH read
+// off a receipt or a Z report, an earlier signed archive, a backup folder;
+// one line each, "Conforme à …" or "Non conforme à … : …", and 0 only when
+// the folder is intact and every anchor agrees.
 // `vantor verify FILE`: checks a signed archive alone, the same way.
 int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
                      std::ostream& err);
@@ -25,7 +30,8 @@ int RunArchiveCommand(const std::vector<std::string>& words, Settings& settings,
                       std::ostream& err);
 
 inline constexpr const char* kLedgerUsage =
-    "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
+    "  vantor verify [--data-dir DOSSIER] [--contre CODE|ARCHIVE|SAUVEGARDE]...\n"
+    "  vantor verify ARCHIVE\n"
     "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n";
 
 }  // namespace vantor

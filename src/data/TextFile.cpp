@@ -174,11 +174,14 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes, Flush flush) {
+namespace {
+
+void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSystem::Access access,
+                 Flush flush) {
     const std::string path = FinalTarget(linkOrPath);
     std::string temporary = path + std::string(kTemporarySuffix);
     File file;
-    if (const int error = file.CreateTemporary(temporary)) {
+    if (const int error = file.CreateTemporary(temporary, access)) {
         throw SystemError("Écriture impossible", path, error);
     }
     int error = file.Write(bytes);
@@ -200,6 +203,16 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes, Flus
                         " ; le nouveau contenu est en place mais une coupure de courant "
                         "pourrait le perdre");
     }
+}
+
+}  // namespace
+
+void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush) {
+    ReplaceFile(path, bytes, FileSystem::Access::Shared, flush);
+}
+
+void WritePrivateFileAtomic(const std::string& path, std::string_view bytes) {
+    ReplaceFile(path, bytes, FileSystem::Access::Owner, Flush::ToDisk);
 }
 
 void RemoveLeftoverTemporaries(const std::string& folder) {

@@ -48,7 +48,11 @@ enum class Flush {
 // flushed. A crash at any moment leaves the old file or the new one, never a
 // missing, empty or half-written file.
 // A path that is a symbolic link has its target rewritten; the link stays.
+// A new file's rights are what the user's umask gives; the replaced file's go.
 void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush = Flush::ToDisk);
+// The same for a file that only its owner may read (a key), from its first
+// byte on, whatever the umask.
+void WritePrivateFileAtomic(const std::string& path, std::string_view bytes);
 // Removes what a crash left in the data folder: the temporary files of
 // WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
 // "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder

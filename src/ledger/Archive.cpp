@@ -1,187 +1,121 @@
+// Writing a signed archive: the records of the period, taken whole entry by
+// entry of the chain, so that each can be checked against it.
 #include "ledger/Archive.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "data/Dates.h"
 #include "data/TextFile.h"
-#include "ledger/ChainEntry.h"
+#include "ledger/ArchiveFormat.h"
 #include "ledger/Ed25519.h"
+#include "ledger/Hex.h"
 #include "ledger/Sha256.h"
 #include "ledger/Tar.h"
-#include "platform/Paths.h"
+#include "ledger/Verify.h"
 
 namespace vantor {
 
 namespace {
 
-constexpr const char* kManifest = "manifeste.txt";
-constexpr const char* kSignature = "signature.txt";
-
-std::string Hex(const std::string& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0xF];
-    }
-    return hex;
-}
-
-// The bytes of a hexadecimal text; "" when it is not one.
-std::string Unhex(const std::string& hex) {
-    const auto digit = [](char c) {
-        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
+// The bytes of a data file that a member holds, and where they come from.
+struct Selection {
     std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        const int high = digit(hex[i]);
-        const int low = digit(hex[i + 1]);
-        if (high < 0 || low < 0) {
-            return "";
+    ByteRanges ranges;
+
+    void Add(std::string_view from, std::uint64_t start, std::uint64_t end) {
+        bytes.append(from.substr(start, end - start));
+        if (!ranges.empty() && ranges.back().second == start) {
+            ranges.back().second = end;
+        } else {
+            ranges.emplace_back(start, end);
         }
-        bytes += static_cast<char>(high * 16 + low);
     }
-    return bytes;
-}
+};
 
-std::string HashOf(std::string_view bytes) {
-    Sha256 hash;
-    hash.Update(bytes);
-    return hash.Hex();
-}
-
-// The seed of the folder's archive key, made on the first archive.
-std::string LoadOrCreateKey(const std::string& dataPath) {
-    const std::string path = JoinPath(dataPath, kArchiveKeyFile);
-    if (FileExists(path)) {
-        const std::optional<std::string> seed = ed25519::FromPem(ReadBytes(path));
-        if (!seed) {
-            throw FileError("Clé d'archivage illisible : " + path);
+// The records of the period: an entry of the chain whole when its first
+// line is dated in it; of the content taken in when the chain was started,
+// which no entry splits, each line dated in it.
+Selection OfPeriod(const std::string& dataPath, const char* file,
+                   const std::vector<ChainEntry>& entries, const Date& du, const Date& au) {
+    const std::string path = JoinPath(dataPath, file);
+    const std::string bytes = FileExists(path) ? ReadBytes(path) : "";
+    const std::set<std::uint64_t> givenUp = GivenUpEntries(entries);
+    Selection selection;
+    for (const ChainEntry& entry : entries) {
+        if (entry.file != file || entry.kind == EntryKind::Interrupted ||
+            givenUp.count(entry.seq) != 0 || entry.end > bytes.size()) {
+            continue;  // not this file's, or not (yet) in it
         }
-        return *seed;
-    }
-    std::string seed = ed25519::NewSeed();
-    WriteFileAtomic(path, ed25519::ToPem(seed));
-    std::filesystem::permissions(
-        ToPath(path), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    return seed;
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos;
-         start = end + 1) {
-        parts.push_back(text.substr(start, end - start));
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-// The lines of a data file (with their line ends) whose date field `field`
-// (0 based) lies in the period; a closure also needs its last day (field + 1)
-// in it.
-std::string LinesOfPeriod(const std::string& path, std::size_t field, bool closure, const Date& du,
-                          const Date& au) {
-    if (!FileExists(path)) {
-        return "";
-    }
-    const std::string bytes = ReadBytes(path);
-    std::string kept;
-    for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
-        const std::string line = bytes.substr(start, end - start);
-        const std::vector<std::string> fields = Split(line, ';');
-        const auto inPeriod = [&](std::size_t i) {
-            const std::optional<Date> date =
-                i < fields.size() ? ParseDate(fields[i].substr(0, 10)) : std::nullopt;
-            return date && du <= *date && *date <= au;
-        };
-        if (inPeriod(field) && (!closure || inPeriod(field + 1))) {
-            kept += line;
+        for (std::uint64_t start = entry.start; start < entry.end;) {
+            const std::size_t lineEnd = bytes.find('\n', start);
+            const std::uint64_t end = lineEnd == std::string::npos
+                                          ? entry.end
+                                          : std::min<std::uint64_t>(lineEnd + 1, entry.end);
+            const bool whole = entry.kind != EntryKind::Adoption;
+            if (LineInPeriod(file, std::string_view(bytes).substr(start, end - start), du, au)) {
+                selection.Add(bytes, start, whole ? entry.end : end);
+            }
+            start = whole ? entry.end : end;
         }
-        start = end;
     }
-    return kept;
+    return selection;
+}
+
+// The chain as it stands, its complete lines only.
+std::string ChainText(const std::string& dataPath, std::vector<ChainEntry>& entries) {
+    const std::string path = JoinPath(dataPath, kChainFile);
+    std::string text = FileExists(path) ? ReadBytes(path) : "";
+    text.resize(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+    std::uint64_t line = 0;
+    std::optional<std::vector<ChainEntry>> parsed = ParseChain(text, line);
+    if (!parsed) {
+        throw std::runtime_error("ligne " + std::to_string(line) + " de " + kChainFile +
+                                 " illisible");
+    }
+    entries = std::move(*parsed);
+    return text;
 }
 
 }  // namespace
 
 std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Date& au,
                            const std::string& out) {
-    const std::string key = LoadOrCreateKey(dataPath);
-    std::vector<TarMember> members = {
-        {kJournalFile, LinesOfPeriod(JoinPath(dataPath, kJournalFile), 0, false, du, au)},
-        {kEventFile, LinesOfPeriod(JoinPath(dataPath, kEventFile), 0, false, du, au)},
-        {kClosureFile, LinesOfPeriod(JoinPath(dataPath, kClosureFile), 1, true, du, au)},
-        {kChainFile, FileExists(JoinPath(dataPath, kChainFile))
-                         ? ReadBytes(JoinPath(dataPath, kChainFile))
-                         : ""}};
+    const LedgerCheck check = VerifyLedger(dataPath);
+    if (!check.intact) {
+        throw std::runtime_error("le journal est altéré (" + check.problem +
+                                 ") ; une archive signée attesterait des données altérées");
+    }
+    std::vector<ChainEntry> entries;
+    const std::string chain = ChainText(dataPath, entries);
+    if (entries.empty()) {
+        throw std::runtime_error("le journal n'a encore aucune écriture");
+    }
+    const std::string key = LoadOrCreateArchiveKey(dataPath);
+    std::vector<TarMember> members;
+    std::string ranges;
+    for (const char* file : kArchivedDataFiles) {
+        Selection selection = OfPeriod(dataPath, file, entries, du, au);
+        members.push_back({file, std::move(selection.bytes)});
+        ranges += std::string("plages;") + file + ";" + FormatRanges(selection.ranges) + "\n";
+    }
+    members.push_back({kChainFile, chain});
     std::string manifest = "periode;" + FormatDate(du) + ";" + FormatDate(au) + "\n" + "cle;" +
-                           Hex(ed25519::PublicKey(key)) + "\n";
+                           ToHex(ed25519::PublicKey(key)) + "\n";
     for (const TarMember& member : members) {
         manifest += "fichier;" + member.name + ";" + std::to_string(member.bytes.size()) + ";" +
-                    HashOf(member.bytes) + "\n";
+                    Sha256Hex(member.bytes) + "\n";
     }
-    const std::string signature = Hex(ed25519::Sign(key, manifest)) + "\n";
+    manifest += ranges;
+    const std::string signature = ToHex(ed25519::Sign(key, manifest)) + "\n";
     const auto records = static_cast<std::uint64_t>(
         std::count(members[0].bytes.begin(), members[0].bytes.end(), '\n'));
-    members.push_back({kManifest, manifest});
-    members.push_back({kSignature, signature});
+    members.push_back({kManifestFile, manifest});
+    members.push_back({kSignatureFile, signature});
     RemoveLeftoverTemporariesOf(out);  // of an earlier archive of that name, killed
     WriteFileAtomic(out, WriteTar(members));
     return records;
-}
-
-ArchiveCheck VerifyArchive(const std::string& file) {
-    const std::optional<std::vector<TarMember>> members = ReadTar(ReadBytes(file));
-    const auto altered = [](const std::string& why) {
-        return ArchiveCheck{false, "Archive altérée : " + why};
-    };
-    if (!members) {
-        return altered("ce n'est pas une archive tar lisible");
-    }
-    const auto find = [&](const std::string& name) -> const TarMember* {
-        auto it = std::find_if(members->begin(), members->end(),
-                               [&](const TarMember& m) { return m.name == name; });
-        return it == members->end() ? nullptr : &*it;
-    };
-    const TarMember* manifest = find(kManifest);
-    const TarMember* signature = find(kSignature);
-    if (manifest == nullptr || signature == nullptr) {
-        return altered("manifeste ou signature absent");
-    }
-    const std::vector<std::string> lines = Split(manifest->bytes, '\n');
-    const std::vector<std::string> period = Split(lines[0], ';');
-    const std::vector<std::string> key = lines.size() > 1 ? Split(lines[1], ';') : period;
-    if (period.size() != 3 || key.size() != 2 || key[1].size() != 64 ||
-        !ed25519::Holds(Unhex(key[1]), Unhex(signature->bytes.substr(0, 128)), manifest->bytes)) {
-        return altered("la signature du manifeste ne correspond pas");
-    }
-    std::size_t listed = 2;
-    std::string counts;
-    for (std::size_t i = 2; i < lines.size() && !lines[i].empty(); ++i, ++listed) {
-        const std::vector<std::string> f = Split(lines[i], ';');
-        const TarMember* member = f.size() == 4 ? find(f[1]) : nullptr;
-        if (member == nullptr || HashOf(member->bytes) != f[3]) {
-            return altered((f.size() > 1 ? f[1] : lines[i]) + " ne correspond pas au manifeste");
-        }
-        if (f[1] == kJournalFile || f[1] == kClosureFile) {
-            counts += ", " +
-                      std::to_string(std::count(member->bytes.begin(), member->bytes.end(), '\n')) +
-                      (f[1] == kJournalFile ? " enregistrements" : " clôtures");
-        }
-    }
-    if (members->size() != listed) {
-        return altered("fichier absent du manifeste");
-    }
-    return {true, "Archive intacte : du " + period[1] + " au " + period[2] + counts + ", clé " +
-                      key[1].substr(0, 16)};
 }
 
 }  // namespace vantor

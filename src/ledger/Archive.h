@@ -2,20 +2,20 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "ledger/ArchiveKey.h"
 #include "platform/DateTime.h"
 
 namespace vantor {
 
-// The signing key of the data folder (Ed25519, PEM), created at the first
-// archive.
-inline constexpr const char* kArchiveKeyFile = "archive.key";
-
 // Writes a tar archive of the period: the journal records, events and
-// closures dated in it, the whole chain, a manifest (period, public key, size
-// and SHA-256 of each file) and the Ed25519 signature of the manifest by the
-// folder's key. Returns the number of journal records archived. Throws
-// FileError (or std::runtime_error when the cryptography fails).
+// closures dated in it (whole chain entries), the whole chain, a manifest
+// (period, public key, size and SHA-256 of each file, the byte ranges each
+// data file's records come from) and the Ed25519 signature of the manifest
+// by the folder's key. Refuses a folder whose check fails. Returns the
+// number of journal records archived. Throws std::runtime_error (FileError
+// among them) saying why in French.
 std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Date& au,
                            const std::string& out);
 
@@ -24,10 +24,17 @@ struct ArchiveCheck {
     // "Archive intacte : du …, N enregistrements, M clôtures, clé …" or
     // "Archive altérée : …".
     std::string summary;
+    // Further lines for the reader (an archive of an earlier form...).
+    std::vector<std::string> remarks;
+    // Of an intact archive: its chain member and the public key that signed it.
+    std::string chain;
+    std::string publicKey;
 };
 
-// Checks an archive alone: the signature of its manifest by the key it names,
-// and every file against the manifest.
+// Checks an archive alone: only regular files with the expected names and
+// headers, the signature of its manifest by the key it names, every file
+// against the manifest, and the records of each data file against the
+// entries of the chain that cover them.
 ArchiveCheck VerifyArchive(const std::string& file);
 
 }  // namespace vantor

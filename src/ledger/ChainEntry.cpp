@@ -69,6 +69,35 @@ std::optional<ChainEntry> ParseEntry(std::string_view line) {
     return entry;
 }
 
+std::optional<std::vector<ChainEntry>> ParseChain(std::string_view text, std::uint64_t& line) {
+    std::vector<ChainEntry> entries;
+    line = 0;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string_view::npos;
+         start = end + 1) {
+        ++line;
+        std::string_view fields = text.substr(start, end - start);
+        if (!fields.empty() && fields.back() == '\r') {
+            fields.remove_suffix(1);
+        }
+        std::optional<ChainEntry> entry = ParseEntry(fields);
+        if (!entry) {
+            return std::nullopt;
+        }
+        entries.push_back(std::move(*entry));
+    }
+    return entries;
+}
+
+std::set<std::uint64_t> GivenUpEntries(const std::vector<ChainEntry>& entries) {
+    std::set<std::uint64_t> givenUp;
+    for (const ChainEntry& entry : entries) {
+        if (entry.kind == EntryKind::Interrupted) {
+            givenUp.insert(static_cast<std::uint64_t>(entry.ref));
+        }
+    }
+    return givenUp;
+}
+
 void StartEntryHash(Sha256& hash, const std::string& previous, const ChainEntry& entry) {
     StartEntryHash(hash, previous, EntryFields(entry));
 }

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantor {
 
@@ -47,6 +49,14 @@ std::string EntryFields(const ChainEntry& entry);
 // The whole line, without its line end.
 std::string FormatEntry(const ChainEntry& entry);
 std::optional<ChainEntry> ParseEntry(std::string_view line);
+
+// The complete lines of a chain file's text, parsed (a last line without its
+// line end, cut by a crash, is left out); nothing when a line is unreadable,
+// line then being its number.
+std::optional<std::vector<ChainEntry>> ParseChain(std::string_view text, std::uint64_t& line);
+// The seqs of the entries that an Interrupted entry gives up: their bytes are
+// not in their file.
+std::set<std::uint64_t> GivenUpEntries(const std::vector<ChainEntry>& entries);
 
 class Sha256;
 // Starts the entry's hash: what follows is the bytes it covers.

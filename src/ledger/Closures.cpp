@@ -6,6 +6,8 @@
 #include "data/Cp1252.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
+#include "ledger/ArchiveKey.h"
+#include "ledger/ClosureSignature.h"
 #include "ledger/Events.h"
 #include "ledger/Ledger.h"
 
@@ -45,7 +47,7 @@ std::string FormatClosure(const Closure& c) {
 }
 
 std::optional<Closure> ParseClosure(std::string_view line) {
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = Fields(ClosureFields(line));
     Closure c;
     if (f.size() < kOldFields) {
         return std::nullopt;
@@ -94,8 +96,13 @@ std::vector<Closure> ReadClosures(const std::string& dataPath) {
 }
 
 void AppendClosure(const std::string& dataPath, const Closure& closure) {
+    // Settled first, so that the head the line names is the entry just before its own.
+    SettleInterruptedWrite(dataPath);
+    const std::optional<ChainEntry> head = LastChainEntry(dataPath);
+    const std::string seed = LoadOrCreateArchiveKey(dataPath);
     AppendChained(dataPath, kClosureFile, EntryKind::Closure, closure.ventes,
-                  {FormatClosure(closure)});
+                  {SignedClosureLine(FormatClosure(closure), head ? head->seq : 0,
+                                     head ? head->hash : kChainOrigin, seed)});
 }
 
 namespace {

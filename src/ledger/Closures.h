@@ -16,7 +16,8 @@ namespace vantor {
 // journal writes them; premier and dernier are the first and last receipt
 // numbers (0 when no sale of the period has one). The closures written
 // before the included VAT was kept have the first 16 fields only; fields
-// after the 18th are left to their own readers.
+// after the 18th are left to their own readers. The line is signed
+// (ClosureSignature.h): the head it names and the signature end it.
 struct Closure {
     std::string period = "Jour";
     Date debut;
@@ -50,7 +51,8 @@ std::optional<Closure> ParseClosure(std::string_view line);
 
 // Every closure of the data folder, in file order (unreadable lines left out).
 std::vector<Closure> ReadClosures(const std::string& dataPath);
-// Appends the closure under the chain. Throws FileError.
+// Appends the closure, signed by the folder's key (made when it has none),
+// under the chain. Throws FileError.
 void AppendClosure(const std::string& dataPath, const Closure& closure);
 
 // What the closures have closed: a record dated in a closed day, month or

@@ -130,6 +130,10 @@ std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std:
     return std::nullopt;
 }
 
+std::optional<ChainEntry> LastChainEntry(const std::string& dataPath) {
+    return ReadChainTail(JoinPath(dataPath, kChainFile)).last;
+}
+
 Interruption CutEntry(std::string_view line) {
     Interruption cut{EntryKind::Interrupted, 0, kChainFile, line.size()};
     const std::size_t kind = line.find(';');
@@ -247,7 +251,7 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
     return Interruption{last.kind, last.ref, last.file, cut.size()};
 }
 
-std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath) {
+std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath, bool restarted) {
     if (FileSize(JoinPath(dataPath, kChainFile)) > 0) {
         return std::nullopt;
     }
@@ -256,11 +260,13 @@ std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath) {
     entry.hash = kChainOrigin;
     for (const char* file : {kJournalFile, kEventFile, kClosureFile}) {
         DataFileReader reader(JoinPath(dataPath, file));
-        if (reader.Size() == 0) {
+        const bool markOnly = restarted && entry.seq == 0 && std::string_view(file) == kClosureFile;
+        if (reader.Size() == 0 && !markOnly) {
             continue;
         }
         const std::string previous = entry.hash;
-        entry = ChainEntry{entry.seq + 1, EntryKind::Adoption, 0, file, 0, reader.Size(), ""};
+        entry = ChainEntry{
+            entry.seq + 1, EntryKind::Adoption, restarted ? 1 : 0, file, 0, reader.Size(), ""};
         Sha256 hash;
         StartEntryHash(hash, previous, entry);
         reader.Feed(entry.end, hash);

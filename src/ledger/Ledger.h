@@ -76,6 +76,9 @@ private:
     bool open_ = true;
 };
 
+// The chain's last complete entry (its head); nothing when it has none.
+std::optional<ChainEntry> LastChainEntry(const std::string& dataPath);
+
 // A write that a crash cut short.
 struct Interruption {
     EntryKind kind = EntryKind::Sale;
@@ -95,7 +98,10 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath);
 
 // With no chain yet, starts it over the journal and the event log as they
 // are (one Adoption entry each); returns the journal records so adopted, or
-// nothing when a chain already existed.
-std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath);
+// nothing when a chain already existed. When the files show that they had a
+// chain (restarted), the entries say so (ref 1), and one is written even
+// over empty files: the check reports it from then on.
+std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath,
+                                                 bool restarted = false);
 
 }  // namespace vantor

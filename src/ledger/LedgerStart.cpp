@@ -1,5 +1,8 @@
 #include "ledger/LedgerStart.h"
 
+#include "data/TextFile.h"
+#include "ledger/ArchiveKey.h"
+#include "ledger/ChainRestart.h"
 #include "ledger/Closures.h"
 #include "ledger/Events.h"
 #include "ledger/Ledger.h"
@@ -39,8 +42,11 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
                  InterruptedWhat(*cut) + ", " + std::to_string(cut->cutBytes) +
                      " octets retirés de " + cut->file);
     }
-    if (std::optional<std::uint64_t> adopted = AdoptUnchainedFiles(dataPath);
-        adopted && *adopted > 0) {
+    // A chain started again over files that had one is an alteration, not an adoption.
+    const std::string evidence =
+        FileSize(JoinPath(dataPath, kChainFile)) == 0 ? EarlierChainEvidence(dataPath) : "";
+    if (std::optional<std::uint64_t> adopted = AdoptUnchainedFiles(dataPath, !evidence.empty());
+        adopted && *adopted > 0 && evidence.empty()) {
         LogEvent(dataPath, now, "Journal chaîné",
                  std::to_string(*adopted) + " enregistrements existants repris tels quels");
     }
@@ -48,11 +54,16 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
     const LedgerCheck check = VerifyLedger(dataPath);
     if (!check.intact) {
         notices.push_back({"Le contrôle d'intégrité du journal a échoué : " + check.problem +
+                               (evidence.empty() ? "" : " (" + evidence + ")") +
                                ".\nLes ventes continuent d'être enregistrées.",
                            true});
-        LogEvent(dataPath, now, "Contrôle d'intégrité échoué", check.problem);
+        LogEvent(dataPath, now, "Contrôle d'intégrité échoué",
+                 check.problem + (evidence.empty() ? "" : " (" + evidence + ")"));
     }
     LogEvent(dataPath, now, "Démarrage");
+    // Made once the chain has its first entry, never before: a key beside a
+    // folder without chain tells of a chain that was there.
+    LoadOrCreateArchiveKey(dataPath);
     return notices;
 }
 

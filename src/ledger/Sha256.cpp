@@ -48,4 +48,10 @@ std::string Sha256::Hex() {
     return hex;
 }
 
+std::string Sha256Hex(std::string_view bytes) {
+    Sha256 hash;
+    hash.Update(bytes);
+    return hash.Hex();
+}
+
 }  // namespace vantor

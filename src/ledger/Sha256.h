@@ -23,4 +23,7 @@ private:
     std::unique_ptr<Context> context_;
 };
 
+// The SHA-256 of bytes held in memory, in hexadecimal.
+std::string Sha256Hex(std::string_view bytes);
+
 }  // namespace vantor

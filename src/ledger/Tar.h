@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +13,20 @@ struct TarMember {
 };
 
 std::string WriteTar(const std::vector<TarMember>& members);
-// The members of a tar archive; nullopt when it is not one (bad header
-// checksum, a size beyond its end).
-std::optional<std::vector<TarMember>> ReadTar(std::string_view archive);
+
+// What ReadTar found: the members, or why the archive is not one that
+// WriteTar writes (in French).
+struct TarContent {
+    std::vector<TarMember> members;
+    std::string problem;
+};
+
+// The members of an archive that WriteTar wrote, and only such an archive:
+// each header must be, byte for byte, the one WriteTar writes for the
+// member's name and size (a regular file, no link, no folder prefix, the
+// same rights, owner and date), padding and end blocks zeros, nothing after.
+// So no header field can change what an extraction makes beyond the name
+// and size, which the archive's manifest covers.
+TarContent ReadTar(std::string_view archive);
 
 }  // namespace vantor

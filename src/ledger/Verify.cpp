@@ -5,8 +5,11 @@
 #include <map>
 
 #include "data/TextFile.h"
+#include "ledger/ArchiveKey.h"
+#include "ledger/ClosureSignature.h"
 #include "ledger/Closures.h"
 #include "ledger/DataFileReader.h"
+#include "ledger/Ed25519.h"
 #include "ledger/Sha256.h"
 
 namespace vantor {
@@ -58,10 +61,16 @@ public:
         ReadChain();
         if (check_.intact) {
             NothingLeftOver(journal_, kJournalFile) && NothingLeftOver(events_, kEventFile) &&
-                NothingLeftOver(closures_, kClosureFile) && EachPeriodClosedOnce();
+                NothingLeftOver(closures_, kClosureFile) && CheckClosureLines() &&
+                EachPeriodClosedOnce();
         }
         check_.records = journal_.LinesRead();
         check_.closures = closures_.LinesRead();
+        if (!restarted_.empty()) {
+            // Told first, the rest of the chain being checked all the same.
+            check_.problem = check_.intact ? restarted_ : restarted_ + " ; puis " + check_.problem;
+            check_.intact = false;
+        }
         return check_;
     }
 
@@ -105,11 +114,23 @@ private:
             if (pending && !Check(*pending, pendingFields, false)) {
                 return;
             }
+            NoteRestart(*entry);
             pending = std::move(entry);
             pendingFields = line.substr(0, line.size() - kChainOrigin.size() - 1);  // ";hash"
         }
         if (pending) {
             Check(*pending, pendingFields, !cut);
+        }
+    }
+
+    // The event log and the closures are only ever written under a chain: an
+    // entry that takes them in as they were, or that the start marked so,
+    // started the chain again over files that had one.
+    void NoteRestart(const ChainEntry& entry) {
+        if (entry.kind == EntryKind::Adoption && restarted_.empty() &&
+            (entry.ref != 0 || entry.file != kJournalFile)) {
+            restarted_ =
+                EntryName(entry) + " : chaîne recommencée sur des fichiers qui en avaient déjà une";
         }
     }
 
@@ -201,8 +222,71 @@ private:
                  std::to_string(firstLine + lines - 1) + ")");
             return false;
         }
+        if (entry.kind == EntryKind::Closure && entry.file == kClosureFile) {
+            closureEntries_.push_back({entry, firstLine, entry.seq - 1, previous_});
+        }
         previous_ = entry.hash;
         return true;
+    }
+
+    // The closure lines as their entries cover them, checked once the chain
+    // has been found whole.
+    bool CheckClosureLines() {
+        if (closureEntries_.empty()) {
+            return true;
+        }
+        const std::string bytes = ReadBytes(JoinPath(dataPath_, kClosureFile));
+        bool seenSigned = false;
+        for (const ClosureEntry& closure : closureEntries_) {
+            std::string_view line = std::string_view(bytes).substr(
+                closure.entry.start, closure.entry.end - closure.entry.start);
+            while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+                line.remove_suffix(1);
+            }
+            const std::string where =
+                "ligne " + std::to_string(closure.line) + " de " + kClosureFile + " : ";
+            const std::optional<ClosureSignature> split = SplitSignedClosure(line);
+            if (!split) {
+                if (seenSigned) {
+                    Fail(where + "clôture non signée après des clôtures signées");
+                    return false;
+                }
+                continue;
+            }
+            seenSigned = true;
+            if (split->headSeq != closure.headSeq || split->headHash != closure.headHash) {
+                Fail(where + "la clôture nomme l'entrée " +
+                     ShortChainCode(split->headSeq, split->headHash) + " de " + kChainFile +
+                     " mais suit l'entrée " + ShortChainCode(closure.headSeq, closure.headHash));
+                return false;
+            }
+            const std::string problem = SignatureProblem(*split);
+            if (!problem.empty()) {
+                Fail(where + problem);
+                return false;
+            }
+            ++check_.signedClosures;
+        }
+        return true;
+    }
+
+    // "" when the folder's key signed the line.
+    std::string SignatureProblem(const ClosureSignature& split) {
+        if (!publicKey_) {
+            try {
+                const std::optional<std::string> seed = LoadArchiveKey(dataPath_);
+                publicKey_ = seed ? ed25519::PublicKey(*seed) : "";
+            } catch (const FileError&) {
+                publicKey_ = "";
+            }
+        }
+        if (publicKey_->empty()) {
+            return std::string("clôture signée, mais la clé d'archivage ") + kArchiveKeyFile +
+                   " est absente ou illisible";
+        }
+        return ed25519::Holds(*publicKey_, split.signature, split.covered)
+                   ? ""
+                   : "la signature de la clôture ne correspond pas à la clé d'archivage";
     }
 
     bool NothingLeftOver(const DataFileReader& reader, const char* file) {
@@ -265,9 +349,19 @@ private:
     DataFileReader journal_;
     DataFileReader events_;
     DataFileReader closures_;
+    struct ClosureEntry {
+        ChainEntry entry;
+        std::uint64_t line;     // its line of Clotures.csv
+        std::uint64_t headSeq;  // the entry before it
+        std::string headHash;
+    };
+
     std::string previous_ = kChainOrigin;
     Sha256 hash_;
     LedgerCheck check_;
+    std::vector<ClosureEntry> closureEntries_;
+    std::string restarted_;
+    std::optional<std::string> publicKey_;  // "" when the folder has none
 };
 
 }  // namespace
@@ -282,6 +376,24 @@ std::string CheckSummary(const LedgerCheck& check) {
     }
     return "Journal intact : " + std::to_string(check.records) + " enregistrements, " +
            std::to_string(check.closures) + " clôtures";
+}
+
+std::string EntryWhat(const ChainEntry& entry) {
+    return Covers(entry);
+}
+
+std::string SignedClosuresLine(const LedgerCheck& check) {
+    if (check.closures == 0) {
+        return "";
+    }
+    const std::uint64_t older = check.closures - check.signedClosures;
+    return "Clôtures signées : " + std::to_string(check.signedClosures) + " sur " +
+           std::to_string(check.closures) +
+           (older == 0
+                ? ""
+                : " (" + std::to_string(older) +
+                      (older == 1 ? " non signée, antérieure" : " non signées, antérieures") +
+                      " à la signature des clôtures)");
 }
 
 std::string InterruptedWhat(const Interruption& interruption) {

@@ -18,7 +18,7 @@ FileSystem& Files() {
 int ProbeWritableFolder(const std::string& folder) {
     std::string path = folder + "/" + std::string(kProbePrefix) + "XXXXXX";
     FileSystem::Handle handle = FileSystem::kNoHandle;
-    int error = Files().CreateTemporary(path, handle);
+    int error = Files().CreateTemporary(path, FileSystem::Access::Shared, handle);
     if (error != 0) {
         return error;
     }
@@ -56,10 +56,10 @@ int File::Open(const std::string& path, FileSystem::Mode mode) {
     return files_->Open(path, mode, handle_);
 }
 
-int File::CreateTemporary(std::string& path) {
+int File::CreateTemporary(std::string& path, FileSystem::Access access) {
     Close();
     files_ = &Files();
-    return files_->CreateTemporary(path, handle_);
+    return files_->CreateTemporary(path, access, handle_);
 }
 
 int File::Size(std::uint64_t& size) const {

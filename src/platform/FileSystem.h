@@ -19,13 +19,20 @@ public:
         Read,
         Append,  // writes go to the end; the file is created when missing
     };
+    // Who may read a file created here. A data file gets what the user's
+    // umask leaves of read and write for all; a private one (a key) is the
+    // owner's alone from its first byte. Windows: the folder's rights apply.
+    enum class Access {
+        Shared,
+        Owner,
+    };
 
     virtual ~FileSystem() = default;
 
     virtual int Open(const std::string& path, Mode mode, Handle& handle) = 0;
-    // A new file for writing, readable by all; the six X that end path are
-    // replaced by what makes the name unique.
-    virtual int CreateTemporary(std::string& path, Handle& handle) = 0;
+    // A new file for writing; the six X that end path are replaced by what
+    // makes the name unique. Never an existing file, nor a link.
+    virtual int CreateTemporary(std::string& path, Access access, Handle& handle) = 0;
     virtual int Size(Handle handle, std::uint64_t& size) = 0;
     // Up to size bytes at offset; got 0 at the end of the file.
     virtual int ReadAt(Handle handle, char* buffer, std::size_t size, std::uint64_t offset,
@@ -78,7 +85,7 @@ public:
 
     // 0 or the error number; the file is open only on 0.
     int Open(const std::string& path, FileSystem::Mode mode);
-    int CreateTemporary(std::string& path);
+    int CreateTemporary(std::string& path, FileSystem::Access access);
 
     bool IsOpen() const { return handle_ != FileSystem::kNoHandle; }
     int Size(std::uint64_t& size) const;

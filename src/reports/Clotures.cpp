@@ -372,4 +372,21 @@ std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
     return lines;
 }
 
+std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
+                                      const std::string& cle) {
+    std::vector<std::string> lines;
+    if (head) {
+        // 64 digits: two lines of 32 fit the narrowest paper.
+        lines = {"Chaîne : entrée " + std::to_string(head->seq), head->hash.substr(0, 32),
+                 head->hash.substr(32)};
+    }
+    if (!cle.empty()) {
+        lines.push_back("Clé : " + cle);
+    }
+    if (!lines.empty()) {
+        lines.emplace_back(kSeparateur);
+    }
+    return lines;
+}
+
 }  // namespace vantor

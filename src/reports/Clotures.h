@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ledger/ChainEntry.h"
 #include "ledger/Closures.h"
 #include "platform/DateTime.h"
 
@@ -47,5 +49,12 @@ void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& clos
 // included in the takings, rounded to cents.
 std::vector<std::string> RapportZ(const Closure& closure, const std::string& monnaie,
                                   const std::string& taux1, const std::string& taux2);
+
+// The chain's head when the Z report is printed (its entry number and whole
+// hash, the code `vantor verify --contre` takes) and the first digits of the
+// shop's key, printed below the grand totals: the Z, once out of the shop,
+// is what a rewritten history no longer matches.
+std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
+                                      const std::string& cle);
 
 }  // namespace vantor

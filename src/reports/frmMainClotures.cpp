@@ -4,11 +4,33 @@
 // record is confirmed; a closed day, month or year takes no record.
 #include "data/Dates.h"
 #include "data/TextFile.h"
+#include "ledger/ArchiveKey.h"
+#include "ledger/Ed25519.h"
 #include "ledger/Events.h"
+#include "ledger/Ledger.h"
 #include "reports/Clotures.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
+
+namespace {
+
+// The head and key lines of the Z; what cannot be read is left out, the
+// closure being made already.
+std::vector<std::string> ChainLines(const std::string& dataPath) {
+    std::optional<ChainEntry> head;
+    std::string key;
+    try {
+        head = LastChainEntry(dataPath);
+        if (const std::optional<std::string> seed = LoadArchiveKey(dataPath)) {
+            key = KeyFingerprint(ed25519::PublicKey(*seed));
+        }
+    } catch (const std::runtime_error&) {
+    }
+    return LignesChaine(head, key);
+}
+
+}  // namespace
 
 void frmMain::ProposerArchives(const std::vector<Closure>& made) {
     for (const Closure& closure : made) {
@@ -112,6 +134,9 @@ void frmMain::cmdCloture_Click() {
     Control& list = Get("lstTicket");
     for (const std::string& line : RapportZ(*today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
                                             data_.Infos[TauxEmporter])) {
+        list.AddItem(line);
+    }
+    for (const std::string& line : ChainLines(data_.DataPath)) {
         list.AddItem(line);
     }
     data_.RapportAffiche = true;

@@ -17,11 +17,15 @@
 #include "checkout/NumeroTicket.h"
 #include "data/Infos.h"
 #include "data/TextFile.h"
+#include "ledger/Archive.h"
+#include "ledger/ArchiveKey.h"
 #include "ledger/Closures.h"
 #include "ledger/Verify.h"
 #include "platform/FileSystem.h"
 #include "reports/Clotures.h"
+#include "support/ClosureLines.h"
 #include "support/TempDir.h"
+#include "support/TestKey.h"
 
 namespace vantor {
 namespace {
@@ -42,9 +46,9 @@ public:
         handle = kNoHandle;
         return Fails() ? EACCES : system_.Open(path, mode, handle);
     }
-    int CreateTemporary(std::string& path, Handle& handle) override {
+    int CreateTemporary(std::string& path, Access access, Handle& handle) override {
         handle = kNoHandle;
-        return Fails() ? ENOSPC : system_.CreateTemporary(path, handle);
+        return Fails() ? ENOSPC : system_.CreateTemporary(path, access, handle);
     }
     int Size(Handle handle, std::uint64_t& size) override {
         return Fails() ? EIO : system_.Size(handle, size);
@@ -124,14 +128,19 @@ const std::vector<std::pair<const char*, std::function<void(const std::string& f
         {"réglages", [](const std::string& f) { EcrireInfos(f, InfosRecord{}); }},
         {"serveurs", Rewrite("Serveurs.txt", {"Anne", "Paul"})},
         {"agenda", [](const std::string& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
+        {"archive",
+         [](const std::string& f) {
+             WriteArchive(f, {2026, 12, 1}, {2026, 12, 31}, JoinPath(f, "decembre.tar"));
+         }},
 };
 
 // Every file but the chain, which also records an interrupted write by design:
-// the chain is checked by verifying it against the journal.
+// the chain is checked by verifying it against the journal. An empty file
+// reads as a missing one (a first append that failed creates it).
 std::map<std::string, std::string> FolderBytes(const std::string& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().filename() != kChainFile) {
+        if (entry.path().filename() != kChainFile && entry.file_size() > 0) {
             files[entry.path().filename().string()] = Slurp(entry.path().string());
         }
     }
@@ -147,6 +156,7 @@ void FillFolder(const std::string& folder) {
     WriteRaw(folder + "/Serveurs.txt", "Paul\r\n");
     WriteRaw(folder + "/Agenda.csv", "01.12.2026;0;Martin\r\n");
     AdoptUnchainedFiles(folder);  // as the first start does
+    WriteRaw(folder + "/" + kArchiveKeyFile, test::kTestArchiveKey);
 }
 
 TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
@@ -219,7 +229,8 @@ TEST(FailureLoop, AClosingThatFailsAtAnyCallIsTakenUpByTheNextStart) {
     TempDir reference(RamDiskOrTemporary());
     fill(reference.Path());
     close(reference.Path());
-    const std::string closures = Slurp(reference.Path() + "/" + kClosureFile);
+    const std::vector<std::string> closures =
+        test::UnsignedClosures(Slurp(reference.Path() + "/" + kClosureFile));
     const std::vector<std::string> events = Sorted(ReadLines(reference.Path() + "/" + kEventFile));
     ASSERT_EQ(ReadClosures(reference.Path()).size(), 4u);  // a day of November, its month, two days
     int failing = 1;
@@ -237,13 +248,21 @@ TEST(FailureLoop, AClosingThatFailsAtAnyCallIsTakenUpByTheNextStart) {
                 reported = true;
             }
         }
-        const std::string made = Slurp(folder.Path() + "/" + kClosureFile);
-        EXPECT_EQ(closures.substr(0, made.size()), made);
-        EXPECT_TRUE(made.empty() || made.ends_with("\r\n"));
-        EXPECT_TRUE(VerifyLedger(folder.Path()).intact);
+        // Signed by the folder's own key, each line naming the chain's head.
+        const std::vector<std::string> made =
+            test::UnsignedClosures(Slurp(folder.Path() + "/" + kClosureFile));
+        EXPECT_LE(made.size(), closures.size());
+        EXPECT_EQ(made,
+                  std::vector<std::string>(closures.begin(),
+                                           closures.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                  made.size(), closures.size()))));
+        EXPECT_TRUE(Slurp(folder.Path() + "/" + kClosureFile).empty() ||
+                    Slurp(folder.Path() + "/" + kClosureFile).ends_with("\r\n"));
+        const LedgerCheck check = VerifyLedger(folder.Path());
+        EXPECT_TRUE(check.intact) << check.problem;
         LogMissingClosureEvents(folder.Path(), now);
         close(folder.Path());
-        EXPECT_EQ(Slurp(folder.Path() + "/" + kClosureFile), closures);
+        EXPECT_EQ(test::UnsignedClosures(Slurp(folder.Path() + "/" + kClosureFile)), closures);
         // An event that failed is logged at the next start, after the later ones.
         EXPECT_EQ(Sorted(ReadLines(folder.Path() + "/" + kEventFile)), events);
         if (!files.Failed()) {
@@ -254,6 +273,46 @@ TEST(FailureLoop, AClosingThatFailsAtAnyCallIsTakenUpByTheNextStart) {
         ASSERT_LT(failing, 400) << "the closing never completes";
     }
     std::cout << "clôture: " << failing - 1 << " failure points\n";
+}
+
+}  // namespace
+}  // namespace vantor
+
+namespace vantor {
+namespace {
+
+// The key made at the first start, with the N-th call failing: a whole
+// private key, or none and the failure told; never a temporary file left.
+TEST(FailureLoop, TheArchiveKeyIsMadeWholeOrNotAtAll) {
+    for (int failing = 1;; ++failing) {
+        SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+        TempDir folder;
+        FailingFiles files(failing);
+        bool reported = false;
+        {
+            UseFileSystem use(files);
+            try {
+                LoadOrCreateArchiveKey(folder.Path());
+            } catch (const FileError&) {
+                reported = true;
+            }
+        }
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        if (names.empty()) {
+            EXPECT_TRUE(reported);
+        } else {
+            EXPECT_EQ(names, std::vector<std::string>{kArchiveKeyFile});
+            EXPECT_TRUE(LoadArchiveKey(folder.Path()));
+        }
+        if (!files.Failed()) {
+            EXPECT_FALSE(names.empty());
+            break;
+        }
+        ASSERT_LT(failing, 100);
+    }
 }
 
 }  // namespace

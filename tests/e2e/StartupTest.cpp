@@ -6,6 +6,8 @@
 #include <map>
 
 #include "data/Cp1252.h"
+#include "ledger/ArchiveKey.h"
+#include "ledger/Ed25519.h"
 #include "support/RunTill.h"
 #include "support/ScenarioFile.h"
 #include "support/TempDir.h"
@@ -16,7 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every folder and file under the home in order, a file with its bytes or as
-// "(default)" when it equals the default of its name in expected/.
+// "(default)" when it equals the default of its name in expected/; the
+// archive key, new at every first start, as "(clé Ed25519)" when it is one.
 std::string HomeFiles(const std::string& home) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(home)) {
@@ -28,7 +31,10 @@ std::string HomeFiles(const std::string& home) {
             const std::string name = entry.path().filename().string();
             const bool isDefault =
                 !bytes.empty() && bytes == Slurp(std::string(VANTOR_EXPECTED_DIR) + "/" + name);
-            files[path] = isDefault ? "(default)\n" : Cp1252ToUtf8(bytes);
+            const bool isKey = name == kArchiveKeyFile && ed25519::FromPem(bytes);
+            files[path] = isKey       ? "(clé Ed25519)\n"
+                          : isDefault ? "(default)\n"
+                                      : Cp1252ToUtf8(bytes);
         }
     }
     std::string shown;

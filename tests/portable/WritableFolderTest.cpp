@@ -44,8 +44,8 @@ public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         return SystemFiles().Open(path, mode, handle);
     }
-    int CreateTemporary(std::string& path, Handle& handle) override {
-        return SystemFiles().CreateTemporary(path, handle);
+    int CreateTemporary(std::string& path, Access access, Handle& handle) override {
+        return SystemFiles().CreateTemporary(path, access, handle);
     }
     int Size(Handle handle, std::uint64_t& size) override {
         return SystemFiles().Size(handle, size);

@@ -19,7 +19,7 @@ int OpenLockFile(const std::string& path) {
     if (fd >= 0 || errno != ENOENT) {
         return fd;
     }
-    return ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    return ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
 }
 
 int LockNow(int fd) {

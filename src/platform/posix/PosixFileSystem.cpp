@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 
 #include "platform/FileSystem.h"
@@ -23,23 +25,54 @@ int Result(int status) {
     return status == 0 ? 0 : errno;
 }
 
+// Read and write for all, less what the user's umask takes away, as every
+// program creates its files; the system applies the umask.
+constexpr mode_t kSharedMode = 0666;
+constexpr mode_t kOwnerMode = 0600;
+
+// Six characters of the name that no other call of this process has used.
+std::string UniqueLetters() {
+    static std::atomic<std::uint64_t> calls{0};
+    const auto now =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t mixed = now * 0x9E3779B97F4A7C15ULL ^
+                          static_cast<std::uint64_t>(::getpid()) * 0xC2B2AE3D27D4EB4FULL ^ ++calls;
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string letters;
+    for (int i = 0; i < 6; ++i, mixed /= 62) {
+        letters += kLetters[mixed % 62];
+    }
+    return letters;
+}
+
 class PosixFileSystem : public FileSystem {
 public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const int flags = mode == Mode::Read ? O_RDONLY : O_WRONLY | O_CREAT | O_APPEND;
-        const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+        const int fd = ::open(path.c_str(), flags | O_CLOEXEC, kSharedMode);
         handle = fd;
         return fd < 0 ? errno : 0;
     }
 
-    int CreateTemporary(std::string& path, Handle& handle) override {
-        const int fd = ::mkostemp(path.data(), O_CLOEXEC);
-        handle = fd;
-        if (fd < 0) {
-            return errno;
+    // Created with its final rights: a kill at any moment never leaves a
+    // key readable by others, nor a data file more private than the umask says.
+    int CreateTemporary(std::string& path, Access access, Handle& handle) override {
+        const std::size_t letters = path.size() - 6;
+        const mode_t mode = access == Access::Owner ? kOwnerMode : kSharedMode;
+        for (int tries = 0; tries < 100; ++tries) {
+            path.replace(letters, 6, UniqueLetters());
+            const int fd =
+                ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            handle = fd;
+            if (fd >= 0) {
+                return 0;
+            }
+            if (errno != EEXIST) {
+                return errno;
+            }
         }
-        ::fchmod(fd, 0644);  // mkstemp makes it private; a data file is not
-        return 0;
+        return EEXIST;
     }
 
     int Size(Handle handle, std::uint64_t& size) override {

@@ -65,7 +65,9 @@ public:
         return file == INVALID_HANDLE_VALUE ? LastError() : 0;
     }
 
-    int CreateTemporary(std::string& path, Handle& handle) override {
+    // The file takes the rights of its folder (in the user's profile, the
+    // user's alone); the access asked for changes nothing here.
+    int CreateTemporary(std::string& path, Access, Handle& handle) override {
         const std::size_t letters = path.size() - 6;
         for (int tries = 0; tries < 100; ++tries) {
             path.replace(letters, 6, UniqueLetters());
