@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -52,9 +53,15 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flus
 // The same for a file that only its owner may read (a key), from its first
 // byte on, whatever the umask.
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes);
-// Removes the temporary files of WriteFileAtomic that a crash left in the
-// folder ("Id.txt.tmpA1b2C3"); other files are left alone. Failures are ignored.
+// Removes what a crash left in the data folder: the temporary files of
+// WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
+// "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder
+// probe (".vantor-probe-A1b2C3"); other files, links and folders are left
+// alone. Only while the folder is the till's alone. Failures are ignored.
 void RemoveLeftoverTemporaries(const std::string& folder);
+// Removes the temporary files that an earlier WriteFileAtomic of this very
+// path left beside it ("<path>.tmpA1b2C3"), before writing it anew.
+void RemoveLeftoverTemporariesOf(const std::string& path);
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines,
                       Flush flush = Flush::ToDisk);
 
@@ -69,6 +76,13 @@ bool EndsInsideALine(const std::string& path);
 void CutFileDurable(const std::string& path, std::uint64_t size);
 // At most count bytes of the file from offset on ("" past its end).
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count);
+// Calls visit on each line of the file that lies before offset `before`,
+// from the last back, with where it starts and whether it has its line end,
+// until visit returns true. A line is given as bytes, without CR LF. Reads a
+// block at a time: the end of a long file costs what it holds.
+void ForEachLineBackward(
+    const std::string& path, std::uint64_t before,
+    const std::function<bool(std::string_view line, std::uint64_t start, bool ended)>& visit);
 // Size of a regular file, 0 when it is missing.
 std::uint64_t FileSize(const std::string& path);
 

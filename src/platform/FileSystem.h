@@ -49,6 +49,9 @@ public:
     virtual int FlushFolder(const std::string& folder) = 0;
 };
 
+// The name of the file a probe creates and removes: this and six unique characters.
+inline constexpr std::string_view kProbePrefix = ".vantor-probe-";
+
 // 0 when a file can be created in the folder and removed again, else the
 // error of the step that failed. Asks the file system itself rather than the
 // folder's permission bits, which say nothing on some systems (and nothing

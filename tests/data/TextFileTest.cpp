@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,65 @@ TEST_F(TextFileTest, ReadsCrLfLoneLfEmptyLinesAndMissingFinalLineEnd) {
     for (const auto& [bytes, lines] : rows) {
         WriteRaw(path_, bytes);
         EXPECT_EQ(ReadLines(path_), lines) << bytes;
+    }
+}
+
+// Read back from any offset, each line comes whole with where it starts,
+// whatever the blocks it spans (lines of 1 byte to 40,000, CR LF, a lone LF,
+// empty lines, a last line without its line end).
+TEST_F(TextFileTest, LinesAreReadBackWholeAcrossBlocks) {
+    const std::vector<std::size_t> lengths = {0, 1, 16383, 16384, 16385, 40000, 7, 0, 120};
+    std::string bytes;
+    std::vector<std::pair<std::string, std::uint64_t>> lines;  // the line, where it starts
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        lines.emplace_back(std::string(lengths[i], static_cast<char>('a' + i)), bytes.size());
+        bytes += lines.back().first + (i == 3 ? "\n" : "\r\n");
+    }
+    bytes += "fin";
+    lines.emplace_back("fin", bytes.size() - 3);
+    WriteRaw(path_, bytes);
+    for (std::size_t from = 0; from < lines.size(); ++from) {
+        const std::uint64_t before =
+            from + 1 < lines.size() ? lines[from + 1].second : bytes.size();
+        std::vector<std::pair<std::string, std::uint64_t>> read;
+        bool lastEnded = true;
+        ForEachLineBackward(path_, before,
+                            [&](std::string_view line, std::uint64_t start, bool ended) {
+                                lastEnded = read.empty() ? ended : lastEnded;
+                                read.emplace_back(std::string(line), start);
+                                return false;
+                            });
+        const std::vector<std::pair<std::string, std::uint64_t>> expected(
+            lines.rend() - static_cast<std::ptrdiff_t>(from) - 1, lines.rend());
+        EXPECT_EQ(read, expected) << "before " << before;
+        EXPECT_EQ(lastEnded, from + 1 < lines.size());
+    }
+    std::size_t visited = 0;
+    ForEachLineBackward(path_, bytes.size(), [&](std::string_view, std::uint64_t, bool) {
+        return ++visited == 2;  // stops when told
+    });
+    EXPECT_EQ(visited, 2u);
+}
+
+// The temporaries an earlier write of one file left beside it go, given a
+// path with or without a folder; other names stay.
+TEST_F(TextFileTest, TheLeftoversOfOneFileAreRemovedBesideIt) {
+    const std::vector<std::string> kept = {"a.tar.tmp", "a.tar.tmpAbC12", "b.tar.tmpAbC123",
+                                           "a.tar.tmpAb-123", "a.tar.oldAbC123"};
+    for (const std::string& name : kept) {
+        WriteRaw(folder_ / name, "x");
+    }
+    WriteRaw(folder_ / "a.tar.tmpAbC123", "x");
+    RemoveLeftoverTemporariesOf(folder_ / "a.tar");
+    EXPECT_FALSE(FileExists(folder_ / "a.tar.tmpAbC123"));
+    WriteRaw(folder_ / "a.tar.tmpZz9Zz9", "x");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder_.Path());
+    RemoveLeftoverTemporariesOf("a.tar");
+    std::filesystem::current_path(before);
+    EXPECT_FALSE(FileExists(folder_ / "a.tar.tmpZz9Zz9"));
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(FileExists(folder_ / name)) << name;
     }
 }
 
