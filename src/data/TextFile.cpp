@@ -1,8 +1,6 @@
 #include "data/TextFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "data/Cp1252.h"
@@ -45,32 +43,6 @@ bool IsOwnLeftover(std::string_view name, std::string_view kind) {
 }
 
 }  // namespace
-
-std::string SystemErrorText(int error) {
-    switch (error) {
-        case ENOSPC:
-            return "plus de place sur le disque";
-#ifdef EDQUOT  // not on Windows
-        case EDQUOT:
-            return "quota du disque dépassé";
-#endif
-        case EACCES:
-        case EPERM:
-            return "permission refusée";
-        case EROFS:
-            return "disque en lecture seule";
-        case EISDIR:
-            return "c'est un dossier";
-        case EIO:
-            return "erreur d'entrée/sortie";
-        case ENOENT:
-            return "fichier ou dossier introuvable";
-        case ENOTDIR:
-            return "le chemin passe par un fichier qui n'est pas un dossier";
-        default:
-            return std::strerror(error);
-    }
-}
 
 FileError SystemError(const std::string& what, const std::string& path, int error) {
     return FileError(what + " '" + path + "' : " + SystemErrorText(error));

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/SystemErrors.h"
+
 namespace vantor {
 
 // A file operation that failed; what() is the system's reason.
@@ -14,9 +16,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The reason a file operation failed with this errno value, in French for
-// the common ones (no space, permission, read-only disk, folder, input/output).
-std::string SystemErrorText(int error);
 // "what 'path' : reason", the form of every file failure shown to the user.
 FileError SystemError(const std::string& what, const std::string& path, int error);
 

@@ -100,11 +100,26 @@ TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
     EXPECT_NE(PdfText(Pdf()).find("Suite"), std::string::npos);
 }
 
-// A folder that is a file cannot hold one (even for root, unlike permissions).
+// A folder that is a file cannot hold one (even for root, unlike permissions);
+// the system's reason is told in French.
 TEST_F(PageDeviceTest, PdfFileThatCannotBeWrittenThrows) {
     WriteRaw(dir_ / "plain-file", "");
-    EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "plain-file/page.pdf"), PrintError);
-    EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "missing-folder/page.pdf"), PrintError);
+    const struct {
+        std::string path;
+        const char* reason;
+    } rows[] = {
+        {dir_ / "plain-file/page.pdf", "le chemin passe par un fichier qui n'est pas un dossier"},
+        {dir_ / "missing-folder/page.pdf", "fichier ou dossier introuvable"},
+    };
+    for (const auto& row : rows) {
+        try {
+            QtPageDevice::ForPdfFile(row.path);
+            ADD_FAILURE() << row.path;
+        } catch (const PrintError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Impossible d'écrire le fichier \"" + row.path + "\" : " + row.reason);
+        }
+    }
 }
 
 }  // namespace

@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers), kRowName)
 // open stops no sale.
 TEST_F(EscPosPrinting, UnreachablePrinterKeepsTheTicketAndTheSaleWithoutReceiptGoesOn) {
     const std::string unreachable =
-        "L'imprimante \\\"Ticket\\\" ne répond pas : No such file or directory";
+        "L'imprimante \\\"Ticket\\\" ne répond pas : fichier ou dossier introuvable";
     const struct {
         const char* answer;
         std::string message;
