@@ -137,6 +137,21 @@ void WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes, Flus
     }
 }
 
+void WriteScratchFile(const std::string& path, std::string_view bytes) {
+    Files().Remove(path);  // a leftover, or a link put there: failures show at the creation
+    File file;
+    if (const int error = file.Open(path, FileSystem::Mode::CreateNew)) {
+        throw SystemError("Écriture impossible", path, error);
+    }
+    int error = file.Write(bytes);
+    const int closed = file.Close();
+    error = error != 0 ? error : closed;
+    if (error != 0) {
+        Files().Remove(path);
+        throw SystemError("Écriture impossible", path, error);
+    }
+}
+
 void RemoveLeftoverTemporaries(const std::string& folder) {
     try {
         for (const auto& entry : std::filesystem::directory_iterator(ToPath(folder))) {

@@ -47,6 +47,12 @@ enum class Flush {
 // missing, empty or half-written file.
 // A path that is a symbolic link has its target rewritten; the link stays.
 void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush = Flush::ToDisk);
+// Writes the bytes into a new file of its own at the path, for a scratch file
+// that nothing keeps: whatever had the name, a file or a symbolic link, is
+// removed first (a link, never what it points to), and the file is created
+// only where the name is then free, so the bytes never go through a link.
+// Not flushed. On failure nothing of it is left and FileError is thrown.
+void WriteScratchFile(const std::string& path, std::string_view bytes);
 // Removes the temporary files of WriteFileAtomic that a crash left in the
 // folder ("Id.txt.tmpA1b2C3"); other files are left alone. Failures are ignored.
 void RemoveLeftoverTemporaries(const std::string& folder);

@@ -120,6 +120,8 @@ const std::vector<std::pair<const char*, std::function<void(const std::string& f
         {"réglages", [](const std::string& f) { EcrireInfos(f, InfosRecord{}); }},
         {"serveurs", Rewrite("Serveurs.txt", {"Anne", "Paul"})},
         {"agenda", [](const std::string& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
+        {"fichier de recherche CSV",
+         [](const std::string& f) { WriteScratchFile(JoinPath(f, "tempcsv.csv"), "1;2;3\r\n"); }},
 };
 
 // Every file but the chain, which also records an interrupted write by design:

@@ -57,8 +57,7 @@ TEST(SystemErrors, EachErrorHasItsFrenchWordsAndAnUnknownOneItsNumber) {
               "nom de fichier trop long");
     EXPECT_EQ(SystemErrorText(std::error_code(ENOSPC, std::system_category())),
               "plus de place sur le disque");
-    EXPECT_EQ(SystemErrorText(std::error_code(7, std::iostream_category())),
-              "erreur système n° 7");
+    EXPECT_EQ(SystemErrorText(std::error_code(7, std::iostream_category())), "erreur système n° 7");
 }
 
 #ifndef _WIN32
@@ -82,8 +81,7 @@ TEST(SystemErrors, ADataFolderThatCannotBeMadeIsToldInFrench) {
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.out.find("msgbox critical ok \"Vantor pour Windows\" \"Le dossier de "
                                "données \\\"" +
-                               row.folder + "\\\" ne peut pas être utilisé : " + row.reason +
-                               "."),
+                               row.folder + "\\\" ne peut pas être utilisé : " + row.reason + "."),
                   std::string::npos)
             << run.out << run.err;
     }
