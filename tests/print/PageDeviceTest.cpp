@@ -58,7 +58,7 @@ TEST_F(PageDeviceTest, PictureIsScaledIntoItsRectangle) {
     auto page = Open();
     // 40 × 20 pixels into 2 × 1 inches at (0.5, 1) inch: at 20 dpi the
     // rectangle is x 10..50, y 20..40, its left half white.
-    page->Image({dir_ / "logo.bmp", 40, 20}, 720, 1440, 2880, 1440);
+    page->Image({dir_ / "logo.bmp", 40, 20, nullptr}, 720, 1440, 2880, 1440);
     page->End();
 
     EXPECT_EXPECTED("picture-20dpi.txt", PageSketch(Pdf(), 20, 56, 44));
@@ -80,7 +80,7 @@ TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
     WriteRaw(dir_ / "broken.bmp", "BM not really a picture");
     const std::pair<std::function<void()>, std::string> failures[] = {
         {[&] {
-             page->Image({dir_ / "broken.bmp", 10, 10}, 0, 0, 100, 100);
+             page->Image({dir_ / "broken.bmp", 10, 10, nullptr}, 0, 0, 100, 100);
          },
          "Impossible de lire l'image \"" + (dir_ / "broken.bmp") + "\"."},
         {[&] { page->QrCode(std::string(5000, 'x'), 0, 0, 2500); },
