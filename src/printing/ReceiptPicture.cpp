@@ -32,8 +32,8 @@ std::string SizeRefusal(int width, int height) {
 std::string Check(Pictures& pictures, const std::string& path, int dots, Picture& picture) {
     const std::uint64_t bytes = FileSize(path);
     if (bytes > kMaxPictureBytes) {
-        return "son fichier fait " + std::to_string((bytes + kMegabyte - 1) / kMegabyte) +
-               " Mo, " + std::to_string(kMaxPictureBytes / kMegabyte) + " Mo au plus";
+        return "son fichier fait " + std::to_string((bytes + kMegabyte - 1) / kMegabyte) + " Mo, " +
+               std::to_string(kMaxPictureBytes / kMegabyte) + " Mo au plus";
     }
     picture = pictures.Load(path);
     if (!picture.Loaded()) {

@@ -47,7 +47,8 @@ const PictureCase kPictures[] = {
     {"TenTimesAsWide", Bitmap(1000, 100), 58, ""},
     {"OneByTenThousand", Bitmap(1, 10000), 0,
      "elle mesure 1 × 10000 pixels, 5000 au plus de chaque côté"},
-    {"TooWide", Bitmap(5001, 1000), 0, "elle mesure 5001 × 1000 pixels, 5000 au plus de chaque côté"},
+    {"TooWide", Bitmap(5001, 1000), 0,
+     "elle mesure 5001 × 1000 pixels, 5000 au plus de chaque côté"},
     {"MoreThanTwiceAsTall", Bitmap(100, 201), 0, "elle est plus de 2 fois plus haute que large"},
     {"MoreThanTenTimesAsWide", Bitmap(1001, 100), 0,
      "elle est plus de 10 fois plus large que haute"},
@@ -94,7 +95,8 @@ TEST_P(ReceiptPictures, AreTakenAtTheirSizeOrRefusedAtStartUp) {
         till.Write("ImprimanteTicket.txt", "80\r\n2\r\n");
         till.Write("Infos.txt", asLogo ? InfosWith(till / "picture.bmp", "")
                                        : InfosWith("", till / "picture.bmp"));
-        const TillRun run = till.Run("escpos \"Ticket\" \"" + (till / "printer.bin") + "\"\n" + kSale);
+        const TillRun run =
+            till.Run("escpos \"Ticket\" \"" + (till / "printer.bin") + "\"\n" + kSale);
         const std::vector<std::string> told = LinesStartingWith(run.out, "msgbox exclamation");
         bool fullWidth = false;
         EXPECT_EQ(RasterRows(ReadEscPos(till.Read("printer.bin")), fullWidth), row.rows);
@@ -103,9 +105,9 @@ TEST_P(ReceiptPictures, AreTakenAtTheirSizeOrRefusedAtStartUp) {
             EXPECT_TRUE(told.empty()) << told.front();
             continue;
         }
-        EXPECT_EQ(told, std::vector<std::string>{
-                            "msgbox exclamation ok \"Vantor\" \"L'image \\\"" + (till / "picture.bmp") +
-                            "\\\" n'est pas utilisée : " + row.reason + "."})
+        EXPECT_EQ(told, std::vector<std::string>{"msgbox exclamation ok \"Vantor\" \"L'image \\\"" +
+                                                 (till / "picture.bmp") +
+                                                 "\\\" n'est pas utilisée : " + row.reason + "."})
             << run.out;
         EXPECT_NE(run.out.find("Les tickets s'impriment sans elle.\""), std::string::npos);
         // Without a QR picture the code is made from the QR text.
