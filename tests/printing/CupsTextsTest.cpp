@@ -91,7 +91,8 @@ TEST(CupsTexts, APrintersTroubleInOneSentence) {
         const char* text;
     } rows[] = {
         {{"none"}, "", ""},
-        {{"none"}, "Waiting for printer to finish.",
+        {{"none"},
+         "Waiting for printer to finish.",
          "l'imprimante ne confirme pas la fin de l'impression"},
         {{"other", "media-empty-error"}, "Waiting for printer to finish.", "plus de papier"},
         {{"com.vendor-head-hot"}, "Tête trop chaude", "l'imprimante signale « Tête trop chaude »"},

@@ -35,7 +35,8 @@ const Words<int> kStatuses[] = {
     {IPP_STATUS_ERROR_JOB_CANCELED, "le document a été annulé"},
     {IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED, "l'imprimante est désactivée dans CUPS"},
     {IPP_STATUS_ERROR_TOO_MANY_JOBS, "trop de documents en attente dans CUPS"},
-    {IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED, "l'identification auprès de CUPS a été annulée"},
+    {IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED,
+     "l'identification auprès de CUPS a été annulée"},
     {IPP_STATUS_ERROR_CUPS_PKI, "la connexion chiffrée avec CUPS a échoué"},
     {IPP_STATUS_ERROR_CUPS_UPGRADE_REQUIRED, "CUPS exige une connexion chiffrée"},
 };
