@@ -28,7 +28,8 @@ std::string WithField(std::string bytes, std::size_t at, std::uint32_t value, in
     return bytes;
 }
 
-const std::string kSale = "click Command1 2\nclick chkQR\nclick cmdPrint 1\nanswer yes\n";
+const std::string kSaleWithReceipt =
+    "click Command1 2\nclick chkQR\nclick cmdPrint 1\nanswer yes\n";
 
 // What a picture gives on 80 mm paper (576 dots, 72 bytes a row): the rows of
 // its raster, or the reason it is refused.
@@ -96,7 +97,7 @@ TEST_P(ReceiptPictures, AreTakenAtTheirSizeOrRefusedAtStartUp) {
         till.Write("Infos.txt", asLogo ? InfosWith(till / "picture.bmp", "")
                                        : InfosWith("", till / "picture.bmp"));
         const TillRun run =
-            till.Run("escpos \"Ticket\" \"" + (till / "printer.bin") + "\"\n" + kSale);
+            till.Run("escpos \"Ticket\" \"" + (till / "printer.bin") + "\"\n" + kSaleWithReceipt);
         const std::vector<std::string> told = LinesStartingWith(run.out, "msgbox exclamation");
         bool fullWidth = false;
         EXPECT_EQ(RasterRows(ReadEscPos(till.Read("printer.bin")), fullWidth), row.rows);
@@ -127,7 +128,7 @@ TEST(ReceiptPictures, TheReceiptOfTheLargestPicturesStaysSmall) {
         till.Write("picture.bmp", picture);
         till.Write("ImprimanteTicket.txt", "80\r\n2\r\n");
         till.Write("Infos.txt", InfosWith(till / "picture.bmp", till / "picture.bmp"));
-        till.Run("escpos \"Ticket\" \"" + (till / "printer.bin") + "\"\n" + kSale);
+        till.Run("escpos \"Ticket\" \"" + (till / "printer.bin") + "\"\n" + kSaleWithReceipt);
         EXPECT_LT(till.Read("printer.bin").size(), 2 * 72 * 1152 + 4096);
     }
 }
