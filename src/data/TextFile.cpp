@@ -1,8 +1,6 @@
 #include "data/TextFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "data/Cp1252.h"
@@ -82,32 +80,6 @@ void ForEachPlainFile(const std::string& folder, const Visit& visit) {
 }
 
 }  // namespace
-
-std::string SystemErrorText(int error) {
-    switch (error) {
-        case ENOSPC:
-            return "plus de place sur le disque";
-#ifdef EDQUOT  // not on Windows
-        case EDQUOT:
-            return "quota du disque dépassé";
-#endif
-        case EACCES:
-        case EPERM:
-            return "permission refusée";
-        case EROFS:
-            return "disque en lecture seule";
-        case EISDIR:
-            return "c'est un dossier";
-        case EIO:
-            return "erreur d'entrée/sortie";
-        case ENOENT:
-            return "fichier ou dossier introuvable";
-        case ENOTDIR:
-            return "le chemin passe par un fichier qui n'est pas un dossier";
-        default:
-            return std::strerror(error);
-    }
-}
 
 FileError SystemError(const std::string& what, const std::string& path, int error) {
     return FileError(what + " '" + path + "' : " + SystemErrorText(error));
@@ -213,6 +185,21 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flus
 
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes) {
     ReplaceFile(path, bytes, FileSystem::Access::Owner, Flush::ToDisk);
+}
+
+void WriteScratchFile(const std::string& path, std::string_view bytes) {
+    Files().Remove(path);  // a leftover, or a link put there: failures show at the creation
+    File file;
+    if (const int error = file.Open(path, FileSystem::Mode::CreateNew)) {
+        throw SystemError("Écriture impossible", path, error);
+    }
+    int error = file.Write(bytes);
+    const int closed = file.Close();
+    error = error != 0 ? error : closed;
+    if (error != 0) {
+        Files().Remove(path);
+        throw SystemError("Écriture impossible", path, error);
+    }
 }
 
 void RemoveLeftoverTemporaries(const std::string& folder) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/SystemErrors.h"
+
 namespace vantor {
 
 // A file operation that failed; what() is the system's reason.
@@ -15,9 +17,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The reason a file operation failed with this errno value, in French for
-// the common ones (no space, permission, read-only disk, folder, input/output).
-std::string SystemErrorText(int error);
 // "what 'path' : reason", the form of every file failure shown to the user.
 FileError SystemError(const std::string& what, const std::string& path, int error);
 
@@ -53,6 +52,12 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flus
 // The same for a file that only its owner may read (a key), from its first
 // byte on, whatever the umask.
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes);
+// Writes the bytes into a new file of its own at the path, for a scratch file
+// that nothing keeps: whatever had the name, a file or a symbolic link, is
+// removed first (a link, never what it points to), and the file is created
+// only where the name is then free, so the bytes never go through a link.
+// Not flushed. On failure nothing of it is left and FileError is thrown.
+void WriteScratchFile(const std::string& path, std::string_view bytes);
 // Removes what a crash left in the data folder: the temporary files of
 // WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
 // "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder

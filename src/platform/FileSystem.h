@@ -18,6 +18,9 @@ public:
     enum class Mode {
         Read,
         Append,  // writes go to the end; the file is created when missing
+        // A new file for writing, only where the name is free: EEXIST when
+        // anything has it, a symbolic link too, which is never followed.
+        CreateNew,
     };
     // Who may read a file created here. A data file gets what the user's
     // umask leaves of read and write for all; a private one (a key) is the

@@ -144,7 +144,9 @@ private:
     void AddArticleButton(int index, const std::string& line, int left, int top);
     void SetKeypadScrollMaximum(int lastLeft);
     void LayoutRightColumn(int x);
-    void LoadPictures();
+    // The logo and the QR picture of the settings, for the receipts; a picture
+    // refused (too large, unreadable) is told when tellRefusals.
+    void LoadPictures(bool tellRefusals);
     void SetToday();
     void CheckWaiter(int index);
 

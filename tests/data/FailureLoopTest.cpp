@@ -132,6 +132,8 @@ const std::vector<std::pair<const char*, std::function<void(const std::string& f
          [](const std::string& f) {
              WriteArchive(f, {2026, 12, 1}, {2026, 12, 31}, JoinPath(f, "decembre.tar"));
          }},
+        {"fichier de recherche CSV",
+         [](const std::string& f) { WriteScratchFile(JoinPath(f, "tempcsv.csv"), "1;2;3\r\n"); }},
 };
 
 // Every file but the chain, which also records an interrupted write by design:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "support/TempDir.h"
 
 namespace vantor {
@@ -115,6 +116,53 @@ TEST_F(TextFileTest, TheLeftoversOfOneFileAreRemovedBesideIt) {
     for (const std::string& name : kept) {
         EXPECT_TRUE(FileExists(folder_ / name)) << name;
     }
+}
+
+// What had the scratch file's name before it is written: the scratch file is
+// then a plain file of its own, and whatever a link pointed to is untouched
+// (a missing target is not made).
+TEST(ScratchFile, IsNeverWrittenThroughALink) {
+    namespace fs = std::filesystem;
+    const struct {
+        const char* name;
+        const char* linkTo;  // a symbolic link to this, or a plain file when null
+    } rows[] = {
+        {"nothing", ""},
+        {"a leftover scratch file", nullptr},
+        {"a link to a file", "victim.txt"},
+        {"a link to a missing file", "missing.txt"},
+        {"a link to a link to a file", "link.txt"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempDir folder;
+        const std::string scratch = folder / "tempcsv.csv";
+        WriteRaw(folder / "victim.txt", "keep me");
+        std::error_code error;
+        fs::create_symlink("victim.txt", ToPath(folder / "link.txt"), error);
+        if (row.linkTo == nullptr) {
+            WriteRaw(scratch, "old scratch");
+        } else if (*row.linkTo != '\0') {
+            fs::create_symlink(row.linkTo, ToPath(scratch), error);
+        }
+        if (error) {
+            GTEST_SKIP() << "this system makes no symbolic link here: " << error.message();
+        }
+        WriteScratchFile(scratch, "1;2;3\r\n");
+        EXPECT_FALSE(fs::is_symlink(ToPath(scratch)));
+        EXPECT_EQ(Slurp(scratch), "1;2;3\r\n");
+        EXPECT_EQ(Slurp(folder / "victim.txt"), "keep me");
+        EXPECT_FALSE(fs::exists(ToPath(folder / "missing.txt")));
+    }
+}
+
+// A name held by a folder cannot be a scratch file: refused, the folder kept.
+TEST(ScratchFile, AFolderOfThatNameIsRefused) {
+    test::TempDir folder;
+    const std::string scratch = folder / "tempcsv.csv";
+    std::filesystem::create_directories(ToPath(scratch + "/dedans"));
+    EXPECT_THROW(WriteScratchFile(scratch, "1;2;3\r\n"), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(ToPath(scratch + "/dedans")));
 }
 
 }  // namespace
