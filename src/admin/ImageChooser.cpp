@@ -62,7 +62,9 @@ void frmInfos::cmdLoadImg_Click() {
     Control& target = Get(imageChoisie_ != 0 ? "imgQR" : "imgLogo");
     const std::string& chosen = Get("lblFile").caption;
     if (!chosen.empty() && FileExists(chosen)) {
-        LoadPreview(target, chosen);
+        if (const std::string refusal = LoadPreview(target, chosen); !refusal.empty()) {
+            platform_.ui.MsgBox(refusal, vbExclamation);
+        }
     }
     Get("fraFiles").visible = false;
 }

@@ -8,6 +8,7 @@
 #include "data/ReceiptPaperFile.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
+#include "printing/ReceiptPicture.h"
 #include "printing/TestReceipt.h"
 
 namespace vantor {
@@ -50,15 +51,16 @@ void AjusterImage(Control& preview, int width) {
     preview.height = static_cast<int>(std::lround(h * width / w));
 }
 
-bool frmInfos::LoadPreview(Control& preview, const std::string& path) {
-    Picture picture = platform_.pictures.Load(path);
-    if (!picture.Loaded()) {
-        return false;
+std::string frmInfos::LoadPreview(Control& preview, const std::string& path) {
+    LoadedPicture loaded =
+        LoadReceiptPicture(platform_.pictures, path, platform_.printers.Paper().Dots());
+    if (!loaded.refusal.empty()) {
+        return loaded.refusal;
     }
-    preview.picture = picture;
+    preview.picture = std::move(loaded.picture);
     AjusterImage(preview, kPreviewWidth);
     preview.tag = path;
-    return true;
+    return "";
 }
 
 void frmInfos::Form_Load() {

@@ -45,9 +45,9 @@ private:
     void LoadPreviews();
     void LoadPrinters();
     void ShowFolder(const std::string& folder);
-    // Loads the picture into the preview, fitted; false (and the preview
-    // unchanged) when the file cannot be read as a picture.
-    bool LoadPreview(Control& preview, const std::string& path);
+    // Loads the picture into the preview, fitted; the reason it is refused
+    // (the preview unchanged) or "" when it is taken.
+    std::string LoadPreview(Control& preview, const std::string& path);
     void Save();
     ReceiptPaper ChosenPaper();
 

@@ -26,7 +26,7 @@ void frmMain::mnuInfos_Click() {
         settings.Form_Load();
         platform_.ui.ShowModal(settings);
     }
-    LoadPictures();
+    LoadPictures(false);  // a picture chosen there was told already
     AfficherModeTVA();
 }
 

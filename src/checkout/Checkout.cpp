@@ -194,7 +194,8 @@ void frmMain::OpenCashDrawer() {
     try {
         platform_.printers.OpenDrawer(platform_.printers.Current());
     } catch (const PrintError& error) {
-        platform_.ui.MsgBox("Le tiroir-caisse ne s'ouvre pas : " + std::string(error.what()),
+        platform_.ui.MsgBox("Le tiroir-caisse ne s'ouvre pas : " + std::string(error.what()) +
+                                "\nOuvrez-le avec sa clé.",
                             vbExclamation);
     }
 }

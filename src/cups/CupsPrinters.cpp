@@ -20,15 +20,27 @@ std::unique_ptr<PageDevice> CupsPrinters::Open(const std::string& deviceName) {
         return Printers::Open(deviceName);
     }
     return std::make_unique<EscPosDevice>(
-        Paper(), [deviceName](const std::string& bytes) { cups::PrintRaw(deviceName, bytes); });
+        Paper(), [this, deviceName](const std::string& bytes) { Send(deviceName, bytes, kWait); });
 }
 
 bool CupsPrinters::OpenDrawer(const std::string& deviceName) {
     if (!cups::IsRawQueue(deviceName)) {
         return false;
     }
-    cups::PrintRaw(deviceName, escpos::DrawerPulse(Paper().drawerPin));
+    Send(deviceName, escpos::DrawerPulse(Paper().drawerPin),
+         silent_.count(deviceName) != 0 ? kDrawerWaitAfterSilence : kWait);
     return true;
+}
+
+void CupsPrinters::Send(const std::string& queue, const std::string& bytes,
+                        std::chrono::milliseconds wait) {
+    try {
+        cups::PrintRaw(queue, bytes, wait);
+    } catch (const cups::NotPassedOn&) {
+        silent_.insert(queue);
+        throw;
+    }
+    silent_.erase(queue);
 }
 
 }  // namespace vantor

@@ -97,4 +97,18 @@ long DaysFromCivil(const Date& date) {
     return std::chrono::sys_days(CalendarDay(date)).time_since_epoch().count();
 }
 
+Date LastDayOfMonth(const Date& date) {
+    const std::chrono::year_month_day_last last{
+        std::chrono::year{date.year} / std::chrono::month{static_cast<unsigned>(date.month)} /
+        std::chrono::last};
+    return {date.year, date.month, static_cast<int>(static_cast<unsigned>(last.day()))};
+}
+
+std::string MonthAndYear(const Date& date) {
+    static constexpr const char* kMonths[] = {"janvier",   "février", "mars",     "avril",
+                                              "mai",       "juin",    "juillet",  "août",
+                                              "septembre", "octobre", "novembre", "décembre"};
+    return std::string(kMonths[date.month - 1]) + " " + std::to_string(date.year);
+}
+
 }  // namespace vantor

@@ -19,5 +19,9 @@ std::optional<TimeOfDay> ParseTime(std::string_view text);
 bool IsValidDate(const Date& date);
 // Days since 01.01.1970 (negative before) of a valid date.
 long DaysFromCivil(const Date& date);
+// The last day of the date's month.
+Date LastDayOfMonth(const Date& date);
+// "décembre 2026"
+std::string MonthAndYear(const Date& date);
 
 }  // namespace vantor

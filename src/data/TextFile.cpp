@@ -1,8 +1,6 @@
 #include "data/TextFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "data/Cp1252.h"
@@ -29,48 +27,59 @@ bool IsAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// "<data file><kind>" and the six characters that make it unique: ".tmp" for
-// a temporary being written, ".old" for a file the system set aside while
+// The six characters that make a temporary name unique end the name.
+bool EndsUnique(std::string_view name, std::size_t before) {
+    constexpr std::size_t kUnique = kTemporarySuffix.size() - 4;
+    return name.size() == before + kUnique &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(before), name.end(),
+                       IsAlphanumeric);
+}
+
+// What the till rewrites in its folder: the data files, the archive key, and
+// archives written there.
+bool IsRewrittenFile(std::string_view name) {
+    return name.ends_with(".csv") || name.ends_with(".txt") || name.ends_with(".tar") ||
+           name == "archive.key";
+}
+
+// "<file><kind>" and the six characters that make it unique: ".tmp" for a
+// temporary being written, ".old" for a file the system set aside while
 // replacing it (Windows, when a reader holds it open).
+bool IsLeftoverOf(std::string_view name, std::string_view file, std::string_view kind) {
+    return name.size() > file.size() + kind.size() && name.starts_with(file) &&
+           name.substr(file.size(), kind.size()) == kind &&
+           EndsUnique(name, file.size() + kind.size());
+}
+
 bool IsOwnLeftover(std::string_view name, std::string_view kind) {
-    const std::size_t random = kTemporarySuffix.size() - 4;
-    if (name.size() <= kTemporarySuffix.size() ||
-        name.substr(name.size() - kTemporarySuffix.size(), 4) != kind) {
+    if (name.size() <= kTemporarySuffix.size()) {
         return false;
     }
-    const std::string_view stem = name.substr(0, name.size() - kTemporarySuffix.size());
-    const std::string_view tail = name.substr(name.size() - random);
-    return (stem.ends_with(".csv") || stem.ends_with(".txt")) &&
-           std::all_of(tail.begin(), tail.end(), IsAlphanumeric);
+    const std::string_view file = name.substr(0, name.size() - kTemporarySuffix.size());
+    return IsRewrittenFile(file) && IsLeftoverOf(name, file, kind);
+}
+
+// The file of a folder probe that a kill left behind.
+bool IsProbeLeftover(std::string_view name) {
+    return name.starts_with(kProbePrefix) && EndsUnique(name, kProbePrefix.size());
+}
+
+// Each entry of the folder that is a regular file and no link, by name and path.
+template <typename Visit>
+void ForEachPlainFile(const std::string& folder, const Visit& visit) {
+    try {
+        for (const auto& entry : std::filesystem::directory_iterator(ToPath(folder))) {
+            std::error_code ignored;
+            if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored)) {
+                visit(FromPath(entry.path().filename()), FromPath(entry.path()));
+            }
+        }
+    } catch (const std::filesystem::filesystem_error&) {
+        // A folder that cannot be listed keeps its leftovers; nothing else depends on it.
+    }
 }
 
 }  // namespace
-
-std::string SystemErrorText(int error) {
-    switch (error) {
-        case ENOSPC:
-            return "plus de place sur le disque";
-#ifdef EDQUOT  // not on Windows
-        case EDQUOT:
-            return "quota du disque dépassé";
-#endif
-        case EACCES:
-        case EPERM:
-            return "permission refusée";
-        case EROFS:
-            return "disque en lecture seule";
-        case EISDIR:
-            return "c'est un dossier";
-        case EIO:
-            return "erreur d'entrée/sortie";
-        case ENOENT:
-            return "fichier ou dossier introuvable";
-        case ENOTDIR:
-            return "le chemin passe par un fichier qui n'est pas un dossier";
-        default:
-            return std::strerror(error);
-    }
-}
 
 FileError SystemError(const std::string& what, const std::string& path, int error) {
     return FileError(what + " '" + path + "' : " + SystemErrorText(error));
@@ -178,26 +187,42 @@ void WritePrivateFileAtomic(const std::string& path, std::string_view bytes) {
     ReplaceFile(path, bytes, FileSystem::Access::Owner, Flush::ToDisk);
 }
 
-void RemoveLeftoverTemporaries(const std::string& folder) {
-    try {
-        for (const auto& entry : std::filesystem::directory_iterator(ToPath(folder))) {
-            std::error_code ignored;
-            if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) {
-                continue;
-            }
-            const std::string name = FromPath(entry.path().filename());
-            const std::string path = FromPath(entry.path());
-            const std::string file = path.substr(0, path.size() - kTemporarySuffix.size());
-            if (IsOwnLeftover(name, ".tmp")) {
-                Files().Remove(path);
-            } else if (IsOwnLeftover(name, ".old")) {
-                // Set aside by a replace that did not finish: the file goes back.
-                FileExists(file) ? Files().Remove(path) : Files().Rename(path, file);
-            }
-        }
-    } catch (const std::filesystem::filesystem_error&) {
-        // A folder that cannot be listed keeps its leftovers; nothing else depends on it.
+void WriteScratchFile(const std::string& path, std::string_view bytes) {
+    Files().Remove(path);  // a leftover, or a link put there: failures show at the creation
+    File file;
+    if (const int error = file.Open(path, FileSystem::Mode::CreateNew)) {
+        throw SystemError("Écriture impossible", path, error);
     }
+    int error = file.Write(bytes);
+    const int closed = file.Close();
+    error = error != 0 ? error : closed;
+    if (error != 0) {
+        Files().Remove(path);
+        throw SystemError("Écriture impossible", path, error);
+    }
+}
+
+void RemoveLeftoverTemporaries(const std::string& folder) {
+    ForEachPlainFile(folder, [](const std::string& name, const std::string& path) {
+        const std::string file = path.substr(0, path.size() - kTemporarySuffix.size());
+        if (IsOwnLeftover(name, ".tmp") || IsProbeLeftover(name)) {
+            Files().Remove(path);
+        } else if (IsOwnLeftover(name, ".old")) {
+            // Set aside by a replace that did not finish: the file goes back.
+            FileExists(file) ? Files().Remove(path) : Files().Rename(path, file);
+        }
+    });
+}
+
+void RemoveLeftoverTemporariesOf(const std::string& path) {
+    const std::filesystem::path target = ToPath(path);
+    const std::string file = FromPath(target.filename());
+    ForEachPlainFile(target.has_parent_path() ? FromPath(target.parent_path()) : ".",
+                     [&](const std::string& name, const std::string& leftover) {
+                         if (IsLeftoverOf(name, file, ".tmp")) {
+                             Files().Remove(leftover);
+                         }
+                     });
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines, Flush flush) {
@@ -229,6 +254,41 @@ void AppendFileDurable(const std::string& path, std::string_view bytes) {
 bool EndsInsideALine(const std::string& path) {
     const std::uint64_t size = FileSize(path);
     return size > 0 && ReadRange(path, size - 1, 1) != "\n";
+}
+
+void ForEachLineBackward(
+    const std::string& path, std::uint64_t before,
+    const std::function<bool(std::string_view line, std::uint64_t start, bool ended)>& visit) {
+    constexpr std::uint64_t kBlock = 16384;
+    std::string carry;  // lines whose start lies in the block before, not visited yet
+    for (std::uint64_t end = before;;) {
+        const std::uint64_t from = end > kBlock ? end - kBlock : 0;
+        const std::string text = ReadRange(path, from, end - from) + carry;
+        std::size_t next = text.size();  // the bytes from next on are visited
+        while (next > 0) {
+            const bool ended = text[next - 1] == '\n';
+            const std::size_t lineEnd = ended ? next - 1 : next;
+            const std::size_t lineFeed =
+                lineEnd == 0 ? std::string::npos : text.rfind('\n', lineEnd - 1);
+            if (lineFeed == std::string::npos && from > 0) {
+                break;
+            }
+            const std::size_t start = lineFeed == std::string::npos ? 0 : lineFeed + 1;
+            std::string_view line(text.data() + start, lineEnd - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            if (visit(line, from + start, ended)) {
+                return;
+            }
+            next = start;
+        }
+        if (from == 0) {
+            return;
+        }
+        carry = text.substr(0, next);
+        end = from;
+    }
 }
 
 void CutFileDurable(const std::string& path, std::uint64_t size) {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "data/SystemErrors.h"
 
 namespace vantor {
 
@@ -14,9 +17,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The reason a file operation failed with this errno value, in French for
-// the common ones (no space, permission, read-only disk, folder, input/output).
-std::string SystemErrorText(int error);
 // "what 'path' : reason", the form of every file failure shown to the user.
 FileError SystemError(const std::string& what, const std::string& path, int error);
 
@@ -52,9 +52,21 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flus
 // The same for a file that only its owner may read (a key), from its first
 // byte on, whatever the umask.
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes);
-// Removes the temporary files of WriteFileAtomic that a crash left in the
-// folder ("Id.txt.tmpA1b2C3"); other files are left alone. Failures are ignored.
+// Writes the bytes into a new file of its own at the path, for a scratch file
+// that nothing keeps: whatever had the name, a file or a symbolic link, is
+// removed first (a link, never what it points to), and the file is created
+// only where the name is then free, so the bytes never go through a link.
+// Not flushed. On failure nothing of it is left and FileError is thrown.
+void WriteScratchFile(const std::string& path, std::string_view bytes);
+// Removes what a crash left in the data folder: the temporary files of
+// WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
+// "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder
+// probe (".vantor-probe-A1b2C3"); other files, links and folders are left
+// alone. Only while the folder is the till's alone. Failures are ignored.
 void RemoveLeftoverTemporaries(const std::string& folder);
+// Removes the temporary files that an earlier WriteFileAtomic of this very
+// path left beside it ("<path>.tmpA1b2C3"), before writing it anew.
+void RemoveLeftoverTemporariesOf(const std::string& path);
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines,
                       Flush flush = Flush::ToDisk);
 
@@ -69,6 +81,13 @@ bool EndsInsideALine(const std::string& path);
 void CutFileDurable(const std::string& path, std::uint64_t size);
 // At most count bytes of the file from offset on ("" past its end).
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count);
+// Calls visit on each line of the file that lies before offset `before`,
+// from the last back, with where it starts and whether it has its line end,
+// until visit returns true. A line is given as bytes, without CR LF. Reads a
+// block at a time: the end of a long file costs what it holds.
+void ForEachLineBackward(
+    const std::string& path, std::uint64_t before,
+    const std::function<bool(std::string_view line, std::uint64_t start, bool ended)>& visit);
 // Size of a regular file, 0 when it is missing.
 std::uint64_t FileSize(const std::string& path);
 

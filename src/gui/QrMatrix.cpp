@@ -3,9 +3,9 @@
 #include <qrencode.h>
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 
+#include "data/SystemErrors.h"
 #include "platform/PageDevice.h"
 
 namespace vantor {
@@ -19,7 +19,7 @@ QrMatrix::QrMatrix(const std::string& text) {
         throw PrintError("Impossible de créer le QR code : " +
                          std::string(reason == ERANGE   ? "texte trop long"
                                      : reason == EINVAL ? "texte vide"
-                                     : reason != 0      ? std::strerror(reason)
+                                     : reason != 0      ? SystemErrorText(reason)
                                                         : "erreur inconnue") +
                          ".");
     }

@@ -10,9 +10,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "data/SystemErrors.h"
 #include "gui/Convert.h"
 #include "gui/Fonts.h"
 #include "gui/QrMatrix.h"
+#include "platform/FileSystem.h"
 
 namespace vantor {
 namespace {
@@ -61,12 +63,13 @@ std::unique_ptr<QtPageDevice> QtPageDevice::ForPrinter(const std::string& device
 }
 
 std::unique_ptr<QtPageDevice> QtPageDevice::ForPdfFile(const std::string& path) {
-    QFile file(ToQString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Made through the data files' seam, for the system's reason in French.
+    File file;
+    if (const int error = file.Open(path, FileSystem::Mode::Append)) {
         throw PrintError("Impossible d'écrire le fichier \"" + path +
-                         "\" : " + ToStd(file.errorString()));
+                         "\" : " + SystemErrorText(error));
     }
-    file.close();
+    file.Close();
     auto writer = std::make_unique<QPdfWriter>(ToQString(path));
     writer->setResolution(kPdfResolution);
     writer->setPageLayout(

@@ -46,4 +46,8 @@ std::unique_ptr<PageDevice> QtPrinters::Open(const std::string& deviceName) {
     return Printers::Open(deviceName);
 }
 
+bool QtPrinters::OpenDrawer(const std::string& deviceName) {
+    return deviceName != kPdfPrinterName && CupsPrinters::OpenDrawer(deviceName);
+}
+
 }  // namespace vantor

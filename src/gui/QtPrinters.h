@@ -20,6 +20,8 @@ public:
     // counting the documents of the same second; any other name prints on the
     // installed printer of that name. Throws PrintError.
     std::unique_ptr<PageDevice> Open(const std::string& deviceName) override;
+    // The PDF printer has no drawer, whether or not CUPS answers.
+    bool OpenDrawer(const std::string& deviceName) override;
     void SetDataFolder(const std::string& folder) override { dataFolder_ = folder; }
 
 private:

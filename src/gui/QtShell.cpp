@@ -17,7 +17,8 @@ bool QtShell::Start(const std::string& program, const std::vector<std::string>& 
     process.setProgram(ToQString(program));
     process.setArguments(list);
     if (!process.startDetached()) {
-        error = ToStd(process.errorString());
+        // Qt's own reason is in English; the program's name says which.
+        error = "Le programme \"" + program + "\" n'a pas pu être lancé.";
         return false;
     }
     return true;

@@ -1,9 +1,9 @@
 #include "headless/HeadlessServices.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
+#include "data/SystemErrors.h"
 #include "headless/ScriptLine.h"
 #include "platform/Paths.h"
 #include "printing/EscPos.h"
@@ -26,14 +26,16 @@ namespace {
 
 // Appends the bytes to the file, or throws PrintError with the system's reason.
 void Append(const std::string& printer, const std::string& file, const std::string& bytes) {
+    errno = 0;
     std::ofstream out(ToPath(file), std::ios::binary | std::ios::app);
     if (out) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
     }
     if (!out) {
+        const int error = errno != 0 ? errno : EIO;
         throw PrintError("L'imprimante \"" + printer +
-                         "\" ne répond pas : " + std::strerror(errno));
+                         "\" ne répond pas : " + SystemErrorText(error));
     }
 }
 

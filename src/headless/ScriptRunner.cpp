@@ -151,8 +151,8 @@ int ScriptRunner::MsgBox(const std::string& prompt, int style, const std::string
     const bool yesNo = (style & 0x7) == vbYesNo;
     out_ << "msgbox " << IconName(style) << ' ' << (yesNo ? "yesno" : "ok") << ' '
          << Quote(title.empty() ? kApplicationTitle : title) << ' ' << Quote(prompt) << '\n';
-    if (!started_) {
-        std::cerr << prompt << '\n';  // start-up messages do not wait
+    if (!started_ && !yesNo) {
+        std::cerr << prompt << '\n';  // start-up messages do not wait; questions do
         return vbOK;
     }
     const Word answer = NextAnswer("la boîte de message")[1];

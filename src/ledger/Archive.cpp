@@ -113,6 +113,7 @@ std::uint64_t WriteArchive(const std::string& dataPath, const Date& du, const Da
         std::count(members[0].bytes.begin(), members[0].bytes.end(), '\n'));
     members.push_back({kManifestFile, manifest});
     members.push_back({kSignatureFile, signature});
+    RemoveLeftoverTemporariesOf(out);  // of an earlier archive of that name, killed
     WriteFileAtomic(out, WriteTar(members));
     return records;
 }

@@ -14,6 +14,10 @@ inline constexpr const char* kChainFile = "tickets.chain";
 inline constexpr const char* kEventFile = "Evenements.csv";
 inline constexpr const char* kClosureFile = "Clotures.csv";
 inline constexpr const char* kRecoveryFile = "tickets.recup";
+// The most one chained write holds: a sale of 16 records (8 categories paid
+// in two parts) of at most 64 KiB each, the longest line the reports read.
+// An entry announcing more was not written by the till.
+inline constexpr std::uint64_t kLongestChainedWrite = 16u << 16;
 // The hash that the first entry of a chain follows.
 inline const std::string kChainOrigin(64, '0');
 

@@ -2,12 +2,28 @@
 
 #include <gcrypt.h>
 
+#include <cstdarg>
+#include <cstdio>
 #include <stdexcept>
 
 namespace vantor {
 
+namespace {
+
+// libgcrypt's notes (on Windows, "you should run 'diskperf -y'" while it
+// gathers entropy) would land in the headless runner's errors, which name
+// the script's faults only; its warnings and errors still go to stderr.
+void LogGcryptWarnings(void*, int level, const char* format, va_list args) {
+    if (level >= GCRY_LOG_WARN && level != GCRY_LOG_DEBUG) {
+        std::vfprintf(stderr, format, args);
+    }
+}
+
+}  // namespace
+
 void UseGcrypt() {
     static const bool ready = [] {
+        gcry_set_log_handler(LogGcryptWarnings, nullptr);
         if (gcry_check_version(GCRYPT_VERSION) == nullptr) {
             return false;
         }

@@ -15,6 +15,7 @@ constexpr std::uint64_t kTail = 4096;
 // half written by a crash starts (completeSize < size).
 struct ChainTail {
     std::optional<ChainEntry> last;
+    std::uint64_t lastStart = 0;  // where the last complete line starts
     std::uint64_t completeSize = 0;
     std::uint64_t size = 0;
 };
@@ -38,6 +39,7 @@ ChainTail ReadChainTail(const std::string& path) {
     tail.completeSize = from + lastEnd + 1;
     const std::size_t before = lastEnd == 0 ? std::string::npos : bytes.rfind('\n', lastEnd - 1);
     const std::size_t start = before == std::string::npos ? 0 : before + 1;
+    tail.lastStart = from + start;
     std::string_view line(bytes.data() + start, lastEnd - start);
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
@@ -79,6 +81,55 @@ void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uin
 
 }  // namespace
 
+ChainEntryFound LastEntryBefore(const std::string& chainPath, std::uint64_t before,
+                                const std::string& file) {
+    ChainEntryFound found;
+    ForEachLineBackward(chainPath, before, [&](std::string_view line, std::uint64_t start, bool) {
+        std::optional<ChainEntry> entry = ParseEntry(line);
+        if (!entry) {
+            found.readable = false;
+            return true;
+        }
+        if (entry->file == file) {
+            found.entry = std::move(entry);
+            found.lineStart = start;
+            return true;
+        }
+        return false;
+    });
+    return found;
+}
+
+std::uint64_t FileEndAfter(const ChainEntry& entry) {
+    return entry.kind == EntryKind::Interrupted ? entry.start : entry.end;
+}
+
+bool LeftByACrash(const ChainEntry& last, std::uint64_t previousEnd, std::uint64_t fileSize) {
+    return last.kind != EntryKind::Adoption && last.kind != EntryKind::Interrupted &&
+           last.start == previousEnd && last.end - last.start <= kLongestChainedWrite &&
+           fileSize >= last.start && fileSize < last.end;
+}
+
+std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std::string& file) {
+    const std::string chainPath = JoinPath(dataPath, kChainFile);
+    const ChainEntryFound found =
+        LastEntryBefore(chainPath, ReadChainTail(chainPath).completeSize, file);
+    if (!found.readable || !found.entry) {
+        return std::nullopt;
+    }
+    const ChainEntry& last = *found.entry;
+    const std::uint64_t size = FileSize(JoinPath(dataPath, file));
+    if (last.kind == EntryKind::Interrupted || size >= last.end) {
+        return FileEndAfter(last);
+    }
+    const ChainEntryFound previous = LastEntryBefore(chainPath, found.lineStart, file);
+    if (previous.readable &&
+        LeftByACrash(last, previous.entry ? FileEndAfter(*previous.entry) : 0, size)) {
+        return last.start;  // being written, or cut by a crash
+    }
+    return std::nullopt;
+}
+
 std::optional<ChainEntry> LastChainEntry(const std::string& dataPath) {
     return ReadChainTail(JoinPath(dataPath, kChainFile)).last;
 }
@@ -115,6 +166,10 @@ ChainedAppend::ChainedAppend(const std::string& dataPath, const std::string& fil
     }
     bytes_ = EndsInsideALine(path_) ? "\r\n" : "";
     bytes_ += EncodeLines(lines);
+    if (bytes_.size() > kLongestChainedWrite) {
+        throw FileError("Écriture refusée '" + path_ + "' : " + std::to_string(bytes_.size()) +
+                        " octets en une fois, plus qu'une vente ne peut en contenir");
+    }
     // An unreadable last entry gets a successor numbered 0: the check stops there.
     entry_.seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
     entry_.kind = kind;
@@ -171,8 +226,13 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
     const ChainEntry& last = *tail.last;
     const std::string path = JoinPath(dataPath, last.file);
     const std::uint64_t size = FileSize(path);
-    if (size >= last.end || size < last.start) {
-        return std::nullopt;  // whole, or shorter than any crash makes it: the check tells
+    if (size >= last.end) {
+        return std::nullopt;  // whole
+    }
+    const ChainEntryFound previous = LastEntryBefore(chainPath, tail.lastStart, last.file);
+    if (!previous.readable ||
+        !LeftByACrash(last, previous.entry ? FileEndAfter(*previous.entry) : 0, size)) {
+        return std::nullopt;  // not what a crash leaves: an alteration, which the check tells
     }
     const std::string cut = ReadRange(path, last.start, size - last.start);
     if (!cut.empty()) {

@@ -14,9 +14,38 @@ namespace vantor {
 // data folder: first the chain entry that announces them, flushed, then the
 // lines in one write, flushed. A crash between the two leaves an entry whose
 // bytes are missing or cut, which the next start recognises as interrupted.
-// Throws FileError, the data file then being as it was.
+// A write of more than kLongestChainedWrite bytes is refused. Throws
+// FileError, the data file then being as it was.
 void AppendChained(const std::string& dataPath, const std::string& file, EntryKind kind,
                    std::int64_t ref, const std::vector<std::string>& lines);
+
+// What the chain has on its end for one file: the last entry naming it.
+struct ChainEntryFound {
+    bool readable = true;  // false: a line on the way back could not be read
+    std::optional<ChainEntry> entry;
+    std::uint64_t lineStart = 0;  // where the entry's line starts in tickets.chain
+};
+// The last entry of the chain naming file among the lines before offset
+// before (a line start), read back from there.
+ChainEntryFound LastEntryBefore(const std::string& chainPath, std::uint64_t before,
+                                const std::string& file);
+// Where the entry leaves its file's end: its end, or for an entry given up
+// after a crash the start it was cut back to.
+std::uint64_t FileEndAfter(const ChainEntry& entry);
+
+// The chain's last entry is one that a crash can leave: it starts where the
+// previous entry of its file left it, announces no more than one write
+// holds, and its file ends inside its range. Anything else is an alteration.
+bool LeftByACrash(const ChainEntry& last, std::uint64_t previousEnd, std::uint64_t fileSize);
+
+// How far a reader of the data file may go: the end of the last write to it
+// that the chain announces complete, so that a report made while a sale is
+// being written (or after a crash cut one short) counts none of it. The
+// chain is read before the file's size: a write begun in between is left
+// out. Nothing when no chain covers the file, or when its end is not what a
+// write or a crash leaves (an alteration, which the check reports): the
+// file is then read whole.
+std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std::string& file);
 
 // The same append in its two steps, for a write whose entry must be known and
 // durable before its lines are written (a sale's receipt, printed in between,
@@ -62,10 +91,9 @@ struct Interruption {
 Interruption CutEntry(std::string_view line);
 
 // Finishes what a crash left: a half-written chain line is cut off, and when
-// the chain's last entry announces more bytes than its file holds (from the
-// entry's start on), the file is cut back to that start and an Interrupted
-// entry is appended. Cut bytes are kept in tickets.recup. Nothing is ever
-// hashed anew from what is on disk.
+// the chain's last entry is one a crash left (LeftByACrash), its file is cut
+// back to the entry's start and an Interrupted entry is appended. Cut bytes are kept in
+// tickets.recup. Nothing is ever hashed anew from what is on disk.
 std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath);
 
 // With no chain yet, starts it over the journal and the event log as they

@@ -3,6 +3,7 @@
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
 #include "ledger/ChainRestart.h"
+#include "ledger/Closures.h"
 #include "ledger/Events.h"
 #include "ledger/Ledger.h"
 #include "ledger/Verify.h"
@@ -49,6 +50,7 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
         LogEvent(dataPath, now, "Journal chaîné",
                  std::to_string(*adopted) + " enregistrements existants repris tels quels");
     }
+    LogMissingClosureEvents(dataPath, now);
     const LedgerCheck check = VerifyLedger(dataPath);
     if (!check.intact) {
         notices.push_back({"Le contrôle d'intégrité du journal a échoué : " + check.problem +

@@ -1,8 +1,13 @@
 #include "ledger/Verify.h"
 
+#include <algorithm>
+#include <iterator>
+#include <map>
+
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
 #include "ledger/ClosureSignature.h"
+#include "ledger/Closures.h"
 #include "ledger/DataFileReader.h"
 #include "ledger/Ed25519.h"
 #include "ledger/Sha256.h"
@@ -56,7 +61,8 @@ public:
         ReadChain();
         if (check_.intact) {
             NothingLeftOver(journal_, kJournalFile) && NothingLeftOver(events_, kEventFile) &&
-                NothingLeftOver(closures_, kClosureFile) && CheckClosureLines();
+                NothingLeftOver(closures_, kClosureFile) && CheckClosureLines() &&
+                EachPeriodClosedOnce();
         }
         check_.records = journal_.LinesRead();
         check_.closures = closures_.LinesRead();
@@ -128,7 +134,8 @@ private:
         }
     }
 
-    // An Interrupted entry stands right after the entry it gives up.
+    // An Interrupted entry stands right after the entry it gives up, which
+    // must be one that a crash could have left.
     bool Abandon(const std::optional<ChainEntry>& pending, const ChainEntry& mark) {
         if (!pending || static_cast<std::int64_t>(pending->seq) != mark.ref ||
             pending->file != mark.file || pending->start != mark.start ||
@@ -136,7 +143,38 @@ private:
             Fail(EntryName(mark) + " : interruption qui ne suit pas l'écriture interrompue");
             return false;
         }
+        const DataFileReader* reader = ReaderOf(pending->file);
+        if (reader == nullptr || !FitsItsFile(*pending, *reader)) {
+            return false;
+        }
+        if (!LeftByACrash(*pending, reader->Offset(), mark.end)) {
+            Fail(EntryName(mark) + " : interruption qu'aucun arrêt n'a pu laisser");
+            return false;
+        }
         previous_ = mark.hash;
+        return true;
+    }
+
+    std::string Where(const ChainEntry& entry, const DataFileReader& reader) {
+        return "ligne " + std::to_string(reader.Line()) + " de " + entry.file + " : ";
+    }
+
+    // The entry starts where the previous one of its file ended, and
+    // announces no more than one write of the till holds.
+    bool FitsItsFile(const ChainEntry& entry, const DataFileReader& reader) {
+        if (entry.start != reader.Offset()) {
+            Fail(Where(entry, reader) +
+                 (entry.start > reader.Offset()
+                      ? std::string("enregistrements absents de ") + kChainFile
+                      : EntryName(entry) + " ne suit pas la précédente"));
+            return false;
+        }
+        const std::uint64_t length = entry.end - entry.start;
+        if (entry.kind != EntryKind::Adoption && length > kLongestChainedWrite) {
+            Fail(Where(entry, reader) + EntryName(entry) + " annonce " + std::to_string(length) +
+                 " octets, aucune écriture n'en contient autant");
+            return false;
+        }
         return true;
     }
 
@@ -160,17 +198,14 @@ private:
         const auto where = [&] {
             return "ligne " + std::to_string(firstLine) + " de " + entry.file + " : ";
         };
-        if (entry.start != reader->Offset()) {
-            Fail(where() + (entry.start > reader->Offset()
-                                ? std::string("enregistrements absents de ") + kChainFile
-                                : EntryName(entry) + " ne suit pas la précédente"));
+        if (!FitsItsFile(entry, *reader)) {
             return false;
         }
         const std::uint64_t linesBefore = reader->LinesRead();
         StartEntryHash(hash_, previous_, fields);
         if (!reader->Feed(entry.end, hash_)) {
             hash_.Hex();
-            if (last) {
+            if (last && LeftByACrash(entry, entry.start, reader->Size())) {
                 check_.interrupted =
                     Interruption{entry.kind, entry.ref, entry.file, reader->Offset() - entry.start};
                 return true;
@@ -259,6 +294,48 @@ private:
             Fail("ligne " + std::to_string(reader.Line()) + " de " + file +
                  " : enregistrements absents de " + kChainFile);
             return false;
+        }
+        return true;
+    }
+
+    // A day, month or year is closed once: a closure of a period closed
+    // already, by itself or as part of a longer one, is refused.
+    bool EachPeriodClosedOnce() {
+        const std::string path = JoinPath(dataPath_, kClosureFile);
+        if (!FileExists(path)) {
+            return true;
+        }
+        static constexpr const char* kPeriods[] = {kClosureDay, kClosureMonth, kClosureYear};
+        const auto key = [](std::size_t level, const Date& date) {
+            return level == 0   ? date.year * 10000L + date.month * 100L + date.day
+                   : level == 1 ? date.year * 100L + date.month
+                                : static_cast<long>(date.year);
+        };
+        std::map<std::pair<std::size_t, long>, std::uint64_t> closed;  // the line of each
+        std::uint64_t number = 0;
+        for (const std::string& line : ReadLines(path)) {
+            ++number;
+            const std::optional<Closure> closure = ParseClosure(line);
+            const auto period = std::find(std::begin(kPeriods), std::end(kPeriods),
+                                          closure ? closure->period : std::string());
+            if (period == std::end(kPeriods)) {
+                continue;
+            }
+            const auto level = static_cast<std::size_t>(period - std::begin(kPeriods));
+            for (std::size_t above = level; above < std::size(kPeriods); ++above) {
+                const auto earlier = closed.find({above, key(above, closure->debut)});
+                if (earlier != closed.end()) {
+                    const std::string again = ClosedPeriodText(*period, closure->debut);
+                    const std::string within = ClosedPeriodText(kPeriods[above], closure->debut);
+                    const char* agreed = above == 1 ? "déjà clôturé" : "déjà clôturée";
+                    Fail("ligne " + std::to_string(number) + " de " + kClosureFile + " : " +
+                         (above == level ? again + " est " + agreed
+                                         : again + " est dans " + within + ", " + agreed) +
+                         " (ligne " + std::to_string(earlier->second) + ")");
+                    return false;
+                }
+            }
+            closed.emplace(std::pair{level, key(level, closure->debut)}, number);
         }
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,11 +39,16 @@ enum MouseButton { vbLeftButton = 1, vbRightButton = 2 };
 // Horizontal placement of a text box's or label's text.
 enum Alignment { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
 
-// A picture loaded from an image file: its path and natural size in pixels.
+struct MonoBitmap;  // printing/MonoBitmap.h
+
+// A picture loaded from an image file: its path and natural size in pixels,
+// and for a picture of the receipts its dots across the receipt printer's
+// paper, made once when it is loaded (LoadReceiptPicture).
 struct Picture {
     std::string path;
     int width = 0;
     int height = 0;
+    std::shared_ptr<const MonoBitmap> dots;
     bool Loaded() const { return width > 0 && height > 0; }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace vantor {
@@ -15,7 +16,7 @@ FileSystem& Files() {
 }
 
 int ProbeWritableFolder(const std::string& folder) {
-    std::string path = folder + "/.vantor-probe-XXXXXX";
+    std::string path = folder + "/" + std::string(kProbePrefix) + "XXXXXX";
     FileSystem::Handle handle = FileSystem::kNoHandle;
     int error = Files().CreateTemporary(path, FileSystem::Access::Shared, handle);
     if (error != 0) {
@@ -23,7 +24,8 @@ int ProbeWritableFolder(const std::string& folder) {
     }
     error = Files().Close(handle);
     const int removed = Files().Remove(path);
-    return error != 0 ? error : removed;
+    // Already gone: the start that holds the folder removed it as a leftover.
+    return error != 0 ? error : removed == ENOENT ? 0 : removed;
 }
 
 UseFileSystem::UseFileSystem(FileSystem& files) : previous_(std::exchange(current, &files)) {}

@@ -18,6 +18,9 @@ public:
     enum class Mode {
         Read,
         Append,  // writes go to the end; the file is created when missing
+        // A new file for writing, only where the name is free: EEXIST when
+        // anything has it, a symbolic link too, which is never followed.
+        CreateNew,
     };
     // Who may read a file created here. A data file gets what the user's
     // umask leaves of read and write for all; a private one (a key) is the
@@ -48,6 +51,9 @@ public:
     // The folder's entries (a rename in it) down to the disk.
     virtual int FlushFolder(const std::string& folder) = 0;
 };
+
+// The name of the file a probe creates and removes: this and six unique characters.
+inline constexpr std::string_view kProbePrefix = ".vantor-probe-";
 
 // 0 when a file can be created in the folder and removed again, else the
 // error of the step that failed. Asks the file system itself rather than the

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "data/TextFile.h"
 #include "printing/EscPos.h"
 #include "printing/MonoBitmap.h"
 
@@ -27,14 +26,15 @@ void EscPosDevice::Text(int x, int y, const PrintFont& font, const std::string& 
 }
 
 void EscPosDevice::Image(const Picture& picture, int /*x*/, int y, int /*width*/, int /*height*/) {
-    std::optional<MonoBitmap> bitmap;
-    if (FileExists(picture.path)) {
-        bitmap = ReadBmp(ReadBytes(picture.path), paper_.Dots());
+    if (!picture.dots) {
+        throw PrintError("Impossible d'imprimer l'image \"" + picture.path +
+                         "\" sur une imprimante de tickets : seules les images BMP le peuvent.");
     }
-    if (!bitmap) {
-        throw PrintError("Impossible de lire l'image \"" + picture.path + "\".");
-    }
-    pieces_.push_back({y, 0, false, false, CentredBlock(escpos::Raster(*bitmap))});
+    // Made for the paper when the picture was loaded; another paper since is rare.
+    const MonoBitmap& dots = *picture.dots;
+    pieces_.push_back({y, 0, false, false,
+                       CentredBlock(escpos::Raster(
+                           dots.width == paper_.Dots() ? dots : Scaled(dots, paper_.Dots())))});
 }
 
 void EscPosDevice::QrCode(const std::string& text, int /*x*/, int y, int /*side*/) {

@@ -23,7 +23,8 @@ public:
     EscPosDevice(const ReceiptPaper& paper, Sender send);
 
     void Text(int x, int y, const PrintFont& font, const std::string& text) override;
-    // Throws PrintError when the picture is not a BMP file that can be read.
+    // The picture's dots, made when it was loaded; throws PrintError when it
+    // has none (a picture that is not a BMP).
     void Image(const Picture& picture, int x, int y, int width, int height) override;
     void QrCode(const std::string& text, int x, int y, int side) override;
     void End() override;

@@ -88,6 +88,29 @@ bool BmpPixels::Dark(int x, int y) const {
     return luma < 128;
 }
 
+// The picture scaled to the width, keeping its proportions, each dot taking
+// the nearest pixel.
+template <class Source>
+MonoBitmap ScaledTo(const Source& source, int sourceWidth, int sourceHeight, int width) {
+    MonoBitmap bitmap;
+    bitmap.width = width;
+    bitmap.height = std::max(
+        1, static_cast<int>(std::lround(static_cast<double>(width) * sourceHeight / sourceWidth)));
+    bitmap.bits.assign(
+        static_cast<std::size_t>(bitmap.RowBytes()) * static_cast<std::size_t>(bitmap.height), 0);
+    for (int y = 0; y < bitmap.height; ++y) {
+        const int sourceY = static_cast<int>(static_cast<long>(y) * sourceHeight / bitmap.height);
+        for (int x = 0; x < width; ++x) {
+            const int sourceX = static_cast<int>(static_cast<long>(x) * sourceWidth / width);
+            if (source.Dark(sourceX, sourceY)) {
+                bitmap.bits[static_cast<std::size_t>(y * bitmap.RowBytes() + x / 8)] |=
+                    static_cast<unsigned char>(0x80 >> (x % 8));
+            }
+        }
+    }
+    return bitmap;
+}
+
 }  // namespace
 
 bool MonoBitmap::Dark(int x, int y) const {
@@ -100,22 +123,11 @@ std::optional<MonoBitmap> ReadBmp(std::string_view bytes, int width) {
     if (!bmp || width <= 0) {
         return std::nullopt;
     }
-    MonoBitmap bitmap;
-    bitmap.width = width;
-    bitmap.height = std::max(1, static_cast<int>(std::lround(static_cast<double>(width) *
-                                                             bmp->Height() / bmp->Width())));
-    bitmap.bits.assign(static_cast<std::size_t>(bitmap.RowBytes() * bitmap.height), 0);
-    for (int y = 0; y < bitmap.height; ++y) {
-        const int sourceY = static_cast<int>(static_cast<long>(y) * bmp->Height() / bitmap.height);
-        for (int x = 0; x < width; ++x) {
-            const int sourceX = static_cast<int>(static_cast<long>(x) * bmp->Width() / width);
-            if (bmp->Dark(sourceX, sourceY)) {
-                bitmap.bits[static_cast<std::size_t>(y * bitmap.RowBytes() + x / 8)] |=
-                    static_cast<unsigned char>(0x80 >> (x % 8));
-            }
-        }
-    }
-    return bitmap;
+    return ScaledTo(*bmp, bmp->Width(), bmp->Height(), width);
+}
+
+MonoBitmap Scaled(const MonoBitmap& bitmap, int width) {
+    return ScaledTo(bitmap, bitmap.width, bitmap.height, width);
 }
 
 }  // namespace vantor

@@ -21,5 +21,7 @@ struct MonoBitmap {
 // the width in dots, keeping its proportions; a pixel darker than mid-grey
 // becomes a black dot. Nothing when the bytes are not such a picture.
 std::optional<MonoBitmap> ReadBmp(std::string_view bytes, int width);
+// The same picture at another width (width > 0), keeping its proportions.
+MonoBitmap Scaled(const MonoBitmap& bitmap, int width);
 
 }  // namespace vantor

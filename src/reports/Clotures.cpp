@@ -11,6 +11,7 @@
 #include "data/Text.h"
 #include "data/TextFile.h"
 #include "ledger/ChainEntry.h"
+#include "ledger/Events.h"
 #include "reports/JournalRecord.h"
 #include "reports/JournalScanner.h"
 #include "reports/ReportLines.h"
@@ -81,11 +82,18 @@ struct DayScan {
     long dernier = 0;
 };
 
-std::map<long, DayScan> ScanDays(const std::string& dataPath, long after, long until) {
+// The days of the journal to close, and the last day it holds records of.
+struct JournalDays {
     std::map<long, DayScan> days;
+    long latest = 0;
+};
+
+JournalDays ScanDays(const std::string& dataPath, long after, long until) {
+    JournalDays scan;
+    std::map<long, DayScan>& days = scan.days;
     const std::string path = JoinPath(dataPath, kJournalFile);
     if (!FileExists(path)) {
-        return days;
+        return scan;
     }
     // Read only when a record is to be closed: most starts close nothing.
     std::optional<std::map<std::uint64_t, long>> sales;
@@ -95,7 +103,9 @@ std::map<long, DayScan> ScanDays(const std::string& dataPath, long after, long u
         const std::string_view line(bytes.data() + start, end - start);
         JournalReader reader(line);
         JournalRecord record;
-        if (reader.Next(record) && record.day > after && record.day <= until) {
+        const bool read = reader.Next(record);
+        scan.latest = read ? std::max(scan.latest, record.day) : scan.latest;
+        if (read && record.day > after && record.day <= until) {
             if (!sales) {
                 sales = SaleStarts(dataPath);
             }
@@ -113,7 +123,7 @@ std::map<long, DayScan> ScanDays(const std::string& dataPath, long after, long u
         }
         start = end;
     }
-    return days;
+    return scan;
 }
 
 Closure DayClosure(long key, DayScan& day, const DateTime& now) {
@@ -171,28 +181,110 @@ Closure Summed(const std::vector<Closure>& parts, const char* period, const Date
     return sum;
 }
 
-// Closes each period (month or year: the date key divided by divisor) that
-// has closures of kind `part`, has ended before `current` and has no closure
-// of kind `whole` yet.
-void CloseEnded(const std::string& dataPath, const char* part, const char* whole, long divisor,
-                long current, const DateTime& now, std::vector<Closure>& made) {
-    std::set<long> closed;
-    std::map<long, std::vector<Closure>> parts;
-    for (const Closure& closure : ReadClosures(dataPath)) {
-        const long key = DateKey(closure.debut) / divisor;
-        if (closure.period == whole) {
-            closed.insert(key);
-        } else if (closure.period == part && key < current) {
-            parts[key].push_back(closure);
+long MonthKey(const Date& date) {
+    return date.year * 100L + date.month;
+}
+
+// The closures of the folder, and those of this closing, written in date
+// order: each day once, a month right before the first day closure after
+// it, a year right after its last month.
+class ClosingBook {
+public:
+    ClosingBook(const std::string& dataPath, const DateTime& now) : dataPath_(dataPath), now_(now) {
+        for (const Closure& closure : ReadClosures(dataPath)) {
+            if (closure.period == kClosureDay) {
+                // Of a day closed twice by an earlier version, the first counts.
+                days_[MonthKey(closure.debut)].try_emplace(DateKey(closure.debut), closure);
+                lastDay_ = closure;
+            } else if (closure.period == kClosureMonth) {
+                closedMonths_.insert(MonthKey(closure.debut));
+                months_[closure.debut.year].try_emplace(MonthKey(closure.debut), closure);
+            } else if (closure.period == kClosureYear) {
+                closedYears_.insert(closure.debut.year);
+            }
+        }
+        if (lastDay_) {
+            grand_ = Amount(lastDay_->grandTotal);
+            absolute_ = Amount(lastDay_->grandTotalAbsolu);
         }
     }
-    for (auto& [key, list] : parts) {
-        if (closed.count(key) == 0) {
-            CompleterTvaIncluse(dataPath, list);
-            made.push_back(Summed(list, whole, now));
-            AppendClosure(dataPath, made.back());
+
+    // The last day closed before this closing.
+    const std::optional<Closure>& LastDay() const { return lastDay_; }
+
+    // Closes every month and year with closures of their own parts that
+    // ended before day and has none of its own, in date order.
+    void CloseEndedBefore(const Date& day) {
+        for (const auto& [month, parts] : days_) {
+            if (month >= MonthKey(day)) {
+                break;
+            }
+            if (closedMonths_.insert(month).second) {
+                CloseYearsBefore(static_cast<int>(month / 100));
+                Closure closure = Summed(Completed(parts), kClosureMonth, now_);
+                months_[closure.debut.year].try_emplace(month, closure);
+                Append(std::move(closure));
+            }
+        }
+        CloseYearsBefore(day.year);
+    }
+
+    void CloseDay(Closure closure) {
+        grand_ += Amount(closure.total);
+        absolute_ += Amount(closure.grandTotalAbsolu);
+        closure.grandTotal = grand_.Text();
+        closure.grandTotalAbsolu = absolute_.Text();
+        days_[MonthKey(closure.debut)].try_emplace(DateKey(closure.debut), closure);
+        Append(std::move(closure));
+    }
+
+    std::vector<Closure> Made() { return std::move(made_); }
+
+private:
+    // The parts of a period in date order, those of 16 fields with their
+    // included VAT read from the journal.
+    std::vector<Closure> Completed(const std::map<long, Closure>& parts) const {
+        std::vector<Closure> values;
+        for (const auto& [key, closure] : parts) {
+            values.push_back(closure);
+        }
+        CompleterTvaIncluse(dataPath_, values);
+        return values;
+    }
+
+    void CloseYearsBefore(int year) {
+        for (const auto& [closedYear, parts] : months_) {
+            if (closedYear >= year) {
+                break;
+            }
+            if (closedYears_.insert(closedYear).second) {
+                Append(Summed(Completed(parts), kClosureYear, now_));
+            }
         }
     }
+
+    // The closure, then its event: a closing stopped in between has the
+    // event logged at the next start.
+    void Append(Closure closure) {
+        AppendClosure(dataPath_, closure);
+        TryLogEvent(dataPath_, now_, kClosureEvent, ResumeCloture(closure));
+        made_.push_back(std::move(closure));
+    }
+
+    const std::string& dataPath_;
+    const DateTime now_;
+    std::map<long, std::map<long, Closure>> days_;   // by month, then day
+    std::map<int, std::map<long, Closure>> months_;  // by year, then month
+    std::set<long> closedMonths_;
+    std::set<int> closedYears_;
+    std::optional<Closure> lastDay_;
+    ExactSum grand_;
+    ExactSum absolute_;
+    std::vector<Closure> made_;
+};
+
+long DaysBetween(long from, long to) {
+    return DaysFromCivil(FromKey(to)) - DaysFromCivil(FromKey(from));
 }
 
 }  // namespace
@@ -213,7 +305,7 @@ void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& clos
         return;
     }
     std::map<long, PeriodSums> days;
-    for (auto& [key, day] : ScanDays(dataPath, first - 1, last)) {
+    for (auto& [key, day] : ScanDays(dataPath, first - 1, last).days) {
         days.emplace(key, day.scanner.Result().period);
     }
     for (Closure* closure : old) {
@@ -229,30 +321,30 @@ void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& clos
     }
 }
 
-std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui) {
-    const std::vector<Closure> before = ReadClosures(dataPath);
+ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui,
+                    const std::function<bool(const FarDate&)>& confirm) {
+    ClosingBook book(dataPath, now);
     const long today = DateKey(now.date);
-    const std::optional<Date> closed = LastClosedDay(dataPath);
+    const std::optional<Date> closed = LastClosedDate(ReadClosedPeriods(dataPath));
     const long after = closed ? DateKey(*closed) : 0;
-    std::map<long, DayScan> days = ScanDays(dataPath, after, aujourdhui ? today : today - 1);
+    JournalDays scan = ScanDays(dataPath, after, aujourdhui ? today : today - 1);
     if (aujourdhui && today > after) {
-        days.try_emplace(today, today);
+        scan.days.try_emplace(today, today);
     }
-    ExactSum grand = before.empty() ? ExactSum() : Amount(before.back().grandTotal);
-    ExactSum absolute = before.empty() ? ExactSum() : Amount(before.back().grandTotalAbsolu);
-    std::vector<Closure> made;
-    for (auto& [key, day] : days) {
-        Closure closure = DayClosure(key, day, now);
-        grand += Amount(closure.total);
-        absolute += Amount(closure.grandTotalAbsolu);
-        closure.grandTotal = grand.Text();
-        closure.grandTotalAbsolu = absolute.Text();
-        AppendClosure(dataPath, closure);
-        made.push_back(closure);
+    const long days = scan.latest > 0 ? DaysBetween(scan.latest, today) : 0;
+    if (!scan.days.empty() && days > kDaysBeforeAsking &&
+        !confirm(
+            FarDate{FromKey(scan.latest), now.date, days, FromKey(scan.days.rbegin()->first)})) {
+        return {{}, true};
     }
-    CloseEnded(dataPath, kClosureDay, kClosureMonth, 100, today / 100, now, made);
-    CloseEnded(dataPath, kClosureMonth, kClosureYear, 10000, today / 10000, now, made);
-    return made;
+    if (book.LastDay()) {
+        book.CloseEndedBefore(book.LastDay()->debut);  // what a stopped closing left open
+    }
+    for (auto& [key, day] : scan.days) {
+        book.CloseEndedBefore(FromKey(key));
+        book.CloseDay(DayClosure(key, day, now));
+    }
+    return {book.Made(), false};
 }
 
 std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
@@ -295,13 +387,6 @@ std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
         lines.emplace_back(kSeparateur);
     }
     return lines;
-}
-
-std::string ResumeCloture(const Closure& c) {
-    const std::string periode =
-        c.debut == c.fin ? FormatDate(c.debut) : FormatDate(c.debut) + " au " + FormatDate(c.fin);
-    return c.period + " " + periode + " : " + std::to_string(c.ventes) + " ventes, total " +
-           c.total;
 }
 
 }  // namespace vantor

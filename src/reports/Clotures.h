@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,13 +11,34 @@
 
 namespace vantor {
 
-// Closes, in date order, every day that holds journal records, has no
-// closure yet and lies before today (or up to today with aujourdhui); then
-// every month and year that has daily (monthly) closures, none of its own,
-// and has ended before now. Each closure is appended to Clotures.csv under
-// the chain; its totals are those the totals report gives for its period,
-// read with the same code. Returns the closures made. Throws FileError.
-std::vector<Closure> Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui);
+// What a closing must have confirmed before it closes anything: today is
+// far after the last record (the clock may be wrong).
+struct FarDate {
+    Date lastRecord;
+    Date today;
+    long days = 0;  // from the one to the other
+    Date closedTo;  // the last day that the closing would close
+};
+// A date more than this many days after the last record is asked about.
+inline constexpr long kDaysBeforeAsking = 4;
+
+struct ClosingRun {
+    std::vector<Closure> made;  // in the order they were written
+    bool refused = false;       // the far date was not confirmed: nothing was closed
+};
+
+// Closes, in date order, every day that holds journal records, lies after
+// the last closed day and before today (up to today with aujourdhui); right
+// before the first day closure after a month, that month (the sum of its
+// days), and after the last month of a year, that year: a month or year is
+// closed once a later day is, whatever the clock says. Each closure is
+// appended to Clotures.csv under the chain with its event, so that a closing
+// stopped at any point goes on at the next one and closes each period once.
+// The totals are those the totals report gives for the period, read with the
+// same code. When today is more than kDaysBeforeAsking days after the last
+// record, confirm is asked first. Throws FileError.
+ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui,
+                    const std::function<bool(const FarDate&)>& confirm);
 
 // The closures of 16 fields, written before the included VAT was kept, get
 // it from the journal records of their periods, read as for their totals
@@ -34,8 +56,5 @@ std::vector<std::string> RapportZ(const Closure& closure, const std::string& mon
 // is what a rewritten history no longer matches.
 std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
                                       const std::string& cle);
-
-// "Jour 05.12.2026 : 12 ventes, total 345.5": the detail of a closure event.
-std::string ResumeCloture(const Closure& closure);
 
 }  // namespace vantor

@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "data/TextFile.h"
+#include "ledger/Ledger.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "reports/JournalScan.h"
 #include "reports/JournalScanner.h"
 
@@ -122,8 +125,11 @@ JournalSums ScanRange(const JournalFile& file, std::uint64_t from, std::uint64_t
 
 JournalSums ScanJournalFile(const std::string& path, const ScanRequest& request, int parts,
                             std::size_t chunkBytes) {
+    const std::filesystem::path where = ToPath(path);
+    const std::optional<std::uint64_t> complete =
+        CompleteEnd(FromPath(where.parent_path()), FromPath(where.filename()));
     const JournalFile file(path);
-    const std::uint64_t size = file.Size();
+    const std::uint64_t size = std::min(file.Size(), complete.value_or(file.Size()));
     const std::size_t count = static_cast<std::size_t>(std::max(parts, 1));
     std::vector<std::uint64_t> bounds{0};
     for (std::size_t k = 1; k < count; ++k) {

@@ -13,18 +13,20 @@ namespace {
 constexpr const char* kFichierTemporaire = "tempcsv.csv";
 
 // Asks the desktop which application opens a CSV file, with a scratch file
-// of that type that is deleted right after; "" when none does. A scratch file
-// that cannot be written (a full disk) is told first, so that it is not taken
-// for a missing application; the search then finds nothing.
+// of that type that is deleted right after; "" when none does. The scratch
+// file is always a new file of its own: a symbolic link of that name is
+// removed, never written through. A scratch file that cannot be written (a
+// full disk) is told first, so that it is not taken for a missing
+// application; the search then finds nothing.
 std::string ChercherAppliCSV(Platform& platform, const std::string& dataPath) {
     const std::string temp = JoinPath(dataPath, kFichierTemporaire);
-    std::string application;
     try {
-        WriteFileAtomic(temp, "\"1;2;3;4\"\r\n");
-        application = Trim(platform.shell.AssociatedApplication(temp));
+        WriteScratchFile(temp, "\"1;2;3;4\"\r\n");
     } catch (const FileError& error) {
         platform.ui.MsgBox(error.what(), vbCritical);
+        return "";
     }
+    const std::string application = Trim(platform.shell.AssociatedApplication(temp));
     Files().Remove(temp);
     return application;
 }

@@ -1,6 +1,7 @@
 // Closures from the sales screen: "Clôture du jour" in the "Compta" frame
 // prints the Z report; the past days are closed by themselves at start-up
-// and at the first checkout of a later day; a closed day takes no record.
+// and at the first checkout of a later day, once a date far after the last
+// record is confirmed; a closed day, month or year takes no record.
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
@@ -29,13 +30,6 @@ std::vector<std::string> ChainLines(const std::string& dataPath) {
     return LignesChaine(head, key);
 }
 
-void LogClosures(const std::string& dataPath, const std::vector<Closure>& made,
-                 const DateTime& now) {
-    for (const Closure& closure : made) {
-        TryLogEvent(dataPath, now, "Clôture", ResumeCloture(closure));
-    }
-}
-
 }  // namespace
 
 void frmMain::ProposerArchives(const std::vector<Closure>& made) {
@@ -51,35 +45,67 @@ void frmMain::ProposerArchives(const std::vector<Closure>& made) {
     }
 }
 
-void frmMain::CloturerJoursPasses() {
+bool frmMain::DateLointaineConfirmee(const FarDate& far) {
+    const std::string question =
+        "L'ordinateur indique le " + FormatDate(far.today) + ", " + std::to_string(far.days) +
+        " jours après le dernier enregistrement du journal (" + FormatDate(far.lastRecord) +
+        "). Si cette date est juste, les journées jusqu'au " + FormatDate(far.closedTo) +
+        " seront clôturées : plus aucune vente ne pourra y être enregistrée.\nLa date et "
+        "l'heure de l'ordinateur sont-elles justes ?";
+    return platform_.ui.MsgBox(question, vbYesNo | vbQuestion | vbDefaultButton2,
+                               "Date de l'ordinateur") == vbYes;
+}
+
+std::optional<ClosingRun> frmMain::Cloturer(bool aujourdhui) {
     const DateTime now = platform_.clock.Now();
-    if (clotureFaiteLe_ == now.date) {
+    clotures_.reset();
+    try {
+        ClosingRun run =
+            vantor::Cloturer(data_.DataPath, now, aujourdhui,
+                             [this](const FarDate& far) { return DateLointaineConfirmee(far); });
+        dateNonConfirmee_ = run.refused ? std::optional<Date>(now.date) : std::nullopt;
+        ProposerArchives(run.made);
+        return run;
+    } catch (const FileError& error) {
+        platform_.ui.MsgBox(
+            (aujourdhui ? std::string() : std::string("La clôture des jours passés a échoué : ")) +
+                error.what(),
+            vbCritical);
+        return std::nullopt;
+    }
+}
+
+void frmMain::CloturerJoursPasses() {
+    const Date today = platform_.clock.Now().date;
+    if (clotureFaiteLe_ == today) {
         return;
     }
-    try {
-        const std::vector<Closure> made = Cloturer(data_.DataPath, now, false);
-        LogClosures(data_.DataPath, made, now);
-        clotureFaiteLe_ = now.date;
-        ProposerArchives(made);
-    } catch (const FileError& error) {
-        platform_.ui.MsgBox(std::string("La clôture des jours passés a échoué : ") + error.what(),
-                            vbCritical);
+    if (const std::optional<ClosingRun> run = Cloturer(false); run && !run->refused) {
+        clotureFaiteLe_ = today;
     }
 }
 
 bool frmMain::JourClos(const Date& date, const std::string& what) {
-    std::optional<Date> closed;
-    try {
-        closed = LastClosedDay(data_.DataPath);
-    } catch (const FileError&) {
-        return false;  // an unreadable closure file must not stop the sales
+    const std::string refused = what + " refusé" + (what == "Vente" ? "e" : "") + " : ";
+    if (dateNonConfirmee_ == date) {
+        platform_.ui.MsgBox(refused + "la date de l'ordinateur (" + FormatDate(date) +
+                                ") n'a pas été confirmée. Corrigez la date et l'heure de "
+                                "l'ordinateur.",
+                            vbCritical);
+        return true;
     }
-    if (!closed || *closed < date) {
+    if (!clotures_) {
+        try {
+            clotures_ = ReadClosedPeriods(data_.DataPath);
+        } catch (const FileError&) {
+            return false;  // an unreadable closure file must not stop the sales
+        }
+    }
+    const std::optional<std::string> closed = ClosedBecause(*clotures_, date);
+    if (!closed) {
         return false;
     }
-    platform_.ui.MsgBox(what + " refusé" + (what == "Vente" ? "e" : "") + " : la journée du " +
-                            FormatDate(date) +
-                            " est clôturée. Vérifiez la date et l'heure de l'ordinateur.",
+    platform_.ui.MsgBox(refused + *closed + ". Vérifiez la date et l'heure de l'ordinateur.",
                         vbCritical);
     return true;
 }
@@ -91,14 +117,11 @@ void frmMain::cmdCloture_Click() {
                             vbYesNo | vbQuestion, "Clôture du jour") != vbYes) {
         return;
     }
-    std::vector<Closure> made;
-    try {
-        made = Cloturer(data_.DataPath, now, true);
-    } catch (const FileError& error) {
-        platform_.ui.MsgBox(error.what(), vbCritical);
+    const std::optional<ClosingRun> run = Cloturer(true);
+    if (!run || run->refused) {
         return;
     }
-    LogClosures(data_.DataPath, made, now);
+    const std::vector<Closure>& made = run->made;
     const auto today = std::find_if(made.begin(), made.end(), [&](const Closure& closure) {
         return closure.period == kClosureDay && closure.fin == now.date;
     });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/TillData.h"
+#include "ledger/Closures.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 
@@ -19,7 +20,8 @@ struct Encaissement;
 struct ReceiptSale;
 struct Report;
 struct ReportSettings;
-struct Closure;
+struct FarDate;
+struct ClosingRun;
 
 // The sales screen: the article keypad, the ticket being built, the tables,
 // the checkout and report frames, and the "Fichier" menu. It owns the live
@@ -142,7 +144,9 @@ private:
     void AddArticleButton(int index, const std::string& line, int left, int top);
     void SetKeypadScrollMaximum(int lastLeft);
     void LayoutRightColumn(int x);
-    void LoadPictures();
+    // The logo and the QR picture of the settings, for the receipts; a picture
+    // refused (too large, unreadable) is told when tellRefusals.
+    void LoadPictures(bool tellRefusals);
     void SetToday();
     void CheckWaiter(int index);
 
@@ -186,9 +190,16 @@ private:
                        int category);
     ReportSettings ReglagesRapport();
     bool ShowReport(const Report& report);
-    // A record dated in a closed day is refused with a message (the clock
-    // went back); what is "Vente" or "Mouvement".
+    // A record dated in a closed day, month or year is refused with a
+    // message (the clock went back), as one dated on a far date that was not
+    // confirmed; what is "Vente" or "Mouvement".
     bool JourClos(const Date& date, const std::string& what);
+    // Closes the past days (and today with aujourdhui); nothing when it
+    // failed, which was told.
+    std::optional<ClosingRun> Cloturer(bool aujourdhui);
+    // The question before a closing on a date far after the last record: the
+    // one place where its answer is asked for.
+    bool DateLointaineConfirmee(const FarDate& far);
     // The yearly closures made propose an archive of their year.
     void ProposerArchives(const std::vector<Closure>& made);
 
@@ -211,6 +222,10 @@ private:
     std::unique_ptr<Form> agendaDemarrage_;
     // The day whose past days were last closed.
     Date clotureFaiteLe_{0, 0, 0};
+    // What the closures close, read again after each closing.
+    std::optional<ClosedPeriods> clotures_;
+    // The date that the last closing asked about and that was not confirmed.
+    std::optional<Date> dateNonConfirmee_;
 };
 
 }  // namespace vantor

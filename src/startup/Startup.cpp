@@ -53,7 +53,7 @@ std::string CreateFolder(const std::string& path) {
     std::error_code error;
     std::filesystem::create_directories(ToPath(path), error);
     if (error || !DirectoryExists(path)) {
-        return error ? error.message() : "le dossier n'a pas pu être créé";
+        return error ? SystemErrorText(error) : "le dossier n'a pas pu être créé";
     }
     return UnusableReason(path);
 }

@@ -4,6 +4,7 @@
 #include "data/Numbers.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
+#include "printing/ReceiptPicture.h"
 #include "sales/NumeroTicket.h"
 #include "sales/frmMain.h"
 
@@ -29,7 +30,7 @@ void frmMain::Form_Load() {
     if (!numero.avis.empty()) {
         platform_.ui.MsgBox(numero.avis, vbExclamation, "Vantor pour Windows");
     }
-    LoadPictures();
+    LoadPictures(true);
     SetToday();
 
     AfficherModeTVA();
@@ -50,14 +51,20 @@ void frmMain::Form_Load() {
     }
 }
 
-void frmMain::LoadPictures() {
+void frmMain::LoadPictures(bool tellRefusals) {
     const std::pair<const char*, InfoField> holders[] = {{"Image1", CheminLogo},
                                                          {"Image2", CheminQR}};
     for (const auto& [name, field] : holders) {
         const std::string& path = data_.Infos[field];
         if (!path.empty() && FileExists(path)) {
-            // A file that is not a picture leaves the holder empty.
-            Get(name).picture = platform_.pictures.Load(path);
+            // A picture refused leaves the holder empty: the receipts go without it.
+            const LoadedPicture loaded =
+                LoadReceiptPicture(platform_.pictures, path, platform_.printers.Paper().Dots());
+            if (!loaded.refusal.empty() && tellRefusals) {
+                platform_.ui.MsgBox(loaded.refusal + "\nLes tickets s'impriment sans elle.",
+                                    vbExclamation);
+            }
+            Get(name).picture = loaded.picture;
         }
     }
 }

@@ -111,5 +111,12 @@ TEST_F(ImageChooser, AStoredPictureThatCannotBeReadIsNotKept) {
     ExpectPage("AStoredPictureThatCannotBeReadIsNotKept");
 }
 
+// A picture too large for a receipt (1 × 10,000 pixels) is refused when
+// chosen, with the reason; the preview stays as it was and another can be chosen.
+TEST_F(ImageChooser, APictureTooLargeForTheReceiptIsRefusedWhenChosen) {
+    WriteRaw(Pictures() + "/haut.bmp", Bitmap(1, 10000));
+    ExpectPage("APictureTooLargeForTheReceiptIsRefusedWhenChosen");
+}
+
 }  // namespace
 }  // namespace vantor::test

@@ -73,5 +73,24 @@ TEST(DatesTest, DaysCountFromFirstJanuary1970ThroughTheLeapYears) {
     EXPECT_FALSE(IsValidDate({2026, 0, 10}));
 }
 
+TEST(DatesTest, MonthsEndOnTheirLastDayAndAreNamedInFrench) {
+    const struct {
+        Date date;
+        Date last;
+        const char* named;
+    } cases[] = {
+        {{2026, 12, 5}, {2026, 12, 31}, "décembre 2026"},
+        {{2027, 1, 31}, {2027, 1, 31}, "janvier 2027"},
+        {{2028, 2, 1}, {2028, 2, 29}, "février 2028"},
+        {{2100, 2, 9}, {2100, 2, 28}, "février 2100"},
+        {{2026, 4, 30}, {2026, 4, 30}, "avril 2026"},
+        {{2026, 8, 15}, {2026, 8, 31}, "août 2026"},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(LastDayOfMonth(row.date), row.last) << row.named;
+        EXPECT_EQ(MonthAndYear(row.date), row.named);
+    }
+}
+
 }  // namespace
 }  // namespace vantor

@@ -5,6 +5,7 @@
 // file is left, the chain still matches the journal, and a failure is reported as a FileError.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
@@ -17,16 +18,19 @@
 #include "data/TextFile.h"
 #include "ledger/Archive.h"
 #include "ledger/ArchiveKey.h"
+#include "ledger/Closures.h"
 #include "ledger/Verify.h"
 #include "platform/FileSystem.h"
 #include "reports/Clotures.h"
 #include "sales/NumeroTicket.h"
+#include "support/ClosureLines.h"
 #include "support/TempDir.h"
 #include "support/TestKey.h"
 
 namespace vantor {
 namespace {
 
+using test::RamDiskOrTemporary;
 using test::Slurp;
 using test::TempDir;
 using test::WriteRaw;
@@ -124,15 +128,12 @@ const std::vector<std::pair<const char*, std::function<void(const std::string& f
         {"réglages", [](const std::string& f) { EcrireInfos(f, InfosRecord{}); }},
         {"serveurs", Rewrite("Serveurs.txt", {"Anne", "Paul"})},
         {"agenda", [](const std::string& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
-        // The day of the journal's record, closed and signed, and its event.
-        {"clôture signée",
-         [](const std::string& f) {
-             Cloturer(f, {{2026, 12, 5}, {12, 4, 9}}, false);
-         }},
         {"archive",
          [](const std::string& f) {
              WriteArchive(f, {2026, 12, 1}, {2026, 12, 31}, JoinPath(f, "decembre.tar"));
          }},
+        {"fichier de recherche CSV",
+         [](const std::string& f) { WriteScratchFile(JoinPath(f, "tempcsv.csv"), "1;2;3\r\n"); }},
 };
 
 // Every file but the chain, which also records an interrupted write by design:
@@ -203,6 +204,77 @@ TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
         }
         std::cout << name << ": " << failing - 1 << " failure points\n";
     }
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// The closing of three past days over two months (four closures, each with
+// its event), with the N-th call failing: it is told, the closures written
+// are the first ones of a closing that never failed, whole, and the next
+// start (its missing event logged, then the closing again) ends with the
+// closures and events of a closing that never failed.
+TEST(FailureLoop, AClosingThatFailsAtAnyCallIsTakenUpByTheNextStart) {
+    const DateTime now{{2026, 12, 5}, {9, 0, 0}};
+    const auto fill = [](const std::string& folder) {
+        FillFolder(folder);
+        AppendChained(folder, kJournalFile, EntryKind::Sale, 42,
+                      {"30.11.2026;9:00:00;Paul;3.5;0;Esp;2;0.19"});
+        AppendChained(folder, kJournalFile, EntryKind::Sale, 43,
+                      {"04.12.2026;9:00:00;Paul;8;5;Cart;2;0.44"});
+    };
+    const auto close = [&](const std::string& folder) {
+        Cloturer(folder, now, false, [](const FarDate&) { return true; });
+    };
+    TempDir reference(RamDiskOrTemporary());
+    fill(reference.Path());
+    close(reference.Path());
+    const std::vector<std::string> closures =
+        test::UnsignedClosures(Slurp(reference.Path() + "/" + kClosureFile));
+    const std::vector<std::string> events = Sorted(ReadLines(reference.Path() + "/" + kEventFile));
+    ASSERT_EQ(ReadClosures(reference.Path()).size(), 4u);  // a day of November, its month, two days
+    int failing = 1;
+    for (;; ++failing) {
+        SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+        TempDir folder(RamDiskOrTemporary());
+        fill(folder.Path());
+        FailingFiles files(failing);
+        bool reported = false;
+        {
+            UseFileSystem use(files);
+            try {
+                close(folder.Path());
+            } catch (const FileError&) {
+                reported = true;
+            }
+        }
+        // Signed by the folder's own key, each line naming the chain's head.
+        const std::vector<std::string> made =
+            test::UnsignedClosures(Slurp(folder.Path() + "/" + kClosureFile));
+        EXPECT_LE(made.size(), closures.size());
+        EXPECT_EQ(made,
+                  std::vector<std::string>(closures.begin(),
+                                           closures.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                  made.size(), closures.size()))));
+        EXPECT_TRUE(Slurp(folder.Path() + "/" + kClosureFile).empty() ||
+                    Slurp(folder.Path() + "/" + kClosureFile).ends_with("\r\n"));
+        const LedgerCheck check = VerifyLedger(folder.Path());
+        EXPECT_TRUE(check.intact) << check.problem;
+        LogMissingClosureEvents(folder.Path(), now);
+        close(folder.Path());
+        EXPECT_EQ(test::UnsignedClosures(Slurp(folder.Path() + "/" + kClosureFile)), closures);
+        // An event that failed is logged at the next start, after the later ones.
+        EXPECT_EQ(Sorted(ReadLines(folder.Path() + "/" + kEventFile)), events);
+        if (!files.Failed()) {
+            break;
+        }
+        // An event that could not be written is not the closing's failure.
+        EXPECT_TRUE(reported || made == closures);
+        ASSERT_LT(failing, 400) << "the closing never completes";
+    }
+    std::cout << "clôture: " << failing - 1 << " failure points\n";
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST_F(ShellTest, EachArgumentReachesTheProgramWhole) {
     EXPECT_EQ(Slurp(folder / "arguments.txt"), "C:\\Mes Documents\\Articles.csv\ndeux mots\n");
 
     EXPECT_FALSE(shell.Start(folder / "absent", {}, error));
-    EXPECT_FALSE(error.empty()) << "a program that cannot start gives the reason";
+    EXPECT_EQ(error, "Le programme \"" + folder / "absent" + "\" n'a pas pu être lancé.");
 }
 
 // A desktop where CSV files open with an installed "fakecalc" entry: the file

@@ -3,6 +3,7 @@
 // the shop's own key signed anew; a folder whose check fails is not archived.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -227,6 +228,34 @@ TEST(Archive, EveryForgedArchiveIsRefused) {
         found += std::string(name) + "\n    " + folder.Verify(bytes);
     }
     EXPECT_EXPECTED("Archive-forged.txt", found);
+}
+
+// An archive killed while being written leaves its temporary file beside
+// it; the next archive of that name removes it, and nothing else.
+TEST(Archive, TheTemporaryOfAKilledArchiveOfThatNameIsRemoved) {
+    TempDir data;
+    AppendChained(data.Path(), kJournalFile, EntryKind::Sale, 1,
+                  {"05.12.2026;12:00:00;Paul;7;0;Esp;1;0.7"});
+    TempDir out;
+    const std::vector<std::string> kept = {"decembre.tar.tmp", "decembre.tar.tmpA1b2C3x",
+                                           "novembre.tar.tmpA1b2C3", "decembre.tar.tmpA1-2C3"};
+    for (const std::string& name : kept) {
+        WriteRaw(out / name, "autre");
+    }
+    WriteRaw(out / "decembre.tar.tmpA1b2C3", "moitié d'archive");
+    const TillRun written = RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026",
+                                       "--data-dir", data.Path(), "--out", out / "decembre.tar"},
+                                      "");
+    ASSERT_EQ(written.status, 0) << written.err;
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(out.Path())) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = kept;
+    expected.push_back("decembre.tar");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
 }
 
 }  // namespace

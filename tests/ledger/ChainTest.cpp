@@ -141,6 +141,24 @@ TEST(Chain, EachAlterationIsFoundAtTheFirstRecordThatNoLongerMatches) {
     EXPECT_EXPECTED("Chain-alterations.txt", found);
 }
 
+// The longest write the crash rule allows is the longest the till makes:
+// one byte more is refused, and nothing reaches either file.
+TEST(Chain, AWriteLongerThanOneSaleCanHoldIsRefused) {
+    TempDir dir;
+    WriteDay(dir.Path());
+    const std::string chain = Slurp(dir / kChainFile);
+    const std::string record(kLongestChainedWrite - 2, 'x');  // and its line end
+    AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 4, {record});
+    EXPECT_EQ(Slurp(dir / kJournalFile), kJournal + record + "\r\n");
+    const std::string written = Slurp(dir / kChainFile);
+    EXPECT_THROW(AppendChained(dir.Path(), kJournalFile, EntryKind::Sale, 5, {record + "x"}),
+                 FileError);
+    EXPECT_EQ(Slurp(dir / kJournalFile), kJournal + record + "\r\n");
+    EXPECT_EQ(Slurp(dir / kChainFile), written);
+    EXPECT_NE(written, chain);
+    EXPECT_EQ(Check(dir), "Journal intact : 7 enregistrements, 0 clôtures");
+}
+
 // `vantor verify` before and after the adoption, the events it logged, and
 // the check of a record changed since: expected/Chain-adopted.txt.
 TEST(Chain, JournalOfAnOlderVersionIsAdoptedAsItIs) {
@@ -209,6 +227,128 @@ TEST(StartupCheck, CrashLeftoversAreInterruptionsSettledAtTheNextStart) {
                 Cp1252ToUtf8(Slurp(dir / kRecoveryFile)) + Verify(dir).out;
     }
     EXPECT_EXPECTED("Chain-interruptions.txt", told);
+}
+
+// The chain's last line, and what it announces beyond the written day.
+struct LastLine {
+    const char* name;
+    // Given the journal's size, the line appended to the chain (without its
+    // line end) and the bytes appended to the journal.
+    std::function<std::pair<std::string, std::string>(std::uint64_t size)> make;
+};
+
+std::string Forged(const std::string& fields) {
+    return fields + ";" + kChainOrigin;
+}
+
+// A sale entry over [from, to) of the journal, as a forger would write it.
+std::string SaleEntry(std::uint64_t from, std::uint64_t to) {
+    return Forged("6;V;77;tickets.csv;" + std::to_string(from) + ";" + std::to_string(to));
+}
+
+// Only a last entry that starts where the previous entry of its file ended,
+// announces no more than one write holds and leaves its file ending inside
+// its range is a crash, settled; any other is an alteration, reported, and
+// nothing is cut. For each, `vantor verify`, what the next start told and
+// logged, whether the journal was cut, what tickets.recup keeps and `vantor
+// verify` after it: expected/Chain-last-lines.txt.
+TEST(StartupCheck, OnlyALastEntryThatACrashCanLeaveIsSettled) {
+    constexpr std::uint64_t kBillion = 1000000000;
+    const std::string sale4 = "05.12.2026;14:00:00;Paul;3;0;Esp;2;0.165\r\n";
+    const LastLine cases[] = {
+        {"crash: a sale whose records never came",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s, s + sale4.size()), std::string()};
+         }},
+        {"crash: a sale cut after 17 bytes",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s, s + sale4.size()), sale4.substr(0, 17)};
+         }},
+        {"forged: from byte 0 over the journal and a billion bytes more",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(0, s + kBillion), std::string()};
+         }},
+        {"forged: from the journal's end, a billion bytes",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s, s + kBillion), std::string()};
+         }},
+        {"forged: one byte more than one write can hold",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s, s + kLongestChainedWrite + 1), std::string()};
+         }},
+        {"forged: inside the last sale",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s - 20, s + 30), std::string()};
+         }},
+        {"forged: past the journal's end",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s + 5, s + 60), std::string()};
+         }},
+        {"forged: a closure that Clotures.csv never held",
+         [&](std::uint64_t) {
+             return std::pair{Forged("6;C;3;Clotures.csv;100;250"), std::string()};
+         }},
+        {"forged: an event over the whole event log",
+         [&](std::uint64_t) {
+             return std::pair{Forged("6;E;0;Evenements.csv;0;900"), std::string()};
+         }},
+        {"forged: a whole range whose hash is wrong",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s, s + sale4.size()), sale4};
+         }},
+        {"forged as a crash would leave it: taken for one",
+         [&](std::uint64_t s) {
+             return std::pair{SaleEntry(s, s + 100), std::string("05.12.2026;14:00:00;Paul;3")};
+         }},
+    };
+    std::string told;
+    for (const LastLine& row : cases) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteDay(dir.Path());
+        const auto [line, bytes] = row.make(kJournal.size());
+        WriteRaw(dir / kChainFile, Slurp(dir / kChainFile) + line + "\r\n");
+        WriteRaw(dir / kJournalFile, kJournal + bytes);
+        const TillRun crashed = Verify(dir);
+        const TillRun run = RunScript(dir.Path(), "clock 05.12.2026 15:00:00\nshow NumTicket\n");
+        const std::string journal = Slurp(dir / kJournalFile);
+        told += "== " + std::string(row.name) + "\n" + crashed.out + StartTold(dir, run) +
+                (journal == kJournal + bytes
+                     ? std::string("tickets.csv kept whole\n")
+                     : "tickets.csv cut to " + std::to_string(journal.size()) + " bytes\n") +
+                Cp1252ToUtf8(Slurp(dir / kRecoveryFile)) + Verify(dir).out;
+    }
+    EXPECT_EXPECTED("Chain-last-lines.txt", told);
+}
+
+// Folders where a forged last line was taken for a crash and given up (as an
+// earlier version did): the entry given up is checked all the same.
+TEST(StartupCheck, AGivenUpEntryThatNoCrashCouldLeaveIsAnAlteration) {
+    const std::uint64_t s = kJournal.size();
+    const struct {
+        std::uint64_t start, end;
+        const char* found;
+    } cases[] = {
+        {s, s + 1000000000,
+         "Journal altéré : ligne 7 de tickets.csv : l'entrée 6 de tickets.chain annonce "
+         "1000000000 octets, aucune écriture n'en contient autant"},
+        {s + 5, s + 60,
+         "Journal altéré : ligne 7 de tickets.csv : enregistrements absents de tickets.chain"},
+        {s - 20, s + 30,
+         "Journal altéré : ligne 7 de tickets.csv : l'entrée 6 de tickets.chain ne suit pas la "
+         "précédente"},
+    };
+    for (const auto& row : cases) {
+        TempDir dir;
+        WriteDay(dir.Path());
+        const std::string forged = SaleEntry(row.start, row.end);
+        ChainEntry mark{7,         EntryKind::Interrupted, 6, kJournalFile,
+                        row.start, std::max(row.start, s), ""};
+        mark.hash = EntryHash(kChainOrigin, mark, "");
+        WriteRaw(dir / kChainFile,
+                 Slurp(dir / kChainFile) + forged + "\r\n" + FormatEntry(mark) + "\r\n");
+        EXPECT_EQ(Check(dir), row.found) << forged;
+    }
 }
 
 // `vantor verify`, then the start's message and the events it logged:

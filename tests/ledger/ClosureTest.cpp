@@ -3,12 +3,20 @@
 // closed day refuses sales, and "Clôture du jour" prints the Z report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/ClosureSignature.h"
 #include "ledger/Closures.h"
+#include "ledger/Events.h"
+#include "ledger/Ledger.h"
+#include "ledger/Verify.h"
 #include "reports/Clotures.h"
+#include "support/ClosureLines.h"
 #include "support/ExpectedFile.h"
 #include "support/HeadlessTill.h"
 #include "support/TestKey.h"
@@ -46,7 +54,10 @@ TEST(Closures, PastDaysMonthsAndYearsAreClosedWithTheTotalsOfTheReportAndRefuseS
     till.Run(
         "clock 06.12.2026 10:00:00\nclick optPrint 2\nchoose cmbVantor 1\ntype txtVantor \"20\"\n"
         "choose cmbCatCompt 2\ntype txtTexteVantor \"Banque\"\nclick cmdVantor\n");
-    till.Run("clock 02.01.2027 09:00:00\nshow NumTicket\n");
+    // 27 days after the last record: asked first. December is closed with the
+    // first day closure after it, on the 3rd.
+    till.Run("clock 02.01.2027 09:00:00\nanswer yes\n" + kTicket + "click cmdPrint 0\nanswer no\n");
+    till.Run("clock 03.01.2027 09:00:00\nshow NumTicket\n");
     const std::string closures = till.Read(kClosureFile);
     const TillRun report =
         RunVantor({"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026", "--today",
@@ -70,6 +81,131 @@ TEST(Closures, ClotureDuJourPrintsTheZReportAndClosesToday) {
                                          run.out.substr(run.out.find("msgbox question")));
 }
 
+// Sales on days of three months and two years, chained as the till writes
+// them: a coffee (3.50) each, paid in cash.
+void WriteSalesOver(const std::string& dir, const std::vector<std::pair<std::string, int>>& days) {
+    int receipt = 0;
+    for (const auto& [day, sales] : days) {
+        for (int i = 0; i < sales; ++i) {
+            AppendChained(dir, kJournalFile, EntryKind::Sale, ++receipt,
+                          {day + ";12:00:00;Paul;3.5;0;Esp;1;0.35"});
+        }
+    }
+}
+
+void WriteSalesOverThreeMonths(const std::string& dir) {
+    WriteSalesOver(dir, {{"28.11.2026", 2},
+                         {"30.11.2026", 1},
+                         {"01.12.2026", 2},
+                         {"31.12.2026", 1},
+                         {"02.01.2027", 1}});
+}
+
+// The details of the closure events, sorted.
+std::vector<std::string> ClosureEvents(const HeadlessTill& till) {
+    std::vector<std::string> details;
+    for (const std::string& line : ReadLines(till / kEventFile)) {
+        const std::string type = ";Clôture;";
+        if (const std::size_t at = line.find(type); at != std::string::npos) {
+            details.push_back(line.substr(at + type.size()));
+        }
+    }
+    std::sort(details.begin(), details.end());
+    return details;
+}
+
+// A copy of the folder as a kill right after the chain's entry `last` left
+// it: the chain up to that entry, each data file up to what those entries
+// cover; the other files as they are.
+void CopyAsKilledAfter(const std::string& from, const std::string& to, std::uint64_t last) {
+    std::filesystem::copy(from, to,
+                          std::filesystem::copy_options::overwrite_existing |
+                              std::filesystem::copy_options::recursive);
+    std::string chain;
+    std::map<std::string, std::uint64_t> ends;
+    for (const std::string& line : ReadLines(JoinPath(from, kChainFile))) {
+        const std::optional<ChainEntry> entry = ParseEntry(line);
+        if (!entry || entry->seq > last) {
+            break;
+        }
+        chain += line + "\r\n";
+        ends[entry->file] = FileEndAfter(*entry);
+    }
+    WriteRaw(JoinPath(to, kChainFile), chain);
+    for (const char* file : {kJournalFile, kEventFile, kClosureFile}) {
+        WriteRaw(JoinPath(to, file), Slurp(JoinPath(from, file)).substr(0, ends[file]));
+    }
+}
+
+// What a start that closes past days leaves when it is killed after any of
+// its writes (its start event, each closure, each closure's event): the next
+// start ends with the closures and events of a start never killed, and a
+// start after it changes nothing.
+TEST(Closures, AClosingStoppedAfterAnyWriteResumesWhereItStopped) {
+    const std::string start = "clock 03.01.2027 09:00:00\nshow NumTicket\n";
+    HeadlessTill reference(RamDiskOrTemporary());
+    WriteSalesOverThreeMonths(reference.Folder());
+    const std::uint64_t sales = ReadLines(reference / kChainFile).size();
+    reference.Run(start);
+    const std::vector<std::string> closures = UnsignedClosures(reference.Read(kClosureFile));
+    const std::vector<std::string> events = ClosureEvents(reference);
+    ASSERT_EQ(closures.size(), 8u);  // five days, two months, a year
+    ASSERT_EQ(events.size(), closures.size());
+    const std::uint64_t written = ReadLines(reference / kChainFile).size();
+    for (std::uint64_t last = sales; last < written; ++last) {
+        SCOPED_TRACE("killed after entry " + std::to_string(last));
+        HeadlessTill till(RamDiskOrTemporary());
+        CopyAsKilledAfter(reference.Folder(), till.Folder(), last);
+        for (int again = 0; again < 2; ++again) {
+            till.Run(start);
+            EXPECT_EQ(UnsignedClosures(till.Read(kClosureFile)), closures);
+            EXPECT_EQ(ClosureEvents(till), events);
+        }
+        const LedgerCheck check = VerifyLedger(till.Folder());
+        EXPECT_TRUE(check.intact) << check.problem;
+    }
+}
+
+// Each closure line chained as the till writes it.
+void WriteClosures(const std::string& dir, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        AppendChained(dir, kClosureFile, EntryKind::Closure, 0, {line});
+    }
+}
+
+std::string ClosureOf(const std::string& period, const std::string& debut, const std::string& fin) {
+    return period + ";" + debut + ";" + fin + ";1;1;1;3.5;0;0;0.35;0;3.5;3.5;3.5;" + fin +
+           ";23:00:00";
+}
+
+// `vantor verify` refuses a period closed twice, whatever the chain says:
+// expected/Closures-twice.txt.
+TEST(Closures, VerifyRefusesAPeriodClosedTwice) {
+    const std::string day = ClosureOf("Jour", "05.12.2026", "05.12.2026");
+    const std::string next = ClosureOf("Jour", "06.12.2026", "06.12.2026");
+    const std::string month = ClosureOf("Mois", "05.12.2026", "06.12.2026");
+    const std::string year = ClosureOf("Année", "05.12.2026", "06.12.2026");
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"two days, their month, their year", {day, next, month, year}},
+        {"a day closed twice", {day, next, day}},
+        {"a month closed twice", {day, next, month, month}},
+        {"a year closed twice", {day, next, month, year, year}},
+        {"a day closed after its month", {day, month, next}},
+        {"a month closed after its year",
+         {ClosureOf("Jour", "05.11.2026", "05.11.2026"),
+          ClosureOf("Mois", "05.11.2026", "05.11.2026"),
+          ClosureOf("Année", "05.11.2026", "05.11.2026"), month}},
+        {"a longer line (a field added later)", {day + ";abc", next}},
+    };
+    std::string found;
+    for (const auto& [name, lines] : cases) {
+        TempDir dir;
+        WriteClosures(dir.Path(), lines);
+        found += std::string(name) + "\n    " + CheckSummary(VerifyLedger(dir.Path())) + "\n";
+    }
+    EXPECT_EXPECTED("Closures-twice.txt", found);
+}
+
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields(1);
     for (const char c : line) {
@@ -87,8 +223,10 @@ std::vector<std::string> Fields(const std::string& line) {
 // month is closed; one with them keeps its own, also with further fields
 // after them; every line still tells the last closed day.
 TEST(Closures, TheMonthSumsTheIncludedVatOfOldAndNewDays) {
+    // The month is closed with the first day after it.
     const std::string journal =
-        "05.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n06.12.2026;12:00:00;Paul;22;0;Esp;2;1.21\r\n";
+        "05.12.2026;12:00:00;Paul;10;0;Esp;1;1\r\n06.12.2026;12:00:00;Paul;22;0;Esp;2;1.21\r\n"
+        "01.01.2027;12:00:00;Paul;3;0;Esp;1;0.3\r\n";
     const std::string old =
         "Jour;05.12.2026;05.12.2026;0;0;0;10;0;0;1;0;10;10;10;05.12.2026;23:00:00";
     const std::string newDay =
@@ -111,7 +249,7 @@ TEST(Closures, TheMonthSumsTheIncludedVatOfOldAndNewDays) {
         till.Write(kClosureFile, row.fifth + "\r\n");
         till.Run("clock 02.01.2027 09:00:00\nshow NumTicket\n");
         const std::vector<std::string> lines = ReadLines(till / kClosureFile);
-        ASSERT_EQ(lines.size(), 4u);
+        ASSERT_EQ(lines.size(), 5u);
         EXPECT_EQ(lines[0], row.fifth);
         // The new closures are signed: their fields come before the head and signature.
         EXPECT_EQ(ClosureFields(lines[1]), newDay);

@@ -4,6 +4,9 @@
 // byte for byte), no temporary file, and no receipt number used twice: in the
 // chain, nor on the receipts printed, each of whose codes names its sale's
 // entry in the chain.
+// Then the start-up that closes 151 past days, killed again and again while
+// it settles and closes: each period is closed once, in order, and the
+// closures and their events end as those of a start never killed.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,13 +16,17 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <map>
 #include <random>
 #include <set>
 #include <thread>
 
+#include "data/Dates.h"
 #include "data/TextFile.h"
+#include "ledger/Ledger.h"
 #include "ledger/Verify.h"
+#include "support/ClosureLines.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -77,6 +84,15 @@ Run RunAndKill(const std::string& dir, const std::string& script, Clock::duratio
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
     return {Clock::now() - start, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// No temporary file nor folder probe is left once the till has started.
+void ExpectNoLeftover(const std::string& dir, int run) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(name.find(".tmp"), std::string::npos) << "run " << run << ": " << name;
+        EXPECT_FALSE(name.starts_with(".vantor-probe-")) << "run " << run << ": " << name;
+    }
 }
 
 // The value after label on a printed line, "" where the line was cut.
@@ -150,9 +166,7 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         const std::string errors = scripts / "start-errors.txt";
         ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1), errors).status, 0)
             << "run " << runs << ": the till does not start again: " << Slurp(errors);
-        for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-            EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << "run " << runs;
-        }
+        ExpectNoLeftover(dir.Path(), runs);
         ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir / kChainFile, runs);
         long long receipt = 0;  // the last sale's in the chain
         for (const std::string& line : ReadLines(dir / kChainFile)) {
@@ -175,6 +189,148 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
     RecordProperty("interrupted", interrupted);
     std::cout << runs << " runs killed, " << interrupted << " interrupted writes found\n";
     EXPECT_GE(runs, 10);  // even on a slow (sanitized, loaded) build
+}
+
+// VANTOR_CLOSURE_CRASH_RUNS gives more runs on demand; each kills the
+// closing start up to kKillsPerRun times before a start that runs to its end.
+int ClosureRuns() {
+    const char* runs = std::getenv("VANTOR_CLOSURE_CRASH_RUNS");
+    return runs != nullptr ? std::atoi(runs) : 30;
+}
+constexpr int kKillsPerRun = 4;
+
+// Three coffees a day from 04.08.2026 to 01.01.2027, chained as the till
+// writes them: 151 days, five months and a year to close on the 2nd.
+void WriteDaysToClose(const std::string& dir) {
+    std::int64_t receipt = 0;
+    for (Date day{2026, 8, 4}; day <= Date{2027, 1, 1};) {
+        for (int sale = 0; sale < 3; ++sale) {
+            AppendChained(dir, kJournalFile, EntryKind::Sale, ++receipt,
+                          {FormatDate(day) + ";12:00:00;Paul;3.5;0;Esp;1;0.35"});
+        }
+        day = day == LastDayOfMonth(day)
+                  ? (day.month == 12 ? Date{day.year + 1, 1, 1} : Date{day.year, day.month + 1, 1})
+                  : Date{day.year, day.month, day.day + 1};
+    }
+}
+
+// The closure events of the folder, in order.
+std::vector<std::string> ClosureEvents(const std::string& dir) {
+    std::vector<std::string> events;
+    if (!std::filesystem::exists(dir + "/" + kEventFile)) {
+        return events;
+    }
+    for (const std::string& line : ReadLines(dir + "/" + kEventFile)) {
+        if (const std::size_t at = line.find(";Clôture;"); at != std::string::npos) {
+            events.push_back(line.substr(at));
+        }
+    }
+    return events;
+}
+
+// The closures made are the first ones of a closing never killed, in its
+// order; a last line cut by the kill is the start of the next one.
+bool IsBegunAs(const std::vector<std::string>& made, const std::vector<std::string>& all,
+               bool lastCut) {
+    if (made.size() > all.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        const bool cut = lastCut && i + 1 == made.size();
+        if (cut ? !all[i].starts_with(made[i].substr(0, std::min(made[i].size(), all[i].size())))
+                : made[i] != all[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What a kill left, in words.
+std::string WhatTheKillLeft(const LedgerCheck& check, std::size_t closures, std::size_t events,
+                            std::size_t all) {
+    if (check.interrupted) {
+        return check.interrupted->file == kChainFile
+                   ? "a chain line cut"
+                   : std::string("an interrupted ") +
+                         (check.interrupted->kind == EntryKind::Closure ? "closure"
+                          : check.interrupted->kind == EntryKind::Event ? "event"
+                                                                        : "write");
+    }
+    if (closures == 0) {
+        return "no closure yet";
+    }
+    if (events < closures) {
+        return "a closure without its event";
+    }
+    return closures == all ? "every closure made" : "some closures, each with its event";
+}
+
+TEST(CrashLoop, KilledClosingsCloseEachPeriodOnceAndLoseNoEvent) {
+    TempDir ram(RamDiskOrTemporary());
+    const std::string base = ram / "modele";
+    std::filesystem::create_directory(base);
+    WriteDaysToClose(base);
+    const std::string start = ram / "start.txt";
+    WriteRaw(start, "clock 02.01.2027 09:00:00\nshow NumTicket\n");
+    const auto fresh = [&](const std::string& name) {
+        const std::string dir = ram / name;
+        std::filesystem::remove_all(dir);
+        std::filesystem::copy(base, dir);
+        return dir;
+    };
+
+    const std::string reference = fresh("reference");
+    const struct Run whole = RunAndKill(reference, start, std::chrono::hours(1));
+    ASSERT_EQ(whole.status, 0);
+    // Each folder signs with a key of its own, and a line names the chain's
+    // head: the closures compare without their signatures.
+    const std::vector<std::string> closures =
+        UnsignedClosures(Slurp(reference + "/" + kClosureFile));
+    const std::vector<std::string> events = ClosureEvents(reference);
+    const std::size_t all = closures.size();
+    ASSERT_EQ(all, 157u);  // 151 days, 5 months, 1 year
+    ASSERT_EQ(events.size(), all);
+
+    std::mt19937 random(kSeed);
+    std::uniform_int_distribution<long long> moment(0, whole.lasted.count());
+    std::map<std::string, int> left;
+    int kills = 0;
+    const int runs = ClosureRuns();
+    for (int run = 0; run < runs; ++run) {
+        const std::string dir = fresh("caisse");
+        for (int kill = 0; kill < kKillsPerRun; ++kill) {
+            if (RunAndKill(dir, start, Clock::duration(moment(random))).status == 0) {
+                continue;  // ended before its kill
+            }
+            ++kills;
+            const LedgerCheck killed = VerifyLedger(dir);
+            ASSERT_TRUE(killed.intact) << "run " << run << ": " << killed.problem;
+            const std::string bytes = Slurp(dir + "/" + kClosureFile);
+            const std::vector<std::string> made = UnsignedClosures(bytes);
+            ASSERT_TRUE(IsBegunAs(made, closures, !bytes.ends_with("\n")))
+                << "run " << run << ": the closures are not those of a closing never killed";
+            const std::size_t count = made.size();
+            const std::vector<std::string> logged = ClosureEvents(dir);
+            ASSERT_LE(logged.size(), count) << "run " << run;
+            ASSERT_LE(count - logged.size(), 1u) << "run " << run << ": events lost";
+            ++left[WhatTheKillLeft(killed, count, logged.size(), all)];
+        }
+        ASSERT_EQ(RunAndKill(dir, start, std::chrono::hours(1)).status, 0) << "run " << run;
+        const LedgerCheck settled = VerifyLedger(dir);
+        ASSERT_TRUE(settled.intact) << "run " << run << ": " << settled.problem;
+        ASSERT_FALSE(settled.interrupted) << "run " << run;
+        ASSERT_EQ(UnsignedClosures(Slurp(dir + "/" + kClosureFile)), closures) << "run " << run;
+        ASSERT_EQ(ClosureEvents(dir), events) << "run " << run;
+        ExpectNoLeftover(dir, run);
+    }
+    std::cout << runs << " runs, " << kills << " kills of the closing start (one lasts "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(whole.lasted).count()
+              << " ms), 0 periods closed twice; each kill left:\n";
+    for (const auto& [what, count] : left) {
+        std::cout << "  " << count << " x " << what << "\n";
+    }
+    RecordProperty("kills", kills);
+    EXPECT_GE(kills, runs);
 }
 
 }  // namespace

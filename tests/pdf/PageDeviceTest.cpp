@@ -58,7 +58,7 @@ TEST_F(PageDeviceTest, PictureIsScaledIntoItsRectangle) {
     auto page = Open();
     // 40 × 20 pixels into 2 × 1 inches at (0.5, 1) inch: at 20 dpi the
     // rectangle is x 10..50, y 20..40, its left half white.
-    page->Image({dir_ / "logo.bmp", 40, 20}, 720, 1440, 2880, 1440);
+    page->Image({dir_ / "logo.bmp", 40, 20, nullptr}, 720, 1440, 2880, 1440);
     page->End();
 
     EXPECT_EXPECTED("picture-20dpi.txt", PageSketch(Pdf(), 20, 56, 44));
@@ -80,7 +80,7 @@ TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
     WriteRaw(dir_ / "broken.bmp", "BM not really a picture");
     const std::pair<std::function<void()>, std::string> failures[] = {
         {[&] {
-             page->Image({dir_ / "broken.bmp", 10, 10}, 0, 0, 100, 100);
+             page->Image({dir_ / "broken.bmp", 10, 10, nullptr}, 0, 0, 100, 100);
          },
          "Impossible de lire l'image \"" + (dir_ / "broken.bmp") + "\"."},
         {[&] { page->QrCode(std::string(5000, 'x'), 0, 0, 2500); },
@@ -100,11 +100,26 @@ TEST_F(PageDeviceTest, FailuresThrowWithTheReasonAndTheDocumentGoesOn) {
     EXPECT_NE(PdfText(Pdf()).find("Suite"), std::string::npos);
 }
 
-// A folder that is a file cannot hold one (even for root, unlike permissions).
+// A folder that is a file cannot hold one (even for root, unlike permissions);
+// the system's reason is told in French.
 TEST_F(PageDeviceTest, PdfFileThatCannotBeWrittenThrows) {
     WriteRaw(dir_ / "plain-file", "");
-    EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "plain-file/page.pdf"), PrintError);
-    EXPECT_THROW(QtPageDevice::ForPdfFile(dir_ / "missing-folder/page.pdf"), PrintError);
+    const struct {
+        std::string path;
+        const char* reason;
+    } rows[] = {
+        {dir_ / "plain-file/page.pdf", "le chemin passe par un fichier qui n'est pas un dossier"},
+        {dir_ / "missing-folder/page.pdf", "fichier ou dossier introuvable"},
+    };
+    for (const auto& row : rows) {
+        try {
+            QtPageDevice::ForPdfFile(row.path);
+            ADD_FAILURE() << row.path;
+        } catch (const PrintError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Impossible d'écrire le fichier \"" + row.path + "\" : " + row.reason);
+        }
+    }
 }
 
 }  // namespace

@@ -37,6 +37,51 @@ TEST(WritableFolder, TheProbeLeavesNothingAndNamesTheFailure) {
 #endif
 }
 
+// The system's file system, where every file is already gone when the
+// probe removes it: the start that holds the folder took it for a leftover.
+class RemovedFirst : public FileSystem {
+public:
+    int Open(const std::string& path, Mode mode, Handle& handle) override {
+        return SystemFiles().Open(path, mode, handle);
+    }
+    int CreateTemporary(std::string& path, Access access, Handle& handle) override {
+        return SystemFiles().CreateTemporary(path, access, handle);
+    }
+    int Size(Handle handle, std::uint64_t& size) override {
+        return SystemFiles().Size(handle, size);
+    }
+    int ReadAt(Handle handle, char* buffer, std::size_t size, std::uint64_t offset,
+               std::size_t& got) override {
+        return SystemFiles().ReadAt(handle, buffer, size, offset, got);
+    }
+    int Write(Handle handle, std::string_view bytes) override {
+        return SystemFiles().Write(handle, bytes);
+    }
+    int Flush(Handle handle) override { return SystemFiles().Flush(handle); }
+    int Truncate(Handle handle, std::uint64_t size) override {
+        return SystemFiles().Truncate(handle, size);
+    }
+    int Close(Handle handle) override { return SystemFiles().Close(handle); }
+    int Rename(const std::string& from, const std::string& to) override {
+        return SystemFiles().Rename(from, to);
+    }
+    int Remove(const std::string& path) override {
+        SystemFiles().Remove(path);
+        return SystemFiles().Remove(path);
+    }
+    int FlushFolder(const std::string& folder) override {
+        return SystemFiles().FlushFolder(folder);
+    }
+};
+
+TEST(WritableFolder, AProbeRemovedByAnotherStartStillSaysWritable) {
+    TempDir dir;
+    RemovedFirst files;
+    UseFileSystem use(files);
+    EXPECT_EQ(ProbeWritableFolder(dir.Path()), 0);
+    EXPECT_TRUE(fs::is_empty(ToPath(dir.Path())));
+}
+
 #ifdef _WIN32
 TEST(WritableFolder, ARememberedReadOnlyFolderStopsTheTill) {
     GTEST_SKIP() << "a folder's permissions and the settings' place are set through POSIX "

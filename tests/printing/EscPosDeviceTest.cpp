@@ -2,9 +2,13 @@
 // cut at the paper's edge, and lines in top-to-bottom order.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "admin/Bitmap.h"
 #include "printing/EscPosDevice.h"
 #include "printing/EscPosReader.h"
+#include "printing/MonoBitmap.h"
+#include "support/RunTill.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -71,20 +75,30 @@ TEST_P(EscPosDocument, DecodesToTheExpectedLines) {
 INSTANTIATE_TEST_SUITE_P(Cases, EscPosDocument, ::testing::ValuesIn(kDocuments),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(EscPosDevice, PictureThatIsNoPlainBmpFailsAtOnce) {
+// The dots are made when the picture is loaded (ReceiptPictureTest); a picture
+// without them, not a BMP, cannot go to the printer.
+TEST(EscPosDevice, PictureWithoutDotsFailsAtOnce) {
     TempDir folder;
-    WriteRaw(folder / "text.bmp", "not a picture");
-    std::string rle = Bitmap(8, 8);
-    rle[30] = 1;  // run-length compressed, which the printer's raster cannot take
-    WriteRaw(folder / "rle.bmp", rle);
-    std::string deep = Bitmap(8, 8);
-    deep[28] = 16;            // 16 bits a pixel, a layout the reader does not know
-    deep.append(4096, '\0');  // enough bytes for those pixels
-    WriteRaw(folder / "16.bmp", deep);
-    for (const std::string& path :
-         {folder / "missing.bmp", folder / "text.bmp", folder / "rle.bmp", folder / "16.bmp"}) {
-        EscPosDevice device(ReceiptPaper{}, [](const std::string&) {});
-        EXPECT_THROW(device.Image(Picture{path, 10, 10}, 0, 0, 100, 100), PrintError) << path;
+    WriteRaw(folder / "logo.bmp", Bitmap(8, 8));
+    EscPosDevice device(ReceiptPaper{}, [](const std::string&) {});
+    EXPECT_THROW(device.Image(Picture{folder / "logo.bmp", 8, 8, nullptr}, 0, 0, 100, 100),
+                 PrintError);
+}
+
+// Dots made for 80 mm paper and printed on 58 mm paper (the paper changed
+// since the picture was loaded) are scaled to it, proportions kept.
+TEST(EscPosDevice, DotsForAnotherPaperAreScaledToThisOne) {
+    const auto dots = std::make_shared<const MonoBitmap>(*ReadBmp(Bitmap(60, 20), 576));
+    for (const auto& [widthMm, raster] :
+         {std::pair{80, "<GS v 48 0 72 0 192 0"}, std::pair{58, "<GS v 48 0 48 0 128 0"}}) {
+        std::string sent;
+        EscPosDevice device(ReceiptPaper{widthMm, 2},
+                            [&sent](const std::string& bytes) { sent += bytes; });
+        device.Image(Picture{"logo.bmp", 60, 20, dots}, 0, 0, 100, 100);
+        device.End();
+        const std::vector<std::string> rasters = LinesStartingWith(ReadEscPos(sent), "<GS v");
+        ASSERT_EQ(rasters.size(), 1u);
+        EXPECT_EQ(rasters[0].rfind(raster, 0), 0u) << rasters[0];
     }
 }
 

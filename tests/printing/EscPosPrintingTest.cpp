@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Drawer, ::testing::ValuesIn(kDrawers), kRowName)
 // open stops no sale.
 TEST_F(EscPosPrinting, UnreachablePrinterKeepsTheTicketAndTheSaleWithoutReceiptGoesOn) {
     const std::string unreachable =
-        "L'imprimante \\\"Ticket\\\" ne répond pas : No such file or directory";
+        "L'imprimante \\\"Ticket\\\" ne répond pas : fichier ou dossier introuvable";
     const struct {
         const char* answer;
         std::string message;
@@ -183,8 +183,8 @@ TEST_F(EscPosPrinting, UnreachablePrinterKeepsTheTicketAndTheSaleWithoutReceiptG
         {"yes", "msgbox critical ok \"Vantor\" \"" + unreachable + "\"",
          "show lstTicket.ListCount 2", false},
         {"no",
-         "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : " + unreachable +
-             "\"",
+         // The box's first line; the second says what to do.
+         "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : " + unreachable,
          "show lstTicket.ListCount 0", true},
     };
     for (const auto& row : cases) {
@@ -196,6 +196,9 @@ TEST_F(EscPosPrinting, UnreachablePrinterKeepsTheTicketAndTheSaleWithoutReceiptG
                       "msgbox none yesno \"Impression\" \"Imprimer le ticket ?\"", row.message}));
         EXPECT_EQ(Shows(run), std::vector<std::string>{row.ticketLines});
         EXPECT_EQ(!till.Read("tickets.csv").empty(), row.sold);
+        EXPECT_EQ(run.out.find(unreachable + "\nOuvrez-le avec sa clé.\"\n") != std::string::npos,
+                  row.sold)
+            << run.out;
     }
 }
 

@@ -4,7 +4,9 @@
 # a listener standing for a receipt printer's port (the receipt and the drawer
 # pulse reach it byte for byte as a scripted ESC/POS printer gets them), on a
 # raw queue whose port refuses connections (a critical message, the ticket
-# stays), and on a cups-pdf queue (the receipt read back from its PDF file).
+# stays), on a queue stopped in CUPS, on a printer that never answers, with
+# CUPS stopped while the till runs, and on a cups-pdf queue (the receipt read
+# back from its PDF file).
 # Usage: cups-test.sh VANTOR_EXECUTABLE RAW_LISTENER_EXECUTABLE
 # Exit status 77 (skipped) when not root or cupsd is missing.
 set -euo pipefail
@@ -63,6 +65,90 @@ grep -q '^msgbox critical ok "Vantor" "L.imprimante \\"Off\\" n.a pas pu imprime
 expect "$transcript" "show lstTicket.ListCount 1"
 [[ -z $(lpstat -o Off) ]] || fail "a job is still waiting: $(lpstat -o Off)"
 log "raw queues passed"
+
+# till_on QUEUE FOLDER SCRIPT: the till on its own data folder whose receipt
+# printer is QUEUE; prints the transcript.
+till_on() {
+    shop_settings "$1" "$2" 58 2
+    timeout 60 "$vantor" --headless --system-printers --data-dir "$2" <<<"$3" ||
+        fail "vantor failed on $1"
+}
+# A coffee in cash, with the receipt ("yes") or without ("no").
+cash() {
+    printf '%s\n' 'clock 05.12.2026 12:04:09' 'click Command1 2' 'click cmdPrint 0' "answer $1"
+}
+# has TEXT EXPECTED: TEXT holds the lines of EXPECTED (a box's text on several lines).
+has() { [[ $1 == *"$2"* ]] || fail "no \"$2\" in: $1"; }
+
+# A queue stopped in CUPS is refused at once and nothing is sent, since CUPS
+# would keep the job and print it whenever the queue starts again; the sale
+# without a receipt is recorded and the drawer's message says why.
+add_queue Stopped -v "socket://127.0.0.1:$port" -m raw
+cupsdisable -r "En panne" Stopped
+stopped="L'imprimante \\\"Stopped\\\" n'a pas pu imprimer le document : l'imprimante est arrêtée dans \
+CUPS (« En panne ») ; remettez-la en marche dans les réglages d'impression de l'ordinateur."
+transcript=$(till_on Stopped "$work/stopped-yes" "$(cash yes)
+answer ok
+show lstTicket.ListCount")
+has "$transcript" "msgbox critical ok \"Vantor\" \"$stopped\""
+expect "$transcript" "show lstTicket.ListCount 1"
+transcript=$(till_on Stopped "$work/stopped-no" "$(cash no)
+answer ok")
+has "$transcript" "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : $stopped
+Ouvrez-le avec sa clé.\""
+[[ -s $work/stopped-no/tickets.csv ]] || fail "the sale without receipt was not recorded"
+[[ -z $(lpstat -W all -o Stopped) ]] || fail "jobs were sent to a stopped queue: $(lpstat -W all -o Stopped)"
+log "stopped queue passed"
+
+# A printer that never answers: the receipt waits its 10 seconds and the
+# ticket stays; the drawer of the next sale, on the same printer, gets a
+# short try only (the full wait would hold the till 10 seconds more). The
+# transcript's lines are timed as they come.
+start_listener "$work/mute" "$2" 90 mute
+add_queue Mute -v "socket://127.0.0.1:$port" -m raw
+timed=$(till_on Mute "$work/mute-data" "$(cash yes)
+answer ok
+show lstTicket.ListCount
+click cmdPrint 0
+answer no
+answer ok" | while IFS= read -r line; do printf '%s %s\n' "$(date +%s%3N)" "$line"; done)
+transcript=$(cut -d' ' -f2- <<<"$timed")
+silent="L'imprimante \\\"Mute\\\" n'a pas pu imprimer le document : l'imprimante ne répond pas \
+(l'imprimante ne confirme pas la fin de l'impression) ; vérifiez qu'elle est allumée, reliée et qu'elle \
+a du papier."
+has "$transcript" "msgbox critical ok \"Vantor\" \"$silent\""
+has "$transcript" "show lstTicket.ListCount 1"
+has "$transcript" "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : $silent
+Ouvrez-le avec sa clé.\""
+asked=$(grep -F '"Imprimer le ticket ?"' <<<"$timed" | tail -1 | cut -d' ' -f1)
+told=$(grep -F 'Le tiroir-caisse' <<<"$timed" | cut -d' ' -f1)
+((told - asked < 6000)) || fail "the drawer waited $((told - asked)) ms after a silent receipt"
+[[ -s $work/mute-data/tickets.csv ]] || fail "the sale without receipt was not recorded"
+[[ -z $(lpstat -o Mute) ]] || fail "a job is still waiting: $(lpstat -o Mute)"
+log "silent printer passed (the drawer told after $((told - asked)) ms)"
+
+# CUPS stopped while the till runs: the sale without a receipt is recorded
+# and the drawer's message says CUPS does not answer; a receipt says the same
+# and the ticket stays.
+shop_settings Raw "$work/down" 58 2
+coproc till { timeout 60 "$vantor" --headless --system-printers --data-dir "$work/down" 2>&1; }
+printf 'show Printer\n' >&"${till[1]}"
+while IFS= read -r line <&"${till[0]}"; do
+    [[ $line == 'show Printer "Raw"' ]] && break
+done
+kill "$cupsd_pid" && wait "$cupsd_pid" || true
+{ cash no && echo "answer ok" && cash yes && echo "answer ok" && echo "show lstTicket.ListCount"; } >&"${till[1]}"
+exec {till[1]}>&-
+transcript=$(cat <&"${till[0]}")
+down="L'imprimante \\\"Raw\\\" n'a pas pu imprimer le document : le service d'impression (CUPS) ne \
+répond pas."
+has "$transcript" "msgbox exclamation ok \"Vantor\" \"Le tiroir-caisse ne s'ouvre pas : $down
+Ouvrez-le avec sa clé.\""
+has "$transcript" "msgbox critical ok \"Vantor\" \"$down\""
+expect "$transcript" "show lstTicket.ListCount 1"
+[[ $(wc -l <"$work/down/tickets.csv") -eq 1 ]] || fail "the sale without receipt was not recorded"
+log "CUPS stopped passed"
+start_private_cupsd "$work/cups-again" || fail "no private cupsd"
 
 [[ -x /usr/lib/cups/backend/cups-pdf ]] || skip "cups-pdf is missing (printer-driver-cups-pdf)"
 # cups-pdf turns PostScript back into PDF; made by pdftocairo the PostScript

@@ -26,7 +26,7 @@ make_work() {
     trap stop_servers EXIT
 }
 stop_servers() {
-    for pid in ${listener_pid:-} ${cupsd_pid:-}; do
+    for pid in ${listener_pids[@]:-} ${cupsd_pid:-}; do
         { kill "$pid" && wait "$pid"; } 2>/dev/null || true
     done
     rm -rf "$work"
@@ -62,11 +62,14 @@ add_queue() {
     said=$(lpadmin -p "$1" -E "${@:2}" 2>&1) || fail "lpadmin could not add $1: $said"
 }
 
-# start_listener WORK LISTENER SECONDS: the raw listener, which appends what
-# it receives to WORK/captured.bin; sets listener_pid and port.
+# start_listener WORK LISTENER SECONDS [mute]: the raw listener, which
+# appends what it receives to WORK/captured.bin (or, mute, takes connections
+# and never answers); sets port, and adds its process to listener_pids.
 start_listener() {
-    "$2" "$1/port" "$1/captured.bin" "$3" &
-    listener_pid=$!
+    mkdir -p "$1"
+    rm -f "$1/port"
+    "$2" "$1/port" "$1/captured.bin" "$3" "${@:4}" &
+    listener_pids+=($!)
     for _ in $(seq 50); do
         [[ -s $1/port ]] && break
         sleep 0.1

@@ -18,6 +18,10 @@ namespace vantor::test {
 //   EXPECT_EQ(till.Read("tickets.csv"), ...);
 class HeadlessTill {
 public:
+    HeadlessTill() = default;
+    // The data folder under another folder (RamDiskOrTemporary() for many runs).
+    explicit HeadlessTill(const std::string& base) : folder_(base) {}
+
     const std::string& Folder() const { return folder_.Path(); }
     // Path of a file in the data folder.
     std::string operator/(const std::string& name) const { return folder_ / name; }

@@ -13,9 +13,11 @@ namespace vantor::test {
 
 // A new folder under the system's temporary folder, named at random so that
 // tests running side by side never share one.
-TempDir::TempDir() {
+TempDir::TempDir() : TempDir(FromPath(std::filesystem::temp_directory_path())) {}
+
+TempDir::TempDir(const std::string& under) {
     static std::mt19937_64 random{std::random_device{}()};
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    const std::filesystem::path base = ToPath(under);
     for (int tries = 0; tries < 100; ++tries) {
         const std::filesystem::path folder = base / ("vantor-test-" + std::to_string(random()));
         std::error_code error;
@@ -25,6 +27,13 @@ TempDir::TempDir() {
         }
     }
     throw std::runtime_error("no temporary folder could be made in " + base.string());
+}
+
+std::string RamDiskOrTemporary() {
+    std::error_code error;
+    return std::filesystem::is_directory("/dev/shm", error)
+               ? std::string("/dev/shm")
+               : FromPath(std::filesystem::temp_directory_path());
 }
 
 TempDir::~TempDir() {

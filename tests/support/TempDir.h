@@ -8,6 +8,8 @@ namespace vantor::test {
 class TempDir {
 public:
     TempDir();
+    // The same under another folder (a RAM disk for a test that writes a lot).
+    explicit TempDir(const std::string& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -19,6 +21,11 @@ public:
 private:
     std::string path_;
 };
+
+// A RAM disk where the system has one (/dev/shm), else the temporary folder:
+// for the loops that write and flush a lot, whose states a kill or a failing
+// call leaves the same on either.
+std::string RamDiskOrTemporary();
 
 // Whole content of a file as bytes ("" when missing), and writing raw bytes.
 std::string Slurp(const std::string& path);

@@ -49,7 +49,9 @@ std::string UniqueLetters() {
 class PosixFileSystem : public FileSystem {
 public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
-        const int flags = mode == Mode::Read ? O_RDONLY : O_WRONLY | O_CREAT | O_APPEND;
+        const int flags = mode == Mode::Read     ? O_RDONLY
+                          : mode == Mode::Append ? O_WRONLY | O_CREAT | O_APPEND
+                                                 : O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
         const int fd = ::open(path.c_str(), flags | O_CLOEXEC, kSharedMode);
         handle = fd;
         return fd < 0 ? errno : 0;

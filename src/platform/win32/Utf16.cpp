@@ -72,7 +72,32 @@ int ErrnoOf(unsigned long error) {
             return EBADF;
         case ERROR_INVALID_NAME:
         case ERROR_INVALID_PARAMETER:
+        case ERROR_BAD_PATHNAME:
             return EINVAL;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return ENAMETOOLONG;
+        case ERROR_CANT_RESOLVE_FILENAME:
+            return ELOOP;
+        case ERROR_DIR_NOT_EMPTY:
+            return ENOTEMPTY;
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return EMFILE;
+        case ERROR_NOT_ENOUGH_MEMORY:
+        case ERROR_OUTOFMEMORY:
+            return ENOMEM;
+        case ERROR_NOT_SAME_DEVICE:
+            return EXDEV;
+        case ERROR_BUSY:
+            return EBUSY;
+        case ERROR_NOT_SUPPORTED:
+            return ENOTSUP;
+        case ERROR_NETWORK_ACCESS_DENIED:
+            return EACCES;
+        case ERROR_BAD_NET_NAME:
+        case ERROR_NETNAME_DELETED:
+            return ENOENT;
+        case ERROR_SEM_TIMEOUT:
+            return ETIMEDOUT;
         default:
             return EIO;
     }

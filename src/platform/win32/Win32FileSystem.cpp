@@ -58,9 +58,17 @@ class Win32FileSystem : public FileSystem {
 public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const bool read = mode == Mode::Read;
-        const HANDLE file = ::CreateFileW(
-            win32::Utf16(path).c_str(), read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
-            kShareAll, nullptr, read ? OPEN_EXISTING : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const bool createNew = mode == Mode::CreateNew;
+        // A new file never opens what a link points to: the link itself has the name.
+        const DWORD flags =
+            FILE_ATTRIBUTE_NORMAL | (createNew ? FILE_FLAG_OPEN_REPARSE_POINT : DWORD{0});
+        const HANDLE file =
+            ::CreateFileW(win32::Utf16(path).c_str(),
+                          read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                          read        ? OPEN_EXISTING
+                          : createNew ? CREATE_NEW
+                                      : OPEN_ALWAYS,
+                          flags, nullptr);
         handle = reinterpret_cast<Handle>(file);
         return file == INVALID_HANDLE_VALUE ? LastError() : 0;
     }
