@@ -8,6 +8,7 @@
 #include "ledger/ArchiveKey.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Ledger.h"
+#include "support/ClosureLines.h"
 #include "support/ExpectedFile.h"
 #include "support/HeadlessTill.h"
 #include "support/TestKey.h"
@@ -57,11 +58,6 @@ void WriteClosures(const HeadlessTill& till, const std::vector<std::string>& lin
     for (const std::string& line : lines) {
         AppendChained(till.Folder(), kClosureFile, EntryKind::Closure, 1, {line});
     }
-}
-
-std::string ClosureOf(const std::string& period, const std::string& debut, const std::string& fin) {
-    return period + ";" + debut + ";" + fin + ";1;1;1;3.5;0;0;0.35;0;3.5;3.5;3.5;" + fin +
-           ";23:00:00";
 }
 
 // A sale dated in a closed day, month or year, as a clock gone back dates

@@ -173,11 +173,6 @@ void WriteClosures(const std::string& dir, const std::vector<std::string>& lines
     }
 }
 
-std::string ClosureOf(const std::string& period, const std::string& debut, const std::string& fin) {
-    return period + ";" + debut + ";" + fin + ";1;1;1;3.5;0;0;0.35;0;3.5;3.5;3.5;" + fin +
-           ";23:00:00";
-}
-
 // `vantor verify` refuses a period closed twice, whatever the chain says:
 // expected/Closures-twice.txt.
 TEST(Closures, VerifyRefusesAPeriodClosedTwice) {

@@ -24,4 +24,12 @@ inline std::vector<std::string> UnsignedClosures(const std::string& bytes) {
     return lines;
 }
 
+// An unsigned closure line of one sale of 3.50 (VAT 0.35) closed at the
+// end of its last day.
+inline std::string ClosureOf(const std::string& period, const std::string& debut,
+                             const std::string& fin) {
+    return period + ";" + debut + ";" + fin + ";1;1;1;3.5;0;0;0.35;0;3.5;3.5;3.5;" + fin +
+           ";23:00:00";
+}
+
 }  // namespace vantor::test
