@@ -118,9 +118,10 @@ std::vector<std::string> ClosureEvents(const HeadlessTill& till) {
 // it: the chain up to that entry, each data file up to what those entries
 // cover; the other files as they are.
 void CopyAsKilledAfter(const std::string& from, const std::string& to, std::uint64_t last) {
-    std::filesystem::copy(from, to,
-                          std::filesystem::copy_options::overwrite_existing |
-                              std::filesystem::copy_options::recursive);
+    for (const std::filesystem::directory_entry& file : std::filesystem::directory_iterator(from)) {
+        std::filesystem::copy_file(file.path(), std::filesystem::path(to) / file.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
     std::string chain;
     std::map<std::string, std::uint64_t> ends;
     for (const std::string& line : ReadLines(JoinPath(from, kChainFile))) {
