@@ -5,7 +5,7 @@
 #include <cctype>
 #include <thread>
 
-#include "platform/cups/CupsTexts.h"
+#include "cups/CupsTexts.h"
 
 namespace vantor::cups {
 

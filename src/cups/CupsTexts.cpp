@@ -1,4 +1,4 @@
-#include "platform/cups/CupsTexts.h"
+#include "cups/CupsTexts.h"
 
 #include <cups/ipp.h>
 

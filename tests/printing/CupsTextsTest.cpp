@@ -4,7 +4,7 @@
 
 #include <cups/cups.h>
 
-#include "platform/cups/CupsTexts.h"
+#include "cups/CupsTexts.h"
 
 namespace vantor::cups {
 namespace {
