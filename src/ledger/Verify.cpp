@@ -1,16 +1,10 @@
 #include "ledger/Verify.h"
 
-#include <algorithm>
-#include <iterator>
-#include <map>
-
 #include "data/TextFile.h"
-#include "ledger/ArchiveKey.h"
-#include "ledger/ClosureSignature.h"
 #include "ledger/Closures.h"
 #include "ledger/DataFileReader.h"
-#include "ledger/Ed25519.h"
 #include "ledger/Sha256.h"
+#include "ledger/VerifyClosures.h"
 
 namespace vantor {
 
@@ -61,8 +55,8 @@ public:
         ReadChain();
         if (check_.intact) {
             NothingLeftOver(journal_, kJournalFile) && NothingLeftOver(events_, kEventFile) &&
-                NothingLeftOver(closures_, kClosureFile) && CheckClosureLines() &&
-                EachPeriodClosedOnce();
+                NothingLeftOver(closures_, kClosureFile) && ClosureLinesHold() &&
+                Holds(PeriodClosedTwice(dataPath_));
         }
         check_.records = journal_.LinesRead();
         check_.closures = closures_.LinesRead();
@@ -229,66 +223,6 @@ private:
         return true;
     }
 
-    // The closure lines as their entries cover them, checked once the chain
-    // has been found whole.
-    bool CheckClosureLines() {
-        if (closureEntries_.empty()) {
-            return true;
-        }
-        const std::string bytes = ReadBytes(JoinPath(dataPath_, kClosureFile));
-        bool seenSigned = false;
-        for (const ClosureEntry& closure : closureEntries_) {
-            std::string_view line = std::string_view(bytes).substr(
-                closure.entry.start, closure.entry.end - closure.entry.start);
-            while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
-                line.remove_suffix(1);
-            }
-            const std::string where =
-                "ligne " + std::to_string(closure.line) + " de " + kClosureFile + " : ";
-            const std::optional<ClosureSignature> split = SplitSignedClosure(line);
-            if (!split) {
-                if (seenSigned) {
-                    Fail(where + "clôture non signée après des clôtures signées");
-                    return false;
-                }
-                continue;
-            }
-            seenSigned = true;
-            if (split->headSeq != closure.headSeq || split->headHash != closure.headHash) {
-                Fail(where + "la clôture nomme l'entrée " +
-                     ShortChainCode(split->headSeq, split->headHash) + " de " + kChainFile +
-                     " mais suit l'entrée " + ShortChainCode(closure.headSeq, closure.headHash));
-                return false;
-            }
-            const std::string problem = SignatureProblem(*split);
-            if (!problem.empty()) {
-                Fail(where + problem);
-                return false;
-            }
-            ++check_.signedClosures;
-        }
-        return true;
-    }
-
-    // "" when the folder's key signed the line.
-    std::string SignatureProblem(const ClosureSignature& split) {
-        if (!publicKey_) {
-            try {
-                const std::optional<std::string> seed = LoadArchiveKey(dataPath_);
-                publicKey_ = seed ? ed25519::PublicKey(*seed) : "";
-            } catch (const FileError&) {
-                publicKey_ = "";
-            }
-        }
-        if (publicKey_->empty()) {
-            return std::string("clôture signée, mais la clé d'archivage ") + kArchiveKeyFile +
-                   " est absente ou illisible";
-        }
-        return ed25519::Holds(*publicKey_, split.signature, split.covered)
-                   ? ""
-                   : "la signature de la clôture ne correspond pas à la clé d'archivage";
-    }
-
     bool NothingLeftOver(const DataFileReader& reader, const char* file) {
         if (reader.Offset() < reader.Size()) {
             Fail("ligne " + std::to_string(reader.Line()) + " de " + file +
@@ -298,46 +232,19 @@ private:
         return true;
     }
 
-    // A day, month or year is closed once: a closure of a period closed
-    // already, by itself or as part of a longer one, is refused.
-    bool EachPeriodClosedOnce() {
-        const std::string path = JoinPath(dataPath_, kClosureFile);
-        if (!FileExists(path)) {
-            return true;
+    // The closure lines as their entries cover them, checked once the chain
+    // has been found whole.
+    bool ClosureLinesHold() {
+        const ClosureLinesCheck lines = CheckClosureLines(dataPath_, closureEntries_);
+        check_.signedClosures = lines.signedClosures;
+        return Holds(lines.problem);
+    }
+
+    bool Holds(const std::string& problem) {
+        if (!problem.empty()) {
+            Fail(problem);
         }
-        static constexpr const char* kPeriods[] = {kClosureDay, kClosureMonth, kClosureYear};
-        const auto key = [](std::size_t level, const Date& date) {
-            return level == 0   ? date.year * 10000L + date.month * 100L + date.day
-                   : level == 1 ? date.year * 100L + date.month
-                                : static_cast<long>(date.year);
-        };
-        std::map<std::pair<std::size_t, long>, std::uint64_t> closed;  // the line of each
-        std::uint64_t number = 0;
-        for (const std::string& line : ReadLines(path)) {
-            ++number;
-            const std::optional<Closure> closure = ParseClosure(line);
-            const auto period = std::find(std::begin(kPeriods), std::end(kPeriods),
-                                          closure ? closure->period : std::string());
-            if (period == std::end(kPeriods)) {
-                continue;
-            }
-            const auto level = static_cast<std::size_t>(period - std::begin(kPeriods));
-            for (std::size_t above = level; above < std::size(kPeriods); ++above) {
-                const auto earlier = closed.find({above, key(above, closure->debut)});
-                if (earlier != closed.end()) {
-                    const std::string again = ClosedPeriodText(*period, closure->debut);
-                    const std::string within = ClosedPeriodText(kPeriods[above], closure->debut);
-                    const char* agreed = above == 1 ? "déjà clôturé" : "déjà clôturée";
-                    Fail("ligne " + std::to_string(number) + " de " + kClosureFile + " : " +
-                         (above == level ? again + " est " + agreed
-                                         : again + " est dans " + within + ", " + agreed) +
-                         " (ligne " + std::to_string(earlier->second) + ")");
-                    return false;
-                }
-            }
-            closed.emplace(std::pair{level, key(level, closure->debut)}, number);
-        }
-        return true;
+        return problem.empty();
     }
 
     void Fail(const std::string& problem) {
@@ -349,19 +256,12 @@ private:
     DataFileReader journal_;
     DataFileReader events_;
     DataFileReader closures_;
-    struct ClosureEntry {
-        ChainEntry entry;
-        std::uint64_t line;     // its line of Clotures.csv
-        std::uint64_t headSeq;  // the entry before it
-        std::string headHash;
-    };
 
     std::string previous_ = kChainOrigin;
     Sha256 hash_;
     LedgerCheck check_;
-    std::vector<ClosureEntry> closureEntries_;
+    std::vector<ChainedClosure> closureEntries_;
     std::string restarted_;
-    std::optional<std::string> publicKey_;  // "" when the folder has none
 };
 
 }  // namespace
