@@ -20,22 +20,8 @@ namespace vantor {
 
 namespace {
 
-ExactSum Amount(const std::string& text) {
-    return ExactSum::Parse(text).value_or(ExactSum());
-}
-
 ExactSum Absolute(const ExactSum& x) {
     return x.IsPositive() ? x : ExactSum() - x;
-}
-
-// The included VAT of a closure, or "inconnue" for one of 16 fields not
-// completed from the journal (CompleterTvaIncluse).
-std::string LigneTvaZ(const std::string& taux, const std::string& monnaie,
-                      const std::optional<std::string>& tvaIncluse) {
-    if (tvaIncluse) {
-        return LigneTva(taux, monnaie, Amount(*tvaIncluse));
-    }
-    return FitRight(LibelleTva(taux), 18) + " " + monnaie + " inconnue";
 }
 
 Date FromKey(long key) {
@@ -113,7 +99,7 @@ JournalDays ScanDays(const std::string& dataPath, long after, long until) {
             day.scanner.Read(line);
             if (record.kind == JournalRecord::Kind::Especes ||
                 record.kind == JournalRecord::Kind::Carte) {
-                day.absolute += Absolute(Amount(std::string(record.montant)));
+                day.absolute += Absolute(ClosureAmount(std::string(record.montant)));
             }
             if (auto sale = sales->find(start); sale != sales->end()) {
                 day.premier = day.ventes == 0 ? sale->second : day.premier;
@@ -159,13 +145,13 @@ Closure Summed(const std::vector<Closure>& parts, const char* period, const Date
         sum.ventes += part.ventes;
         sum.premier = sum.premier == 0 ? part.premier : sum.premier;
         sum.dernier = part.dernier != 0 ? part.dernier : sum.dernier;
-        especes += Amount(part.especes);
-        cartes += Amount(part.cartes);
-        mouvements += Amount(part.mouvements);
-        tva1 += Amount(part.tva1);
-        tva2 += Amount(part.tva2);
-        tvaIncluse1 += Amount(part.tvaIncluse1.value_or("0"));
-        tvaIncluse2 += Amount(part.tvaIncluse2.value_or("0"));
+        especes += ClosureAmount(part.especes);
+        cartes += ClosureAmount(part.cartes);
+        mouvements += ClosureAmount(part.mouvements);
+        tva1 += ClosureAmount(part.tva1);
+        tva2 += ClosureAmount(part.tva2);
+        tvaIncluse1 += ClosureAmount(part.tvaIncluse1.value_or("0"));
+        tvaIncluse2 += ClosureAmount(part.tvaIncluse2.value_or("0"));
     }
     sum.especes = especes.Text();
     sum.cartes = cartes.Text();
@@ -204,8 +190,8 @@ public:
             }
         }
         if (lastDay_) {
-            grand_ = Amount(lastDay_->grandTotal);
-            absolute_ = Amount(lastDay_->grandTotalAbsolu);
+            grand_ = ClosureAmount(lastDay_->grandTotal);
+            absolute_ = ClosureAmount(lastDay_->grandTotalAbsolu);
         }
     }
 
@@ -230,8 +216,8 @@ public:
     }
 
     void CloseDay(Closure closure) {
-        grand_ += Amount(closure.total);
-        absolute_ += Amount(closure.grandTotalAbsolu);
+        grand_ += ClosureAmount(closure.total);
+        absolute_ += ClosureAmount(closure.grandTotalAbsolu);
         closure.grandTotal = grand_.Text();
         closure.grandTotalAbsolu = absolute_.Text();
         days_[MonthKey(closure.debut)].try_emplace(DateKey(closure.debut), closure);
@@ -289,6 +275,10 @@ long DaysBetween(long from, long to) {
 
 }  // namespace
 
+ExactSum ClosureAmount(const std::string& text) {
+    return ExactSum::Parse(text).value_or(ExactSum());
+}
+
 // One reading of the journal for all of them, day by day as for their totals.
 void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures) {
     std::vector<Closure*> old;
@@ -345,48 +335,6 @@ ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujou
         book.CloseDay(DayClosure(key, day, now));
     }
     return {book.Made(), false};
-}
-
-std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
-                                  const std::string& taux1, const std::string& taux2) {
-    const std::string periode = c.debut == c.fin
-                                    ? "du " + FormatDate(c.debut)
-                                    : "du " + FormatDate(c.debut) + " au " + FormatDate(c.fin);
-    std::vector<std::string> lines = {
-        "Rapport Z : clôture " + periode,
-        std::string(kSeparateur),
-        "Ventes : " + std::to_string(c.ventes) + " (tickets " + std::to_string(c.premier) + " à " +
-            std::to_string(c.dernier) + ")",
-        std::string(kSeparateur),
-        LigneMontant("Cartes", monnaie, Amount(c.cartes)),
-        LigneMontant("Espèces", monnaie, Amount(c.especes)),
-        std::string(kSeparateur),
-        LigneMontant("Total", monnaie, Amount(c.total)),
-        LigneMontant("Entrée/sortie caisse", monnaie, Amount(c.mouvements)),
-        LigneTvaZ(taux1, monnaie, c.tvaIncluse1),
-        LigneTvaZ(taux2, monnaie, c.tvaIncluse2),
-        std::string(kSeparateur),
-        LigneMontant("Grand total", monnaie, Amount(c.grandTotal)),
-        LigneMontant("Grand total absolu", monnaie, Amount(c.grandTotalAbsolu)),
-        std::string(kSeparateur)};
-    return lines;
-}
-
-std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
-                                      const std::string& cle) {
-    std::vector<std::string> lines;
-    if (head) {
-        // 64 digits: two lines of 32 fit the narrowest paper.
-        lines = {"Chaîne : entrée " + std::to_string(head->seq), head->hash.substr(0, 32),
-                 head->hash.substr(32)};
-    }
-    if (!cle.empty()) {
-        lines.push_back("Clé : " + cle);
-    }
-    if (!lines.empty()) {
-        lines.emplace_back(kSeparateur);
-    }
-    return lines;
 }
 
 }  // namespace vantor

@@ -8,6 +8,7 @@
 #include "ledger/ChainEntry.h"
 #include "ledger/Closures.h"
 #include "platform/DateTime.h"
+#include "reports/ExactSum.h"
 
 namespace vantor {
 
@@ -44,6 +45,9 @@ ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujou
 // it from the journal records of their periods, read as for their totals
 // (the chain shows them unchanged since); the others are left as they are.
 void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures);
+
+// An amount field of a closure line, 0 when it cannot be read.
+ExactSum ClosureAmount(const std::string& text);
 
 // The Z report of a closure, in the report line forms; its VAT is the VAT
 // included in the takings, rounded to cents.

@@ -1,0 +1,68 @@
+// The Z report's lines: a closure's totals, then the chain's head and the
+// key that signed it, as printed at "Clôture du jour".
+#include "reports/Clotures.h"
+
+#include "data/Dates.h"
+#include "data/Text.h"
+#include "ledger/ChainEntry.h"
+#include "reports/ReportLines.h"
+
+namespace vantor {
+
+namespace {
+
+// The included VAT of a closure, or "inconnue" for one of 16 fields not
+// completed from the journal (CompleterTvaIncluse).
+std::string LigneTvaZ(const std::string& taux, const std::string& monnaie,
+                      const std::optional<std::string>& tvaIncluse) {
+    if (tvaIncluse) {
+        return LigneTva(taux, monnaie, ClosureAmount(*tvaIncluse));
+    }
+    return FitRight(LibelleTva(taux), 18) + " " + monnaie + " inconnue";
+}
+
+}  // namespace
+
+std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
+                                  const std::string& taux1, const std::string& taux2) {
+    const std::string periode = c.debut == c.fin
+                                    ? "du " + FormatDate(c.debut)
+                                    : "du " + FormatDate(c.debut) + " au " + FormatDate(c.fin);
+    std::vector<std::string> lines = {
+        "Rapport Z : clôture " + periode,
+        std::string(kSeparateur),
+        "Ventes : " + std::to_string(c.ventes) + " (tickets " + std::to_string(c.premier) + " à " +
+            std::to_string(c.dernier) + ")",
+        std::string(kSeparateur),
+        LigneMontant("Cartes", monnaie, ClosureAmount(c.cartes)),
+        LigneMontant("Espèces", monnaie, ClosureAmount(c.especes)),
+        std::string(kSeparateur),
+        LigneMontant("Total", monnaie, ClosureAmount(c.total)),
+        LigneMontant("Entrée/sortie caisse", monnaie, ClosureAmount(c.mouvements)),
+        LigneTvaZ(taux1, monnaie, c.tvaIncluse1),
+        LigneTvaZ(taux2, monnaie, c.tvaIncluse2),
+        std::string(kSeparateur),
+        LigneMontant("Grand total", monnaie, ClosureAmount(c.grandTotal)),
+        LigneMontant("Grand total absolu", monnaie, ClosureAmount(c.grandTotalAbsolu)),
+        std::string(kSeparateur)};
+    return lines;
+}
+
+std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
+                                      const std::string& cle) {
+    std::vector<std::string> lines;
+    if (head) {
+        // 64 digits: two lines of 32 fit the narrowest paper.
+        lines = {"Chaîne : entrée " + std::to_string(head->seq), head->hash.substr(0, 32),
+                 head->hash.substr(32)};
+    }
+    if (!cle.empty()) {
+        lines.push_back("Clé : " + cle);
+    }
+    if (!lines.empty()) {
+        lines.emplace_back(kSeparateur);
+    }
+    return lines;
+}
+
+}  // namespace vantor
