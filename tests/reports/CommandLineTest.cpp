@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "TillFolder.h"
-#include "app/Arguments.h"
+#include "app/CommandLine.h"
 #include "ledger/ArchiveKey.h"
 #include "support/ExpectedFile.h"
 #include "support/TestKey.h"
@@ -59,7 +59,7 @@ TEST(CommandLine, TheTillsArgumentsAreCheckedBeforeAnythingStarts) {
     for (const auto& [arguments, reason] : refusals) {
         const TillRun run = RunVantor(arguments, "");
         EXPECT_EQ(run.status, 2) << reason;
-        EXPECT_EQ(run.err, reason + "\n" + kUsage);
+        EXPECT_EQ(run.err, reason + "\n" + Usage(kTill));
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(fs::exists(data));
@@ -71,7 +71,7 @@ TEST(CommandLine, TheTillsArgumentsAreCheckedBeforeAnythingStarts) {
     for (const std::string help : {"--help", "-h"}) {
         const TillRun run = RunVantor({help}, "");
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, kUsage);
+        EXPECT_EQ(run.out, Usage(kTill));
     }
 }
 
