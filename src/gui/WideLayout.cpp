@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/TouchHints.h"
+
 namespace vantor {
 namespace {
 
@@ -10,23 +12,11 @@ constexpr double kWidestColumn = 1.25;
 // and this much narrower, when that shows more of them.
 constexpr double kNarrowestColumn = 0.8;
 
-// The sideways scroll bar of a frame on the form itself, or nullptr.
-const Control* SidewaysBar(const Form& form) {
-    for (const Control* control : form.Controls()) {
-        const Control* frame = control->container;
-        if (control->kind == ControlKind::HScrollBar && control->smallChange > 0 &&
-            frame != nullptr && frame->kind == ControlKind::Frame && frame->container == nullptr) {
-            return control;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 Scales WideScales(const Form& form, double down, int outerWidth, int touch) {
     Scales scales{down, down};
-    const Control* bar = SidewaysBar(form);
+    const Control* bar = KeypadScrollBar(form);
     if (bar == nullptr) {
         return scales;
     }

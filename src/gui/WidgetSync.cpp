@@ -18,6 +18,7 @@
 #include "gui/Convert.h"
 #include "gui/Fonts.h"
 #include "gui/TillButton.h"
+#include "gui/TouchHints.h"
 
 namespace vantor {
 namespace {
