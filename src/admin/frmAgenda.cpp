@@ -18,10 +18,9 @@ constexpr int kEnterTop = 1800;
 constexpr int kEnterHeight = 3860;
 constexpr int kButtonLeft = kListLeft + kListWidth + 200;
 
-Control& AddButton(Form& form, const std::string& name, const std::string& caption, int top) {
-    Control& button = AddAt(form, ControlKind::Button, name, {kButtonLeft, top, 1350, 495});
-    button.caption = caption;
-    return button;
+// A button of the column right of the list.
+Bounds ButtonAt(int top) {
+    return {kButtonLeft, top, 1350, 495};
 }
 
 Control& AddField(Form& form, ControlKind kind, const std::string& name, Control& panel, int left,
@@ -49,16 +48,17 @@ frmAgenda::frmAgenda(Platform& platform, TillData& data)
     list.fontName = "Courier New";
     list.fontSize = 10;
     list.backColor = Rgb(255, 255, 255);
-    AddButton(*this, "cmdSave", "Ajouter", kBrowseTop).onClick = [this] { cmdSave_Click(); };
-    AddButton(*this, "cmdModifyLine", "Modifier", kBrowseTop + 720).onClick = [this] {
+    AddButton(*this, "cmdSave", "Ajouter", ButtonAt(kBrowseTop)).onClick = [this] {
+        cmdSave_Click();
+    };
+    AddButton(*this, "cmdModifyLine", "Modifier", ButtonAt(kBrowseTop + 720)).onClick = [this] {
         cmdModifyLine_Click();
     };
-    AddButton(*this, "cmdKillLine", "Supprimer", kBrowseTop + 1320).onClick = [this] {
+    AddButton(*this, "cmdKillLine", "Supprimer", ButtonAt(kBrowseTop + 1320)).onClick = [this] {
         cmdKillLine_Click();
     };
-    AddButton(*this, "cmdClose", "Fermer", kBrowseTop + kBrowseHeight - 495).onClick = [this] {
-        cmdClose_Click();
-    };
+    AddButton(*this, "cmdClose", "Fermer", ButtonAt(kBrowseTop + kBrowseHeight - 495)).onClick =
+        [this] { cmdClose_Click(); };
 }
 
 void frmAgenda::CreateEntryPanel() {

@@ -12,11 +12,9 @@ namespace vantor {
 
 namespace {
 
-Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
-                   int top) {
-    Control& button = AddAt(form, ControlKind::Button, name, {left, top, 1200, 450});
-    button.caption = caption;
-    return button;
+// A button of the dialog, all of one size.
+Bounds ButtonAt(int left, int top) {
+    return {left, top, 1200, 450};
 }
 
 }  // namespace
@@ -35,16 +33,22 @@ frmServeurs::frmServeurs(Platform& platform, TillData& data, frmMain& main)
     name.width = 3720;
     name.height = 330;
     name.backColor = Rgb(255, 255, 255);
-    AddButton(*this, "cmdModify", "Modifier", 120, 570).onClick = [this] { cmdModify_Click(); };
-    AddButton(*this, "cmdAdd", "Ajouter", 1380, 570).onClick = [this] { cmdAdd_Click(); };
-    AddButton(*this, "cmdDelete", "Supprimer", 2640, 570).onClick = [this] { cmdDelete_Click(); };
+    AddButton(*this, "cmdModify", "Modifier", ButtonAt(120, 570)).onClick = [this] {
+        cmdModify_Click();
+    };
+    AddButton(*this, "cmdAdd", "Ajouter", ButtonAt(1380, 570)).onClick = [this] { cmdAdd_Click(); };
+    AddButton(*this, "cmdDelete", "Supprimer", ButtonAt(2640, 570)).onClick = [this] {
+        cmdDelete_Click();
+    };
     Control& list = Add(ControlKind::ListBox, "lstServeurs");
     list.Move(120, 1140);
     list.width = 3720;
     list.height = 2700;
     list.backColor = Rgb(255, 255, 255);
     list.onClick = [this] { lstServeurs_Click(); };
-    AddButton(*this, "cmdClose", "Fermer", 2640, 4020).onClick = [this] { cmdClose_Click(); };
+    AddButton(*this, "cmdClose", "Fermer", ButtonAt(2640, 4020)).onClick = [this] {
+        cmdClose_Click();
+    };
 }
 
 void frmServeurs::Form_Load() {

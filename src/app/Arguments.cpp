@@ -2,39 +2,22 @@
 
 #include <iostream>
 
+#include "app/CommandLine.h"
+
 namespace vantor {
 
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, std::string& error) {
-    Arguments arguments;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= words.size() || words[i + 1].empty()) {
-                error = "valeur manquante après " + word;
-                return std::nullopt;
-            }
-            return words[++i];
-        };
-        std::optional<std::string>* target = word == "--data-dir"  ? &arguments.start.dataDir
-                                             : word == "--script"  ? &arguments.scriptFile
-                                             : word == "--pdf-dir" ? &arguments.pdfDir
-                                                                   : nullptr;
-        if (target != nullptr) {
-            *target = value();
-            if (!*target) {
-                return std::nullopt;
-            }
-        } else if (word == "--headless") {
-            arguments.headless = true;
-        } else if (word == "--system-printers") {
-            arguments.systemPrinters = true;
-        } else if (word == "--exit-when-shown") {
-            arguments.exitWhenShown = true;
-        } else {
-            error = "argument inconnu : " + word;
-            return std::nullopt;
-        }
+    const std::optional<CommandLine> line = ReadCommandLine(kTill, words, error);
+    if (!line) {
+        return std::nullopt;
     }
+    Arguments arguments;
+    arguments.headless = line->Has("--headless");
+    arguments.exitWhenShown = line->Has("--exit-when-shown");
+    arguments.systemPrinters = line->Has("--system-printers");
+    arguments.start.dataDir = line->Value("--data-dir");
+    arguments.scriptFile = line->Value("--script");
+    arguments.pdfDir = line->Value("--pdf-dir");
     if (!arguments.headless &&
         (arguments.scriptFile || arguments.pdfDir || arguments.systemPrinters)) {
         error = "--script, --pdf-dir et --system-printers vont avec --headless";
@@ -51,7 +34,7 @@ std::optional<Arguments> ArgumentsOrUsage(const std::vector<std::string>& words)
     std::string error;
     std::optional<Arguments> arguments = ParseArguments(words, error);
     if (!arguments) {
-        std::cerr << error << '\n' << kUsage;
+        TellUsage(std::cerr, kTill, error);
     }
     return arguments;
 }

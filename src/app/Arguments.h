@@ -20,16 +20,7 @@ struct Arguments {
 
 // nullopt, with the reason in error, when the arguments are not understood.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words, std::string& error);
-// The same, telling the reason and the usage on the error stream.
+// The same, telling the reason and the usage (Usage(kTill)) on the error stream.
 std::optional<Arguments> ArgumentsOrUsage(const std::vector<std::string>& words);
-
-inline constexpr const char* kUsage =
-    "Utilisation :\n"
-    "  vantor [--data-dir DOSSIER]\n"
-    "  vantor --headless [--data-dir DOSSIER] [--script FICHIER]\n"
-    "                    [--pdf-dir DOSSIER | --system-printers]\n"
-    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n"
-    "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
-    "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n";
 
 }  // namespace vantor

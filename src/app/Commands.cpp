@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "app/Arguments.h"
+#include "app/CommandLine.h"
 #include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
 
@@ -14,7 +14,7 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
         return std::nullopt;
     }
     if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
-        std::cout << kUsage;
+        std::cout << Usage(kTill);
         return 0;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());

@@ -1,10 +1,9 @@
 #include "app/LedgerCommands.h"
 
-#include <algorithm>
-#include <map>
 #include <optional>
 #include <stdexcept>
 
+#include "app/CommandLine.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "ledger/Anchors.h"
@@ -16,41 +15,20 @@ namespace vantor {
 
 namespace {
 
-// "--name value" pairs and at most one plain word; nullopt after telling err.
-// An option may be given several times: its values in order.
-struct Words {
-    std::map<std::string, std::string> options;
-    std::map<std::string, std::vector<std::string>> repeated;
-    std::optional<std::string> file;
-};
-
-std::optional<Words> ReadWords(const std::vector<std::string>& words,
-                               std::initializer_list<const char*> names, bool fileAllowed,
-                               std::ostream& err) {
-    Words read;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        const bool known = std::find(names.begin(), names.end(), word) != names.end();
-        if (known && i + 1 < words.size()) {
-            read.options[word] = words[i + 1];
-            read.repeated[word].push_back(words[++i]);
-        } else if (!word.starts_with("--") && fileAllowed && !read.file) {
-            read.file = word;
-        } else {
-            err << (known ? "valeur manquante après " + word : "argument inconnu : " + word)
-                << "\nUtilisation :\n"
-                << kLedgerUsage;
-            return std::nullopt;
-        }
+// The command's words; nullopt after telling err why they are refused.
+std::optional<CommandLine> ReadWords(Command command, const std::vector<std::string>& words,
+                                     std::ostream& err) {
+    std::string error;
+    std::optional<CommandLine> line = ReadCommandLine(command, words, error);
+    if (!line) {
+        TellUsage(err, command, error);
     }
-    return read;
+    return line;
 }
 
-std::optional<std::string> Folder(const Words& words, Settings& settings, std::ostream& err) {
+std::optional<std::string> Folder(const CommandLine& line, Settings& settings, std::ostream& err) {
     StartOptions options;
-    if (auto dir = words.options.find("--data-dir"); dir != words.options.end()) {
-        options.dataDir = dir->second;
-    }
+    options.dataDir = line.Value("--data-dir");
     const std::string folder =
         options.dataDir ? *options.dataDir : DataFolderOf(settings, SystemUserFolders(), options);
     if (!DirectoryExists(folder)) {
@@ -92,13 +70,9 @@ struct Anchor {
     bool folder = false;
 };
 
-std::optional<std::vector<Anchor>> ReadAnchors(const Words& read, std::ostream& err) {
+std::optional<std::vector<Anchor>> ReadAnchors(const CommandLine& line, std::ostream& err) {
     std::vector<Anchor> anchors;
-    const auto given = read.repeated.find("--contre");
-    if (given == read.repeated.end()) {
-        return anchors;
-    }
-    for (const std::string& source : given->second) {
+    for (const std::string& source : line.Values("--contre")) {
         std::string why;
         Anchor anchor;
         anchor.code = ParseChainCode(source, why);
@@ -133,7 +107,7 @@ bool CheckAnchors(const std::string& folder, const std::vector<Anchor>& anchors,
 
 int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
                      std::ostream& err) {
-    const std::optional<Words> read = ReadWords(words, {"--data-dir", "--contre"}, true, err);
+    const std::optional<CommandLine> read = ReadWords(kVerify, words, err);
     if (!read) {
         return 2;
     }
@@ -142,12 +116,12 @@ int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, 
         return 2;
     }
     try {
-        if (read->file) {
+        if (!read->plain.empty()) {
             if (!anchors->empty()) {
                 err << "--contre vérifie le dossier de données, pas une archive\n";
                 return 2;
             }
-            return VerifyArchiveFile(*read->file, out, err);
+            return VerifyArchiveFile(read->plain.front(), out, err);
         }
         const std::optional<std::string> folder = Folder(*read, settings, err);
         if (!folder) {
@@ -165,21 +139,16 @@ int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, 
 
 int RunArchiveCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
                       std::ostream& err) {
-    const std::optional<Words> read =
-        ReadWords(words, {"--du", "--au", "--data-dir", "--out"}, false, err);
+    const std::optional<CommandLine> read = ReadWords(kArchive, words, err);
     if (!read) {
         return 2;
     }
-    const auto value = [&](const char* name) {
-        auto found = read->options.find(name);
-        return found == read->options.end() ? std::string() : found->second;
-    };
+    const auto value = [&](const char* name) { return read->Value(name).value_or(""); };
     const std::optional<Date> du = ParseDate(value("--du"));
     const std::optional<Date> au = ParseDate(value("--au"));
     if (!du || !au || value("--out").empty() || *au < *du) {
-        err << "--du, --au (dates JJ.MM.AAAA, la fin après le début) et --out sont demandés\n"
-            << "Utilisation :\n"
-            << kLedgerUsage;
+        TellUsage(err, kArchive,
+                  "--du, --au (dates JJ.MM.AAAA, la fin après le début) et --out sont demandés");
         return 2;
     }
     const std::optional<std::string> folder = Folder(*read, settings, err);

@@ -29,9 +29,4 @@ int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, 
 int RunArchiveCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
                       std::ostream& err);
 
-inline constexpr const char* kLedgerUsage =
-    "  vantor verify [--data-dir DOSSIER] [--contre CODE|ARCHIVE|SAUVEGARDE]...\n"
-    "  vantor verify ARCHIVE\n"
-    "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n";
-
 }  // namespace vantor

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/CommandLine.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "reports/Report.h"
@@ -23,52 +24,43 @@ struct ReportArguments {
     StartOptions folder;
 };
 
-// A date option's value, or the reason it is not one.
-std::optional<Date> DateValue(const std::string& option, const std::string& text,
-                              std::string& error) {
-    std::optional<Date> date = ParseDate(text);
-    if (!date) {
-        error = "date attendue (JJ.MM.AAAA) après " + option + " : " + text;
+// Why the value of a date option is not a date; "" when it is one.
+std::string DateRefusal(std::string_view option, const std::string& value) {
+    const bool date = option == "--du" || option == "--au" || option == "--today";
+    if (date && !ParseDate(value)) {
+        return "date attendue (JJ.MM.AAAA) après " + std::string(option) + " : " + value;
     }
-    return date;
+    return "";
+}
+
+std::optional<Date> DateOption(const CommandLine& line, std::string_view option) {
+    const std::optional<std::string> value = line.Value(option);
+    return value ? ParseDate(*value) : std::nullopt;
 }
 
 std::optional<ReportArguments> Parse(const std::vector<std::string>& words, std::string& error) {
-    ReportArguments arguments;
     if (words.empty() || (words[0] != "totaux" && words[0] != "journal" && words[0] != "resume")) {
         error = "rapport attendu : totaux, journal ou resume";
         return std::nullopt;
     }
+    const std::optional<CommandLine> line =
+        ReadCommandLine(kReport, {words.begin() + 1, words.end()}, error, DateRefusal);
+    if (!line) {
+        return std::nullopt;
+    }
+    ReportArguments arguments;
     arguments.kind = words[0];
-    for (std::size_t i = 1; i < words.size() && error.empty(); ++i) {
-        const std::string& word = words[i];
-        if (word == "--detail") {
-            arguments.detail = true;
-            continue;
-        }
-        if (i + 1 >= words.size()) {
-            error = word.starts_with("--") ? "valeur manquante après " + word
-                                           : "argument inconnu : " + word;
-            break;
-        }
-        const std::string& value = words[++i];
-        if (word == "--du" || word == "--au" || word == "--today") {
-            std::optional<Date>& date = word == "--du"   ? arguments.du
-                                        : word == "--au" ? arguments.au
-                                                         : arguments.today;
-            date = DateValue(word, value, error);
-        } else if (word == "--serveur") {
-            arguments.serveur = value;
-        } else if (word == "--data-dir") {
-            arguments.folder.dataDir = value;
-        } else {
-            error = "argument inconnu : " + word;
-        }
-    }
-    if (error.empty() && arguments.kind != "totaux" && (arguments.serveur || arguments.detail)) {
+    arguments.du = DateOption(*line, "--du");
+    arguments.au = DateOption(*line, "--au");
+    arguments.today = DateOption(*line, "--today");
+    arguments.serveur = line->Value("--serveur");
+    arguments.detail = line->Has("--detail");
+    arguments.folder.dataDir = line->Value("--data-dir");
+    if (arguments.kind != "totaux" && (arguments.serveur || arguments.detail)) {
         error = "--serveur et --detail vont avec le rapport totaux";
+        return std::nullopt;
     }
-    return error.empty() ? std::optional<ReportArguments>(arguments) : std::nullopt;
+    return arguments;
 }
 
 // The position of the waiter in the screen's waiter filter; 0 for all.
@@ -106,7 +98,7 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
     std::string error;
     const std::optional<ReportArguments> arguments = Parse(words, error);
     if (!arguments) {
-        err << error << "\nUtilisation :\n" << kReportUsage;
+        TellUsage(err, kReport, error);
         return 2;
     }
     const Date today = arguments->today.value_or(clock.Now().date);

@@ -16,8 +16,4 @@ namespace vantor {
 int RunReportCommand(const std::vector<std::string>& words, Settings& settings, Clock& clock,
                      std::ostream& out, std::ostream& err);
 
-inline constexpr const char* kReportUsage =
-    "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
-    "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n";
-
 }  // namespace vantor

@@ -16,12 +16,7 @@ constexpr int kRowTop = 120;
 constexpr int kRowStep = 420;
 constexpr int kButtonsTop = kRowTop + kCategoryCount * kRowStep + 120;
 
-Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
-                   int top, int width) {
-    Control& button = AddAt(form, ControlKind::Button, name, {left, top, width, 450});
-    button.caption = caption;
-    return button;
-}
+constexpr int kButtonHeight = 450;
 
 }  // namespace
 
@@ -43,14 +38,14 @@ frmCat::frmCat(Platform& platform, TillData& data, frmMain& main)
         name.maxLength = 15;
         name.backColor = Rgb(255, 255, 255);
     }
-    AddButton(*this, "cmdTri", "Trier les boutons par catégories", 120, kButtonsTop, 3500).onClick =
-        [this] { cmdTri_Click(); };
-    Control& ok = AddButton(*this, "cmdOK", "OK", 120, kButtonsTop + 600, 1700);
+    AddButton(*this, "cmdTri", "Trier les boutons par catégories",
+              {120, kButtonsTop, 3500, kButtonHeight})
+        .onClick = [this] { cmdTri_Click(); };
+    Control& ok = AddButton(*this, "cmdOK", "OK", {120, kButtonsTop + 600, 1700, kButtonHeight});
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
-    AddButton(*this, "cmdUndo", "Annuler", 1920, kButtonsTop + 600, 1700).onClick = [this] {
-        cmdUndo_Click();
-    };
+    AddButton(*this, "cmdUndo", "Annuler", {1920, kButtonsTop + 600, 1700, kButtonHeight}).onClick =
+        [this] { cmdUndo_Click(); };
 }
 
 void frmCat::Form_Load() {

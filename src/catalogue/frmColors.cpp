@@ -61,11 +61,12 @@ void frmColors::CreateControls() {
     Control& swatch =
         AddControl(*this, ControlKind::Picture, "Picture1", 3600, 960, 600, kRowHeight);
     swatch.backColor = CouleurCategorie(0);
-    AddControl(*this, ControlKind::Button, "cmdOK", kBoxLeft, 1560, 1350, 450).caption = "OK";
-    Get("cmdOK").onClick = [this] { cmdOK_Click(); };
-    Get("cmdOK").isDefault = true;
-    AddControl(*this, ControlKind::Button, "cmdUndo", 2850, 1560, 1350, 450).caption = "Annuler";
-    Get("cmdUndo").onClick = [this] { cmdUndo_Click(); };
+    Control& ok = AddButton(*this, "cmdOK", "OK", {kBoxLeft, 1560, 1350, 450});
+    ok.onClick = [this] { cmdOK_Click(); };
+    ok.isDefault = true;
+    AddButton(*this, "cmdUndo", "Annuler", {2850, 1560, 1350, 450}).onClick = [this] {
+        cmdUndo_Click();
+    };
 }
 
 void frmColors::Form_Load() {

@@ -16,13 +16,6 @@ Control& AddLabel(Form& form, const std::string& name, const std::string& captio
     return label;
 }
 
-Control& AddButton(Form& form, const std::string& name, const std::string& caption, int left,
-                   int top, int width, int height) {
-    Control& button = AddAt(form, ControlKind::Button, name, {left, top, width, height});
-    button.caption = caption;
-    return button;
-}
-
 long long Cents(double value) {
     return std::llround(value * 100);
 }
@@ -82,13 +75,13 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     for (const char* box : {"txtEsp", "txtcart"}) {
         Get(box).onChange = [this] { ShowChange(); };
     }
-    AddButton(*this, "cmdComplete", "compléter", 1800, 1440, 1335, 315).onClick = [this] {
+    AddButton(*this, "cmdComplete", "compléter", {1800, 1440, 1335, 315}).onClick = [this] {
         cmdComplete_Click();
     };
-    Control& ok = AddButton(*this, "cmdOK", "Ok", 960, 1920, 975, 495);
+    Control& ok = AddButton(*this, "cmdOK", "Ok", {960, 1920, 975, 495});
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
-    AddButton(*this, "cmdUndo", "Annuler", 2160, 1920, 975, 495).onClick = [this] {
+    AddButton(*this, "cmdUndo", "Annuler", {2160, 1920, 975, 495}).onClick = [this] {
         cmdUndo_Click();
     };
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "data/Utf8.h"
+
 namespace vantor {
 
 namespace {
@@ -24,20 +26,6 @@ char32_t CharacterOfByte(unsigned char byte) {
     return byte;  // ASCII and 0xA0..0xFF are Latin-1
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        // Every Windows-1252 character lies in the Basic Multilingual Plane.
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // The byte holding c, or '?' when Windows-1252 has no place for it.
 char ByteOfCharacter(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -49,10 +37,6 @@ char ByteOfCharacter(char32_t c) {
         }
     }
     return kUnrepresentable;
-}
-
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
 }
 
 // One decoded UTF-8 sequence: its character, or nothing when the bytes are
@@ -98,7 +82,8 @@ Decoded DecodeFront(std::string_view text) {
             return {0, false, i};
         }
         const auto byte = static_cast<unsigned char>(text[i]);
-        const bool inRange = i == 1 ? (byte >= low && byte <= high) : IsContinuation(byte);
+        const bool inRange =
+            i == 1 ? (byte >= low && byte <= high) : IsUtf8Continuation(static_cast<char>(byte));
         if (!inRange) {
             return {0, false, i};
         }

@@ -2,23 +2,23 @@
 
 #include <algorithm>
 
+#include "data/Utf8.h"
+
 namespace vantor {
 
 namespace {
 
 // Characters are counted at their first byte; UTF-8 continuation bytes belong
-// to the character before them. A text never starts inside a character, so a
-// stray continuation byte at the front still counts as one.
-bool IsContinuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
+// to the character before them (IsUtf8Continuation). A text never starts
+// inside a character, so a stray continuation byte at the front still counts
+// as one.
 
 // Byte offset after the first n characters (the size when the text is shorter).
 std::size_t OffsetAfter(std::string_view s, std::size_t n) {
     std::size_t offset = 0;
     for (; n > 0 && offset < s.size(); --n) {
         ++offset;
-        while (offset < s.size() && IsContinuation(s[offset])) {
+        while (offset < s.size() && IsUtf8Continuation(s[offset])) {
             ++offset;
         }
     }
@@ -61,7 +61,7 @@ std::size_t Len(std::string_view s) {
         return 0;
     }
     const auto starts =
-        std::count_if(s.begin() + 1, s.end(), [](char byte) { return !IsContinuation(byte); });
+        std::count_if(s.begin() + 1, s.end(), [](char byte) { return !IsUtf8Continuation(byte); });
     return 1 + static_cast<std::size_t>(starts);
 }
 

@@ -15,6 +15,7 @@
 #include "gui/DisplayScale.h"
 #include "gui/Events.h"
 #include "gui/FormView.h"
+#include "gui/TouchHints.h"
 #include "gui/TouchRows.h"
 
 namespace vantor {

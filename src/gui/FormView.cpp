@@ -14,6 +14,7 @@
 #include "gui/QtSession.h"
 #include "gui/SideSwipe.h"
 #include "gui/TillButton.h"
+#include "gui/TouchHints.h"
 #include "gui/TouchRows.h"
 
 namespace vantor {

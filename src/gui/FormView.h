@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "gui/Scales.h"
 #include "gui/WidgetFactory.h"
 #include "gui/WidgetSync.h"
 #include "platform/Form.h"

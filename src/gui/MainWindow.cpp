@@ -13,7 +13,6 @@
 #include "gui/Events.h"
 #include "gui/Fonts.h"
 #include "gui/FormView.h"
-#include "gui/WideLayout.h"
 
 namespace vantor {
 namespace {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSize>
 
+#include "gui/Scales.h"
 #include "gui/WidgetSync.h"
 #include "platform/Form.h"
 

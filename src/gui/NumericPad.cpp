@@ -9,6 +9,7 @@
 
 #include "gui/DisplayScale.h"
 #include "gui/QtSession.h"
+#include "gui/TouchHints.h"
 
 namespace vantor {
 namespace {
@@ -26,12 +27,6 @@ constexpr Key kKeys[] = {
     {"1", Qt::Key_1, "1"}, {"2", Qt::Key_2, "2"},      {"3", Qt::Key_3, "3"},
     {"0", Qt::Key_0, "0"}, {".", Qt::Key_Period, "."}, {"\u2190", Qt::Key_Backspace, ""},
 };
-
-bool IsAmountField(const QWidget* widget) {
-    const auto* edit = qobject_cast<const QLineEdit*>(widget);
-    return edit != nullptr && edit->isEnabled() && !edit->isReadOnly() &&
-           (edit->alignment() & Qt::AlignRight) != 0;
-}
 
 }  // namespace
 

@@ -6,10 +6,9 @@
 
 namespace vantor {
 
-// Digit keys for a finger, shown beside an amount field while it has the
-// focus. An amount field is a right-aligned line edit (the forms right-align
-// their amounts; numeric input boxes do the same). The keys type into the
-// field exactly as a keyboard would, so the form sees ordinary typing.
+// Digit keys for a finger, shown beside an amount field (IsAmountField) while
+// it has the focus. The keys type into the field exactly as a keyboard would,
+// so the form sees ordinary typing.
 class NumericPad : public QWidget {
 public:
     // Watches the focus of the whole application; call once.

@@ -1,26 +1,13 @@
 #include "gui/QtKeyboard.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
+#include <QWidget>
 
 #include "gui/Convert.h"
+#include "gui/TouchHints.h"
 
 namespace vantor {
 namespace {
-
-bool TakesText(const QWidget* widget) {
-    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
-        qobject_cast<const QPlainTextEdit*>(widget) ||
-        qobject_cast<const QAbstractSpinBox*>(widget)) {
-        return true;
-    }
-    const auto* combo = qobject_cast<const QComboBox*>(widget);
-    return combo != nullptr && combo->isEditable();
-}
 
 std::vector<std::string> ToStdList(const QStringList& list) {
     std::vector<std::string> texts;

@@ -16,6 +16,7 @@
 #include "gui/FormView.h"
 #include "gui/LongPress.h"
 #include "gui/MenuBinder.h"
+#include "gui/TouchHints.h"
 #include "platform/Form.h"
 
 namespace vantor {
@@ -64,12 +65,6 @@ int RunBox(QDialog& box) {
     return result;
 }
 
-bool IsNumber(const std::string& text) {
-    bool ok = false;
-    ToQString(text).trimmed().toDouble(&ok);
-    return ok;
-}
-
 }  // namespace
 
 QtUi::~QtUi() {
@@ -111,8 +106,7 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
     dialog.setTextValue(ToQString(defaultText));
     dialog.setOkButtonText("OK");
     dialog.setCancelButtonText("Annuler");
-    // A number asked for is an amount: typed at the right, with the numeric pad.
-    if (IsNumber(defaultText)) {
+    if (AsksForAmount(defaultText)) {
         if (auto* edit = dialog.findChild<QLineEdit*>()) {
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }

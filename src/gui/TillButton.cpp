@@ -20,47 +20,6 @@ int ToolkitMouseButton(Qt::MouseButton button) {
     }
 }
 
-namespace {
-
-// Past the digits from `at`.
-qsizetype SkipDigits(QStringView text, qsizetype at) {
-    while (at < text.size() && text[at].isDigit()) {
-        ++at;
-    }
-    return at;
-}
-
-}  // namespace
-
-// Words, then one number with its decimals, then at most a currency sign or
-// a short unit; checked by hand, as every article button asks at start-up.
-bool IsAmountText(const QString& text) {
-    const QString trimmed = text.trimmed();
-    const QStringView view(trimmed);
-    qsizetype at = 0;
-    while (at < view.size() && !view[at].isDigit()) {
-        ++at;
-    }
-    if (at == view.size()) {
-        return false;
-    }
-    at = SkipDigits(view, at);
-    if (at + 1 < view.size() && view[at] == u'.' && view[at + 1].isDigit()) {
-        at = SkipDigits(view, at + 1);
-    }
-    while (at < view.size() && view[at].isSpace()) {
-        ++at;
-    }
-    qsizetype after = 0;  // characters after the number, a surrogate pair counting as one
-    for (; at < view.size(); ++at) {
-        if (view[at].isDigit()) {
-            return false;
-        }
-        after += view[at].isLowSurrogate() ? 0 : 1;
-    }
-    return after <= 3;
-}
-
 TillButton::TillButton(QWidget* parent)
     : QPushButton(parent),
       longPress_(new LongPress(*this, [this] { HeldLong(); })),

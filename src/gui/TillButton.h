@@ -46,10 +46,6 @@ private:
     QFont secondLineFont_;
 };
 
-// Whether a tool tip is an amount ("2.50", "Total   €  12.50"): such a tool tip is also
-// written on the button's face, since a touch screen never shows tool tips.
-bool IsAmountText(const QString& text);
-
 // The toolkit's number for a Qt mouse button, 0 for buttons it does not know.
 int ToolkitMouseButton(Qt::MouseButton button);
 

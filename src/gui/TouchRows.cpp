@@ -84,21 +84,6 @@ QRect Placed(const RowItem& item, const Row& row, int touch) {
 
 }  // namespace
 
-bool IsTapped(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Button:
-        case ControlKind::TextBox:
-        case ControlKind::ComboBox:
-        case ControlKind::DriveList:
-        case ControlKind::DatePicker:
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox:
-            return true;
-        default:
-            return false;
-    }
-}
-
 RowFit FitRowsForFinger(const std::vector<RowItem>& items, int frameHeight, int touch) {
     RowFit fit;
     fit.height = frameHeight;

@@ -7,10 +7,6 @@
 
 namespace vantor {
 
-// Whether a finger has to hit a control of this kind (it must then be at
-// least a fingertip high).
-bool IsTapped(ControlKind kind);
-
 // One control inside a frame: where its twips put it (pixels, relative to the
 // frame) and whether it is tapped.
 struct RowItem {

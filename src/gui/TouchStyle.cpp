@@ -4,28 +4,9 @@
 #include <QStyleFactory>
 #include <algorithm>
 
+#include "gui/TouchHints.h"
+
 namespace vantor {
-namespace {
-
-bool IsTouchTarget(QStyle::ContentsType type) {
-    switch (type) {
-        case QStyle::CT_PushButton:
-        case QStyle::CT_ToolButton:
-        case QStyle::CT_LineEdit:
-        case QStyle::CT_ComboBox:
-        case QStyle::CT_SpinBox:
-        case QStyle::CT_MenuItem:
-        case QStyle::CT_MenuBarItem:
-        case QStyle::CT_ItemViewItem:
-        case QStyle::CT_CheckBox:
-        case QStyle::CT_RadioButton:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
 
 TouchStyle::TouchStyle(int touchPixels)
     : QProxyStyle(QStyleFactory::create("Fusion")), touch_(touchPixels) {}

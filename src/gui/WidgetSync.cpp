@@ -18,6 +18,7 @@
 #include "gui/Convert.h"
 #include "gui/Fonts.h"
 #include "gui/TillButton.h"
+#include "gui/TouchHints.h"
 
 namespace vantor {
 namespace {
@@ -300,68 +301,11 @@ void SyncKindProperties(QWidget& widget, const Control& control, WidgetCache& ca
 
 }  // namespace
 
-double Scales::Across(double twips) const {
-    if (bandWidth <= 0 || twips <= bandLeft) {
-        return twips * x;
-    }
-    const double inBand = std::min(twips, static_cast<double>(bandLeft + bandWidth)) - bandLeft;
-    const double beyond = std::max(0.0, twips - bandLeft - bandWidth);
-    return bandLeft * x + inBand * band + beyond * right;
-}
-
-double Scales::FontAt(double twips) const {
-    if (bandWidth <= 0 || twips <= bandLeft) {
-        return Font();
-    }
-    const double across = twips <= bandLeft + bandWidth ? band : right;
-    return std::min(across, y);
-}
-
-double Scales::TwipsAcross(double pixels) const {
-    const double bandStart = bandLeft * x;
-    if (bandWidth <= 0 || pixels <= bandStart) {
-        return pixels / x;
-    }
-    const double bandEnd = bandStart + bandWidth * band;
-    if (pixels <= bandEnd) {
-        return bandLeft + (pixels - bandStart) / band;
-    }
-    return bandLeft + bandWidth + (pixels - bandEnd) / right;
-}
-
-// Across, a control is placed by where it lies on the whole form (a band may
-// start inside its frame; without one, the origin does not matter); down, one
-// scale serves.
-namespace {
-
-// The control's left edge from the form's (when the form has a band: no
-// other scale needs it).
-int FormLeft(const Control& control, const Scales& scales) {
-    int origin = 0;
-    for (const Control* c = control.container;
-         scales.bandWidth > 0 && c != nullptr && c->kind != ControlKind::Menu; c = c->container) {
-        origin += c->left;
-    }
-    return origin;
-}
-
-QRect ScaledRectAt(const Control& control, const Scales& scales, int origin) {
-    const int start = qRound(scales.Across(origin));
-    const int left = qRound(scales.Across(origin + control.left)) - start;
-    const int top = qRound(control.top * scales.y);
-    const int right = qRound(scales.Across(origin + control.left + control.width)) - start;
-    const int bottom = qRound((control.top + control.height) * scales.y);
-    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
-}
-
-}  // namespace
-
 void SyncWidget(QWidget& widget, const Control& control, const Scales& scales, WidgetCache& cache) {
     const QSignalBlocker blocker(&widget);
-    const int origin = FormLeft(control, scales);
-    // A keypad button scrolled off to the left keeps the keypad's font.
-    const double pixelsPerTwip = scales.FontAt(origin + std::max(0, control.left) + 1);
-    const bool resized = Update(cache.geometry, ScaledRectAt(control, scales, origin), cache.fresh);
+    const ScaledControl scaled = Scaled(control, scales);
+    const double pixelsPerTwip = scaled.fontScale;
+    const bool resized = Update(cache.geometry, scaled.rect, cache.fresh);
     if (resized) {
         widget.setGeometry(cache.geometry);
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/Scales.h"
 #include "platform/Control.h"
 
 class QWidget;
@@ -40,29 +41,6 @@ struct WidgetCache {
     bool isDefault = false;
     Date date;
     Picture picture;
-};
-
-// Pixels per twip across and down. Across, a band of the form (the keypad)
-// may have a scale of its own, and what lies right of it another: the keypad
-// shows whole columns at a size for a finger and the column beside it takes
-// the rest of the width. Fonts follow the smaller of x and y.
-struct Scales {
-    double x = 1.0 / 15;
-    double y = 1.0 / 15;
-    int bandLeft = 0;   // twips from the form's left edge
-    int bandWidth = 0;  // 0: one scale across
-    double band = 0;
-    double right = 0;
-
-    double Font() const { return x < y ? x : y; }
-    // The scale of the fonts of a control this many twips from the form's
-    // left edge: narrower keypad columns get smaller captions.
-    double FontAt(double twips) const;
-    // Pixels from the form's left edge to this many twips.
-    double Across(double twips) const;
-    // The inverse: twips to this many pixels.
-    double TwipsAcross(double pixels) const;
-    bool operator==(const Scales&) const = default;
 };
 
 // Copies the control's current properties onto its widget (created by

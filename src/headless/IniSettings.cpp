@@ -6,6 +6,7 @@
 
 #include "data/Text.h"
 #include "data/TextFile.h"
+#include "data/Utf8.h"
 #include "platform/Paths.h"
 
 namespace vantor {
@@ -68,19 +69,6 @@ bool IsEntry(const std::string& line, const std::string& name) {
     return equals != std::string::npos && Trim(line.substr(0, equals)) == name;
 }
 
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // The character after a backslash at i; i ends on the last character used.
 void Unescape(const std::string& stored, std::size_t& i, std::string& out) {
     const char c = stored[i];
@@ -103,7 +91,7 @@ void Unescape(const std::string& stored, std::size_t& i, std::string& out) {
                    std::isxdigit(static_cast<unsigned char>(stored[end]))) {
                 ++end;
             }
-            AppendUtf8(out, static_cast<unsigned>(
+            AppendUtf8(out, static_cast<char32_t>(
                                 std::stoul("0" + stored.substr(i + 1, end - i - 1), nullptr, 16)));
             i = end - 1;
             return;

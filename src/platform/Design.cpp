@@ -14,4 +14,11 @@ Control& AddAt(Form& form, ControlKind kind, const std::string& name, const Boun
     return Place(form.Add(kind, name, index, container), bounds);
 }
 
+Control& AddButton(Form& form, const std::string& name, const std::string& caption,
+                   const Bounds& bounds, Control* container, int index) {
+    Control& button = AddAt(form, ControlKind::Button, name, bounds, container, index);
+    button.caption = caption;
+    return button;
+}
+
 }  // namespace vantor

@@ -23,4 +23,8 @@ Control& Place(Control& control, const Bounds& bounds);
 Control& AddAt(Form& form, ControlKind kind, const std::string& name, const Bounds& bounds,
                Control* container = nullptr, int index = -1);
 
+// Adds a command button with its caption, as AddAt places it.
+Control& AddButton(Form& form, const std::string& name, const std::string& caption,
+                   const Bounds& bounds, Control* container = nullptr, int index = -1);
+
 }  // namespace vantor

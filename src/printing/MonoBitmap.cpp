@@ -3,19 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+
+#include "printing/BmpHeader.h"
 
 namespace vantor {
 
 namespace {
-
-std::uint32_t Read(std::string_view bytes, std::size_t at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    }
-    return value;
-}
 
 // The pixels of a BMP file, read where they lie.
 class BmpPixels {
@@ -40,26 +33,28 @@ private:
 };
 
 std::optional<BmpPixels> BmpPixels::Open(std::string_view bytes) {
-    if (bytes.size() < 54 || bytes.substr(0, 2) != "BM") {
+    // The oldest header (16-bit sizes, three-byte palette entries) is not read.
+    const std::optional<BmpHeader> header = ReadBmpHeader(bytes);
+    if (bytes.size() < 54 || !header || header->core) {
         return std::nullopt;
     }
     BmpPixels bmp;
     bmp.bytes_ = bytes;
-    bmp.pixels_ = Read(bytes, 10, 4);
-    bmp.palette_ = 14 + Read(bytes, 14, 4);
-    bmp.width_ = static_cast<std::int32_t>(Read(bytes, 18, 4));
-    const auto height = static_cast<std::int32_t>(Read(bytes, 22, 4));
-    bmp.bottomUp_ = height > 0;
-    bmp.height_ = std::abs(height);
-    bmp.depth_ = static_cast<int>(Read(bytes, 28, 2));
-    const std::uint32_t compression = Read(bytes, 30, 4);
+    bmp.pixels_ = LittleEndian(bytes, 10, 4);
+    bmp.palette_ = 14 + LittleEndian(bytes, 14, 4);
+    bmp.bottomUp_ = header->bottomUp;
+    bmp.depth_ = static_cast<int>(LittleEndian(bytes, 28, 2));
+    const std::uint32_t compression = LittleEndian(bytes, 30, 4);
     const bool known = bmp.depth_ == 1 || bmp.depth_ == 4 || bmp.depth_ == 8 || bmp.depth_ == 24 ||
                        bmp.depth_ == 32;
     // Compression 3 (bit fields) is how 32-bit pictures usually say BGRA.
     if (!known || !(compression == 0 || (compression == 3 && bmp.depth_ == 32)) ||
-        bmp.width_ <= 0 || bmp.height_ <= 0 || bmp.width_ > 10000 || bmp.height_ > 10000) {
+        header->width <= 0 || header->height <= 0 || header->width > 10000 ||
+        header->height > 10000) {
         return std::nullopt;
     }
+    bmp.width_ = static_cast<int>(header->width);
+    bmp.height_ = static_cast<int>(header->height);
     bmp.stride_ = (static_cast<std::size_t>(bmp.width_) * bmp.depth_ + 31) / 32 * 4;
     const std::size_t palette = bmp.depth_ <= 8 ? std::size_t{4} << bmp.depth_ : 0;
     if (bmp.pixels_ + bmp.stride_ * bmp.height_ > bytes.size() ||
@@ -73,12 +68,12 @@ std::uint32_t BmpPixels::Colour(int x, int y) const {
     const int row = bottomUp_ ? height_ - 1 - y : y;
     const std::size_t start = pixels_ + stride_ * static_cast<std::size_t>(row);
     if (depth_ >= 24) {
-        return Read(bytes_, start + static_cast<std::size_t>(x) * (depth_ / 8), 3);
+        return LittleEndian(bytes_, start + static_cast<std::size_t>(x) * (depth_ / 8), 3);
     }
     const std::size_t bit = static_cast<std::size_t>(x) * depth_;
     const auto byte = static_cast<unsigned char>(bytes_[start + bit / 8]);
     const unsigned index = (byte >> (8 - depth_ - bit % 8)) & ((1u << depth_) - 1);
-    return Read(bytes_, palette_ + 4 * std::size_t{index}, 3);
+    return LittleEndian(bytes_, palette_ + 4 * std::size_t{index}, 3);
 }
 
 bool BmpPixels::Dark(int x, int y) const {

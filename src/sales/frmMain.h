@@ -137,8 +137,6 @@ private:
     void BindCatalogueEvents();
     void BindAdminEvents();
     void AfficherAgendaDemarrage();
-    Control& AddButton(const std::string& name, int index, Control* container,
-                       const std::string& caption, int left, int top, int width, int height);
 
     void ClearKeypad();
     void AddArticleButton(int index, const std::string& line, int left, int top);

@@ -50,14 +50,6 @@ frmMain::frmMain(Platform& platform, TillData& data)
     BindEvents();
 }
 
-Control& frmMain::AddButton(const std::string& name, int index, Control* container,
-                            const std::string& caption, int left, int top, int width, int height) {
-    Control& button =
-        AddAt(*this, ControlKind::Button, name, {left, top, width, height}, container, index);
-    button.caption = caption;
-    return button;
-}
-
 void frmMain::CreateMenus() {
     Control& fichier = AddMenu(*this, "mnuFichier", "&Fichier", nullptr);
     AddMenu(*this, "mnuInfos", "Paramètres", &fichier);
@@ -92,11 +84,11 @@ void frmMain::CreateLeftColumn() {
     for (int number = 2; number <= 10; ++number) {
         int row = (number - 2) / 2;
         int left = number % 2 == 0 ? 165 : 825;
-        Control& pad = AddButton("cmdMultiplie", number, nullptr, std::to_string(number) + " X",
-                                 left, 120 + row * kPadSize, kPadSize, kPadSize);
+        Control& pad = AddButton(*this, "cmdMultiplie", std::to_string(number) + " X",
+                                 {left, 120 + row * kPadSize, kPadSize, kPadSize}, nullptr, number);
         pad.tag = std::to_string(number);
     }
-    Control& clearQ = AddButton("cmdClearQ", -1, nullptr, "C", 825, 2580, kPadSize, kPadSize);
+    Control& clearQ = AddButton(*this, "cmdClearQ", "C", {825, 2580, kPadSize, kPadSize});
     clearQ.enabled = false;
 
     for (int i = 0; i < kCategoryCount; ++i) {
@@ -109,7 +101,7 @@ void frmMain::CreateLeftColumn() {
     reserv.Move(120, 3800);
     reserv.width = 1400;
     reserv.height = 640;
-    AddButton("Command2", -1, &reserv, "Réservations", 40, 80, 1320, kButtonHeight);
+    AddButton(*this, "Command2", "Réservations", {40, 80, 1320, kButtonHeight}, &reserv);
 
     Control& logo = AddBox(*this, ControlKind::Picture, "Image1", nullptr, 165, 4550, 1275, 1275);
     logo.backColor = Rgb(240, 240, 240);
@@ -122,7 +114,7 @@ void frmMain::CreateKeypad() {
     frame.Move(1560, 40);
     frame.width = kColumnLeft - 1600;
     frame.height = 8300 + 980;
-    Control& header = AddButton("Command1", 0, &frame, "", 40, 120, 1300, 680);
+    Control& header = AddButton(*this, "Command1", "", {40, 120, 1300, 680}, &frame, 0);
     header.visible = false;
     Control& scroll = Add(ControlKind::HScrollBar, "Scroll", -1, &frame);
     scroll.height = 255;
@@ -185,7 +177,7 @@ void frmMain::CreateTicketFrames(Control& fraTot) {
     totaux.width = kColumnWidth;
     totaux.height = 2350;
     totaux.visible = false;
-    AddButton("cmdX", -1, &totaux, "Générer", 120, 240, 1500, 450);
+    AddButton(*this, "cmdX", "Générer", {120, 240, 1500, 450}, &totaux);
     AddLabel(*this, "lblFiltre", &totaux, "Serveur", 1750, 300, 900, 300);
     AddBox(*this, ControlKind::ComboBox, "cmbServeur", &totaux, 2650, 260, 1750, 360);
     Control& detail = Add(ControlKind::CheckBox, "chkDetail", -1, &totaux);
@@ -203,8 +195,8 @@ void frmMain::CreateServiceAndCheckout() {
     service.Move(kColumnLeft, 7500);
     service.width = kColumnWidth;
     service.height = 750;
-    AddButton("cmdDeleteLine", -1, &service, "Suppr. ligne", 0, 120, 1365, kButtonHeight);
-    AddButton("cmdClear", -1, &service, "Effacer tout", 1400, 120, 1365, kButtonHeight);
+    AddButton(*this, "cmdDeleteLine", "Suppr. ligne", {0, 120, 1365, kButtonHeight}, &service);
+    AddButton(*this, "cmdClear", "Effacer tout", {1400, 120, 1365, kButtonHeight}, &service);
     AddLabel(*this, "lblServeur", &service, "", 2850, 200, 1650, 420);
 
     Control& bas = Add(ControlKind::Frame, "fraBas");
@@ -219,11 +211,11 @@ void frmMain::CreateServiceAndCheckout() {
     const char* kinds[] = {"Espèces", "Carte", "Mixte"};
     for (int i = 0; i < 3; ++i) {
         Control& print =
-            AddButton("cmdPrint", i, &bas, kinds[i], i * 1350, 540, 1365, kButtonHeight);
+            AddButton(*this, "cmdPrint", kinds[i], {i * 1350, 540, 1365, kButtonHeight}, &bas, i);
         print.toolTip = "Imprimer ticket";
     }
     Control& cuisine =
-        AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
+        AddButton(*this, "cmdCuisine", "Bon cuisine", {0, 1100, 1365, kButtonHeight}, &bas);
     cuisine.toolTip = "Bon Cuisine";
     cuisine.backColor = Rgb(128, 255, 128);
     AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength =
@@ -252,20 +244,20 @@ void frmMain::CreateCashMovementFrame() {
         25;
     AddLabel(*this, "lblDate", &vantor, "Date :", 120, 1305, 600, 300);
     AddBox(*this, ControlKind::DatePicker, "DTPicker3", &vantor, 720, 1275, 1335, 375);
-    AddButton("cmdVantor", -1, &vantor, "Enregistrer", 2120, 1245, 915, 405);
-    AddButton("cmdUndoVantor", -1, &vantor, "Annuler", 3065, 1245, 915, 405);
+    AddButton(*this, "cmdVantor", "Enregistrer", {2120, 1245, 915, 405}, &vantor);
+    AddButton(*this, "cmdUndoVantor", "Annuler", {3065, 1245, 915, 405}, &vantor);
 
     Control& journaux = Add(ControlKind::Frame, "Frame1", -1, &vantor);
     journaux.caption = "Journaux";
     journaux.Move(60, 1700);
     journaux.width = 4280;
     journaux.height = 680;
-    AddButton("cmdJournalVantor", 0, &journaux, "Journal caisse", 60, 220, 1350, 400);
-    AddButton("cmdJournalVantor", 1, &journaux, "Résumé comptable", 1440, 220, 1350, 400);
+    AddButton(*this, "cmdJournalVantor", "Journal caisse", {60, 220, 1350, 400}, &journaux, 0);
+    AddButton(*this, "cmdJournalVantor", "Résumé comptable", {1440, 220, 1350, 400}, &journaux, 1);
     AddBox(*this, ControlKind::DatePicker, "DTPicker4", &journaux, 2820, 170, 1400, 240);
     AddBox(*this, ControlKind::DatePicker, "DTPicker5", &journaux, 2820, 420, 1400, 240);
     // Where the ticket's service buttons are in the other modes.
-    AddButton("cmdCloture", -1, nullptr, "Clôture du jour", kColumnLeft, 7620, 1800, kButtonHeight)
+    AddButton(*this, "cmdCloture", "Clôture du jour", {kColumnLeft, 7620, 1800, kButtonHeight})
         .visible = false;
 }
 
@@ -275,12 +267,11 @@ void frmMain::CreateTables() {
     tables.width = 1415;
     tables.height = kTablesCollapsed;
     AddLabel(*this, "lblTables", &tables, "Tables", 80, 120, 800, 300);
-    AddButton("cmdOuvre", -1, &tables, "...", 900, 60, 440, 360);
+    AddButton(*this, "cmdOuvre", "...", {900, 60, 440, 360}, &tables);
     const int tops[] = {0, 460, 931, 1402, 1873, 2344, 2815, 3286, 3757, 4228, 4699, 5170, 5640};
     for (int i = 0; i <= kTableCount; ++i) {
-        Control& table =
-            AddButton("cmdTable", i, &tables, i == 0 ? "" : "Table " + std::to_string(i), 40,
-                      tops[i], 1335, 480);
+        Control& table = AddButton(*this, "cmdTable", i == 0 ? "" : "Table " + std::to_string(i),
+                                   {40, tops[i], 1335, 480}, &tables, i);
         table.fontBold = true;
         table.tag = "0";
         table.backColor = i == 0 ? kTableOccupied : kTableFree;

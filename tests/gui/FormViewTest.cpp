@@ -216,22 +216,6 @@ TEST_F(FormViewTest, AFrameHasAnEtchedBorder) {
               ".LLLLLL\n");
 }
 
-// Only a tool tip that is an amount goes onto the button's face.
-TEST(TillButtonText, AmountsAreToldFromOtherToolTips) {
-    struct Row {
-        const char* tip;
-        bool amount;
-    };
-    for (const Row& row :
-         {Row{"2.50", true}, Row{"12", true}, Row{"Total              €     7.00", true},
-          Row{" -3.20 CHF ", true}, Row{"12.", true}, Row{"4.50 EUR", true},
-          Row{"Imprimer ticket", false}, Row{"Bon Cuisine", false}, Row{"", false},
-          Row{"2.50 le verre de 25 cl", false}, Row{"4.50 EURO", false}, Row{"1.2.3", false},
-          Row{"12 x 3", false}, Row{"12. EUR", false}}) {
-        EXPECT_EQ(IsAmountText(QString::fromUtf8(row.tip)), row.amount) << row.tip;
-    }
-}
-
 TEST_F(FormViewTest, ControlsAddedRemovedOrReplacedAfterTheDesign) {
     QPointer<QLabel> label = &Widget<QLabel>("lblTotal");
     QPointer<QPushButton> ok = &Widget<QPushButton>("cmdOK");

@@ -29,6 +29,25 @@ std::string WithField(std::string bytes, std::size_t at, std::uint32_t value, in
     return bytes;
 }
 
+// A picture with the oldest header (12 bytes: 16-bit sizes, three-byte
+// palette entries), which the pictures read but not the printer's raster. Its
+// palette (light blue, black) and the gap before its pixels make the bytes
+// where a newer header keeps the depth and the compression read 1 and 0.
+std::string CoreBitmap(int width, int height) {
+    const int row = (width + 31) / 32 * 4;
+    const int offset = 40;
+    std::string bytes = WithField(std::string(offset, '\0'), 0, 'B' | 'M' << 8, 2);
+    bytes = WithField(bytes, 2, static_cast<std::uint32_t>(offset + row * height), 4);
+    bytes = WithField(bytes, 10, offset, 4);
+    bytes = WithField(bytes, 14, 12, 4);
+    bytes = WithField(bytes, 18, static_cast<std::uint32_t>(width), 2);
+    bytes = WithField(bytes, 20, static_cast<std::uint32_t>(height), 2);
+    bytes = WithField(bytes, 22, 1, 2);         // planes
+    bytes = WithField(bytes, 24, 1, 2);         // bits per pixel
+    bytes = WithField(bytes, 26, 0x01FFFF, 3);  // then black, 0 0 0
+    return bytes + std::string(static_cast<std::size_t>(row * height), '\x55');
+}
+
 const std::string kSaleWithReceipt =
     "click Command1 2\nclick chkQR\nclick cmdPrint 1\nanswer yes\n";
 
@@ -64,6 +83,9 @@ const PictureCase kPictures[] = {
      "de 1, 4, 8, 24 ou 32 bits le sont)"},
     // 8 bits a pixel, run-length compressed: a picture, not one the printer's raster takes.
     {"RunLengthCompressed", WithField(WithField(Bitmap(60, 20), 28, 8, 2), 30, 1, 4), 0,
+     "ce BMP n'est pas lisible (abîmé, compressé ou de 16 bits : seuls les BMP non compressés "
+     "de 1, 4, 8, 24 ou 32 bits le sont)"},
+    {"OldHeader", CoreBitmap(60, 20), 0,
      "ce BMP n'est pas lisible (abîmé, compressé ou de 16 bits : seuls les BMP non compressés "
      "de 1, 4, 8, 24 ou 32 bits le sont)"},
     {"SixteenBits", WithField(Bitmap(60, 20), 28, 16, 2) + std::string(4096, '\0'), 0,
