@@ -13,6 +13,7 @@
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/NumeroTicket.h"
+#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -94,10 +95,8 @@ CategoryTotals frmMain::CategorySubtotals() const {
     CategoryTotals totals{};
     const std::vector<std::string>& lines = Get("lstTicket").items;
     for (std::size_t j = 0; j < lines.size(); ++j) {
-        const std::string& record = RecordOfLine(j);
-        const char last = record.empty() ? ' ' : record.back();
-        if (last >= '0' && last <= '7') {
-            totals[static_cast<std::size_t>(last - '0')] += LineAmount(lines[j]).value_or(0);
+        if (const std::optional<TicketRecord> record = ParseTicketRecord(RecordOfLine(j))) {
+            totals[static_cast<std::size_t>(record->category)] += LineAmount(lines[j]).value_or(0);
         }
     }
     return totals;

@@ -7,6 +7,7 @@
 #include "data/Text.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
+#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -74,9 +75,8 @@ void frmMain::Command1_Click(int index) {
 // its quantity added to quantity; the caller adds it again.
 void frmMain::MergeWithLastLine(const Control& button, int category, int& quantity) {
     Control& list = Get("lstTicket");
-    const std::string& record = lignesTicket_.back();
-    if (list.ListCount() == 0 || record.empty() ||
-        record.back() != static_cast<char>('0' + category) ||
+    const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_.back());
+    if (list.ListCount() == 0 || !record || record->category != category ||
         !SellsAgain(list.items.back(), button.caption, button.tag)) {
         return;
     }
@@ -90,8 +90,7 @@ void frmMain::AddTicketLine(int quantity, const std::string& label, const std::s
     const SaleFields fields = MakeSaleFields(quantity, label, price);
     Get("lstTicket")
         .AddItem(MakeTicketLine(quantity, fields.label, data_.Infos[Monnaie], fields.amount));
-    lignesTicket_.push_back(std::to_string(quantity) + ";" + fields.label + ";" + fields.amount +
-                            ";" + std::to_string(category));
+    lignesTicket_.push_back(FormatTicketRecord({quantity, fields.label, fields.amount, category}));
     assert(RecordsMatchLines());
     RecalculerTotal();
 }

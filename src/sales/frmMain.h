@@ -59,7 +59,8 @@ public:
     void cmdDeleteLine_Click();
     void cmdClear_Click();
     void RecalculerTotal();
-    // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category.
+    // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category
+    // (sales/TicketRecord.h).
     const std::vector<std::string>& LignesTicket() const { return lignesTicket_; }
     double TotalTicket() const { return totalTicket_; }
     int Quantite() const { return quantite_; }
