@@ -73,9 +73,7 @@ void frmMain::cmdX_Click() {
     if (report) {
         ShowReport(*report);
     }
-    Get("cmdPrint", 1).visible = false;
-    Get("cmdPrint", 2).visible = false;
-    Get("cmdCuisine").visible = false;
+    SetCheckoutButtons(ScreenMode());
 }
 
 void frmMain::cmdJournalVantor_Click(int index) {

@@ -11,13 +11,6 @@ void frmMain::optPrint_Click(int index) {
             Get(name).visible = visible;
         }
     };
-    auto showCheckoutButtons = [this](bool visible) {
-        Get("cmdPrint", 1).visible = visible;
-        Get("cmdPrint", 2).visible = visible;
-        for (const char* name : {"cmdCuisine", "lblServeur", "cmdDeleteLine"}) {
-            Get(name).visible = visible;
-        }
-    };
     Control& total = Get("lblTotal");
     if (index == 0) {
         Get("fraTicket").visible = true;
@@ -28,8 +21,7 @@ void frmMain::optPrint_Click(int index) {
             total.tag = "0";
             data_.RapportAffiche = false;
         }
-        Get("cmdPrint", 0).caption = "Espèces";
-        showCheckoutButtons(true);
+        SetCheckoutButtons(index);
         show({"lstTicket", "fraBas", "fraService", "txtBon"}, true);
         show({"fraVantor", "cmdCloture"}, false);
         return;
@@ -39,8 +31,7 @@ void frmMain::optPrint_Click(int index) {
         return;
     }
     ClearTicketLines();
-    Get("cmdPrint", 0).caption = "Imprimer";
-    showCheckoutButtons(false);
+    SetCheckoutButtons(index);
     data_.RapportAffiche = true;
     if (index == 1) {
         Get("fraTicket").visible = false;
@@ -55,6 +46,28 @@ void frmMain::optPrint_Click(int index) {
     Choose(kind, 0);
     Get("txtBon").visible = false;
     Get("txtVantor").text.clear();
+}
+
+int frmMain::ScreenMode() const {
+    for (int i = 1; i <= UBound("optPrint"); ++i) {
+        if (Get("optPrint", i).value != 0) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void frmMain::SetCheckoutButtons(int mode) {
+    const char* const kSaleCaptions[] = {"Espèces", "Carte", "Mixte"};
+    const bool sale = mode == 0;
+    for (int i = 0; i < 3; ++i) {
+        Control& button = Get("cmdPrint", i);
+        button.caption = sale || i > 0 ? kSaleCaptions[i] : "Imprimer";
+        button.visible = sale || i == 0;
+    }
+    for (const char* name : {"cmdCuisine", "lblServeur", "cmdDeleteLine"}) {
+        Get(name).visible = sale;
+    }
 }
 
 void frmMain::AfficherModeTVA() {

@@ -186,6 +186,12 @@ private:
     bool ClearReportFirst();
     // True, once the user is told, while a ticket is being rung up.
     bool RefuseWhileTicketOpen();
+    // The screen mode: the option chosen, 0 "Ticket", 1 "Totaux", 2 "Compta".
+    int ScreenMode() const;
+    // The checkout buttons of a mode: for a sale "Espèces", "Carte", "Mixte",
+    // "Bon cuisine", "Suppr. ligne" and the waiter; in the report modes
+    // "Imprimer" alone, which prints the report on screen.
+    void SetCheckoutButtons(int mode);
     void MergeWithLastLine(const Control& button, int category, int& quantity);
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);

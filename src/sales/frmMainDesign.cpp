@@ -216,11 +216,9 @@ void frmMain::CreateServiceAndCheckout() {
     total.fontName = "Courier New";
     total.fontSize = 12;
     total.fontBold = true;
-    const char* kinds[] = {"Espèces", "Carte", "Mixte"};
     for (int i = 0; i < 3; ++i) {
-        Control& print =
-            AddButton("cmdPrint", i, &bas, kinds[i], i * 1350, 540, 1365, kButtonHeight);
-        print.toolTip = "Imprimer ticket";
+        AddButton("cmdPrint", i, &bas, "", i * 1350, 540, 1365, kButtonHeight).toolTip =
+            "Imprimer ticket";
     }
     Control& cuisine =
         AddButton("cmdCuisine", -1, &bas, "Bon cuisine", 0, 1100, 1365, kButtonHeight);
@@ -228,6 +226,7 @@ void frmMain::CreateServiceAndCheckout() {
     cuisine.backColor = Rgb(128, 255, 128);
     AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength =
         25;
+    SetCheckoutButtons(0);  // "Ticket", the mode the window opens in
 }
 
 void frmMain::CreateCashMovementFrame() {
