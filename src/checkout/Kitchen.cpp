@@ -43,7 +43,7 @@ void frmMain::ImprimerBon(int kind) {
     const std::string word = order.word;
     Control& orderList = Get("lstCuisine");
     orderList.Clear();
-    assert(data_.RapportAffiche || RecordsMatchLines());
+    assert(RecordsMatchLines());
     for (std::size_t k = 1; k < lignesTicket_.size(); ++k) {
         const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_[k]);
         if (record && ((record->category == kKitchenCategory && order.kitchen) ||

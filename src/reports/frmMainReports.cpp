@@ -1,5 +1,6 @@
 // The report buttons of the sales screen: "Générer" in the "Totaux" frame,
 // "Journal caisse" and "Résumé comptable" in the "Compta" frame.
+#include <cassert>
 #include <optional>
 
 #include "checkout/Journal.h"
@@ -37,6 +38,7 @@ bool frmMain::ShowReport(const Report& report) {
     for (const std::string& line : report.lines) {
         list.AddItem(line);
     }
+    assert(RecordsMatchLines());
     if (report.unreadable > 0) {
         platform_.ui.MsgBox(AvisIllisibles(report.unreadable), vbInformation);
     }

@@ -1,5 +1,7 @@
 // The three screen modes of the right-hand column, and the small selections
 // that go with a ticket: VAT mode, QR option, tables panel.
+#include <cassert>
+
 #include "data/Numbers.h"
 #include "sales/frmMain.h"
 
@@ -46,6 +48,7 @@ void frmMain::optPrint_Click(int index) {
     Choose(kind, 0);
     Get("txtBon").visible = false;
     Get("txtVantor").text.clear();
+    assert(RecordsMatchLines());
 }
 
 int frmMain::ScreenMode() const {

@@ -83,6 +83,7 @@ void frmMain::MergeWithLastLine(const Control& button, int category, int& quanti
     quantity += LineQuantity(list.items.back()).value_or(0);
     list.RemoveItem(list.ListCount() - 1);
     lignesTicket_.pop_back();
+    assert(RecordsMatchLines());
 }
 
 void frmMain::AddTicketLine(int quantity, const std::string& label, const std::string& price,
@@ -126,6 +127,7 @@ void frmMain::cmdDeleteLine_Click() {
     if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
         lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
     }
+    assert(RecordsMatchLines());
     RecalculerTotal();
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
@@ -151,7 +153,25 @@ void frmMain::SetTicketLines(std::vector<std::string> lines, std::vector<std::st
 }
 
 bool frmMain::RecordsMatchLines() const {
-    return lignesTicket_.size() == Get("lstTicket").items.size() + 1;
+    const std::vector<std::string>& lines = Get("lstTicket").items;
+    if (lignesTicket_.empty() || !lignesTicket_.front().empty()) {
+        return false;
+    }
+    if (data_.RapportAffiche) {
+        return lignesTicket_.size() == 1;  // a report's lines have no records
+    }
+    if (lignesTicket_.size() != lines.size() + 1) {
+        return false;
+    }
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_[j + 1]);
+        if (!record || LineQuantity(lines[j]) != record->quantity ||
+            LineLabel(lines[j]) != record->label ||
+            LineAmountText(lines[j]) != Trim(record->amount)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // RapportAffiche stays what the mode says: "Totaux" and "Compta" show reports

@@ -180,7 +180,9 @@ private:
     // that entry k + 1 of LignesTicket is always the record of line k.
     void ClearTicketLines();
     void SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records);
-    // The invariant above, while lstTicket holds a ticket (not a report).
+    // The invariant above: entry 0 is empty; a ticket's line k is the one its
+    // record k + 1 was made with (quantity, label field, amount); a report on
+    // screen has no record.
     bool RecordsMatchLines() const;
     void ResetSalesScreen();
     bool ClearReportFirst();

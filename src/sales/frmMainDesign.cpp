@@ -1,5 +1,6 @@
 // The design of the sales screen: every control with its caption and place.
 // Positions are in twips; the right-hand column is moved at each resize.
+#include <cassert>
 #include <string>
 
 #include "data/CatalogueFiles.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(Platform& platform, TillData& data)
     CreateRightColumn();
     CreateTables();
     BindEvents();
+    assert(UnboundControls(*this).empty());
 }
 
 Control& frmMain::AddButton(const std::string& name, int index, Control* container,

@@ -131,5 +131,20 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     EXPECT_EXPECTED("frmColors.txt", Shown(frmColors(platform, tillData, main)));
 }
 
+// A button or a menu entry that does nothing is one whose handler was left
+// out or bound under another name.
+TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
+    frmMain& main = *till.main;
+    TillData& tillData = *till.data;
+    const std::vector<std::string> none;
+    EXPECT_EQ(UnboundControls(main), none);
+    EXPECT_EQ(UnboundControls(frmPaiement(platform, tillData)), none);
+    EXPECT_EQ(UnboundControls(frmAgenda(platform, tillData)), none);
+    EXPECT_EQ(UnboundControls(frmInfos(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmServeurs(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmCat(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmColors(platform, tillData, main)), none);
+}
+
 }  // namespace
 }  // namespace vantor::test
