@@ -78,6 +78,12 @@ void frmMain::cmdX_Click() {
     SetCheckoutButtons(ScreenMode());
 }
 
+void frmMain::PrintReportOnScreen() {
+    ReceiptBody();
+    PrintTicket(nullptr);
+    ResetSalesScreen();
+}
+
 void frmMain::cmdJournalVantor_Click(int index) {
     const Date debut = Get("DTPicker4").date;
     const Date fin = Get("DTPicker5").date;

@@ -20,6 +20,7 @@ struct Encaissement;
 struct ReceiptSale;
 struct Report;
 struct ReportSettings;
+struct TicketTotals;
 struct FarDate;
 struct ClosingRun;
 
@@ -157,8 +158,11 @@ private:
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
     void RecordAndPrint(ReceiptSale& sale, const std::array<double, 9>& totals, bool print);
-    double ReceiptBody();
-    std::array<double, 9> CategorySubtotals() const;
+    void ReceiptBody();
+    TicketTotals TotalsOfTicket() const;
+    // "Imprimer" with a report on screen: its lines printed at once; nothing
+    // is asked or recorded.
+    void PrintReportOnScreen();
     std::optional<Encaissement> AskPayment(PaymentKind kind);
     void AdvanceTicketNumber(Flush flush);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be

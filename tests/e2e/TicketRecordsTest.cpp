@@ -87,6 +87,13 @@ const std::vector<RecordsCase> kCases = {
      {"show LignesTicket(1) \"1;Glace;2 boules 3  ;    4.50;6\"",
       "show LignesTicket(2) \"3;Plat;du jour 12 (7;   21.00;5\"",
       "show LignesTicket(3) \"2;Salade ver (5.00) ;   10.00;5\"", "show LignesTicket 4"}},
+    {"a split cancelled keeps the ticket taken back and its total",
+     kParkGin + kTakeBack1 +
+         "click Command1 2\nclick cmdPrint 2\nanswer no\nclick cmdUndo\n"
+         "show TotalTicket\nshow lblTotal\n" +
+         kCash,
+     Record("3.5", 0) + Record("7", 3),
+     {"show TotalTicket 10.5", "show lblTotal.Caption \"Total              €    10.50\""}},
     // The order shows each record's second field: a free text up to its ';'.
     {"the kitchen order of free texts holding ';'",
      "click Command1 79\nanswer \"4.5\"\nanswer \"Glace;2 boules 3\"\n"
