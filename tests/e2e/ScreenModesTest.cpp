@@ -3,7 +3,7 @@
 // printing, the three payments, a kitchen order, a mode refused while a
 // ticket is open, a cash movement and "Clôture du jour" on a folder with a sale;
 // after every step the report flag is what the mode says, the checkout
-// buttons are those of the mode, a ticket's lines each have their record and
+// buttons and the frames are those of the mode, a ticket's lines each have their record and
 // a report none, and at the end the journal holds the row's sales only: a
 // report is never recorded as a sale, and no list is read out of step.
 #include <gtest/gtest.h>
@@ -90,8 +90,23 @@ const std::string kProbe =
     "show optPrint 0\nshow RapportAffiche\nshow cmdPrint 0\nshow cmdPrint.Visible 1\n"
     "show cmdPrint.Visible 2\nshow cmdCuisine.Visible\nshow lstTicket.ListCount\n"
     "show LignesTicket\nshow cmdPrint 1\nshow cmdPrint 2\nshow cmdDeleteLine.Visible\n"
-    "show lblServeur.Visible\n";
-constexpr std::size_t kProbeLines = 12;
+    "show lblServeur.Visible\nshow optPrint 1\nshow fraTicket.Visible\nshow fraTotaux.Visible\n"
+    "show fraVantor.Visible\nshow fraService.Visible\nshow txtBon.Visible\n"
+    "show cmdCloture.Visible\n";
+constexpr std::size_t kProbeLines = 19;
+
+// The frames each mode shows; "Compta" leaves fraTicket as it was.
+struct Frames {
+    const char* fraTicket;
+    const char* fraTotaux;
+    const char* fraVantor;
+    const char* fraService;
+    const char* txtBon;
+    const char* cmdCloture;
+};
+constexpr Frames kTicketFrames{"True", "False", "False", "True", "True", "False"};
+constexpr Frames kTotauxFrames{"False", "True", "False", "True", "False", "False"};
+constexpr Frames kComptaFrames{nullptr, "True", "True", "False", "False", "True"};
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -140,6 +155,18 @@ TEST_P(ScreenModes, AgreeWithTheTicketListAfterEveryStep) {
         EXPECT_EQ(shown[9], "show cmdPrint(2).Caption \"Mixte\"");
         EXPECT_EQ(shown[10], "show cmdDeleteLine.Visible " + sale);
         EXPECT_EQ(shown[11], "show lblServeur.Visible " + sale);
+        const bool totauxMode = shown[12] == "show optPrint(1).Value True";
+        const Frames& frames = ticketMode   ? kTicketFrames
+                               : totauxMode ? kTotauxFrames
+                                            : kComptaFrames;
+        if (frames.fraTicket != nullptr) {
+            EXPECT_EQ(shown[13], std::string("show fraTicket.Visible ") + frames.fraTicket);
+        }
+        EXPECT_EQ(shown[14], std::string("show fraTotaux.Visible ") + frames.fraTotaux);
+        EXPECT_EQ(shown[15], std::string("show fraVantor.Visible ") + frames.fraVantor);
+        EXPECT_EQ(shown[16], std::string("show fraService.Visible ") + frames.fraService);
+        EXPECT_EQ(shown[17], std::string("show txtBon.Visible ") + frames.txtBon);
+        EXPECT_EQ(shown[18], std::string("show cmdCloture.Visible ") + frames.cmdCloture);
     }
     // One or two coffees a sale, and the movement: no report line is a sale.
     const std::vector<std::string> journal = Lines(till.Read("tickets.csv"));
