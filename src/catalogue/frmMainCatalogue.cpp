@@ -13,6 +13,7 @@ void frmMain::BindCatalogueEvents() {
     Get("mnuNewArt").onClick = [this] { mnuNewArt_Click(); };
     Get("mnuNewArticle").onClick = [this] { mnuNewArt_Click(); };
     Get("mnuCat").onClick = [this] { mnuCat_Click(); };
+    Get("mnuUndo").onClick = [] {};  // "Annuler": the pop-up closes, nothing else
 }
 
 void frmMain::Command1_MouseDown(int index, int button) {

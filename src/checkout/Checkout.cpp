@@ -1,6 +1,7 @@
 // The checkout: "Espèces", "Carte" and "Mixte" take the payment, record the
 // sale in the journal, print the receipt, advance the ticket number and empty
-// the sales screen. With a report on screen the first button prints the report.
+// the sales screen. With a report on screen the first button prints the report
+// (PrintReportOnScreen, with the reports).
 #include <cassert>
 #include <cstdint>
 
@@ -13,6 +14,7 @@
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/NumeroTicket.h"
+#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -20,6 +22,10 @@ namespace vantor {
 namespace {
 
 constexpr const char* kUnlockCode = "391205";
+
+// The payment of each checkout button: "Espèces", "Carte", "Mixte".
+constexpr PaymentKind kButtonPayments[] = {PaymentKind::Cash, PaymentKind::Card,
+                                           PaymentKind::Mixed};
 
 // The total as text with at least two decimals ("15" gives "15.00", "3.5"
 // gives "3.50"; more decimals stay).
@@ -66,47 +72,42 @@ void frmMain::cmdPrint_Click(int index) {
 
 void frmMain::Checkout(int index) {
     if (data_.RapportAffiche) {
-        // The report's lines, printed at once; nothing is asked or recorded.
-        ReceiptBody();
-        PrintTicket(nullptr);
-        ResetSalesScreen();
+        PrintReportOnScreen();
         return;
     }
-    SellTicket(static_cast<PaymentKind>(index));
+    SellTicket(kButtonPayments[static_cast<std::size_t>(index)]);
 }
 
-// The receipt's body in TexteBon, and the lines' total.
-double frmMain::ReceiptBody() {
-    totalTicket_ = 0;
+// The receipt's body in TexteBon: the lines on screen, a ticket's or a report's.
+void frmMain::ReceiptBody() {
     data_.TexteBon.clear();
     for (const std::string& line : Get("lstTicket").items) {
         if (data_.TexteBon.empty()) {
             data_.TexteBon = " ";
         }
         data_.TexteBon += "\n " + line;
-        totalTicket_ += LineAmount(line).value_or(0);
     }
-    return totalTicket_;
 }
 
-CategoryTotals frmMain::CategorySubtotals() const {
+TicketTotals frmMain::TotalsOfTicket() const {
     assert(RecordsMatchLines());
-    CategoryTotals totals{};
+    TicketTotals totals;
     const std::vector<std::string>& lines = Get("lstTicket").items;
     for (std::size_t j = 0; j < lines.size(); ++j) {
-        const std::string& record = RecordOfLine(j);
-        const char last = record.empty() ? ' ' : record.back();
-        if (last >= '0' && last <= '7') {
-            totals[static_cast<std::size_t>(last - '0')] += LineAmount(lines[j]).value_or(0);
+        const double amount = LineAmount(lines[j]).value_or(0);
+        totals.total += amount;
+        if (const std::optional<TicketRecord> record = ParseTicketRecord(RecordOfLine(j))) {
+            totals.categories[static_cast<std::size_t>(record->category)] += amount;
         }
     }
     return totals;
 }
 
 void frmMain::SellTicket(PaymentKind kind) {
-    const CategoryTotals totals = CategorySubtotals();
+    const TicketTotals totals = TotalsOfTicket();
+    ReceiptBody();
     ReceiptSale sale;
-    sale.totalText = TotalText(ReceiptBody());
+    sale.totalText = TotalText(totals.total);
     const bool training = Get("mnuFormation").checked;
     if (!training) {
         CloturerJoursPasses();
@@ -124,7 +125,7 @@ void frmMain::SellTicket(PaymentKind kind) {
     }
     sale.payment = *payment;
     if (!training) {
-        RecordAndPrint(sale, totals, print);
+        RecordAndPrint(sale, totals.categories, print);
     } else if (print) {
         PrintTicket(&sale);
     }

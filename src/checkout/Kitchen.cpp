@@ -4,6 +4,7 @@
 
 #include "data/Text.h"
 #include "platform/Printer.h"
+#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -15,6 +16,15 @@ struct OrderKind {
     bool kitchen;
     bool dessert;
 };
+
+constexpr int kKitchenCategory = 5;
+constexpr int kDessertCategory = 6;
+
+// The quantity and the label field; a free text is shown up to its first
+// ";", the second field of the record split at ";".
+std::string OrderLine(const TicketRecord& record) {
+    return std::to_string(record.quantity) + " " + Before(record.label, ";");
+}
 
 constexpr OrderKind kOrders[] = {
     {"Cuisine", true, false},
@@ -33,15 +43,12 @@ void frmMain::ImprimerBon(int kind) {
     const std::string word = order.word;
     Control& orderList = Get("lstCuisine");
     orderList.Clear();
-    assert(data_.RapportAffiche || RecordsMatchLines());
+    assert(RecordsMatchLines());
     for (std::size_t k = 1; k < lignesTicket_.size(); ++k) {
-        const std::string& record = lignesTicket_[k];
-        const char category = record.empty() ? ' ' : record.back();
-        if ((category == '5' && order.kitchen) || (category == '6' && order.dessert)) {
-            const std::size_t first = record.find(';');
-            const std::size_t second = record.find(';', first + 1);
-            orderList.AddItem(record.substr(0, first) + " " +
-                              record.substr(first + 1, second - first - 1));
+        const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_[k]);
+        if (record && ((record->category == kKitchenCategory && order.kitchen) ||
+                       (record->category == kDessertCategory && order.dessert))) {
+            orderList.AddItem(OrderLine(*record));
         }
     }
     if (orderList.ListCount() == 0) {

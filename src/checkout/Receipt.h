@@ -2,10 +2,18 @@
 
 #include <string>
 
+#include "checkout/Journal.h"
 #include "checkout/frmPaiement.h"
 #include "platform/DateTime.h"
 
 namespace vantor {
+
+// What a checkout takes from the lines on screen: their sum, and the sums of
+// the lines of each category (from their records).
+struct TicketTotals {
+    double total = 0;
+    CategoryTotals categories{};
+};
 
 // What the receipt of a sale prints beyond its lines; a report has none of it.
 struct ReceiptSale {

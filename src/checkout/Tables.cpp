@@ -1,5 +1,7 @@
 // Twelve tables on which a ticket is parked and taken back later. Parked
 // tickets live in memory only.
+#include <cassert>
+
 #include "data/Numbers.h"
 #include "sales/frmMain.h"
 
@@ -36,6 +38,7 @@ void frmMain::ParkTable(int index) {
         platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
         return;
     }
+    assert(RecordsMatchLines());
     Get("lstTable", index).items = list.items;
     Control& table = Get("cmdTable", index);
     AfficherClavier();
@@ -59,6 +62,7 @@ void frmMain::TakeBackTable(int index) {
     Control& table = Get("cmdTable", index);
     Control& lines = Get("lstTable", index);
     ParkedTicket& parked = parked_[static_cast<std::size_t>(index)];
+    assert(parked.records.size() == lines.items.size() + 1);
     SetTicketLines(lines.items, std::move(parked.records));
     table.tag = "0";
     total.caption = table.toolTip;

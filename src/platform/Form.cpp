@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <set>
 #include <stdexcept>
 
 namespace vantor {
@@ -155,6 +156,25 @@ bool Form::RequestClose() {
 void Form::Close() {
     closed_ = true;
     visible = false;
+}
+
+std::vector<std::string> UnboundControls(const Form& form) {
+    std::set<const Control*> containers;
+    for (const Control* control : form.Controls()) {
+        containers.insert(control->container);
+    }
+    std::vector<std::string> unbound;
+    for (const Control* control : form.Controls()) {
+        const bool pressable =
+            (control->kind == ControlKind::Button && control->visible) ||
+            (control->kind == ControlKind::Menu && containers.count(control) == 0);
+        if (pressable && !control->onClick) {
+            unbound.push_back(control->index < 0
+                                  ? control->name
+                                  : control->name + "(" + std::to_string(control->index) + ")");
+        }
+    }
+    return unbound;
 }
 
 }  // namespace vantor

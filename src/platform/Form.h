@@ -97,4 +97,11 @@ private:
     std::uint64_t focusRequests_ = 0;
 };
 
+// The controls a user can press that do nothing: each visible button, and
+// each menu entry that opens no submenu, without a click handler ("Name" or
+// "Name(index)"). A form asserts that there are none once it is bound, so
+// that a button added without its handler, or bound under another name,
+// shows at the first run of a debug build.
+std::vector<std::string> UnboundControls(const Form& form);
+
 }  // namespace vantor

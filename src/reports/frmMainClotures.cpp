@@ -2,6 +2,8 @@
 // prints the Z report; the past days are closed by themselves at start-up
 // and at the first checkout of a later day, once a date far after the last
 // record is confirmed; a closed day, month or year takes no record.
+#include <cassert>
+
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
@@ -140,6 +142,7 @@ void frmMain::cmdCloture_Click() {
         list.AddItem(line);
     }
     data_.RapportAffiche = true;
+    assert(RecordsMatchLines());
     cmdPrint_Click(0);
 }
 

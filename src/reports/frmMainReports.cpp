@@ -1,5 +1,6 @@
 // The report buttons of the sales screen: "Générer" in the "Totaux" frame,
 // "Journal caisse" and "Résumé comptable" in the "Compta" frame.
+#include <cassert>
 #include <optional>
 
 #include "checkout/Journal.h"
@@ -37,6 +38,7 @@ bool frmMain::ShowReport(const Report& report) {
     for (const std::string& line : report.lines) {
         list.AddItem(line);
     }
+    assert(RecordsMatchLines());
     if (report.unreadable > 0) {
         platform_.ui.MsgBox(AvisIllisibles(report.unreadable), vbInformation);
     }
@@ -73,9 +75,13 @@ void frmMain::cmdX_Click() {
     if (report) {
         ShowReport(*report);
     }
-    Get("cmdPrint", 1).visible = false;
-    Get("cmdPrint", 2).visible = false;
-    Get("cmdCuisine").visible = false;
+    SetCheckoutButtons(ScreenMode());
+}
+
+void frmMain::PrintReportOnScreen() {
+    ReceiptBody();
+    PrintTicket(nullptr);
+    ResetSalesScreen();
 }
 
 void frmMain::cmdJournalVantor_Click(int index) {

@@ -2,6 +2,7 @@
 // scrolled sideways column by column. A rebuild keeps the scroll position, so
 // the buttons and the scroll bar always agree.
 #include <algorithm>
+#include <cassert>
 
 #include "data/CatalogueFiles.h"
 #include "data/Text.h"
@@ -56,6 +57,7 @@ void frmMain::LireArticles() {
     // The buttons were placed where the current scroll position shows them;
     // a keypad grown shorter has lowered that position, and the buttons follow.
     Scroll_Change();
+    assert(UnboundControls(*this).empty());
 }
 
 void frmMain::AddArticleButton(int index, const std::string& line, int left, int top) {

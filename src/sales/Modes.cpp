@@ -1,5 +1,7 @@
 // The three screen modes of the right-hand column, and the small selections
 // that go with a ticket: VAT mode, QR option, tables panel.
+#include <cassert>
+
 #include "data/Numbers.h"
 #include "sales/frmMain.h"
 
@@ -8,13 +10,6 @@ namespace vantor {
 void frmMain::optPrint_Click(int index) {
     auto show = [this](std::initializer_list<const char*> names, bool visible) {
         for (const char* name : names) {
-            Get(name).visible = visible;
-        }
-    };
-    auto showCheckoutButtons = [this](bool visible) {
-        Get("cmdPrint", 1).visible = visible;
-        Get("cmdPrint", 2).visible = visible;
-        for (const char* name : {"cmdCuisine", "lblServeur", "cmdDeleteLine"}) {
             Get(name).visible = visible;
         }
     };
@@ -28,8 +23,7 @@ void frmMain::optPrint_Click(int index) {
             total.tag = "0";
             data_.RapportAffiche = false;
         }
-        Get("cmdPrint", 0).caption = "Espèces";
-        showCheckoutButtons(true);
+        SetCheckoutButtons(index);
         show({"lstTicket", "fraBas", "fraService", "txtBon"}, true);
         show({"fraVantor", "cmdCloture"}, false);
         return;
@@ -39,8 +33,7 @@ void frmMain::optPrint_Click(int index) {
         return;
     }
     ClearTicketLines();
-    Get("cmdPrint", 0).caption = "Imprimer";
-    showCheckoutButtons(false);
+    SetCheckoutButtons(index);
     data_.RapportAffiche = true;
     if (index == 1) {
         Get("fraTicket").visible = false;
@@ -55,6 +48,29 @@ void frmMain::optPrint_Click(int index) {
     Choose(kind, 0);
     Get("txtBon").visible = false;
     Get("txtVantor").text.clear();
+    assert(RecordsMatchLines());
+}
+
+int frmMain::ScreenMode() const {
+    for (int i = 1; i <= UBound("optPrint"); ++i) {
+        if (Get("optPrint", i).value != 0) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void frmMain::SetCheckoutButtons(int mode) {
+    const char* const kSaleCaptions[] = {"Espèces", "Carte", "Mixte"};
+    const bool sale = mode == 0;
+    for (int i = 0; i < 3; ++i) {
+        Control& button = Get("cmdPrint", i);
+        button.caption = sale || i > 0 ? kSaleCaptions[i] : "Imprimer";
+        button.visible = sale || i == 0;
+    }
+    for (const char* name : {"cmdCuisine", "lblServeur", "cmdDeleteLine"}) {
+        Get(name).visible = sale;
+    }
 }
 
 void frmMain::AfficherModeTVA() {

@@ -7,6 +7,7 @@
 #include "data/Text.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
+#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -74,15 +75,15 @@ void frmMain::Command1_Click(int index) {
 // its quantity added to quantity; the caller adds it again.
 void frmMain::MergeWithLastLine(const Control& button, int category, int& quantity) {
     Control& list = Get("lstTicket");
-    const std::string& record = lignesTicket_.back();
-    if (list.ListCount() == 0 || record.empty() ||
-        record.back() != static_cast<char>('0' + category) ||
+    const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_.back());
+    if (list.ListCount() == 0 || !record || record->category != category ||
         !SellsAgain(list.items.back(), button.caption, button.tag)) {
         return;
     }
     quantity += LineQuantity(list.items.back()).value_or(0);
     list.RemoveItem(list.ListCount() - 1);
     lignesTicket_.pop_back();
+    assert(RecordsMatchLines());
 }
 
 void frmMain::AddTicketLine(int quantity, const std::string& label, const std::string& price,
@@ -90,8 +91,7 @@ void frmMain::AddTicketLine(int quantity, const std::string& label, const std::s
     const SaleFields fields = MakeSaleFields(quantity, label, price);
     Get("lstTicket")
         .AddItem(MakeTicketLine(quantity, fields.label, data_.Infos[Monnaie], fields.amount));
-    lignesTicket_.push_back(std::to_string(quantity) + ";" + fields.label + ";" + fields.amount +
-                            ";" + std::to_string(category));
+    lignesTicket_.push_back(FormatTicketRecord({quantity, fields.label, fields.amount, category}));
     assert(RecordsMatchLines());
     RecalculerTotal();
 }
@@ -127,6 +127,7 @@ void frmMain::cmdDeleteLine_Click() {
     if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
         lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
     }
+    assert(RecordsMatchLines());
     RecalculerTotal();
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
@@ -152,7 +153,25 @@ void frmMain::SetTicketLines(std::vector<std::string> lines, std::vector<std::st
 }
 
 bool frmMain::RecordsMatchLines() const {
-    return lignesTicket_.size() == Get("lstTicket").items.size() + 1;
+    const std::vector<std::string>& lines = Get("lstTicket").items;
+    if (lignesTicket_.empty() || !lignesTicket_.front().empty()) {
+        return false;
+    }
+    if (data_.RapportAffiche) {
+        return lignesTicket_.size() == 1;  // a report's lines have no records
+    }
+    if (lignesTicket_.size() != lines.size() + 1) {
+        return false;
+    }
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_[j + 1]);
+        if (!record || LineQuantity(lines[j]) != record->quantity ||
+            LineLabel(lines[j]) != record->label ||
+            LineAmountText(lines[j]) != Trim(record->amount)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // RapportAffiche stays what the mode says: "Totaux" and "Compta" show reports

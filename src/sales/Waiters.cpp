@@ -1,5 +1,6 @@
 // The waiters: loaded from Serveurs.txt into the "Employés" menu and the
 // report's waiter filter; one of them is the current waiter.
+#include <cassert>
 #include <optional>
 
 #include "data/Serveurs.h"
@@ -27,6 +28,7 @@ void frmMain::LireServeurs() {
         entry.onClick = [this, index] { mnuSrv_Click(index); };
         filtre.AddItem((*names)[k]);
     }
+    assert(UnboundControls(*this).empty());
 }
 
 void frmMain::CheckWaiter(int index) {

@@ -20,6 +20,7 @@ struct Encaissement;
 struct ReceiptSale;
 struct Report;
 struct ReportSettings;
+struct TicketTotals;
 struct FarDate;
 struct ClosingRun;
 
@@ -59,7 +60,8 @@ public:
     void cmdDeleteLine_Click();
     void cmdClear_Click();
     void RecalculerTotal();
-    // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category.
+    // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category
+    // (sales/TicketRecord.h).
     const std::vector<std::string>& LignesTicket() const { return lignesTicket_; }
     double TotalTicket() const { return totalTicket_; }
     int Quantite() const { return quantite_; }
@@ -154,8 +156,11 @@ private:
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
     void RecordAndPrint(ReceiptSale& sale, const std::array<double, 9>& totals, bool print);
-    double ReceiptBody();
-    std::array<double, 9> CategorySubtotals() const;
+    void ReceiptBody();
+    TicketTotals TotalsOfTicket() const;
+    // "Imprimer" with a report on screen: its lines printed at once; nothing
+    // is asked or recorded.
+    void PrintReportOnScreen();
     std::optional<Encaissement> AskPayment(PaymentKind kind);
     void AdvanceTicketNumber(Flush flush);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be
@@ -177,12 +182,20 @@ private:
     // that entry k + 1 of LignesTicket is always the record of line k.
     void ClearTicketLines();
     void SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records);
-    // The invariant above, while lstTicket holds a ticket (not a report).
+    // The invariant above: entry 0 is empty; a ticket's line k is the one its
+    // record k + 1 was made with (quantity, label field, amount); a report on
+    // screen has no record.
     bool RecordsMatchLines() const;
     void ResetSalesScreen();
     bool ClearReportFirst();
     // True, once the user is told, while a ticket is being rung up.
     bool RefuseWhileTicketOpen();
+    // The screen mode: the option chosen, 0 "Ticket", 1 "Totaux", 2 "Compta".
+    int ScreenMode() const;
+    // The checkout buttons of a mode: for a sale "Espèces", "Carte", "Mixte",
+    // "Bon cuisine", "Suppr. ligne" and the waiter; in the report modes
+    // "Imprimer" alone, which prints the report on screen.
+    void SetCheckoutButtons(int mode);
     void MergeWithLastLine(const Control& button, int category, int& quantity);
     void AddTicketLine(int quantity, const std::string& label, const std::string& price,
                        int category);

@@ -1,5 +1,6 @@
 // The design of the sales screen: every control with its caption and place.
 // Positions are in twips; the right-hand column is moved at each resize.
+#include <cassert>
 #include <string>
 
 #include "data/CatalogueFiles.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(Platform& platform, TillData& data)
     CreateRightColumn();
     CreateTables();
     BindEvents();
+    assert(UnboundControls(*this).empty());
 }
 
 void frmMain::CreateMenus() {
@@ -208,11 +210,9 @@ void frmMain::CreateServiceAndCheckout() {
     total.fontName = "Courier New";
     total.fontSize = 12;
     total.fontBold = true;
-    const char* kinds[] = {"Espèces", "Carte", "Mixte"};
     for (int i = 0; i < 3; ++i) {
-        Control& print =
-            AddButton(*this, "cmdPrint", kinds[i], {i * 1350, 540, 1365, kButtonHeight}, &bas, i);
-        print.toolTip = "Imprimer ticket";
+        AddButton(*this, "cmdPrint", "", {i * 1350, 540, 1365, kButtonHeight}, &bas, i).toolTip =
+            "Imprimer ticket";
     }
     Control& cuisine =
         AddButton(*this, "cmdCuisine", "Bon cuisine", {0, 1100, 1365, kButtonHeight}, &bas);
@@ -220,6 +220,7 @@ void frmMain::CreateServiceAndCheckout() {
     cuisine.backColor = Rgb(128, 255, 128);
     AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength =
         25;
+    SetCheckoutButtons(0);  // "Ticket", the mode the window opens in
 }
 
 void frmMain::CreateCashMovementFrame() {

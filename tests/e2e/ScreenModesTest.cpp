@@ -1,8 +1,9 @@
 // The screen's mode and its ticket list never disagree. Each row taps its way
 // through the modes, the report buttons, "Effacer tout", articles, tables,
-// printing, a cash movement and "Clôture du jour" on a folder with a sale;
+// printing, the three payments, a kitchen order, a mode refused while a
+// ticket is open, a cash movement and "Clôture du jour" on a folder with a sale;
 // after every step the report flag is what the mode says, the checkout
-// buttons are those of the mode, a ticket's lines each have their record and
+// buttons and the frames are those of the mode, a ticket's lines each have their record and
 // a report none, and at the end the journal holds the row's sales only: a
 // report is never recorded as a sale, and no list is read out of step.
 #include <gtest/gtest.h>
@@ -20,6 +21,8 @@ struct Step {
 const Step kTicket{"Ticket", "click optPrint 0\n"};
 const Step kTotaux{"Totaux", "click optPrint 1\n"};
 const Step kCompta{"Compta", "click optPrint 2\n"};
+const Step kTotauxRefused{"Totaux, ticket en cours", "click optPrint 1\nanswer ok\n"};
+const Step kComptaRefused{"Compta, ticket en cours", "click optPrint 2\nanswer ok\n"};
 const Step kGenerer{"Générer", "click cmdX\n"};
 const Step kJournal{"Journal caisse", "click cmdJournalVantor 0\n"};
 const Step kResume{"Résumé comptable", "click cmdJournalVantor 1\n"};
@@ -27,6 +30,10 @@ const Step kEffacer{"Effacer tout", "click cmdClear\n"};
 const Step kImprimer{"Imprimer", "click cmdPrint 0\n"};
 const Step kEspeces{"Espèces", "click cmdPrint 0\nanswer no\n"};
 const Step kCarte{"Carte", "click cmdPrint 1\nanswer no\n"};
+const Step kMixte{"Mixte, moitié en espèces",
+                  "click cmdPrint 2\nanswer no\ntype txtEsp \"3.5\"\nclick cmdComplete\n"
+                  "click cmdOK\n"};
+const Step kBonCuisine{"Bon cuisine", "click cmdCuisine\nclick mnuBonCuisine\nanswer ok\n"};
 const Step kCafe{"Café", "click Command1 2\n"};
 const Step kCafeOverReport{"Café, rapport effacé", "click Command1 2\nanswer yes\n"};
 const Step kCafeReportKept{"Café, rapport gardé", "click Command1 2\nanswer no\n"};
@@ -70,14 +77,36 @@ const Row kRows[] = {
     {"ParkedThenNewTicket", {kCafe, kCafe, kParkTable, kCafe, kDeleteLine, kCafe, kEspeces}, 1},
     {"MovementThenCashJournal", {kCompta, kMovement, kCompta, kJournal, kImprimer}, 1},
     {"ClosureThenCashJournal", {kCompta, kCloture, kCompta, kJournal, kImprimer}, 0},
+    {"ModesRefusedWhileATicketIsOpen", {kCafe, kTotauxRefused, kComptaRefused, kEspeces}, 1},
+    {"MixedSaleThenCard", {kCafe, kCafe, kMixte, kCafe, kCarte}, 3},
+    {"KitchenOrderThenTotals", {kCafe, kBonCuisine, kEspeces, kTotaux, kGenerer, kImprimer}, 1},
+    {"TotalsGeneratedInCompta",
+     {kCompta, kGenerer, kImprimer, kCompta, kGenerer, kJournal, kImprimer},
+     0},
 };
 
 // What each step leaves on screen, read after it.
 const std::string kProbe =
     "show optPrint 0\nshow RapportAffiche\nshow cmdPrint 0\nshow cmdPrint.Visible 1\n"
     "show cmdPrint.Visible 2\nshow cmdCuisine.Visible\nshow lstTicket.ListCount\n"
-    "show LignesTicket\n";
-constexpr std::size_t kProbeLines = 8;
+    "show LignesTicket\nshow cmdPrint 1\nshow cmdPrint 2\nshow cmdDeleteLine.Visible\n"
+    "show lblServeur.Visible\nshow optPrint 1\nshow fraTicket.Visible\nshow fraTotaux.Visible\n"
+    "show fraVantor.Visible\nshow fraService.Visible\nshow txtBon.Visible\n"
+    "show cmdCloture.Visible\n";
+constexpr std::size_t kProbeLines = 19;
+
+// The frames each mode shows; "Compta" leaves fraTicket as it was.
+struct Frames {
+    const char* fraTicket;
+    const char* fraTotaux;
+    const char* fraVantor;
+    const char* fraService;
+    const char* txtBon;
+    const char* cmdCloture;
+};
+constexpr Frames kTicketFrames{"True", "False", "False", "True", "True", "False"};
+constexpr Frames kTotauxFrames{"False", "True", "False", "True", "False", "False"};
+constexpr Frames kComptaFrames{nullptr, "True", "True", "False", "False", "True"};
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -122,6 +151,22 @@ TEST_P(ScreenModes, AgreeWithTheTicketListAfterEveryStep) {
         EXPECT_EQ(shown[5], "show cmdCuisine.Visible " + sale);
         // Entry 0 of the records is always there; then one per ticket line.
         EXPECT_EQ(Count(shown[7]), ticketMode ? Count(shown[6]) + 1 : 1) << shown[7];
+        EXPECT_EQ(shown[8], "show cmdPrint(1).Caption \"Carte\"");
+        EXPECT_EQ(shown[9], "show cmdPrint(2).Caption \"Mixte\"");
+        EXPECT_EQ(shown[10], "show cmdDeleteLine.Visible " + sale);
+        EXPECT_EQ(shown[11], "show lblServeur.Visible " + sale);
+        const bool totauxMode = shown[12] == "show optPrint(1).Value True";
+        const Frames& frames = ticketMode   ? kTicketFrames
+                               : totauxMode ? kTotauxFrames
+                                            : kComptaFrames;
+        if (frames.fraTicket != nullptr) {
+            EXPECT_EQ(shown[13], std::string("show fraTicket.Visible ") + frames.fraTicket);
+        }
+        EXPECT_EQ(shown[14], std::string("show fraTotaux.Visible ") + frames.fraTotaux);
+        EXPECT_EQ(shown[15], std::string("show fraVantor.Visible ") + frames.fraVantor);
+        EXPECT_EQ(shown[16], std::string("show fraService.Visible ") + frames.fraService);
+        EXPECT_EQ(shown[17], std::string("show txtBon.Visible ") + frames.txtBon);
+        EXPECT_EQ(shown[18], std::string("show cmdCloture.Visible ") + frames.cmdCloture);
     }
     // One or two coffees a sale, and the movement: no report line is a sale.
     const std::vector<std::string> journal = Lines(till.Read("tickets.csv"));

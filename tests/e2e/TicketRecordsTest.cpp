@@ -4,7 +4,7 @@
 // training mode. Each row runs the real program on the default keypad:
 // 2 Café 3.50 (cat. 0), 8 Thé noir 3.50 (0), 15 Coca 2dl 2.80 (1), 47 Gin
 // 7 (3), 48 Whisky 8 (3), 67 Salade verte 5 (5), 73 Steak de bœuf 25 (5),
-// 79 the dessert header (free price, 6).
+// 79 the dessert header (free price, 6), 66 the kitchen one (free price, 5).
 #include <gtest/gtest.h>
 
 #include "support/HeadlessTill.h"
@@ -77,6 +77,33 @@ const std::vector<RecordsCase> kCases = {
          kTakeBack1 + "type txtBon \"Vite\"\nclick cmdCuisine\nclick mnuDessert\nshow lstCuisine\n",
      "",
      {"show lstCuisine.List \"1 Glace maison      \""}},
+    {"free texts holding ';' and digits keep their categories, the salad merges",
+     "click Command1 79\nanswer \"4.5\"\nanswer \"Glace;2 boules 3\"\n"
+     "click cmdMultiplie 3\nclick Command1 66\nanswer \"7\"\nanswer \"Plat;du jour 12\"\n"
+     "click Command1 67\nclick Command1 67\n"
+     "show LignesTicket 1\nshow LignesTicket 2\nshow LignesTicket 3\nshow LignesTicket\n" +
+         kCash,
+     Record("31", 5) + Record("4.5", 6),
+     {"show LignesTicket(1) \"1;Glace;2 boules 3  ;    4.50;6\"",
+      "show LignesTicket(2) \"3;Plat;du jour 12 (7;   21.00;5\"",
+      "show LignesTicket(3) \"2;Salade ver (5.00) ;   10.00;5\"", "show LignesTicket 4"}},
+    {"a split cancelled keeps the ticket taken back and its total",
+     kParkGin + kTakeBack1 +
+         "click Command1 2\nclick cmdPrint 2\nanswer no\nclick cmdUndo\n"
+         "show TotalTicket\nshow lblTotal\n" +
+         kCash,
+     Record("3.5", 0) + Record("7", 3),
+     {"show TotalTicket 10.5", "show lblTotal.Caption \"Total              €    10.50\""}},
+    // The order shows each record's second field: a free text up to its ';'.
+    {"the kitchen order of free texts holding ';'",
+     "click Command1 79\nanswer \"4.5\"\nanswer \"Glace;2 boules 3\"\n"
+     "click cmdMultiplie 3\nclick Command1 66\nanswer \"7\"\nanswer \"Plat;du jour 12\"\n"
+     "click Command1 67\nclick Command1 2\n"
+     "click cmdCuisine\nclick mnuCuisineDessert\nanswer ok\nshow lstCuisine\n"
+     "click cmdCuisine\nclick mnuDessert\nanswer ok\nshow lstCuisine\n",
+     "",
+     {"show lstCuisine.List \"1 Glace\" \"3 Plat\" \"1 Salade ver        \"",
+      "show lstCuisine.List \"1 Glace\""}},
 };
 
 TEST(TicketRecords, TheRecordsAreThoseOfTheLinesOnScreen) {

@@ -131,5 +131,40 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     EXPECT_EXPECTED("frmColors.txt", Shown(frmColors(platform, tillData, main)));
 }
 
+// What the check below names, on a form of each case.
+TEST(UnboundControls, NamesTheButtonsAndMenuEntriesThatDoNothing) {
+    Form form("frmSample");
+    auto bound = [](Control& control) { control.onClick = [] {}; };
+    bound(form.Add(ControlKind::Button, "cmdBound"));
+    form.Add(ControlKind::Button, "cmdUnbound");
+    form.Add(ControlKind::Button, "cmdHidden").visible = false;  // a hidden array's model
+    bound(form.Add(ControlKind::Button, "cmdArray", 1));
+    form.Add(ControlKind::Button, "cmdArray", 2);
+    Control& menu = form.Add(ControlKind::Menu, "mnuFichier");  // opens its entries
+    bound(form.Add(ControlKind::Menu, "mnuOuvrir", -1, &menu));
+    form.Add(ControlKind::Menu, "mnuFermer", -1, &menu);
+    form.Add(ControlKind::Menu, "mnuCache", -1, &menu).visible = false;
+    form.Add(ControlKind::Label, "lblTexte");
+    form.Add(ControlKind::CheckBox, "chkOption");
+    const std::vector<std::string> expected = {"cmdUnbound", "cmdArray(2)", "mnuFermer",
+                                               "mnuCache"};
+    EXPECT_EQ(UnboundControls(form), expected);
+}
+
+// A button or a menu entry that does nothing is one whose handler was left
+// out or bound under another name.
+TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
+    frmMain& main = *till.main;
+    TillData& tillData = *till.data;
+    const std::vector<std::string> none;
+    EXPECT_EQ(UnboundControls(main), none);
+    EXPECT_EQ(UnboundControls(frmPaiement(platform, tillData)), none);
+    EXPECT_EQ(UnboundControls(frmAgenda(platform, tillData)), none);
+    EXPECT_EQ(UnboundControls(frmInfos(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmServeurs(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmCat(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmColors(platform, tillData, main)), none);
+}
+
 }  // namespace
 }  // namespace vantor::test
