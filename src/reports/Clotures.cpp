@@ -12,126 +12,13 @@
 #include "data/TextFile.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Events.h"
-#include "reports/JournalRecord.h"
-#include "reports/JournalScanner.h"
+#include "reports/ClosureDays.h"
+#include "reports/JournalScan.h"
 #include "reports/ReportLines.h"
 
 namespace vantor {
 
 namespace {
-
-ExactSum Absolute(const ExactSum& x) {
-    return x.IsPositive() ? x : ExactSum() - x;
-}
-
-Date FromKey(long key) {
-    return Date{static_cast<int>(key / 10000), static_cast<int>(key / 100 % 100),
-                static_cast<int>(key % 100)};
-}
-
-// Where each sale starts in the journal, with its receipt number, from the
-// chain (an entry given up is replaced by the next one at its place).
-std::map<std::uint64_t, long> SaleStarts(const std::string& dataPath) {
-    std::map<std::uint64_t, long> starts;
-    const std::string path = JoinPath(dataPath, kChainFile);
-    if (!FileExists(path)) {
-        return starts;
-    }
-    for (const std::string& line : ReadLines(path)) {
-        const std::optional<ChainEntry> entry = ParseEntry(line);
-        if (!entry || entry->file != kJournalFile || entry->kind == EntryKind::Interrupted) {
-            continue;
-        }
-        if (entry->kind == EntryKind::Sale) {
-            starts[entry->start] = static_cast<long>(entry->ref);
-        } else {
-            starts.erase(entry->start);
-        }
-    }
-    return starts;
-}
-
-// The sums of one day, read by the totals report's own scanner.
-struct DayScan {
-    explicit DayScan(long day) : request(Request(day)), scanner(request) {}
-    static ScanRequest Request(long day) {
-        ScanRequest request;
-        request.debut = day;
-        request.fin = day;
-        return request;
-    }
-    const ScanRequest request;  // before the scanner, which keeps a reference to it
-    JournalScanner scanner;
-    ExactSum absolute;
-    long ventes = 0;
-    long premier = 0;
-    long dernier = 0;
-};
-
-// The days of the journal to close, and the last day it holds records of.
-struct JournalDays {
-    std::map<long, DayScan> days;
-    long latest = 0;
-};
-
-JournalDays ScanDays(const std::string& dataPath, long after, long until) {
-    JournalDays scan;
-    std::map<long, DayScan>& days = scan.days;
-    const std::string path = JoinPath(dataPath, kJournalFile);
-    if (!FileExists(path)) {
-        return scan;
-    }
-    // Read only when a record is to be closed: most starts close nothing.
-    std::optional<std::map<std::uint64_t, long>> sales;
-    const std::string bytes = ReadBytes(path);
-    for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
-        const std::string_view line(bytes.data() + start, end - start);
-        JournalReader reader(line);
-        JournalRecord record;
-        const bool read = reader.Next(record);
-        scan.latest = read ? std::max(scan.latest, record.day) : scan.latest;
-        if (read && record.day > after && record.day <= until) {
-            if (!sales) {
-                sales = SaleStarts(dataPath);
-            }
-            DayScan& day = days.try_emplace(record.day, record.day).first->second;
-            day.scanner.Read(line);
-            if (record.kind == JournalRecord::Kind::Especes ||
-                record.kind == JournalRecord::Kind::Carte) {
-                day.absolute += Absolute(ClosureAmount(std::string(record.montant)));
-            }
-            if (auto sale = sales->find(start); sale != sales->end()) {
-                day.premier = day.ventes == 0 ? sale->second : day.premier;
-                day.dernier = sale->second;
-                ++day.ventes;
-            }
-        }
-        start = end;
-    }
-    return scan;
-}
-
-Closure DayClosure(long key, DayScan& day, const DateTime& now) {
-    const PeriodSums sums = day.scanner.Result().period;
-    Closure closure;
-    closure.period = kClosureDay;
-    closure.debut = closure.fin = FromKey(key);
-    closure.ventes = day.ventes;
-    closure.premier = day.premier;
-    closure.dernier = day.dernier;
-    closure.especes = sums.especes.Text();
-    closure.cartes = sums.cartes.Text();
-    closure.mouvements = sums.mouvements.Text();
-    closure.tva1 = sums.tva1.Text();
-    closure.tva2 = sums.tva2.Text();
-    closure.tvaIncluse1 = sums.tvaIncluse1.Text();
-    closure.tvaIncluse2 = sums.tvaIncluse2.Text();
-    closure.total = (sums.especes + sums.cartes).Text();
-    closure.grandTotalAbsolu = day.absolute.Text();
-    closure.made = now;
-    return closure;
-}
 
 // The closure of a month or a year: the sum of the closures it is made of,
 // each with its included VAT (CompleterTvaIncluse).
@@ -270,45 +157,13 @@ private:
 };
 
 long DaysBetween(long from, long to) {
-    return DaysFromCivil(FromKey(to)) - DaysFromCivil(FromKey(from));
+    return DaysFromCivil(DateOfKey(to)) - DaysFromCivil(DateOfKey(from));
 }
 
 }  // namespace
 
 ExactSum ClosureAmount(const std::string& text) {
     return ExactSum::Parse(text).value_or(ExactSum());
-}
-
-// One reading of the journal for all of them, day by day as for their totals.
-void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& closures) {
-    std::vector<Closure*> old;
-    long first = 0;
-    long last = 0;
-    for (Closure& closure : closures) {
-        if (!closure.tvaIncluse1 || !closure.tvaIncluse2) {
-            first = old.empty() ? DateKey(closure.debut) : std::min(first, DateKey(closure.debut));
-            last = std::max(last, DateKey(closure.fin));
-            old.push_back(&closure);
-        }
-    }
-    if (old.empty()) {
-        return;
-    }
-    std::map<long, PeriodSums> days;
-    for (auto& [key, day] : ScanDays(dataPath, first - 1, last).days) {
-        days.emplace(key, day.scanner.Result().period);
-    }
-    for (Closure* closure : old) {
-        ExactSum tva1;
-        ExactSum tva2;
-        const auto end = days.upper_bound(DateKey(closure->fin));
-        for (auto day = days.lower_bound(DateKey(closure->debut)); day != end; ++day) {
-            tva1 += day->second.tvaIncluse1;
-            tva2 += day->second.tvaIncluse2;
-        }
-        closure->tvaIncluse1 = tva1.Text();
-        closure->tvaIncluse2 = tva2.Text();
-    }
 }
 
 ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujourdhui,
@@ -323,15 +178,15 @@ ClosingRun Cloturer(const std::string& dataPath, const DateTime& now, bool aujou
     }
     const long days = scan.latest > 0 ? DaysBetween(scan.latest, today) : 0;
     if (!scan.days.empty() && days > kDaysBeforeAsking &&
-        !confirm(
-            FarDate{FromKey(scan.latest), now.date, days, FromKey(scan.days.rbegin()->first)})) {
+        !confirm(FarDate{DateOfKey(scan.latest), now.date, days,
+                         DateOfKey(scan.days.rbegin()->first)})) {
         return {{}, true};
     }
     if (book.LastDay()) {
         book.CloseEndedBefore(book.LastDay()->debut);  // what a stopped closing left open
     }
     for (auto& [key, day] : scan.days) {
-        book.CloseEndedBefore(FromKey(key));
+        book.CloseEndedBefore(DateOfKey(key));
         book.CloseDay(DayClosure(key, day, now));
     }
     return {book.Made(), false};

@@ -73,4 +73,9 @@ long DateKey(const Date& date) {
     return date.year * 10000L + date.month * 100L + date.day;
 }
 
+Date DateOfKey(long key) {
+    return Date{static_cast<int>(key / 10000), static_cast<int>(key / 100 % 100),
+                static_cast<int>(key % 100)};
+}
+
 }  // namespace vantor

@@ -83,7 +83,8 @@ JournalSums ScanJournalFile(const std::string& path, const ScanRequest& request,
 // How many pieces are worth reading at the same time for a journal of this size.
 int ScanParts(std::size_t bytes);
 
-// The date as a key yyyymmdd.
+// The date as a key yyyymmdd, and back.
 long DateKey(const Date& date);
+Date DateOfKey(long key);
 
 }  // namespace vantor
