@@ -14,35 +14,6 @@ std::string EntryName(const ChainEntry& entry) {
     return "l'entrée " + std::to_string(entry.seq) + " de " + kChainFile;
 }
 
-// What an entry of each kind records, alone and within a sentence; a sale's
-// receipt number follows.
-struct KindWords {
-    EntryKind kind;
-    const char* alone;
-    const char* inSentence;
-};
-constexpr KindWords kKindWords[] = {
-    {EntryKind::Sale, "vente n° ", "la vente n° "},
-    {EntryKind::Movement, "mouvement de caisse", "un mouvement de caisse"},
-    {EntryKind::Event, "événement", "un événement"},
-    {EntryKind::Closure, "clôture", "une clôture"},
-    {EntryKind::Adoption, "contenu repris à la création de la chaîne", "une écriture"},
-};
-
-std::string KindText(EntryKind kind, std::int64_t ref, bool inSentence) {
-    for (const KindWords& words : kKindWords) {
-        if (words.kind == kind) {
-            const std::string text = inSentence ? words.inSentence : words.alone;
-            return kind == EntryKind::Sale ? text + std::to_string(ref) : text;
-        }
-    }
-    return inSentence ? "une écriture" : "écriture interrompue";
-}
-
-std::string Covers(const ChainEntry& entry) {
-    return KindText(entry.kind, entry.ref, false);
-}
-
 class Verifier {
 public:
     explicit Verifier(const std::string& dataPath)
@@ -205,13 +176,13 @@ private:
                 return true;
             }
             Fail(where() + "le fichier s'arrête avant la fin de " + EntryName(entry) + " (" +
-                 Covers(entry) + ")");
+                 EntryWhat(entry) + ")");
             return false;
         }
         if (hash_.Hex() != entry.hash) {
             const std::uint64_t lines =
                 std::max<std::uint64_t>(reader->LinesRead() - linesBefore, 1);
-            Fail(where() + "ne correspond plus à " + EntryName(entry) + " (" + Covers(entry) +
+            Fail(where() + "ne correspond plus à " + EntryName(entry) + " (" + EntryWhat(entry) +
                  ", lignes " + std::to_string(firstLine) + " à " +
                  std::to_string(firstLine + lines - 1) + ")");
             return false;
@@ -268,36 +239,6 @@ private:
 
 LedgerCheck VerifyLedger(const std::string& dataPath) {
     return Verifier(dataPath).Run();
-}
-
-std::string CheckSummary(const LedgerCheck& check) {
-    if (!check.intact) {
-        return "Journal altéré : " + check.problem;
-    }
-    return "Journal intact : " + std::to_string(check.records) + " enregistrements, " +
-           std::to_string(check.closures) + " clôtures";
-}
-
-std::string EntryWhat(const ChainEntry& entry) {
-    return Covers(entry);
-}
-
-std::string SignedClosuresLine(const LedgerCheck& check) {
-    if (check.closures == 0) {
-        return "";
-    }
-    const std::uint64_t older = check.closures - check.signedClosures;
-    return "Clôtures signées : " + std::to_string(check.signedClosures) + " sur " +
-           std::to_string(check.closures) +
-           (older == 0
-                ? ""
-                : " (" + std::to_string(older) +
-                      (older == 1 ? " non signée, antérieure" : " non signées, antérieures") +
-                      " à la signature des clôtures)");
-}
-
-std::string InterruptedWhat(const Interruption& interruption) {
-    return KindText(interruption.kind, interruption.ref, true);
 }
 
 }  // namespace vantor
