@@ -14,7 +14,7 @@
 namespace vantor {
 
 class Printer;
-enum class Flush;
+enum class KeptBy;
 enum class PaymentKind;
 struct Encaissement;
 struct ReceiptSale;
@@ -157,7 +157,7 @@ private:
     double ReceiptBody();
     std::array<double, 9> CategorySubtotals() const;
     std::optional<Encaissement> AskPayment(PaymentKind kind);
-    void AdvanceTicketNumber(Flush flush);
+    void AdvanceTicketNumber(KeptBy keptBy);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be
     // reached is told, and stops nothing.
     void OpenCashDrawer();
