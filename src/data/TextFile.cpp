@@ -270,33 +270,6 @@ void OverwriteInPlace(const std::string& path, std::string_view bytes) {
     }
 }
 
-void AppendFileDurable(const std::string& path, std::string_view bytes) {
-    File file;
-    std::uint64_t size = 0;
-    int error = file.Open(path, FileSystem::Mode::Append);
-    error = error != 0 ? error : file.Size(size);
-    if (error != 0) {
-        throw SystemError("Écriture impossible", path, error);
-    }
-    error = file.Write(bytes);
-    error = error != 0 ? error : file.Flush();
-    if (error == 0) {
-        return;
-    }
-    // Cut back to the old end, so that no half record stays behind.
-    if (file.Truncate(size) != 0 || file.Flush() != 0) {
-        throw FileError("Écriture impossible '" + path + "' : " + SystemErrorText(error) +
-                        " ; la fin du fichier n'a pas pu être effacée, elle peut contenir "
-                        "un enregistrement incomplet");
-    }
-    throw SystemError("Écriture impossible", path, error);
-}
-
-bool EndsInsideALine(const std::string& path) {
-    const std::uint64_t size = FileSize(path);
-    return size > 0 && ReadRange(path, size - 1, 1) != "\n";
-}
-
 void ForEachLineBackward(
     const std::string& path, std::uint64_t before,
     const std::function<bool(std::string_view line, std::uint64_t start, bool ended)>& visit) {
@@ -332,21 +305,19 @@ void ForEachLineBackward(
     }
 }
 
-void CutFileDurable(const std::string& path, std::uint64_t size) {
-    File file;
-    int error = file.Open(path, FileSystem::Mode::Append);
-    error = error != 0 ? error : file.Truncate(size);
-    error = error != 0 ? error : file.Flush();
-    if (error != 0) {
-        throw SystemError("Écriture impossible", path, error);
-    }
-}
-
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) {
     File file;
+    if (const int error = count == 0 ? 0 : file.Open(path, FileSystem::Mode::Read)) {
+        throw SystemError("Lecture impossible", path, error);
+    }
+    return ReadRange(file, path, offset, count);
+}
+
+std::string ReadRange(const File& file, const std::string& path, std::uint64_t offset,
+                      std::size_t count) {
     std::string bytes(count, '\0');
     std::size_t at = 0;
-    int error = count == 0 ? 0 : file.Open(path, FileSystem::Mode::Read);
+    int error = 0;
     for (std::size_t got = 1; error == 0 && at < count && got != 0; at += got) {
         error = file.ReadAt(bytes.data() + at, count - at, offset + at, got);
     }

@@ -11,6 +11,8 @@
 
 namespace vantor {
 
+class File;
+
 // A file operation that failed; what() is the system's reason.
 class FileError : public std::runtime_error {
 public:
@@ -71,17 +73,13 @@ void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& l
 // back and FileError is thrown.
 void OverwriteInPlace(const std::string& path, std::string_view bytes);
 
-// Appends the bytes with one write, flushed to disk. When anything fails the
-// file is cut back to its previous size and FileError is thrown, naming the
-// file and the reason: the bytes are in the file whole or not at all.
-void AppendFileDurable(const std::string& path, std::string_view bytes);
-// The file does not end with a line end (a cut line): the next record must
-// not be glued onto it. False for a missing or empty file.
-bool EndsInsideALine(const std::string& path);
-// Cuts the file to size bytes and flushes it to disk.
-void CutFileDurable(const std::string& path, std::uint64_t size);
+// Durable appends: data/DurableAppend.h.
+
 // At most count bytes of the file from offset on ("" past its end).
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count);
+// The same through a file already open, named path when it fails.
+std::string ReadRange(const File& file, const std::string& path, std::uint64_t offset,
+                      std::size_t count);
 // Calls visit on each line of the file that lies before offset `before`,
 // from the last back, with where it starts and whether it has its line end,
 // until visit returns true. A line is given as bytes, without CR LF. Reads a

@@ -50,7 +50,7 @@ class PosixFileSystem : public FileSystem {
 public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const int flags = mode == Mode::Read     ? O_RDONLY
-                          : mode == Mode::Append ? O_WRONLY | O_CREAT | O_APPEND
+                          : mode == Mode::Append ? O_RDWR | O_CREAT | O_APPEND
                           : mode == Mode::Update ? O_RDWR
                                                  : O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
         const int fd = ::open(path.c_str(), flags | O_CLOEXEC, kSharedMode);
