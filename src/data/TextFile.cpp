@@ -1,7 +1,6 @@
 #include "data/TextFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
 #include "data/Cp1252.h"
@@ -248,13 +247,12 @@ int WriteFromStart(const File& file, std::string_view bytes, std::uint64_t size)
 
 void OverwriteInPlace(const std::string& path, std::string_view bytes) {
     File file;
-    std::string old;
-    int error = file.Open(path, FileSystem::Mode::Update);
-    if (error == ENOENT) {
-        WriteFileAtomic(path, bytes);
+    if (file.Open(path, FileSystem::Mode::Update) != 0) {
+        WriteFileAtomic(path, bytes);  // missing, or not to be written (read-only)
         return;
     }
-    error = error != 0 ? error : ReadWhole(file, old);
+    std::string old;
+    int error = ReadWhole(file, old);
     if (error != 0) {
         throw SystemError("Écriture impossible", path, error);
     }

@@ -62,8 +62,9 @@ void RemoveLeftoverTemporaries(const std::string& folder);
 void RemoveLeftoverTemporariesOf(const std::string& path);
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
 // Writes the bytes over the file in place, from its first byte, and cuts off
-// what the old content had beyond them; a missing file is made by
-// WriteFileAtomic. Nothing is flushed. For a small file whose reader takes
+// what the old content had beyond them. Nothing is flushed. A file missing,
+// or that cannot be opened to be written (read-only), is replaced by
+// WriteFileAtomic instead. For a small file whose reader takes
 // its first line and whose content is also known from elsewhere (Id.txt,
 // whose number the chain keeps): on most file systems a rename over the old
 // file waits for the new file's bytes to reach the disk, nearly as a flush.

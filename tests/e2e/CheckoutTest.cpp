@@ -196,8 +196,8 @@ TEST(Checkout, TheNumberAfterAStartFollowsTheChainWhateverIdTxtSays) {
 // flush): a sale's chain entry, which makes its number durable, and its
 // records; Id.txt, written over in place, is flushed only for a sale with no
 // record, whose number no chain entry keeps, and when it is made by the
-// folder's first sale; a training sale flushes nothing. Nothing replaces a
-// file by a rename, which costs about a flush.
+// folder's first sale; a training sale flushes nothing. A recorded sale
+// replaces no file by a rename, which on ext4 costs about a flush.
 TEST(Checkout, ASaleFlushesItsChainEntryAndItsRecordsAndNoMore) {
 #ifndef VANTOR_FAULT_LIBRARY
     GTEST_SKIP() << "no library can be preloaded into a Windows program";
