@@ -1,0 +1,83 @@
+#include "sales/Ticket.h"
+
+#include "data/Numbers.h"
+#include "data/Text.h"
+#include "sales/LigneTicket.h"
+#include "sales/Montant.h"
+
+namespace vantor {
+
+std::vector<std::string> Ticket::Texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(lines_.size());
+    for (const TicketLine& line : lines_) {
+        texts.push_back(line.text);
+    }
+    return texts;
+}
+
+std::vector<std::string> Ticket::Records() const {
+    std::vector<std::string> records{""};
+    records.reserve(lines_.size() + 1);
+    for (const TicketLine& line : lines_) {
+        records.push_back(FormatTicketRecord(line.record));
+    }
+    return records;
+}
+
+// Only the last line is ever merged, and only when it is the same article
+// sold again: same name, same unit price and same category, so that the bill
+// and the category totals stay what was sold.
+bool Ticket::SellsAgainLast(std::string_view name, std::string_view price, int category) const {
+    return !lines_.empty() && lines_.back().record.category == category &&
+           SellsAgain(lines_.back().text, name, price);
+}
+
+bool Ticket::Sell(int quantity, std::string_view name, std::string_view price, int category,
+                  std::string_view currency) {
+    const bool merged = SellsAgainLast(name, price, category);
+    if (merged) {
+        quantity += LineQuantity(lines_.back().text).value_or(0);
+        lines_.pop_back();
+    }
+    Add(quantity, name, price, category, currency);
+    return merged;
+}
+
+void Ticket::Add(int quantity, std::string_view name, std::string_view price, int category,
+                 std::string_view currency) {
+    const SaleFields fields = MakeSaleFields(quantity, name, price);
+    lines_.push_back({MakeTicketLine(quantity, fields.label, currency, fields.amount),
+                      {quantity, fields.label, fields.amount, category}});
+    Recalculate(currency);
+}
+
+bool Ticket::Remove(std::size_t index, std::string_view currency) {
+    if (index >= lines_.size()) {
+        return false;
+    }
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+    Recalculate(currency);
+    return true;
+}
+
+void Ticket::Recalculate(std::string_view currency) {
+    total_ = 0;
+    for (const TicketLine& line : lines_) {
+        total_ += LineAmount(line.text).value_or(0);
+    }
+    totalTag_ = FormatMontant(NumberToText(total_), false);
+    totalCaption_ = PadRight("Total", kLabelWidth) + " ";
+    totalCaption_ += currency;
+    totalCaption_ += " " + totalTag_;
+}
+
+void Ticket::Clear() {
+    *this = Ticket{};
+}
+
+void Ticket::Resume() {
+    totalTag_ = NumberToText(total_);
+}
+
+}  // namespace vantor
