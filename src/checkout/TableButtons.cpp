@@ -2,6 +2,8 @@
 // tickets live in memory only.
 #include <cassert>
 
+#include <utility>
+
 #include "data/Numbers.h"
 #include "sales/frmMain.h"
 
@@ -33,24 +35,21 @@ void frmMain::cmdTable_Click(int index) {
 // the category it was sold with, also a free-price line or an article
 // renamed or deleted since.
 void frmMain::ParkTable(int index) {
-    Control& list = Get("lstTicket");
-    if (list.ListCount() == 0) {
+    if (ticket_.Empty()) {
         platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
         return;
     }
-    assert(RecordsMatchLines());
-    Get("lstTable", index).items = list.items;
+    Get("lstTable", index).items = ticket_.Texts();
     Control& table = Get("cmdTable", index);
     AfficherClavier();
     const std::string name = platform_.ui.InputBox("Nom de la table ?", kTableTitle, table.caption);
     if (!name.empty()) {
         table.caption = name;
     }
-    Control& total = Get("lblTotal");
     table.tag = "1";
-    table.toolTip = total.caption;
+    table.toolTip = ticket_.TotalCaption();
     table.backColor = Get("cmdTable", 0).backColor;
-    parked_[static_cast<std::size_t>(index)] = {lignesTicket_, totalTicket_};
+    parked_[static_cast<std::size_t>(index)] = ticket_;
     EmptyTicket();
 }
 
@@ -58,23 +57,20 @@ void frmMain::TakeBackTable(int index) {
     if (RefuseWhileTicketOpen()) {
         return;
     }
-    Control& total = Get("lblTotal");
     Control& table = Get("cmdTable", index);
     Control& lines = Get("lstTable", index);
-    ParkedTicket& parked = parked_[static_cast<std::size_t>(index)];
-    assert(parked.records.size() == lines.items.size() + 1);
-    SetTicketLines(lines.items, std::move(parked.records));
+    Ticket& parked = parked_[static_cast<std::size_t>(index)];
+    assert(parked.Texts() == lines.items && parked.TotalCaption() == table.toolTip);
+    ticket_ = std::exchange(parked, Ticket{});
+    ticket_.Resume();
+    ShowTicket();
     table.tag = "0";
-    total.caption = table.toolTip;
-    totalTicket_ = parked.total;
-    total.tag = NumberToText(totalTicket_);
     table.toolTip.clear();
     if (platform_.ui.MsgBox("Table vidée, gardez le nom " + table.caption + " ?", vbYesNo,
                             kTableTitle) == vbNo) {
         table.caption = "Table " + std::to_string(index);
     }
     lines.Clear();
-    parked = ParkedTicket{};
     table.backColor = kTableFree;
 }
 

@@ -1,5 +1,6 @@
 // The ticket being built: article taps, multipliers, free prices, deleting a
 // line, clearing, and the running total.
+#include <algorithm>
 #include <cassert>
 
 #include "data/CatalogueFiles.h"
@@ -7,7 +8,6 @@
 #include "data/Text.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
-#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -37,74 +37,47 @@ void frmMain::Command1_Click(int index) {
         return;
     }
     const Control& button = Get("Command1", index);
-    std::string label = PadRight(button.caption, kLabelWidth);
-    std::string price = button.tag;
     const int category = CategorieDeCouleur(button.backColor);
-
-    int quantity = quantite_ > 0 ? quantite_ : 1;
+    const int quantity = quantite_ > 0 ? quantite_ : 1;
     quantite_ = 0;
     Get("cmdClearQ").enabled = false;
-    if (IsNumeric(price) && !IsAmountInRange(price)) {
+    if (!IsNumeric(button.tag)) {
+        AddFreePriceLine(button, quantity, category);
+        return;
+    }
+    if (!IsAmountInRange(button.tag)) {
         platform_.ui.MsgBox(kAmountTooLarge, vbCritical);  // as read from Articles.csv
         return;
     }
-    MergeWithLastLine(button, category, quantity);  // only ever with a numeric price
-    if (!IsNumeric(price)) {
-        AfficherClavier();
-        std::string answer = platform_.ui.InputBox("Prix libre '0.00'", "Prix libre", "0.00");
-        if (!IsNumeric(answer)) {
-            if (!answer.empty()) {
-                platform_.ui.MsgBox(kBadNumber, vbCritical);
-            }
-            return;
-        }
-        if (!IsAmountInRange(answer)) {
-            platform_.ui.MsgBox(kAmountTooLarge, vbCritical);
-            return;
-        }
-        price = Trim(answer);
-        AfficherClavier();
-        label = platform_.ui.InputBox("Texte d'article", "Article", label);
-    }
-    AddTicketLine(quantity, label, price, category);
+    const int last = static_cast<int>(ticket_.Lines().size()) - 1;
+    const bool merged =
+        ticket_.Sell(quantity, button.caption, button.tag, category, data_.Infos[Monnaie]);
+    ShowTicket(merged ? last : -1);
 }
 
-// Only the last line is ever merged, and only when it is the same article
-// sold again: same name, same unit price and same category, so that the bill
-// and the category totals stay what was sold. The merged line is taken off,
-// its quantity added to quantity; the caller adds it again.
-void frmMain::MergeWithLastLine(const Control& button, int category, int& quantity) {
-    Control& list = Get("lstTicket");
-    const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_.back());
-    if (list.ListCount() == 0 || !record || record->category != category ||
-        !SellsAgain(list.items.back(), button.caption, button.tag)) {
+void frmMain::AddFreePriceLine(const Control& button, int quantity, int category) {
+    AfficherClavier();
+    const std::string answer = platform_.ui.InputBox("Prix libre '0.00'", "Prix libre", "0.00");
+    if (!IsNumeric(answer)) {
+        if (!answer.empty()) {
+            platform_.ui.MsgBox(kBadNumber, vbCritical);
+        }
         return;
     }
-    quantity += LineQuantity(list.items.back()).value_or(0);
-    list.RemoveItem(list.ListCount() - 1);
-    lignesTicket_.pop_back();
-    assert(RecordsMatchLines());
-}
-
-void frmMain::AddTicketLine(int quantity, const std::string& label, const std::string& price,
-                            int category) {
-    const SaleFields fields = MakeSaleFields(quantity, label, price);
-    Get("lstTicket")
-        .AddItem(MakeTicketLine(quantity, fields.label, data_.Infos[Monnaie], fields.amount));
-    lignesTicket_.push_back(FormatTicketRecord({quantity, fields.label, fields.amount, category}));
-    assert(RecordsMatchLines());
-    RecalculerTotal();
+    if (!IsAmountInRange(answer)) {
+        platform_.ui.MsgBox(kAmountTooLarge, vbCritical);
+        return;
+    }
+    AfficherClavier();
+    const std::string label =
+        platform_.ui.InputBox("Texte d'article", "Article", PadRight(button.caption, kLabelWidth));
+    ticket_.Add(quantity, label, Trim(answer), category, data_.Infos[Monnaie]);
+    ShowTicket();
 }
 
 void frmMain::RecalculerTotal() {
-    totalTicket_ = 0;
-    for (const std::string& line : Get("lstTicket").items) {
-        totalTicket_ += LineAmount(line).value_or(0);
-    }
-    const std::string amount = FormatMontant(NumberToText(totalTicket_), false);
-    Control& total = Get("lblTotal");
-    total.caption = PadRight("Total", kLabelWidth) + " " + data_.Infos[Monnaie] + " " + amount;
-    total.tag = amount;
+    ticket_.Recalculate(data_.Infos[Monnaie]);
+    ShowTicket();
 }
 
 void frmMain::cmdMultiplie_Click(int index) {
@@ -118,60 +91,44 @@ void frmMain::cmdClearQ_Click() {
 }
 
 void frmMain::cmdDeleteLine_Click() {
-    Control& list = Get("lstTicket");
-    const int selected = list.listIndex;
-    if (selected < 0 || selected >= list.ListCount()) {
+    const int selected = Get("lstTicket").listIndex;
+    if (selected < 0 || !ticket_.Remove(static_cast<std::size_t>(selected), data_.Infos[Monnaie])) {
         return;
     }
-    list.RemoveItem(selected);
-    if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
-        lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
-    }
-    assert(RecordsMatchLines());
-    RecalculerTotal();
+    ShowTicket(selected);
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
 
-const std::string& frmMain::RecordOfLine(std::size_t j) const {
-    static const std::string kNone;
-    // Every path that changes the lines changes their records with them.
-    assert(j + 1 < lignesTicket_.size());
-    return j + 1 < lignesTicket_.size() ? lignesTicket_[j + 1] : kNone;
-}
-
-void frmMain::ClearTicketLines() {
-    Get("lstTicket").Clear();
-    lignesTicket_.assign(1, "");
-}
-
-void frmMain::SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records) {
+void frmMain::ShowTicket(int replaced) {
     Control& list = Get("lstTicket");
-    list.items = std::move(lines);
-    list.listIndex = -1;
-    lignesTicket_ = std::move(records);
+    list.items = ticket_.Texts();
+    if (list.listIndex == replaced || list.listIndex >= list.ListCount()) {
+        list.listIndex = -1;
+    }
+    Control& total = Get("lblTotal");
+    total.caption = ticket_.TotalCaption();
+    total.tag = ticket_.TotalTag();
     assert(RecordsMatchLines());
 }
 
+void frmMain::ClearTicketLines() {
+    ticket_.Clear();
+    ShowTicket();
+}
+
 bool frmMain::RecordsMatchLines() const {
-    const std::vector<std::string>& lines = Get("lstTicket").items;
-    if (lignesTicket_.empty() || !lignesTicket_.front().empty()) {
-        return false;
-    }
     if (data_.RapportAffiche) {
-        return lignesTicket_.size() == 1;  // a report's lines have no records
+        return ticket_.Empty();  // a report's lines have no records
     }
-    if (lignesTicket_.size() != lines.size() + 1) {
+    const std::vector<TicketLine>& lines = ticket_.Lines();
+    if (Get("lstTicket").items != ticket_.Texts()) {
         return false;
     }
-    for (std::size_t j = 0; j < lines.size(); ++j) {
-        const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_[j + 1]);
-        if (!record || LineQuantity(lines[j]) != record->quantity ||
-            LineLabel(lines[j]) != record->label ||
-            LineAmountText(lines[j]) != Trim(record->amount)) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(lines.begin(), lines.end(), [](const TicketLine& line) {
+        return LineQuantity(line.text) == line.record.quantity &&
+               LineLabel(line.text) == line.record.label &&
+               LineAmountText(line.text) == Trim(line.record.amount);
+    });
 }
 
 // RapportAffiche stays what the mode says: "Totaux" and "Compta" show reports
@@ -179,10 +136,6 @@ bool frmMain::RecordsMatchLines() const {
 void frmMain::EmptyTicket() {
     ClearTicketLines();
     data_.TexteBon.clear();
-    totalTicket_ = 0;
-    Control& total = Get("lblTotal");
-    total.caption.clear();
-    total.tag = "0";
 }
 
 // The buttons stay those of the mode.

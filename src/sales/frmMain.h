@@ -10,6 +10,7 @@
 #include "ledger/Closures.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "sales/Ticket.h"
 
 namespace vantor {
 
@@ -62,8 +63,8 @@ public:
     void RecalculerTotal();
     // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category
     // (sales/TicketRecord.h).
-    const std::vector<std::string>& LignesTicket() const { return lignesTicket_; }
-    double TotalTicket() const { return totalTicket_; }
+    std::vector<std::string> LignesTicket() const { return ticket_.Records(); }
+    double TotalTicket() const { return ticket_.Total(); }
     int Quantite() const { return quantite_; }
 
     // Checkout, receipt printing, training mode
@@ -172,19 +173,16 @@ private:
     void PrintReceiptTotals(Printer& printer, const ReceiptSale& sale);
     void PrintPayment(Printer& printer, const ReceiptSale& sale);
     void PrintQrBlock(Printer& printer, const std::string& code);
-    // The record of ticket line j (from 0), or "" for a line without one: the
-    // two lists are never read out of step, whatever a bug may leave.
-    const std::string& RecordOfLine(std::size_t j) const;
-    // No line, no record, no total; the kitchen list and the mode are kept.
+    // No line, no record, no total, no TexteBon; the kitchen list and the mode
+    // are kept.
     void EmptyTicket();
-    // The ticket list and its records emptied together; every path that
-    // empties or replaces lstTicket goes through this or SetTicketLines, so
-    // that entry k + 1 of LignesTicket is always the record of line k.
+    // The ticket emptied, and lstTicket with it (a report's lines too).
     void ClearTicketLines();
-    void SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records);
-    // The invariant above: entry 0 is empty; a ticket's line k is the one its
-    // record k + 1 was made with (quantity, label field, amount); a report on
-    // screen has no record.
+    // lstTicket and lblTotal show ticket_. The selected line stays selected,
+    // but for the line replaced (merged or deleted), and for none left.
+    void ShowTicket(int replaced = -1);
+    // lstTicket shows the ticket, each line the one its record was made with
+    // (quantity, label field, amount); a report on screen has no record.
     bool RecordsMatchLines() const;
     void ResetSalesScreen();
     bool ClearReportFirst();
@@ -196,9 +194,9 @@ private:
     // "Bon cuisine", "Suppr. ligne" and the waiter; in the report modes
     // "Imprimer" alone, which prints the report on screen.
     void SetCheckoutButtons(int mode);
-    void MergeWithLastLine(const Control& button, int category, int& quantity);
-    void AddTicketLine(int quantity, const std::string& label, const std::string& price,
-                       int category);
+    // The article of a header or of a price that is not a number: its price
+    // and text asked for.
+    void AddFreePriceLine(const Control& button, int quantity, int category);
     ReportSettings ReglagesRapport();
     bool ShowReport(const Report& report);
     // A record dated in a closed day, month or year is refused with a
@@ -217,14 +215,10 @@ private:
     Platform& platform_;
     TillData& data_;
     int positionDefil_ = 0;
-    std::vector<std::string> lignesTicket_{""};
-    double totalTicket_ = 0;
-    // What a table keeps beside its lines (lstTable): their records and the total.
-    struct ParkedTicket {
-        std::vector<std::string> records{""};
-        double total = 0;
-    };
-    std::array<ParkedTicket, kTableCount + 1> parked_{};
+    // The ticket being built; lstTicket and lblTotal are its view.
+    Ticket ticket_;
+    // The ticket each table keeps beside its lines (lstTable).
+    std::array<Ticket, kTableCount + 1> parked_{};
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.
