@@ -1,10 +1,8 @@
-// Twelve tables on which a ticket is parked and taken back later. Parked
-// tickets live in memory only.
+// The table buttons: cmdTable and its hidden lists lstTable show the shop's
+// tables (sales/Tables.h), on which the ticket on screen is parked and taken
+// back later.
 #include <cassert>
 
-#include <utility>
-
-#include "data/Numbers.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -13,10 +11,6 @@ namespace {
 
 constexpr const char* kTableTitle = "Enregistrer une table";
 
-bool Occupied(const Control& table) {
-    return ParseNumber(table.tag).value_or(0) != 0;
-}
-
 }  // namespace
 
 void frmMain::cmdTable_Click(int index) {
@@ -24,10 +18,19 @@ void frmMain::cmdTable_Click(int index) {
     if (!ClearReportFirst()) {
         return;
     }
-    if (Occupied(Get("cmdTable", index))) {
-        TakeBackTable(index);
-    } else {
-        ParkTable(index);
+    switch (tables_.Click(index, ticket_)) {
+        case TableClick::Park:
+            ParkTable(index);
+            return;
+        case TableClick::TakeBack:
+            TakeBackTable(index);
+            return;
+        case TableClick::NothingToPark:
+            platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
+            return;
+        case TableClick::TicketOpen:
+            TellTicketOpen();
+            return;
     }
 }
 
@@ -35,43 +38,24 @@ void frmMain::cmdTable_Click(int index) {
 // the category it was sold with, also a free-price line or an article
 // renamed or deleted since.
 void frmMain::ParkTable(int index) {
-    if (ticket_.Empty()) {
-        platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
-        return;
-    }
-    Get("lstTable", index).items = ticket_.Texts();
-    Control& table = Get("cmdTable", index);
     AfficherClavier();
-    const std::string name = platform_.ui.InputBox("Nom de la table ?", kTableTitle, table.caption);
-    if (!name.empty()) {
-        table.caption = name;
-    }
-    table.tag = "1";
-    table.toolTip = ticket_.TotalCaption();
-    table.backColor = Get("cmdTable", 0).backColor;
-    parked_[static_cast<std::size_t>(index)] = ticket_;
+    const std::string name =
+        platform_.ui.InputBox("Nom de la table ?", kTableTitle, tables_.At(index).name);
+    [[maybe_unused]] const bool parked = tables_.Park(index, ticket_, name);
+    assert(parked);  // nothing else changes the tables while the name is asked
+    ShowTable(index);
     EmptyTicket();
 }
 
 void frmMain::TakeBackTable(int index) {
-    if (RefuseWhileTicketOpen()) {
-        return;
-    }
-    Control& table = Get("cmdTable", index);
-    Control& lines = Get("lstTable", index);
-    Ticket& parked = parked_[static_cast<std::size_t>(index)];
-    assert(parked.Texts() == lines.items && parked.TotalCaption() == table.toolTip);
-    ticket_ = std::exchange(parked, Ticket{});
-    ticket_.Resume();
+    [[maybe_unused]] const bool taken = tables_.TakeBack(index, ticket_);
+    assert(taken);
     ShowTicket();
-    table.tag = "0";
-    table.toolTip.clear();
-    if (platform_.ui.MsgBox("Table vidée, gardez le nom " + table.caption + " ?", vbYesNo,
+    if (platform_.ui.MsgBox("Table vidée, gardez le nom " + tables_.At(index).name + " ?", vbYesNo,
                             kTableTitle) == vbNo) {
-        table.caption = "Table " + std::to_string(index);
+        tables_.ForgetName(index);
     }
-    lines.Clear();
-    table.backColor = kTableFree;
+    ShowTable(index);
 }
 
 void frmMain::cmdTable_MouseDown(int index, int button) {
@@ -79,10 +63,24 @@ void frmMain::cmdTable_MouseDown(int index, int button) {
         return;
     }
     AfficherClavier();
-    Control& table = Get("cmdTable", index);
-    const std::string name = platform_.ui.InputBox("Nommer la table :", "", table.caption);
-    if (!name.empty()) {
-        table.caption = name;
+    tables_.Rename(index, platform_.ui.InputBox("Nommer la table :", "", tables_.At(index).name));
+    ShowTable(index);
+}
+
+// An occupied table has the colour of the hidden button 0, and its ticket's
+// total as its tool tip.
+void frmMain::ShowTable(int index) {
+    const Table& table = tables_.At(index);
+    Control& button = Get("cmdTable", index);
+    button.caption = table.name;
+    button.tag = table.Occupied() ? "1" : "0";
+    button.toolTip = table.Occupied() ? table.parked->TotalCaption() : "";
+    button.backColor = table.Occupied() ? Get("cmdTable", 0).backColor : kTableFree;
+    Control& lines = Get("lstTable", index);
+    if (table.Occupied()) {
+        lines.items = table.parked->Texts();
+    } else {
+        lines.Clear();
     }
 }
 

@@ -109,8 +109,12 @@ bool frmMain::RefuseWhileTicketOpen() {
     if (!ticket_.Open()) {
         return false;
     }
-    platform_.ui.MsgBox("Opération impossible, ticket en cours", vbCritical);
+    TellTicketOpen();
     return true;
+}
+
+void frmMain::TellTicketOpen() {
+    platform_.ui.MsgBox("Opération impossible, ticket en cours", vbCritical);
 }
 
 }  // namespace vantor

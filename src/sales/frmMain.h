@@ -10,6 +10,7 @@
 #include "ledger/Closures.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "sales/Tables.h"
 #include "sales/Ticket.h"
 
 namespace vantor {
@@ -37,7 +38,7 @@ public:
     static constexpr int kDesignHeight = 10635;
     static constexpr int kTablesCollapsed = 460;
     static constexpr int kTablesOpen = 6240;
-    static constexpr int kTableCount = 12;
+    static constexpr int kTableCount = Tables::kCount;
     static constexpr Color kTableFree = Rgb(192, 192, 192);
     static constexpr Color kTableOccupied = Rgb(255, 128, 128);
 
@@ -153,6 +154,8 @@ private:
 
     void ParkTable(int index);
     void TakeBackTable(int index);
+    // cmdTable(index) and lstTable(index) show the table.
+    void ShowTable(int index);
     void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
@@ -188,6 +191,7 @@ private:
     bool ClearReportFirst();
     // True, once the user is told, while a ticket is being rung up.
     bool RefuseWhileTicketOpen();
+    void TellTicketOpen();
     // The screen mode: the option chosen, 0 "Ticket", 1 "Totaux", 2 "Compta".
     int ScreenMode() const;
     // The checkout buttons of a mode: for a sale "Espèces", "Carte", "Mixte",
@@ -217,8 +221,8 @@ private:
     int positionDefil_ = 0;
     // The ticket being built; lstTicket and lblTotal are its view.
     Ticket ticket_;
-    // The ticket each table keeps beside its lines (lstTable).
-    std::array<Ticket, kTableCount + 1> parked_{};
+    // The shop's tables; cmdTable and lstTable are their view.
+    Tables tables_;
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.

@@ -271,7 +271,7 @@ void frmMain::CreateTables() {
     AddButton(*this, "cmdOuvre", "...", {900, 60, 440, 360}, &tables);
     const int tops[] = {0, 460, 931, 1402, 1873, 2344, 2815, 3286, 3757, 4228, 4699, 5170, 5640};
     for (int i = 0; i <= kTableCount; ++i) {
-        Control& table = AddButton(*this, "cmdTable", i == 0 ? "" : "Table " + std::to_string(i),
+        Control& table = AddButton(*this, "cmdTable", i == 0 ? "" : tables_.At(i).name,
                                    {40, tops[i], 1335, 480}, &tables, i);
         table.fontBold = true;
         table.tag = "0";
