@@ -31,7 +31,8 @@ struct ClosingRun;
 // state of the till for the whole run.
 class frmMain : public Form {
 public:
-    frmMain(Platform& platform, TillData& data);
+    // The tables are the shop's: every screen parks on the same ones.
+    frmMain(Platform& platform, TillData& data, Tables& tables);
 
     // Design size of the window in its normal state (twips).
     static constexpr int kDesignWidth = 14340;
@@ -218,11 +219,11 @@ private:
 
     Platform& platform_;
     TillData& data_;
+    // The shop's tables; cmdTable and lstTable are their view.
+    Tables& tables_;
     int positionDefil_ = 0;
     // The ticket being built; lstTicket and lblTotal are its view.
     Ticket ticket_;
-    // The shop's tables; cmdTable and lstTable are their view.
-    Tables tables_;
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.

@@ -39,8 +39,8 @@ Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* 
 
 }  // namespace
 
-frmMain::frmMain(Platform& platform, TillData& data)
-    : Form("frmMain"), platform_(platform), data_(data) {
+frmMain::frmMain(Platform& platform, TillData& data, Tables& tables)
+    : Form("frmMain"), platform_(platform), data_(data), tables_(tables) {
     width = kDesignWidth;
     height = kDesignHeight;
     CreateMenus();
