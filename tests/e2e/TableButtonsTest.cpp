@@ -16,7 +16,7 @@
 namespace vantor::test {
 namespace {
 
-struct TableCase {
+struct TableRun {
     const char* what;
     std::string script;
     std::string transcript;  // after the main window's "open" line
@@ -38,7 +38,7 @@ std::string Transcript(const std::string& text) {
     return kept;
 }
 
-const std::vector<TableCase> kCases = {
+const std::vector<TableRun> kTableRuns = {
     {"parking empties the ticket and its records, keeps the kitchen list and the mode",
      "click Command1 73\nclick cmdCuisine\nclick mnuBonCuisine\nanswer ok\nshow TexteBon\n"
      "click cmdTable 1\nanswer ok\nshow lstTicket.ListCount\nshow lblTotal\n"
@@ -219,7 +219,7 @@ const std::vector<TableCase> kCases = {
 };
 
 TEST(TableButtons, ParkingAndTakingBackLeaveTheScreenAsTold) {
-    for (const TableCase& row : kCases) {
+    for (const TableRun& row : kTableRuns) {
         SCOPED_TRACE(row.what);
         HeadlessTill till;
         const TillRun run = till.Run(kOpen + row.script);

@@ -102,7 +102,7 @@ Action Forget(int table) {
     return {Action::ForgetName, table};
 }
 
-const TableCase kCases[] = {
+const TableCase kTableCases[] = {
     {"all free at first", {}, 12, "Table 12", {}, "", {}, "", "0"},
     {"parked and named",
      {kTap, Park(3, "Terrasse")},
@@ -216,7 +216,7 @@ void RunActions(Tables& tables, Ticket& screen, const std::vector<Action>& actio
 }
 
 TEST(Tables, ParkTakeBackAndRenameLeaveTablesAndTicketAsTold) {
-    for (const TableCase& row : kCases) {
+    for (const TableCase& row : kTableCases) {
         SCOPED_TRACE(row.what);
         Tables tables;
         Ticket screen;

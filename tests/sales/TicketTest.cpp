@@ -74,7 +74,7 @@ struct TicketCase {
     const char* tag;
 };
 
-const TicketCase kCases[] = {
+const TicketCase kTicketCases[] = {
     {"nothing yet", {}, {}, {}, {""}, 0, "", "0"},
     {"a coffee",
      {Sell(1, "Café", "3.50", 0)},
@@ -203,7 +203,7 @@ const TicketCase kCases[] = {
 };
 
 TEST(Ticket, IsWhatItsStepsMadeIt) {
-    for (const TicketCase& row : kCases) {
+    for (const TicketCase& row : kTicketCases) {
         SCOPED_TRACE(row.what);
         Ticket ticket;
         EXPECT_EQ(RunSteps(ticket, row.steps), row.merges);
