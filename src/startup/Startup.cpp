@@ -113,7 +113,8 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
     }
     till.data = std::make_unique<TillData>();
     till.data->DataPath = folder.path;
-    till.main = std::make_unique<frmMain>(platform, *till.data);
+    till.tables = std::make_unique<Tables>();
+    till.main = std::make_unique<frmMain>(platform, *till.data, *till.tables);
     try {
         till.main->Form_Load();
     } catch (const FileError& error) {

@@ -81,13 +81,7 @@ void frmMain::Form_Activate() {
 }
 
 void frmMain::Form_QueryUnload(int& cancel) {
-    bool openTables = false;
-    for (int i = 0; i <= UBound("cmdTable"); ++i) {
-        if (Control* table = Find("cmdTable", i); table && !table->toolTip.empty()) {
-            openTables = true;
-        }
-    }
-    if (!openTables) {
+    if (!tables_.AnyOccupied()) {
         return;
     }
     if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?",
