@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ExpectedFile.h"
+#include "support/Page.h"
 
 namespace vantor::test {
 
@@ -22,23 +23,6 @@ struct ScenarioFile {
     std::string name;
     std::vector<std::pair<std::string, std::string>> files = {};  // data files written first
 };
-
-inline constexpr std::string_view kTranscriptMark = "== transcript\n";
-
-// The names of the data files the expected text shows, in order.
-inline std::vector<std::string> ShownFiles(const std::string& expected) {
-    std::vector<std::string> names;
-    for (std::size_t at = expected.find("\n== "); at != std::string::npos;
-         at = expected.find("\n== ", at + 1)) {
-        const std::size_t end = expected.find('\n', at + 1);
-        std::string name = expected.substr(at + 4, end - at - 4);
-        if (name.ends_with(" (none)")) {
-            name.resize(name.size() - 7);
-        }
-        names.push_back(name);
-    }
-    return names;
-}
 
 // A run for a page: the script and the data files the page shows give what
 // the run showed.

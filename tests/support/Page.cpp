@@ -1,0 +1,139 @@
+#include "support/Page.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "data/Cp1252.h"
+#include "platform/Paths.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+
+namespace {
+
+constexpr std::string_view kHeader = "== ";
+constexpr std::string_view kNoLastLineEnd = " (no line end at the end)";
+
+// The section a "== " line of the input opens.
+enum class Section { Script, File, Command };
+
+Section SectionOf(const std::string& name) {
+    if (name == "script") {
+        return Section::Script;
+    }
+    return name == "command" ? Section::Command : Section::File;
+}
+
+// A file given, from the name of its header.
+GivenFile GivenOf(std::string name) {
+    GivenFile file;
+    file.folder = name.ends_with("/");
+    if (file.folder) {
+        name.pop_back();
+    }
+    file.name = name;
+    return file;
+}
+
+// The bytes of a section's text: Windows-1252, the last line feed dropped
+// when its header asks.
+void Close(GivenFile& file, const std::string& text, bool noLastLineEnd) {
+    file.bytes = Utf8ToCp1252(text);
+    if (noLastLineEnd && file.bytes.ends_with('\n')) {
+        file.bytes.pop_back();
+    }
+}
+
+std::string Replaced(std::string text, const std::string& part, const std::string& by) {
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + by.size())) {
+        text.replace(at, part.size(), by);
+    }
+    return text;
+}
+
+}  // namespace
+
+Page ReadPage(const std::string& path) {
+    Page page;
+    page.path = path;
+    const std::string text = Slurp(path);
+    const std::size_t mark =
+        text.starts_with(kTranscriptMark) ? 0 : text.find("\n" + std::string(kTranscriptMark));
+    if (text.empty() || mark == std::string::npos) {
+        ADD_FAILURE() << path << ": no line \"== transcript\"";
+        return page;
+    }
+    const std::size_t end = mark == 0 ? 0 : mark + 1;
+    page.input = text.substr(0, end);
+    page.expected = text.substr(end + kTranscriptMark.size());
+
+    Section section = Section::Script;
+    std::string body;  // the text of the section being read
+    bool noLastLineEnd = false;
+    const auto closeSection = [&] {
+        if (section == Section::File) {
+            Close(page.given.back(), body, noLastLineEnd);
+        } else if (section == Section::Command) {
+            page.command = body.substr(0, body.find('\n'));
+        }
+        body.clear();
+    };
+    for (std::size_t at = 0; at < page.input.size();) {
+        const std::size_t next = page.input.find('\n', at) + 1;
+        const std::string line = page.input.substr(at, next - at);
+        at = next;
+        if (!line.starts_with(kHeader)) {
+            (section == Section::Script ? page.script : body) += line;
+            continue;
+        }
+        closeSection();
+        std::string name = line.substr(kHeader.size(), line.size() - kHeader.size() - 1);
+        noLastLineEnd = name.ends_with(kNoLastLineEnd);
+        if (noLastLineEnd) {
+            name.resize(name.size() - kNoLastLineEnd.size());
+        }
+        section = SectionOf(name);
+        if (section == Section::File) {
+            page.given.push_back(GivenOf(name));
+        }
+    }
+    closeSection();
+    return page;
+}
+
+void WriteGiven(const Page& page, const std::string& folder, const std::string& home) {
+    for (const GivenFile& file : page.given) {
+        const std::filesystem::path path = ToPath(folder) / ToPath(file.name);
+        std::filesystem::create_directories(file.folder ? path : path.parent_path());
+        if (!file.folder) {
+            WriteRaw(FromPath(path),
+                     home.empty() ? file.bytes : Replaced(file.bytes, "HOME", home));
+        }
+    }
+}
+
+std::vector<std::string> ShownFiles(const std::string& expected) {
+    std::vector<std::string> names;
+    for (std::size_t at = expected.find("\n== "); at != std::string::npos;
+         at = expected.find("\n== ", at + 1)) {
+        const std::size_t end = expected.find('\n', at + 1);
+        std::string name = expected.substr(at + 4, end - at - 4);
+        if (name.ends_with(" (none)")) {
+            name.resize(name.size() - 7);
+        }
+        names.push_back(name);
+    }
+    return names;
+}
+
+void ExpectShown(const Page& page, const std::string& shown) {
+    if (std::getenv("VANTOR_UPDATE_EXPECTED") != nullptr) {
+        WriteRaw(page.path, page.input + std::string(kTranscriptMark) + shown);
+    }
+    EXPECT_EQ(shown, page.expected) << page.path;
+}
+
+}  // namespace vantor::test
