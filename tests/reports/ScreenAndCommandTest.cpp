@@ -1,11 +1,11 @@
 // The report buttons of the sales screen and `vantor report` give the same
-// lines for the same period; failures are told on screen and on standard error.
+// lines for the same period; failures are told on screen and on standard
+// error (refusals and training on screen: cases/Screen-*).
 #include <gtest/gtest.h>
 
 #include "TillFolder.h"
 #include "data/TextFile.h"
 #include "support/ExpectedFile.h"
-#include "support/ScenarioFile.h"
 
 namespace vantor::test {
 namespace {
@@ -83,29 +83,6 @@ TEST(ScreenAndCommand, EachReportGivesTheSameLines) {
         EXPECT_EXPECTED("Command-" + report.name + ".txt", Joined(lines));
         EXPECT_EQ(Screen(folder, report.script), lines) << report.name;
     }
-}
-
-// The files of the folder, for a scenario run on a folder of its own.
-std::vector<std::pair<std::string, std::string>> Files(const TillFolder& folder) {
-    std::vector<std::pair<std::string, std::string>> files;
-    for (const std::string name : {"Serveurs.txt", "Infos.txt", "tickets.csv"}) {
-        if (FileExists(folder / name)) {
-            files.emplace_back(name, folder.Read(name));
-        }
-    }
-    return files;
-}
-
-// On screen (expected/Screen-NAME.txt): "Générer" without a journal still
-// hides the checkout buttons; an end before the start is refused and the list
-// keeps its report; in training the totals show their quarters.
-TEST(ScreenAndCommand, RefusalsAndTrainingOnScreen) {
-    TillFolder empty;
-    TillFolder folder;
-    folder.WriteJournal(kJournal);
-    ExpectScenarios({{"Screen-NoJournal", Files(empty)},
-                     {"Screen-EndBeforeStart", Files(folder)},
-                     {"Screen-Training", Files(folder)}});
 }
 
 // The notice, in a box after the report on screen and after the same lines
