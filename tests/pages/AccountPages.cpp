@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 
 #include "PageKinds.h"
 #include "data/Cp1252.h"
@@ -43,21 +42,6 @@ std::string HomeFiles(const std::string& home, const std::string& defaults) {
     return shown;
 }
 
-// The words of the page's command after "vantor", each "HOME" in them the home.
-std::vector<std::string> Arguments(const std::string& command, const std::string& home) {
-    std::istringstream words(command);
-    std::vector<std::string> arguments;
-    for (std::string word; words >> word;) {
-        arguments.push_back(Masked(word, "HOME", home));
-    }
-    EXPECT_TRUE(!arguments.empty() && arguments.front() == "vantor")
-        << "an account page gives its command: \"== command\", then \"vantor ...\"";
-    if (!arguments.empty()) {
-        arguments.erase(arguments.begin());
-    }
-    return arguments;
-}
-
 }  // namespace
 
 // The page's command on a user account of its own, whose home (shown as
@@ -71,14 +55,15 @@ void RunAccountPage(const Page& page, const std::vector<std::string>& arguments)
 #endif
     ASSERT_EQ(arguments.size(), 1U) << "an account page is run with the folder of defaults";
     TempDir home;
-    WriteGiven(page, home.Path(), home.Path());
+    ASSERT_EQ(page.mark, "transcript");
+    WriteGiven(page, home.Path(), "HOME");
     std::map<std::string, fs::file_time_type> written;
     for (const GivenFile& file : page.given) {
         if (!file.folder) {
             written[file.name] = fs::last_write_time(home / file.name);
         }
     }
-    const TillRun run = RunVantor(Arguments(page.command, home.Path()), page.script,
+    const TillRun run = RunVantor(CommandWords(page, "HOME", home.Path()), page.script,
                                   {{"HOME", home.Path()},
                                    {"XDG_CONFIG_HOME", home / "config"},
                                    {"XDG_DATA_HOME", home / "data"}});

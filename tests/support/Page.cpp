@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "data/Cp1252.h"
 #include "platform/Paths.h"
@@ -46,12 +47,18 @@ void Close(GivenFile& file, const std::string& text, bool noLastLineEnd) {
     }
 }
 
-std::string Replaced(std::string text, const std::string& part, const std::string& by) {
-    for (std::size_t at = text.find(part); at != std::string::npos;
-         at = text.find(part, at + by.size())) {
-        text.replace(at, part.size(), by);
+// Where the page's mark starts: the first line "== transcript" or "== output".
+std::size_t FindMark(const std::string& text, std::string& mark) {
+    for (std::size_t at = 0, end = text.find('\n'); end != std::string::npos;
+         at = end + 1, end = text.find('\n', at)) {
+        for (const char* name : {"transcript", "output"}) {
+            if (text.substr(at, end - at) == std::string(kHeader) + name) {
+                mark = name;
+                return at;
+            }
+        }
     }
-    return text;
+    return std::string::npos;
 }
 
 }  // namespace
@@ -60,15 +67,13 @@ Page ReadPage(const std::string& path) {
     Page page;
     page.path = path;
     const std::string text = Slurp(path);
-    const std::size_t mark =
-        text.starts_with(kTranscriptMark) ? 0 : text.find("\n" + std::string(kTranscriptMark));
-    if (text.empty() || mark == std::string::npos) {
-        ADD_FAILURE() << path << ": no line \"== transcript\"";
+    const std::size_t mark = FindMark(text, page.mark);
+    if (mark == std::string::npos) {
+        ADD_FAILURE() << path << ": no line \"== transcript\" nor \"== output\"";
         return page;
     }
-    const std::size_t end = mark == 0 ? 0 : mark + 1;
-    page.input = text.substr(0, end);
-    page.expected = text.substr(end + kTranscriptMark.size());
+    page.input = text.substr(0, mark);
+    page.expected = text.substr(mark + kHeader.size() + page.mark.size() + 1);
 
     Section section = Section::Script;
     std::string body;  // the text of the section being read
@@ -104,15 +109,38 @@ Page ReadPage(const std::string& path) {
     return page;
 }
 
-void WriteGiven(const Page& page, const std::string& folder, const std::string& home) {
+std::string Unmasked(std::string text, const std::string& name, const std::string& folder) {
+    for (std::size_t at = text.find(name); at != std::string::npos;
+         at = text.find(name, at + folder.size())) {
+        text.replace(at, name.size(), folder);
+    }
+    return text;
+}
+
+void WriteGiven(const Page& page, const std::string& folder, const std::string& name) {
     for (const GivenFile& file : page.given) {
         const std::filesystem::path path = ToPath(folder) / ToPath(file.name);
         std::filesystem::create_directories(file.folder ? path : path.parent_path());
         if (!file.folder) {
-            WriteRaw(FromPath(path),
-                     home.empty() ? file.bytes : Replaced(file.bytes, "HOME", home));
+            // The files hold Windows-1252, the folder's name too.
+            WriteRaw(FromPath(path), Unmasked(file.bytes, name, Utf8ToCp1252(folder)));
         }
     }
+}
+
+std::vector<std::string> CommandWords(const Page& page, const std::string& name,
+                                      const std::string& folder) {
+    std::istringstream line(page.command);
+    std::vector<std::string> words;
+    for (std::string word; line >> word;) {
+        words.push_back(Unmasked(word, name, folder));
+    }
+    if (words.empty() || words.front() != "vantor") {
+        ADD_FAILURE() << page.path << ": no command \"== command\", then \"vantor ...\"";
+        return {};
+    }
+    words.erase(words.begin());
+    return words;
 }
 
 std::vector<std::string> ShownFiles(const std::string& expected) {
@@ -131,7 +159,7 @@ std::vector<std::string> ShownFiles(const std::string& expected) {
 
 void ExpectShown(const Page& page, const std::string& shown) {
     if (std::getenv("VANTOR_UPDATE_EXPECTED") != nullptr) {
-        WriteRaw(page.path, page.input + std::string(kTranscriptMark) + shown);
+        WriteRaw(page.path, page.input + std::string(kHeader) + page.mark + "\n" + shown);
     }
     EXPECT_EQ(shown, page.expected) << page.path;
 }

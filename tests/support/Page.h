@@ -20,9 +20,12 @@ namespace vantor::test {
 //
 // A file given is written in Windows-1252 with the line ends of the page; a
 // header "== NAME (no line end at the end)" drops the last line feed, and
-// "== NAME/" makes an empty folder. A page without files given starts with
-// its script. Everything before "== transcript" is the page's input: a run
-// with VANTOR_UPDATE_EXPECTED=1 keeps it and rewrites the rest.
+// "== NAME/" makes an empty folder. A section "== command" holds the command
+// line of a kind that runs one. A page without files given starts with its
+// script. What the run must show follows the first line "== transcript" (or
+// "== output", for a command's standard output); everything before it is the
+// page's input, which a run with VANTOR_UPDATE_EXPECTED=1 keeps while it
+// rewrites the rest.
 struct GivenFile {
     std::string name;   // relative to the folder of the run
     std::string bytes;  // as on disk
@@ -31,21 +34,29 @@ struct GivenFile {
 
 struct Page {
     std::string path;
-    std::string input;    // everything before "== transcript"
+    std::string input;    // everything before the mark
     std::string script;   // the input without its files given
     std::string command;  // the line of a section "== command", when there is one
     std::vector<GivenFile> given;
-    std::string expected;  // everything after "== transcript"
+    std::string mark;      // "transcript" or "output"
+    std::string expected;  // everything after the mark
 };
-
-inline constexpr std::string_view kTranscriptMark = "== transcript\n";
 
 // The page at path; a page that cannot be read as one fails the test.
 Page ReadPage(const std::string& path);
 
-// Writes the page's files given into the folder. Each "HOME" of a file's
-// bytes becomes home, when home is not empty.
-void WriteGiven(const Page& page, const std::string& folder, const std::string& home = "");
+// The text with each `name` ("DATA", "HOME") replaced by the folder it stands
+// for, as the page writes it: the reverse of Masked (ExpectedFile.h).
+std::string Unmasked(std::string text, const std::string& name, const std::string& folder);
+
+// Writes the page's files given into the folder, each `name` in their bytes
+// replaced by the folder.
+void WriteGiven(const Page& page, const std::string& folder, const std::string& name);
+
+// The words of the page's command after "vantor", each `name` in them replaced
+// by the folder; a page without a command "vantor ..." fails the test.
+std::vector<std::string> CommandWords(const Page& page, const std::string& name,
+                                      const std::string& folder);
 
 // The names of the data files the expected text shows, in order ("== NAME"
 // lines; "(none)" for a file the run must not leave).

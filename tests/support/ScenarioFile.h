@@ -24,6 +24,8 @@ struct ScenarioFile {
     std::vector<std::pair<std::string, std::string>> files = {};  // data files written first
 };
 
+inline constexpr std::string_view kTranscriptMark = "== transcript\n";
+
 // A run for a page: the script and the data files the page shows give what
 // the run showed.
 using PageRun =
