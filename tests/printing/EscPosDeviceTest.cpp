@@ -6,8 +6,8 @@
 
 #include "admin/Bitmap.h"
 #include "printing/EscPosDevice.h"
-#include "printing/EscPosReader.h"
 #include "printing/MonoBitmap.h"
+#include "support/EscPosReader.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 

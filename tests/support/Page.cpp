@@ -118,6 +118,11 @@ std::string Unmasked(std::string text, const std::string& name, const std::strin
 }
 
 void WriteGiven(const Page& page, const std::string& folder, const std::string& name) {
+    std::filesystem::path beside = ToPath(page.path);
+    beside.replace_extension();
+    if (std::filesystem::is_directory(beside)) {
+        std::filesystem::copy(beside, ToPath(folder), std::filesystem::copy_options::recursive);
+    }
     for (const GivenFile& file : page.given) {
         const std::filesystem::path path = ToPath(folder) / ToPath(file.name);
         std::filesystem::create_directories(file.folder ? path : path.parent_path());

@@ -20,7 +20,9 @@ namespace vantor::test {
 //
 // A file given is written in Windows-1252 with the line ends of the page; a
 // header "== NAME (no line end at the end)" drops the last line feed, and
-// "== NAME/" makes an empty folder. A section "== command" holds the command
+// "== NAME/" makes an empty folder. Files that are no text (pictures) are in
+// a folder beside the page, named like it without ".txt", copied as they are
+// before the files given. A section "== command" holds the command
 // line of a kind that runs one. A page without files given starts with its
 // script. What the run must show follows the first line "== transcript" (or
 // "== output", for a command's standard output); everything before it is the
@@ -49,8 +51,8 @@ Page ReadPage(const std::string& path);
 // for, as the page writes it: the reverse of Masked (ExpectedFile.h).
 std::string Unmasked(std::string text, const std::string& name, const std::string& folder);
 
-// Writes the page's files given into the folder, each `name` in their bytes
-// replaced by the folder.
+// Copies the folder beside the page into the folder, then writes the page's
+// files given there, each `name` in their bytes replaced by the folder.
 void WriteGiven(const Page& page, const std::string& folder, const std::string& name);
 
 // The words of the page's command after "vantor", each `name` in them replaced

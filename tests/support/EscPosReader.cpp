@@ -1,4 +1,4 @@
-#include "printing/EscPosReader.h"
+#include "support/EscPosReader.h"
 
 #include <cstdint>
 #include <cstdio>
