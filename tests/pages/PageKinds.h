@@ -16,6 +16,8 @@ using PageKind = void (*)(const Page& page, const std::vector<std::string>& argu
 void RunScenarioPage(const Page& page, const std::vector<std::string>& arguments);
 // The page's command on a user account of its own (AccountPages.cpp).
 void RunAccountPage(const Page& page, const std::vector<std::string>& arguments);
+// The image chooser's account of pictures (PicturePages.cpp).
+void RunPicturePage(const Page& page, const std::vector<std::string>& arguments);
 // `vantor report ...` and the same report on screen (ReportPages.cpp).
 void RunReportPage(const Page& page, const std::vector<std::string>& arguments);
 

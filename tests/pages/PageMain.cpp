@@ -16,6 +16,7 @@ const std::map<std::string, PageKind> kKinds = {
     {"scenario", RunScenarioPage},
     {"account", RunAccountPage},
     {"report", RunReportPage},
+    {"pictures", RunPicturePage},
 };
 
 class PageTest : public ::testing::Test {
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const auto kind = argc >= 3 ? kKinds.find(argv[1]) : kKinds.end();
     if (kind == kKinds.end()) {
-        std::cerr << "usage: test-pages scenario|account|report PAGE [ARGUMENT...]\n";
+        std::cerr << "usage: test-pages scenario|account|report|pictures PAGE [ARGUMENT...]\n";
         return 2;
     }
     const std::string path = argv[2];

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "admin/Bitmap.h"
 #include "printing/EscPosDevice.h"
 #include "printing/MonoBitmap.h"
+#include "support/Bitmap.h"
 #include "support/EscPosReader.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "admin/Bitmap.h"
+#include "support/Bitmap.h"
 #include "support/EscPosReader.h"
 #include "support/ExpectedFile.h"
 #include "support/HeadlessTill.h"

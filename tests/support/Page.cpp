@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::string_view kHeader = "== ";
 constexpr std::string_view kNoLastLineEnd = " (no line end at the end)";
+constexpr std::string_view kAbsent = " (none)";
 
 // The section a "== " line of the input opens.
 enum class Section { Script, File, Command };
@@ -30,6 +31,10 @@ Section SectionOf(const std::string& name) {
 // A file given, from the name of its header.
 GivenFile GivenOf(std::string name) {
     GivenFile file;
+    file.absent = name.ends_with(kAbsent);
+    if (file.absent) {
+        name.resize(name.size() - kAbsent.size());
+    }
     file.folder = name.ends_with("/");
     if (file.folder) {
         name.pop_back();
@@ -110,25 +115,36 @@ Page ReadPage(const std::string& path) {
 }
 
 std::string Unmasked(std::string text, const std::string& name, const std::string& folder) {
-    for (std::size_t at = text.find(name); at != std::string::npos;
-         at = text.find(name, at + folder.size())) {
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at)) {
+        // "$HOME" is the shell's variable, as user-dirs.dirs writes it.
+        if (at > 0 && text[at - 1] == '$') {
+            at += name.size();
+            continue;
+        }
         text.replace(at, name.size(), folder);
+        at += folder.size();
     }
     return text;
 }
 
-void WriteGiven(const Page& page, const std::string& folder, const std::string& name) {
+void WriteGiven(const Page& page, const std::string& folder, const std::string& name,
+                const std::string& named) {
     std::filesystem::path beside = ToPath(page.path);
     beside.replace_extension();
     if (std::filesystem::is_directory(beside)) {
         std::filesystem::copy(beside, ToPath(folder), std::filesystem::copy_options::recursive);
     }
+    // The files hold Windows-1252, the folder's name too.
+    const std::string shown = Utf8ToCp1252(named.empty() ? folder : named);
     for (const GivenFile& file : page.given) {
         const std::filesystem::path path = ToPath(folder) / ToPath(file.name);
+        if (file.absent) {
+            std::filesystem::remove_all(path);
+            continue;
+        }
         std::filesystem::create_directories(file.folder ? path : path.parent_path());
         if (!file.folder) {
-            // The files hold Windows-1252, the folder's name too.
-            WriteRaw(FromPath(path), Unmasked(file.bytes, name, Utf8ToCp1252(folder)));
+            WriteRaw(FromPath(path), Unmasked(file.bytes, name, shown));
         }
     }
 }

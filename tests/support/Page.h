@@ -20,7 +20,8 @@ namespace vantor::test {
 //
 // A file given is written in Windows-1252 with the line ends of the page; a
 // header "== NAME (no line end at the end)" drops the last line feed, and
-// "== NAME/" makes an empty folder. Files that are no text (pictures) are in
+// "== NAME/" makes an empty folder, "== NAME (none)" removes a file or folder
+// that the page's kind makes before the run. Files that are no text (pictures) are in
 // a folder beside the page, named like it without ".txt", copied as they are
 // before the files given. A section "== command" holds the command
 // line of a kind that runs one. A page without files given starts with its
@@ -32,6 +33,7 @@ struct GivenFile {
     std::string name;   // relative to the folder of the run
     std::string bytes;  // as on disk
     bool folder = false;
+    bool absent = false;  // "== NAME (none)": removed from what the kind made
 };
 
 struct Page {
@@ -48,12 +50,15 @@ struct Page {
 Page ReadPage(const std::string& path);
 
 // The text with each `name` ("DATA", "HOME") replaced by the folder it stands
-// for, as the page writes it: the reverse of Masked (ExpectedFile.h).
+// for, as the page writes it: the reverse of Masked (ExpectedFile.h). A name
+// after "$" is a variable of the shell's ("$HOME"), left as it is.
 std::string Unmasked(std::string text, const std::string& name, const std::string& folder);
 
 // Copies the folder beside the page into the folder, then writes the page's
-// files given there, each `name` in their bytes replaced by the folder.
-void WriteGiven(const Page& page, const std::string& folder, const std::string& name);
+// files given there, each `name` in their bytes replaced by the folder it
+// stands for (`named`, or the folder itself when it is empty).
+void WriteGiven(const Page& page, const std::string& folder, const std::string& name,
+                const std::string& named = "");
 
 // The words of the page's command after "vantor", each `name` in them replaced
 // by the folder; a page without a command "vantor ..." fails the test.

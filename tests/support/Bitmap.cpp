@@ -1,4 +1,4 @@
-#include "admin/Bitmap.h"
+#include "support/Bitmap.h"
 
 #include <cstdint>
 
