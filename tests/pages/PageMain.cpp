@@ -45,7 +45,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const auto kind = argc >= 3 ? kKinds.find(argv[1]) : kKinds.end();
     if (kind == kKinds.end()) {
-        std::cerr << "usage: test-pages scenario|account|report|pictures PAGE [ARGUMENT...]\n";
+        std::cerr << "usage: test-pages KIND PAGE [ARGUMENT...], KIND one of:";
+        for (const auto& [name, run] : kKinds) {
+            std::cerr << " " << name;
+        }
+        std::cerr << "\n";
         return 2;
     }
     const std::string path = argv[2];

@@ -66,6 +66,39 @@ std::size_t FindMark(const std::string& text, std::string& mark) {
     return std::string::npos;
 }
 
+// The input's sections: the script's lines, each file given and the command.
+void ReadInput(Page& page) {
+    Section section = Section::Script;
+    std::string body;  // the text of the section being read
+    bool noLastLineEnd = false;
+    const auto closeSection = [&] {
+        if (section == Section::File) {
+            Close(page.given.back(), body, noLastLineEnd);
+        } else if (section == Section::Command) {
+            page.command = body.substr(0, body.find('\n'));
+        }
+        body.clear();
+    };
+    std::istringstream lines(page.input);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with(kHeader)) {
+            (section == Section::Script ? page.script : body) += line + "\n";
+            continue;
+        }
+        closeSection();
+        std::string name = line.substr(kHeader.size());
+        noLastLineEnd = name.ends_with(kNoLastLineEnd);
+        if (noLastLineEnd) {
+            name.resize(name.size() - kNoLastLineEnd.size());
+        }
+        section = SectionOf(name);
+        if (section == Section::File) {
+            page.given.push_back(GivenOf(name));
+        }
+    }
+    closeSection();
+}
+
 }  // namespace
 
 Page ReadPage(const std::string& path) {
@@ -79,38 +112,7 @@ Page ReadPage(const std::string& path) {
     }
     page.input = text.substr(0, mark);
     page.expected = text.substr(mark + kHeader.size() + page.mark.size() + 1);
-
-    Section section = Section::Script;
-    std::string body;  // the text of the section being read
-    bool noLastLineEnd = false;
-    const auto closeSection = [&] {
-        if (section == Section::File) {
-            Close(page.given.back(), body, noLastLineEnd);
-        } else if (section == Section::Command) {
-            page.command = body.substr(0, body.find('\n'));
-        }
-        body.clear();
-    };
-    for (std::size_t at = 0; at < page.input.size();) {
-        const std::size_t next = page.input.find('\n', at) + 1;
-        const std::string line = page.input.substr(at, next - at);
-        at = next;
-        if (!line.starts_with(kHeader)) {
-            (section == Section::Script ? page.script : body) += line;
-            continue;
-        }
-        closeSection();
-        std::string name = line.substr(kHeader.size(), line.size() - kHeader.size() - 1);
-        noLastLineEnd = name.ends_with(kNoLastLineEnd);
-        if (noLastLineEnd) {
-            name.resize(name.size() - kNoLastLineEnd.size());
-        }
-        section = SectionOf(name);
-        if (section == Section::File) {
-            page.given.push_back(GivenOf(name));
-        }
-    }
-    closeSection();
+    ReadInput(page);
     return page;
 }
 
