@@ -140,6 +140,9 @@ private:
     void BindAdminEvents();
     void AfficherAgendaDemarrage();
 
+    // The quantity of the next article tap (0: one), shown on its multiplier
+    // button until it is used or cleared.
+    void ArmMultiplier(int quantity);
     void ClearKeypad();
     void AddArticleButton(int index, const std::string& line, int left, int top);
     void SetKeypadScrollMaximum(int lastLeft);

@@ -18,6 +18,7 @@ TEST(Ticket, SalesScreen) {
     ExpectScenarios({
         {"Ticket-Merge"},
         {"Ticket-Multiplier"},
+        {"Ticket-MultiplierArmed"},
         {"Ticket-FreePrice"},
         {"Ticket-BadFreePrice"},
         {"Ticket-DeleteMiddleLine"},

@@ -1,6 +1,6 @@
 // What a finger meets on a small touch screen (touch.sh runs these at
 // 1024 x 768 and 1366 x 768 too): dialogs that fit the screen with their
-// buttons in view.
+// buttons in view, and every target a fingertip across and down.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -68,6 +68,35 @@ TEST_F(TouchTest, TheSettingsDialogFitsTheScreenWithOkAndAnnulerInView) {
     EXPECT_TRUE(shown);
     faults.removeAll("");
     EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
+}
+
+// Across and down, a fingertip at least: the menu bar, the modes and the
+// check boxes of each, the tables' toggle and the tables, the checkout
+// buttons and the answers of a question.
+TEST_F(TouchTest, EveryTargetOfTheSalesScreenIsAFingertipAcrossAndDown) {
+    QStringList small = TooSmall(*window);
+    Tap(Shown("cmdOuvre"));
+    ASSERT_TRUE(Shown("cmdTable(12)")->isVisible()) << "the tables did not open";
+    small << TooSmall(*window) << Overlapping(*window);
+    SaveScreenshot("tables-open");
+    Tap(Shown("cmdOuvre"));
+    Tap(Shown("optPrint(1)"));
+    ASSERT_TRUE(Shown("chkDetail")->isVisible()) << "not in the totals";
+    small << TooSmall(*window) << Overlapping(*window);
+    Tap(Shown("optPrint(0)"));
+
+    Tap(PricedArticle());
+    bool asked = false;
+    OnNextModal("Impression", [&](QWidget& question) {
+        asked = true;
+        ProcessEvents();
+        small << TooSmall(question);
+        SaveScreenshot("question");
+        Answer(question, "Non");
+    });
+    Tap(Shown("cmdPrint(0)"));
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
 }
 
 }  // namespace

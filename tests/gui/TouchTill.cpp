@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
@@ -10,8 +11,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 
 #include "WidgetTesting.h"
@@ -27,12 +31,16 @@ bool IsTapped(const QWidget& widget) {
            qobject_cast<const QAbstractButton*>(&widget);
 }
 
+bool Below(const QSize& size, int touch) {
+    return size.width() < touch || size.height() < touch;
+}
+
 // The entries of a menu bar or menu below a fingertip.
 template <typename Menu>
 void CheckEntries(const Menu& menu, int touch, QStringList& small) {
     for (QAction* action : menu.actions()) {
         const QSize size = menu.actionGeometry(action).size();
-        if (action->isVisible() && !action->isSeparator() && size.height() < touch) {
+        if (action->isVisible() && !action->isSeparator() && Below(size, touch)) {
             small << QString("%1 in %2 %3x%4")
                          .arg(action->text(), menu.objectName())
                          .arg(size.width())
@@ -41,8 +49,23 @@ void CheckEntries(const Menu& menu, int touch, QStringList& small) {
     }
 }
 
+// The box of an option or a check box, which is what the eye looks for.
+QSize IndicatorSize(const QWidget& widget) {
+    const bool option = qobject_cast<const QRadioButton*>(&widget) != nullptr;
+    const QStyle& style = *widget.style();
+    return QSize(
+        style.pixelMetric(option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
+                          nullptr, &widget),
+        style.pixelMetric(option ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight,
+                          nullptr, &widget));
+}
+
 }  // namespace
 
+int Fingertip(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
+    return std::max(MinimumTouchPixels(screen), qRound(34 * screen->logicalDotsPerInchY() / 96));
+}
 
 void SaveScreenshot(const QString& name) {
     const QString folder = qEnvironmentVariable("VANTOR_ARTEFACTS");
@@ -83,10 +106,10 @@ QStringList Overlapping(QWidget& window) {
 }
 
 QStringList TooSmall(QWidget& window) {
-    const int touch = MinimumTouchPixels(window.screen());
+    const int touch = Fingertip(window);
     QStringList small;
     auto check = [&](const QWidget& widget, const QSize& size) {
-        if (size.height() < touch) {
+        if (Below(size, touch)) {
             small << QString("%1 (%2) %3x%4")
                          .arg(widget.objectName(), widget.metaObject()->className())
                          .arg(size.width())
@@ -105,6 +128,9 @@ QStringList TooSmall(QWidget& window) {
             !(parent != nullptr &&
               (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)))) {
             check(*widget, widget->size());
+        }
+        if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+            check(*widget, IndicatorSize(*widget));
         }
         if (auto* list = qobject_cast<QListWidget*>(widget); list && list->count() > 0) {
             check(*list, list->visualItemRect(list->item(0)).size());

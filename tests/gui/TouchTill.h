@@ -28,6 +28,10 @@ void SaveScreenshot(const QString& name);
 // Pairs of things to tap in one frame that cover each other.
 QStringList Overlapping(QWidget& window);
 
+// A fingertip on the widget's screen, in pixels: what the window takes for
+// one, and never less than 9 mm at 96 dpi (34 pixels).
+int Fingertip(const QWidget& widget);
+
 // Everything in the window (or menu) a finger has to hit that is below a
 // fingertip across or down: buttons, fields, list rows, menu bar and menu
 // entries, the boxes of options and check boxes.
