@@ -86,11 +86,11 @@ void frmColors::ModeModification(int index) {
     Choose(Get("cmbCat"), CategorieDeCouleur(button.backColor));
 }
 
-void frmColors::ModeAjout() {
+void frmColors::ModeAjout(int category) {
     articleChoisi_ = 0;
     Get("txtArticle").text.clear();
     Get("txtPrix").text.clear();
-    Choose(Get("cmbCat"), kCategoryCount - 1);
+    Choose(Get("cmbCat"), category);
     caption = "Ajouter un article";
 }
 

@@ -26,6 +26,7 @@ TEST(Keypad, ButtonsPagingAndLayout) {
         {"Keypad-SecondColumn", {Catalogue(14)}},
         {"Keypad-Scroll"},
         {"Keypad-RebuildAdded"},
+        {"Keypad-AddedInView", {Catalogue(260)}},
         {"Keypad-RebuildSorted"},
         {"Keypad-RebuildLastColumnDeleted", {Catalogue(14)}},
         {"Keypad-RestoredWidth", {Catalogue(339)}},
