@@ -79,10 +79,11 @@ void frmInfos::CreateIdentity() {
 
 void frmInfos::CreateTaxAndTexts() {
     const int tax = 120 + 5 * kRow;
+    // The rates are numbers, typed on the numeric pad.
     AddLabel(*this, "TVA sur place", kLabelLeft, tax, 1400);
-    AddInfo(*this, 5, 5, kFieldLeft, tax, 800);
+    AddInfo(*this, 5, 5, kFieldLeft, tax, 800).alignment = vbRightJustify;
     AddLabel(*this, "TVA à emporter", 2700, tax, 1500);
-    AddInfo(*this, 6, 5, kFieldLeft + kFieldWidth - 800, tax, 800);
+    AddInfo(*this, 6, 5, kFieldLeft + kFieldWidth - 800, tax, 800).alignment = vbRightJustify;
     const int mode = tax + kRow;
     AddLabel(*this, "TVA par défaut", kLabelLeft, mode, 1400);
     Control& tva =
