@@ -28,6 +28,7 @@ void frmMain::mnuInfos_Click() {
     }
     LoadPictures(false);  // a picture chosen there was told already
     AfficherModeTVA();
+    FollowKeyboardOption(platform_.keyboard, data_);
 }
 
 void frmMain::mnuAddSrv_Click() {

@@ -89,6 +89,7 @@ std::string ShowProperty(const Control& c, const std::string& property, int item
              return Quote(IsList(c) && c.kind != ControlKind::ComboBox ? c.SelectedText() : c.text);
          }},
         {"BackColor", [](const Control& c, int) { return ColorText(c.backColor); }},
+        {"ForeColor", [](const Control& c, int) { return ColorText(c.foreColor); }},
         {"FontBold", [](const Control& c, int) { return Bool(c.fontBold); }},
         {"FontName", [](const Control& c, int) { return Quote(c.fontName); }},
         {"FontSize", [](const Control& c, int) { return std::to_string(c.fontSize); }},

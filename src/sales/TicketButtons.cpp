@@ -18,6 +18,12 @@ constexpr const char* kClearReport = "Effacez le rapport d'abord ?";
 constexpr const char* kBadNumber = "Format numérique non valable";
 constexpr const char* kAmountTooLarge =
     "Montant trop élevé : la caisse accepte au plus 999999999.99";
+// The armed multiplier stands out of the pad (grey faces, black text) as the
+// selection does.
+constexpr Color kPadFace = Rgb(240, 240, 240);
+constexpr Color kPadText = Rgb(0, 0, 0);
+constexpr Color kArmedFace = Rgb(0, 90, 200);
+constexpr Color kArmedText = Rgb(255, 255, 255);
 
 }  // namespace
 
@@ -39,8 +45,7 @@ void frmMain::Command1_Click(int index) {
     const Control& button = Get("Command1", index);
     const int category = CategorieDeCouleur(button.backColor);
     const int quantity = quantite_ > 0 ? quantite_ : 1;
-    quantite_ = 0;
-    Get("cmdClearQ").enabled = false;
+    ArmMultiplier(0);
     if (!IsNumeric(button.tag)) {
         AddFreePriceLine(button, quantity, category);
         return;
@@ -81,13 +86,24 @@ void frmMain::RecalculerTotal() {
 }
 
 void frmMain::cmdMultiplie_Click(int index) {
-    quantite_ = ParseInteger(Get("cmdMultiplie", index).tag).value_or(0);
+    ArmMultiplier(ParseInteger(Get("cmdMultiplie", index).tag).value_or(0));
     Get("cmdClearQ").enabled = true;
 }
 
 void frmMain::cmdClearQ_Click() {
-    quantite_ = 0;
-    Get("cmdClearQ").enabled = false;
+    ArmMultiplier(0);
+}
+
+void frmMain::ArmMultiplier(int quantity) {
+    quantite_ = quantity;
+    Get("cmdClearQ").enabled = quantity > 0;
+    for (int number = 2; number <= UBound("cmdMultiplie"); ++number) {
+        Control& pad = Get("cmdMultiplie", number);
+        const bool armed = quantity > 0 && ParseInteger(pad.tag) == quantity;
+        pad.backColor = armed ? kArmedFace : kPadFace;
+        pad.foreColor = armed ? kArmedText : kPadText;
+        pad.fontBold = armed;
+    }
 }
 
 void frmMain::cmdDeleteLine_Click() {

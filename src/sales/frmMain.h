@@ -112,6 +112,7 @@ public:
     void mnuModif_Click();
     void mnuDeleteArt_Click();
     void mnuNewArt_Click();
+    void mnuNewArticle_Click();
     void mnuCat_Click();
 
     // Administration: settings, waiters, agenda
@@ -143,7 +144,13 @@ private:
     void BindAdminEvents();
     void AfficherAgendaDemarrage();
 
+    // The quantity of the next article tap (0: one), shown on its multiplier
+    // button until it is used or cleared.
+    void ArmMultiplier(int quantity);
     void ClearKeypad();
+    // Scrolls the keypad by whole columns until the article's column is in view.
+    void ShowKeypadArticle(int index);
+    void AddArticle(int category);
     void AddArticleButton(int index, const std::string& line, int left, int top);
     void SetKeypadScrollMaximum(int lastLeft);
     void LayoutRightColumn(int x);

@@ -210,8 +210,9 @@ void frmMain::CreateServiceAndCheckout() {
     total.fontName = "Courier New";
     total.fontSize = 12;
     total.fontBold = true;
+    // Side by side, edge to edge: no button covers a corner of the next.
     for (int i = 0; i < 3; ++i) {
-        AddButton(*this, "cmdPrint", "", {i * 1350, 540, 1365, kButtonHeight}, &bas, i).toolTip =
+        AddButton(*this, "cmdPrint", "", {i * 1350, 540, 1350, kButtonHeight}, &bas, i).toolTip =
             "Imprimer ticket";
     }
     Control& cuisine =

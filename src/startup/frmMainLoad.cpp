@@ -34,6 +34,7 @@ void frmMain::Form_Load() {
     SetToday();
 
     AfficherModeTVA();
+    FollowKeyboardOption(platform_.keyboard, data_);
     Get("txtNote").text = data_.Infos[MessageTicket];
     Get("txtQR").text = data_.Infos[TexteQR];
 
