@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const DateTime kEvening{Date{2026, 12, 7}, TimeOfDay{23, 10, 5}};
+const DateTime kStickEvening{Date{2026, 12, 7}, TimeOfDay{23, 10, 5}};
 
 // The system's file system, except for the files under one folder: their
 // calls fail with an error from the failing-th one on (a write after
@@ -141,7 +141,7 @@ TEST(DestinationTest, ACopyThatDoesNotReadBackIsNotABackup) {
         {
             SilentlyCorrupting stickFiles(stick.Path(), file);
             UseFileSystem use(stickFiles);
-            result = BackupToFolder(till.Folder(), stick.Path(), kEvening);
+            result = BackupToFolder(till.Folder(), stick.Path(), kStickEvening);
         }
         EXPECT_FALSE(result.verified) << file;
         EXPECT_EQ(result.problem, "Sauvegarde non vérifiée sur " + stick.Path() + " : " + file +
@@ -190,7 +190,7 @@ TEST(DestinationTest, AFailingDestinationIsToldAndLeavesNothing) {
         {
             DestinationFaults faults(stick.Path(), row.failing, row.error, row.room);
             UseFileSystem use(faults);
-            result = BackupToFolder(till.Folder(), stick.Path(), kEvening);
+            result = BackupToFolder(till.Folder(), stick.Path(), kStickEvening);
         }
         EXPECT_FALSE(result.verified) << row.what;
         EXPECT_EQ(result.problem.substr(0, row.problem.size()), row.problem)
@@ -199,7 +199,7 @@ TEST(DestinationTest, AFailingDestinationIsToldAndLeavesNothing) {
         EXPECT_EQ(Entries(stick.Path()), std::vector<std::string>{}) << row.what;
         EXPECT_EQ(FolderState(till.Folder()), before) << row.what;
         // Once the stick is back, the backup is made.
-        EXPECT_TRUE(BackupToFolder(till.Folder(), stick.Path(), kEvening).verified) << row.what;
+        EXPECT_TRUE(BackupToFolder(till.Folder(), stick.Path(), kStickEvening).verified) << row.what;
     }
 }
 
@@ -219,7 +219,7 @@ TEST(DestinationTest, EveryCallFailingInTurnLeavesNoFalseBackup) {
             {
                 DestinationFaults faults(stick.Path(), failing, error, 7);
                 UseFileSystem use(faults);
-                result = BackupToFolder(till.Folder(), stick.Path(), kEvening);
+                result = BackupToFolder(till.Folder(), stick.Path(), kStickEvening);
                 allCalled = faults.Calls() < failing;
             }
             for (const std::string& name : ListBackups(stick.Path())) {
@@ -252,7 +252,7 @@ TEST(DestinationTest, TheNextBackupRemovesWhatACutOneLeft) {
     TempDir stick;
     fs::create_directories(stick / "Vantor-sauvegardes/.en-cours-2026-12-06_23-00-00");
     WriteRaw(stick / "Vantor-sauvegardes/.en-cours-2026-12-06_23-00-00/tickets.csv", "cut");
-    ASSERT_TRUE(BackupToFolder(till.Folder(), stick.Path(), kEvening).verified);
+    ASSERT_TRUE(BackupToFolder(till.Folder(), stick.Path(), kStickEvening).verified);
     EXPECT_EQ(Entries(stick.Path()), std::vector<std::string>{"2026-12-07_23-10-05"});
 }
 
