@@ -52,19 +52,19 @@ void RecordBackup(const std::string& dataPath, const DateTime& when, const Backu
                   double seconds, bool ownsFolder) {
     const std::string stamp = FormatDate(when.date) + ";" + FormatTime(when.time) + ";";
     const std::string line =
-        result.verified ? stamp + kVerifiedWord + ";" + Field(result.destination) + ";" +
-                              Field(result.name) + ";" + BackupFigures(result, seconds)
-                        : stamp + "échouée;" + Field(result.destination) + ";;" +
-                              Field(result.problem);
+        result.verified
+            ? stamp + kVerifiedWord + ";" + Field(result.destination) + ";" + Field(result.name) +
+                  ";" + BackupFigures(result, seconds)
+            : stamp + "échouée;" + Field(result.destination) + ";;" + Field(result.problem);
     try {
         AppendFileDurable(JoinPath(dataPath, kBackupLogFile), EncodeLines({line}));
     } catch (const FileError&) {
         // A read-only data folder: the backup stands all the same.
     }
     if (ownsFolder) {
-        TryLogEvent(dataPath, when, result.verified ? "Sauvegarde vérifiée" : "Sauvegarde échouée",
-                    result.verified ? result.path + ", " + BackupFigures(result, seconds)
-                                    : result.problem);
+        TryLogEvent(
+            dataPath, when, result.verified ? "Sauvegarde vérifiée" : "Sauvegarde échouée",
+            result.verified ? result.path + ", " + BackupFigures(result, seconds) : result.problem);
     }
 }
 
@@ -86,6 +86,31 @@ std::optional<VerifiedBackup> LastVerifiedBackup(const std::string& dataPath) {
         }
     }
     return last;
+}
+
+std::optional<std::string> OldBackupWarning(const std::string& dataPath, const DateTime& now) {
+    constexpr long kSecondsPerDay = 86400;
+    constexpr long kOldAfter = 2 * kSecondsPerDay;
+    if (!FileExists(JoinPath(dataPath, kBackupLogFile))) {
+        return std::nullopt;
+    }
+    const std::optional<VerifiedBackup> last = LastVerifiedBackup(dataPath);
+    const auto seconds = [](const DateTime& when) {
+        return DaysFromCivil(when.date) * kSecondsPerDay + when.time.hour * 3600L +
+               when.time.minute * 60L + when.time.second;
+    };
+    const std::string advice =
+        "Branchez le support de sauvegarde et faites une sauvegarde (vantor sauvegarder).";
+    if (!last) {
+        return "Aucune sauvegarde vérifiée du dossier de données : les dernières ont échoué "
+               "(voir " +
+               std::string(kBackupLogFile) + "). " + advice;
+    }
+    if (seconds(now) - seconds(last->when) <= kOldAfter) {
+        return std::nullopt;
+    }
+    return "La dernière sauvegarde vérifiée date du " + FormatDate(last->when.date) + " à " +
+           FormatTime(last->when.time) + " (" + last->destination + "). " + advice;
 }
 
 }  // namespace vantor

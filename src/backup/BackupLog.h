@@ -32,4 +32,9 @@ struct VerifiedBackup {
 };
 std::optional<VerifiedBackup> LastVerifiedBackup(const std::string& dataPath);
 
+// What the start tells when the folder has been backed up before (it has a
+// Sauvegardes.csv) and its last verified backup is more than two days old,
+// or there is none; nothing otherwise.
+std::optional<std::string> OldBackupWarning(const std::string& dataPath, const DateTime& now);
+
 }  // namespace vantor

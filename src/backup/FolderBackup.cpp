@@ -28,22 +28,22 @@ std::string TwoDigits(int value) {
 // The destination's fault, in the owner's words.
 std::string DestinationProblem(int error, const std::string& destination) {
     switch (error) {
-    case ENOSPC:
+        case ENOSPC:
 #ifdef EDQUOT
-    case EDQUOT:
+        case EDQUOT:
 #endif
-        return "Destination de sauvegarde pleine : " + destination;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        return "Destination de sauvegarde en lecture seule : " + destination;
-    case ENOENT:
-    case EIO:
-    case ENODEV:
-    case ENXIO:
-        return "Destination de sauvegarde disparue pendant la copie : " + destination;
-    default:
-        return "Sauvegarde impossible sur " + destination + " : " + SystemErrorText(error);
+            return "Destination de sauvegarde pleine : " + destination;
+        case EROFS:
+        case EACCES:
+        case EPERM:
+            return "Destination de sauvegarde en lecture seule : " + destination;
+        case ENOENT:
+        case EIO:
+        case ENODEV:
+        case ENXIO:
+            return "Destination de sauvegarde disparue pendant la copie : " + destination;
+        default:
+            return "Sauvegarde impossible sur " + destination + " : " + SystemErrorText(error);
     }
 }
 
@@ -169,8 +169,8 @@ private:
         if (failure.atDestination) {
             return Fail(DestinationProblem(failure.error, result_.destination));
         }
-        return Fail("Lecture de '" + failure.path + "' impossible : " +
-                    SystemErrorText(failure.error));
+        return Fail("Lecture de '" + failure.path +
+                    "' impossible : " + SystemErrorText(failure.error));
     }
 
     bool Copy(const std::string& copy) {
@@ -205,9 +205,9 @@ private:
         const std::string bytes = EncodeLines(ManifestLines(manifest_));
         File file;
         int error = file.Open(JoinPath(copy, kManifestFile), FileSystem::Mode::CreateNew);
-        for (const auto& step : {+[](File& f, const std::string& b) { return f.Write(b); },
-                                 +[](File& f, const std::string&) { return f.Flush(); },
-                                 +[](File& f, const std::string&) { return f.Close(); }}) {
+        for (const auto& step : {+[](File&f, const std::string&b) { return f.Write(b); },
+                                 +[](File&f, const std::string&) { return f.Flush(); },
+                                 +[](File&f, const std::string&) { return f.Close(); }}) {
             error = error != 0 ? error : step(file, bytes);
         }
         if (error == 0) {
@@ -277,8 +277,8 @@ std::optional<DateTime> ParseBackupName(const std::string& name) {
         std::sscanf(name.substr(0, 19).c_str(), "%4d-%2d-%2d_%2d-%2d-%2d%c", &when.date.year,
                     &when.date.month, &when.date.day, &when.time.hour, &when.time.minute,
                     &when.time.second, &end) != 6 ||
-        BackupName(when) != name.substr(0, 19) || !IsValidDate(when.date) ||
-        when.time.hour > 23 || when.time.minute > 59 || when.time.second > 59) {
+        BackupName(when) != name.substr(0, 19) || !IsValidDate(when.date) || when.time.hour > 23 ||
+        when.time.minute > 59 || when.time.second > 59) {
         return std::nullopt;
     }
     const std::string rest = name.substr(19);

@@ -28,8 +28,7 @@ bool HoldsData(const std::string& folder) {
 
 class RestoreRun {
 public:
-    RestoreRun(const RestoreRequest& request, const DateTime& now)
-        : request_(request), now_(now) {}
+    RestoreRun(const RestoreRequest& request, const DateTime& now) : request_(request), now_(now) {}
 
     RestoreResult Run() {
         if (ChooseBackup() && CheckBackup() && ClearTheWay() && CopyIn() && VerifyRestored()) {
@@ -105,8 +104,8 @@ private:
         result_.movedAside = dir + ".avant-restauration-" + BackupName(now_);
         if (const int error = Files().Rename(dir, result_.movedAside); error != 0) {
             result_.movedAside.clear();
-            return Fail("Le dossier " + dir + " ne peut pas être mis de côté : " +
-                        SystemErrorText(error));
+            return Fail("Le dossier " + dir +
+                        " ne peut pas être mis de côté : " + SystemErrorText(error));
         }
         return true;
     }
@@ -134,8 +133,8 @@ private:
             if (CopyFilePrefix(from, FileSize(from), JoinPath(temporary, file.name), sha256,
                                failure) != 0) {
                 fs::remove_all(ToPath(temporary), error);
-                return Fail("Restauration impossible : '" + failure.path + "' : " +
-                            SystemErrorText(failure.error));
+                return Fail("Restauration impossible : '" + failure.path +
+                            "' : " + SystemErrorText(failure.error));
             }
         }
         int moved = Files().FlushFolder(temporary);
@@ -161,9 +160,9 @@ private:
             TryLogEvent(request_.dataDir, now_, "Sauvegarde restaurée",
                         result_.backup + " depuis " + request_.source);
         } else {
-            TryLogEvent(request_.dataDir, now_, "Sauvegarde restaurée malgré tout",
-                        result_.backup + " depuis " + request_.source + " : " +
-                            result_.restoredAnyway);
+            TryLogEvent(
+                request_.dataDir, now_, "Sauvegarde restaurée malgré tout",
+                result_.backup + " depuis " + request_.source + " : " + result_.restoredAnyway);
         }
     }
 

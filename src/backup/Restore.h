@@ -18,8 +18,8 @@ struct RestoreRequest {
 struct RestoreResult {
     bool restored = false;
     std::string backup;
-    std::string problem;     // why nothing was restored, or why the result is doubtful
-    std::string movedAside;  // where the old folder went
+    std::string problem;         // why nothing was restored, or why the result is doubtful
+    std::string movedAside;      // where the old folder went
     std::string restoredAnyway;  // the backup's own problem, restored all the same
     std::string broughtBack;     // "tickets jusqu'au n° 4182 du 06.12.2026"
 };

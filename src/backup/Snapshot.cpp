@@ -62,22 +62,22 @@ std::uint64_t CompleteLinesLength(const std::string& chainPath) {
 std::optional<ChainEntry> LastLine(const std::string& chainPath, std::uint64_t length,
                                    std::uint64_t& start) {
     std::optional<ChainEntry> entry;
-    ForEachLineBackward(chainPath, length,
-                        [&](std::string_view line, std::uint64_t at, bool) {
-                            if (!line.empty() && line.back() == '\r') {
-                                line.remove_suffix(1);
-                            }
-                            entry = ParseEntry(line);
-                            start = at;
-                            return true;
-                        });
+    ForEachLineBackward(chainPath, length, [&](std::string_view line, std::uint64_t at, bool) {
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        entry = ParseEntry(line);
+        start = at;
+        return true;
+    });
     return entry;
 }
 
 std::uint64_t ChainedLength(const std::string& dataPath, std::uint64_t chainLength,
                             const std::string& name) {
     const std::string path = JoinPath(dataPath, name);
-    const ChainEntryFound found = LastEntryBefore(JoinPath(dataPath, kChainFile), chainLength, name);
+    const ChainEntryFound found =
+        LastEntryBefore(JoinPath(dataPath, kChainFile), chainLength, name);
     if (!found.readable || !found.entry) {
         return FileSize(path);  // no chain for it, or an altered one: the check tells
     }
@@ -121,16 +121,17 @@ std::vector<SnapshotFile> PlanSnapshot(const std::string& dataPath, const std::s
     try {
         ListFolder(ToPath(dataPath), "", skip, names);
     } catch (const fs::filesystem_error& error) {
-        throw FileError("Lecture du dossier '" + dataPath + "' impossible : " +
-                        SystemErrorText(error.code()));
+        throw FileError("Lecture du dossier '" + dataPath +
+                        "' impossible : " + SystemErrorText(error.code()));
     }
     std::sort(names.begin(), names.end());
     std::vector<SnapshotFile> files;
     for (const std::string& name : names) {
         const std::string path = JoinPath(dataPath, name);
-        const std::uint64_t length = name == kChainFile    ? chainLength
-                                     : IsChainedFile(name) ? ChainedLength(dataPath, chainLength, name)
-                                                           : FileSize(path);
+        const std::uint64_t length = name == kChainFile ? chainLength
+                                     : IsChainedFile(name)
+                                         ? ChainedLength(dataPath, chainLength, name)
+                                         : FileSize(path);
         files.push_back({name, length});
     }
     return files;

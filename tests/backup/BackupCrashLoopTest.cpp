@@ -82,7 +82,8 @@ TEST(BackupCrashLoopTest, AKilledBackupNeverClaimsToBeComplete) {
     ASSERT_EQ(ListBackups(stick.Path()).size(), 1u);
 
     std::mt19937 random(kSeed);
-    std::uniform_int_distribution<long> moment(0, std::chrono::duration_cast<std::chrono::microseconds>(whole).count());
+    std::uniform_int_distribution<long> moment(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(whole).count());
     int complete = 1;
     const int runs = Runs();
     for (int run = 0; run < runs; ++run) {

@@ -25,9 +25,9 @@ namespace fs = std::filesystem;
 const DateTime kEvening{Date{2026, 12, 7}, TimeOfDay{23, 10, 5}};
 
 std::string Totals(const std::string& data) {
-    return RunVantor({"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026",
-                      "--data-dir", data},
-                     "")
+    return RunVantor(
+               {"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026", "--data-dir", data},
+               "")
         .out;
 }
 
@@ -61,7 +61,7 @@ TEST(BackupTest, RestoredFolderVerifiesAndStartsWhereTheBackupStopped) {
 
     // The same catalogue and settings, byte for byte; the same reports.
     for (const char* file : {"Articles.csv", "Categories.csv", "Infos.txt", "tickets.csv",
-                                    "Clotures.csv", "archive.key"}) {
+                             "Clotures.csv", "archive.key"}) {
         EXPECT_EQ(Slurp(JoinPath(restored, file)), till.Read(file)) << file;
     }
     EXPECT_EQ(Totals(restored), Totals(till.Folder()));
@@ -80,8 +80,11 @@ TEST(BackupTest, TheDataFolderRecordsEachBackup) {
     ASSERT_EQ(BackUp(till.Folder(), stick / "absente").status, 1);
     const std::string log = TextOf(till / kBackupLogFile);
     EXPECT_TRUE(std::regex_search(
-        log, std::regex(";vérifiée;" + stick.Path() + ";20[-_0-9]+;[0-9]+ fichiers, .* s\n.*;"
-                        "échouée;" + stick.Path() + "/absente;;Destination de sauvegarde "
+        log, std::regex(";vérifiée;" + stick.Path() +
+                        ";20[-_0-9]+;[0-9]+ fichiers, .* s\n.*;"
+                        "échouée;" +
+                        stick.Path() +
+                        "/absente;;Destination de sauvegarde "
                         "introuvable : .*absente \\(clé USB, disque ou partage absent \\?\\)\n$")))
         << log;
     const std::optional<VerifiedBackup> last = LastVerifiedBackup(till.Folder());
@@ -137,8 +140,7 @@ TEST(BackupTest, TwoBackupsInOneSecondKeepBoth) {
     SellCoffees(till, 1);
     TempDir stick;
     EXPECT_EQ(BackupToFolder(till.Folder(), stick.Path(), kEvening).name, "2026-12-07_23-10-05");
-    EXPECT_EQ(BackupToFolder(till.Folder(), stick.Path(), kEvening).name,
-              "2026-12-07_23-10-05_2");
+    EXPECT_EQ(BackupToFolder(till.Folder(), stick.Path(), kEvening).name, "2026-12-07_23-10-05_2");
     EXPECT_EQ(ListBackups(stick.Path()),
               (std::vector<std::string>{"2026-12-07_23-10-05", "2026-12-07_23-10-05_2"}));
 }
@@ -181,11 +183,13 @@ struct ArgumentCase {
 TEST(BackupTest, BadArgumentsAreRefused) {
     const std::vector<ArgumentCase> cases = {
         {{"sauvegarder", "--vers"}, 2, "valeur manquante après --vers"},
-        {{"sauvegarder", "--data-dir", "/nulle/part", "--vers", "/tmp"}, 2,
+        {{"sauvegarder", "--data-dir", "/nulle/part", "--vers", "/tmp"},
+         2,
          "Dossier de données introuvable : /nulle/part"},
         {{"sauvegarder", "--en-plus"}, 2, "argument inconnu : --en-plus"},
         {{"restaurer", "--data-dir", "/tmp/x"}, 2, "--depuis et --data-dir sont demandés"},
-        {{"restaurer", "--depuis", "/nulle/part", "--data-dir", "/tmp/x"}, 2,
+        {{"restaurer", "--depuis", "/nulle/part", "--data-dir", "/tmp/x"},
+         2,
          "Destination de sauvegarde introuvable : /nulle/part"},
     };
     for (const ArgumentCase& row : cases) {

@@ -51,8 +51,7 @@ public:
     }
     int ReadAt(Handle handle, char* buffer, std::size_t size, std::uint64_t offset,
                std::size_t& got) override {
-        return Ours(handle) && Fails() ? error_
-                                       : files_.ReadAt(handle, buffer, size, offset, got);
+        return Ours(handle) && Fails() ? error_ : files_.ReadAt(handle, buffer, size, offset, got);
     }
     int Write(Handle handle, std::string_view bytes) override {
         if (!Ours(handle)) {
@@ -199,7 +198,8 @@ TEST(DestinationTest, AFailingDestinationIsToldAndLeavesNothing) {
         EXPECT_EQ(Entries(stick.Path()), std::vector<std::string>{}) << row.what;
         EXPECT_EQ(FolderState(till.Folder()), before) << row.what;
         // Once the stick is back, the backup is made.
-        EXPECT_TRUE(BackupToFolder(till.Folder(), stick.Path(), kStickEvening).verified) << row.what;
+        EXPECT_TRUE(BackupToFolder(till.Folder(), stick.Path(), kStickEvening).verified)
+            << row.what;
     }
 }
 

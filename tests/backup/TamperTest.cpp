@@ -38,9 +38,9 @@ void ReHash(const std::string& backup, const std::string& file) {
     std::string manifest = Slurp(JoinPath(backup, kManifestFile));
     const std::size_t at = manifest.find("fichier;" + file + ";");
     const std::size_t end = manifest.find("\r\n", at);
-    manifest.replace(at, end - at,
-                     "fichier;" + file + ";" + std::to_string(bytes.size()) + ";" +
-                         Sha256Hex(bytes));
+    manifest.replace(
+        at, end - at,
+        "fichier;" + file + ";" + std::to_string(bytes.size()) + ";" + Sha256Hex(bytes));
     WriteRaw(JoinPath(backup, kManifestFile), manifest);
 }
 
@@ -67,9 +67,7 @@ TEST(TamperTest, ATamperedBackupIsRefusedWithItsFirstProblem) {
         {"a file removed", [](const std::string& b) { fs::remove(JoinPath(b, "Infos.txt")); },
          "Infos.txt illisible : "},
         {"the manifest made unreadable",
-         [](const std::string& b) {
-             Replace(JoinPath(b, kManifestFile), "fichier;", "fichier;;");
-         },
+         [](const std::string& b) { Replace(JoinPath(b, kManifestFile), "fichier;", "fichier;;"); },
          "ligne 3 du manifeste illisible"},
         {"a manifest naming a file outside",
          [](const std::string& b) {

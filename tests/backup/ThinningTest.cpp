@@ -69,10 +69,14 @@ struct NameCase {
 
 TEST(ThinningTest, OnlyDatedNamesAreBackups) {
     const std::vector<NameCase> cases = {
-        {"2026-12-07_23-10-05", true},   {"2026-12-07_23-10-05_2", true},
-        {"2026-02-30_23-10-05", false},  {"2026-12-07_23-10-5", false},
-        {".en-cours-2026-12-07_23-10-05", false}, {"2026-12-07_23-10-05.old", false},
-        {"photos", false},               {"2026-12-07_24-10-05", false},
+        {"2026-12-07_23-10-05", true},
+        {"2026-12-07_23-10-05_2", true},
+        {"2026-02-30_23-10-05", false},
+        {"2026-12-07_23-10-5", false},
+        {".en-cours-2026-12-07_23-10-05", false},
+        {"2026-12-07_23-10-05.old", false},
+        {"photos", false},
+        {"2026-12-07_24-10-05", false},
     };
     for (const NameCase& row : cases) {
         EXPECT_EQ(ParseBackupName(row.name).has_value(), row.valid) << row.name;
