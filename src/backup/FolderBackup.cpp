@@ -145,8 +145,9 @@ private:
         if (error) {
             return Fail(DestinationProblem(error.value(), destination));
         }
-        while (DirectoryExists(JoinPath(backups_, result_.name))) {
-            result_.name += "_2";  // two backups in one second
+        const std::string dated = result_.name;
+        for (int second = 2; DirectoryExists(JoinPath(backups_, result_.name)); ++second) {
+            result_.name = dated + "_" + std::to_string(second);  // more backups in one second
         }
         try {
             plan_ = PlanSnapshot(dataPath_);
@@ -282,7 +283,8 @@ std::optional<DateTime> ParseBackupName(const std::string& name) {
         return std::nullopt;
     }
     const std::string rest = name.substr(19);
-    if (!rest.empty() && rest.find_first_not_of("_2") != std::string::npos) {
+    if (!rest.empty() && (rest.size() < 2 || rest.size() > 6 || rest[0] != '_' || rest[1] == '0' ||
+                          rest.find_first_not_of("0123456789", 1) != std::string::npos)) {
         return std::nullopt;
     }
     return when;

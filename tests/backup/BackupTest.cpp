@@ -141,8 +141,10 @@ TEST(BackupTest, TwoBackupsInOneSecondKeepBoth) {
     TempDir stick;
     EXPECT_EQ(BackupToFolder(till.Folder(), stick.Path(), kEvening).name, "2026-12-07_23-10-05");
     EXPECT_EQ(BackupToFolder(till.Folder(), stick.Path(), kEvening).name, "2026-12-07_23-10-05_2");
+    EXPECT_EQ(BackupToFolder(till.Folder(), stick.Path(), kEvening).name, "2026-12-07_23-10-05_3");
     EXPECT_EQ(ListBackups(stick.Path()),
-              (std::vector<std::string>{"2026-12-07_23-10-05", "2026-12-07_23-10-05_2"}));
+              (std::vector<std::string>{"2026-12-07_23-10-05", "2026-12-07_23-10-05_2",
+                                        "2026-12-07_23-10-05_3"}));
 }
 
 TEST(BackupTest, ARestoreNeverGoesOverData) {
