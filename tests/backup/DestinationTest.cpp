@@ -112,7 +112,7 @@ public:
         : DestinationFaults(std::move(folder), 1 << 30, 0), file_(std::move(file)) {}
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const int error = DestinationFaults::Open(path, mode, handle);
-        if (error == 0 && mode == Mode::CreateNew && path.ends_with("/" + file_)) {
+        if (error == 0 && mode == Mode::CreateNew && fs::path(path).filename() == file_) {
             corrupted_ = handle;
         }
         return error;
