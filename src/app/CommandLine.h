@@ -16,6 +16,8 @@ enum Command : unsigned {
     kReport = 2,
     kVerify = 4,
     kArchive = 8,
+    kBackup = 16,
+    kRestore = 32,
 };
 
 // One option of the command line.
@@ -29,7 +31,7 @@ struct Option {
 // Every option of every command.
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
-    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive},
+    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kBackup | kRestore},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
@@ -42,6 +44,11 @@ inline constexpr Option kOptions[] = {
     {"--detail", false, false, kReport},
     {"--contre", true, true, kVerify},
     {"--out", true, false, kArchive},
+    {"--vers", true, true, kBackup},
+    {"--depuis", true, false, kRestore},
+    {"--sauvegarde", true, false, kRestore},
+    {"--remplacer", false, false, kRestore},
+    {"--malgre-tout", false, false, kRestore},
 };
 
 // What a command's words said: its options with their values, and the words

@@ -8,7 +8,7 @@
 
 namespace vantor {
 
-// `vantor report|verify|archive ...` (words without the program's name): the
+// `vantor report|verify|archive|sauvegarder|restaurer ...` (words without the program's name): the
 // commands that read a data folder and never open the till, and `--help`.
 // nullopt when the words are not one of them; otherwise the command's exit
 // status, its output on standard output and its errors on standard error.
