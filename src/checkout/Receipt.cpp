@@ -1,5 +1,6 @@
 // The layout of the printed receipt, and of a report printed from the screen.
 #include <cmath>
+#include <string>
 
 #include "checkout/Receipt.h"
 #include "data/Dates.h"
@@ -14,8 +15,9 @@ namespace vantor {
 
 namespace {
 
-const std::string kSeparator(39, '-');
 constexpr int kPictureLeft = 800;
+// The receipt's lines start two columns in (300 twips, at 144 a column).
+constexpr int kReceiptMarginColumns = 2;
 constexpr int kPictureWidth = 2500;
 
 void PrintAt(Printer& printer, int x, const std::string& text) {
@@ -27,6 +29,16 @@ void PrintAt(Printer& printer, int x, const std::string& text) {
 std::string AmountLine(const std::string& label, const std::string& currency,
                        const std::string& amount) {
     return PadRight(label, kLabelWidth) + " " + currency + " " + FormatMontant(amount, false);
+}
+
+// A rule from the margin to the paper's right edge.
+std::string Separator(const ReceiptPaper& paper) {
+    return std::string(static_cast<std::size_t>(paper.Columns() - kReceiptMarginColumns), '-');
+}
+
+// The VAT inside the prices, as a customer reads it: "dont TVA 10 %".
+std::string IncludedVatLabel(double rate) {
+    return "dont TVA " + NumberToText(rate) + " %";
 }
 
 // 2500 twips wide, the height keeping the picture's proportions.
@@ -69,7 +81,8 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     if (!data_.Infos[NumeroTVA].empty()) {
         PrintAt(printer, 500, "TVA N° : " + data_.Infos[NumeroTVA]);
     }
-    PrintAt(printer, 300, kSeparator);
+    const std::string separator = Separator(platform_.printers.Paper());
+    PrintAt(printer, 300, separator);
     printer.SetFontBold(false);
     const DateTime when = sale != nullptr ? sale->when : platform_.clock.Now();
     PrintAt(printer, 300, FormatDate(when.date) + "   " + FormatTime(when.time));
@@ -80,7 +93,7 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
             PrintAt(printer, 300, "Code : " + sale->code);
         }
     }
-    PrintAt(printer, 300, kSeparator);
+    PrintAt(printer, 300, separator);
     printer.Print("");
 }
 
@@ -94,14 +107,12 @@ void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     const Control& tva = Get("cmbTVA");
     printer.SetFontBold(false);
     if (tva.listIndex == 1 || tva.listIndex == 2) {
-        const std::string label = "TVA " + tva.text + " (" + NumberToText(sale.taux) + "%)";
         PrintAt(printer, 300,
-                FitRight(label, kLabelWidth) + " " + currency + " " +
-                    FormatMontant(FormatCents(sale.montantTVA), false));
+                AmountLine(IncludedVatLabel(sale.taux), currency, FormatCents(sale.montantTVA)));
     }
     PrintPayment(printer, sale);
     printer.SetFontBold(true);
-    PrintAt(printer, 300, kSeparator);
+    PrintAt(printer, 300, Separator(platform_.printers.Paper()));
     const std::string& note = Get("txtNote").text;
     if (!note.empty()) {
         PrintAt(printer, 300, note + "\n");
