@@ -22,12 +22,16 @@ constexpr CommandRules kRules[] = {
      "                    [--pdf-dir DOSSIER | --system-printers]\n"
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n"
      "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
-     "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n"},
+     "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n"
+     "  vantor export comptable --du JJ.MM.AAAA --au JJ.MM.AAAA --out FICHIER ...\n"},
     {kReport, 0, false, true,
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
      "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},
     {kVerify, 1, false, false, nullptr},
     {kArchive, 0, false, false, nullptr},
+    {kExport, 0, false, false,
+     "  vantor export comptable --du JJ.MM.AAAA --au JJ.MM.AAAA --out FICHIER\n"
+     "                [--format csv|fec] [--jours-ouverts] [--data-dir DOSSIER]\n"},
 };
 
 // verify and archive share their usage.

@@ -16,6 +16,7 @@ enum Command : unsigned {
     kReport = 2,
     kVerify = 4,
     kArchive = 8,
+    kExport = 16,
 };
 
 // One option of the command line.
@@ -29,19 +30,21 @@ struct Option {
 // Every option of every command.
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
-    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive},
+    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kExport},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
     {"--system-printers", false, false, kTill},
     {"--exit-when-shown", false, false, kTill},
-    {"--du", true, false, kReport | kArchive},
-    {"--au", true, false, kReport | kArchive},
+    {"--du", true, false, kReport | kArchive | kExport},
+    {"--au", true, false, kReport | kArchive | kExport},
     {"--today", true, false, kReport},
     {"--serveur", true, false, kReport},
     {"--detail", false, false, kReport},
     {"--contre", true, true, kVerify},
-    {"--out", true, false, kArchive},
+    {"--out", true, false, kArchive | kExport},
+    {"--format", true, false, kExport},
+    {"--jours-ouverts", false, false, kExport},
 };
 
 // What a command's words said: its options with their values, and the words
