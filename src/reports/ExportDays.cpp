@@ -128,11 +128,15 @@ ExportComptable LireExportComptable(const std::string& dataPath, const Date& du,
 std::vector<std::string> CouvertureExport(const ExportComptable& data) {
     std::vector<std::string> lines;
     long closed = 0;
+    std::optional<Date> first;
+    std::optional<Date> last;
     long ventes = 0;
     long premier = 0;
     long dernier = 0;
     for (const JourComptable& jour : data.jours) {
         closed += jour.cloture ? 1 : 0;
+        first = jour.cloture && !first ? jour.date : first;
+        last = jour.cloture ? jour.date : last;
         ventes += jour.ventes;
         premier = premier == 0 ? jour.premier : premier;
         dernier = jour.dernier != 0 ? jour.dernier : dernier;
@@ -140,9 +144,8 @@ std::vector<std::string> CouvertureExport(const ExportComptable& data) {
     std::string line = "Export comptable du " + FormatDate(data.du) + " au " + FormatDate(data.au) +
                        " : " + std::to_string(closed) +
                        (closed > 1 ? " journées clôturées" : " journée clôturée");
-    if (!data.jours.empty()) {
-        line += " (du " + FormatDate(data.jours.front().date) + " au " +
-                FormatDate(data.jours.back().date) + ")";
+    if (first) {
+        line += " (du " + FormatDate(*first) + " au " + FormatDate(*last) + ")";
     }
     line += ", " + std::to_string(ventes) + (ventes > 1 ? " ventes" : " vente");
     if (premier != 0) {
@@ -150,17 +153,18 @@ std::vector<std::string> CouvertureExport(const ExportComptable& data) {
     }
     lines.push_back(line + ".");
     for (const Date& day : data.ouverts) {
-        lines.push_back("Journée non clôturée" +
-                        std::string(data.ouvertsCompris ? ", comprise : " : ", laissée de côté : ") +
-                        FormatDate(day));
+        lines.push_back(
+            "Journée non clôturée" +
+            std::string(data.ouvertsCompris ? ", comprise : " : ", laissée de côté : ") +
+            FormatDate(day));
     }
     return lines;
 }
 
 std::string MontantVirgule(std::int64_t cents) {
     const bool negative = cents < 0;
-    const std::uint64_t value = negative ? static_cast<std::uint64_t>(-(cents + 1)) + 1
-                                         : static_cast<std::uint64_t>(cents);
+    const std::uint64_t value =
+        negative ? static_cast<std::uint64_t>(-(cents + 1)) + 1 : static_cast<std::uint64_t>(cents);
     std::string decimals = std::to_string(value % 100);
     if (decimals.size() < 2) {
         decimals.insert(0, "0");

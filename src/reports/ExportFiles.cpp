@@ -91,8 +91,8 @@ std::vector<std::int64_t> CsvAmounts(const ExportComptable& data, const JourComp
     const auto sum = [](const auto& parts) {
         return std::accumulate(parts.begin(), parts.end(), std::int64_t{0});
     };
-    amounts.insert(amounts.end(), {jour.Ttc(0), ttc, tva, ttc - tva, sum(jour.especes),
-                                   sum(jour.cartes)});
+    amounts.insert(amounts.end(),
+                   {jour.Ttc(0), ttc, tva, ttc - tva, sum(jour.especes), sum(jour.cartes)});
     std::int64_t listed = 0;
     for (std::size_t k = 0; k < data.comptes.size() && k < jour.comptes.size(); ++k) {
         amounts.push_back(jour.comptes[k]);
@@ -159,11 +159,11 @@ std::string CsvComptable(const ExportComptable& data) {
 }
 
 std::string FecComptable(const ExportComptable& data) {
-    std::string bytes = Row({"JournalCode", "JournalLib", "EcritureNum", "EcritureDate",
-                             "CompteNum", "CompteLib", "CompAuxNum", "CompAuxLib", "PieceRef",
-                             "PieceDate", "EcritureLib", "Debit", "Credit", "EcritureLet",
-                             "DateLet", "ValidDate", "Montantdevise", "Idevise"},
-                            '\t');
+    std::string bytes =
+        Row({"JournalCode", "JournalLib", "EcritureNum", "EcritureDate", "CompteNum", "CompteLib",
+             "CompAuxNum", "CompAuxLib", "PieceRef", "PieceDate", "EcritureLib", "Debit", "Credit",
+             "EcritureLet", "DateLet", "ValidDate", "Montantdevise", "Idevise"},
+            '\t');
     const NumerosComptes& n = data.numeros;
     long numero = 0;
     for (const JourComptable& jour : data.jours) {
