@@ -76,17 +76,17 @@ TEST(ExportComptable, WritesTheClosedDaysAsASpreadsheetAndAsEntries) {
     fec.push_back("--jours-ouverts");
     run = till.Export(fec);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EXPECTED("Export-ouverts.txt", Masked(run.out, out.Path(), "OUT") +
-                                              Slurp(out / "export.txt"));
+    EXPECT_EXPECTED("Export-ouverts.txt",
+                    Masked(run.out, out.Path(), "OUT") + Slurp(out / "export.txt"));
 }
 
 // The cash and card of each day equal its closure to the cent.
 TEST(ExportComptable, TheDaysEqualTheirClosures) {
     ExportTill till;
     TempDir out;
-    ASSERT_EQ(till.Export({"--du", "01.12.2026", "--au", "03.12.2026", "--out", out / "e.csv"})
-                  .status,
-              0);
+    ASSERT_EQ(
+        till.Export({"--du", "01.12.2026", "--au", "03.12.2026", "--out", out / "e.csv"}).status,
+        0);
     std::vector<std::string> rows;
     std::istringstream in(Slurp(out / "e.csv"));
     for (std::string row; std::getline(in, row);) {
