@@ -24,7 +24,7 @@ struct ExportArguments {
     std::optional<std::string> dataDir;
 };
 
-std::string DateRefusal(std::string_view option, const std::string& value) {
+std::string ExportRefusal(std::string_view option, const std::string& value) {
     if ((option == "--du" || option == "--au") && !ParseDate(value)) {
         return "date attendue (JJ.MM.AAAA) après " + std::string(option) + " : " + value;
     }
@@ -35,13 +35,14 @@ std::string DateRefusal(std::string_view option, const std::string& value) {
 }
 
 // The arguments, or nullopt with the reason in error.
-std::optional<ExportArguments> Parse(const std::vector<std::string>& words, std::string& error) {
+std::optional<ExportArguments> ParseExport(const std::vector<std::string>& words,
+                                           std::string& error) {
     if (words.empty() || words[0] != "comptable") {
         error = "export attendu : comptable";
         return std::nullopt;
     }
     const std::optional<CommandLine> line =
-        ReadCommandLine(kExport, {words.begin() + 1, words.end()}, error, DateRefusal);
+        ReadCommandLine(kExport, {words.begin() + 1, words.end()}, error, ExportRefusal);
     if (!line) {
         return std::nullopt;
     }
@@ -80,7 +81,7 @@ bool InFolder(const std::string& path, const std::string& folder) {
 int RunExportCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
                      std::ostream& err) {
     std::string error;
-    const std::optional<ExportArguments> arguments = Parse(words, error);
+    const std::optional<ExportArguments> arguments = ParseExport(words, error);
     if (!arguments) {
         TellUsage(err, kExport, error);
         return 2;

@@ -17,7 +17,7 @@ namespace {
 
 // Rounds each running total, so that the parts add up to the whole rounded.
 template <std::size_t N>
-std::array<std::int64_t, N> CentsAddingUp(const std::array<ExactSum, N>& parts) {
+std::array<std::int64_t, N> ExportCentsAddingUp(const std::array<ExactSum, N>& parts) {
     std::array<std::int64_t, N> cents{};
     ExactSum running;
     std::int64_t before = 0;
@@ -30,7 +30,7 @@ std::array<std::int64_t, N> CentsAddingUp(const std::array<ExactSum, N>& parts) 
     return cents;
 }
 
-JourComptable Jour(long key, const PeriodSums& sums, const DayScan* scan) {
+JourComptable JourDuScan(long key, const PeriodSums& sums, const DayScan* scan) {
     JourComptable jour;
     jour.date = DateOfKey(key);
     if (scan != nullptr) {
@@ -38,16 +38,16 @@ JourComptable Jour(long key, const PeriodSums& sums, const DayScan* scan) {
         jour.premier = scan->premier;
         jour.dernier = scan->dernier;
     }
-    jour.especes = CentsAddingUp(sums.especesParCode);
-    jour.cartes = CentsAddingUp(sums.cartesParCode);
+    jour.especes = ExportCentsAddingUp(sums.especesParCode);
+    jour.cartes = ExportCentsAddingUp(sums.cartesParCode);
     jour.tva = {0, sums.tvaIncluse1.Cents(), sums.tvaIncluse2.Cents()};
     jour.mouvements = sums.mouvements.Cents();
     return jour;
 }
 
 // The closure's figures, to the cent, as the day's journal gives them now.
-void CheckAgainstClosure(const JourComptable& jour, const PeriodSums& sums,
-                         const Closure& closure) {
+void ExportCheckAgainstClosure(const JourComptable& jour, const PeriodSums& sums,
+                               const Closure& closure) {
     const bool same =
         sums.especes.Cents() == ClosureAmount(closure.especes).Cents() &&
         sums.cartes.Cents() == ClosureAmount(closure.cartes).Cents() &&
@@ -107,11 +107,11 @@ ExportComptable LireExportComptable(const std::string& dataPath, const Date& du,
         days.try_emplace(key, PeriodSums{}, nullptr);  // closed, yet no record left
     }
     for (const auto& [key, day] : days) {
-        JourComptable jour = Jour(key, day.first, day.second);
-        jour.comptes = CentsAddingUp(accounts[key]);
+        JourComptable jour = JourDuScan(key, day.first, day.second);
+        jour.comptes = ExportCentsAddingUp(accounts[key]);
         const auto closure = closures.find(key);
         if (closure != closures.end()) {
-            CheckAgainstClosure(jour, day.first, closure->second);
+            ExportCheckAgainstClosure(jour, day.first, closure->second);
             jour.cloture = true;
             jour.validite = closure->second.made.date;
         } else {

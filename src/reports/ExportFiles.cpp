@@ -10,13 +10,13 @@ namespace vantor {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kExportByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kExportLineEnd = "\r\n";
 // The spreadsheet's columns of the takings, VAT code 0 having no VAT.
-constexpr std::size_t kCodesTaxes[] = {1, 2};
+constexpr std::size_t kExportTaxedCodes[] = {1, 2};
 
 // "sur place 10 %", "à emporter 5,5 %", "sans TVA".
-std::string LibelleCode(const ExportComptable& data, std::size_t code) {
+std::string ExportLibelleCode(const ExportComptable& data, std::size_t code) {
     if (code == 0) {
         return "sans TVA";
     }
@@ -27,7 +27,7 @@ std::string LibelleCode(const ExportComptable& data, std::size_t code) {
 }
 
 // A cell as spreadsheets read it: quoted when it holds a separator or a quote.
-std::string Cell(const std::string& text) {
+std::string ExportCell(const std::string& text) {
     if (text.find_first_of(";\"\r\n") == std::string::npos) {
         return text;
     }
@@ -38,50 +38,51 @@ std::string Cell(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string Row(const std::vector<std::string>& cells, char separator) {
+std::string ExportRow(const std::vector<std::string>& cells, char separator) {
     std::string row;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         row += (i > 0 ? std::string(1, separator) : "") + cells[i];
     }
-    return row + std::string(kLineEnd);
+    return row + std::string(kExportLineEnd);
 }
 
-std::string TwoDigits(int n) {
+std::string ExportTwoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
 // 05/12/2026, as French spreadsheets take a date.
-std::string DateTableur(const Date& date) {
-    return TwoDigits(date.day) + "/" + TwoDigits(date.month) + "/" + std::to_string(date.year);
+std::string ExportDateTableur(const Date& date) {
+    return ExportTwoDigits(date.day) + "/" + ExportTwoDigits(date.month) + "/" +
+           std::to_string(date.year);
 }
 
 // 20261205.
-std::string DateFec(const Date& date) {
-    return std::to_string(date.year) + TwoDigits(date.month) + TwoDigits(date.day);
+std::string ExportDateFec(const Date& date) {
+    return std::to_string(date.year) + ExportTwoDigits(date.month) + ExportTwoDigits(date.day);
 }
 
 std::vector<std::string> CsvHeader(const ExportComptable& data) {
     std::vector<std::string> cells = {"Date", "Clôturée", "Ventes", "Premier ticket",
                                       "Dernier ticket"};
-    for (const std::size_t code : kCodesTaxes) {
-        const std::string label = LibelleCode(data, code);
+    for (const std::size_t code : kExportTaxedCodes) {
+        const std::string label = ExportLibelleCode(data, code);
         cells.insert(cells.end(), {"TTC " + label, "TVA " + label, "HT " + label});
     }
     cells.insert(cells.end(),
                  {"TTC sans TVA", "Total TTC", "Total TVA", "Total HT", "Espèces", "Cartes"});
     for (std::size_t k = 0; k < data.comptes.size() && k < JourComptable{}.comptes.size(); ++k) {
-        cells.push_back(Cell(data.comptes[k]));
+        cells.push_back(ExportCell(data.comptes[k]));
     }
     cells.insert(cells.end(), {"Autres mouvements", "Total mouvements"});
     return cells;
 }
 
 // The amounts of a day's line, or of the totals' line.
-std::vector<std::int64_t> CsvAmounts(const ExportComptable& data, const JourComptable& jour) {
+std::vector<std::int64_t> ExportCsvAmounts(const ExportComptable& data, const JourComptable& jour) {
     std::vector<std::int64_t> amounts;
     std::int64_t ttc = 0;
     std::int64_t tva = 0;
-    for (const std::size_t code : kCodesTaxes) {
+    for (const std::size_t code : kExportTaxedCodes) {
         amounts.insert(amounts.end(),
                        {jour.Ttc(code), jour.tva[code], jour.Ttc(code) - jour.tva[code]});
         ttc += jour.Ttc(code);
@@ -102,24 +103,24 @@ std::vector<std::int64_t> CsvAmounts(const ExportComptable& data, const JourComp
     return amounts;
 }
 
-void AddAmounts(std::vector<std::string>& cells, const std::vector<std::int64_t>& amounts) {
+void ExportAddAmounts(std::vector<std::string>& cells, const std::vector<std::int64_t>& amounts) {
     for (const std::int64_t cents : amounts) {
         cells.push_back(MontantVirgule(cents));
     }
 }
 
-std::string Number(long n) {
+std::string ExportNumber(long n) {
     return n != 0 ? std::to_string(n) : "";
 }
 
 // Text for a field of the entries: no tab and no line end inside.
-std::string Plain(std::string text) {
+std::string ExportPlain(std::string text) {
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
     return text;
 }
 
-struct FecLine {
+struct ExportFecLine {
     std::string compte;
     std::string libelle;
     std::int64_t debit;  // a negative amount goes to the other side
@@ -128,19 +129,19 @@ struct FecLine {
 }  // namespace
 
 std::string CsvComptable(const ExportComptable& data) {
-    std::string bytes(kByteOrderMark);
-    bytes += Row(CsvHeader(data), ';');
+    std::string bytes(kExportByteOrderMark);
+    bytes += ExportRow(CsvHeader(data), ';');
     std::vector<std::int64_t> totals;
     long ventes = 0;
     long premier = 0;
     long dernier = 0;
     for (const JourComptable& jour : data.jours) {
-        std::vector<std::string> cells = {DateTableur(jour.date), jour.cloture ? "oui" : "non",
-                                          std::to_string(jour.ventes), Number(jour.premier),
-                                          Number(jour.dernier)};
-        const std::vector<std::int64_t> amounts = CsvAmounts(data, jour);
-        AddAmounts(cells, amounts);
-        bytes += Row(cells, ';');
+        std::vector<std::string> cells = {ExportDateTableur(jour.date),
+                                          jour.cloture ? "oui" : "non", std::to_string(jour.ventes),
+                                          ExportNumber(jour.premier), ExportNumber(jour.dernier)};
+        const std::vector<std::int64_t> amounts = ExportCsvAmounts(data, jour);
+        ExportAddAmounts(cells, amounts);
+        bytes += ExportRow(cells, ';');
         totals.resize(amounts.size());
         for (std::size_t i = 0; i < amounts.size(); ++i) {
             totals[i] += amounts[i];
@@ -150,50 +151,50 @@ std::string CsvComptable(const ExportComptable& data) {
         dernier = jour.dernier != 0 ? jour.dernier : dernier;
     }
     if (totals.empty()) {
-        totals = CsvAmounts(data, JourComptable{});
+        totals = ExportCsvAmounts(data, JourComptable{});
     }
-    std::vector<std::string> cells = {"Total", "", std::to_string(ventes), Number(premier),
-                                      Number(dernier)};
-    AddAmounts(cells, totals);
-    return bytes + Row(cells, ';');
+    std::vector<std::string> cells = {"Total", "", std::to_string(ventes), ExportNumber(premier),
+                                      ExportNumber(dernier)};
+    ExportAddAmounts(cells, totals);
+    return bytes + ExportRow(cells, ';');
 }
 
 std::string FecComptable(const ExportComptable& data) {
-    std::string bytes =
-        Row({"JournalCode", "JournalLib", "EcritureNum", "EcritureDate", "CompteNum", "CompteLib",
-             "CompAuxNum", "CompAuxLib", "PieceRef", "PieceDate", "EcritureLib", "Debit", "Credit",
-             "EcritureLet", "DateLet", "ValidDate", "Montantdevise", "Idevise"},
-            '\t');
+    std::string bytes = ExportRow(
+        {"JournalCode", "JournalLib", "EcritureNum", "EcritureDate", "CompteNum", "CompteLib",
+         "CompAuxNum", "CompAuxLib", "PieceRef", "PieceDate", "EcritureLib", "Debit", "Credit",
+         "EcritureLet", "DateLet", "ValidDate", "Montantdevise", "Idevise"},
+        '\t');
     const NumerosComptes& n = data.numeros;
     long numero = 0;
     for (const JourComptable& jour : data.jours) {
-        const std::string date = DateFec(jour.date);
+        const std::string date = ExportDateFec(jour.date);
         const std::string piece = (jour.cloture ? "Z" : "JOUR") + date;
-        const std::string valide = jour.validite ? DateFec(*jour.validite) : "";
+        const std::string valide = jour.validite ? ExportDateFec(*jour.validite) : "";
         for (const std::size_t code : {std::size_t{1}, std::size_t{2}, std::size_t{0}}) {
-            const FecLine lines[] = {
+            const ExportFecLine lines[] = {
                 {n.caisse, "Caisse", jour.especes[code]},
                 {n.cartes, "Cartes bancaires", jour.cartes[code]},
                 {n.ventes, "Ventes", -(jour.Ttc(code) - jour.tva[code])},
                 {n.tva, "TVA collectée", -jour.tva[code]},
             };
             if (std::all_of(std::begin(lines), std::end(lines),
-                            [](const FecLine& line) { return line.debit == 0; })) {
+                            [](const ExportFecLine& line) { return line.debit == 0; })) {
                 continue;
             }
-            const std::string libelle =
-                Plain("Ventes du " + FormatDate(jour.date) + " " + LibelleCode(data, code));
+            const std::string libelle = ExportPlain("Ventes du " + FormatDate(jour.date) + " " +
+                                                    ExportLibelleCode(data, code));
             ++numero;
-            for (const FecLine& line : lines) {
+            for (const ExportFecLine& line : lines) {
                 if (line.debit == 0) {
                     continue;
                 }
-                bytes += Row({"VE", "Ventes", std::to_string(numero), date, Plain(line.compte),
-                              line.libelle, "", "", piece, date, libelle,
-                              MontantVirgule(std::max<std::int64_t>(line.debit, 0)),
-                              MontantVirgule(std::max<std::int64_t>(-line.debit, 0)), "", "",
-                              valide, "", ""},
-                             '\t');
+                bytes += ExportRow({"VE", "Ventes", std::to_string(numero), date,
+                                    ExportPlain(line.compte), line.libelle, "", "", piece, date,
+                                    libelle, MontantVirgule(std::max<std::int64_t>(line.debit, 0)),
+                                    MontantVirgule(std::max<std::int64_t>(-line.debit, 0)), "", "",
+                                    valide, "", ""},
+                                   '\t');
             }
         }
     }
