@@ -25,7 +25,8 @@ constexpr CommandRules kRules[] = {
      "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n"
      "  vantor sauvegarder [--data-dir DOSSIER] [--vers DESTINATION]...\n"
      "  vantor restaurer --depuis DESTINATION [--sauvegarde NOM] --data-dir DOSSIER\n"
-     "                   [--remplacer] [--malgre-tout]\n"},
+     "                   [--remplacer] [--malgre-tout]\n"
+     "  vantor export comptable --du JJ.MM.AAAA --au JJ.MM.AAAA --out FICHIER ...\n"},
     {kReport, 0, false, true,
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
      "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},
@@ -37,6 +38,9 @@ constexpr CommandRules kRules[] = {
     {kRestore, 0, true, false,
      "  vantor restaurer --depuis DESTINATION [--sauvegarde NOM] --data-dir DOSSIER\n"
      "                   [--remplacer] [--malgre-tout]\n"},
+    {kExport, 0, false, false,
+     "  vantor export comptable --du JJ.MM.AAAA --au JJ.MM.AAAA --out FICHIER\n"
+     "                [--format csv|fec] [--jours-ouverts] [--data-dir DOSSIER]\n"},
 };
 
 // verify and archive share their usage.

@@ -18,6 +18,7 @@ enum Command : unsigned {
     kArchive = 8,
     kBackup = 16,
     kRestore = 32,
+    kExport = 64,
 };
 
 // One option of the command line.
@@ -31,24 +32,26 @@ struct Option {
 // Every option of every command.
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
-    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kBackup | kRestore},
+    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kBackup | kRestore | kExport},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
     {"--system-printers", false, false, kTill},
     {"--exit-when-shown", false, false, kTill},
-    {"--du", true, false, kReport | kArchive},
-    {"--au", true, false, kReport | kArchive},
+    {"--du", true, false, kReport | kArchive | kExport},
+    {"--au", true, false, kReport | kArchive | kExport},
     {"--today", true, false, kReport},
     {"--serveur", true, false, kReport},
     {"--detail", false, false, kReport},
     {"--contre", true, true, kVerify},
-    {"--out", true, false, kArchive},
+    {"--out", true, false, kArchive | kExport},
     {"--vers", true, true, kBackup},
     {"--depuis", true, false, kRestore},
     {"--sauvegarde", true, false, kRestore},
     {"--remplacer", false, false, kRestore},
     {"--malgre-tout", false, false, kRestore},
+    {"--format", true, false, kExport},
+    {"--jours-ouverts", false, false, kExport},
 };
 
 // What a command's words said: its options with their values, and the words

@@ -4,6 +4,7 @@
 
 #include "app/BackupCommands.h"
 #include "app/CommandLine.h"
+#include "app/ExportCommand.h"
 #include "app/LedgerCommands.h"
 #include "app/ReportCommand.h"
 
@@ -24,6 +25,9 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
     }
     if (words[0] == "verify") {
         return RunVerifyCommand(rest, settings, std::cout, std::cerr);
+    }
+    if (words[0] == "export") {
+        return RunExportCommand(rest, settings, std::cout, std::cerr);
     }
     if (words[0] == "archive") {
         return RunArchiveCommand(rest, settings, std::cout, std::cerr);

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
         CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report") ||
-        BackupOnGivenFolders(words)) {
+        BackupOnGivenFolders(words) || CommandOnAGivenFolder(words, "export")) {
         NoSettings settings;
         vantor::SystemClock clock;
         return *vantor::RunDataCommand(words, settings, clock);

@@ -39,6 +39,8 @@ public:
     // The value rounded to cents, halves away from zero (0.905 gives 0.91,
     // -0.905 gives -0.91).
     ExactSum RoundedToCents() const;
+    // The same as a count of cents (-0.905 gives -91).
+    std::int64_t Cents() const;
     // The nearest double.
     double ToDouble() const;
     // The number-to-text form of the value ("12.5", "-20", "0").

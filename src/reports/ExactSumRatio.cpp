@@ -228,4 +228,9 @@ ExactSum ExactSum::RoundedToCents() const {
     return rounded;
 }
 
+std::int64_t ExactSum::Cents() const {
+    const ExactSum rounded = RoundedToCents();
+    return static_cast<std::int64_t>(rounded.whole_ * 100 + rounded.fraction_ / kCent);
+}
+
 }  // namespace vantor

@@ -27,6 +27,10 @@ void JournalSums::Merge(JournalSums&& next) {
     for (std::size_t i = 0; i < period.parCategorie.size(); ++i) {
         period.parCategorie[i] += next.period.parCategorie[i];
     }
+    for (std::size_t i = 0; i < period.especesParCode.size(); ++i) {
+        period.especesParCode[i] += next.period.especesParCode[i];
+        period.cartesParCode[i] += next.period.cartesParCode[i];
+    }
     for (std::size_t i = 0; i < slots.size() && i < next.slots.size(); ++i) {
         slots[i].especes += next.slots[i].especes;
         slots[i].cartes += next.slots[i].cartes;

@@ -33,6 +33,9 @@ struct ScanRequest {
 struct PeriodSums {
     ExactSum especes, cartes, mouvements, tva1, tva2, tvaIncluse1, tvaIncluse2;
     std::array<ExactSum, 9> parCategorie;
+    // The cash and card sales by VAT code (0: none, 1, 2), which the
+    // accountant's export books per rate; each adds up to especes or cartes.
+    std::array<ExactSum, 3> especesParCode, cartesParCode;
     friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
 };
 

@@ -62,9 +62,11 @@ bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> a
     WaiterSums& waiter = sums_.slots.empty() ? scratch : sums_.slots[SlotOf(record.nom)];
     if (kind == Kind::Especes) {
         period.especes += value;
+        period.especesParCode[static_cast<std::size_t>(record.Code())] += value;
         waiter.especes += value;
     } else if (kind == Kind::Carte) {
         period.cartes += value;
+        period.cartesParCode[static_cast<std::size_t>(record.Code())] += value;
         waiter.cartes += value;
     } else if (kind == Kind::Sortie) {
         period.mouvements += value;

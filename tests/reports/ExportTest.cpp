@@ -1,0 +1,176 @@
+// The accountant's export through the real program: the closed days of a
+// period as a spreadsheet file and as accounting entries, and its refusals.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "ReportFixture.h"
+#include "TillFolder.h"
+#include "ledger/ArchiveKey.h"
+#include "ledger/Closures.h"
+#include "support/ExpectedFile.h"
+#include "support/TestKey.h"
+
+namespace vantor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A coffee (3.50, category 0) and a dish of 8.00 (category 5).
+const std::string kTicket =
+    "click Command1 2\nclick Command1 66\nanswer \"8\"\nanswer \"Croque\"\n";
+const std::string kCash = kTicket + "click cmdPrint 0\nanswer no\n";
+const std::string kCard = kTicket + "click cmdPrint 1\nanswer no\n";
+const std::string kMixed =
+    kTicket + "click cmdPrint 2\nanswer no\ntype txtEsp \"5.75\"\nclick cmdComplete\nclick cmdOK\n";
+
+// VAT rates 10 and 5.5, selling on the premises; closures signed by the test key.
+struct ExportTill : HeadlessTill {
+    ExportTill() {
+        Write("Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n1\r\n");
+        Write(kArchiveKeyFile, kTestArchiveKey);
+        // The 1st written by hand: take-away and without VAT, a cash movement.
+        Write("tickets.csv", JournalBytes({
+                                 "01.12.2026;9:00:00;Paul;4.2;0;Esp;2;0.231",
+                                 "01.12.2026;9:00:00;Paul;2.8;0;Cart;2;0.154",
+                                 "01.12.2026;9:30:00;Paul;5;7;Esp;0;0",
+                                 "01.12.2026;11:00:00;Banque;-20;10;Sort;2;0",
+                             }));
+        Run("clock 02.12.2026 12:00:00\n" + kCash + kCard + kMixed);
+        Run("clock 03.12.2026 12:00:00\n" + kCash +
+            "click optPrint 2\nchoose cmbVantor 1\ntype txtVantor \"50\"\n"
+            "choose cmbCatCompt 6\ntype txtTexteVantor \"Apport\"\nclick cmdVantor\n");
+        // Closes the 1st to the 3rd; the 4th stays open.
+        Run("clock 04.12.2026 12:00:00\n" + kCard);
+    }
+
+    TillRun Export(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), {"export", "comptable"});
+        arguments.insert(arguments.end(), {"--data-dir", Folder()});
+        return RunVantor(arguments, "");
+    }
+};
+
+// The files' bytes and what the command said: expected/Export-*.
+TEST(ExportComptable, WritesTheClosedDaysAsASpreadsheetAndAsEntries) {
+    ExportTill till;
+    TempDir out;
+    const std::vector<std::string> period = {"--du", "01.12.2026", "--au", "04.12.2026"};
+    std::vector<std::string> csv = period;
+    csv.insert(csv.end(), {"--out", out / "export.csv"});
+    TillRun run = till.Export(csv);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EXPECTED("Export-csv.txt", Masked(run.out, out.Path(), "OUT"));
+    EXPECT_EXPECTED("Export.csv", Slurp(out / "export.csv"));
+
+    std::vector<std::string> fec = period;
+    fec.insert(fec.end(), {"--out", out / "export.txt", "--format", "fec"});
+    run = till.Export(fec);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EXPECTED("Export.fec", Slurp(out / "export.txt"));
+
+    // With the open day, marked so.
+    fec.push_back("--jours-ouverts");
+    run = till.Export(fec);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EXPECTED("Export-ouverts.txt",
+                    Masked(run.out, out.Path(), "OUT") + Slurp(out / "export.txt"));
+}
+
+// The cash and card of each day equal its closure to the cent.
+TEST(ExportComptable, TheDaysEqualTheirClosures) {
+    ExportTill till;
+    TempDir out;
+    ASSERT_EQ(
+        till.Export({"--du", "01.12.2026", "--au", "03.12.2026", "--out", out / "e.csv"}).status,
+        0);
+    std::vector<std::string> rows;
+    std::istringstream in(Slurp(out / "e.csv"));
+    for (std::string row; std::getline(in, row);) {
+        rows.push_back(row);
+    }
+    const std::vector<Closure> closures = ReadClosures(till.Folder());
+    std::size_t days = 0;
+    for (const Closure& closure : closures) {
+        if (closure.period != kClosureDay) {
+            continue;
+        }
+        ++days;
+        ASSERT_LT(days, rows.size());
+        const auto comma = [](std::string text) {
+            const double value = std::stod(text);
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.2f", value);
+            std::string cents = buffer;
+            std::replace(cents.begin(), cents.end(), '.', ',');
+            return cents;
+        };
+        const std::string& row = rows[days];
+        EXPECT_NE(row.find(";" + comma(closure.especes) + ";" + comma(closure.cartes) + ";"),
+                  std::string::npos)
+            << row;
+    }
+    EXPECT_EQ(days, 3u);
+}
+
+// A journal changed under a closed day is not exported.
+TEST(ExportComptable, AJournalThatNoLongerGivesItsClosureIsRefused) {
+    ExportTill till;
+    TempDir out;
+    std::string journal = till.Read("tickets.csv");
+    journal.replace(journal.find(";-20;"), 5, ";-25;");
+    till.Write("tickets.csv", journal);
+    const TillRun run =
+        till.Export({"--du", "01.12.2026", "--au", "03.12.2026", "--out", out / "e.csv"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("journée du 01.12.2026 ne donne plus les montants de sa clôture"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(out / "e.csv"));
+}
+
+// Each refused with its reason and status 2, and nothing written.
+TEST(ExportComptable, BadArgumentsAndUnwritableOutputsAreRefused) {
+    ExportTill till;
+    TempDir out;
+    const std::string file = out / "e.csv";
+    const std::pair<std::vector<std::string>, std::string> refusals[] = {
+        {{"--du", "01.12.2026", "--au", "03.12.2026"}, "--du, --au et --out sont demandés"},
+        {{"--au", "03.12.2026", "--out", file}, "--du, --au et --out sont demandés"},
+        {{"--du", "01.12.2026", "--out", file}, "--du, --au et --out sont demandés"},
+        {{"--du", "31.02.2026", "--au", "03.12.2026", "--out", file},
+         "date attendue (JJ.MM.AAAA) après --du : 31.02.2026"},
+        {{"--du", "01.12.2026", "--au", "2026-12-03", "--out", file},
+         "date attendue (JJ.MM.AAAA) après --au : 2026-12-03"},
+        {{"--du", "03.12.2026", "--au", "01.12.2026", "--out", file},
+         "Opération impossible, la date de fin est avant la date de début"},
+        {{"--du", "01.12.2026", "--au", "03.12.2026", "--out", file, "--format", "xls"},
+         "format attendu : csv ou fec, pas xls"},
+        {{"--du", "01.12.2026", "--au", "03.12.2026", "--out", file, "--serveur", "Paul"},
+         "argument inconnu : --serveur"},
+        {{"--du", "01.12.2026", "--au", "03.12.2026", "--out", ""},
+         "--du, --au et --out sont demandés"},
+        {{"--du", "01.12.2026", "--au", "03.12.2026", "--out", out / "absent/e.csv"},
+         "Export non écrit : "},
+        {{"--du", "01.12.2026", "--au", "03.12.2026", "--out", till / "tickets.csv"},
+         "L'export ne s'écrit pas dans le dossier de données : " + (till / "tickets.csv")},
+    };
+    const std::string journal = till.Read("tickets.csv");
+    for (const auto& [arguments, reason] : refusals) {
+        const TillRun run = till.Export(arguments);
+        EXPECT_EQ(run.status, 2) << reason;
+        EXPECT_TRUE(run.err.starts_with(reason)) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+    const TillRun run = RunVantor({"export", "ventes", "--data-dir", till.Folder()}, "");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("export attendu : comptable\nUtilisation :")) << run.err;
+    EXPECT_TRUE(fs::is_empty(out.Path()));
+    EXPECT_EQ(till.Read("tickets.csv"), journal);
+}
+
+}  // namespace
+}  // namespace vantor::test
