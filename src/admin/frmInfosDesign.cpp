@@ -108,7 +108,8 @@ void frmInfos::CreatePictures() {
         const auto& [name, top] = pictures[i];
         AddLabel(*this, i == 0 ? "Logo :" : "QR code :", kPicturesLeft, top,
                  buttonLeft - kPicturesLeft);
-        AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(buttonLeft, top - 45), nullptr, i)
+        AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(buttonLeft, top - 45), nullptr,
+                  i)
             .onClick = [this, i] { cmdAddImg_Click(i); };
         Place(*this, ControlKind::Picture, name, -1, nullptr, kPicturesLeft, top + 480,
               kPreviewWidth, 1000);
@@ -142,7 +143,8 @@ void frmInfos::CreateReceiptPaper(int top) {
     AddLabel(*this, "Tiroir :", 2000, top, 700);
     Place(*this, ControlKind::ComboBox, "cmbTiroir", -1, nullptr, 2700, top, 1250, kHeight)
         .items = {"broche 2", "broche 5"};
-    Control& test = AddButton(*this, "cmdTestTicket", "Ticket de test", SettingsButtonAt(4060, top - 45));
+    Control& test =
+        AddButton(*this, "cmdTestTicket", "Ticket de test", SettingsButtonAt(4060, top - 45));
     test.width = 1400;
     test.toolTip = "Imprime un ticket de test sur l'imprimante caisse et ouvre le tiroir";
     test.onClick = [this] { cmdTestTicket_Click(); };
@@ -169,9 +171,11 @@ void frmInfos::CreateChooser() {
     Place(*this, ControlKind::Label, "lblFile", -1, &panel, 120, 4800, 2 * half + 120, 420);
     const int buttons = panel.height - 520;
     const int right = 240 + 2 * half;
-    AddButton(*this, "cmdLoadImg", "OK", SettingsButtonAt(right - 2 * kButtonWidth - 140, buttons), &panel)
+    AddButton(*this, "cmdLoadImg", "OK", SettingsButtonAt(right - 2 * kButtonWidth - 140, buttons),
+              &panel)
         .onClick = [this] { cmdLoadImg_Click(); };
-    AddButton(*this, "cmdUndoFiles", "Annuler", SettingsButtonAt(right - kButtonWidth, buttons), &panel)
+    AddButton(*this, "cmdUndoFiles", "Annuler", SettingsButtonAt(right - kButtonWidth, buttons),
+              &panel)
         .onClick = [this] { cmdUndoFiles_Click(); };
 }
 
