@@ -41,15 +41,17 @@ void frmMain::ParkTable(int index) {
     AfficherClavier();
     const std::string name =
         platform_.ui.InputBox("Nom de la table ?", kTableTitle, tables_.At(index).name);
-    [[maybe_unused]] const bool parked = tables_.Park(index, ticket_, name);
+    [[maybe_unused]] const bool parked = tables_.Park(index, ticket_, name, data_.Serveur);
     assert(parked);  // nothing else changes the tables while the name is asked
     ShowTable(index);
     EmptyTicket();
 }
 
 void frmMain::TakeBackTable(int index) {
-    [[maybe_unused]] const bool taken = tables_.TakeBack(index, ticket_);
+    std::string waiter;
+    [[maybe_unused]] const bool taken = tables_.TakeBack(index, ticket_, waiter);
     assert(taken);
+    ServeBy(waiter);
     ShowTicket();
     if (platform_.ui.MsgBox("Table vidée, gardez le nom " + tables_.At(index).name + " ?", vbYesNo,
                             kTableTitle) == vbNo) {

@@ -46,18 +46,19 @@ TableClick Tables::Click(int number, const Ticket& ticket) const {
     return ticket.Empty() ? TableClick::NothingToPark : TableClick::Park;
 }
 
-bool Tables::Park(int number, Ticket& ticket, std::string_view name) {
+bool Tables::Park(int number, Ticket& ticket, std::string_view name, std::string_view waiter) {
     if (Click(number, ticket) != TableClick::Park) {
         return false;
     }
     Table& table = Slot(number);
     table.parked = std::move(ticket);
+    table.waiter = waiter;
     ticket.Clear();
     Rename(number, name);
     return true;
 }
 
-bool Tables::TakeBack(int number, Ticket& ticket) {
+bool Tables::TakeBack(int number, Ticket& ticket, std::string& waiter) {
     if (Click(number, ticket) != TableClick::TakeBack) {
         return false;
     }
@@ -65,6 +66,8 @@ bool Tables::TakeBack(int number, Ticket& ticket) {
     ticket = std::move(*table.parked);
     ticket.Resume();
     table.parked.reset();
+    waiter = std::move(table.waiter);
+    table.waiter.clear();
     return true;
 }
 

@@ -10,10 +10,11 @@
 namespace vantor {
 
 // A table of the shop: its name, and while it is occupied the ticket parked
-// on it, total caption included.
+// on it, total caption included, and the waiter who parked it.
 struct Table {
     std::string name;
     std::optional<Ticket> parked;
+    std::string waiter;
 
     bool Occupied() const { return parked.has_value(); }
 };
@@ -44,12 +45,14 @@ public:
 
     // When the click parks: the ticket goes onto the table, and the screen's
     // ticket is left empty; a name that is not empty becomes the table's.
-    // False, nothing changed, otherwise.
-    bool Park(int number, Ticket& ticket, std::string_view name);
+    // The table keeps the waiter who serves it. False, nothing changed,
+    // otherwise.
+    bool Park(int number, Ticket& ticket, std::string_view name, std::string_view waiter);
     // When the click takes back: the table's ticket goes back to the screen,
     // showing the total it was parked with, and the table is free; its name
-    // stays. False, nothing changed, otherwise.
-    bool TakeBack(int number, Ticket& ticket);
+    // stays; waiter is set to the one who parked it. False, nothing
+    // changed, otherwise.
+    bool TakeBack(int number, Ticket& ticket, std::string& waiter);
     // A name that is not empty becomes the table's, free or occupied.
     void Rename(int number, std::string_view name);
     void ForgetName(int number);

@@ -41,6 +41,16 @@ void frmMain::CheckWaiter(int index) {
     Get("lblServeur").caption = "Servis par : " + data_.Serveur;
 }
 
+// A waiter no longer in the list, or none, leaves the current one serving.
+void frmMain::ServeBy(const std::string& waiter) {
+    for (int i = 0; i <= UBound("mnuSrv"); ++i) {
+        if (!waiter.empty() && Get("mnuSrv", i).caption == waiter) {
+            CheckWaiter(i);
+            return;
+        }
+    }
+}
+
 void frmMain::mnuSrv_Click(int index) {
     CheckWaiter(index);
 }

@@ -159,6 +159,7 @@ private:
     void LoadPictures(bool tellRefusals);
     void SetToday();
     void CheckWaiter(int index);
+    void ServeBy(const std::string& waiter);
 
     void ParkTable(int index);
     void TakeBackTable(int index);

@@ -29,8 +29,9 @@ Ticket OpenWithoutLine() {
 Ticket TakenBack() {
     Tables tables;
     Ticket ticket = Coffee();
-    tables.Park(1, ticket, "");
-    tables.TakeBack(1, ticket);
+    std::string waiter;
+    tables.Park(1, ticket, "", "");
+    tables.TakeBack(1, ticket, waiter);
     return ticket;
 }
 
@@ -57,7 +58,7 @@ TEST(Tables, AClickParksOrTakesBackOrIsRefused) {
         Tables tables;
         if (row.occupied) {
             Ticket other = Coffee();
-            ASSERT_TRUE(tables.Park(5, other, ""));
+            ASSERT_TRUE(tables.Park(5, other, "", ""));
         }
         EXPECT_EQ(tables.Click(5, row.ticket), row.expected);
     }
@@ -200,11 +201,13 @@ void RunActions(Tables& tables, Ticket& screen, const std::vector<Action>& actio
                 coffee = !coffee;
                 break;
             case Action::Park:
-                EXPECT_EQ(tables.Park(action.table, screen, action.name), action.done);
+                EXPECT_EQ(tables.Park(action.table, screen, action.name, ""), action.done);
                 break;
-            case Action::TakeBack:
-                EXPECT_EQ(tables.TakeBack(action.table, screen), action.done);
+            case Action::TakeBack: {
+                std::string waiter;
+                EXPECT_EQ(tables.TakeBack(action.table, screen, waiter), action.done);
                 break;
+            }
             case Action::Rename:
                 tables.Rename(action.table, action.name);
                 break;
@@ -241,10 +244,11 @@ TEST(Tables, AParkedTicketComesBackWithItsRecordsAndTotal) {
     screen.Add(1, "Glace maison", "6", 6, kEuro);
     screen.Sell(2, "Café", "3.50", 0, kEuro);
     const std::vector<std::string> records = screen.Records();
-    ASSERT_TRUE(tables.Park(9, screen, ""));
+    ASSERT_TRUE(tables.Park(9, screen, "", ""));
     EXPECT_DOUBLE_EQ(screen.Total(), 0);
     EXPECT_EQ(screen.Records(), std::vector<std::string>{""});
-    ASSERT_TRUE(tables.TakeBack(9, screen));
+    std::string waiter;
+    ASSERT_TRUE(tables.TakeBack(9, screen, waiter));
     EXPECT_EQ(screen.Records(), records);
     EXPECT_DOUBLE_EQ(screen.Total(), 13);
     EXPECT_TRUE(screen.Open());
@@ -256,9 +260,10 @@ TEST(Tables, AnyOccupiedWhileOneTableHoldsATicket) {
     tables.Rename(4, "Bar");
     EXPECT_FALSE(tables.AnyOccupied());
     screen = Coffee();
-    tables.Park(12, screen, "");
+    tables.Park(12, screen, "", "");
     EXPECT_TRUE(tables.AnyOccupied());
-    tables.TakeBack(12, screen);
+    std::string waiter;
+    tables.TakeBack(12, screen, waiter);
     EXPECT_FALSE(tables.AnyOccupied());
 }
 
@@ -272,4 +277,38 @@ TEST(Tables, AreNumberedFromOneToTwelve) {
 }
 
 }  // namespace
+// Each table gives back the waiter who parked it, whatever was parked or
+// taken back in between; a refused take-back leaves the waiter as it was.
+TEST(Tables, ATableGivesBackTheWaiterWhoParkedIt) {
+    struct WaiterCase {
+        const char* what;
+        int table;
+        bool done;
+        const char* waiter;
+    };
+    Tables tables;
+    Ticket screen;
+    screen.Sell(1, "Café", "3.50", 0, kEuro);
+    ASSERT_TRUE(tables.Park(3, screen, "Terrasse", "Julie"));
+    screen.Sell(1, "Thé noir", "3.50", 0, kEuro);
+    ASSERT_TRUE(tables.Park(4, screen, "", "Marc"));
+    screen.Sell(1, "Café", "3.50", 0, kEuro);
+    ASSERT_TRUE(tables.Park(5, screen, "", ""));
+    const WaiterCase cases[] = {
+        {"the second table parked", 4, true, "Marc"},
+        {"a free table", 6, false, "Marc"},
+        {"the first table parked", 3, true, "Julie"},
+        {"the same table again, now free", 3, false, "Julie"},
+        {"parked with no waiter", 5, true, ""},
+    };
+    std::string waiter = "avant";
+    for (const WaiterCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        Ticket taken;
+        EXPECT_EQ(tables.TakeBack(row.table, taken, waiter), row.done);
+        EXPECT_EQ(waiter, row.waiter);
+        EXPECT_EQ(tables.At(row.table).waiter, "");
+    }
+}
+
 }  // namespace vantor
