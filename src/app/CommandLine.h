@@ -32,7 +32,8 @@ struct Option {
 // Every option of every command.
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
-    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kBackup | kRestore | kExport},
+    {"--data-dir", true, false,
+     kTill | kReport | kVerify | kArchive | kBackup | kRestore | kExport},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
