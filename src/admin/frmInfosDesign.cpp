@@ -20,10 +20,10 @@ constexpr int kPrintersTop = 120 + 9 * kRow;
 constexpr int kPicturesLeft = kFieldLeft + kFieldWidth + 240;
 constexpr int kQrTop = 120 + 7 * kRow;
 constexpr int kButtonWidth = 1300;
-constexpr int kButtonsTop = kPrintersTop + 4 * kRow + 200;
+constexpr int kSettingsButtonsTop = kPrintersTop + 4 * kRow + 200;
 // The lowest edge of a control; the form's size counts the window's borders
 // and title bar (120 twips across, 420 down).
-constexpr int kClientBottom = kButtonsTop + 420;
+constexpr int kClientBottom = kSettingsButtonsTop + 420;
 constexpr int kClientWidth = frmInfos::kWidth - 120;
 
 Control& Place(Form& form, ControlKind kind, const std::string& name, int index, Control* container,
@@ -127,12 +127,11 @@ void frmInfos::CreatePrinters() {
     Control& keyboard = Place(*this, ControlKind::CheckBox, "chkClavier", -1, nullptr, kLabelLeft,
                               kPrintersTop + 3 * kRow + 60, 5300, kHeight);
     keyboard.caption = "Afficher automatiquement le clavier visuel";
-    Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, kButtonsTop));
+    Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, kSettingsButtonsTop));
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
-    AddButton(*this, "cmdUndo", "Annuler", SettingsButtonAt(3000, kButtonsTop)).onClick = [this] {
-        cmdUndo_Click();
-    };
+    AddButton(*this, "cmdUndo", "Annuler", SettingsButtonAt(3000, kSettingsButtonsTop)).onClick =
+        [this] { cmdUndo_Click(); };
 }
 
 // The paper and drawer of a receipt printer that speaks ESC/POS, and its test.

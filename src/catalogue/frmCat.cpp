@@ -14,9 +14,9 @@ namespace {
 
 constexpr int kRowTop = 120;
 constexpr int kRowStep = 420;
-constexpr int kButtonsTop = kRowTop + kCategoryCount * kRowStep + 120;
+constexpr int kCatButtonsTop = kRowTop + kCategoryCount * kRowStep + 120;
 
-constexpr int kButtonHeight = 450;
+constexpr int kCatButtonHeight = 450;
 
 }  // namespace
 
@@ -24,7 +24,7 @@ frmCat::frmCat(Platform& platform, TillData& data, frmMain& main)
     : Form("frmCat"), platform_(platform), data_(data), main_(main) {
     caption = "Catégories";
     width = 3900;
-    height = kButtonsTop + 1700;
+    height = kCatButtonsTop + 1700;
     for (int i = 0; i < kCategoryCount; ++i) {
         Control& swatch = Add(ControlKind::Label, "Color", i);
         swatch.backColor = CouleurCategorie(i);
@@ -39,13 +39,14 @@ frmCat::frmCat(Platform& platform, TillData& data, frmMain& main)
         name.backColor = Rgb(255, 255, 255);
     }
     AddButton(*this, "cmdTri", "Trier les boutons par catégories",
-              {120, kButtonsTop, 3500, kButtonHeight})
+              {120, kCatButtonsTop, 3500, kCatButtonHeight})
         .onClick = [this] { cmdTri_Click(); };
-    Control& ok = AddButton(*this, "cmdOK", "OK", {120, kButtonsTop + 600, 1700, kButtonHeight});
+    Control& ok =
+        AddButton(*this, "cmdOK", "OK", {120, kCatButtonsTop + 600, 1700, kCatButtonHeight});
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
-    AddButton(*this, "cmdUndo", "Annuler", {1920, kButtonsTop + 600, 1700, kButtonHeight}).onClick =
-        [this] { cmdUndo_Click(); };
+    AddButton(*this, "cmdUndo", "Annuler", {1920, kCatButtonsTop + 600, 1700, kCatButtonHeight})
+        .onClick = [this] { cmdUndo_Click(); };
 }
 
 void frmCat::Form_Load() {

@@ -9,7 +9,7 @@ namespace vantor {
 
 namespace {
 
-constexpr std::uint64_t kChunk = 64 * 1024;
+constexpr std::uint64_t kLastSaleChunk = 64 * 1024;
 
 // The receipt number of the last sale entry among whole lines, from the last.
 std::optional<std::int64_t> LastSaleIn(std::string_view lines) {
@@ -37,7 +37,7 @@ std::optional<std::int64_t> LastSaleReceipt(const std::string& dataPath) {
     std::uint64_t end = FileSize(path);
     std::string rest;  // the end of a line that starts in the chunk before
     while (end > 0) {
-        const std::uint64_t from = end > kChunk ? end - kChunk : 0;
+        const std::uint64_t from = end > kLastSaleChunk ? end - kLastSaleChunk : 0;
         std::string bytes = ReadRange(path, from, static_cast<std::size_t>(end - from)) + rest;
         // Before the first line end is a line cut by the chunk, unless the file starts there.
         const std::size_t first = from == 0 ? 0 : bytes.find('\n');

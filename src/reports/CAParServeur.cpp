@@ -12,7 +12,7 @@ namespace vantor {
 
 namespace {
 
-constexpr std::size_t kNameWidth = 18;
+constexpr std::size_t kWaiterNameWidth = 18;
 
 struct Person {
     std::string nom;
@@ -32,7 +32,7 @@ std::vector<std::string> SplitAtPlus(const std::string& nom) {
 
 // Label and amount, and in training mode the quarter in parentheses.
 std::string Ligne(const std::string& label, double v, bool formation) {
-    std::string line = FitRight(label, kNameWidth) + FormatMontant(NumberToText(v), false);
+    std::string line = FitRight(label, kWaiterNameWidth) + FormatMontant(NumberToText(v), false);
     if (formation) {
         line += " (" + FormatMontant(NumberToText(v / 4), true) + ")";
     }

@@ -21,11 +21,12 @@ constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kPowers = [] {
     }
     return powers;
 }();
-constexpr std::uint64_t kOne = kPowers[ExactSum::kDecimals];
+constexpr std::uint64_t kRatioOne = kPowers[ExactSum::kDecimals];
 constexpr std::uint64_t kCent = kPowers[ExactSum::kDecimals - 2];
 // Operands below 10^20 have their units (10^-18) within 128 bits.
 constexpr U128 kMaxOperandWhole = static_cast<U128>(kPowers[ExactSum::kDecimals]) * 100;
-constexpr U128 kMaxResultUnits = static_cast<U128>(kPowers[ExactSum::kMaxIntegerDigits]) * kOne;
+constexpr U128 kMaxResultUnits =
+    static_cast<U128>(kPowers[ExactSum::kMaxIntegerDigits]) * kRatioOne;
 
 constexpr int kCommonZeros = 13;
 constexpr std::uint64_t kCommonScale = kPowers[kCommonZeros];
@@ -143,7 +144,7 @@ std::optional<ExactSum> ExactSum::ProductOverSum(const ExactSum& a, const ExactS
         // -2.25 is held as -3 + 0.75.
         o.whole = o.negative ? static_cast<U128>(-(x.whole_ + (x.fraction_ > 0 ? 1 : 0)))
                              : static_cast<U128>(x.whole_);
-        o.fraction = o.negative && x.fraction_ > 0 ? kOne - x.fraction_ : x.fraction_;
+        o.fraction = o.negative && x.fraction_ > 0 ? kRatioOne - x.fraction_ : x.fraction_;
         return o;
     };
     Operand oa = operand(a);
@@ -205,11 +206,11 @@ std::optional<ExactSum> ExactSum::ProductOverSum(const ExactSum& a, const ExactS
     }
     ExactSum result;
     if ((units >> 64) == 0) {
-        result.whole_ = static_cast<std::uint64_t>(units) / kOne;
-        result.fraction_ = static_cast<std::uint64_t>(units) % kOne;
+        result.whole_ = static_cast<std::uint64_t>(units) / kRatioOne;
+        result.fraction_ = static_cast<std::uint64_t>(units) % kRatioOne;
     } else {
-        result.whole_ = static_cast<__int128>(units / kOne);
-        result.fraction_ = static_cast<std::uint64_t>(units % kOne);
+        result.whole_ = static_cast<__int128>(units / kRatioOne);
+        result.fraction_ = static_cast<std::uint64_t>(units % kRatioOne);
     }
     return (oa.negative != ob.negative) != sumNegative ? ExactSum() - result : result;
 }
