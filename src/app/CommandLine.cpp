@@ -28,6 +28,11 @@ constexpr CommandRules kRules[] = {
      "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},
     {kVerify, 1, false, false, nullptr},
     {kArchive, 0, false, false, nullptr},
+    {kPersonnel, 2, true, false,
+     "  vantor personnel ajouter NOM --role Responsable|Serveur [--data-dir DOSSIER]\n"
+     "  vantor personnel liste [--data-dir DOSSIER]\n"
+     "  vantor personnel reinitialiser NOM [--data-dir DOSSIER]\n"
+     "  (le code, deux fois, une ligne chacune sur l'entrée standard)\n"},
 };
 
 // verify and archive share their usage.

@@ -16,6 +16,7 @@ enum Command : unsigned {
     kReport = 2,
     kVerify = 4,
     kArchive = 8,
+    kPersonnel = 16,
 };
 
 // One option of the command line.
@@ -29,7 +30,7 @@ struct Option {
 // Every option of every command.
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
-    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive},
+    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kPersonnel},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
@@ -42,6 +43,7 @@ inline constexpr Option kOptions[] = {
     {"--detail", false, false, kReport},
     {"--contre", true, true, kVerify},
     {"--out", true, false, kArchive},
+    {"--role", true, false, kPersonnel},
 };
 
 // What a command's words said: its options with their values, and the words

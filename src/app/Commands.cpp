@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/LedgerCommands.h"
+#include "app/PersonnelCommand.h"
 #include "app/ReportCommand.h"
 
 namespace vantor {
@@ -26,6 +27,9 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
     }
     if (words[0] == "archive") {
         return RunArchiveCommand(rest, settings, std::cout, std::cerr);
+    }
+    if (words[0] == "personnel") {
+        return RunPersonnelCommand(rest, settings, clock, std::cin, std::cout, std::cerr);
     }
     return std::nullopt;
 }

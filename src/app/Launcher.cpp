@@ -72,7 +72,8 @@ int RunApplication(int argc, char** argv) {
 int main(int argc, char** argv) {
     const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
-        CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report")) {
+        CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report") ||
+        CommandOnAGivenFolder(words, "personnel")) {
         NoSettings settings;
         vantor::SystemClock clock;
         return *vantor::RunDataCommand(words, settings, clock);

@@ -24,8 +24,8 @@ int LockOut::Echec(const std::string& nom, const DateTime& now) {
     if (state.wrongInARow < kTriesBeforeLock) {
         return 0;
     }
-    state.lastLock = state.lastLock == 0 ? kFirstLockSeconds
-                                         : std::min(2 * state.lastLock, kLongestLockSeconds);
+    state.lastLock =
+        state.lastLock == 0 ? kFirstLockSeconds : std::min(2 * state.lastLock, kLongestLockSeconds);
     state.lockedSince = SecondsFromCivil(now);
     return state.lastLock;
 }

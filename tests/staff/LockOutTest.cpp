@@ -24,12 +24,11 @@ TEST(LockOut, FiveWrongPinsLockTheNameThenEachWrongOneTwiceAsLong) {
         int lock;
         int wait;
     } rows[] = {
-        {0, false, 0, 0},      {1, false, 0, 0},      {2, false, 0, 0},
-        {3, false, 0, 0},      {4, false, 60, 60},    {5, false, -1, 59},
-        {63, false, -1, 1},    {64, false, 120, 120}, {183, false, -1, 1},
-        {184, false, 240, 240}, {424, false, 480, 480}, {904, true, 0, 0},
-        {905, false, 0, 0},    {906, false, 0, 0},    {907, false, 0, 0},
-        {908, false, 0, 0},    {909, false, 60, 60},
+        {0, false, 0, 0},     {1, false, 0, 0},       {2, false, 0, 0},       {3, false, 0, 0},
+        {4, false, 60, 60},   {5, false, -1, 59},     {63, false, -1, 1},     {64, false, 120, 120},
+        {183, false, -1, 1},  {184, false, 240, 240}, {424, false, 480, 480}, {904, true, 0, 0},
+        {905, false, 0, 0},   {906, false, 0, 0},     {907, false, 0, 0},     {908, false, 0, 0},
+        {909, false, 60, 60},
     };
     LockOut lockOut;
     for (const auto& row : rows) {

@@ -17,9 +17,9 @@ using test::WriteRaw;
 const std::string kSalt = "00112233445566778899aabbccddeeff";
 const std::string kDigest = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
 
-std::string Line(const std::string& name, const std::string& role, const std::string& cost = "3;32768;1",
-                 const std::string& salt = kSalt, const std::string& digest = kDigest,
-                 const std::string& algorithm = "argon2id") {
+std::string Line(const std::string& name, const std::string& role,
+                 const std::string& cost = "3;32768;1", const std::string& salt = kSalt,
+                 const std::string& digest = kDigest, const std::string& algorithm = "argon2id") {
     return name + ";" + role + ";" + algorithm + ";" + cost + ";" + salt + ";" + digest;
 }
 
@@ -49,8 +49,10 @@ TEST(Personnel, ALineThatIsNoPersonSaysWhy) {
         {Line("Anne", "Serveur", "3;x;1"), "coût de l'empreinte illisible ou hors limites"},
         {Line("Anne", "Serveur", "3;;1"), "coût de l'empreinte illisible ou hors limites"},
         {Line("Anne", "Serveur", "-3;32768;1"), "coût de l'empreinte illisible ou hors limites"},
-        {Line("Anne", "Serveur", "3;4000000000;1"), "coût de l'empreinte illisible ou hors limites"},
-        {Line("Anne", "Serveur", "99999999999;8;1"), "coût de l'empreinte illisible ou hors limites"},
+        {Line("Anne", "Serveur", "3;4000000000;1"),
+         "coût de l'empreinte illisible ou hors limites"},
+        {Line("Anne", "Serveur", "99999999999;8;1"),
+         "coût de l'empreinte illisible ou hors limites"},
         {Line("Anne", "Serveur", "0;32768;1"), "coût de l'empreinte illisible ou hors limites"},
         {Line("Anne", "Serveur", "3;32768;1", kSalt.substr(2)), "empreinte illisible"},
         {Line("Anne", "Serveur", "3;32768;1", kSalt, kDigest + "00"), "empreinte illisible"},
@@ -82,9 +84,9 @@ TEST_F(PersonnelFileTest, NoFileIsNoStaff) {
 // A name with an accent is one byte on disk; a rewrite changes no byte of a
 // line it did not change, unreadable lines included.
 TEST_F(PersonnelFileTest, TheFileIsWindows1252AndARewriteKeepsEveryLine) {
-    const std::string bytes = Line("Ren\xE9", "Responsable") + "\r\n" +
-                              "Paul;Chef;cut\r\n" + Line("Zo\xE9", "Serveur") + "\r\n" +
-                              Line("ren\xE9", "Serveur") + "\r\n";
+    const std::string bytes = Line("Ren\xE9", "Responsable") + "\r\n" + "Paul;Chef;cut\r\n" +
+                              Line("Zo\xE9", "Serveur") + "\r\n" + Line("ren\xE9", "Serveur") +
+                              "\r\n";
     WriteRaw(path_, bytes);
     const std::optional<Personnel> personnel = LirePersonnel(folder_.Path());
     ASSERT_TRUE(personnel);

@@ -64,16 +64,9 @@ TEST(PinDigest, ACostBeyondWhatATillSpendsIsRefused) {
         Argon2Cost cost;
         bool reasonable;
     } rows[] = {
-        {kPinCost, true},
-        {{1, 8, 1}, true},
-        {{16, 262144, 4}, true},
-        {{0, 8, 1}, false},
-        {{17, 8, 1}, false},
-        {{1, 7, 1}, false},
-        {{1, 31, 4}, false},  // 8 KiB a lane at least
-        {{1, 262145, 1}, false},
-        {{1, 64, 0}, false},
-        {{1, 64, 5}, false},
+        {kPinCost, true},        {{1, 8, 1}, true},   {{16, 262144, 4}, true}, {{0, 8, 1}, false},
+        {{17, 8, 1}, false},     {{1, 7, 1}, false},  {{1, 31, 4}, false},  // 8 KiB a lane at least
+        {{1, 262145, 1}, false}, {{1, 64, 0}, false}, {{1, 64, 5}, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.cost.passes) + "/" + std::to_string(row.cost.memoryKiB) +

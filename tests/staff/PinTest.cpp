@@ -11,23 +11,15 @@ TEST(Pin, OnlyFourToEightDigitsMakeAPin) {
         const char* typed;
         bool taken;
     } rows[] = {
-        {"1234", true},
-        {"0000", true},
-        {"12345678", true},
-        {"987654", true},
-        {"", false},
-        {"123", false},
-        {"123456789", false},
-        {"12a4", false},
-        {"abcd", false},
-        {"12 34", false},
-        {" 1234", false},
-        {"1234 ", false},
-        {"-1234", false},
-        {"+1234", false},
-        {"12.34", false},
-        {"\xD9\xA1\xD9\xA2\xD9\xA3\xD9\xA4", false},  // Arabic-Indic digits
-        {"１２３４", false},                            // full-width digits
+        {"1234", true},       {"0000", true},
+        {"12345678", true},   {"987654", true},
+        {"", false},          {"123", false},
+        {"123456789", false}, {"12a4", false},
+        {"abcd", false},      {"12 34", false},
+        {" 1234", false},     {"1234 ", false},
+        {"-1234", false},     {"+1234", false},
+        {"12.34", false},     {"\xD9\xA1\xD9\xA2\xD9\xA3\xD9\xA4", false},  // Arabic-Indic digits
+        {"１２３４", false},                                                // full-width digits
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);

@@ -67,7 +67,7 @@ TEST(StaffSession, APinIsCheckedForItsNameAndTheTypedTextWiped) {
         const char* typed;
         Verdict verdict;
     } rows[] = {
-        {"Anne", "1111", Verdict::Accepte}, {"Paul", "2222", Verdict::Accepte},
+        {"Anne", "1111", Verdict::Accepte},   {"Paul", "2222", Verdict::Accepte},
         {"Anne", "2222", Verdict::Incorrect}, {"Paul", "1111", Verdict::Incorrect},
         {"Paul", "", Verdict::Incorrect},     {"Paul", "22a2", Verdict::Incorrect},
         {"Paul", "222", Verdict::Incorrect},  {"Zoé", "1111", Verdict::Inconnu},
