@@ -44,8 +44,8 @@ std::optional<std::string> ReadNewPin(std::istream& in, std::ostream& err) {
         gotSecond = gotFirst && read(second);
         prompt("\n");
     }
-    std::string fault = !gotSecond ? "Le code n'a pas été lu deux fois (une ligne chacune)."
-                                   : PinFault(first);
+    std::string fault =
+        !gotSecond ? "Le code n'a pas été lu deux fois (une ligne chacune)." : PinFault(first);
     if (fault.empty() && first != second) {
         fault = "Les deux codes tapés ne sont pas les mêmes.";
     }

@@ -29,6 +29,9 @@ void frmMain::Command1_MouseDown(int index, int button) {
 }
 
 void frmMain::mnuModif_Click() {
+    if (!Autoriser(Action::ModifierArticle)) {
+        return;
+    }
     frmColors editor(platform_, data_, *this);
     editor.Form_Load();
     editor.ModeModification(articleChoisi_);
@@ -36,6 +39,9 @@ void frmMain::mnuModif_Click() {
 }
 
 void frmMain::mnuNewArt_Click() {
+    if (!Autoriser(Action::AjouterArticle)) {
+        return;
+    }
     frmColors editor(platform_, data_, *this);
     editor.Form_Load();
     editor.ModeAjout();
@@ -45,12 +51,18 @@ void frmMain::mnuNewArt_Click() {
 }
 
 void frmMain::mnuDeleteArt_Click() {
+    if (!Autoriser(Action::SupprimerArticle)) {
+        return;
+    }
     SupprimerBouton(*this, articleChoisi_);
     EcrireArticles();
     LireArticles();
 }
 
 void frmMain::mnuCat_Click() {
+    if (!Autoriser(Action::Categories)) {
+        return;
+    }
     frmCat categories(platform_, data_, *this);
     categories.Form_Load();
     platform_.ui.ShowModal(categories);

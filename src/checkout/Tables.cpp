@@ -38,20 +38,33 @@ void frmMain::ParkTable(int index) {
         platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
         return;
     }
-    assert(RecordsMatchLines());
-    Get("lstTable", index).items = list.items;
     Control& table = Get("cmdTable", index);
     AfficherClavier();
     const std::string name = platform_.ui.InputBox("Nom de la table ?", kTableTitle, table.caption);
-    if (!name.empty()) {
-        table.caption = name;
-    }
+    PutOnTable(index, name.empty() ? table.caption : name);
+}
+
+void frmMain::PutOnTable(int index, const std::string& name) {
+    assert(RecordsMatchLines());
+    Get("lstTable", index).items = Get("lstTicket").items;
+    Control& table = Get("cmdTable", index);
+    table.caption = name;
     Control& total = Get("lblTotal");
     table.tag = "1";
     table.toolTip = total.caption;
     table.backColor = Get("cmdTable", 0).backColor;
     parked_[static_cast<std::size_t>(index)] = {lignesTicket_, totalTicket_};
     EmptyTicket();
+}
+
+bool frmMain::ParkTicketOf(const std::string& waiter) {
+    for (int i = 1; i <= UBound("cmdTable"); ++i) {
+        if (!Occupied(Get("cmdTable", i))) {
+            PutOnTable(i, waiter);
+            return true;
+        }
+    }
+    return false;
 }
 
 void frmMain::TakeBackTable(int index) {

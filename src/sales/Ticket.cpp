@@ -9,6 +9,7 @@
 #include "sales/Montant.h"
 #include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
+#include "staff/StaffEvents.h"
 
 namespace vantor {
 
@@ -123,6 +124,11 @@ void frmMain::cmdDeleteLine_Click() {
     if (selected < 0 || selected >= list.ListCount()) {
         return;
     }
+    if (!data_.RapportAffiche) {
+        const std::optional<TicketRecord> record = ParseTicketRecord(RecordOfLine(selected));
+        TraceLignes(staff_events::kLigneSupprimee, 1,
+                    record ? ParseNumber(record->amount).value_or(0) : 0);
+    }
     list.RemoveItem(selected);
     if (static_cast<std::size_t>(selected) + 1 < lignesTicket_.size()) {
         lignesTicket_.erase(lignesTicket_.begin() + selected + 1);
@@ -187,6 +193,9 @@ void frmMain::EmptyTicket() {
 
 // The buttons stay those of the mode.
 void frmMain::cmdClear_Click() {
+    if (!data_.RapportAffiche) {
+        TraceLignes(staff_events::kTicketEfface, Get("lstTicket").items.size(), totalTicket_);
+    }
     EmptyTicket();
     Get("lstCuisine").Clear();
 }

@@ -10,6 +10,8 @@
 #include "ledger/Closures.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "staff/GuardedActions.h"
+#include "staff/StaffSession.h"
 
 namespace vantor {
 
@@ -45,6 +47,7 @@ public:
     void Form_Resize() override;
     void Form_QueryUnload(int& cancel) override;
     void Form_Unload() override;
+    void Form_Idle(int seconds) override;
 
     // Keypad
     void LireArticles();
@@ -117,6 +120,20 @@ public:
     void mnuEditServ_Click();
     void mnuAgenda_Click();
 
+    // Staff: the sign-in, the lock, the approvals (admin/frmMainStaff.cpp)
+    void mnuPersonnel_Click();
+    void cmdVerrou_Click();
+    // Whether the action may be done now: always without a staff file; with
+    // one, by a manager signed in, or with a manager's approval asked for
+    // here (the sign-in screen titled "Accord d'un responsable"). The
+    // guarded action and the approval are logged.
+    bool Autoriser(Action action);
+    // Once the journal is open at start-up: the lines of the staff file that
+    // let nobody in, or a staff file gone while staff management was on,
+    // told and logged.
+    void AnnoncerPersonnel();
+    const StaffSession& Equipe() const { return equipe_; }
+
     // Reports and the article file in the CSV application
     void cmdX_Click();
     void cmdJournalVantor_Click(int index);
@@ -151,6 +168,11 @@ private:
     void CheckWaiter(int index);
 
     void ParkTable(int index);
+    // The ticket on screen on the table, named so.
+    void PutOnTable(int index, const std::string& name);
+    // The ticket on screen on the first free table, named after the waiter
+    // it belongs to; false when every table is taken.
+    bool ParkTicketOf(const std::string& waiter);
     void TakeBackTable(int index);
     void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
@@ -211,6 +233,25 @@ private:
     // The question before a closing on a date far after the last record: the
     // one place where its answer is asked for.
     bool DateLointaineConfirmee(const FarDate& far);
+    // The staff file read again, and the screen made to show it: the
+    // "Verrouiller" button, the waiters of the "Employés" menu.
+    void ChargerPersonnel();
+    // The sign-in screen until someone signs in (true) or the till quits.
+    bool DemanderConnexion();
+    // The person becomes the current waiter; a ticket on screen that is
+    // another's goes onto a table first (false, told, when none is free).
+    bool Connecter(const std::string& nom);
+    void Verrouiller(const std::string& why);
+    // Leaving the till from its sign-in screen: "" when it quits, else why not.
+    std::string QuitterDepuisConnexion();
+    // Another waiter chosen in "Employés" signs in with their own PIN.
+    void ChangerServeur(int index);
+    // Logs a staff event at the clock's time; a failure to write it stops nothing.
+    void TracePersonnel(const char* type, const std::string& detail);
+    // The lines dropped from the ticket, in the event log while staff
+    // management is on: "Anne : 2 lignes, 7".
+    void TraceLignes(const char* type, std::size_t count, double amount);
+
     // The yearly closures made propose an archive of their year.
     void ProposerArchives(const std::vector<Closure>& made);
 
@@ -237,6 +278,14 @@ private:
     std::optional<ClosedPeriods> clotures_;
     // The date that the last closing asked about and that was not confirmed.
     std::optional<Date> dateNonConfirmee_;
+    // Who is at the till; inactive without a staff file.
+    StaffSession equipe_;
+    // The minutes without a touch after which the till locks (0: never).
+    int delaiVerrou_ = 0;
+    // The sign-in of the first activation was asked.
+    bool connexionDemandee_ = false;
+    // The last person signed in: the ticket on screen is theirs.
+    std::string dernierConnecte_;
 };
 
 }  // namespace vantor

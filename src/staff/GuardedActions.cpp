@@ -20,7 +20,6 @@ constexpr GuardedAction kGuardedActions[] = {
     {Action::RapportTotaux, "Totaux", Role::Responsable},
     {Action::RapportCompta, "Rapports comptables", Role::Responsable},
     {Action::Cloture, "Clôture du jour", Role::Responsable},
-    {Action::Archive, "Archive", Role::Responsable},
     {Action::EditerFichier, "Editer fichier", Role::Responsable},
     {Action::QuitterTablesOuvertes, "Quitter avec des tables en cours", Role::Responsable},
 };

@@ -21,7 +21,6 @@ enum class Action {
     RapportTotaux,
     RapportCompta,
     Cloture,
-    Archive,
     EditerFichier,
     QuitterTablesOuvertes,
 };

@@ -19,6 +19,7 @@ inline constexpr const char* kPersonneAjoutee = "Personnel ajouté";
 inline constexpr const char* kPersonneRetiree = "Personnel retiré";
 inline constexpr const char* kRoleModifie = "Rôle modifié";
 inline constexpr const char* kCodeModifie = "Code modifié";
+inline constexpr const char* kDelaiVerrouillage = "Délai de verrouillage";
 inline constexpr const char* kTicketEfface = "Ticket effacé";
 inline constexpr const char* kLigneSupprimee = "Ligne supprimée";
 

@@ -122,6 +122,7 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
         return till;
     }
     OpenTheLedger(platform, folder.path);
+    till.main->AnnoncerPersonnel();
     till.main->CloturerJoursPasses();
     till.status = StartStatus::Running;
     return till;

@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "admin/frmAgenda.h"
+#include "admin/frmConnexion.h"
 #include "admin/frmInfos.h"
+#include "admin/frmPersonnel.h"
 #include "admin/frmServeurs.h"
 #include "catalogue/frmCat.h"
 #include "catalogue/frmColors.h"
@@ -68,6 +70,7 @@ std::string Line(const Control& c) {
     add(c.isDefault, "default");
     add(c.alignment != d.alignment, "align=" + number(c.alignment));
     add(c.maxLength != d.maxLength, "maxlength=" + number(c.maxLength));
+    add(c.masked, "masked");
     add(c.value != d.value || c.min != d.min || c.max != d.max || c.smallChange != d.smallChange ||
             c.largeChange != d.largeChange,
         "value=" + number(c.value) + " range=" + number(c.min) + ".." + number(c.max) +
@@ -129,6 +132,13 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     EXPECT_EXPECTED("frmServeurs.txt", Shown(frmServeurs(platform, tillData, main)));
     EXPECT_EXPECTED("frmCat.txt", Shown(frmCat(platform, tillData, main)));
     EXPECT_EXPECTED("frmColors.txt", Shown(frmColors(platform, tillData, main)));
+    StaffSession session;
+    EXPECT_EXPECTED("frmConnexion.txt", Shown(frmConnexion(platform, tillData, session,
+                                                           frmConnexion::Mode::Connexion)));
+    EXPECT_EXPECTED("frmConnexion-Accord.txt",
+                    Shown(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord,
+                                       "Clôture du jour")));
+    EXPECT_EXPECTED("frmPersonnel.txt", Shown(frmPersonnel(platform, tillData, "")));
 }
 
 // What the check below names, on a form of each case.
@@ -164,6 +174,11 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
     EXPECT_EQ(UnboundControls(frmServeurs(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmCat(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmColors(platform, tillData, main)), none);
+    StaffSession session;
+    EXPECT_EQ(
+        UnboundControls(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord)),
+        none);
+    EXPECT_EQ(UnboundControls(frmPersonnel(platform, tillData, "")), none);
 }
 
 }  // namespace

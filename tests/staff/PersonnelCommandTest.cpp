@@ -20,7 +20,8 @@ namespace {
 std::vector<std::string> Events(const std::string& folder) {
     std::vector<std::string> events;
     const std::string path = JoinPath(folder, "Evenements.csv");
-    for (const std::string& line : FileExists(path) ? ReadLines(path) : std::vector<std::string>{}) {
+    for (const std::string& line :
+         FileExists(path) ? ReadLines(path) : std::vector<std::string>{}) {
         events.push_back(line.substr(line.find(';', line.find(';') + 1) + 1));
     }
     return events;
@@ -92,56 +93,142 @@ TEST(PersonnelCommand, EachBadInputIsRefusedWithItsReasonAndWritesNothing) {
         int status;
         std::string err;
     } rows[] = {
-        {"le premier est un serveur", {}, {"ajouter", "Paul", "--role", "Serveur"}, "1234\n1234\n", 1,
+        {"le premier est un serveur",
+         {},
+         {"ajouter", "Paul", "--role", "Serveur"},
+         "1234\n1234\n",
+         1,
          "La première personne doit être un responsable : lui seul pourra ensuite ajouter les "
          "autres.\n"},
-        {"code trop court", {}, {"ajouter", "Marc", "--role", "Responsable"}, "123\n123\n", 1,
+        {"code trop court",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "123\n123\n",
+         1,
          "Le code doit compter de 4 à 8 chiffres, sans lettre ni espace.\n"},
-        {"code trop long", {}, {"ajouter", "Marc", "--role", "Responsable"},
-         "123456789\n123456789\n", 1,
+        {"code trop long",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "123456789\n123456789\n",
+         1,
          "Le code doit compter de 4 à 8 chiffres, sans lettre ni espace.\n"},
-        {"code avec une lettre", {}, {"ajouter", "Marc", "--role", "Responsable"},
-         "12a4\n12a4\n", 1, "Le code doit compter de 4 à 8 chiffres, sans lettre ni espace.\n"},
-        {"code avec une espace", {}, {"ajouter", "Marc", "--role", "Responsable"},
-         "1234 \n1234 \n", 1, "Le code doit compter de 4 à 8 chiffres, sans lettre ni espace.\n"},
-        {"code vide", {}, {"ajouter", "Marc", "--role", "Responsable"}, "\n\n", 1,
+        {"code avec une lettre",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "12a4\n12a4\n",
+         1,
+         "Le code doit compter de 4 à 8 chiffres, sans lettre ni espace.\n"},
+        {"code avec une espace",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "1234 \n1234 \n",
+         1,
+         "Le code doit compter de 4 à 8 chiffres, sans lettre ni espace.\n"},
+        {"code vide",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "\n\n",
+         1,
          "Tapez le code.\n"},
-        {"deux codes différents", {}, {"ajouter", "Marc", "--role", "Responsable"},
-         "1234\n1243\n", 1, "Les deux codes tapés ne sont pas les mêmes.\n"},
-        {"un seul code", {}, {"ajouter", "Marc", "--role", "Responsable"}, "1234\n", 1,
+        {"deux codes différents",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "1234\n1243\n",
+         1,
+         "Les deux codes tapés ne sont pas les mêmes.\n"},
+        {"un seul code",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "1234\n",
+         1,
          "Le code n'a pas été lu deux fois (une ligne chacune).\n"},
-        {"aucun code", {}, {"ajouter", "Marc", "--role", "Responsable"}, "", 1,
+        {"aucun code",
+         {},
+         {"ajouter", "Marc", "--role", "Responsable"},
+         "",
+         1,
          "Le code n'a pas été lu deux fois (une ligne chacune).\n"},
-        {"nom vide", {}, {"ajouter", "", "--role", "Responsable"}, "1234\n1234\n", 1,
+        {"nom vide",
+         {},
+         {"ajouter", "", "--role", "Responsable"},
+         "1234\n1234\n",
+         1,
          "Tapez le nom de la personne.\n"},
-        {"nom avec ;", {}, {"ajouter", "Marc;Chef", "--role", "Responsable"}, "1234\n1234\n", 1,
+        {"nom avec ;",
+         {},
+         {"ajouter", "Marc;Chef", "--role", "Responsable"},
+         "1234\n1234\n",
+         1,
          "Le nom ne peut pas contenir « ; ».\n"},
-        {"nom déjà pris", {manager}, {"ajouter", "marc", "--role", "Serveur"}, "1234\n1234\n", 1,
+        {"nom déjà pris",
+         {manager},
+         {"ajouter", "marc", "--role", "Serveur"},
+         "1234\n1234\n",
+         1,
          "marc fait déjà partie du personnel.\n"},
-        {"rôle inconnu", {}, {"ajouter", "Marc", "--role", "Chef"}, "1234\n1234\n", 2,
+        {"rôle inconnu",
+         {},
+         {"ajouter", "Marc", "--role", "Chef"},
+         "1234\n1234\n",
+         2,
          "--role Responsable ou --role Serveur est demandé\n" + kUsage},
-        {"rôle manquant", {}, {"ajouter", "Marc"}, "1234\n1234\n", 2,
+        {"rôle manquant",
+         {},
+         {"ajouter", "Marc"},
+         "1234\n1234\n",
+         2,
          "--role Responsable ou --role Serveur est demandé\n" + kUsage},
-        {"rôle sans valeur", {}, {"ajouter", "Marc", "--role"}, "", 2,
+        {"rôle sans valeur",
+         {},
+         {"ajouter", "Marc", "--role"},
+         "",
+         2,
          "valeur manquante après --role\n" + kUsage},
         {"rien à faire", {}, {}, "", 2, "ajouter, liste ou reinitialiser est demandé\n" + kUsage},
-        {"commande inconnue", {}, {"supprimer", "Marc"}, "", 2,
+        {"commande inconnue",
+         {},
+         {"supprimer", "Marc"},
+         "",
+         2,
          "commande incomplète ou inconnue : personnel supprimer\n" + kUsage},
-        {"nom manquant", {}, {"ajouter", "--role", "Serveur"}, "", 2,
+        {"nom manquant",
+         {},
+         {"ajouter", "--role", "Serveur"},
+         "",
+         2,
          "commande incomplète ou inconnue : personnel ajouter\n" + kUsage},
-        {"liste avec un nom", {}, {"liste", "Marc"}, "", 2,
+        {"liste avec un nom",
+         {},
+         {"liste", "Marc"},
+         "",
+         2,
          "commande incomplète ou inconnue : personnel liste\n" + kUsage},
-        {"liste avec un rôle", {}, {"liste", "--role", "Serveur"}, "", 2,
+        {"liste avec un rôle",
+         {},
+         {"liste", "--role", "Serveur"},
+         "",
+         2,
          "commande incomplète ou inconnue : personnel liste\n" + kUsage},
         {"option inconnue", {}, {"liste", "--tous"}, "", 2, "argument inconnu : --tous\n" + kUsage},
-        {"réinitialiser sans personnel", {}, {"reinitialiser", "Marc"}, "1234\n1234\n", 1,
+        {"réinitialiser sans personnel",
+         {},
+         {"reinitialiser", "Marc"},
+         "1234\n1234\n",
+         1,
          "Aucun fichier du personnel : la gestion du personnel n'est pas activée.\n"},
-        {"réinitialiser un inconnu", {manager, "Zoé;Chef;x"}, {"reinitialiser", "Zoé"},
-         "1234\n1234\n", 1,
+        {"réinitialiser un inconnu",
+         {manager, "Zoé;Chef;x"},
+         {"reinitialiser", "Zoé"},
+         "1234\n1234\n",
+         1,
          "Zoé ne fait pas partie du personnel.\nPersonnel.csv, ligne 2 : 3 champs au lieu de 8 : "
          "personne ne se connecte avec cette ligne\n"},
-        {"réinitialiser avec un mauvais code", {manager}, {"reinitialiser", "Marc"},
-         "1234\n4321\n", 1, "Les deux codes tapés ne sont pas les mêmes.\n"},
+        {"réinitialiser avec un mauvais code",
+         {manager},
+         {"reinitialiser", "Marc"},
+         "1234\n4321\n",
+         1,
+         "Les deux codes tapés ne sont pas les mêmes.\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -163,9 +250,8 @@ TEST(PersonnelCommand, EachBadInputIsRefusedWithItsReasonAndWritesNothing) {
 TEST(PersonnelCommand, TheListShowsNamesAndRolesNeverADigest) {
     TempDir folder;
     const std::string anne = StaffLine("Anne", "Responsable", "1111");
-    WriteRaw(folder / "Personnel.csv",
-             StaffFile({anne, "Paul;Serveur;argon2id;1;8;1;00;00",
-                        StaffLine("Zoé", "Serveur", "2222")}));
+    WriteRaw(folder / "Personnel.csv", StaffFile({anne, "Paul;Serveur;argon2id;1;8;1;00;00",
+                                                  StaffLine("Zoé", "Serveur", "2222")}));
     const TillRun run = Personnel(folder.Path(), {"liste"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Anne : Responsable\nZoé : Serveur\n");
@@ -177,7 +263,8 @@ TEST(PersonnelCommand, TheListShowsNamesAndRolesNeverADigest) {
     TempDir none;
     const TillRun empty = Personnel(none.Path(), {"liste"});
     EXPECT_EQ(empty.status, 0);
-    EXPECT_EQ(empty.out, "Aucun fichier du personnel : la gestion du personnel n'est pas activée.\n");
+    EXPECT_EQ(empty.out,
+              "Aucun fichier du personnel : la gestion du personnel n'est pas activée.\n");
     EXPECT_FALSE(FileExists(none / "Personnel.csv"));
 }
 
@@ -204,7 +291,8 @@ TEST(PersonnelCommand, NothingIsDoneWhileATillIsOpenOnTheFolder) {
         const TillRun run = Personnel(folder.Path(), words, "1234\n1234\n");
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "Vantor est ouvert sur ce dossier : fermez la caisse, puis recommencez.\n");
+        EXPECT_EQ(run.err,
+                  "Vantor est ouvert sur ce dossier : fermez la caisse, puis recommencez.\n");
     }
     EXPECT_EQ(Slurp(folder / "Personnel.csv"), before);
     till.Finish("close\n");
