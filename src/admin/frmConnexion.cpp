@@ -29,8 +29,7 @@ Bounds PadKey(int column, int row) {
 }  // namespace
 
 frmConnexion::frmConnexion(Platform& platform, TillData& data, StaffSession& session, Mode mode,
-                           const std::string& action, const std::string& nom,
-                           Quit quit)
+                           const std::string& action, const std::string& nom, Quit quit)
     : Form("frmConnexion"),
       platform_(platform),
       data_(data),
@@ -42,7 +41,8 @@ frmConnexion::frmConnexion(Platform& platform, TillData& data, StaffSession& ses
     caption = mode == Mode::Accord ? "Accord d'un responsable" : "Connexion";
     width = kPadLeft + 3 * kKeyWidth + 2 * kKeyStep + kMargin + 120;
     height = kPadTop + 4 * (kKeyHeight + kKeyStep) + 1320;  // below the title bar
-    Control& prompt = AddAt(*this, ControlKind::Label, "lblNoms", {kMargin, kMargin, kListWidth, 360});
+    Control& prompt =
+        AddAt(*this, ControlKind::Label, "lblNoms", {kMargin, kMargin, kListWidth, 360});
     prompt.caption = mode == Mode::Accord ? action + " : nom du responsable" : "Votre nom";
     prompt.fontSize = 12;
     Control& names =

@@ -6,10 +6,10 @@
 #include "admin/frmConnexion.h"
 #include "admin/frmPersonnel.h"
 #include "ledger/Events.h"
+#include "sales/frmMain.h"
 #include "staff/StaffEvents.h"
 #include "staff/StaffLog.h"
 #include "staff/Verrouillage.h"
-#include "sales/frmMain.h"
 
 namespace vantor {
 
@@ -81,8 +81,9 @@ bool frmMain::Connecter(const std::string& nom) {
         return false;
     }
     if (ticketOfAnother) {
-        platform_.ui.MsgBox("Le ticket de " + dernierConnecte_ + " est mis sur une table à son nom.",
-                            vbInformation);
+        platform_.ui.MsgBox(
+            "Le ticket de " + dernierConnecte_ + " est mis sur une table à son nom.",
+            vbInformation);
     }
     if (const Membre* avant = equipe_.Courant(); avant != nullptr && avant->nom != nom) {
         TracePersonnel(staff_events::kDeconnexion, avant->nom);
@@ -164,12 +165,9 @@ void frmMain::mnuPersonnel_Click() {
         platform_.ui.ShowModal(personnel);
     }
     ChargerPersonnel();
-    // The first manager, just made, is the one at the till.
+    // From now on the staff file decides: whoever is at the till signs in.
     if (!etaitActive && equipe_.Active()) {
-        const std::vector<const Membre*> membres = equipe_.Equipe()->Membres();
-        if (!membres.empty()) {
-            Connecter(membres.front()->nom);
-        }
+        DemanderConnexion();
     }
 }
 
@@ -193,8 +191,9 @@ void frmMain::AnnoncerPersonnel() {
     const std::vector<std::string> problemes = equipe_.Equipe()->Problemes();
     std::string texte;
     if (!problemes.empty()) {
-        texte = "Le fichier du personnel (Personnel.csv) a des lignes avec lesquelles personne ne "
-                "peut se connecter :";
+        texte =
+            "Le fichier du personnel (Personnel.csv) a des lignes avec lesquelles personne ne "
+            "peut se connecter :";
         for (const std::string& probleme : problemes) {
             texte += "\n" + probleme;
         }

@@ -220,9 +220,8 @@ void frmPersonnel::cmdRole_Click() {
 
 void frmPersonnel::cmdRetirer_Click() {
     const std::string nom = Choisi();
-    if (nom.empty() ||
-        platform_.ui.MsgBox("Retirer " + nom + " du personnel ?", vbYesNo + vbDefaultButton2) !=
-            vbYes) {
+    if (nom.empty() || platform_.ui.MsgBox("Retirer " + nom + " du personnel ?",
+                                           vbYesNo + vbDefaultButton2) != vbYes) {
         return;
     }
     Enregistrer(RetirerMembre(personnel_, nom), staff_events::kPersonneRetiree, nom + Par());

@@ -1,6 +1,7 @@
 // The waiters: loaded from Serveurs.txt into the "Employés" menu and the
 // report's waiter filter; one of them is the current waiter. Once there is
 // staff, the menu lists the staff, each signing in with their own PIN.
+#include <algorithm>
 #include <cassert>
 #include <optional>
 
@@ -27,6 +28,11 @@ void frmMain::LireServeurs() {
         names.emplace();
         for (const Membre* membre : equipe_.Equipe()->Membres()) {
             names->push_back(membre->nom);
+            // The filter of the reports also offers whoever Serveurs.txt lacks.
+            if (std::find(filtre.items.begin(), filtre.items.end(), membre->nom) ==
+                filtre.items.end()) {
+                filtre.AddItem(membre->nom);
+            }
         }
     }
     if (!names) {

@@ -117,7 +117,8 @@ std::string FormatMembre(const Membre& membre) {
 PersonnelLine ParseMembre(std::string_view line) {
     const std::vector<std::string_view> fields = Fields(line);
     if (fields.size() != kFields) {
-        return Unreadable(line, std::to_string(fields.size()) + " champs au lieu de 8");
+        return Unreadable(line, std::to_string(fields.size()) +
+                                    (fields.size() > 1 ? " champs" : " champ") + " au lieu de 8");
     }
     Membre membre;
     membre.nom = Trim(fields[0]);

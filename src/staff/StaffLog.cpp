@@ -33,14 +33,13 @@ bool JournalDitPersonnelActive(const std::string& dataPath) {
     const std::string off = Utf8ToCp1252(staff_events::kDesactivee);
     std::optional<bool> said;
     try {
-        ForEachLineBackward(path, FileSize(path),
-                            [&](std::string_view line, std::uint64_t, bool) {
-                                const std::string_view type = TypeOf(line);
-                                if (type == on || type == off) {
-                                    said = type == on;
-                                }
-                                return said.has_value();
-                            });
+        ForEachLineBackward(path, FileSize(path), [&](std::string_view line, std::uint64_t, bool) {
+            const std::string_view type = TypeOf(line);
+            if (type == on || type == off) {
+                said = type == on;
+            }
+            return said.has_value();
+        });
     } catch (const FileError&) {
         return false;  // an unreadable log is told by the journal's own check
     }

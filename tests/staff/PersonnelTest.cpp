@@ -37,7 +37,8 @@ TEST(Personnel, APersonsLineReadsBackAsWritten) {
 
 TEST(Personnel, ALineThatIsNoPersonSaysWhy) {
     const std::pair<std::string, std::string> rows[] = {
-        {"", "1 champs au lieu de 8"},
+        {"", "1 champ au lieu de 8"},
+        {"Anne", "1 champ au lieu de 8"},
         {"Anne;Responsable;argon2id;3;32768;1;" + kSalt, "7 champs au lieu de 8"},
         {Line("Anne", "Responsable") + ";x", "9 champs au lieu de 8"},
         {Line("", "Serveur"), "nom vide"},
