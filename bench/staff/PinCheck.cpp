@@ -37,8 +37,10 @@ int main(int argc, char** argv) {
     const vantor::PinDigest digest = vantor::DigestPin(vantor::Pin("2580"));
     bool right = true;
     bool wrong = false;
-    const double rightMs = MedianMs(runs, [&] { right = vantor::PinMatches(vantor::Pin("2580"), digest); });
-    const double wrongMs = MedianMs(runs, [&] { wrong = vantor::PinMatches(vantor::Pin("2581"), digest); });
+    const double rightMs =
+        MedianMs(runs, [&] { right = vantor::PinMatches(vantor::Pin("2580"), digest); });
+    const double wrongMs =
+        MedianMs(runs, [&] { wrong = vantor::PinMatches(vantor::Pin("2581"), digest); });
     const std::string memory(cost.memoryKiB * 1024, 'x');
     const double shaMs = MedianMs(runs, [&] { vantor::Sha256Hex(memory); });
     if (!right || wrong) {

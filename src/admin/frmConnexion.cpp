@@ -18,7 +18,8 @@ constexpr int kPadLeft = kMargin + kListWidth + 240;
 constexpr int kKeyWidth = 1320;
 constexpr int kKeyHeight = 840;
 constexpr int kKeyStep = 120;
-constexpr int kPadTop = 1320;
+constexpr int kPadWidth = 3 * kKeyWidth + 2 * kKeyStep;
+constexpr int kPadTop = 1740;
 constexpr Color kWarning = Rgb(192, 0, 0);
 
 Bounds PadKey(int column, int row) {
@@ -39,29 +40,30 @@ frmConnexion::frmConnexion(Platform& platform, TillData& data, StaffSession& ses
       nom_(nom),
       quit_(std::move(quit)) {
     caption = mode == Mode::Accord ? "Accord d'un responsable" : "Connexion";
-    width = kPadLeft + 3 * kKeyWidth + 2 * kKeyStep + kMargin + 120;
-    height = kPadTop + 4 * (kKeyHeight + kKeyStep) + 1320;  // below the title bar
-    Control& prompt =
-        AddAt(*this, ControlKind::Label, "lblNoms", {kMargin, kMargin, kListWidth, 360});
-    prompt.caption = mode == Mode::Accord ? action + " : nom du responsable" : "Votre nom";
+    width = kPadLeft + kPadWidth + kMargin + 120;
+    height = 6720;  // the lowest button, a margin, and the title bar
+    // Across the whole screen: an action's name may be long.
+    Control& prompt = AddAt(*this, ControlKind::Label, "lblNoms",
+                            {kMargin, kMargin, kPadLeft + kPadWidth - kMargin, 360});
+    prompt.caption =
+        mode == Mode::Accord ? action + " : le nom et le code d'un responsable" : "Votre nom";
     prompt.fontSize = 12;
     Control& names =
-        AddAt(*this, ControlKind::ListBox, "lstNoms", {kMargin, 600, kListWidth, 4200});
+        AddAt(*this, ControlKind::ListBox, "lstNoms", {kMargin, 600, kListWidth, 4500});
     names.fontSize = 14;
     names.backColor = Rgb(255, 255, 255);
     names.onClick = [this] { lstNoms_Click(); };
     Control& cancel =
-        AddButton(*this, "cmdAnnuler", "Annuler", {kMargin, 4920, kListWidth, kKeyHeight});
+        AddButton(*this, "cmdAnnuler", "Annuler", {kMargin, 5220, kListWidth, kKeyHeight});
     cancel.fontSize = 12;
     cancel.visible = mode != Mode::Connexion;
     cancel.onClick = [this] { cmdAnnuler_Click(); };
-    Control& message = AddAt(*this, ControlKind::Label, "lblMessage",
-                             {kPadLeft, kMargin, 3 * kKeyWidth + 2 * kKeyStep, 360});
+    Control& message =
+        AddAt(*this, ControlKind::Label, "lblMessage", {kPadLeft, 1260, kPadWidth, 360});
     message.fontSize = 12;
     message.fontBold = true;
     message.foreColor = kWarning;
-    Control& code = AddAt(*this, ControlKind::TextBox, "txtCode",
-                          {kPadLeft, 600, 3 * kKeyWidth + 2 * kKeyStep, 600});
+    Control& code = AddAt(*this, ControlKind::TextBox, "txtCode", {kPadLeft, 600, kPadWidth, 600});
     code.masked = true;
     code.maxLength = static_cast<int>(kPinMaxDigits);
     code.fontSize = 18;
@@ -116,8 +118,10 @@ void frmConnexion::Dire(const std::string& message) {
     Get("lblMessage").caption = message;
 }
 
+// The name chosen, the PIN is typed at once, on the pad or the keyboard.
 void frmConnexion::lstNoms_Click() {
     Dire("");
+    SetFocus(Get("txtCode"));
 }
 
 // Digits only, as many as a PIN has: a letter typed on a keyboard is no key
@@ -161,6 +165,12 @@ void frmConnexion::cmdOK_Click() {
     if (names.listIndex < 0) {
         Wipe(typed);
         Dire(names.ListCount() == 0 ? Get("lblMessage").caption : "Touchez d'abord votre nom.");
+        return;
+    }
+    // OK before any digit is no attempt: it counts for no lock.
+    if (typed.empty()) {
+        Dire("Tapez votre code.");
+        SetFocus(Get("txtCode"));
         return;
     }
     const std::string nom = names.SelectedText();

@@ -29,6 +29,10 @@ void frmMain::ChargerPersonnel() {
     if (const Membre* courant = equipe_.Courant()) {
         data_.Serveur = courant->nom;
         Get("lblServeur").caption = "Servis par : " + courant->nom;
+    } else if (equipe_.Active()) {
+        // Nobody serves until someone signs in.
+        data_.Serveur.clear();
+        Get("lblServeur").caption.clear();
     }
 }
 

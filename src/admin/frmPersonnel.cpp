@@ -62,6 +62,9 @@ void frmPersonnel::CreateFields() {
         Control& code = AddBox(*this, box, {kRight + (second ? kHalf + 120 : 0), 2160, kHalf, kRow},
                                static_cast<int>(kPinMaxDigits));
         code.masked = true;
+        // Right-aligned as the amounts: a touch screen gives it the numeric pad.
+        code.alignment = vbRightJustify;
+        code.onChange = [this, box] { ChiffresSeulement(box); };
     }
     AddLabel(*this, "lblVerrou", "Verrouiller la caisse après (minutes sans activité, 0 : jamais)",
              {120, 5040, 3600, 600});
@@ -118,6 +121,10 @@ void frmPersonnel::lstPersonnel_Click() {
     const Membre& membre = *membres[static_cast<std::size_t>(list.listIndex)];
     Get("txtNom").text = membre.nom;
     Click(Get("optRole", membre.role == Role::Responsable ? 1 : 0));
+}
+
+void frmPersonnel::ChiffresSeulement(const char* box) {
+    std::erase_if(Get(box).text, [](char c) { return c < '0' || c > '9'; });
 }
 
 std::string frmPersonnel::Choisi() {

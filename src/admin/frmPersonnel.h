@@ -29,6 +29,8 @@ public:
 private:
     void CreateFields();
     void CreateButtons();
+    // A PIN box keeps its digits: the pad's "." or a letter is no part of a PIN.
+    void ChiffresSeulement(const char* box);
     void Afficher();
     // The selected person's name, or "" after telling that none is.
     std::string Choisi();

@@ -21,12 +21,8 @@ void frmMain::Form_Load() {
     for (const std::string& compte : LireComptes(data_.DataPath)) {
         comptes.AddItem(compte);
     }
-    CheckWaiter(0);
-    if (equipe_.Active()) {
-        // Nobody serves until someone signs in.
-        Get("mnuSrv", 0).checked = false;
-        data_.Serveur.clear();
-        Get("lblServeur").caption.clear();
+    if (!equipe_.Active()) {
+        CheckWaiter(0);
     }
     Control& filtre = Get("cmbServeur");
     if (filtre.ListCount() > 0) {

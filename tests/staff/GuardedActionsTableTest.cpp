@@ -165,8 +165,8 @@ std::vector<std::string> ExpectedEvents(Case kase, const std::string& libelle) {
 }
 
 TEST(GuardedActionsTable, EachActionIsDoneOrRefusedAsTheRoleAndTheApprovalSay) {
-    const std::string staff = StaffFile(
-        {StaffLine("Marc", "Responsable", "1111"), StaffLine("Anne", "Serveur", "2222")});
+    const std::string staff =
+        StaffFile({StaffLine("Marc", "Responsable", "1111"), StaffLine("Anne", "Serveur", "2222")});
     for (const GuardedAction& guarded : GuardedActions()) {
         SCOPED_TRACE(guarded.libelle);
         const auto found = kScenarios.find(guarded.action);

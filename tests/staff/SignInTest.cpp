@@ -42,8 +42,8 @@ TEST(SignIn, AStaffFileEditedIntoNonsenseLetsInOnlyWhomItCan) {
     ExpectScenarios({
         {"Staff-BadFile",
          {{"Personnel.csv",
-           StaffFile({marc, anne.substr(0, anne.size() / 2), "Paul;Chef;argon2id;1;8;1;" +
-                                                                  zoe.substr(zoe.size() - 97),
+           StaffFile({marc, anne.substr(0, anne.size() / 2),
+                      "Paul;Chef;argon2id;1;8;1;" + zoe.substr(zoe.size() - 97),
                       zoe.substr(0, zoe.size() - 1) + "g", luc, "marc" + marc.substr(4)})}}},
         {"Staff-NoManager", {{"Personnel.csv", StaffFile({anne})}}},
         {"Staff-Nobody", {{"Personnel.csv", StaffFile({"n'importe quoi", "Marc;Chef"})}}},
@@ -78,12 +78,13 @@ TEST(SignIn, NoPinIsEverShownOrWritten) {
 // there was staff.
 TEST(SignIn, AStaffFileDeletedWhileOnIsToldAndLoggedOnce) {
     HeadlessTill till;
-    TillRun run = RunVantor({"personnel", "--data-dir", till.Folder(), "ajouter", "Marc", "--role",
-                             "Responsable"},
-                            "1111\n1111\n");
+    TillRun run = RunVantor(
+        {"personnel", "--data-dir", till.Folder(), "ajouter", "Marc", "--role", "Responsable"},
+        "1111\n1111\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    run = till.Run("clock 05.12.2026 12:00:00\nchoose lstNoms 0\ntype txtCode \"1111\"\n"
-                   "click cmdOK\nclose\n");
+    run = till.Run(
+        "clock 05.12.2026 12:00:00\nchoose lstNoms 0\ntype txtCode \"1111\"\n"
+        "click cmdOK\nclose\n");
     std::filesystem::remove(till / "Personnel.csv");
     run = till.Run("clock 05.12.2026 13:00:00\nshow Serveur\n");
     EXPECT_NE(run.out.find("msgbox critical ok \"Vantor pour Windows\" \"Le fichier du personnel "
