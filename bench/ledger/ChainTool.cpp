@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "data/DurableAppend.h"
 #include "data/TextFile.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Ledger.h"

@@ -40,7 +40,7 @@ Control& AddInfo(Form& form, int index, int maxLength, int left, int top, int wi
 }
 
 // A button of the dialog, all of one size.
-Bounds ButtonAt(int left, int top) {
+Bounds SettingsButtonAt(int left, int top) {
     return {left, top, 1300, 420};
 }
 
@@ -95,9 +95,11 @@ void frmInfos::CreatePictures() {
           kPreviewWidth, 1000);
     Place(*this, ControlKind::Picture, "imgQR", -1, nullptr, right, kPicturesTop + 300,
           kPreviewWidth, 1000);
-    AddButton(*this, "cmdAddImg", "Modifier", ButtonAt(kLabelLeft, kPrintersTop - 520), nullptr, 0)
+    AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(kLabelLeft, kPrintersTop - 520),
+              nullptr, 0)
         .onClick = [this] { cmdAddImg_Click(0); };
-    AddButton(*this, "cmdAddImg", "Modifier", ButtonAt(right, kPrintersTop - 520), nullptr, 1)
+    AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(right, kPrintersTop - 520), nullptr,
+              1)
         .onClick = [this] { cmdAddImg_Click(1); };
 }
 
@@ -113,10 +115,10 @@ void frmInfos::CreatePrinters() {
                               kPrintersTop + 3 * kRow + 60, 5300, kHeight);
     keyboard.caption = "Afficher automatiquement le clavier visuel";
     const int buttons = kPrintersTop + 4 * kRow + 200;
-    Control& ok = AddButton(*this, "cmdOK", "OK", ButtonAt(1440, buttons));
+    Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, buttons));
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
-    AddButton(*this, "cmdUndo", "Annuler", ButtonAt(3000, buttons)).onClick = [this] {
+    AddButton(*this, "cmdUndo", "Annuler", SettingsButtonAt(3000, buttons)).onClick = [this] {
         cmdUndo_Click();
     };
 }
@@ -129,7 +131,8 @@ void frmInfos::CreateReceiptPaper(int top) {
     AddLabel(*this, "Tiroir :", 2000, top, 700);
     Place(*this, ControlKind::ComboBox, "cmbTiroir", -1, nullptr, 2700, top, 1250, kHeight)
         .items = {"broche 2", "broche 5"};
-    Control& test = AddButton(*this, "cmdTestTicket", "Ticket de test", ButtonAt(4060, top - 45));
+    Control& test =
+        AddButton(*this, "cmdTestTicket", "Ticket de test", SettingsButtonAt(4060, top - 45));
     test.width = 1400;
     test.toolTip = "Imprime un ticket de test sur l'imprimante caisse et ouvre le tiroir";
     test.onClick = [this] { cmdTestTicket_Click(); };
@@ -151,12 +154,11 @@ void frmInfos::CreateChooser() {
     files.onClick = [this] { File1_Click(); };
     files.onDblClick = [this] { cmdLoadImg_Click(); };
     Place(*this, ControlKind::Label, "lblFile", -1, &panel, 120, 5400, 4560, 420);
-    AddButton(*this, "cmdLoadImg", "OK", ButtonAt(1800, 6000), &panel).onClick = [this] {
+    AddButton(*this, "cmdLoadImg", "OK", SettingsButtonAt(1800, 6000), &panel).onClick = [this] {
         cmdLoadImg_Click();
     };
-    AddButton(*this, "cmdUndoFiles", "Annuler", ButtonAt(3300, 6000), &panel).onClick = [this] {
-        cmdUndoFiles_Click();
-    };
+    AddButton(*this, "cmdUndoFiles", "Annuler", SettingsButtonAt(3300, 6000), &panel).onClick =
+        [this] { cmdUndoFiles_Click(); };
 }
 
 }  // namespace vantor

@@ -13,7 +13,7 @@ namespace vantor {
 namespace {
 
 // A button of the dialog, all of one size.
-Bounds ButtonAt(int left, int top) {
+Bounds WaiterButtonAt(int left, int top) {
     return {left, top, 1200, 450};
 }
 
@@ -33,11 +33,13 @@ frmServeurs::frmServeurs(Platform& platform, TillData& data, frmMain& main)
     name.width = 3720;
     name.height = 330;
     name.backColor = Rgb(255, 255, 255);
-    AddButton(*this, "cmdModify", "Modifier", ButtonAt(120, 570)).onClick = [this] {
+    AddButton(*this, "cmdModify", "Modifier", WaiterButtonAt(120, 570)).onClick = [this] {
         cmdModify_Click();
     };
-    AddButton(*this, "cmdAdd", "Ajouter", ButtonAt(1380, 570)).onClick = [this] { cmdAdd_Click(); };
-    AddButton(*this, "cmdDelete", "Supprimer", ButtonAt(2640, 570)).onClick = [this] {
+    AddButton(*this, "cmdAdd", "Ajouter", WaiterButtonAt(1380, 570)).onClick = [this] {
+        cmdAdd_Click();
+    };
+    AddButton(*this, "cmdDelete", "Supprimer", WaiterButtonAt(2640, 570)).onClick = [this] {
         cmdDelete_Click();
     };
     Control& list = Add(ControlKind::ListBox, "lstServeurs");
@@ -46,7 +48,7 @@ frmServeurs::frmServeurs(Platform& platform, TillData& data, frmMain& main)
     list.height = 2700;
     list.backColor = Rgb(255, 255, 255);
     list.onClick = [this] { lstServeurs_Click(); };
-    AddButton(*this, "cmdClose", "Fermer", ButtonAt(2640, 4020)).onClick = [this] {
+    AddButton(*this, "cmdClose", "Fermer", WaiterButtonAt(2640, 4020)).onClick = [this] {
         cmdClose_Click();
     };
 }

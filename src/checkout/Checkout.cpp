@@ -142,7 +142,7 @@ void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bo
     const std::vector<std::string> records = SaleRecords(
         totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, data_.Infos, sale.when);
     // A sale that records nothing has no chain entry to keep its number.
-    AdvanceTicketNumber(records.empty() ? Flush::ToDisk : Flush::Deferred);
+    AdvanceTicketNumber(records.empty() ? KeptBy::IdFile : KeptBy::Chain);
     NumberInUse inUse(data_.NumTicket, true);
     try {
         EcrireVente(data_.DataPath, data_.NumTicket, records, [&](const ChainEntry* entry) {
@@ -176,9 +176,9 @@ std::optional<Encaissement> frmMain::AskPayment(PaymentKind kind) {
 
 // Writes the number that follows the current one into Id.txt; NumberInUse
 // moves NumTicket on once the current one is printed.
-void frmMain::AdvanceTicketNumber(Flush flush) {
+void frmMain::AdvanceTicketNumber(KeptBy keptBy) {
     try {
-        EcrireNumTicket(data_.DataPath, NumTicketSuivant(data_.NumTicket), flush);
+        EcrireNumTicket(data_.DataPath, NumTicketSuivant(data_.NumTicket), keptBy);
     } catch (const FileError& error) {
         throw FileError(
             std::string("La vente n'a pas été enregistrée : le numéro de ticket ne peut pas "

@@ -99,12 +99,13 @@ bool DirectoryExists(const std::string& path) {
     return std::filesystem::is_directory(ToPath(path), error);
 }
 
-std::string ReadBytes(const std::string& path) {
-    File file;
+namespace {
+
+// Every byte of the open file, from its start to its end.
+int ReadWhole(const File& file, std::string& bytes) {
     std::uint64_t size = 0;
-    int error = file.Open(path, FileSystem::Mode::Read);
-    error = error != 0 ? error : file.Size(size);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    int error = file.Size(size);
+    bytes.assign(static_cast<std::size_t>(size), '\0');
     for (std::size_t got = 1, at = 0; error == 0 && got != 0; at += got) {
         if (at == bytes.size()) {
             bytes.resize(bytes.size() + 4096);  // the file grew since its size was read
@@ -114,6 +115,16 @@ std::string ReadBytes(const std::string& path) {
             bytes.resize(at);
         }
     }
+    return error;
+}
+
+}  // namespace
+
+std::string ReadBytes(const std::string& path) {
+    File file;
+    std::string bytes;
+    int error = file.Open(path, FileSystem::Mode::Read);
+    error = error != 0 ? error : ReadWhole(file, bytes);
     if (error != 0) {
         throw SystemError("Lecture impossible", path, error);
     }
@@ -148,8 +159,7 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
 
 namespace {
 
-void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSystem::Access access,
-                 Flush flush) {
+void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSystem::Access access) {
     const std::string path = FinalTarget(linkOrPath);
     std::string temporary = path + std::string(kTemporarySuffix);
     File file;
@@ -157,17 +167,13 @@ void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSyst
         throw SystemError("Écriture impossible", path, error);
     }
     int error = file.Write(bytes);
-    error = error != 0 || flush == Flush::Deferred ? error : file.Flush();
+    error = error != 0 ? error : file.Flush();
     const int closed = file.Close();
     error = error != 0 ? error : closed;
     error = error != 0 ? error : Files().Rename(temporary, path);
     if (error != 0) {
         Files().Remove(temporary);
         throw SystemError("Écriture impossible", path, error);
-    }
-    // The rename is made and seen; only a power cut could still undo it.
-    if (flush == Flush::Deferred) {
-        return;
     }
     const std::string folder = FromPath(ToPath(path).parent_path());
     if (const int flushed = Files().FlushFolder(folder)) {
@@ -179,12 +185,12 @@ void ReplaceFile(const std::string& linkOrPath, std::string_view bytes, FileSyst
 
 }  // namespace
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush) {
-    ReplaceFile(path, bytes, FileSystem::Access::Shared, flush);
+void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    ReplaceFile(path, bytes, FileSystem::Access::Shared);
 }
 
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes) {
-    ReplaceFile(path, bytes, FileSystem::Access::Owner, Flush::ToDisk);
+    ReplaceFile(path, bytes, FileSystem::Access::Owner);
 }
 
 void WriteScratchFile(const std::string& path, std::string_view bytes) {
@@ -225,35 +231,41 @@ void RemoveLeftoverTemporariesOf(const std::string& path) {
                      });
 }
 
-void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines, Flush flush) {
-    WriteFileAtomic(path, EncodeLines(lines), flush);
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
+    WriteFileAtomic(path, EncodeLines(lines));
 }
 
-void AppendFileDurable(const std::string& path, std::string_view bytes) {
+namespace {
+
+// The bytes over the start of the file, and the file cut after them.
+int WriteFromStart(const File& file, std::string_view bytes, std::uint64_t size) {
+    const int error = file.WriteAt(bytes, 0);
+    return error != 0 || bytes.size() >= size ? error : file.Truncate(bytes.size());
+}
+
+}  // namespace
+
+void OverwriteInPlace(const std::string& path, std::string_view bytes) {
     File file;
-    std::uint64_t size = 0;
-    int error = file.Open(path, FileSystem::Mode::Append);
-    error = error != 0 ? error : file.Size(size);
+    if (file.Open(path, FileSystem::Mode::Update) != 0) {
+        WriteFileAtomic(path, bytes);  // missing, or not to be written (read-only)
+        return;
+    }
+    std::string old;
+    int error = ReadWhole(file, old);
     if (error != 0) {
         throw SystemError("Écriture impossible", path, error);
     }
-    error = file.Write(bytes);
-    error = error != 0 ? error : file.Flush();
-    if (error == 0) {
-        return;
+    error = WriteFromStart(file, bytes, old.size());
+    if (error != 0) {
+        // Should this fail too, the content is still known from elsewhere.
+        WriteFromStart(file, old, bytes.size());
     }
-    // Cut back to the old end, so that no half record stays behind.
-    if (file.Truncate(size) != 0 || file.Flush() != 0) {
-        throw FileError("Écriture impossible '" + path + "' : " + SystemErrorText(error) +
-                        " ; la fin du fichier n'a pas pu être effacée, elle peut contenir "
-                        "un enregistrement incomplet");
+    const int closed = file.Close();
+    error = error != 0 ? error : closed;
+    if (error != 0) {
+        throw SystemError("Écriture impossible", path, error);
     }
-    throw SystemError("Écriture impossible", path, error);
-}
-
-bool EndsInsideALine(const std::string& path) {
-    const std::uint64_t size = FileSize(path);
-    return size > 0 && ReadRange(path, size - 1, 1) != "\n";
 }
 
 void ForEachLineBackward(
@@ -291,21 +303,19 @@ void ForEachLineBackward(
     }
 }
 
-void CutFileDurable(const std::string& path, std::uint64_t size) {
-    File file;
-    int error = file.Open(path, FileSystem::Mode::Append);
-    error = error != 0 ? error : file.Truncate(size);
-    error = error != 0 ? error : file.Flush();
-    if (error != 0) {
-        throw SystemError("Écriture impossible", path, error);
-    }
-}
-
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) {
     File file;
+    if (const int error = count == 0 ? 0 : file.Open(path, FileSystem::Mode::Read)) {
+        throw SystemError("Lecture impossible", path, error);
+    }
+    return ReadRange(file, path, offset, count);
+}
+
+std::string ReadRange(const File& file, const std::string& path, std::uint64_t offset,
+                      std::size_t count) {
     std::string bytes(count, '\0');
     std::size_t at = 0;
-    int error = count == 0 ? 0 : file.Open(path, FileSystem::Mode::Read);
+    int error = 0;
     for (std::size_t got = 1; error == 0 && at < count && got != 0; at += got) {
         error = file.ReadAt(bytes.data() + at, count - at, offset + at, got);
     }

@@ -11,6 +11,8 @@
 
 namespace vantor {
 
+class File;
+
 // A file operation that failed; what() is the system's reason.
 class FileError : public std::runtime_error {
 public:
@@ -33,22 +35,13 @@ std::string ReadBytes(const std::string& path);
 // Every line followed by CR LF, in Windows-1252.
 std::string EncodeLines(const std::vector<std::string>& lines);
 
-// How far WriteFileAtomic makes sure of the new file before it returns.
-enum class Flush {
-    ToDisk,
-    // Left to the system: a killed program still leaves the old file or the
-    // new one, but a power cut may leave either, or an empty file. Only for a
-    // file whose content is also known from elsewhere (Id.txt, from the chain).
-    Deferred,
-};
-
 // Replaces the file as a whole: the bytes go to a temporary file beside it,
 // which is flushed to disk and renamed over the old file, then the folder is
 // flushed. A crash at any moment leaves the old file or the new one, never a
 // missing, empty or half-written file.
 // A path that is a symbolic link has its target rewritten; the link stays.
 // A new file's rights are what the user's umask gives; the replaced file's go.
-void WriteFileAtomic(const std::string& path, std::string_view bytes, Flush flush = Flush::ToDisk);
+void WriteFileAtomic(const std::string& path, std::string_view bytes);
 // The same for a file that only its owner may read (a key), from its first
 // byte on, whatever the umask.
 void WritePrivateFileAtomic(const std::string& path, std::string_view bytes);
@@ -67,20 +60,27 @@ void RemoveLeftoverTemporaries(const std::string& folder);
 // Removes the temporary files that an earlier WriteFileAtomic of this very
 // path left beside it ("<path>.tmpA1b2C3"), before writing it anew.
 void RemoveLeftoverTemporariesOf(const std::string& path);
-void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines,
-                      Flush flush = Flush::ToDisk);
+void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+// Writes the bytes over the file in place, from its first byte, and cuts off
+// what the old content had beyond them. Nothing is flushed. A file missing,
+// or that cannot be opened to be written (read-only), is replaced by
+// WriteFileAtomic instead. For a small file whose reader takes
+// its first line and whose content is also known from elsewhere (Id.txt,
+// whose number the chain keeps): on most file systems a rename over the old
+// file waits for the new file's bytes to reach the disk, nearly as a flush.
+// A kill leaves the old bytes or the new ones (followed by the rest of a
+// longer old content when it came before the cut: the first line is new); a
+// power cut may leave anything. When a step fails the old bytes are put
+// back and FileError is thrown.
+void OverwriteInPlace(const std::string& path, std::string_view bytes);
 
-// Appends the bytes with one write, flushed to disk. When anything fails the
-// file is cut back to its previous size and FileError is thrown, naming the
-// file and the reason: the bytes are in the file whole or not at all.
-void AppendFileDurable(const std::string& path, std::string_view bytes);
-// The file does not end with a line end (a cut line): the next record must
-// not be glued onto it. False for a missing or empty file.
-bool EndsInsideALine(const std::string& path);
-// Cuts the file to size bytes and flushes it to disk.
-void CutFileDurable(const std::string& path, std::uint64_t size);
+// Durable appends: data/DurableAppend.h.
+
 // At most count bytes of the file from offset on ("" past its end).
 std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count);
+// The same through a file already open, named path when it fails.
+std::string ReadRange(const File& file, const std::string& path, std::uint64_t offset,
+                      std::size_t count);
 // Calls visit on each line of the file that lies before offset `before`,
 // from the last back, with where it starts and whether it has its line end,
 // until visit returns true. A line is given as bytes, without CR LF. Reads a

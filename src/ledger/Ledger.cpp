@@ -1,5 +1,6 @@
 #include "ledger/Ledger.h"
 
+#include "data/DurableAppend.h"
 #include "data/TextFile.h"
 #include "ledger/DataFileReader.h"
 #include "ledger/Sha256.h"
@@ -20,15 +21,17 @@ struct ChainTail {
     std::uint64_t size = 0;
 };
 
-ChainTail ReadChainTail(const std::string& path) {
+// The tail of a chain of size bytes, whose bytes read(from, count) gives.
+template <typename Read>
+ChainTail ReadChainTail(std::uint64_t size, const Read& read) {
     ChainTail tail;
-    tail.size = FileSize(path);
+    tail.size = size;
     tail.completeSize = tail.size;
     if (tail.size == 0) {
         return tail;
     }
     const std::uint64_t from = tail.size > kTail ? tail.size - kTail : 0;
-    const std::string bytes = ReadRange(path, from, tail.size - from);
+    const std::string bytes = read(from, static_cast<std::size_t>(tail.size - from));
     const std::size_t lastEnd = bytes.rfind('\n');
     if (lastEnd == std::string::npos) {
         if (from == 0) {
@@ -48,6 +51,19 @@ ChainTail ReadChainTail(const std::string& path) {
     return tail;
 }
 
+ChainTail ReadChainTail(const std::string& path) {
+    return ReadChainTail(FileSize(path), [&](std::uint64_t from, std::size_t count) {
+        return ReadRange(path, from, count);
+    });
+}
+
+// The same through the chain opened to be appended to.
+ChainTail ReadChainTail(const DurableAppendFile& chain) {
+    return ReadChainTail(chain.Size(), [&](std::uint64_t from, std::size_t count) {
+        return chain.ReadRange(from, count);
+    });
+}
+
 // A chain entry may only name the two chained files of the data folder.
 bool IsChainedFile(const std::string& file) {
     return file == kJournalFile || file == kEventFile || file == kClosureFile;
@@ -63,8 +79,12 @@ bool LeftUnsettled(const std::string& dataPath, const ChainTail& tail) {
            FileSize(JoinPath(dataPath, last->file)) < last->end;
 }
 
+void AppendEntry(const DurableAppendFile& chain, const ChainEntry& entry) {
+    chain.Append(FormatEntry(entry) + "\r\n");
+}
+
 void AppendEntry(const std::string& dataPath, const ChainEntry& entry) {
-    AppendFileDurable(JoinPath(dataPath, kChainFile), FormatEntry(entry) + "\r\n");
+    AppendEntry(DurableAppendFile(JoinPath(dataPath, kChainFile)), entry);
 }
 
 // Bytes taken out of a file, kept with a line saying where they were.
@@ -155,19 +175,22 @@ void AppendChained(const std::string& dataPath, const std::string& file, EntryKi
     ChainedAppend(dataPath, file, kind, ref, lines).Finish();
 }
 
+// The chain and the data file are each opened once for all their steps.
 ChainedAppend::ChainedAppend(const std::string& dataPath, const std::string& file, EntryKind kind,
                              std::int64_t ref, const std::vector<std::string>& lines)
-    : dataPath_(dataPath), path_(JoinPath(dataPath, file)) {
-    const std::string chainPath = JoinPath(dataPath, kChainFile);
-    ChainTail tail = ReadChainTail(chainPath);
+    : dataPath_(dataPath) {
+    const std::string path = JoinPath(dataPath, file);
+    const DurableAppendFile chain(JoinPath(dataPath, kChainFile));
+    ChainTail tail = ReadChainTail(chain);
     if (LeftUnsettled(dataPath, tail)) {
         SettleInterruptedWrite(dataPath);
-        tail = ReadChainTail(chainPath);
+        tail = ReadChainTail(chain);
     }
-    bytes_ = EndsInsideALine(path_) ? "\r\n" : "";
+    file_.emplace(path);
+    bytes_ = file_->EndsInsideALine() ? "\r\n" : "";
     bytes_ += EncodeLines(lines);
     if (bytes_.size() > kLongestChainedWrite) {
-        throw FileError("Écriture refusée '" + path_ + "' : " + std::to_string(bytes_.size()) +
+        throw FileError("Écriture refusée '" + path + "' : " + std::to_string(bytes_.size()) +
                         " octets en une fois, plus qu'une vente ne peut en contenir");
     }
     // An unreadable last entry gets a successor numbered 0: the check stops there.
@@ -175,10 +198,10 @@ ChainedAppend::ChainedAppend(const std::string& dataPath, const std::string& fil
     entry_.kind = kind;
     entry_.ref = ref;
     entry_.file = file;
-    entry_.start = FileSize(path_);
+    entry_.start = file_->Size();
     entry_.end = entry_.start + bytes_.size();
     entry_.hash = EntryHash(tail.last ? tail.last->hash : kChainOrigin, entry_, bytes_);
-    AppendEntry(dataPath, entry_);
+    AppendEntry(chain, entry_);
 }
 
 ChainedAppend::~ChainedAppend() {
@@ -188,7 +211,7 @@ ChainedAppend::~ChainedAppend() {
 void ChainedAppend::Finish() {
     open_ = false;
     try {
-        AppendFileDurable(path_, bytes_);
+        file_->Append(bytes_);
     } catch (const FileError&) {
         open_ = true;
         GiveUp();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/DurableAppend.h"
 #include "ledger/ChainEntry.h"
 
 namespace vantor {
@@ -70,7 +71,7 @@ public:
 
 private:
     std::string dataPath_;
-    std::string path_;
+    std::optional<DurableAppendFile> file_;  // the data file, open from the entry to Finish
     std::string bytes_;
     ChainEntry entry_;
     bool open_ = true;

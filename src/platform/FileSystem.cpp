@@ -74,6 +74,10 @@ int File::Write(std::string_view bytes) const {
     return files_->Write(handle_, bytes);
 }
 
+int File::WriteAt(std::string_view bytes, std::uint64_t offset) const {
+    return files_->WriteAt(handle_, bytes, offset);
+}
+
 int File::Flush() const {
     return files_->Flush(handle_);
 }

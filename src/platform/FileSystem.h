@@ -17,10 +17,13 @@ public:
     static constexpr Handle kNoHandle = -1;
     enum class Mode {
         Read,
-        Append,  // writes go to the end; the file is created when missing
+        Append,  // read, and written at the end; the file is created when missing
         // A new file for writing, only where the name is free: EEXIST when
         // anything has it, a symbolic link too, which is never followed.
         CreateNew,
+        // An existing file, read and written in place (WriteAt): ENOENT when
+        // missing, EISDIR for a folder.
+        Update,
     };
     // Who may read a file created here. A data file gets what the user's
     // umask leaves of read and write for all; a private one (a key) is the
@@ -42,6 +45,8 @@ public:
                        std::size_t& got) = 0;
     // All the bytes, or an error (some of them may have been written).
     virtual int Write(Handle handle, std::string_view bytes) = 0;
+    // The same at offset, over what the file holds there (a file opened to Update).
+    virtual int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) = 0;
     // Down to the disk.
     virtual int Flush(Handle handle) = 0;
     virtual int Truncate(Handle handle, std::uint64_t size) = 0;
@@ -94,6 +99,7 @@ public:
     int Size(std::uint64_t& size) const;
     int ReadAt(char* buffer, std::size_t size, std::uint64_t offset, std::size_t& got) const;
     int Write(std::string_view bytes) const;
+    int WriteAt(std::string_view bytes, std::uint64_t offset) const;
     int Flush() const;
     int Truncate(std::uint64_t size) const;
     // Closes now, for the error a close may report; the file is closed either way.

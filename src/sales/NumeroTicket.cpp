@@ -62,8 +62,12 @@ std::int32_t NumTicketSuivant(std::int32_t numero) {
     return numero == INT32_MAX ? 1 : numero + 1;
 }
 
-void EcrireNumTicket(const std::string& dataPath, std::int32_t next, Flush flush) {
-    WriteLinesAtomic(JoinPath(dataPath, kIdFile), {std::to_string(next)}, flush);
+void EcrireNumTicket(const std::string& dataPath, std::int32_t next, KeptBy keptBy) {
+    const std::string path = JoinPath(dataPath, kIdFile);
+    const std::string bytes = EncodeLines({std::to_string(next)});
+    // A number only grows (but at the wrap to 1): written over the old one in
+    // place, the file's first line is the old number or the new one.
+    keptBy == KeptBy::Chain ? OverwriteInPlace(path, bytes) : WriteFileAtomic(path, bytes);
 }
 
 }  // namespace vantor

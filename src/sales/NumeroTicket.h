@@ -25,7 +25,18 @@ NumeroDemarrage NumTicketAuDemarrage(const std::string& dataPath);
 
 // The number after this one; after the largest the numbers start again at 1.
 std::int32_t NumTicketSuivant(std::int32_t numero);
-// Id.txt holds the number the next receipt shows. Throws FileError.
-void EcrireNumTicket(const std::string& dataPath, std::int32_t next, Flush flush = Flush::ToDisk);
+
+// What keeps the number written to Id.txt through a power cut: the file
+// itself, replaced atomically and flushed; or the chain entry of the sale,
+// appended and flushed right after, from which the start takes the number
+// when Id.txt is behind: the file is then overwritten in place, unflushed.
+enum class KeptBy {
+    IdFile,
+    Chain,
+};
+// Id.txt holds the number the next receipt shows. Throws FileError, the file
+// then holding its old number.
+void EcrireNumTicket(const std::string& dataPath, std::int32_t next,
+                     KeptBy keptBy = KeptBy::IdFile);
 
 }  // namespace vantor

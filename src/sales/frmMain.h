@@ -16,7 +16,7 @@
 namespace vantor {
 
 class Printer;
-enum class Flush;
+enum class KeptBy;
 enum class PaymentKind;
 struct Encaissement;
 struct ReceiptSale;
@@ -184,7 +184,7 @@ private:
     // is asked or recorded.
     void PrintReportOnScreen();
     std::optional<Encaissement> AskPayment(PaymentKind kind);
-    void AdvanceTicketNumber(Flush flush);
+    void AdvanceTicketNumber(KeptBy keptBy);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be
     // reached is told, and stops nothing.
     void OpenCashDrawer();

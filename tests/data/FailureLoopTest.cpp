@@ -38,10 +38,14 @@ using test::TempDir;
 using test::WriteRaw;
 
 // The system's file system, except that its N-th call fails (a write after
-// writing half of its bytes, a close after closing).
+// writing half of its bytes, a close after closing). Stopped there, as the
+// till killed at that call: every call from the N-th on fails, doing nothing
+// (but closing).
 class FailingFiles : public FileSystem {
 public:
-    explicit FailingFiles(int failing) : failing_(failing) {}
+    enum class After { GoesOn, Stopped };
+    explicit FailingFiles(int failing, After after = After::GoesOn)
+        : failing_(failing), stopped_(after == After::Stopped) {}
     bool Failed() const { return calls_ >= failing_; }
 
     int Open(const std::string& path, Mode mode, Handle& handle) override {
@@ -61,10 +65,17 @@ public:
     }
     int Write(Handle handle, std::string_view bytes) override {
         if (Fails()) {
-            system_.Write(handle, bytes.substr(0, bytes.size() / 2));
+            system_.Write(handle, Half(bytes));
             return ENOSPC;
         }
         return system_.Write(handle, bytes);
+    }
+    int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) override {
+        if (Fails()) {
+            system_.WriteAt(handle, Half(bytes), offset);
+            return ENOSPC;
+        }
+        return system_.WriteAt(handle, bytes, offset);
     }
     int Flush(Handle handle) override { return Fails() ? EIO : system_.Flush(handle); }
     int Truncate(Handle handle, std::uint64_t size) override {
@@ -85,10 +96,15 @@ public:
     bool FolderFlushFailed() const { return folderFlushFailed_; }
 
 private:
-    bool Fails() { return ++calls_ == failing_; }
+    bool Fails() { return ++calls_ == failing_ || (stopped_ && calls_ > failing_); }
+    // What a failing write still writes: nothing once stopped.
+    std::string_view Half(std::string_view bytes) const {
+        return stopped_ ? std::string_view() : bytes.substr(0, bytes.size() / 2);
+    }
 
     FileSystem& system_ = SystemFiles();
     int failing_;
+    bool stopped_;
     int calls_ = 0;
     bool folderFlushFailed_ = false;
 };
@@ -124,7 +140,7 @@ const std::vector<std::pair<const char*, std::function<void(const std::string& f
          }},
         {"numéro de ticket", [](const std::string& f) { EcrireNumTicket(f, 42); }},
         {"numéro de ticket d'une vente chaînée",
-         [](const std::string& f) { EcrireNumTicket(f, 42, Flush::Deferred); }},
+         [](const std::string& f) { EcrireNumTicket(f, 42, KeptBy::Chain); }},
         {"articles", Rewrite("Articles.csv", {"Description;Prix;Categorie", "Thé;3.2;0"})},
         {"catégories", Rewrite("Categories.csv", {"Chaud", "Froid"})},
         {"réglages", [](const std::string& f) { EcrireInfos(f, InfosRecord{}); }},
@@ -214,6 +230,86 @@ TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
             ASSERT_LT(failing, 100) << "the operation never completes";
         }
         std::cout << name << ": " << failing - 1 << " failure points\n";
+    }
+}
+
+// The names of the folder's entries, in order.
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Id.txt of a chained sale, written over its old content in place, with the
+// N-th call failing: the file holds its old bytes or its new ones, nothing
+// else is left, and a failure is told unless the new bytes are in place; a
+// file that cannot be opened is replaced whole.
+// Stopped at the N-th call (the till killed there), the number the next
+// start reads in it is the old one or the new one.
+TEST(FailureLoop, TheReceiptNumberWrittenInPlaceIsTheOldOrTheNew) {
+    const struct {
+        const char* name;
+        const char* old;  // nullptr: no Id.txt yet
+        std::int32_t next;
+        std::int32_t oldStart;  // what a start reads in the old file
+        const char* written;
+    } rows[] = {
+        {"as long", "41\r\n", 42, 42, "42\r\n"},
+        {"a digit more", "9\r\n", 10, 10, "10\r\n"},
+        {"many digits more", "7\r\n", 1234567, 8, "1234567\r\n"},
+        {"the wrap to 1", "2147483647\r\n", 1, 2, "1\r\n"},
+        {"edited, with a note below", "41\r\nvu le 05.12\r\n", 42, 42, "42\r\n"},
+        {"not there", nullptr, 1, 1, "1\r\n"},
+    };
+    for (const auto& row : rows) {
+        for (const auto after : {FailingFiles::After::GoesOn, FailingFiles::After::Stopped}) {
+            const bool stopped = after == FailingFiles::After::Stopped;
+            SCOPED_TRACE(std::string(row.name) + (stopped ? ", stopped" : ""));
+            int failing = 1;
+            for (;; ++failing) {
+                SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+                TempDir folder(RamDiskOrTemporary());
+                const std::string path = folder / kIdFile;
+                if (row.old != nullptr) {
+                    WriteRaw(path, row.old);
+                }
+                FailingFiles files(failing, after);
+                bool reported = false;
+                {
+                    UseFileSystem use(files);
+                    try {
+                        EcrireNumTicket(folder.Path(), row.next, KeptBy::Chain);
+                    } catch (const FileError&) {
+                        reported = true;
+                    }
+                }
+                const bool written = Slurp(path) == row.written;
+                if (stopped) {
+                    const std::int32_t start = LireNumTicket(folder.Path());
+                    EXPECT_TRUE(start == row.oldStart || start == row.next + 1) << start;
+                } else {
+                    const std::vector<std::string> none;
+                    EXPECT_EQ(FileNames(folder.Path()), row.old == nullptr && !written
+                                                            ? none
+                                                            : std::vector<std::string>{kIdFile});
+                    EXPECT_TRUE(written || Slurp(path) == (row.old ? row.old : "")) << Slurp(path);
+                    EXPECT_TRUE(reported || written);
+                    // A file that cannot be opened to be written in place
+                    // (read-only) is replaced all the same.
+                    EXPECT_TRUE(failing > 1 || written);
+                }
+                if (!files.Failed()) {
+                    EXPECT_TRUE(written) << Slurp(path);
+                    EXPECT_FALSE(reported);
+                    break;
+                }
+                ASSERT_LT(failing, 100) << "the writing never completes";
+            }
+            EXPECT_GE(failing, 3);  // opened, read, written at the least
+        }
     }
 }
 

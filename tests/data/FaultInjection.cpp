@@ -7,7 +7,10 @@
 //   VANTOR_WRITE_LIMIT_FILE=f with the limit, only writes to files whose path
 //                             ends with f count and fail;
 //   VANTOR_FSYNC_LOG=path     each fsync appends the path of what it flushes
-//                             (a file or a folder) to that file, a line each.
+//                             (a file or a folder) to that file, a line each,
+//                             and each rename over an existing file
+//                             "rename PATH": on ext4 it waits for the new
+//                             file's bytes to reach the disk, as a flush does.
 // Without these variables every call goes straight to the C library.
 
 #include <dlfcn.h>
@@ -74,6 +77,14 @@ int rename(const char* from, const char* to) noexcept {
     const char* asked = getenv("VANTOR_ABORT_ON_RENAME");
     if (asked != nullptr && asked[0] == '1') {
         abort();
+    }
+    const char* log = getenv("VANTOR_FSYNC_LOG");
+    struct stat target;
+    if (log != nullptr && stat(to, &target) == 0) {
+        if (FILE* out = fopen(log, "a")) {
+            fprintf(out, "rename %s\n", to);
+            fclose(out);
+        }
     }
     static auto* real = Next<int(const char*, const char*)>("rename");
     return real(from, to);

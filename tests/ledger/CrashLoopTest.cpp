@@ -64,11 +64,11 @@ struct Run {
 // Starts the till on the folder and kills it after delay (or lets it end
 // when delay is longer than the run).
 Run RunAndKill(const std::string& dir, const std::string& script, Clock::duration delay,
-               const std::string& errors = "/dev/null") {
+               const std::string& errors = "/dev/null", const std::string& output = "/dev/null") {
     const Clock::time_point start = Clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::dup2(::open("/dev/null", O_WRONLY), 1);
+        ::dup2(::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         ::dup2(::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         ::execl(VANTOR_EXECUTABLE, VANTOR_EXECUTABLE, "--headless", "--data-dir", dir.c_str(),
                 "--script", script.c_str(), nullptr);
@@ -164,8 +164,13 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         interrupted += killed.interrupted ? 1 : 0;
 
         const std::string errors = scripts / "start-errors.txt";
-        ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1), errors).status, 0)
+        const std::string shown = scripts / "start-transcript.txt";
+        ASSERT_EQ(RunAndKill(dir.Path(), start, std::chrono::hours(1), errors, shown).status, 0)
             << "run " << runs << ": the till does not start again: " << Slurp(errors);
+        // Id.txt is written before the sale's entry: a kill leaves it ahead
+        // of the chain, never behind (only a power cut may).
+        EXPECT_EQ(Slurp(shown).find("Le fichier Id.txt"), std::string::npos)
+            << "run " << runs << ": " << Slurp(shown);
         ExpectNoLeftover(dir.Path(), runs);
         ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir / kChainFile, runs);
         long long receipt = 0;  // the last sale's in the chain

@@ -85,6 +85,9 @@ public:
     int Write(Handle handle, std::string_view bytes) override {
         return system_.Write(handle, bytes);
     }
+    int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) override {
+        return system_.WriteAt(handle, bytes, offset);
+    }
     int Flush(Handle handle) override { return system_.Flush(handle); }
     int Truncate(Handle handle, std::uint64_t size) override {
         return system_.Truncate(handle, size);

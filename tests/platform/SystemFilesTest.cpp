@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "data/DurableAppend.h"
 #include "data/TextFile.h"
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"

@@ -57,6 +57,9 @@ public:
     int Write(Handle handle, std::string_view bytes) override {
         return SystemFiles().Write(handle, bytes);
     }
+    int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) override {
+        return SystemFiles().WriteAt(handle, bytes, offset);
+    }
     int Flush(Handle handle) override { return SystemFiles().Flush(handle); }
     int Truncate(Handle handle, std::uint64_t size) override {
         return SystemFiles().Truncate(handle, size);

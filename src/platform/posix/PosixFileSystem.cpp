@@ -50,7 +50,8 @@ class PosixFileSystem : public FileSystem {
 public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const int flags = mode == Mode::Read     ? O_RDONLY
-                          : mode == Mode::Append ? O_WRONLY | O_CREAT | O_APPEND
+                          : mode == Mode::Append ? O_RDWR | O_CREAT | O_APPEND
+                          : mode == Mode::Update ? O_RDWR
                                                  : O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW;
         const int fd = ::open(path.c_str(), flags | O_CLOEXEC, kSharedMode);
         handle = fd;
@@ -107,6 +108,21 @@ public:
                 return errno;
             }
             bytes.remove_prefix(written < 0 ? 0 : static_cast<std::size_t>(written));
+        }
+        return 0;
+    }
+
+    // Never on a file opened to Append: Linux would append the bytes anyway.
+    int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) override {
+        while (!bytes.empty()) {
+            const ssize_t written =
+                ::pwrite(Fd(handle), bytes.data(), bytes.size(), static_cast<off_t>(offset));
+            if (written < 0 && errno != EINTR) {
+                return errno;
+            }
+            const std::size_t done = written < 0 ? 0 : static_cast<std::size_t>(written);
+            bytes.remove_prefix(done);
+            offset += done;
         }
         return 0;
     }

@@ -59,15 +59,19 @@ public:
     int Open(const std::string& path, Mode mode, Handle& handle) override {
         const bool read = mode == Mode::Read;
         const bool createNew = mode == Mode::CreateNew;
+        handle = kNoHandle;
+        if (mode == Mode::Update && IsFolder(win32::Utf16(path))) {
+            return EISDIR;  // the system would only say access denied
+        }
         // A new file never opens what a link points to: the link itself has the name.
         const DWORD flags =
             FILE_ATTRIBUTE_NORMAL | (createNew ? FILE_FLAG_OPEN_REPARSE_POINT : DWORD{0});
         const HANDLE file =
             ::CreateFileW(win32::Utf16(path).c_str(),
                           read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                          read        ? OPEN_EXISTING
-                          : createNew ? CREATE_NEW
-                                      : OPEN_ALWAYS,
+                          read || mode == Mode::Update ? OPEN_EXISTING
+                          : createNew                  ? CREATE_NEW
+                                                       : OPEN_ALWAYS,
                           flags, nullptr);
         handle = reinterpret_cast<Handle>(file);
         return file == INVALID_HANDLE_VALUE ? LastError() : 0;
@@ -130,6 +134,20 @@ public:
         return 0;
     }
 
+    int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) override {
+        while (!bytes.empty()) {
+            OVERLAPPED at = At(offset);
+            DWORD written = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+            if (!::WriteFile(Native(handle), bytes.data(), chunk, &written, &at)) {
+                return LastError();
+            }
+            bytes.remove_prefix(written);
+            offset += written;
+        }
+        return 0;
+    }
+
     int Flush(Handle handle) override { return Result(::FlushFileBuffers(Native(handle))); }
 
     int Truncate(Handle handle, std::uint64_t size) override {
@@ -143,12 +161,17 @@ public:
 
     int Close(Handle handle) override { return Result(::CloseHandle(Native(handle))); }
 
+    static bool IsFolder(const std::wstring& path) {
+        const DWORD attributes = ::GetFileAttributesW(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
+
     // Replaces an existing target too (a C runtime rename refuses to).
     int Rename(const std::string& from, const std::string& to) override {
         const std::wstring source = win32::Utf16(from);
         const std::wstring target = win32::Utf16(to);
-        const DWORD attributes = ::GetFileAttributesW(target.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        if (IsFolder(target)) {
             return EISDIR;  // never replaced, nor set aside
         }
         for (int tries = 1;; ++tries) {
