@@ -12,19 +12,19 @@ namespace vantor {
 namespace {
 
 // Fingertip-sized: the pad's keys are a thumb wide and the names' rows tall.
-constexpr int kMargin = 120;
-constexpr int kListWidth = 3600;
-constexpr int kPadLeft = kMargin + kListWidth + 240;
-constexpr int kKeyWidth = 1320;
-constexpr int kKeyHeight = 840;
-constexpr int kKeyStep = 120;
-constexpr int kPadWidth = 3 * kKeyWidth + 2 * kKeyStep;
-constexpr int kPadTop = 1740;
-constexpr Color kWarning = Rgb(192, 0, 0);
+constexpr int kSignInMargin = 120;
+constexpr int kNamesWidth = 3600;
+constexpr int kPadLeftEdge = kSignInMargin + kNamesWidth + 240;
+constexpr int kPadKeyWidth = 1320;
+constexpr int kPadKeyHeight = 840;
+constexpr int kPadKeyStep = 120;
+constexpr int kPadAcross = 3 * kPadKeyWidth + 2 * kPadKeyStep;
+constexpr int kPadTopEdge = 1740;
+constexpr Color kMessageColour = Rgb(192, 0, 0);
 
 Bounds PadKey(int column, int row) {
-    return {kPadLeft + column * (kKeyWidth + kKeyStep), kPadTop + row * (kKeyHeight + kKeyStep),
-            kKeyWidth, kKeyHeight};
+    return {kPadLeftEdge + column * (kPadKeyWidth + kPadKeyStep),
+            kPadTopEdge + row * (kPadKeyHeight + kPadKeyStep), kPadKeyWidth, kPadKeyHeight};
 }
 
 }  // namespace
@@ -40,30 +40,32 @@ frmConnexion::frmConnexion(Platform& platform, TillData& data, StaffSession& ses
       nom_(nom),
       quit_(std::move(quit)) {
     caption = mode == Mode::Accord ? "Accord d'un responsable" : "Connexion";
-    width = kPadLeft + kPadWidth + kMargin + 120;
+    width = kPadLeftEdge + kPadAcross + kSignInMargin + 120;
     height = 6720;  // the lowest button, a margin, and the title bar
     // Across the whole screen: an action's name may be long.
-    Control& prompt = AddAt(*this, ControlKind::Label, "lblNoms",
-                            {kMargin, kMargin, kPadLeft + kPadWidth - kMargin, 360});
+    Control& prompt =
+        AddAt(*this, ControlKind::Label, "lblNoms",
+              {kSignInMargin, kSignInMargin, kPadLeftEdge + kPadAcross - kSignInMargin, 360});
     prompt.caption =
         mode == Mode::Accord ? action + " : le nom et le code d'un responsable" : "Votre nom";
     prompt.fontSize = 12;
     Control& names =
-        AddAt(*this, ControlKind::ListBox, "lstNoms", {kMargin, 600, kListWidth, 4500});
+        AddAt(*this, ControlKind::ListBox, "lstNoms", {kSignInMargin, 600, kNamesWidth, 4500});
     names.fontSize = 14;
     names.backColor = Rgb(255, 255, 255);
     names.onClick = [this] { lstNoms_Click(); };
-    Control& cancel =
-        AddButton(*this, "cmdAnnuler", "Annuler", {kMargin, 5220, kListWidth, kKeyHeight});
+    Control& cancel = AddButton(*this, "cmdAnnuler", "Annuler",
+                                {kSignInMargin, 5220, kNamesWidth, kPadKeyHeight});
     cancel.fontSize = 12;
     cancel.visible = mode != Mode::Connexion;
     cancel.onClick = [this] { cmdAnnuler_Click(); };
     Control& message =
-        AddAt(*this, ControlKind::Label, "lblMessage", {kPadLeft, 1260, kPadWidth, 360});
+        AddAt(*this, ControlKind::Label, "lblMessage", {kPadLeftEdge, 1260, kPadAcross, 360});
     message.fontSize = 12;
     message.fontBold = true;
-    message.foreColor = kWarning;
-    Control& code = AddAt(*this, ControlKind::TextBox, "txtCode", {kPadLeft, 600, kPadWidth, 600});
+    message.foreColor = kMessageColour;
+    Control& code =
+        AddAt(*this, ControlKind::TextBox, "txtCode", {kPadLeftEdge, 600, kPadAcross, 600});
     code.masked = true;
     code.maxLength = static_cast<int>(kPinMaxDigits);
     code.fontSize = 18;

@@ -13,18 +13,18 @@ namespace vantor {
 
 namespace {
 
-constexpr int kRight = 4560;
-constexpr int kHalf = 1800;
-constexpr int kRow = 600;
+constexpr int kStaffFieldsLeft = 4560;
+constexpr int kStaffHalfWidth = 1800;
+constexpr int kStaffRowHeight = 600;
 
-Control& AddLabel(Form& form, const std::string& name, const std::string& caption,
-                  const Bounds& bounds) {
+Control& AddStaffLabel(Form& form, const std::string& name, const std::string& caption,
+                       const Bounds& bounds) {
     Control& label = AddAt(form, ControlKind::Label, name, bounds);
     label.caption = caption;
     return label;
 }
 
-Control& AddBox(Form& form, const std::string& name, const Bounds& bounds, int maxLength) {
+Control& AddStaffBox(Form& form, const std::string& name, const Bounds& bounds, int maxLength) {
     Control& box = AddAt(form, ControlKind::TextBox, name, bounds);
     box.backColor = Rgb(255, 255, 255);
     box.maxLength = maxLength;
@@ -36,7 +36,7 @@ Control& AddBox(Form& form, const std::string& name, const Bounds& bounds, int m
 frmPersonnel::frmPersonnel(Platform& platform, TillData& data, std::string par)
     : Form("frmPersonnel"), platform_(platform), data_(data), par_(std::move(par)) {
     caption = "Personnel";
-    width = kRight + 2 * kHalf + 360;
+    width = kStaffFieldsLeft + 2 * kStaffHalfWidth + 360;
     height = 6600;
     Control& list = AddAt(*this, ControlKind::ListBox, "lstPersonnel", {120, 120, 4200, 4680});
     list.backColor = Rgb(255, 255, 255);
@@ -47,28 +47,36 @@ frmPersonnel::frmPersonnel(Platform& platform, TillData& data, std::string par)
 }
 
 void frmPersonnel::CreateFields() {
-    AddLabel(*this, "lblNom", "Nom", {kRight, 120, 2 * kHalf, 300});
-    AddBox(*this, "txtNom", {kRight, 420, 2 * kHalf + 120, kRow},
-           static_cast<int>(kNomMaxCaracteres));
+    AddStaffLabel(*this, "lblNom", "Nom", {kStaffFieldsLeft, 120, 2 * kStaffHalfWidth, 300});
+    AddStaffBox(*this, "txtNom",
+                {kStaffFieldsLeft, 420, 2 * kStaffHalfWidth + 120, kStaffRowHeight},
+                static_cast<int>(kNomMaxCaracteres));
     const char* roles[] = {"Serveur", "Responsable"};
     for (int i = 0; i < 2; ++i) {
         Control& role = AddAt(*this, ControlKind::OptionButton, "optRole",
-                              {kRight + i * (kHalf + 120), 1140, kHalf, kRow}, nullptr, i);
+                              {kStaffFieldsLeft + i * (kStaffHalfWidth + 120), 1140,
+                               kStaffHalfWidth, kStaffRowHeight},
+                              nullptr, i);
         role.caption = roles[i];
     }
-    AddLabel(*this, "lblCode", "Code (4 à 8 chiffres), deux fois", {kRight, 1860, 2 * kHalf, 300});
+    AddStaffLabel(*this, "lblCode", "Code (4 à 8 chiffres), deux fois",
+                  {kStaffFieldsLeft, 1860, 2 * kStaffHalfWidth, 300});
     for (const char* box : {"txtCode1", "txtCode2"}) {
         const bool second = box[7] == '2';
-        Control& code = AddBox(*this, box, {kRight + (second ? kHalf + 120 : 0), 2160, kHalf, kRow},
-                               static_cast<int>(kPinMaxDigits));
+        Control& code = AddStaffBox(*this, box,
+                                    {kStaffFieldsLeft + (second ? kStaffHalfWidth + 120 : 0), 2160,
+                                     kStaffHalfWidth, kStaffRowHeight},
+                                    static_cast<int>(kPinMaxDigits));
         code.masked = true;
         // Right-aligned as the amounts: a touch screen gives it the numeric pad.
         code.alignment = vbRightJustify;
         code.onChange = [this, box] { ChiffresSeulement(box); };
     }
-    AddLabel(*this, "lblVerrou", "Verrouiller la caisse après (minutes sans activité, 0 : jamais)",
-             {120, 5040, 3600, 600});
-    AddBox(*this, "txtVerrou", {3840, 5040, 480, kRow}, 3).alignment = vbRightJustify;
+    AddStaffLabel(*this, "lblVerrou",
+                  "Verrouiller la caisse après (minutes sans activité, 0 : jamais)",
+                  {120, 5040, 3600, 600});
+    AddStaffBox(*this, "txtVerrou", {3840, 5040, 480, kStaffRowHeight}, 3).alignment =
+        vbRightJustify;
 }
 
 void frmPersonnel::CreateButtons() {
@@ -88,7 +96,8 @@ void frmPersonnel::CreateButtons() {
     for (const auto& button : buttons) {
         const auto handler = button.handler;
         AddButton(*this, button.name, button.caption,
-                  {kRight + button.column * (kHalf + 120), button.top, kHalf, 660})
+                  {kStaffFieldsLeft + button.column * (kStaffHalfWidth + 120), button.top,
+                   kStaffHalfWidth, 660})
             .onClick = [this, handler] { (this->*handler)(); };
     }
 }
