@@ -37,6 +37,7 @@ void frmMain::ChargerPersonnel() {
 }
 
 bool frmMain::Autoriser(Action action) {
+    autorisePar_.clear();
     if (!equipe_.Active()) {
         return true;
     }
@@ -44,6 +45,7 @@ bool frmMain::Autoriser(Action action) {
     const Membre* courant = equipe_.Courant();
     if (courant != nullptr && RoleMay(courant->role, action)) {
         TracePersonnel(staff_events::kActionProtegee, libelle + " : " + courant->nom);
+        autorisePar_ = courant->nom;
         return true;
     }
     frmConnexion accord(platform_, data_, equipe_, frmConnexion::Mode::Accord, libelle);
@@ -56,6 +58,7 @@ bool frmMain::Autoriser(Action action) {
     TracePersonnel(staff_events::kAccord, libelle + " : " + accord.Accepte() + " pour " + pour);
     TracePersonnel(staff_events::kActionProtegee,
                    libelle + " : " + pour + ", accord de " + accord.Accepte());
+    autorisePar_ = accord.Accepte();
     return true;
 }
 
@@ -162,15 +165,16 @@ void frmMain::mnuPersonnel_Click() {
         return;
     }
     const bool etaitActive = equipe_.Active();
-    const Membre* courant = equipe_.Courant();
     {
-        frmPersonnel personnel(platform_, data_, courant != nullptr ? courant->nom : "");
+        // The changes are the manager's who let the dialog open.
+        frmPersonnel personnel(platform_, data_, autorisePar_);
         personnel.Form_Load();
         platform_.ui.ShowModal(personnel);
     }
     ChargerPersonnel();
-    // From now on the staff file decides: whoever is at the till signs in.
-    if (!etaitActive && equipe_.Active()) {
+    // From now on the staff file decides: whoever is at the till signs in;
+    // so does the next one when the person signed in was taken off the staff.
+    if (equipe_.Active() && (!etaitActive || equipe_.Courant() == nullptr)) {
         DemanderConnexion();
     }
 }

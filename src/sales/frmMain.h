@@ -286,6 +286,9 @@ private:
     bool connexionDemandee_ = false;
     // The last person signed in: the ticket on screen is theirs.
     std::string dernierConnecte_;
+    // Who let the last guarded action through: the manager signed in, or
+    // the one who approved it ("" without staff).
+    std::string autorisePar_;
 };
 
 }  // namespace vantor

@@ -31,7 +31,8 @@ TEST(SignIn, EachScenarioShowsAndLeavesWhatItsPageSays) {
                      {"SignIn-Quit", {Staff()}},
                      {"Ticket-Traces", {Staff()}},
                      {"Totaux-OwnDay", {Staff()}},
-                     {"Personnel-TurnOn"}});
+                     {"Personnel-TurnOn"},
+                     {"Personnel-RemoveSignedIn", {Staff()}}});
 }
 
 TEST(SignIn, AStaffFileEditedIntoNonsenseLetsInOnlyWhomItCan) {
