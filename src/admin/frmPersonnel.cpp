@@ -150,11 +150,20 @@ Role frmPersonnel::RoleChoisi() const {
     return Get("optRole", 1).value != 0 ? Role::Responsable : Role::Serveur;
 }
 
+void frmPersonnel::EffacerCodes() {
+    Wipe(Get("txtCode1").text);
+    Wipe(Get("txtCode2").text);
+}
+
+void frmPersonnel::Form_QueryUnload(int& cancel) {
+    (void)cancel;
+    EffacerCodes();
+}
+
 std::string frmPersonnel::NouveauCode() {
     std::string first = Get("txtCode1").text;
     std::string second = Get("txtCode2").text;
-    Wipe(Get("txtCode1").text);
-    Wipe(Get("txtCode2").text);
+    EffacerCodes();
     std::string fault = PinFault(first);
     if (fault.empty() && first != second) {
         fault = "Les deux codes tapés ne sont pas les mêmes.";
@@ -262,6 +271,7 @@ void frmPersonnel::cmdFermer_Click() {
             return;
         }
     }
+    EffacerCodes();
     Close();
 }
 

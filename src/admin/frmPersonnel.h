@@ -19,6 +19,7 @@ public:
     frmPersonnel(Platform& platform, TillData& data, std::string par);
 
     void Form_Load() override;
+    void Form_QueryUnload(int& cancel) override;
     void lstPersonnel_Click();
     void cmdAjouter_Click();
     void cmdCode_Click();
@@ -37,6 +38,8 @@ private:
     Role RoleChoisi() const;
     // The PIN typed twice, both boxes emptied; "" after telling why it is refused.
     std::string NouveauCode();
+    // A PIN typed and left in the boxes goes with the window.
+    void EffacerCodes();
     // Saves the staff with its event and shows it; a refusal or a failure is told.
     void Enregistrer(const std::string& refusal, const char* type, const std::string& detail);
     std::string Par() const;

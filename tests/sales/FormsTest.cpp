@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -179,6 +180,55 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
         UnboundControls(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord)),
         none);
     EXPECT_EQ(UnboundControls(frmPersonnel(platform, tillData, "")), none);
+}
+
+// A PIN typed and left in a box when a staff window goes, by its close box
+// or its own button, is wiped with it.
+TEST_F(Forms, APinLeftInABoxGoesWithItsWindow) {
+    TillData& tillData = *till.data;
+    StaffSession session;
+    const struct {
+        const char* how;
+        std::function<std::unique_ptr<Form>()> make;
+        std::vector<const char*> boxes;
+        std::function<void(Form&)> close;
+    } cases[] = {
+        {"frmPersonnel, close box",
+         [&] { return std::make_unique<frmPersonnel>(platform, tillData, ""); },
+         {"txtCode1", "txtCode2"},
+         [](Form& form) { form.RequestClose(); }},
+        {"frmPersonnel, Fermer",
+         [&] { return std::make_unique<frmPersonnel>(platform, tillData, ""); },
+         {"txtCode1", "txtCode2"},
+         [](Form& form) { form.Get("cmdFermer").onClick(); }},
+        {"frmConnexion, Annuler",
+         [&] {
+             return std::make_unique<frmConnexion>(platform, tillData, session,
+                                                   frmConnexion::Mode::Changement);
+         },
+         {"txtCode"},
+         [](Form& form) { form.Get("cmdAnnuler").onClick(); }},
+        {"frmConnexion, close box",
+         [&] {
+             return std::make_unique<frmConnexion>(platform, tillData, session,
+                                                   frmConnexion::Mode::Accord);
+         },
+         {"txtCode"},
+         [](Form& form) { form.RequestClose(); }},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.how);
+        const std::unique_ptr<Form> form = row.make();
+        form->Form_Load();
+        for (const char* box : row.boxes) {
+            form->Get(box).text = "86429753";
+        }
+        row.close(*form);
+        EXPECT_TRUE(form->Closed());
+        for (const char* box : row.boxes) {
+            EXPECT_EQ(form->Get(box).text, "") << box;
+        }
+    }
 }
 
 }  // namespace
