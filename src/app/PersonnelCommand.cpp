@@ -18,10 +18,10 @@ namespace {
 constexpr const char* kFromCommandLine = "en ligne de commande";
 
 // The PIN typed twice, one line each (a CR before the LF, from a Windows
-// pipe, is no part of it); nullopt after telling err why it is refused.
-// Every line read is wiped.
-std::optional<std::string> ReadNewPin(std::istream& in, std::ostream& err) {
-    std::string first;
+// pipe, is no part of it) into `first`, which the caller wipes; false after
+// telling err why it is refused. Every other line read is wiped, and the
+// PIN is never moved: a moved-from text keeps its characters.
+bool ReadNewPin(std::istream& in, std::ostream& err, std::string& first) {
     std::string second;
     const auto read = [&in](std::string& line) {
         const bool got = static_cast<bool>(std::getline(in, line));
@@ -53,9 +53,9 @@ std::optional<std::string> ReadNewPin(std::istream& in, std::ostream& err) {
     if (!fault.empty()) {
         Wipe(first);
         err << fault << '\n';
-        return std::nullopt;
+        return false;
     }
-    return first;
+    return true;
 }
 
 void TellProblems(const Personnel& personnel, std::ostream& err) {
@@ -90,12 +90,12 @@ int Ajouter(const std::string& folder, const CommandLine& line, const DateTime& 
         err << fault << '\n';
         return 1;
     }
-    std::optional<std::string> typed = ReadNewPin(in, err);
-    if (!typed) {
+    std::string typed;
+    if (!ReadNewPin(in, err, typed)) {
         return 1;
     }
-    const Pin pin(*typed);
-    Wipe(*typed);
+    const Pin pin(typed);
+    Wipe(typed);
     if (const std::string refusal = AjouterMembre(personnel, nom, *role, pin); !refusal.empty()) {
         err << refusal << '\n';
         return 1;
@@ -120,12 +120,12 @@ int Reinitialiser(const std::string& folder, const CommandLine& line, const Date
         TellProblems(*personnel, err);
         return 1;
     }
-    std::optional<std::string> typed = ReadNewPin(in, err);
-    if (!typed) {
+    std::string typed;
+    if (!ReadNewPin(in, err, typed)) {
         return 1;
     }
-    const Pin pin(*typed);
-    Wipe(*typed);
+    const Pin pin(typed);
+    Wipe(typed);
     if (const std::string refusal = ChangerCode(*personnel, nom, pin); !refusal.empty()) {
         err << refusal << '\n';
         return 1;

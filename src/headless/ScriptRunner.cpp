@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <iostream>
-
 #include <string_view>
+
 #include "data/Dates.h"
 
 namespace vantor::headless {
