@@ -45,5 +45,23 @@ TEST(Pin, AWipedTextIsEmpty) {
     EXPECT_TRUE(typed.empty());
 }
 
+// Every byte of the buffer is overwritten, also those past the end of the
+// text that an earlier, longer one left there: a short text in its own
+// buffer, and one on the heap that was longer before.
+TEST(Pin, AWipeLeavesNoDigitInTheTextsBuffer) {
+    std::string shortText = "86429753";
+    std::string reused(40, '7');
+    reused = "1357";
+    for (std::string* text : {&shortText, &reused}) {
+        const char* buffer = text->data();
+        const std::size_t capacity = text->capacity();
+        Wipe(*text);
+        ASSERT_EQ(text->data(), buffer);  // wiped in place, not given a new buffer
+        for (std::size_t i = 0; i < capacity; ++i) {
+            EXPECT_EQ(buffer[i], '\0') << "byte " << i << " of " << capacity;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vantor
