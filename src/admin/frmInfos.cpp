@@ -16,7 +16,6 @@ namespace vantor {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kChooserLeft = 600;
 
 // Selects the item equal to text without running the list's handler; no
 // such item leaves the list without a selection.
@@ -73,10 +72,7 @@ void frmInfos::Form_Load() {
     }
     Get("txtInfo", 7).text = data_.Infos[MessageTicket];
     Get("txtInfo", 8).text = data_.Infos[TexteQR];
-    width = kNarrowWidth;
-    Control& chooser = Get("fraFiles");
-    chooser.left = kChooserLeft;
-    chooser.visible = false;
+    Get("fraFiles").visible = false;
     LoadPrinters();
     std::optional<int> keyboard = ParseInteger(data_.Infos[ClavierAuto]);
     Get("chkClavier").value = keyboard && *keyboard >= 0 && *keyboard <= 2 ? *keyboard : 0;

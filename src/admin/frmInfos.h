@@ -15,7 +15,7 @@ namespace vantor {
 class frmInfos : public Form {
 public:
     // Width of the dialog, and of a picture preview.
-    static constexpr int kNarrowWidth = 5685;
+    static constexpr int kWidth = 8115;
     static constexpr int kPreviewWidth = 2175;
 
     frmInfos(Platform& platform, TillData& data, Form& main);

@@ -1,19 +1,30 @@
 // The design of the settings dialog: every control with its caption and place.
 #include "admin/frmInfos.h"
 
+#include <utility>
+
 #include "platform/Design.h"
 
 namespace vantor {
 
 namespace {
 
+// Two columns, so that the dialog fits a 768 pixels high screen with its fields
+// a fingertip high: the settings on the left, the pictures on the right.
 constexpr int kLabelLeft = 120;
 constexpr int kFieldLeft = 1560;
 constexpr int kFieldWidth = 3900;
 constexpr int kRow = 400;
 constexpr int kHeight = 330;
-constexpr int kPicturesTop = 3840;
-constexpr int kPrintersTop = 5900;
+constexpr int kPrintersTop = 120 + 9 * kRow;
+constexpr int kPicturesLeft = kFieldLeft + kFieldWidth + 240;
+constexpr int kQrTop = 120 + 7 * kRow;
+constexpr int kButtonWidth = 1300;
+constexpr int kButtonsTop = kPrintersTop + 4 * kRow + 200;
+// The lowest edge of a control; the form's size counts the window's borders
+// and title bar (120 twips across, 420 down).
+constexpr int kClientBottom = kButtonsTop + 420;
+constexpr int kClientWidth = frmInfos::kWidth - 120;
 
 Control& Place(Form& form, ControlKind kind, const std::string& name, int index, Control* container,
                int left, int top, int width, int height) {
@@ -41,7 +52,7 @@ Control& AddInfo(Form& form, int index, int maxLength, int left, int top, int wi
 
 // A button of the dialog, all of one size.
 Bounds SettingsButtonAt(int left, int top) {
-    return {left, top, 1300, 420};
+    return {left, top, kButtonWidth, 420};
 }
 
 }  // namespace
@@ -49,8 +60,8 @@ Bounds SettingsButtonAt(int left, int top) {
 frmInfos::frmInfos(Platform& platform, TillData& data, Form& main)
     : Form("frmInfos"), platform_(platform), data_(data), main_(main) {
     caption = "Paramètres";
-    width = kNarrowWidth;
-    height = kPrintersTop + 2900;
+    width = kWidth;
+    height = kClientBottom + 120 + 420;
     CreateIdentity();
     CreateTaxAndTexts();
     CreatePictures();
@@ -68,10 +79,11 @@ void frmInfos::CreateIdentity() {
 
 void frmInfos::CreateTaxAndTexts() {
     const int tax = 120 + 5 * kRow;
+    // The rates are numbers, typed on the numeric pad.
     AddLabel(*this, "TVA sur place", kLabelLeft, tax, 1400);
-    AddInfo(*this, 5, 5, kFieldLeft, tax, 800);
+    AddInfo(*this, 5, 5, kFieldLeft, tax, 800).alignment = vbRightJustify;
     AddLabel(*this, "TVA à emporter", 2700, tax, 1500);
-    AddInfo(*this, 6, 5, kFieldLeft + kFieldWidth - 800, tax, 800);
+    AddInfo(*this, 6, 5, kFieldLeft + kFieldWidth - 800, tax, 800).alignment = vbRightJustify;
     const int mode = tax + kRow;
     AddLabel(*this, "TVA par défaut", kLabelLeft, mode, 1400);
     Control& tva =
@@ -87,20 +99,21 @@ void frmInfos::CreateTaxAndTexts() {
     AddInfo(*this, 8, 30, kFieldLeft, mode + 2 * kRow, kFieldWidth);
 }
 
+// Each picture under its label and its "Modifier", so that a preview as high
+// as it is wide covers neither.
 void frmInfos::CreatePictures() {
-    const int right = kFieldLeft + kFieldWidth - kPreviewWidth;
-    AddLabel(*this, "Logo :", kLabelLeft, kPicturesTop - 40, 1400);
-    AddLabel(*this, "QR code :", right, kPicturesTop - 40, 1400);
-    Place(*this, ControlKind::Picture, "imgLogo", -1, nullptr, kLabelLeft, kPicturesTop + 300,
-          kPreviewWidth, 1000);
-    Place(*this, ControlKind::Picture, "imgQR", -1, nullptr, right, kPicturesTop + 300,
-          kPreviewWidth, 1000);
-    AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(kLabelLeft, kPrintersTop - 520),
-              nullptr, 0)
-        .onClick = [this] { cmdAddImg_Click(0); };
-    AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(right, kPrintersTop - 520), nullptr,
-              1)
-        .onClick = [this] { cmdAddImg_Click(1); };
+    const int buttonLeft = kPicturesLeft + kPreviewWidth - kButtonWidth;
+    const std::pair<const char*, int> pictures[] = {{"imgLogo", 120}, {"imgQR", kQrTop}};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [name, top] = pictures[i];
+        AddLabel(*this, i == 0 ? "Logo :" : "QR code :", kPicturesLeft, top,
+                 buttonLeft - kPicturesLeft);
+        AddButton(*this, "cmdAddImg", "Modifier", SettingsButtonAt(buttonLeft, top - 45), nullptr,
+                  i)
+            .onClick = [this, i] { cmdAddImg_Click(i); };
+        Place(*this, ControlKind::Picture, name, -1, nullptr, kPicturesLeft, top + 480,
+              kPreviewWidth, 1000);
+    }
 }
 
 void frmInfos::CreatePrinters() {
@@ -114,11 +127,10 @@ void frmInfos::CreatePrinters() {
     Control& keyboard = Place(*this, ControlKind::CheckBox, "chkClavier", -1, nullptr, kLabelLeft,
                               kPrintersTop + 3 * kRow + 60, 5300, kHeight);
     keyboard.caption = "Afficher automatiquement le clavier visuel";
-    const int buttons = kPrintersTop + 4 * kRow + 200;
-    Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, buttons));
+    Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, kButtonsTop));
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
-    AddButton(*this, "cmdUndo", "Annuler", SettingsButtonAt(3000, buttons)).onClick = [this] {
+    AddButton(*this, "cmdUndo", "Annuler", SettingsButtonAt(3000, kButtonsTop)).onClick = [this] {
         cmdUndo_Click();
     };
 }
@@ -138,27 +150,33 @@ void frmInfos::CreateReceiptPaper(int top) {
     test.onClick = [this] { cmdTestTicket_Click(); };
 }
 
+// Over the whole dialog, which it hides: the folders on the left, their
+// pictures on the right.
 void frmInfos::CreateChooser() {
-    Control& panel =
-        Place(*this, ControlKind::Frame, "fraFiles", -1, nullptr, 120, 120, 4800, 6600);
+    Control& panel = Place(*this, ControlKind::Frame, "fraFiles", -1, nullptr, 0, 0, kClientWidth,
+                           kClientBottom + 120);
     panel.caption = "Image";
     panel.visible = false;
-    Place(*this, ControlKind::DriveList, "Drive1", -1, &panel, 120, 280, 4560, kHeight).onClick =
+    const int half = (panel.width - 360) / 2;
+    Place(*this, ControlKind::DriveList, "Drive1", -1, &panel, 120, 280, half, kHeight).onClick =
         [this] { Drive1_Change(); };
-    Place(*this, ControlKind::DirList, "Dir1", -1, &panel, 120, 700, 4560, 2500).onClick = [this] {
+    Place(*this, ControlKind::DirList, "Dir1", -1, &panel, 120, 700, half, 4000).onClick = [this] {
         Dir1_Change();
     };
     Control& files =
-        Place(*this, ControlKind::FileList, "File1", -1, &panel, 120, 3300, 4560, 2000);
+        Place(*this, ControlKind::FileList, "File1", -1, &panel, 240 + half, 700, half, 4000);
     files.pattern = "*.bmp";
     files.onClick = [this] { File1_Click(); };
     files.onDblClick = [this] { cmdLoadImg_Click(); };
-    Place(*this, ControlKind::Label, "lblFile", -1, &panel, 120, 5400, 4560, 420);
-    AddButton(*this, "cmdLoadImg", "OK", SettingsButtonAt(1800, 6000), &panel).onClick = [this] {
-        cmdLoadImg_Click();
-    };
-    AddButton(*this, "cmdUndoFiles", "Annuler", SettingsButtonAt(3300, 6000), &panel).onClick =
-        [this] { cmdUndoFiles_Click(); };
+    Place(*this, ControlKind::Label, "lblFile", -1, &panel, 120, 4800, 2 * half + 120, 420);
+    const int buttons = panel.height - 520;
+    const int right = 240 + 2 * half;
+    AddButton(*this, "cmdLoadImg", "OK", SettingsButtonAt(right - 2 * kButtonWidth - 140, buttons),
+              &panel)
+        .onClick = [this] { cmdLoadImg_Click(); };
+    AddButton(*this, "cmdUndoFiles", "Annuler", SettingsButtonAt(right - kButtonWidth, buttons),
+              &panel)
+        .onClick = [this] { cmdUndoFiles_Click(); };
 }
 
 }  // namespace vantor

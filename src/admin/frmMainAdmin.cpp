@@ -33,6 +33,7 @@ void frmMain::mnuInfos_Click() {
     }
     LoadPictures(false);  // a picture chosen there was told already
     AfficherModeTVA();
+    FollowKeyboardOption(platform_.keyboard, data_);
 }
 
 // Once there is staff, a waiter is a person of the staff, with a PIN.

@@ -22,12 +22,21 @@ constexpr CommandRules kRules[] = {
      "                    [--pdf-dir DOSSIER | --system-printers]\n"
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA] ...\n"
      "  vantor verify [--data-dir DOSSIER] [ARCHIVE]\n"
-     "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n"},
+     "  vantor archive --du JJ.MM.AAAA --au JJ.MM.AAAA [--data-dir DOSSIER] --out ARCHIVE\n"
+     "  vantor sauvegarder [--data-dir DOSSIER] [--vers DESTINATION]...\n"
+     "  vantor restaurer --depuis DESTINATION [--sauvegarde NOM] --data-dir DOSSIER\n"
+     "                   [--remplacer] [--malgre-tout]\n"},
     {kReport, 0, false, true,
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
      "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},
     {kVerify, 1, false, false, nullptr},
     {kArchive, 0, false, false, nullptr},
+    {kBackup, 0, true, false,
+     "  vantor sauvegarder [--data-dir DOSSIER] [--vers DESTINATION]...\n"
+     "  (DESTINATION : un dossier, une clé USB, un partage monté)\n"},
+    {kRestore, 0, true, false,
+     "  vantor restaurer --depuis DESTINATION [--sauvegarde NOM] --data-dir DOSSIER\n"
+     "                   [--remplacer] [--malgre-tout]\n"},
     {kPersonnel, 2, true, false,
      "  vantor personnel ajouter NOM --role Responsable|Serveur [--data-dir DOSSIER]\n"
      "  vantor personnel liste [--data-dir DOSSIER]\n"

@@ -16,7 +16,9 @@ enum Command : unsigned {
     kReport = 2,
     kVerify = 4,
     kArchive = 8,
-    kPersonnel = 16,
+    kBackup = 16,
+    kRestore = 32,
+    kPersonnel = 64,
 };
 
 // One option of the command line.
@@ -30,7 +32,8 @@ struct Option {
 // Every option of every command.
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
-    {"--data-dir", true, false, kTill | kReport | kVerify | kArchive | kPersonnel},
+    {"--data-dir", true, false,
+     kTill | kReport | kVerify | kArchive | kBackup | kRestore | kPersonnel},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
@@ -43,6 +46,11 @@ inline constexpr Option kOptions[] = {
     {"--detail", false, false, kReport},
     {"--contre", true, true, kVerify},
     {"--out", true, false, kArchive},
+    {"--vers", true, true, kBackup},
+    {"--depuis", true, false, kRestore},
+    {"--sauvegarde", true, false, kRestore},
+    {"--remplacer", false, false, kRestore},
+    {"--malgre-tout", false, false, kRestore},
     {"--role", true, false, kPersonnel},
 };
 

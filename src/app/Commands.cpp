@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/BackupCommands.h"
 #include "app/CommandLine.h"
 #include "app/LedgerCommands.h"
 #include "app/PersonnelCommand.h"
@@ -27,6 +28,12 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
     }
     if (words[0] == "archive") {
         return RunArchiveCommand(rest, settings, std::cout, std::cerr);
+    }
+    if (words[0] == "sauvegarder") {
+        return RunBackupCommand(rest, settings, clock, std::cout, std::cerr);
+    }
+    if (words[0] == "restaurer") {
+        return RunRestoreCommand(rest, clock, std::cout, std::cerr);
     }
     if (words[0] == "personnel") {
         return RunPersonnelCommand(rest, settings, clock, std::cin, std::cout, std::cerr);

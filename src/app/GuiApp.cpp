@@ -32,6 +32,7 @@ int RunMainWindow(QApplication& application, QtSingleInstance& instance, Form& m
 }  // namespace
 
 int RunGui(int argc, char** argv, const StartOptions& options, bool exitWhenShown) {
+    QtKeyboard::UseVirtualKeyboard();
     QApplication application(argc, argv);
     QTranslator translator;
     SetUpApplication(application, translator);

@@ -5,6 +5,7 @@
 // libraries, which would take longer than reading a year of sales.
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -46,6 +47,17 @@ bool ArchiveCheck(const std::vector<std::string>& words) {
     return words.size() == 2 && words[0] == "verify" && !words[1].starts_with("--");
 }
 
+// A backup to given destinations, and a restore (whose folder is always given).
+bool BackupOnGivenFolders(const std::vector<std::string>& words) {
+    if (!words.empty() && words.front() == "restaurer") {
+        return true;
+    }
+    const auto has = [&](const char* option) {
+        return std::find(words.begin(), words.end(), option) != words.end();
+    };
+    return CommandOnAGivenFolder(words, "sauvegarder") && has("--vers");
+}
+
 int RunApplication(int argc, char** argv) {
     std::error_code ignored;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
@@ -73,7 +85,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
         CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report") ||
-        CommandOnAGivenFolder(words, "personnel")) {
+        CommandOnAGivenFolder(words, "personnel") || BackupOnGivenFolders(words)) {
         NoSettings settings;
         vantor::SystemClock clock;
         return *vantor::RunDataCommand(words, settings, clock);

@@ -53,8 +53,10 @@ void frmColors::CreateControls() {
     name.maxLength = 14;
     RefuserPointVirgule(name);
     AddLabel(*this, "lblPrix", "Prix :", 540);
-    RefuserPointVirgule(
-        AddControl(*this, ControlKind::TextBox, "txtPrix", kBoxLeft, 540, 1400, kRowHeight));
+    Control& price =
+        AddControl(*this, ControlKind::TextBox, "txtPrix", kBoxLeft, 540, 1400, kRowHeight);
+    price.alignment = vbRightJustify;  // an amount, typed on the numeric pad
+    RefuserPointVirgule(price);
     AddLabel(*this, "lblCat", "Catégorie :", 960);
     AddControl(*this, ControlKind::ComboBox, "cmbCat", kBoxLeft, 960, 2300, kRowHeight).onClick =
         [this] { cmbCat_Click(); };
@@ -86,11 +88,11 @@ void frmColors::ModeModification(int index) {
     Choose(Get("cmbCat"), CategorieDeCouleur(button.backColor));
 }
 
-void frmColors::ModeAjout() {
+void frmColors::ModeAjout(int category) {
     articleChoisi_ = 0;
     Get("txtArticle").text.clear();
     Get("txtPrix").text.clear();
-    Choose(Get("cmbCat"), kCategoryCount - 1);
+    Choose(Get("cmbCat"), category);
     caption = "Ajouter un article";
 }
 

@@ -19,8 +19,8 @@ public:
     void Form_Load() override;
     // Loads article `index` of the keypad into the fields.
     void ModeModification(int index);
-    // Empty fields, the last category proposed, title "Ajouter un article".
-    void ModeAjout();
+    // Empty fields, this category proposed, title "Ajouter un article".
+    void ModeAjout(int category);
 
     void cmbCat_Click();
     void cmdOK_Click();

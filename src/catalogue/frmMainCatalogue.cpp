@@ -3,6 +3,7 @@
 #include "catalogue/ArticleButtons.h"
 #include "catalogue/frmCat.h"
 #include "catalogue/frmColors.h"
+#include "data/CatalogueFiles.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -11,7 +12,7 @@ void frmMain::BindCatalogueEvents() {
     Get("mnuModif").onClick = [this] { mnuModif_Click(); };
     Get("mnuDeleteArt").onClick = [this] { mnuDeleteArt_Click(); };
     Get("mnuNewArt").onClick = [this] { mnuNewArt_Click(); };
-    Get("mnuNewArticle").onClick = [this] { mnuNewArt_Click(); };
+    Get("mnuNewArticle").onClick = [this] { mnuNewArticle_Click(); };
     Get("mnuCat").onClick = [this] { mnuCat_Click(); };
     Get("mnuUndo").onClick = [] {};  // "Annuler": the pop-up closes, nothing else
 }
@@ -38,16 +39,32 @@ void frmMain::mnuModif_Click() {
     platform_.ui.ShowModal(editor);
 }
 
+// From an article's pop-up: the new article is proposed in its category.
 void frmMain::mnuNewArt_Click() {
+    const bool pressed = articleChoisi_ >= 1 && articleChoisi_ <= UBound("Command1");
+    AddArticle(pressed ? CategorieDeCouleur(Get("Command1", articleChoisi_).backColor)
+                       : kCategoryCount - 1);
+}
+
+// From the menu bar, with no category at hand: the last one is proposed.
+void frmMain::mnuNewArticle_Click() {
+    AddArticle(kCategoryCount - 1);
+}
+
+// An article added is appended to the keypad, which scrolls to show it.
+void frmMain::AddArticle(int category) {
     if (!Autoriser(Action::AjouterArticle)) {
         return;
     }
     frmColors editor(platform_, data_, *this);
     editor.Form_Load();
-    editor.ModeAjout();
+    editor.ModeAjout(category);
     articleChoisi_ = 0;
     platform_.ui.ShowModal(editor);
     articleChoisi_ = editor.ArticleChoisi();
+    if (articleChoisi_ > 0) {
+        ShowKeypadArticle(articleChoisi_);
+    }
 }
 
 void frmMain::mnuDeleteArt_Click() {

@@ -14,7 +14,6 @@
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/NumeroTicket.h"
-#include "sales/TicketRecord.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -92,13 +91,10 @@ void frmMain::ReceiptBody() {
 TicketTotals frmMain::TotalsOfTicket() const {
     assert(RecordsMatchLines());
     TicketTotals totals;
-    const std::vector<std::string>& lines = Get("lstTicket").items;
-    for (std::size_t j = 0; j < lines.size(); ++j) {
-        const double amount = LineAmount(lines[j]).value_or(0);
+    for (const TicketLine& line : ticket_.Lines()) {
+        const double amount = LineAmount(line.text).value_or(0);
         totals.total += amount;
-        if (const std::optional<TicketRecord> record = ParseTicketRecord(RecordOfLine(j))) {
-            totals.categories[static_cast<std::size_t>(record->category)] += amount;
-        }
+        totals.categories[static_cast<std::size_t>(line.record.category)] += amount;
     }
     return totals;
 }
@@ -168,7 +164,7 @@ std::optional<Encaissement> frmMain::AskPayment(PaymentKind kind) {
         return Encaissement{kind};
     }
     frmPaiement payment(platform_, data_);
-    payment.SetTotal(FormatMontant(Get("lblTotal").tag, false));
+    payment.SetTotal(FormatMontant(ticket_.TotalTag(), false));
     payment.Form_Load();
     platform_.ui.ShowModal(payment);
     return payment.Result();

@@ -44,11 +44,11 @@ void frmMain::ImprimerBon(int kind) {
     Control& orderList = Get("lstCuisine");
     orderList.Clear();
     assert(RecordsMatchLines());
-    for (std::size_t k = 1; k < lignesTicket_.size(); ++k) {
-        const std::optional<TicketRecord> record = ParseTicketRecord(lignesTicket_[k]);
-        if (record && ((record->category == kKitchenCategory && order.kitchen) ||
-                       (record->category == kDessertCategory && order.dessert))) {
-            orderList.AddItem(OrderLine(*record));
+    for (const TicketLine& line : ticket_.Lines()) {
+        const int category = line.record.category;
+        if ((category == kKitchenCategory && order.kitchen) ||
+            (category == kDessertCategory && order.dessert)) {
+            orderList.AddItem(OrderLine(line.record));
         }
     }
     if (orderList.ListCount() == 0) {

@@ -51,6 +51,8 @@ void WritePrivateFileAtomic(const std::string& path, std::string_view bytes);
 // only where the name is then free, so the bytes never go through a link.
 // Not flushed. On failure nothing of it is left and FileError is thrown.
 void WriteScratchFile(const std::string& path, std::string_view bytes);
+// The end of a temporary's name: ".tmp" and six characters that make it unique.
+inline constexpr std::string_view kTemporarySuffix = ".tmpXXXXXX";
 // Removes what a crash left in the data folder: the temporary files of
 // WriteFileAtomic ("Id.txt.tmpA1b2C3", "archive.key.tmpA1b2C3",
 // "2026.tar.tmpA1b2C3"), those a replace set aside, and the file of a folder

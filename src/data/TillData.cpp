@@ -10,9 +10,14 @@ std::string TillData::File(const std::string& name) const {
 }
 
 void AfficherClavier(OnScreenKeyboard& keyboard, const TillData& data) {
+    FollowKeyboardOption(keyboard, data);
     if (data.Infos[ClavierAuto] == "1") {
         keyboard.Show();
     }
+}
+
+void FollowKeyboardOption(OnScreenKeyboard& keyboard, const TillData& data) {
+    keyboard.FollowTextFields(data.Infos[ClavierAuto] == "1");
 }
 
 }  // namespace vantor

@@ -53,5 +53,7 @@ struct TillData {
 // Opens the on-screen keyboard before text entry when the settings ask for it
 // (ClavierAuto is "1"); the one place that reads that setting for it.
 void AfficherClavier(OnScreenKeyboard& keyboard, const TillData& data);
+// Tells the keyboard whether the settings want it for every text field.
+void FollowKeyboardOption(OnScreenKeyboard& keyboard, const TillData& data);
 
 }  // namespace vantor

@@ -45,16 +45,23 @@ void SetSessionScale(double pixelsPerTwip) {
     QtSession::Current().scale = pixelsPerTwip;
 }
 
-int MinimumTouchPixels(const QScreen* screen) {
-    screen = OrPrimary(screen);
-    double dpi = screen != nullptr ? screen->physicalDotsPerInchY() : 96.0;
+int FingertipPixels(double physicalDpi, double logicalDpi, double ratio) {
     // A screen that reports no size, or a nonsense one, counts as 96 dpi.
-    if (!(dpi >= 48 && dpi <= 600)) {
-        dpi = 96.0;
+    if (!(physicalDpi >= 48 && physicalDpi <= 600)) {
+        physicalDpi = 96.0;
     }
     // Logical pixels: the widgets' unit when the desktop scales them.
-    const double ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-    return static_cast<int>(std::lround(kFingertipMillimetres / kMillimetresPerInch * dpi / ratio));
+    const double perInch = std::max(physicalDpi / (ratio > 0 ? ratio : 1.0), logicalDpi);
+    return static_cast<int>(std::lround(kFingertipMillimetres / kMillimetresPerInch * perInch));
+}
+
+int MinimumTouchPixels(const QScreen* screen) {
+    screen = OrPrimary(screen);
+    if (screen == nullptr) {
+        return FingertipPixels(96.0, 96.0, 1.0);
+    }
+    return FingertipPixels(screen->physicalDotsPerInchY(), screen->logicalDotsPerInchY(),
+                           screen->devicePixelRatio());
 }
 
 double DialogScale(int widthTwips, int heightTwips, int smallestTouchTwips) {

@@ -17,9 +17,15 @@ double FitScale(int widthTwips, int heightTwips, const QScreen* screen = nullptr
 double SessionScale();
 void SetSessionScale(double pixelsPerTwip);
 
-// The height of a fingertip on the screen (about 9 mm, from its physical
-// resolution), in pixels: the least height of anything to be tapped.
+// The height of a fingertip on the screen (9 mm, FingertipPixels), in pixels:
+// the least height and width of anything to be tapped.
 int MinimumTouchPixels(const QScreen* screen = nullptr);
+// 9 mm in logical pixels on a screen of this physical resolution (as the
+// screen reports it), logical resolution (dots per inch) and pixel ratio; never
+// less than 9 mm at the logical resolution (34 pixels at 96 dpi): a screen
+// that says it is large, a television or one whose description is wrong,
+// would otherwise get targets small to the eye and the finger alike.
+int FingertipPixels(double physicalDpi, double logicalDpi, double ratio);
 
 // The scale of a dialog of this size: the session scale, made smaller when the
 // dialog would not fit the screen, but never so small that its smallest

@@ -103,7 +103,7 @@ void FormView::FitFrameForFinger(const Control& frame, const std::vector<Binding
         items.push_back(RowItem{binding->cache.geometry, IsTapped(binding->kind)});
     }
     QWidget& box = *holder->second->widget;
-    const RowFit fit = FitRowsForFinger(items, holder->second->cache.geometry.height(), touch);
+    const RowFit fit = FitRowsForFinger(items, holder->second->cache.geometry.size(), touch);
     for (std::size_t i = 0; i < children.size(); ++i) {
         QRect placed = fit.rects[i];
         QWidget& widget = *children[i]->widget;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -47,6 +48,13 @@ int ContentHeight(const Form& form) {
     return bottom > 0 ? bottom + 60 : std::max(1, form.height - kFrameHeightTwips);
 }
 
+// The height of the menu bar to come, in the menus' font: a bar of one entry.
+int MenuBarHeight() {
+    QMenuBar probe;
+    probe.addMenu(QStringLiteral("Fichier"));
+    return probe.sizeHint().height();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Form& form)
@@ -56,12 +64,12 @@ MainWindow::MainWindow(Form& form)
       contentHeight_(ContentHeight(form)),
       view_(nullptr) {
     const double fit = FitScale(form.width, form.height);
-    scales_ = FirstScales(fit);
-    SetSessionScale(fit);
     // Menus, message boxes and input boxes in the toolkit's default size
     // (8 pt) at the scale of the forms, as big on a touch screen as the rest;
     // set before any widget is made, which costs nothing.
     QApplication::setFont(ControlFont("MS Sans Serif", 8, false, fit));
+    scales_ = FirstScales(fit);
+    SetSessionScale(fit);
     view_ = new FormView(form_, scales_, this);
     setCentralWidget(view_);
     // The form itself holds the focus until the model gives it to a control:
@@ -188,13 +196,18 @@ void MainWindow::ApplyModelSize() {
 // maximized gets at once the keypad's columns for its screen's width, which
 // the maximized window keeps (ScalesFor) unless its height is quite another.
 // Made at the design scale, every control would be placed, sized and fitted
-// for a finger twice before the first paint.
+// for a finger twice before the first paint. Down, the controls fill what a
+// title bar of the style's height and the menu bar (a fingertip high) leave.
 Scales MainWindow::FirstScales(double fit) const {
     const QScreen* where = screen();
     if (form_.windowState != WindowState::Maximized || where == nullptr) {
         return {fit, fit};
     }
-    return WideScales(form_, fit, where->availableGeometry().width(), MinimumTouchPixels(where));
+    const QRect area = where->availableGeometry();
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const double client = area.height() - title - MenuBarHeight();
+    const double down = client / contentHeight_;
+    return WideScales(form_, down, area.width(), MinimumTouchPixels(where));
 }
 
 // Normal: the design size fits the window's screen. Maximized: the form's

@@ -73,23 +73,34 @@ void PullUp(std::vector<Row>& rows, int limit) {
     }
 }
 
-// A control keeps its offset from the row's middle, inside the row.
-QRect Placed(const RowItem& item, const Row& row, int touch) {
+// A control keeps its offset from the row's middle, inside the row; a tapped
+// one narrower than a fingertip widens about its middle, inside the frame.
+QRect Placed(const RowItem& item, const Row& row, int frameWidth, int touch) {
     const int height = item.tapped ? std::max(item.rect.height(), touch) : item.rect.height();
     const int offset = (2 * item.rect.top() + item.rect.height()) - (row.top + row.bottom);
     int top = row.newTop + (row.need - height + offset) / 2;
     top = std::clamp(top, row.newTop, row.newTop + row.need - height);
-    return QRect(item.rect.left(), top, item.rect.width(), height);
+    int left = item.rect.left();
+    int width = item.rect.width();
+    if (item.tapped && width < touch) {
+        left = std::clamp(left - (touch - width) / 2, 0, std::max(0, frameWidth - touch));
+        width = touch;
+    }
+    return QRect(left, top, width, height);
+}
+
+bool IsSmall(const RowItem& item, int touch) {
+    return item.tapped && (item.rect.height() < touch || item.rect.width() < touch);
 }
 
 }  // namespace
 
-RowFit FitRowsForFinger(const std::vector<RowItem>& items, int frameHeight, int touch) {
+RowFit FitRowsForFinger(const std::vector<RowItem>& items, QSize frame, int touch) {
+    const int frameHeight = frame.height();
     RowFit fit;
     fit.height = frameHeight;
-    const bool small = std::any_of(items.begin(), items.end(), [touch](const RowItem& item) {
-        return item.tapped && item.rect.height() < touch;
-    });
+    const bool small = std::any_of(items.begin(), items.end(),
+                                   [touch](const RowItem& item) { return IsSmall(item, touch); });
     if (!small) {
         for (const RowItem& item : items) {
             fit.rects.push_back(item.rect);
@@ -123,7 +134,7 @@ RowFit FitRowsForFinger(const std::vector<RowItem>& items, int frameHeight, int 
     }
     for (const Row& row : rows) {
         for (std::size_t member : row.members) {
-            fit.rects[indexes[member]] = Placed(inside[member], row, touch);
+            fit.rects[indexes[member]] = Placed(inside[member], row, frame.width(), touch);
         }
     }
     return fit;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <vector>
 
 #include "platform/Control.h"
@@ -24,7 +25,8 @@ struct RowFit {
 // a fingertip (about its middle) and the rows below give way, using up the
 // gaps first, so that nothing overlaps. The frame grows only when its rows do
 // not fit. Rows needing no growth keep their places; what lies below the
-// frame's bottom edge (a folded panel's hidden part) stays out of sight.
-RowFit FitRowsForFinger(const std::vector<RowItem>& items, int frameHeight, int touch);
+// frame's bottom edge (a folded panel's hidden part) stays out of sight. A
+// tapped control narrower than a fingertip widens to one about its middle.
+RowFit FitRowsForFinger(const std::vector<RowItem>& items, QSize frame, int touch);
 
 }  // namespace vantor

@@ -34,7 +34,7 @@ int TouchStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
-            return std::max(QProxyStyle::pixelMetric(metric, option, widget), touch_ / 2);
+            return std::max(QProxyStyle::pixelMetric(metric, option, widget), touch_);
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
     }

@@ -96,6 +96,7 @@ std::string ShowProperty(const Control& c, const std::string& property, int item
                                                                  : TextShown(c);
          }},
         {"BackColor", [](const Control& c, int) { return ColorText(c.backColor); }},
+        {"ForeColor", [](const Control& c, int) { return ColorText(c.foreColor); }},
         {"FontBold", [](const Control& c, int) { return Bool(c.fontBold); }},
         {"FontName", [](const Control& c, int) { return Quote(c.fontName); }},
         {"FontSize", [](const Control& c, int) { return std::to_string(c.fontSize); }},

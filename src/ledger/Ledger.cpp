@@ -2,8 +2,6 @@
 
 #include "data/DurableAppend.h"
 #include "data/TextFile.h"
-#include "ledger/DataFileReader.h"
-#include "ledger/Sha256.h"
 
 namespace vantor {
 
@@ -81,10 +79,6 @@ bool LeftUnsettled(const std::string& dataPath, const ChainTail& tail) {
 
 void AppendEntry(const DurableAppendFile& chain, const ChainEntry& entry) {
     chain.Append(FormatEntry(entry) + "\r\n");
-}
-
-void AppendEntry(const std::string& dataPath, const ChainEntry& entry) {
-    AppendEntry(DurableAppendFile(JoinPath(dataPath, kChainFile)), entry);
 }
 
 // Bytes taken out of a file, kept with a line saying where they were.
@@ -270,36 +264,12 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
                     size,
                     ""};
     mark.hash = EntryHash(last.hash, mark, "");
-    AppendEntry(dataPath, mark);
+    AppendChainEntry(dataPath, mark);
     return Interruption{last.kind, last.ref, last.file, cut.size()};
 }
 
-std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath, bool restarted) {
-    if (FileSize(JoinPath(dataPath, kChainFile)) > 0) {
-        return std::nullopt;
-    }
-    std::uint64_t records = 0;
-    ChainEntry entry;
-    entry.hash = kChainOrigin;
-    for (const char* file : {kJournalFile, kEventFile, kClosureFile}) {
-        DataFileReader reader(JoinPath(dataPath, file));
-        const bool markOnly = restarted && entry.seq == 0 && std::string_view(file) == kClosureFile;
-        if (reader.Size() == 0 && !markOnly) {
-            continue;
-        }
-        const std::string previous = entry.hash;
-        entry = ChainEntry{
-            entry.seq + 1, EntryKind::Adoption, restarted ? 1 : 0, file, 0, reader.Size(), ""};
-        Sha256 hash;
-        StartEntryHash(hash, previous, entry);
-        reader.Feed(entry.end, hash);
-        entry.hash = hash.Hex();
-        AppendEntry(dataPath, entry);
-        if (std::string_view(file) == kJournalFile) {
-            records = reader.LinesRead();
-        }
-    }
-    return records;
+void AppendChainEntry(const std::string& dataPath, const ChainEntry& entry) {
+    AppendEntry(DurableAppendFile(JoinPath(dataPath, kChainFile)), entry);
 }
 
 }  // namespace vantor

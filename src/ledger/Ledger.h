@@ -97,6 +97,10 @@ Interruption CutEntry(std::string_view line);
 // tickets.recup. Nothing is ever hashed anew from what is on disk.
 std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath);
 
+// Appends one entry to tickets.chain, flushed; the caller made it follow the
+// chain's last entry.
+void AppendChainEntry(const std::string& dataPath, const ChainEntry& entry);
+
 // With no chain yet, starts it over the journal and the event log as they
 // are (one Adoption entry each); returns the journal records so adopted, or
 // nothing when a chain already existed. When the files show that they had a

@@ -36,6 +36,10 @@ class OnScreenKeyboard {
 public:
     virtual ~OnScreenKeyboard() = default;
     virtual void Show() = 0;
+    // Whether it comes up by itself for every text field that takes the focus
+    // (the keyboard option of the settings); where nothing is typed by hand,
+    // nothing to do.
+    virtual void FollowTextFields(bool on) { (void)on; }
 };
 
 class Clock {

@@ -95,6 +95,22 @@ void frmMain::EcrireArticles() {
     WriteLinesAtomic(data_.File(kArticlesFile), lines);
 }
 
+void frmMain::ShowKeypadArticle(int index) {
+    Control& scroll = Get("Scroll");
+    const int step = kArticleButtonWidth;
+    // Where the column lies with the keypad unscrolled, and how many columns
+    // the frame shows whole (Scroll_Change hides the others).
+    const int column = (Get("Command1", index).left + positionDefil_ - kFirstLeft) / step;
+    const int fitLimit = Get("fraArticles").width - kArticleButtonWidth;
+    const int shown = std::max(1, (fitLimit - kFirstLeft) / step + 1);
+    const int first = positionDefil_ / step;
+    if (column < first) {
+        SetValue(scroll, column * step);
+    } else if (column >= first + shown) {
+        SetValue(scroll, (column - shown + 1) * step);
+    }
+}
+
 void frmMain::Scroll_Change() {
     Control& scroll = Get("Scroll");
     const int value = scroll.value;

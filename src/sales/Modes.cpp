@@ -13,14 +13,11 @@ void frmMain::optPrint_Click(int index) {
             Get(name).visible = visible;
         }
     };
-    Control& total = Get("lblTotal");
     if (index == 0) {
         Get("fraTicket").visible = true;
         Get("fraTotaux").visible = false;
         if (data_.RapportAffiche) {
             ClearTicketLines();
-            total.caption.clear();
-            total.tag = "0";
             data_.RapportAffiche = false;
         }
         SetCheckoutButtons(index);
@@ -109,11 +106,15 @@ void frmMain::cmdOuvre_Click() {
 }
 
 bool frmMain::RefuseWhileTicketOpen() {
-    if (Get("lblTotal").caption.empty()) {
+    if (!ticket_.Open()) {
         return false;
     }
-    platform_.ui.MsgBox("Opération impossible, ticket en cours", vbCritical);
+    TellTicketOpen();
     return true;
+}
+
+void frmMain::TellTicketOpen() {
+    platform_.ui.MsgBox("Opération impossible, ticket en cours", vbCritical);
 }
 
 }  // namespace vantor

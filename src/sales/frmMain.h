@@ -10,6 +10,8 @@
 #include "ledger/Closures.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "sales/Tables.h"
+#include "sales/Ticket.h"
 #include "staff/GuardedActions.h"
 #include "staff/StaffSession.h"
 
@@ -31,14 +33,15 @@ struct ClosingRun;
 // state of the till for the whole run.
 class frmMain : public Form {
 public:
-    frmMain(Platform& platform, TillData& data);
+    // The tables are the shop's: every screen parks on the same ones.
+    frmMain(Platform& platform, TillData& data, Tables& tables);
 
     // Design size of the window in its normal state (twips).
     static constexpr int kDesignWidth = 14340;
     static constexpr int kDesignHeight = 10635;
     static constexpr int kTablesCollapsed = 460;
     static constexpr int kTablesOpen = 6240;
-    static constexpr int kTableCount = 12;
+    static constexpr int kTableCount = Tables::kCount;
     static constexpr Color kTableFree = Rgb(192, 192, 192);
     static constexpr Color kTableOccupied = Rgb(255, 128, 128);
 
@@ -65,8 +68,8 @@ public:
     void RecalculerTotal();
     // Entry k (k >= 1) is the record of ticket line k - 1: quantity;label;amount;category
     // (sales/TicketRecord.h).
-    const std::vector<std::string>& LignesTicket() const { return lignesTicket_; }
-    double TotalTicket() const { return totalTicket_; }
+    std::vector<std::string> LignesTicket() const { return ticket_.Records(); }
+    double TotalTicket() const { return ticket_.Total(); }
     int Quantite() const { return quantite_; }
 
     // Checkout, receipt printing, training mode
@@ -112,6 +115,7 @@ public:
     void mnuModif_Click();
     void mnuDeleteArt_Click();
     void mnuNewArt_Click();
+    void mnuNewArticle_Click();
     void mnuCat_Click();
 
     // Administration: settings, waiters, agenda
@@ -157,7 +161,13 @@ private:
     void BindAdminEvents();
     void AfficherAgendaDemarrage();
 
+    // The quantity of the next article tap (0: one), shown on its multiplier
+    // button until it is used or cleared.
+    void ArmMultiplier(int quantity);
     void ClearKeypad();
+    // Scrolls the keypad by whole columns until the article's column is in view.
+    void ShowKeypadArticle(int index);
+    void AddArticle(int category);
     void AddArticleButton(int index, const std::string& line, int left, int top);
     void SetKeypadScrollMaximum(int lastLeft);
     void LayoutRightColumn(int x);
@@ -174,6 +184,8 @@ private:
     // it belongs to; false when every table is taken.
     bool ParkTicketOf(const std::string& waiter);
     void TakeBackTable(int index);
+    // cmdTable(index) and lstTable(index) show the table.
+    void ShowTable(int index);
     void PrintKitchenOrder(const std::string& word);
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
@@ -194,33 +206,31 @@ private:
     void PrintReceiptTotals(Printer& printer, const ReceiptSale& sale);
     void PrintPayment(Printer& printer, const ReceiptSale& sale);
     void PrintQrBlock(Printer& printer, const std::string& code);
-    // The record of ticket line j (from 0), or "" for a line without one: the
-    // two lists are never read out of step, whatever a bug may leave.
-    const std::string& RecordOfLine(std::size_t j) const;
-    // No line, no record, no total; the kitchen list and the mode are kept.
+    // No line, no record, no total, no TexteBon; the kitchen list and the mode
+    // are kept.
     void EmptyTicket();
-    // The ticket list and its records emptied together; every path that
-    // empties or replaces lstTicket goes through this or SetTicketLines, so
-    // that entry k + 1 of LignesTicket is always the record of line k.
+    // The ticket emptied, and lstTicket with it (a report's lines too).
     void ClearTicketLines();
-    void SetTicketLines(std::vector<std::string> lines, std::vector<std::string> records);
-    // The invariant above: entry 0 is empty; a ticket's line k is the one its
-    // record k + 1 was made with (quantity, label field, amount); a report on
-    // screen has no record.
+    // lstTicket and lblTotal show ticket_. The selected line stays selected,
+    // but for the line replaced (merged or deleted), and for none left.
+    void ShowTicket(int replaced = -1);
+    // lstTicket shows the ticket, each line the one its record was made with
+    // (quantity, label field, amount); a report on screen has no record.
     bool RecordsMatchLines() const;
     void ResetSalesScreen();
     bool ClearReportFirst();
     // True, once the user is told, while a ticket is being rung up.
     bool RefuseWhileTicketOpen();
+    void TellTicketOpen();
     // The screen mode: the option chosen, 0 "Ticket", 1 "Totaux", 2 "Compta".
     int ScreenMode() const;
     // The checkout buttons of a mode: for a sale "Espèces", "Carte", "Mixte",
     // "Bon cuisine", "Suppr. ligne" and the waiter; in the report modes
     // "Imprimer" alone, which prints the report on screen.
     void SetCheckoutButtons(int mode);
-    void MergeWithLastLine(const Control& button, int category, int& quantity);
-    void AddTicketLine(int quantity, const std::string& label, const std::string& price,
-                       int category);
+    // The article of a header or of a price that is not a number: its price
+    // and text asked for.
+    void AddFreePriceLine(const Control& button, int quantity, int category);
     ReportSettings ReglagesRapport();
     bool ShowReport(const Report& report);
     // A record dated in a closed day, month or year is refused with a
@@ -257,15 +267,11 @@ private:
 
     Platform& platform_;
     TillData& data_;
+    // The shop's tables; cmdTable and lstTable are their view.
+    Tables& tables_;
     int positionDefil_ = 0;
-    std::vector<std::string> lignesTicket_{""};
-    double totalTicket_ = 0;
-    // What a table keeps beside its lines (lstTable): their records and the total.
-    struct ParkedTicket {
-        std::vector<std::string> records{""};
-        double total = 0;
-    };
-    std::array<ParkedTicket, kTableCount + 1> parked_{};
+    // The ticket being built; lstTicket and lblTotal are its view.
+    Ticket ticket_;
     int quantite_ = 0;
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.

@@ -39,8 +39,8 @@ Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* 
 
 }  // namespace
 
-frmMain::frmMain(Platform& platform, TillData& data)
-    : Form("frmMain"), platform_(platform), data_(data) {
+frmMain::frmMain(Platform& platform, TillData& data, Tables& tables)
+    : Form("frmMain"), platform_(platform), data_(data), tables_(tables) {
     width = kDesignWidth;
     height = kDesignHeight;
     CreateMenus();
@@ -215,8 +215,9 @@ void frmMain::CreateServiceAndCheckout() {
     total.fontName = "Courier New";
     total.fontSize = 12;
     total.fontBold = true;
+    // Side by side, edge to edge: no button covers a corner of the next.
     for (int i = 0; i < 3; ++i) {
-        AddButton(*this, "cmdPrint", "", {i * 1350, 540, 1365, kButtonHeight}, &bas, i).toolTip =
+        AddButton(*this, "cmdPrint", "", {i * 1350, 540, 1350, kButtonHeight}, &bas, i).toolTip =
             "Imprimer ticket";
     }
     Control& cuisine =
@@ -276,7 +277,7 @@ void frmMain::CreateTables() {
     AddButton(*this, "cmdOuvre", "...", {900, 60, 440, 360}, &tables);
     const int tops[] = {0, 460, 931, 1402, 1873, 2344, 2815, 3286, 3757, 4228, 4699, 5170, 5640};
     for (int i = 0; i <= kTableCount; ++i) {
-        Control& table = AddButton(*this, "cmdTable", i == 0 ? "" : "Table " + std::to_string(i),
+        Control& table = AddButton(*this, "cmdTable", i == 0 ? "" : tables_.At(i).name,
                                    {40, tops[i], 1335, 480}, &tables, i);
         table.fontBold = true;
         table.tag = "0";

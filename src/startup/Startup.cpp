@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "backup/BackupLog.h"
 #include "data/TextFile.h"
 #include "ledger/LedgerStart.h"
 #include "platform/FileSystem.h"
@@ -80,6 +81,18 @@ void OpenTheLedger(Platform& platform, const std::string& dataPath) {
     }
 }
 
+// A folder whose backups stopped is told at each start, without stopping it.
+void WarnOfAnOldBackup(Platform& platform, const std::string& dataPath) {
+    try {
+        if (const std::optional<std::string> warning =
+                OldBackupWarning(dataPath, platform.clock.Now())) {
+            platform.ui.MsgBox(*warning, vbExclamation, "Vantor pour Windows");
+        }
+    } catch (const FileError&) {
+        // An unreadable Sauvegardes.csv: the backup command tells its own failures.
+    }
+}
+
 }  // namespace
 
 Till::Till() = default;
@@ -113,7 +126,8 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
     }
     till.data = std::make_unique<TillData>();
     till.data->DataPath = folder.path;
-    till.main = std::make_unique<frmMain>(platform, *till.data);
+    till.tables = std::make_unique<Tables>();
+    till.main = std::make_unique<frmMain>(platform, *till.data, *till.tables);
     try {
         till.main->Form_Load();
     } catch (const FileError& error) {
@@ -124,6 +138,7 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
     OpenTheLedger(platform, folder.path);
     till.main->AnnoncerPersonnel();
     till.main->CloturerJoursPasses();
+    WarnOfAnOldBackup(platform, folder.path);
     till.status = StartStatus::Running;
     return till;
 }

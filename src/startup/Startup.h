@@ -10,6 +10,7 @@
 namespace vantor {
 
 class frmMain;
+class Tables;
 
 struct StartOptions {
     // --data-dir: this folder for this run; the remembered setting is neither
@@ -31,6 +32,8 @@ struct Till {
 
     StartStatus status = StartStatus::Failed;
     std::unique_ptr<TillData> data;
+    // The shop's tables, which the sales screen shows: they outlive it.
+    std::unique_ptr<Tables> tables;
     std::unique_ptr<frmMain> main;
 };
 

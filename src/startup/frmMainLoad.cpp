@@ -37,6 +37,7 @@ void frmMain::Form_Load() {
     SetToday();
 
     AfficherModeTVA();
+    FollowKeyboardOption(platform_.keyboard, data_);
     Get("txtNote").text = data_.Infos[MessageTicket];
     Get("txtQR").text = data_.Infos[TexteQR];
 
@@ -90,13 +91,7 @@ void frmMain::Form_Activate() {
 }
 
 void frmMain::Form_QueryUnload(int& cancel) {
-    bool openTables = false;
-    for (int i = 0; i <= UBound("cmdTable"); ++i) {
-        if (Control* table = Find("cmdTable", i); table && !table->toolTip.empty()) {
-            openTables = true;
-        }
-    }
-    if (!openTables) {
+    if (!tables_.AnyOccupied()) {
         return;
     }
     if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?",

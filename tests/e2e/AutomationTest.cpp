@@ -1,11 +1,10 @@
-// The headless automation itself: script syntax, answers to boxes and
-// pop-up menus, errors with their line numbers, and the transcript's quoting.
+// The headless automation itself: errors with their line numbers, and bad
+// arguments (pop-up menus, quoting and controls: cases/Automation-*).
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "support/RunTill.h"
-#include "support/ScenarioFile.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -54,18 +53,6 @@ TEST(Automation, BadArgumentsAndUnreadableScript) {
     run = RunVantor({"--headless", "--data-dir", data.Path(), "--script", data.Path()}, "");
     EXPECT_EQ(run.status, 2) << "a folder is no script";
     EXPECT_FALSE(std::filesystem::exists(data / "Articles.csv"));
-}
-
-// A pop-up menu takes an entry or is dismissed; the transcript quotes only
-// quotes and backslashes; controls follow the toolkit's rules (a text box
-// cut to its length, a check box enabling its text, a list, a frame that
-// folds; the VAT mode is not written); the modes switch the right-hand
-// column. Each scenario is in expected/Automation-NAME.txt.
-TEST(Automation, Transcripts) {
-    ExpectScenarios({{"Automation-Popup", {{"Serveurs.txt", "Anne\r\nPaul\r\n"}}},
-                     {"Automation-Quotes", {{"Infos.txt", "Le \"Bar\" \\ Caf\xE9  \r\n"}}},
-                     {"Automation-Controls"},
-                     {"Automation-Modes"}});
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// The checkout through the real program: journal records byte for byte, the
-// payment dialog, the receipt's print operations, the ticket number and the
-// training mode, and what a failing disk does to a sale. Each scenario, its
-// script, its transcript, then the journal and the ticket number, is in
-// expected/Checkout-NAME.txt.
+// The checkout through the real program beyond its pages (cases/Checkout-*):
+// what a failing disk or printer does to a sale, the ticket number after a
+// start, and what a sale flushes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,58 +8,13 @@
 
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
-#include "support/ScenarioFile.h"
+#include "support/ExpectedFile.h"
 #include "support/TestKey.h"
 
 namespace vantor::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-using Files = std::vector<std::pair<std::string, std::string>>;
-
-// Settings with the shop identity, rates 10 and 5.5, VAT mode take-away.
-const std::string kInfos =
-    "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n5.5\r\n"
-    "\r\n\r\n2\r\n\r\n\r\n";
-
-// A scenario on these settings with the waiters Paul and Marie, unless the
-// files given replace them.
-ScenarioFile Sale(const std::string& name, Files files = {}) {
-    files.insert(files.begin(), {{"Infos.txt", kInfos}, {"Serveurs.txt", "Paul\r\nMarie\r\n"}});
-    return {"Checkout-" + name, files};
-}
-
-TEST(Checkout, Sales) {
-    ExpectScenarios({
-        Sale("Cash"),
-        Sale("CardWithoutVat",
-             {{"Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\n5.5\r\n\r\n\r\n0\r\n"}}),
-        Sale("NoPrinting"),
-        Sale("Mixed"),
-        Sale("SplitCancelled"),
-        Sale("SplitClosed"),
-        Sale("PaymentChecks"),
-        Sale("AllByCard"),
-        Sale("AllInCash"),
-        Sale("MoreCash"),
-        Sale("Cents", {{"Articles.csv", "Description;Prix;Categorie\r\nBonbon;0.22;7\r\n"}}),
-        Sale("LargestNumber", {{"Id.txt", "2147483646\r\n"}}),
-        Sale("Training", {{"Id.txt", "41\r\n"}}),
-        Sale("Empty"),
-        Sale("BadRate", {{"Infos.txt", "Bar\r\n\r\n\r\n\r\n\r\n10\r\ndix\r\n\r\n\r\n2\r\n"}}),
-        Sale("Receipt", {{"Infos.txt",
-                          "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\n"
-                          "CHE-123\r\n10\r\n5.5\r\n\r\n\r\n1\r\nMerci !\r\nwww.cafe.ch\r\n"}}),
-        Sale("QrCode"),
-        Sale("Team", {{"Serveurs.txt", "Paul+Marie\r\nLuc;Anne\r\n"}}),
-        Sale("Report"),
-        Sale("TornLine", {{"tickets.csv", "04.12.2026;23:59:59;Paul;3.5;0;Es"}}),
-        // Its Z report prints the chain's head, which the signed closures make
-        // the same at every run only with a known key.
-        Sale("GrandTotal", {{kArchiveKeyFile, kTestArchiveKey}}),
-    });
-}
 
 // Two coffees and a dish of 8.00 at 12:04:09 on 05.12.2026, waiter Paul,
 // printed and answered by the boxes the failure shows.
@@ -99,15 +52,6 @@ TEST(Checkout, AJournalWriteFailingHalfwayRecordsNothing) {
     EXPECT_NE(RunScript(data.Path(), "show NumTicket\n").out.find("show NumTicket 3"),
               std::string::npos);
 #endif
-}
-
-TEST(Checkout, ATicketNumberThatCannotBeWrittenStopsTheSaleBeforeItIsPrinted) {
-    TempDir data;
-    fs::create_directory(data / "Id.txt");  // cannot be replaced by a file
-    TillRun run = RunScript(data.Path(), kFailing);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EXPECTED("Checkout-NumberNotWritten.txt", Masked(run.out, data.Path(), "DATA"));
-    EXPECT_FALSE(fs::exists(data / "tickets.csv"));
 }
 
 // A receipt that cannot be printed: the sale's chain entry, already on disk,

@@ -1,7 +1,9 @@
 // Twips to pixels: the main window's scales, with the keypad's band, and
-// where each control's widget goes at them (gui/Scales).
+// where each control's widget goes at them (gui/Scales); a fingertip's pixels
+// on screens of several densities (gui/DisplayScale).
 #include <gtest/gtest.h>
 
+#include "gui/DisplayScale.h"
 #include "gui/Scales.h"
 
 namespace vantor::test {
@@ -74,6 +76,32 @@ TEST(Scales, EachControlIsPlacedByWhereItLiesOnTheForm) {
         const ScaledControl scaled = Scaled(row.control, row.scales);
         EXPECT_EQ(scaled.rect, row.rect) << row.what;
         EXPECT_DOUBLE_EQ(scaled.fontScale, row.font) << row.what;
+    }
+}
+
+// 9 mm of the screen, in the widgets' pixels, and never less than 9 mm at 96
+// dpi: a screen that reports a low density (a television, a wrong size in its
+// description) still gets targets a finger can hit.
+TEST(Fingertip, NineMillimetresAndNeverLessThanAt96Dpi) {
+    struct Case {
+        const char* screen;
+        double physical;
+        double logical;
+        double ratio;
+        int pixels;
+    };
+    const Case cases[] = {
+        {"a desktop screen at 96 dpi", 96, 96, 1, 34},
+        {"a 10-inch 1366x768 panel", 157, 96, 1, 56},
+        {"a 24-inch 1366x768 screen", 65, 96, 1, 34},
+        {"a television", 40, 96, 1, 34},
+        {"no size reported", 0, 96, 1, 34},
+        {"a nonsense size", 5000, 96, 1, 34},
+        {"a dense screen the desktop doubles", 220, 96, 2, 39},
+        {"a desktop that enlarges its fonts", 96, 120, 1, 43},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FingertipPixels(c.physical, c.logical, c.ratio), c.pixels) << c.screen;
     }
 }
 

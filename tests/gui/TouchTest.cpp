@@ -1,225 +1,36 @@
 // The till in a real window at a touch screen's size (the script runs it at
-// 1024 x 768 and at 1920 x 1080 under a window manager): long press, fingertip
-// sizes, keypad columns, focus after a faulty amount, the default answer of a
-// destructive question, and screenshots kept for the closing note.
+// 1024 x 768, 1366 x 768 and 1920 x 1080 under a window manager): long press,
+// fingertip sizes, keypad columns, focus after a faulty amount, the default
+// answer of a destructive question, and screenshots kept for the closing note.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 #include <set>
 #include <vector>
 
+#include "TouchTill.h"
 #include "WidgetTesting.h"
-#include "app/QtTill.h"
 #include "gui/DisplayScale.h"
 #include "gui/FormView.h"
 #include "gui/LongPress.h"
-#include "gui/MainWindow.h"
 #include "gui/NumericPad.h"
 #include "gui/TillButton.h"
 #include "sales/frmMain.h"
-#include "support/TempDir.h"
 
 namespace vantor::test {
 namespace {
-
-// Kept as NAME-1024x768.png (the screen's size) in the artefacts folder.
-void SaveScreenshot(const QString& name) {
-    const QString folder = qEnvironmentVariable("VANTOR_ARTEFACTS");
-    if (folder.isEmpty()) {
-        return;
-    }
-    QDir().mkpath(folder);
-    ProcessEvents();
-    QTest::qWait(200);
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    const QString path =
-        QString("%1/%2-%3x%4.png").arg(folder, name).arg(screen.width()).arg(screen.height());
-    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
-    std::printf("screenshot: %s\n", qPrintable(path));
-}
-
-bool IsTapped(const QWidget& widget) {
-    return qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QComboBox*>(&widget) ||
-           qobject_cast<const QAbstractSpinBox*>(&widget) ||
-           qobject_cast<const QAbstractButton*>(&widget);
-}
-
-// Pairs of things to tap in one frame that cover each other.
-QStringList Overlapping(QWidget& window) {
-    QStringList found;
-    for (QWidget* frame : window.findChildren<QWidget*>()) {
-        QList<QWidget*> tapped;
-        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            // What the frame cuts off is not there to be tapped.
-            if (child->isVisible() && IsTapped(*child) &&
-                frame->rect().intersects(child->geometry())) {
-                tapped << child;
-            }
-        }
-        for (qsizetype i = 0; i < tapped.size(); ++i) {
-            for (qsizetype j = i + 1; j < tapped.size(); ++j) {
-                const QRect common = tapped[i]->geometry() & tapped[j]->geometry() & frame->rect();
-                if (common.height() > 1 && common.width() > 1) {  // a rounded twip is no cover
-                    found << tapped[i]->objectName() + " / " + tapped[j]->objectName();
-                }
-            }
-        }
-    }
-    return found;
-}
-
-// The entries of a menu bar or menu below a fingertip.
-template <typename Menu>
-void CheckEntries(const Menu& menu, int touch, QStringList& small) {
-    for (QAction* action : menu.actions()) {
-        const QSize size = menu.actionGeometry(action).size();
-        if (action->isVisible() && !action->isSeparator() && size.height() < touch) {
-            small << QString("%1 in %2 %3x%4")
-                         .arg(action->text(), menu.objectName())
-                         .arg(size.width())
-                         .arg(size.height());
-        }
-    }
-}
-
-// Everything in the window (or menu) a finger has to hit that is below a
-// fingertip: buttons, fields, list rows, menu bar and menu entries.
-QStringList TooSmall(QWidget& window) {
-    const int touch = MinimumTouchPixels(window.screen());
-    QStringList small;
-    auto check = [&](const QWidget& widget, const QSize& size) {
-        if (size.height() < touch) {
-            small << QString("%1 (%2) %3x%4")
-                         .arg(widget.objectName(), widget.metaObject()->className())
-                         .arg(size.width())
-                         .arg(size.height());
-        }
-    };
-    QList<QWidget*> widgets = window.findChildren<QWidget*>();
-    widgets << &window;
-    for (QWidget* widget : widgets) {
-        if (!widget->isVisible() || widget->objectName() == "qt_scrollarea_viewport") {
-            continue;
-        }
-        QWidget* parent = widget->parentWidget();
-        // Not the field inside a combo box or a date picker.
-        if (IsTapped(*widget) &&
-            !(parent != nullptr &&
-              (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent)))) {
-            check(*widget, widget->size());
-        }
-        if (auto* list = qobject_cast<QListWidget*>(widget); list && list->count() > 0) {
-            check(*list, list->visualItemRect(list->item(0)).size());
-        }
-        if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
-            CheckEntries(*bar, touch, small);
-        }
-        if (auto* menu = qobject_cast<QMenu*>(widget)) {
-            CheckEntries(*menu, touch, small);
-        }
-    }
-    return small;
-}
-
-void Answer(QWidget& question, const QString& text) {
-    for (QAbstractButton* button : static_cast<QMessageBox&>(question).buttons()) {
-        if (button->text() == text) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-}
-
-class TouchTest : public ::testing::Test {
-protected:
-    // Data files the till finds at its start (none: the defaults).
-    virtual void PrepareData() {}
-
-    void SetUp() override {
-        PrepareData();
-        StartOptions options;
-        options.dataDir = folder.Path();
-        started = std::make_unique<QtTill>(options);
-        ASSERT_EQ(started->till.status, StartStatus::Running);
-        window = std::make_unique<MainWindow>(started->Main());
-        madeAt = window->View().CurrentScales();
-        window->ShowForm();
-        window->activateWindow();
-        ASSERT_TRUE(WaitUntil([this] { return window->isVisible() && window->isActiveWindow(); }));
-        QTest::qWait(300);
-        // A box nobody expected would wait for ever: named and closed instead.
-        // Only a box still up at two looks in a row counts, so a slow run that
-        // shows an expected box just as the watchdog looks is not mistaken.
-        QObject::connect(&watchdog, &QTimer::timeout, [this] {
-            QWidget* up = QApplication::activePopupWidget();
-            if (up == nullptr) {
-                up = QApplication::activeModalWidget();
-            }
-            if (up != nullptr && up == seenUp) {
-                ADD_FAILURE() << "left waiting: " << up->windowTitle().toStdString() << " "
-                              << up->metaObject()->className();
-                up->close();
-            }
-            seenUp = up;
-        });
-        watchdog.start(8000);
-    }
-
-    void TearDown() override {
-        window.reset();
-        ProcessEvents();
-    }
-
-    frmMain& Main() const { return started->Main(); }
-
-    template <typename Widget = QWidget>
-    Widget* Shown(const QString& name) const {
-        return window->findChild<Widget*>(name);
-    }
-
-    // The first article with a price.
-    TillButton* PricedArticle() const {
-        for (int i = 1; i <= Main().UBound("Command1"); ++i) {
-            if (!Main()("Command1", i).toolTip.empty()) {
-                return Shown<TillButton>(QString("Command1(%1)").arg(i));
-            }
-        }
-        return nullptr;
-    }
-
-    void Tap(QWidget* widget) {
-        ASSERT_NE(widget, nullptr);
-        QTest::mouseClick(widget, Qt::LeftButton);
-        ProcessEvents();
-    }
-
-    TempDir folder;
-    std::unique_ptr<QtTill> started;
-    std::unique_ptr<MainWindow> window;
-    Scales madeAt;  // the scales the widgets were made at
-    QTimer watchdog;
-    QPointer<QWidget> seenUp;
-};
 
 TEST_F(TouchTest, ALongPressOnAnArticleOpensItsPopupAndAddsNoLine) {
     TillButton* article = PricedArticle();

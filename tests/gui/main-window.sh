@@ -17,7 +17,7 @@ close_request=$2
 artefacts=$3
 source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
 
-readonly settings_width=5685  # design width of the settings dialog, twips
+readonly settings_width=8115  # design width of the settings dialog, twips
 
 start_display
 mkdir -p "$work/data" "$work/home/Pictures"
@@ -91,20 +91,20 @@ box=$(colour_box "$work/dialog.png" 'rgb(0,0,255)')
 ratio=$((BASH_REMATCH[1] * 100 / BASH_REMATCH[2]))
 ((ratio >= 420 && ratio <= 450)) || fail "the logo preview is ${box}, not 4.35 times wider than high"
 
-click_twips "$dialog" $settings_width 770 5590  # "Modifier" under the logo
+click_twips "$dialog" $settings_width 7225 285  # "Modifier" beside the logo
 shot settings-chooser.png
 import -window "$dialog" "$work/chooser.png"
 [[ $(colour_box "$work/chooser.png" 'rgb(0,0,255)') != "$box" ]] ||
     fail "the image chooser does not cover the dialog"
 # The chooser opens in the logo's folder; a double click on its first file
 # ("a-rouge.bmp") loads it like the chooser's "OK".
-click_twips "$dialog" $settings_width 1000 3520
+click_twips "$dialog" $settings_width 5060 880
 xdotool click --repeat 2 --delay 80 1
 sleep 0.4
 import -window "$dialog" "$work/chosen.png"
 [[ $(colour_box "$work/chosen.png" 'rgb(255,0,0)') =~ ^([0-9]+)x([0-9]+) ]] &&
     ((BASH_REMATCH[1] == BASH_REMATCH[2])) || fail "the double-clicked picture is not previewed"
-click_twips "$dialog" $settings_width 2090 7910  # "OK"
+click_twips "$dialog" $settings_width 2090 5730  # "OK"
 wait_gone '^Paramètres$'
 
 head -c 14 "$work/data/Infos.txt" | cmp -s - <(printf 'Caf\xe9 du Port\r\n') ||

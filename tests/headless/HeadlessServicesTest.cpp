@@ -1,9 +1,9 @@
 // The single-instance guard and the picture reader of the build without Qt.
 #include <gtest/gtest.h>
 
-#include "admin/Bitmap.h"
 #include "headless/FolderInstance.h"
 #include "headless/HeaderPictures.h"
+#include "support/Bitmap.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "admin/Bitmap.h"
 #include "printing/EscPosDevice.h"
-#include "printing/EscPosReader.h"
 #include "printing/MonoBitmap.h"
+#include "support/Bitmap.h"
+#include "support/EscPosReader.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "admin/Bitmap.h"
-#include "printing/EscPosReader.h"
+#include "support/Bitmap.h"
+#include "support/EscPosReader.h"
 #include "support/ExpectedFile.h"
 #include "support/HeadlessTill.h"
 

@@ -1,20 +1,20 @@
 // "Fichier" > "Editer fichier" > "Fichier Articles": a warning, the CSV
 // application started once on the article file, and the end of the program.
-// Each transcript is in expected/FichierArticles-NAME.txt.
+// Each transcript is in expected/FichierArticles-NAME.txt or is a page of
+// cases/.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TillFolder.h"
-#include "support/ScenarioFile.h"
+#include "support/ExpectedFile.h"
 
 namespace vantor::test {
 namespace {
 
-// "Non" leaves the program running; without an application nothing starts
-// and the program still ends; the application is declared before the start.
-TEST(FichierArticles, Answers) {
-    ExpectScenarios({{"FichierArticles-No"}, {"FichierArticles-NoApplication"}});
+// The application is declared before the start ("Non", and no application:
+// cases/FichierArticles-*).
+TEST(FichierArticles, TheApplicationIsDeclaredBeforeTheStart) {
     TillFolder folder;
     const TillRun run = folder.Try("show DataPath\nassociate \"/usr/bin/tableur\"\n");
     EXPECT_EQ(run.status, 1);

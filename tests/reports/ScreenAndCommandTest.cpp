@@ -1,11 +1,11 @@
-// The report buttons of the sales screen and `vantor report` give the same
-// lines for the same period; failures are told on screen and on standard error.
+// The report buttons of the sales screen and `vantor report` tell failures on
+// screen and on standard error (each report's lines: commands/Command-*;
+// refusals and training on screen: cases/Screen-*).
 #include <gtest/gtest.h>
 
 #include "TillFolder.h"
 #include "data/TextFile.h"
 #include "support/ExpectedFile.h"
-#include "support/ScenarioFile.h"
 
 namespace vantor::test {
 namespace {
@@ -33,79 +33,6 @@ std::string TotauxScript(const std::string& du, const std::string& au, int serve
     script += detail ? "click chkDetail\n" : "";
     script += "choose cmbServeur " + std::to_string(serveur) + "\n";
     return script + "click cmdX\n";
-}
-
-std::string ComptaScript(const std::string& du, const std::string& au, int index) {
-    return std::string("clock ") + kToday + " 18:00:00\nclick optPrint 2\ndate DTPicker4 " + du +
-           "\ndate DTPicker5 " + au + "\nclick cmdJournalVantor " + std::to_string(index) + "\n";
-}
-
-// The lines of lstTicket after the script.
-Lignes Screen(const TillFolder& folder, const std::string& script) {
-    return ShownList(folder.Run(script + "show lstTicket.List\n").out, "lstTicket");
-}
-
-Lignes Command(const TillFolder& folder, const Lignes& arguments) {
-    Lignes withToday = arguments;
-    withToday.insert(withToday.end(), {"--today", kToday});
-    const TillRun run = folder.Report(withToday);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return OutputLines(run);
-}
-
-// Each report as the command writes it (expected/Command-NAME.txt), then the
-// same lines on screen. The command runs first, on a folder the till has not
-// completed yet.
-TEST(ScreenAndCommand, EachReportGivesTheSameLines) {
-    TillFolder folder;
-    folder.WriteJournal(kJournal);
-    WriteRaw(folder / "Comptes.csv", "Banque\r\nDivers\r\nCaisse\r\n");
-    const std::string first = "01.12.2026";
-    const struct {
-        std::string name;
-        Lignes arguments;
-        std::string script;
-    } reports[] = {
-        {"day", {"totaux", "--du", kToday, "--au", kToday}, TotauxScript(kToday, kToday, 0, false)},
-        {"detail", {"totaux", "--du", first, "--detail"}, TotauxScript(first, kToday, 0, true)},
-        {"Paul",
-         {"totaux", "--du", first, "--au", kToday, "--serveur", "Paul"},
-         TotauxScript(first, kToday, 1, true)},
-        {"past",
-         {"totaux", "--du", first, "--au", "04.12.2026"},
-         TotauxScript(first, "04.12.2026", 0, false)},
-        {"journal", {"journal", "--du", first, "--au", kToday}, ComptaScript(first, kToday, 0)},
-        {"resume", {"resume", "--du", first, "--au", kToday}, ComptaScript(first, kToday, 1)},
-    };
-    for (const auto& report : reports) {
-        const Lignes lines = Command(folder, report.arguments);
-        EXPECT_EXPECTED("Command-" + report.name + ".txt", Joined(lines));
-        EXPECT_EQ(Screen(folder, report.script), lines) << report.name;
-    }
-}
-
-// The files of the folder, for a scenario run on a folder of its own.
-std::vector<std::pair<std::string, std::string>> Files(const TillFolder& folder) {
-    std::vector<std::pair<std::string, std::string>> files;
-    for (const std::string name : {"Serveurs.txt", "Infos.txt", "tickets.csv"}) {
-        if (FileExists(folder / name)) {
-            files.emplace_back(name, folder.Read(name));
-        }
-    }
-    return files;
-}
-
-// On screen (expected/Screen-NAME.txt): "Générer" without a journal still
-// hides the checkout buttons; an end before the start is refused and the list
-// keeps its report; in training the totals show their quarters.
-TEST(ScreenAndCommand, RefusalsAndTrainingOnScreen) {
-    TillFolder empty;
-    TillFolder folder;
-    folder.WriteJournal(kJournal);
-    ExpectScenarios({{"Screen-NoJournal", Files(empty)},
-                     {"Screen-EndBeforeStart", Files(folder)},
-                     {"Screen-Training", Files(folder)}});
 }
 
 // The notice, in a box after the report on screen and after the same lines

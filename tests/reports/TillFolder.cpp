@@ -2,12 +2,6 @@
 
 #include "ReportFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <sstream>
-
-#include "headless/ScriptLine.h"
-
 namespace vantor::test {
 
 TillFolder::TillFolder() {
@@ -27,29 +21,6 @@ TillRun TillFolder::Report(std::vector<std::string> arguments) const {
     arguments.insert(arguments.begin(), "report");
     arguments.insert(arguments.end(), {"--data-dir", Folder()});
     return RunVantor(arguments, "");
-}
-
-std::vector<std::string> OutputLines(const TillRun& run) {
-    std::vector<std::string> lines;
-    std::istringstream in(run.out);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<std::string> ShownList(const std::string& transcript, const std::string& name) {
-    const std::vector<std::string> shows = LinesStartingWith(transcript, "show " + name + ".List ");
-    EXPECT_FALSE(shows.empty()) << transcript;
-    std::vector<std::string> items;
-    if (shows.empty()) {
-        return items;
-    }
-    const std::vector<headless::Word> words = headless::SplitWords(shows.back());
-    for (std::size_t i = 2; i < words.size(); ++i) {
-        items.push_back(words[i].text);
-    }
-    return items;
 }
 
 }  // namespace vantor::test

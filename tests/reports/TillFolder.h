@@ -19,9 +19,4 @@ public:
     TillRun Report(std::vector<std::string> arguments) const;
 };
 
-// The lines a run wrote on standard output.
-std::vector<std::string> OutputLines(const TillRun& run);
-// The items of the list shown by the last `show NAME.List` of the transcript.
-std::vector<std::string> ShownList(const std::string& transcript, const std::string& name);
-
 }  // namespace vantor::test

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "data/Cp1252.h"
+#include "support/EscPosReader.h"
 #include "support/HeadlessTill.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
@@ -73,13 +74,18 @@ inline std::string Masked(std::string text, const std::string& part, const std::
 namespace vantor::test {
 
 // The transcript followed by each of these files of the folder under a line
-// "== FILE" (as UTF-8, line ends kept; "== FILE (none)" when there is none).
+// "== FILE" (as UTF-8, line ends kept; "== FILE (none)" when there is none);
+// a file named "NAME (ESC/POS)" is what a receipt printer made of its bytes.
 inline std::string WithFiles(std::string transcript, const std::string& folder,
                              const std::vector<std::string>& files) {
+    constexpr std::string_view kEscPos = " (ESC/POS)";
     for (const std::string& file : files) {
-        const std::string path = folder + "/" + file;
+        const bool escPos = file.ends_with(kEscPos);
+        const std::string path =
+            folder + "/" + (escPos ? file.substr(0, file.size() - kEscPos.size()) : file);
+        const std::string bytes = Slurp(path);
         transcript += "== " + file + (std::filesystem::exists(path) ? "\n" : " (none)\n") +
-                      Cp1252ToUtf8(Slurp(path));
+                      (escPos ? ReadEscPos(bytes) : Cp1252ToUtf8(bytes));
     }
     return transcript;
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "headless/ScriptLine.h"
+
 namespace vantor::test {
 
 std::string HeadlessTill::Read(const std::string& name) const {
@@ -36,6 +40,29 @@ std::vector<std::string> Shows(const TillRun& run) {
 
 std::vector<std::string> Boxes(const TillRun& run) {
     return LinesStartingWith(run.out, "msgbox ");
+}
+
+std::vector<std::string> OutputLines(const TillRun& run) {
+    std::vector<std::string> lines;
+    std::istringstream in(run.out);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> ShownList(const std::string& transcript, const std::string& name) {
+    const std::vector<std::string> shows = LinesStartingWith(transcript, "show " + name + ".List ");
+    EXPECT_FALSE(shows.empty()) << transcript;
+    std::vector<std::string> items;
+    if (shows.empty()) {
+        return items;
+    }
+    const std::vector<headless::Word> words = headless::SplitWords(shows.back());
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        items.push_back(words[i].text);
+    }
+    return items;
 }
 
 }  // namespace vantor::test

@@ -46,5 +46,9 @@ private:
 // The transcript's `show` lines and message boxes, in order.
 std::vector<std::string> Shows(const TillRun& run);
 std::vector<std::string> Boxes(const TillRun& run);
+// The lines a run wrote on standard output.
+std::vector<std::string> OutputLines(const TillRun& run);
+// The items of the list shown by the last `show NAME.List` of the transcript.
+std::vector<std::string> ShownList(const std::string& transcript, const std::string& name);
 
 }  // namespace vantor::test

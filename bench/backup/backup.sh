@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Backup benchmark: `vantor sauvegarder` of a data folder holding a journal
+# of RECORDS records (chained as two-record sales), verification included,
+# against `cp -r` of the same folder to the same destination, run in turn
+# (A B A B ...) in one run. Goal: at most 2 times. Each run starts from an
+# empty destination.
+#   backup.sh VANTOR CHAIN-TOOL GENERATE-JOURNAL [RUNS] [RECORDS] [DESTINATION-BASE]
+set -euo pipefail
+source "$(dirname "$0")/../lib.sh"
+
+vantor=$1
+tool=$2
+generate=$3
+runs=${4:-7}
+records=${5:-1000000}
+base=${6:-${TMPDIR:-/tmp}}
+
+work=$(mktemp -d "$base/vantor-bench-backup.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/data"
+"$generate" "$work/data" "$records"
+"$tool" chain "$work/data" 2
+"$vantor" verify --data-dir "$work/data"
+
+backup=(sh -c "rm -rf '$work/stick' && mkdir '$work/stick' && exec '$vantor' sauvegarder --data-dir '$work/data' --vers '$work/stick'")
+copy=(sh -c "rm -rf '$work/copy' && mkdir '$work/copy' && exec cp -r '$work/data' '$work/copy/'")
+"${backup[@]}"
+for run in backup copy; do
+    declare -n command=$run
+    time_ms "${command[@]}" >/dev/null
+    : >"$work/$run.ms"
+done
+for ((i = 0; i < runs; i++)); do
+    for run in backup copy; do
+        declare -n command=$run
+        time_ms "${command[@]}" >>"$work/$run.ms"
+    done
+done
+backup_ms=$(median <"$work/backup.ms")
+copy_ms=$(median <"$work/copy.ms")
+echo "data folder: $(du -sb "$work/data" | cut -f1) bytes, journal of $records records; load $(machine_load)"
+echo "vantor sauvegarder:  $backup_ms ms  ($(ratio "$backup_ms" "$copy_ms") x cp -r)"
+echo "cp -r:               $copy_ms ms"

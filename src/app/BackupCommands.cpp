@@ -1,0 +1,158 @@
+#include "app/BackupCommands.h"
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+#include "app/CommandLine.h"
+#include "backup/BackupLog.h"
+#include "backup/FolderBackup.h"
+#include "backup/Restore.h"
+#include "data/Dates.h"
+#include "data/TextFile.h"
+#include "platform/FolderLock.h"
+#include "startup/Startup.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kResticPrefix = "restic:";
+
+std::optional<CommandLine> BackupWords(Command command, const std::vector<std::string>& words,
+                                       std::ostream& err) {
+    std::string error;
+    std::optional<CommandLine> line = ReadCommandLine(command, words, error);
+    if (!line) {
+        TellUsage(err, command, error);
+    }
+    return line;
+}
+
+std::vector<std::string> SplitDestinations(const std::string& text) {
+    std::vector<std::string> destinations;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('|', start), text.size());
+        if (end > start) {
+            destinations.push_back(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return destinations;
+}
+
+// One backup, told and recorded; true when verified.
+bool BackUp(const std::string& dataPath, const std::string& destination, Clock& clock,
+            std::ostream& out, std::ostream& err) {
+    const DateTime now = clock.Now();
+    const auto started = std::chrono::steady_clock::now();
+    BackupResult result;
+    if (destination.starts_with(kResticPrefix)) {
+        result.destination = destination;
+        result.problem = "Sauvegarde impossible sur " + destination +
+                         " : les dépôts restic ne sont pas encore pris en charge par cette "
+                         "version";
+    } else {
+        result = BackupToFolder(dataPath, destination, now);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    // The event goes to the chain only when the till is not writing it.
+    std::unique_ptr<FolderLock> lock;
+    const bool owns = FolderLock::TryLock(dataPath, lock) == FolderLock::Result::Held;
+    RecordBackup(dataPath, now, result, seconds, owns);
+    if (!result.verified) {
+        err << "Sauvegarde échouée : " << result.problem << '\n';
+        return false;
+    }
+    out << "Sauvegarde vérifiée : " << result.path << " (" << BackupFigures(result, seconds)
+        << ")\n";
+    if (!result.thinned.empty()) {
+        out << "Anciennes sauvegardes retirées :";
+        for (const std::string& name : result.thinned) {
+            out << ' ' << name;
+        }
+        out << '\n';
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunBackupCommand(const std::vector<std::string>& words, Settings& settings, Clock& clock,
+                     std::ostream& out, std::ostream& err) {
+    const std::optional<CommandLine> line = BackupWords(kBackup, words, err);
+    if (!line) {
+        return 2;
+    }
+    StartOptions options;
+    options.dataDir = line->Value("--data-dir");
+    const std::string dataPath =
+        options.dataDir ? *options.dataDir : DataFolderOf(settings, SystemUserFolders(), options);
+    if (!DirectoryExists(dataPath)) {
+        err << "Dossier de données introuvable : " << dataPath << '\n';
+        return 2;
+    }
+    std::vector<std::string> destinations = line->Values("--vers");
+    if (destinations.empty()) {
+        destinations = SplitDestinations(settings.Read(kBackupDestinationsKey));
+    }
+    if (destinations.empty()) {
+        TellUsage(err, kBackup,
+                  "Aucune destination de sauvegarde n'est réglée : donnez --vers DESTINATION");
+        return 2;
+    }
+    bool all = true;
+    for (const std::string& destination : destinations) {
+        all = BackUp(dataPath, destination, clock, out, err) && all;
+    }
+    return all ? 0 : 1;
+}
+
+int RunRestoreCommand(const std::vector<std::string>& words, Clock& clock, std::ostream& out,
+                      std::ostream& err) {
+    const std::optional<CommandLine> line = BackupWords(kRestore, words, err);
+    if (!line) {
+        return 2;
+    }
+    RestoreRequest request;
+    request.source = line->Value("--depuis").value_or("");
+    request.dataDir = line->Value("--data-dir").value_or("");
+    request.backup = line->Value("--sauvegarde");
+    request.replace = line->Has("--remplacer");
+    request.anyway = line->Has("--malgre-tout");
+    if (request.source.empty() || request.dataDir.empty()) {
+        TellUsage(err, kRestore, "--depuis et --data-dir sont demandés");
+        return 2;
+    }
+    if (!DirectoryExists(request.source)) {
+        err << "Destination de sauvegarde introuvable : " << request.source << '\n';
+        return 2;
+    }
+    const std::vector<std::string> names = ListBackups(request.source);
+    out << "Sauvegardes trouvées dans " << request.source << " : " << names.size() << '\n';
+    for (const std::string& name : names) {
+        out << "  " << name << '\n';
+    }
+    const RestoreResult result = RestoreBackup(request, clock.Now());
+    if (!result.movedAside.empty()) {
+        out << "Ancien dossier mis de côté : " << result.movedAside << '\n';
+    }
+    if (!result.restored) {
+        err << "Restauration refusée : " << result.problem << '\n';
+        return 1;
+    }
+    if (!result.restoredAnyway.empty()) {
+        out << "Restaurée malgré tout, noté dans le journal des événements : "
+            << result.restoredAnyway << '\n';
+    }
+    out << "Sauvegarde " << result.backup << " restaurée dans " << request.dataDir << " : "
+        << result.broughtBack << '\n';
+    if (const std::optional<DateTime> when = ParseBackupName(result.backup)) {
+        out << "Les ventes faites après le " << FormatDate(when->date) << " à "
+            << FormatTime(when->time) << " ne sont pas dans cette sauvegarde.\n";
+    }
+    return 0;
+}
+
+}  // namespace vantor

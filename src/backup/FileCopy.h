@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+// Where a copy failed: the error number and which side.
+struct CopyFailure {
+    int error = 0;
+    bool atDestination = false;
+    std::string path;
+};
+
+// Copies the first length bytes of from into a new file to (never over an
+// existing one), flushed to disk; sha256 gets their hash. An error number
+// and its side in failure, 0 on success. A source shorter than length is an
+// error (EIO at the source).
+int CopyFilePrefix(const std::string& from, std::uint64_t length, const std::string& to,
+                   std::string& sha256, CopyFailure& failure);
+
+// The SHA-256 of the file's bytes and its size; an error number or 0.
+int HashFile(const std::string& path, std::uint64_t& size, std::string& sha256);
+
+}  // namespace vantor

@@ -1,0 +1,100 @@
+// The table buttons: cmdTable and its hidden lists lstTable show the shop's
+// tables (sales/Tables.h), on which the ticket on screen is parked and taken
+// back later.
+#include <cassert>
+#include <optional>
+
+#include "sales/frmMain.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kTableTitle = "Enregistrer une table";
+
+}  // namespace
+
+void frmMain::cmdTable_Click(int index) {
+    // A report is neither parked nor replaced by a table's ticket.
+    if (!ClearReportFirst()) {
+        return;
+    }
+    switch (tables_.Click(index, ticket_)) {
+        case TableClick::Park:
+            ParkTable(index);
+            return;
+        case TableClick::TakeBack:
+            TakeBackTable(index);
+            return;
+        case TableClick::NothingToPark:
+            platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
+            return;
+        case TableClick::TicketOpen:
+            TellTicketOpen();
+            return;
+    }
+}
+
+// The table keeps the lines with their records: taken back, each line has
+// the category it was sold with, also a free-price line or an article
+// renamed or deleted since.
+void frmMain::ParkTable(int index) {
+    AfficherClavier();
+    PutOnTable(index,
+               platform_.ui.InputBox("Nom de la table ?", kTableTitle, tables_.At(index).name));
+}
+
+// An empty name keeps the table's own.
+void frmMain::PutOnTable(int index, const std::string& name) {
+    [[maybe_unused]] const bool parked = tables_.Park(index, ticket_, name);
+    assert(parked);  // nothing else changes the tables while the name is asked
+    ShowTable(index);
+    EmptyTicket();
+}
+
+bool frmMain::ParkTicketOf(const std::string& waiter) {
+    const std::optional<int> free = tables_.FirstFree();
+    if (free) {
+        PutOnTable(*free, waiter);
+    }
+    return free.has_value();
+}
+
+void frmMain::TakeBackTable(int index) {
+    [[maybe_unused]] const bool taken = tables_.TakeBack(index, ticket_);
+    assert(taken);
+    ShowTicket();
+    if (platform_.ui.MsgBox("Table vidée, gardez le nom " + tables_.At(index).name + " ?", vbYesNo,
+                            kTableTitle) == vbNo) {
+        tables_.ForgetName(index);
+    }
+    ShowTable(index);
+}
+
+void frmMain::cmdTable_MouseDown(int index, int button) {
+    if (button != vbRightButton) {
+        return;
+    }
+    AfficherClavier();
+    tables_.Rename(index, platform_.ui.InputBox("Nommer la table :", "", tables_.At(index).name));
+    ShowTable(index);
+}
+
+// An occupied table has the colour of the hidden button 0, and its ticket's
+// total as its tool tip.
+void frmMain::ShowTable(int index) {
+    const Table& table = tables_.At(index);
+    Control& button = Get("cmdTable", index);
+    button.caption = table.name;
+    button.tag = table.Occupied() ? "1" : "0";
+    button.toolTip = table.Occupied() ? table.parked->TotalCaption() : "";
+    button.backColor = table.Occupied() ? Get("cmdTable", 0).backColor : kTableFree;
+    Control& lines = Get("lstTable", index);
+    if (table.Occupied()) {
+        lines.items = table.parked->Texts();
+    } else {
+        lines.Clear();
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,90 @@
+#include "sales/Tables.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vantor {
+
+namespace {
+
+std::size_t SlotOf(int number) {
+    if (number < 1 || number > Tables::kCount) {
+        throw std::out_of_range("no table " + std::to_string(number));
+    }
+    return static_cast<std::size_t>(number - 1);
+}
+
+}  // namespace
+
+Tables::Tables() {
+    for (int number = 1; number <= kCount; ++number) {
+        Slot(number).name = DefaultName(number);
+    }
+}
+
+std::string Tables::DefaultName(int number) {
+    return "Table " + std::to_string(number);
+}
+
+const Table& Tables::At(int number) const {
+    return tables_[SlotOf(number)];
+}
+
+Table& Tables::Slot(int number) {
+    return tables_[SlotOf(number)];
+}
+
+bool Tables::AnyOccupied() const {
+    return std::any_of(tables_.begin(), tables_.end(),
+                       [](const Table& table) { return table.Occupied(); });
+}
+
+std::optional<int> Tables::FirstFree() const {
+    for (int number = 1; number <= kCount; ++number) {
+        if (!At(number).Occupied()) {
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
+TableClick Tables::Click(int number, const Ticket& ticket) const {
+    if (At(number).Occupied()) {
+        return ticket.Open() ? TableClick::TicketOpen : TableClick::TakeBack;
+    }
+    return ticket.Empty() ? TableClick::NothingToPark : TableClick::Park;
+}
+
+bool Tables::Park(int number, Ticket& ticket, std::string_view name) {
+    if (Click(number, ticket) != TableClick::Park) {
+        return false;
+    }
+    Table& table = Slot(number);
+    table.parked = std::move(ticket);
+    ticket.Clear();
+    Rename(number, name);
+    return true;
+}
+
+bool Tables::TakeBack(int number, Ticket& ticket) {
+    if (Click(number, ticket) != TableClick::TakeBack) {
+        return false;
+    }
+    Table& table = Slot(number);
+    ticket = std::move(*table.parked);
+    ticket.Resume();
+    table.parked.reset();
+    return true;
+}
+
+void Tables::Rename(int number, std::string_view name) {
+    if (!name.empty()) {
+        Slot(number).name = name;
+    }
+}
+
+void Tables::ForgetName(int number) {
+    Slot(number).name = DefaultName(number);
+}
+
+}  // namespace vantor

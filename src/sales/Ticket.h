@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sales/TicketRecord.h"
+
+namespace vantor {
+
+// A line of a ticket: its text as the ticket list shows it
+// (sales/LigneTicket.h) and its record, made together from one sale.
+struct TicketLine {
+    std::string text;
+    TicketRecord record;
+};
+
+// The ticket being built on a sales screen: its lines with their records,
+// and its total as the total label shows it. The screen's list and label are
+// its view; the tables keep one each while they are occupied.
+class Ticket {
+public:
+    const std::vector<TicketLine>& Lines() const { return lines_; }
+    bool Empty() const { return lines_.empty(); }
+    // A ticket is being rung up while its total is shown, with no line left too.
+    bool Open() const { return !totalCaption_.empty(); }
+    // The lines' texts, in order.
+    std::vector<std::string> Texts() const;
+    // As LignesTicket holds them: entry 0 empty, entry k the record of line k - 1.
+    std::vector<std::string> Records() const;
+    double Total() const { return total_; }
+    // "Total" padded to 18, the currency and the amount of FormatMontant (width
+    // 8); empty when no ticket is rung up.
+    const std::string& TotalCaption() const { return totalCaption_; }
+    // The amount alone as the caption shows it; "0" when no ticket is rung up,
+    // the plain number after a table was taken back.
+    const std::string& TotalTag() const { return totalTag_; }
+
+    // A tap on an article at a numeric price: the last line merges with it when
+    // it sells the same article again (same name, price and category), and is
+    // then replaced by the line of both quantities. True when it merged.
+    bool Sell(int quantity, std::string_view name, std::string_view price, int category,
+              std::string_view currency);
+    // A new last line selling quantity of name at price, without merging.
+    void Add(int quantity, std::string_view name, std::string_view price, int category,
+             std::string_view currency);
+    // Removes line index (from 0) with its record; false when there is none.
+    bool Remove(std::size_t index, std::string_view currency);
+    // The total summed again from the lines' amounts, shown in currency.
+    void Recalculate(std::string_view currency);
+    // No line, no total.
+    void Clear();
+    // Back from a table: the total caption it was parked with, and the total
+    // as a plain number in the tag ("10.5").
+    void Resume();
+
+private:
+    bool SellsAgainLast(std::string_view name, std::string_view price, int category) const;
+
+    std::vector<TicketLine> lines_;
+    double total_ = 0;
+    std::string totalCaption_;
+    std::string totalTag_ = "0";
+};
+
+}  // namespace vantor

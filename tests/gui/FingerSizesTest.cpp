@@ -1,0 +1,103 @@
+// What a finger meets on a small touch screen (touch.sh runs these at
+// 1024 x 768 and 1366 x 768 too): dialogs that fit the screen with their
+// buttons in view, and every target a fingertip across and down.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+
+#include "TouchTill.h"
+#include "WidgetTesting.h"
+#include "gui/FormView.h"
+
+namespace vantor::test {
+namespace {
+
+// Why the widget of this name cannot be tapped where it is: missing, hidden,
+// cut off by its window or beyond the screen's free area; "" when it can.
+QString OutOfReach(QWidget& window, const QString& name) {
+    auto* widget = window.findChild<QWidget*>(name);
+    if (widget == nullptr || !widget->isVisible()) {
+        return name + " is not shown";
+    }
+    const QRect onScreen(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    const QRect area = widget->screen()->availableGeometry();
+    if (!area.contains(onScreen)) {
+        return QString("%1 at %2,%3 %4x%5 is off the screen's %6x%7")
+            .arg(name)
+            .arg(onScreen.x())
+            .arg(onScreen.y())
+            .arg(onScreen.width())
+            .arg(onScreen.height())
+            .arg(area.width())
+            .arg(area.height());
+    }
+    if (widget->visibleRegion().boundingRect() != widget->rect()) {
+        return name + " is cut off by its window";
+    }
+    return "";
+}
+
+// The settings dialog and its image chooser, at the size of a till's screen:
+// no scroll bar, and "OK" and "Annuler" where a finger reaches them.
+TEST_F(TouchTest, TheSettingsDialogFitsTheScreenWithOkAndAnnulerInView) {
+    QStringList faults;
+    bool shown = false;
+    OnNextModal("Paramètres", [&](QWidget& dialog) {
+        shown = true;
+        if (dialog.findChild<QScrollArea*>("scrolledDialog") != nullptr) {
+            faults << "the dialog scrolls";
+        }
+        if (!dialog.screen()->availableGeometry().contains(dialog.frameGeometry())) {
+            faults << "the dialog's window runs off the screen";
+        }
+        faults << OutOfReach(dialog, "cmdOK") << OutOfReach(dialog, "cmdUndo");
+        SaveScreenshot("settings-fits");
+        QTest::mouseClick(dialog.findChild<QAbstractButton*>("cmdAddImg(1)"), Qt::LeftButton);
+        ProcessEvents();
+        faults << OutOfReach(dialog, "cmdLoadImg") << OutOfReach(dialog, "cmdUndoFiles")
+               << TooSmall(dialog) << Overlapping(dialog);
+        SaveScreenshot("settings-chooser");
+        QTest::mouseClick(dialog.findChild<QAbstractButton*>("cmdUndoFiles"), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QAbstractButton*>("cmdUndo"), Qt::LeftButton);
+    });
+    window->View().Fire([this] { Main().Click(Main()("mnuInfos")); });
+    ProcessEvents();
+    EXPECT_TRUE(shown);
+    faults.removeAll("");
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
+}
+
+// Across and down, a fingertip at least: the menu bar, the modes and the
+// check boxes of each, the tables' toggle and the tables, the checkout
+// buttons and the answers of a question.
+TEST_F(TouchTest, EveryTargetOfTheSalesScreenIsAFingertipAcrossAndDown) {
+    QStringList small = TooSmall(*window);
+    Tap(Shown("cmdOuvre"));
+    ASSERT_TRUE(Shown("cmdTable(12)")->isVisible()) << "the tables did not open";
+    small << TooSmall(*window) << Overlapping(*window);
+    SaveScreenshot("tables-open");
+    Tap(Shown("cmdOuvre"));
+    Tap(Shown("optPrint(1)"));
+    ASSERT_TRUE(Shown("chkDetail")->isVisible()) << "not in the totals";
+    small << TooSmall(*window) << Overlapping(*window);
+    Tap(Shown("optPrint(0)"));
+
+    Tap(PricedArticle());
+    bool asked = false;
+    OnNextModal("Impression", [&](QWidget& question) {
+        asked = true;
+        ProcessEvents();
+        small << TooSmall(question);
+        SaveScreenshot("question");
+        Answer(question, "Non");
+    });
+    Tap(Shown("cmdPrint(0)"));
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
+}
+
+}  // namespace
+}  // namespace vantor::test

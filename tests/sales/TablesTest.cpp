@@ -1,0 +1,304 @@
+// The shop's tables, as any screen parks a ticket on them and takes it back:
+// what a click does for each state of the table and of the screen's ticket,
+// then runs of parks, takes back and renames, each with the tables and the
+// screen's ticket they leave.
+#include <numeric>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "sales/Tables.h"
+
+namespace vantor {
+namespace {
+
+constexpr const char* kEuro = "€";
+
+Ticket Coffee() {
+    Ticket ticket;
+    ticket.Sell(1, "Café", "3.50", 0, kEuro);
+    return ticket;
+}
+
+// A ticket rung up whose only line was deleted.
+Ticket OpenWithoutLine() {
+    Ticket ticket = Coffee();
+    ticket.Remove(0, kEuro);
+    return ticket;
+}
+
+Ticket TakenBack() {
+    Tables tables;
+    Ticket ticket = Coffee();
+    tables.Park(1, ticket, "");
+    tables.TakeBack(1, ticket);
+    return ticket;
+}
+
+struct ClickCase {
+    const char* what;
+    bool occupied;
+    Ticket ticket;
+    TableClick expected;
+};
+
+TEST(Tables, AClickParksOrTakesBackOrIsRefused) {
+    const ClickCase cases[] = {
+        {"free, no ticket", false, Ticket{}, TableClick::NothingToPark},
+        {"free, a ticket without line", false, OpenWithoutLine(), TableClick::NothingToPark},
+        {"free, a ticket", false, Coffee(), TableClick::Park},
+        {"free, a ticket taken back", false, TakenBack(), TableClick::Park},
+        {"occupied, no ticket", true, Ticket{}, TableClick::TakeBack},
+        {"occupied, a ticket without line", true, OpenWithoutLine(), TableClick::TicketOpen},
+        {"occupied, a ticket", true, Coffee(), TableClick::TicketOpen},
+        {"occupied, a ticket taken back", true, TakenBack(), TableClick::TicketOpen},
+    };
+    for (const ClickCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        Tables tables;
+        if (row.occupied) {
+            Ticket other = Coffee();
+            ASSERT_TRUE(tables.Park(5, other, ""));
+        }
+        EXPECT_EQ(tables.Click(5, row.ticket), row.expected);
+    }
+}
+
+struct Action {
+    enum Kind { Park, TakeBack, Rename, ForgetName, Tap } kind;
+    int table = 0;
+    const char* name = "";
+    bool done = true;  // what Park and TakeBack answer
+};
+
+// What a run leaves: one table's state, and the screen's ticket.
+struct TableCase {
+    const char* what;
+    std::vector<Action> actions;
+    int table;
+    const char* name;
+    std::vector<std::string> parkedLines;  // none when free
+    const char* parkedCaption;
+    std::vector<std::string> screenLines;
+    const char* screenCaption;
+    const char* screenTag;
+};
+
+const char* const kCafe = "1 Café               €     3.50";
+const char* const kThe = "1 Thé noir           €     3.50";
+const char* const kCaption = "Total              €     3.50";
+const char* const kTwoCaption = "Total              €     7.00";
+
+const Action kTap{Action::Tap};
+Action Park(int table, const char* name = "", bool done = true) {
+    return {Action::Park, table, name, done};
+}
+Action TakeBack(int table, bool done = true) {
+    return {Action::TakeBack, table, "", done};
+}
+Action Rename(int table, const char* name) {
+    return {Action::Rename, table, name};
+}
+Action Forget(int table) {
+    return {Action::ForgetName, table};
+}
+
+const TableCase kTableCases[] = {
+    {"all free at first", {}, 12, "Table 12", {}, "", {}, "", "0"},
+    {"parked and named",
+     {kTap, Park(3, "Terrasse")},
+     3,
+     "Terrasse",
+     {kCafe},
+     kCaption,
+     {},
+     "",
+     "0"},
+    {"parked with no name given", {kTap, Park(3)}, 3, "Table 3", {kCafe}, kCaption, {}, "", "0"},
+    {"taken back: the name stays, the tag holds the plain number",
+     {kTap, Park(3, "Terrasse"), TakeBack(3)},
+     3,
+     "Terrasse",
+     {},
+     "",
+     {kCafe},
+     kCaption,
+     "3.5"},
+    {"taken back and its name forgotten",
+     {kTap, Park(3, "Terrasse"), TakeBack(3), Forget(3)},
+     3,
+     "Table 3",
+     {},
+     "",
+     {kCafe},
+     kCaption,
+     "3.5"},
+    {"nothing to park", {Park(2, "Bar", false)}, 2, "Table 2", {}, "", {}, "", "0"},
+    {"an occupied table takes no other ticket",
+     {kTap, Park(2), kTap, Park(2, "Bar", false)},
+     2,
+     "Table 2",
+     {kCafe},
+     kCaption,
+     {kThe},
+     kCaption,
+     "    3.50"},
+    {"no table taken back over a ticket",
+     {kTap, Park(2), kTap, TakeBack(2, false)},
+     2,
+     "Table 2",
+     {kCafe},
+     kCaption,
+     {kThe},
+     kCaption,
+     "    3.50"},
+    {"a free table gives nothing back", {TakeBack(4, false)}, 4, "Table 4", {}, "", {}, "", "0"},
+    {"renamed while occupied",
+     {kTap, Park(7), Rename(7, "Fenêtre")},
+     7,
+     "Fenêtre",
+     {kCafe},
+     kCaption,
+     {},
+     "",
+     "0"},
+    {"an empty name renames nothing",
+     {Rename(7, "Fenêtre"), Rename(7, "")},
+     7,
+     "Fenêtre",
+     {},
+     "",
+     {},
+     "",
+     "0"},
+    {"each table its own ticket",
+     {kTap, Park(1), kTap, kTap, Park(12), TakeBack(1)},
+     12,
+     "Table 12",
+     {kThe, kCafe},
+     kTwoCaption,
+     {kCafe},
+     kCaption,
+     "3.5"},
+    {"taken back, parked again elsewhere",
+     {kTap, kTap, Park(1), TakeBack(1), Park(6)},
+     6,
+     "Table 6",
+     {kCafe, kThe},
+     kTwoCaption,
+     {},
+     "",
+     "0"},
+};
+
+// Taps alternate a coffee and a black tea, so that no two merge.
+void RunActions(Tables& tables, Ticket& screen, const std::vector<Action>& actions) {
+    bool coffee = true;
+    for (const Action& action : actions) {
+        switch (action.kind) {
+            case Action::Tap:
+                screen.Sell(1, coffee ? "Café" : "Thé noir", "3.50", 0, kEuro);
+                coffee = !coffee;
+                break;
+            case Action::Park:
+                EXPECT_EQ(tables.Park(action.table, screen, action.name), action.done);
+                break;
+            case Action::TakeBack:
+                EXPECT_EQ(tables.TakeBack(action.table, screen), action.done);
+                break;
+            case Action::Rename:
+                tables.Rename(action.table, action.name);
+                break;
+            case Action::ForgetName:
+                tables.ForgetName(action.table);
+                break;
+        }
+    }
+}
+
+TEST(Tables, ParkTakeBackAndRenameLeaveTablesAndTicketAsTold) {
+    for (const TableCase& row : kTableCases) {
+        SCOPED_TRACE(row.what);
+        Tables tables;
+        Ticket screen;
+        RunActions(tables, screen, row.actions);
+        const Table& table = tables.At(row.table);
+        EXPECT_EQ(table.name, row.name);
+        EXPECT_EQ(table.Occupied(), !row.parkedLines.empty());
+        if (table.Occupied()) {
+            EXPECT_EQ(table.parked->Texts(), row.parkedLines);
+            EXPECT_EQ(table.parked->TotalCaption(), row.parkedCaption);
+        }
+        EXPECT_EQ(screen.Texts(), row.screenLines);
+        EXPECT_EQ(screen.TotalCaption(), row.screenCaption);
+        EXPECT_EQ(screen.TotalTag(), row.screenTag);
+        EXPECT_EQ(screen.Records().size(), row.screenLines.size() + 1);
+    }
+}
+
+TEST(Tables, AParkedTicketComesBackWithItsRecordsAndTotal) {
+    Tables tables;
+    Ticket screen;
+    screen.Add(1, "Glace maison", "6", 6, kEuro);
+    screen.Sell(2, "Café", "3.50", 0, kEuro);
+    const std::vector<std::string> records = screen.Records();
+    ASSERT_TRUE(tables.Park(9, screen, ""));
+    EXPECT_DOUBLE_EQ(screen.Total(), 0);
+    EXPECT_EQ(screen.Records(), std::vector<std::string>{""});
+    ASSERT_TRUE(tables.TakeBack(9, screen));
+    EXPECT_EQ(screen.Records(), records);
+    EXPECT_DOUBLE_EQ(screen.Total(), 13);
+    EXPECT_TRUE(screen.Open());
+}
+
+TEST(Tables, AnyOccupiedWhileOneTableHoldsATicket) {
+    Tables tables;
+    Ticket screen;
+    tables.Rename(4, "Bar");
+    EXPECT_FALSE(tables.AnyOccupied());
+    screen = Coffee();
+    tables.Park(12, screen, "");
+    EXPECT_TRUE(tables.AnyOccupied());
+    tables.TakeBack(12, screen);
+    EXPECT_FALSE(tables.AnyOccupied());
+}
+
+// Which tables are taken before the lookup, and the free one it finds.
+struct FirstFreeCase {
+    std::vector<int> taken;
+    std::optional<int> expected;
+};
+
+TEST(Tables, FirstFreeIsTheLowestNumberNotTaken) {
+    std::vector<int> all(Tables::kCount);
+    std::iota(all.begin(), all.end(), 1);
+    std::vector<int> allButTwelve(all.begin(), all.end() - 1);
+    std::vector<int> allButFive = all;
+    allButFive.erase(allButFive.begin() + 4);
+    const FirstFreeCase cases[] = {
+        {{}, 1},         {{1}, 2},           {{2, 3}, 1},         {{1, 2, 4}, 3},
+        {allButFive, 5}, {allButTwelve, 12}, {all, std::nullopt},
+    };
+    for (const FirstFreeCase& c : cases) {
+        Tables tables;
+        for (int number : c.taken) {
+            Ticket screen = Coffee();
+            ASSERT_TRUE(tables.Park(number, screen, ""));
+        }
+        EXPECT_EQ(tables.FirstFree(), c.expected) << ::testing::PrintToString(c.taken);
+    }
+}
+
+TEST(Tables, AreNumberedFromOneToTwelve) {
+    const Tables tables;
+    EXPECT_EQ(tables.At(1).name, "Table 1");
+    EXPECT_EQ(tables.At(Tables::kCount).name, "Table 12");
+    EXPECT_THROW(tables.At(0), std::out_of_range);
+    EXPECT_THROW(tables.At(Tables::kCount + 1), std::out_of_range);
+    EXPECT_EQ(Tables::DefaultName(7), "Table 7");
+}
+
+}  // namespace
+}  // namespace vantor
