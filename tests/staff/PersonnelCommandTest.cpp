@@ -61,11 +61,11 @@ TEST(PersonnelCommand, AScriptSetsUpTheStaffAndResetsAForgottenPin) {
     EXPECT_EQ(staff->Trouver("Marc")->code.cost, kPinCost);
     EXPECT_EQ(Slurp(folder / "Serveurs.txt"), "Marc\r\nZo\xE9\r\n");
 
-    run = Personnel(folder.Path(), {"reinitialiser", "Marc"}, "2468\n2468\n");
+    run = Personnel(folder.Path(), {"reinitialiser", "Marc"}, "24681357\n24681357\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Nouveau code enregistré pour Marc\n");
     staff = LirePersonnel(folder.Path());
-    EXPECT_TRUE(PinMatches(Pin("2468"), staff->Trouver("Marc")->code));
+    EXPECT_TRUE(PinMatches(Pin("24681357"), staff->Trouver("Marc")->code));
     EXPECT_FALSE(PinMatches(Pin("86420135"), staff->Trouver("Marc")->code));
     EXPECT_EQ(Events(folder.Path()),
               (std::vector<std::string>{
@@ -78,7 +78,7 @@ TEST(PersonnelCommand, AScriptSetsUpTheStaffAndResetsAForgottenPin) {
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         SCOPED_TRACE(entry.path().string());
         EXPECT_EQ(Slurp(entry.path().string()).find("86420135"), std::string::npos);
-        EXPECT_EQ(Slurp(entry.path().string()).find("2468"), std::string::npos);
+        EXPECT_EQ(Slurp(entry.path().string()).find("24681357"), std::string::npos);
     }
 }
 

@@ -23,9 +23,10 @@ TEST(SignIn, NoPinIsEverShownOrWritten) {
     const TillRun run = till.Run(
         "clock 05.12.2026 12:00:00\nchoose lstNoms 1\ntype txtCode \"86429753\"\nclick cmdOK\n"
         "show txtCode\nshow lblMessage\ntype txtCode \"13572468\"\nshow txtCode\nclick cmdOK\n"
-        "click mnuInfos\nchoose lstNoms 0\ntype txtCode \"1357\"\nclick cmdOK\nshow txtCode.Text\n"
+        "click mnuInfos\nchoose lstNoms 0\ntype txtCode \"97531357\"\nclick cmdOK\nshow "
+        "txtCode.Text\n"
         "type txtCode \"86429753\"\nclick cmdOK\nclick cmdUndo\nclose\n");
-    for (const std::string pin : {"86429753", "13572468", "1357"}) {
+    for (const std::string pin : {"86429753", "13572468", "97531357"}) {
         SCOPED_TRACE(pin);
         EXPECT_EQ(run.out.find(pin), std::string::npos);
         EXPECT_EQ(run.err.find(pin), std::string::npos);
