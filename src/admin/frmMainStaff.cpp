@@ -5,6 +5,7 @@
 
 #include "admin/frmConnexion.h"
 #include "admin/frmPersonnel.h"
+#include "data/Text.h"
 #include "ledger/Events.h"
 #include "sales/frmMain.h"
 #include "staff/StaffEvents.h"
@@ -51,13 +52,14 @@ bool frmMain::Autoriser(Action action) {
     frmConnexion accord(platform_, data_, equipe_, frmConnexion::Mode::Accord, libelle);
     accord.Form_Load();
     platform_.ui.ShowModal(accord);
+    const std::string pour = courant != nullptr ? courant->nom : "personne de connecté";
     if (accord.Accepte().empty()) {
+        TracePersonnel(staff_events::kAccordRefuse, libelle + " : " + pour);
         return false;
     }
-    const std::string pour = courant != nullptr ? courant->nom : "personne de connecté";
     TracePersonnel(staff_events::kAccord, libelle + " : " + accord.Accepte() + " pour " + pour);
     TracePersonnel(staff_events::kActionProtegee,
-                   libelle + " : " + pour + ", accord de " + accord.Accepte());
+                   libelle + " : " + pour + ", accord " + DeNom(accord.Accepte()));
     autorisePar_ = accord.Accepte();
     return true;
 }
@@ -81,7 +83,7 @@ bool frmMain::Connecter(const std::string& nom) {
     const bool ticketOfAnother = !data_.RapportAffiche && Get("lstTicket").ListCount() > 0 &&
                                  !dernierConnecte_.empty() && dernierConnecte_ != nom;
     if (ticketOfAnother && !ParkTicketOf(dernierConnecte_)) {
-        platform_.ui.MsgBox("Le ticket de " + dernierConnecte_ +
+        platform_.ui.MsgBox("Le ticket " + DeNom(dernierConnecte_) +
                                 " est en cours et aucune table n'est libre : " + dernierConnecte_ +
                                 " doit se connecter pour l'encaisser ou le mettre sur une table.",
                             vbExclamation);
@@ -89,7 +91,7 @@ bool frmMain::Connecter(const std::string& nom) {
     }
     if (ticketOfAnother) {
         platform_.ui.MsgBox(
-            "Le ticket de " + dernierConnecte_ + " est mis sur une table à son nom.",
+            "Le ticket " + DeNom(dernierConnecte_) + " est mis sur une table à son nom.",
             vbInformation);
     }
     if (const Membre* avant = equipe_.Courant(); avant != nullptr && avant->nom != nom) {
@@ -165,6 +167,8 @@ void frmMain::mnuPersonnel_Click() {
         return;
     }
     const bool etaitActive = equipe_.Active();
+    const Membre* courant = equipe_.Courant();
+    const std::string connecte = courant != nullptr ? courant->nom : "";
     {
         // The changes are the manager's who let the dialog open.
         frmPersonnel personnel(platform_, data_, autorisePar_);
@@ -172,6 +176,10 @@ void frmMain::mnuPersonnel_Click() {
         platform_.ui.ShowModal(personnel);
     }
     ChargerPersonnel();
+    // Taken off the staff, the person signed in is signed out.
+    if (!connecte.empty() && equipe_.Courant() == nullptr) {
+        TracePersonnel(staff_events::kDeconnexion, connecte);
+    }
     // From now on the staff file decides: whoever is at the till signs in;
     // so does the next one when the person signed in was taken off the staff.
     if (equipe_.Active() && (!etaitActive || equipe_.Courant() == nullptr)) {

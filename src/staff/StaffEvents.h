@@ -14,6 +14,7 @@ inline constexpr const char* kVerrouillage = "Verrouillage";
 inline constexpr const char* kCodeIncorrect = "Code incorrect";
 inline constexpr const char* kNomBloque = "Nom bloqué";
 inline constexpr const char* kAccord = "Accord";
+inline constexpr const char* kAccordRefuse = "Accord refusé";
 inline constexpr const char* kActionProtegee = "Action protégée";
 inline constexpr const char* kPersonneAjoutee = "Personnel ajouté";
 inline constexpr const char* kPersonneRetiree = "Personnel retiré";

@@ -150,13 +150,14 @@ std::vector<std::string> ExpectedEvents(Case kase, const std::string& libelle) {
         case Case::SansPersonnel:
             return {};
         case Case::Serveur:
-            return {kNoticed, "Connexion;Anne (Serveur)"};
+            return {kNoticed, "Connexion;Anne (Serveur)", "Accord refusé;" + libelle + " : Anne"};
         case Case::AccordJuste:
             return {kNoticed, "Connexion;Anne (Serveur)", "Accord;" + libelle + " : Marc pour Anne",
                     "Action protégée;" + libelle + " : Anne, accord de Marc"};
         case Case::AccordFaux:
             return {kNoticed, "Connexion;Anne (Serveur)",
-                    "Code incorrect;Marc (accord : " + libelle + ")"};
+                    "Code incorrect;Marc (accord : " + libelle + ")",
+                    "Accord refusé;" + libelle + " : Anne"};
         case Case::Responsable:
             return {kNoticed, "Connexion;Marc (Responsable)",
                     "Action protégée;" + libelle + " : Marc"};
