@@ -17,10 +17,15 @@ void frmMain::BindAdminEvents() {
     Get("mnuAddSrv").onClick = [this] { mnuAddSrv_Click(); };
     Get("mnuEditServ").onClick = [this] { mnuEditServ_Click(); };
     Get("mnuAgenda").onClick = [this] { mnuAgenda_Click(); };
+    Get("mnuPersonnel").onClick = [this] { mnuPersonnel_Click(); };
+    Get("cmdVerrou").onClick = [this] { cmdVerrou_Click(); };
     Get("Command2").onClick = [this] { mnuAgenda_Click(); };
 }
 
 void frmMain::mnuInfos_Click() {
+    if (!Autoriser(Action::Parametres)) {
+        return;
+    }
     {
         frmInfos settings(platform_, data_, *this);
         settings.Form_Load();
@@ -31,7 +36,12 @@ void frmMain::mnuInfos_Click() {
     FollowKeyboardOption(platform_.keyboard, data_);
 }
 
+// Once there is staff, a waiter is a person of the staff, with a PIN.
 void frmMain::mnuAddSrv_Click() {
+    if (equipe_.Active()) {
+        mnuPersonnel_Click();
+        return;
+    }
     AfficherClavier();
     const std::string answer =
         NomServeur(platform_.ui.InputBox("Nouveau Serveur", "Ajout serveur", "Nom"));
@@ -51,6 +61,10 @@ void frmMain::mnuAddSrv_Click() {
 }
 
 void frmMain::mnuEditServ_Click() {
+    if (equipe_.Active()) {
+        mnuPersonnel_Click();
+        return;
+    }
     frmServeurs waiters(platform_, data_, *this);
     waiters.Form_Load();
     platform_.ui.ShowModal(waiters);

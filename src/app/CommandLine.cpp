@@ -41,6 +41,11 @@ constexpr CommandRules kRules[] = {
     {kExport, 0, false, false,
      "  vantor export comptable --du JJ.MM.AAAA --au JJ.MM.AAAA --out FICHIER\n"
      "                [--format csv|fec] [--jours-ouverts] [--data-dir DOSSIER]\n"},
+    {kPersonnel, 2, true, false,
+     "  vantor personnel ajouter NOM --role Responsable|Serveur [--data-dir DOSSIER]\n"
+     "  vantor personnel liste [--data-dir DOSSIER]\n"
+     "  vantor personnel reinitialiser NOM [--data-dir DOSSIER]\n"
+     "  (le code, deux fois, une ligne chacune sur l'entrée standard)\n"},
 };
 
 // verify and archive share their usage.

@@ -19,6 +19,7 @@ enum Command : unsigned {
     kBackup = 16,
     kRestore = 32,
     kExport = 64,
+    kPersonnel = 128,
 };
 
 // One option of the command line.
@@ -33,7 +34,7 @@ struct Option {
 inline constexpr Option kOptions[] = {
     // name               value  repeated  commands
     {"--data-dir", true, false,
-     kTill | kReport | kVerify | kArchive | kBackup | kRestore | kExport},
+     kTill | kReport | kVerify | kArchive | kBackup | kRestore | kExport | kPersonnel},
     {"--headless", false, false, kTill},
     {"--script", true, false, kTill},
     {"--pdf-dir", true, false, kTill},
@@ -53,6 +54,7 @@ inline constexpr Option kOptions[] = {
     {"--malgre-tout", false, false, kRestore},
     {"--format", true, false, kExport},
     {"--jours-ouverts", false, false, kExport},
+    {"--role", true, false, kPersonnel},
 };
 
 // What a command's words said: its options with their values, and the words

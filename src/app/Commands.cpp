@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/ExportCommand.h"
 #include "app/LedgerCommands.h"
+#include "app/PersonnelCommand.h"
 #include "app/ReportCommand.h"
 
 namespace vantor {
@@ -37,6 +38,9 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
     }
     if (words[0] == "restaurer") {
         return RunRestoreCommand(rest, clock, std::cout, std::cerr);
+    }
+    if (words[0] == "personnel") {
+        return RunPersonnelCommand(rest, settings, clock, std::cin, std::cout, std::cerr);
     }
     return std::nullopt;
 }

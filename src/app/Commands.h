@@ -8,8 +8,9 @@
 
 namespace vantor {
 
-// `vantor report|verify|archive|sauvegarder|restaurer ...` (words without the program's name): the
-// commands that read a data folder and never open the till, and `--help`.
+// `vantor report|verify|archive|sauvegarder|restaurer|personnel ...` (words without the
+// program's name): the commands that work on a data folder without opening the till, and
+// `--help`.
 // nullopt when the words are not one of them; otherwise the command's exit
 // status, its output on standard output and its errors on standard error.
 std::optional<int> RunDataCommand(const std::vector<std::string>& words, Settings& settings,

@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
     if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
         CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report") ||
-        BackupOnGivenFolders(words) || CommandOnAGivenFolder(words, "export")) {
+        BackupOnGivenFolders(words) || CommandOnAGivenFolder(words, "export") ||
+        CommandOnAGivenFolder(words, "personnel")) {
         NoSettings settings;
         vantor::SystemClock clock;
         return *vantor::RunDataCommand(words, settings, clock);

@@ -26,18 +26,6 @@ std::optional<CommandLine> ReadWords(Command command, const std::vector<std::str
     return line;
 }
 
-std::optional<std::string> Folder(const CommandLine& line, Settings& settings, std::ostream& err) {
-    StartOptions options;
-    options.dataDir = line.Value("--data-dir");
-    const std::string folder =
-        options.dataDir ? *options.dataDir : DataFolderOf(settings, SystemUserFolders(), options);
-    if (!DirectoryExists(folder)) {
-        err << "Dossier de données introuvable : " << folder << '\n';
-        return std::nullopt;
-    }
-    return folder;
-}
-
 void PrintCheck(const LedgerCheck& check, std::ostream& out) {
     out << CheckSummary(check) << '\n';
     if (check.intact && check.closures > 0) {
@@ -105,6 +93,19 @@ bool CheckAnchors(const std::string& folder, const std::vector<Anchor>& anchors,
 
 }  // namespace
 
+std::optional<std::string> CommandFolder(const CommandLine& line, Settings& settings,
+                                         std::ostream& err) {
+    StartOptions options;
+    options.dataDir = line.Value("--data-dir");
+    const std::string folder =
+        options.dataDir ? *options.dataDir : DataFolderOf(settings, SystemUserFolders(), options);
+    if (!DirectoryExists(folder)) {
+        err << "Dossier de données introuvable : " << folder << '\n';
+        return std::nullopt;
+    }
+    return folder;
+}
+
 int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
                      std::ostream& err) {
     const std::optional<CommandLine> read = ReadWords(kVerify, words, err);
@@ -123,7 +124,7 @@ int RunVerifyCommand(const std::vector<std::string>& words, Settings& settings, 
             }
             return VerifyArchiveFile(read->plain.front(), out, err);
         }
-        const std::optional<std::string> folder = Folder(*read, settings, err);
+        const std::optional<std::string> folder = CommandFolder(*read, settings, err);
         if (!folder) {
             return 2;
         }
@@ -151,7 +152,7 @@ int RunArchiveCommand(const std::vector<std::string>& words, Settings& settings,
                   "--du, --au (dates JJ.MM.AAAA, la fin après le début) et --out sont demandés");
         return 2;
     }
-    const std::optional<std::string> folder = Folder(*read, settings, err);
+    const std::optional<std::string> folder = CommandFolder(*read, settings, err);
     if (!folder) {
         return 2;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,13 @@
 #include "platform/Services.h"
 
 namespace vantor {
+
+struct CommandLine;
+
+// The data folder a command works on: --data-dir, or the remembered one;
+// nullopt after telling err that it cannot be found.
+std::optional<std::string> CommandFolder(const CommandLine& line, Settings& settings,
+                                         std::ostream& err);
 
 // `vantor verify [--data-dir DIR]`: checks the chain of the data folder
 // (the remembered one without --data-dir) against its journal, event log and

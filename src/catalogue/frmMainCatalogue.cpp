@@ -30,6 +30,9 @@ void frmMain::Command1_MouseDown(int index, int button) {
 }
 
 void frmMain::mnuModif_Click() {
+    if (!Autoriser(Action::ModifierArticle)) {
+        return;
+    }
     frmColors editor(platform_, data_, *this);
     editor.Form_Load();
     editor.ModeModification(articleChoisi_);
@@ -50,6 +53,9 @@ void frmMain::mnuNewArticle_Click() {
 
 // An article added is appended to the keypad, which scrolls to show it.
 void frmMain::AddArticle(int category) {
+    if (!Autoriser(Action::AjouterArticle)) {
+        return;
+    }
     frmColors editor(platform_, data_, *this);
     editor.Form_Load();
     editor.ModeAjout(category);
@@ -62,12 +68,18 @@ void frmMain::AddArticle(int category) {
 }
 
 void frmMain::mnuDeleteArt_Click() {
+    if (!Autoriser(Action::SupprimerArticle)) {
+        return;
+    }
     SupprimerBouton(*this, articleChoisi_);
     EcrireArticles();
     LireArticles();
 }
 
 void frmMain::mnuCat_Click() {
+    if (!Autoriser(Action::Categories)) {
+        return;
+    }
     frmCat categories(platform_, data_, *this);
     categories.Form_Load();
     platform_.ui.ShowModal(categories);

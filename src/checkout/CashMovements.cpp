@@ -10,6 +10,9 @@
 namespace vantor {
 
 void frmMain::cmdVantor_Click() {
+    if (!Autoriser(Action::MouvementCaisse)) {
+        return;
+    }
     std::optional<double> amount = ParseNumber(Get("txtVantor").text);
     if (!amount) {
         platform_.ui.MsgBox("Format numérique incorrect", vbCritical);

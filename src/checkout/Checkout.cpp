@@ -211,8 +211,12 @@ void frmMain::mnuFormation_Click() {
         TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation désactivé");
         return;
     }
-    AfficherClavier();
-    if (platform_.ui.InputBox("Code de déverrouillage") == kUnlockCode) {
+    // With staff, a manager's approval stands for the code anyone may know.
+    const bool unlocked =
+        equipe_.Active()
+            ? Autoriser(Action::ModeFormation)
+            : (AfficherClavier(), platform_.ui.InputBox("Code de déverrouillage") == kUnlockCode);
+    if (unlocked) {
         formation.checked = true;
         TryLogEvent(data_.DataPath, platform_.clock.Now(), "Mode formation activé");
     }

@@ -2,6 +2,7 @@
 // tables (sales/Tables.h), on which the ticket on screen is parked and taken
 // back later.
 #include <cassert>
+#include <optional>
 
 #include "sales/frmMain.h"
 
@@ -39,12 +40,25 @@ void frmMain::cmdTable_Click(int index) {
 // renamed or deleted since.
 void frmMain::ParkTable(int index) {
     AfficherClavier();
-    const std::string name =
-        platform_.ui.InputBox("Nom de la table ?", kTableTitle, tables_.At(index).name);
-    [[maybe_unused]] const bool parked = tables_.Park(index, ticket_, name, data_.Serveur);
+    PutOnTable(index,
+               platform_.ui.InputBox("Nom de la table ?", kTableTitle, tables_.At(index).name),
+               data_.Serveur);
+}
+
+// An empty name keeps the table's own; the table keeps the waiter who served.
+void frmMain::PutOnTable(int index, const std::string& name, const std::string& waiter) {
+    [[maybe_unused]] const bool parked = tables_.Park(index, ticket_, name, waiter);
     assert(parked);  // nothing else changes the tables while the name is asked
     ShowTable(index);
     EmptyTicket();
+}
+
+bool frmMain::ParkTicketOf(const std::string& waiter) {
+    const std::optional<int> free = tables_.FirstFree();
+    if (free) {
+        PutOnTable(*free, waiter, waiter);
+    }
+    return free.has_value();
 }
 
 void frmMain::TakeBackTable(int index) {

@@ -97,6 +97,11 @@ long DaysFromCivil(const Date& date) {
     return std::chrono::sys_days(CalendarDay(date)).time_since_epoch().count();
 }
 
+long long SecondsFromCivil(const DateTime& when) {
+    return static_cast<long long>(DaysFromCivil(when.date)) * 86400 + when.time.hour * 3600LL +
+           when.time.minute * 60LL + when.time.second;
+}
+
 Date LastDayOfMonth(const Date& date) {
     const std::chrono::year_month_day_last last{
         std::chrono::year{date.year} / std::chrono::month{static_cast<unsigned>(date.month)} /

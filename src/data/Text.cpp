@@ -112,4 +112,32 @@ std::string Before(std::string_view s, std::string_view separator) {
     return std::string(s.substr(0, s.find(separator)));
 }
 
+namespace {
+
+bool IsFrenchVowel(std::string_view letter) {
+    static constexpr std::string_view kVowels[] = {
+        "a", "e", "i", "o", "u", "A", "E", "I", "O", "U", "à", "â", "ä", "é",
+        "è", "ê", "ë", "î", "ï", "ô", "ö", "ù", "û", "ü", "æ", "œ", "À", "Â",
+        "Ä", "É", "È", "Ê", "Ë", "Î", "Ï", "Ô", "Ö", "Ù", "Û", "Ü", "Æ", "Œ"};
+    return std::find(std::begin(kVowels), std::end(kVowels), letter) != std::end(kVowels);
+}
+
+// A y before a vowel is heard as a consonant: "de Yann", but "d'Yves".
+bool Elides(std::string_view name) {
+    const std::string first = Left(name, 1);
+    if (first == "h" || first == "H") {
+        return true;
+    }
+    if (first == "y" || first == "Y") {
+        return !IsFrenchVowel(Mid(name, 2, 1));
+    }
+    return IsFrenchVowel(first);
+}
+
+}  // namespace
+
+std::string DeNom(std::string_view name) {
+    return (Elides(name) ? "d'" : "de ") + std::string(name);
+}
+
 }  // namespace vantor

@@ -27,5 +27,9 @@ std::string FitRight(std::string_view s, std::size_t width);
 std::string Replace(std::string_view s, std::string_view what, std::string_view with);
 // The text before the first occurrence of separator (all of it when absent).
 std::string Before(std::string_view s, std::string_view separator);
+// "de " and the name, or "d'" before a vowel or an h, taken as mute as it is
+// in most first names: "le ticket d'Anne", "d'Hélène", "d'Yves", "de Yann",
+// "de Marc".
+std::string DeNom(std::string_view name);
 
 }  // namespace vantor

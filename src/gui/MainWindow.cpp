@@ -14,6 +14,7 @@
 #include "gui/Events.h"
 #include "gui/Fonts.h"
 #include "gui/FormView.h"
+#include "gui/IdleWatch.h"
 
 namespace vantor {
 namespace {
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Form& form)
     view_->AttachMenuBar(*menuBar());
     connect(view_, &FormView::FormClosed, this, &MainWindow::OnFormClosed, Qt::QueuedConnection);
     connect(view_, &FormView::FirstPainted, this, &MainWindow::FirstPainted);
+    new IdleWatch(form_, this);
     const QSize outer(qRound(form_.width * fit), qRound(form_.height * fit));
     resize(outer - QSize(qRound(kFrameWidthTwips * fit), qRound(kFrameHeightTwips * fit)));
 }

@@ -18,7 +18,8 @@ class FormView;
 // the lowest controls are never cut off. The window reports its size and state
 // to the form and runs Form_Resize (the form may then set its own size in the normal state, which
 // the window takes), runs Form_Activate on activation, turns the close box into a close request,
-// and closes (emitting Finished) when the form is closed.
+// and closes (emitting Finished) when the form is closed. It tells the form
+// how long nobody has touched the till (IdleWatch).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 

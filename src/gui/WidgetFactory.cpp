@@ -53,6 +53,9 @@ QWidget* MakeToggle(Control& control, QWidget* parent, ControlEvents& events) {
 QWidget* MakeTextBox(Control& control, QWidget* parent, ControlEvents& events) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(true);
+    if (control.masked) {
+        edit->setEchoMode(QLineEdit::Password);
+    }
     QObject::connect(edit, &QLineEdit::textEdited, [&control, &events](const QString& text) {
         events.Edited(control, ToStd(text));
     });

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "data/Dates.h"
+#include "data/Text.h"
 #include "headless/ScriptLine.h"
 
 namespace vantor::headless {
@@ -40,6 +41,11 @@ std::string ListText(const Control& control, int item) {
     return all;
 }
 
+// A masked box shows one "*" a character, on the screen as in the transcript.
+std::string TextShown(const Control& control) {
+    return Quote(control.masked ? std::string(Len(control.text), '*') : control.text);
+}
+
 std::string ValueText(const Control& control) {
     switch (control.kind) {
         case ControlKind::OptionButton:
@@ -48,7 +54,7 @@ std::string ValueText(const Control& control) {
             return FormatDate(control.date);
         case ControlKind::TextBox:
         case ControlKind::ComboBox:
-            return Quote(control.text);
+            return TextShown(control);
         default:
             return std::to_string(control.value);
     }
@@ -86,7 +92,8 @@ std::string ShowProperty(const Control& c, const std::string& property, int item
         {"ToolTipText", [](const Control& c, int) { return Quote(c.toolTip); }},
         {"Text",
          [](const Control& c, int) {
-             return Quote(IsList(c) && c.kind != ControlKind::ComboBox ? c.SelectedText() : c.text);
+             return IsList(c) && c.kind != ControlKind::ComboBox ? Quote(c.SelectedText())
+                                                                 : TextShown(c);
          }},
         {"BackColor", [](const Control& c, int) { return ColorText(c.backColor); }},
         {"ForeColor", [](const Control& c, int) { return ColorText(c.foreColor); }},

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <string_view>
 
+#include "data/Dates.h"
+
 namespace vantor::headless {
 
 namespace {
@@ -80,12 +82,29 @@ void ScriptRunner::Run(Form& main, Variables variables) {
     variables_ = std::move(variables);
     OpenWindow(main);
     SetWindowState(main.windowState);
+    lastInput_ = clock_.Now();
     main.Form_Activate();
-    while (std::optional<Words> words = NextCommand()) {
+    for (TellIdleTime(); std::optional<Words> words = NextCommand(); TellIdleTime()) {
         if (main.Closed()) {
             throw ScriptError("le programme est terminé");
         }
         Execute(*words);
+    }
+}
+
+// Between two lines of the script, as the window's timer does between two
+// touches: the main window, under no modal dialog, is told how long nobody
+// has touched the till by the script's clock (a `clock` line moves it on).
+void ScriptRunner::TellIdleTime() {
+    const bool modal = std::any_of(windows_.begin(), windows_.end(), [this](Form* form) {
+        return form != main_ && modeless_.count(form) == 0;
+    });
+    if (main_ == nullptr || main_->Closed() || modal) {
+        return;
+    }
+    const long long idle = SecondsFromCivil(clock_.Now()) - SecondsFromCivil(lastInput_);
+    if (idle > 0) {
+        main_->Form_Idle(static_cast<int>(std::min<long long>(idle, 1LL << 30)));
     }
 }
 
@@ -112,6 +131,10 @@ void ScriptRunner::RunUntil(const std::function<bool()>& done, const std::string
 
 // A handler that fails shows its error and the run goes on, as in the window.
 void ScriptRunner::Execute(const Words& words) {
+    // What a user does; reading the screen or setting the clock is no touch.
+    if (words.front() != "show" && words.front() != "clock") {
+        lastInput_ = clock_.Now();
+    }
     try {
         Dispatch(words);
     } catch (const ScriptError&) {
@@ -144,6 +167,7 @@ ScriptRunner::Words ScriptRunner::NextAnswer(const std::string& waiting) {
     if (words->front() != "answer" || words->size() != 2) {
         throw ScriptError(waiting + " attend une réponse (answer), pas : " + words->front().text);
     }
+    lastInput_ = clock_.Now();
     return *words;
 }
 

@@ -64,6 +64,7 @@ private:
     void OpenWindow(Form& form);
     void CloseWindow(Form& form);
     void SetWindowState(WindowState state);
+    void TellIdleTime();
 
     Form& Front();
     Control& Target(const Words& words, std::size_t at, bool forClick);
@@ -99,6 +100,7 @@ private:
     std::set<Form*> modeless_;
     Form* main_ = nullptr;
     bool started_ = false;
+    DateTime lastInput_;  // the script's last touch of the till
 };
 
 }  // namespace vantor::headless

@@ -95,6 +95,7 @@ public:
 
     bool checked = false;           // menu entries
     int maxLength = 0;              // text boxes, 0 = no limit
+    bool masked = false;            // a text box that shows "*" for each character (a PIN)
     int alignment = vbLeftJustify;  // text boxes and labels
     bool isDefault = false;         // the button that Enter presses in its window
     Date date;                      // date pickers

@@ -77,6 +77,9 @@ public:
     virtual void Form_Resize() {}
     virtual void Form_QueryUnload(int& cancel) { (void)cancel; }
     virtual void Form_Unload() {}
+    // Nobody has touched the till for that many seconds: told by the front
+    // ends to the main window from time to time while no dialog is open.
+    virtual void Form_Idle(int seconds) { (void)seconds; }
 
     // A close request (close box or "Unload Me"): runs QueryUnload, and unless
     // it cancels, Unload; returns whether the form is now closed.

@@ -34,6 +34,9 @@ std::string ChercherAppliCSV(Platform& platform, const std::string& dataPath) {
 }  // namespace
 
 void frmMain::mnuFArticles_Click() {
+    if (!Autoriser(Action::EditerFichier)) {
+        return;
+    }
     const std::string chemin = data_.File(kArticlesFile);
     if (!FileExists(chemin)) {
         return;

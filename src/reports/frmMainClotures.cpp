@@ -116,7 +116,8 @@ void frmMain::cmdCloture_Click() {
     const DateTime now = platform_.clock.Now();
     if (platform_.ui.MsgBox("Clôturer la journée du " + FormatDate(now.date) +
                                 " ? Aucune vente ne pourra plus être enregistrée à cette date.",
-                            vbYesNo | vbQuestion, "Clôture du jour") != vbYes) {
+                            vbYesNo | vbQuestion, "Clôture du jour") != vbYes ||
+        !Autoriser(Action::Cloture)) {
         return;
     }
     const std::optional<ClosingRun> run = Cloturer(true);

@@ -68,6 +68,14 @@ void frmMain::cmdX_Click() {
         platform_.ui.MsgBox(kFinAvantDebut, vbCritical);
         return;
     }
+    // A waiter sees the day's total of their own sales; any other totals are a manager's.
+    const Date today = platform_.clock.Now().date;
+    const bool ownDay = debut == today && fin == today && Get("chkDetail").value == 0 &&
+                        Get("cmbServeur").listIndex > 0 &&
+                        Get("cmbServeur").SelectedText() == data_.Serveur;
+    if (!ownDay && !Autoriser(Action::RapportTotaux)) {
+        return;
+    }
     const std::optional<Report> report = Produce(platform_.ui, [&] {
         return GenererTotaux(ReglagesRapport(), debut, fin, Get("cmbServeur").listIndex,
                              Get("chkDetail").value == 1);
@@ -85,6 +93,9 @@ void frmMain::PrintReportOnScreen() {
 }
 
 void frmMain::cmdJournalVantor_Click(int index) {
+    if (!Autoriser(Action::RapportCompta)) {
+        return;
+    }
     const Date debut = Get("DTPicker4").date;
     const Date fin = Get("DTPicker5").date;
     if (fin < debut) {

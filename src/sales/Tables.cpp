@@ -39,6 +39,15 @@ bool Tables::AnyOccupied() const {
                        [](const Table& table) { return table.Occupied(); });
 }
 
+std::optional<int> Tables::FirstFree() const {
+    for (int number = 1; number <= kCount; ++number) {
+        if (!At(number).Occupied()) {
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
 TableClick Tables::Click(int number, const Ticket& ticket) const {
     if (At(number).Occupied()) {
         return ticket.Open() ? TableClick::TicketOpen : TableClick::TakeBack;

@@ -41,6 +41,8 @@ public:
     // Throws std::out_of_range for a number that is no table's.
     const Table& At(int number) const;
     bool AnyOccupied() const;
+    // The lowest number of a free table; nullopt when every table is taken.
+    std::optional<int> FirstFree() const;
     TableClick Click(int number, const Ticket& ticket) const;
 
     // When the click parks: the ticket goes onto the table, and the screen's

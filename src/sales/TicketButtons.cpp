@@ -9,6 +9,7 @@
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/frmMain.h"
+#include "staff/StaffEvents.h"
 
 namespace vantor {
 
@@ -108,9 +109,15 @@ void frmMain::ArmMultiplier(int quantity) {
 
 void frmMain::cmdDeleteLine_Click() {
     const int selected = Get("lstTicket").listIndex;
-    if (selected < 0 || !ticket_.Remove(static_cast<std::size_t>(selected), data_.Infos[Monnaie])) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= ticket_.Lines().size()) {
         return;
     }
+    const auto line = static_cast<std::size_t>(selected);
+    if (!data_.RapportAffiche) {
+        TraceLignes(staff_events::kLigneSupprimee, 1,
+                    ParseNumber(ticket_.Lines()[line].record.amount).value_or(0));
+    }
+    ticket_.Remove(line, data_.Infos[Monnaie]);
     ShowTicket(selected);
     // The kitchen list keeps its entries: they carry no ticket line to match.
 }
@@ -156,6 +163,9 @@ void frmMain::EmptyTicket() {
 
 // The buttons stay those of the mode.
 void frmMain::cmdClear_Click() {
+    if (!data_.RapportAffiche) {
+        TraceLignes(staff_events::kTicketEfface, ticket_.Lines().size(), ticket_.Total());
+    }
     EmptyTicket();
     Get("lstCuisine").Clear();
 }

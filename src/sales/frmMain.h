@@ -12,6 +12,8 @@
 #include "platform/Platform.h"
 #include "sales/Tables.h"
 #include "sales/Ticket.h"
+#include "staff/GuardedActions.h"
+#include "staff/StaffSession.h"
 
 namespace vantor {
 
@@ -48,6 +50,7 @@ public:
     void Form_Resize() override;
     void Form_QueryUnload(int& cancel) override;
     void Form_Unload() override;
+    void Form_Idle(int seconds) override;
 
     // Keypad
     void LireArticles();
@@ -121,6 +124,20 @@ public:
     void mnuEditServ_Click();
     void mnuAgenda_Click();
 
+    // Staff: the sign-in, the lock, the approvals (admin/frmMainStaff.cpp)
+    void mnuPersonnel_Click();
+    void cmdVerrou_Click();
+    // Whether the action may be done now: always without a staff file; with
+    // one, by a manager signed in, or with a manager's approval asked for
+    // here (the sign-in screen titled "Accord d'un responsable"). The
+    // guarded action and the approval are logged.
+    bool Autoriser(Action action);
+    // Once the journal is open at start-up: the lines of the staff file that
+    // let nobody in, or a staff file gone while staff management was on,
+    // told and logged.
+    void AnnoncerPersonnel();
+    const StaffSession& Equipe() const { return equipe_; }
+
     // Reports and the article file in the CSV application
     void cmdX_Click();
     void cmdJournalVantor_Click(int index);
@@ -162,6 +179,11 @@ private:
     void ServeBy(const std::string& waiter);
 
     void ParkTable(int index);
+    // The ticket on screen on the table, named so.
+    void PutOnTable(int index, const std::string& name, const std::string& waiter);
+    // The ticket on screen on the first free table, named after the waiter
+    // it belongs to; false when every table is taken.
+    bool ParkTicketOf(const std::string& waiter);
     void TakeBackTable(int index);
     // cmdTable(index) and lstTable(index) show the table.
     void ShowTable(int index);
@@ -222,6 +244,25 @@ private:
     // The question before a closing on a date far after the last record: the
     // one place where its answer is asked for.
     bool DateLointaineConfirmee(const FarDate& far);
+    // The staff file read again, and the screen made to show it: the
+    // "Verrouiller" button, the waiters of the "Employés" menu.
+    void ChargerPersonnel();
+    // The sign-in screen until someone signs in (true) or the till quits.
+    bool DemanderConnexion();
+    // The person becomes the current waiter; a ticket on screen that is
+    // another's goes onto a table first (false, told, when none is free).
+    bool Connecter(const std::string& nom);
+    void Verrouiller(const std::string& why);
+    // Leaving the till from its sign-in screen: "" when it quits, else why not.
+    std::string QuitterDepuisConnexion();
+    // Another waiter chosen in "Employés" signs in with their own PIN.
+    void ChangerServeur(int index);
+    // Logs a staff event at the clock's time; a failure to write it stops nothing.
+    void TracePersonnel(const char* type, const std::string& detail);
+    // The lines dropped from the ticket, in the event log while staff
+    // management is on: "Anne : 2 lignes, 7".
+    void TraceLignes(const char* type, std::size_t count, double amount);
+
     // The yearly closures made propose an archive of their year.
     void ProposerArchives(const std::vector<Closure>& made);
 
@@ -244,6 +285,17 @@ private:
     std::optional<ClosedPeriods> clotures_;
     // The date that the last closing asked about and that was not confirmed.
     std::optional<Date> dateNonConfirmee_;
+    // Who is at the till; inactive without a staff file.
+    StaffSession equipe_;
+    // The minutes without a touch after which the till locks (0: never).
+    int delaiVerrou_ = 0;
+    // The sign-in of the first activation was asked.
+    bool connexionDemandee_ = false;
+    // The last person signed in: the ticket on screen is theirs.
+    std::string dernierConnecte_;
+    // Who let the last guarded action through: the manager signed in, or
+    // the one who approved it ("" without staff).
+    std::string autorisePar_;
 };
 
 }  // namespace vantor

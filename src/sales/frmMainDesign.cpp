@@ -59,6 +59,7 @@ void frmMain::CreateMenus() {
     AddMenu(*this, "mnuSrv", "Nom", &serveurs, 0);
     AddMenu(*this, "mnuAddSrv", "Ajouter", &serveurs);
     AddMenu(*this, "mnuEditServ", "Editer", &serveurs);
+    AddMenu(*this, "mnuPersonnel", "Personnel", &fichier);
     AddMenu(*this, "mnuCat", "Catégories", &fichier);
     AddMenu(*this, "mnuNewArticle", "Ajouter un article", &fichier);
     AddMenu(*this, "mnuFormation", "Mode formation", &fichier);
@@ -109,6 +110,10 @@ void frmMain::CreateLeftColumn() {
     logo.backColor = Rgb(240, 240, 240);
     Control& qr = AddBox(*this, ControlKind::Picture, "Image2", nullptr, 165, 5950, 1275, 1275);
     qr.backColor = Rgb(240, 240, 240);
+    // Shown once there is staff: the sign-in screen comes back at once.
+    Control& lock = AddButton(*this, "cmdVerrou", "Verrouiller", {165, 7400, 1275, 700});
+    lock.fontBold = true;
+    lock.visible = false;
 }
 
 void frmMain::CreateKeypad() {

@@ -136,6 +136,7 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
         return till;
     }
     OpenTheLedger(platform, folder.path);
+    till.main->AnnoncerPersonnel();
     till.main->CloturerJoursPasses();
     WarnOfAnOldBackup(platform, folder.path);
     till.status = StartStatus::Running;

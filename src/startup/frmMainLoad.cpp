@@ -7,12 +7,13 @@
 #include "printing/ReceiptPicture.h"
 #include "sales/NumeroTicket.h"
 #include "sales/frmMain.h"
+#include "staff/StaffEvents.h"
 
 namespace vantor {
 
 void frmMain::Form_Load() {
     LireArticles();
-    LireServeurs();
+    ChargerPersonnel();
     LireInfos(data_.DataPath, data_.Infos, platform_.printers);
     LireCategories(data_.DataPath, data_.Categories);
     Control& comptes = Get("cmbCatCompt");
@@ -20,7 +21,9 @@ void frmMain::Form_Load() {
     for (const std::string& compte : LireComptes(data_.DataPath)) {
         comptes.AddItem(compte);
     }
-    CheckWaiter(0);
+    if (!equipe_.Active()) {
+        CheckWaiter(0);
+    }
     Control& filtre = Get("cmbServeur");
     if (filtre.ListCount() > 0) {
         Choose(filtre, 0);
@@ -78,6 +81,12 @@ void frmMain::SetToday() {
 }
 
 void frmMain::Form_Activate() {
+    if (equipe_.Active() && !connexionDemandee_) {
+        connexionDemandee_ = true;
+        if (!DemanderConnexion()) {
+            return;
+        }
+    }
     AfficherAgendaDemarrage();
 }
 
@@ -86,7 +95,8 @@ void frmMain::Form_QueryUnload(int& cancel) {
         return;
     }
     if (platform_.ui.MsgBox("Des tables sont encore en cours, quittez quand même ?",
-                            vbYesNo + vbDefaultButton2) == vbYes) {
+                            vbYesNo + vbDefaultButton2) == vbYes &&
+        Autoriser(Action::QuitterTablesOuvertes)) {
         Form_Unload();
         Close();
         return;
@@ -95,6 +105,9 @@ void frmMain::Form_QueryUnload(int& cancel) {
 }
 
 void frmMain::Form_Unload() {
+    if (const Membre* courant = equipe_.Courant()) {
+        TracePersonnel(staff_events::kDeconnexion, courant->nom);
+    }
     TryLogEvent(data_.DataPath, platform_.clock.Now(), "Arrêt");
 }
 

@@ -23,7 +23,9 @@
 #include "platform/FileSystem.h"
 #include "reports/Clotures.h"
 #include "sales/NumeroTicket.h"
+#include "staff/Personnel.h"
 #include "support/ClosureLines.h"
+#include "support/StaffFile.h"
 #include "support/TempDir.h"
 #include "support/TestKey.h"
 
@@ -143,6 +145,15 @@ const std::vector<std::pair<const char*, std::function<void(const std::string& f
         {"catégories", Rewrite("Categories.csv", {"Chaud", "Froid"})},
         {"réglages", [](const std::string& f) { EcrireInfos(f, InfosRecord{}); }},
         {"serveurs", Rewrite("Serveurs.txt", {"Anne", "Paul"})},
+        {"personnel",
+         [](const std::string& f) {
+             // One salt for every run, so that each writes the same bytes.
+             static const std::string manager = test::StaffLine("Ren\u00e9", "Responsable", "1234");
+             Personnel staff;
+             staff.lignes.push_back(ParseMembre(manager));
+             staff.lignes.push_back(ParseMembre("Paul;Chef"));  // kept as it was
+             EcrirePersonnel(f, staff);
+         }},
         {"agenda", [](const std::string& f) { EcrireAgenda(f, {"05.12.2026   12:00   Dupont"}); }},
         {"archive",
          [](const std::string& f) {

@@ -38,5 +38,37 @@ TEST(TextTest, ReplaceChangesEveryOccurrenceAndBeforeStopsAtTheFirst) {
     EXPECT_EQ(Before(";3.5;0", ";"), "");
 }
 
+// The name, and how "de" is written before it.
+struct DeNomCase {
+    const char* name;
+    const char* expected;
+};
+
+TEST(TextTest, DeIsElidedBeforeAVowelOrAMuteH) {
+    const DeNomCase cases[] = {
+        {"Anne", "d'Anne"},
+        {"anne", "d'anne"},
+        {"Émile", "d'Émile"},
+        {"Élodie", "d'Élodie"},
+        {"Œdipe", "d'Œdipe"},
+        {"Irène", "d'Irène"},
+        {"Olivier", "d'Olivier"},
+        {"Ugo", "d'Ugo"},
+        {"Hélène", "d'Hélène"},
+        {"Hugo", "d'Hugo"},
+        {"Yves", "d'Yves"},
+        {"Yann", "de Yann"},
+        {"Y", "d'Y"},
+        {"Marc", "de Marc"},
+        {"Zoé", "de Zoé"},
+        {"Ça", "de Ça"},
+        {"1er service", "de 1er service"},
+        {"", "de "},
+    };
+    for (const DeNomCase& c : cases) {
+        EXPECT_EQ(DeNom(c.name), c.expected) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace vantor

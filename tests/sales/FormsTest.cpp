@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <sstream>
 
 #include "admin/frmAgenda.h"
+#include "admin/frmConnexion.h"
 #include "admin/frmInfos.h"
+#include "admin/frmPersonnel.h"
 #include "admin/frmServeurs.h"
 #include "catalogue/frmCat.h"
 #include "catalogue/frmColors.h"
@@ -68,6 +71,7 @@ std::string Line(const Control& c) {
     add(c.isDefault, "default");
     add(c.alignment != d.alignment, "align=" + number(c.alignment));
     add(c.maxLength != d.maxLength, "maxlength=" + number(c.maxLength));
+    add(c.masked, "masked");
     add(c.value != d.value || c.min != d.min || c.max != d.max || c.smallChange != d.smallChange ||
             c.largeChange != d.largeChange,
         "value=" + number(c.value) + " range=" + number(c.min) + ".." + number(c.max) +
@@ -129,6 +133,13 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     EXPECT_EXPECTED("frmServeurs.txt", Shown(frmServeurs(platform, tillData, main)));
     EXPECT_EXPECTED("frmCat.txt", Shown(frmCat(platform, tillData, main)));
     EXPECT_EXPECTED("frmColors.txt", Shown(frmColors(platform, tillData, main)));
+    StaffSession session;
+    EXPECT_EXPECTED("frmConnexion.txt", Shown(frmConnexion(platform, tillData, session,
+                                                           frmConnexion::Mode::Connexion)));
+    EXPECT_EXPECTED("frmConnexion-Accord.txt",
+                    Shown(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord,
+                                       "Clôture du jour")));
+    EXPECT_EXPECTED("frmPersonnel.txt", Shown(frmPersonnel(platform, tillData, "")));
 }
 
 // What the check below names, on a form of each case.
@@ -164,6 +175,60 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
     EXPECT_EQ(UnboundControls(frmServeurs(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmCat(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmColors(platform, tillData, main)), none);
+    StaffSession session;
+    EXPECT_EQ(
+        UnboundControls(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord)),
+        none);
+    EXPECT_EQ(UnboundControls(frmPersonnel(platform, tillData, "")), none);
+}
+
+// A PIN typed and left in a box when a staff window goes, by its close box
+// or its own button, is wiped with it.
+TEST_F(Forms, APinLeftInABoxGoesWithItsWindow) {
+    TillData& tillData = *till.data;
+    StaffSession session;
+    const struct {
+        const char* how;
+        std::function<std::unique_ptr<Form>()> make;
+        std::vector<const char*> boxes;
+        std::function<void(Form&)> close;
+    } cases[] = {
+        {"frmPersonnel, close box",
+         [&] { return std::make_unique<frmPersonnel>(platform, tillData, ""); },
+         {"txtCode1", "txtCode2"},
+         [](Form& form) { form.RequestClose(); }},
+        {"frmPersonnel, Fermer",
+         [&] { return std::make_unique<frmPersonnel>(platform, tillData, ""); },
+         {"txtCode1", "txtCode2"},
+         [](Form& form) { form.Get("cmdFermer").onClick(); }},
+        {"frmConnexion, Annuler",
+         [&] {
+             return std::make_unique<frmConnexion>(platform, tillData, session,
+                                                   frmConnexion::Mode::Changement);
+         },
+         {"txtCode"},
+         [](Form& form) { form.Get("cmdAnnuler").onClick(); }},
+        {"frmConnexion, close box",
+         [&] {
+             return std::make_unique<frmConnexion>(platform, tillData, session,
+                                                   frmConnexion::Mode::Accord);
+         },
+         {"txtCode"},
+         [](Form& form) { form.RequestClose(); }},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.how);
+        const std::unique_ptr<Form> form = row.make();
+        form->Form_Load();
+        for (const char* box : row.boxes) {
+            form->Get(box).text = "86429753";
+        }
+        row.close(*form);
+        EXPECT_TRUE(form->Closed());
+        for (const char* box : row.boxes) {
+            EXPECT_EQ(form->Get(box).text, "") << box;
+        }
+    }
 }
 
 }  // namespace

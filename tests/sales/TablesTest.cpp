@@ -2,7 +2,10 @@
 // what a click does for each state of the table and of the screen's ticket,
 // then runs of parks, takes back and renames, each with the tables and the
 // screen's ticket they leave.
+#include <numeric>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -64,7 +67,7 @@ TEST(Tables, AClickParksOrTakesBackOrIsRefused) {
     }
 }
 
-struct Action {
+struct TableStep {
     enum Kind { Park, TakeBack, Rename, ForgetName, Tap } kind;
     int table = 0;
     const char* name = "";
@@ -74,7 +77,7 @@ struct Action {
 // What a run leaves: one table's state, and the screen's ticket.
 struct TableCase {
     const char* what;
-    std::vector<Action> actions;
+    std::vector<TableStep> actions;
     int table;
     const char* name;
     std::vector<std::string> parkedLines;  // none when free
@@ -89,18 +92,18 @@ const char* const kThe = "1 Thé noir           €     3.50";
 const char* const kCaption = "Total              €     3.50";
 const char* const kTwoCaption = "Total              €     7.00";
 
-const Action kTap{Action::Tap};
-Action Park(int table, const char* name = "", bool done = true) {
-    return {Action::Park, table, name, done};
+const TableStep kTap{TableStep::Tap};
+TableStep Park(int table, const char* name = "", bool done = true) {
+    return {TableStep::Park, table, name, done};
 }
-Action TakeBack(int table, bool done = true) {
-    return {Action::TakeBack, table, "", done};
+TableStep TakeBack(int table, bool done = true) {
+    return {TableStep::TakeBack, table, "", done};
 }
-Action Rename(int table, const char* name) {
-    return {Action::Rename, table, name};
+TableStep Rename(int table, const char* name) {
+    return {TableStep::Rename, table, name};
 }
-Action Forget(int table) {
-    return {Action::ForgetName, table};
+TableStep Forget(int table) {
+    return {TableStep::ForgetName, table};
 }
 
 const TableCase kTableCases[] = {
@@ -192,26 +195,26 @@ const TableCase kTableCases[] = {
 };
 
 // Taps alternate a coffee and a black tea, so that no two merge.
-void RunActions(Tables& tables, Ticket& screen, const std::vector<Action>& actions) {
+void RunActions(Tables& tables, Ticket& screen, const std::vector<TableStep>& actions) {
     bool coffee = true;
-    for (const Action& action : actions) {
+    for (const TableStep& action : actions) {
         switch (action.kind) {
-            case Action::Tap:
+            case TableStep::Tap:
                 screen.Sell(1, coffee ? "Café" : "Thé noir", "3.50", 0, kEuro);
                 coffee = !coffee;
                 break;
-            case Action::Park:
+            case TableStep::Park:
                 EXPECT_EQ(tables.Park(action.table, screen, action.name, ""), action.done);
                 break;
-            case Action::TakeBack: {
+            case TableStep::TakeBack: {
                 std::string waiter;
                 EXPECT_EQ(tables.TakeBack(action.table, screen, waiter), action.done);
                 break;
             }
-            case Action::Rename:
+            case TableStep::Rename:
                 tables.Rename(action.table, action.name);
                 break;
-            case Action::ForgetName:
+            case TableStep::ForgetName:
                 tables.ForgetName(action.table);
                 break;
         }
@@ -265,6 +268,32 @@ TEST(Tables, AnyOccupiedWhileOneTableHoldsATicket) {
     std::string waiter;
     tables.TakeBack(12, screen, waiter);
     EXPECT_FALSE(tables.AnyOccupied());
+}
+
+// Which tables are taken before the lookup, and the free one it finds.
+struct FirstFreeCase {
+    std::vector<int> taken;
+    std::optional<int> expected;
+};
+
+TEST(Tables, FirstFreeIsTheLowestNumberNotTaken) {
+    std::vector<int> all(Tables::kCount);
+    std::iota(all.begin(), all.end(), 1);
+    std::vector<int> allButTwelve(all.begin(), all.end() - 1);
+    std::vector<int> allButFive = all;
+    allButFive.erase(allButFive.begin() + 4);
+    const FirstFreeCase cases[] = {
+        {{}, 1},         {{1}, 2},           {{2, 3}, 1},         {{1, 2, 4}, 3},
+        {allButFive, 5}, {allButTwelve, 12}, {all, std::nullopt},
+    };
+    for (const FirstFreeCase& c : cases) {
+        Tables tables;
+        for (int number : c.taken) {
+            Ticket screen = Coffee();
+            ASSERT_TRUE(tables.Park(number, screen, "", ""));
+        }
+        EXPECT_EQ(tables.FirstFree(), c.expected) << ::testing::PrintToString(c.taken);
+    }
 }
 
 TEST(Tables, AreNumberedFromOneToTwelve) {
