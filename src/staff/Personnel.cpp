@@ -14,7 +14,7 @@ namespace vantor {
 namespace {
 
 constexpr const char* kAlgorithm = "argon2id";
-constexpr std::size_t kFields = 8;
+constexpr std::size_t kPersonFields = 8;
 
 std::vector<std::string_view> Fields(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -116,7 +116,7 @@ std::string FormatMembre(const Membre& membre) {
 
 PersonnelLine ParseMembre(std::string_view line) {
     const std::vector<std::string_view> fields = Fields(line);
-    if (fields.size() != kFields) {
+    if (fields.size() != kPersonFields) {
         return Unreadable(line, std::to_string(fields.size()) +
                                     (fields.size() > 1 ? " champs" : " champ") + " au lieu de 8");
     }
