@@ -9,6 +9,7 @@
 #include "checkout/Receipt.h"
 #include "checkout/frmPaiement.h"
 #include "data/Numbers.h"
+#include "data/Text.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
 #include "sales/LigneTicket.h"
@@ -77,7 +78,8 @@ void frmMain::Checkout(int index) {
     SellTicket(kButtonPayments[static_cast<std::size_t>(index)]);
 }
 
-// The receipt's body in TexteBon: the lines on screen, a ticket's or a report's.
+// A report's printed body in TexteBon: the lines on screen (a sale's receipt
+// prints its articles at the paper's width).
 void frmMain::ReceiptBody() {
     data_.TexteBon.clear();
     for (const std::string& line : Get("lstTicket").items) {
@@ -101,8 +103,13 @@ TicketTotals frmMain::TotalsOfTicket() const {
 
 void frmMain::SellTicket(PaymentKind kind) {
     const TicketTotals totals = TotalsOfTicket();
-    ReceiptBody();
     ReceiptSale sale;
+    for (const TicketLine& line : ticket_.Lines()) {
+        sale.articles.push_back(
+            {line.record.quantity,
+             line.wholeLabel.empty() ? Trim(line.record.label) : line.wholeLabel,
+             LineAmountText(line.text)});
+    }
     sale.totalText = TotalText(totals.total);
     const bool training = Get("mnuFormation").checked;
     if (!training) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "checkout/Receipt.h"
+#include "checkout/ReceiptLines.h"
 #include "data/Dates.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
@@ -16,24 +17,13 @@ namespace vantor {
 namespace {
 
 constexpr int kPictureLeft = 800;
-// The receipt's lines start two columns in (300 twips, at 144 a column).
-constexpr int kReceiptMarginColumns = 2;
 constexpr int kPictureWidth = 2500;
+// Where the receipt's lines start: two columns in, at 144 twips a column.
+constexpr int kReceiptLeft = 300;
 
 void PrintAt(Printer& printer, int x, const std::string& text) {
     printer.SetX(x);
     printer.Print(text);
-}
-
-// "Total" and the like, padded to the lines' labels, then the amount.
-std::string AmountLine(const std::string& label, const std::string& currency,
-                       const std::string& amount) {
-    return PadRight(label, kLabelWidth) + " " + currency + " " + FormatMontant(amount, false);
-}
-
-// A rule from the margin to the paper's right edge.
-std::string Separator(const ReceiptPaper& paper) {
-    return std::string(static_cast<std::size_t>(paper.Columns() - kReceiptMarginColumns), '-');
 }
 
 // The VAT inside the prices, as a customer reads it: "dont TVA 10 %".
@@ -54,10 +44,12 @@ void frmMain::PrintTicket(const ReceiptSale* sale) {
     PrintReceiptHeader(printer, sale);
     // The ticket's lines, or the report on screen.
     printer.SetFontSize(10);
-    printer.SetX(300);
     printer.SetFontBold(true);
-    printer.Print(data_.TexteBon);
-    if (sale != nullptr) {
+    if (sale == nullptr) {
+        printer.SetX(kReceiptLeft);
+        printer.Print(data_.TexteBon);
+    } else {
+        PrintReceiptArticles(printer, *sale);
         PrintReceiptTotals(printer, *sale);
     }
     printer.EndDoc();
@@ -81,7 +73,7 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     if (!data_.Infos[NumeroTVA].empty()) {
         PrintAt(printer, 500, "TVA N° : " + data_.Infos[NumeroTVA]);
     }
-    const std::string separator = Separator(platform_.printers.Paper());
+    const std::string separator = ReceiptRule(ReceiptWidth(platform_.printers.Paper()));
     PrintAt(printer, 300, separator);
     printer.SetFontBold(false);
     const DateTime when = sale != nullptr ? sale->when : platform_.clock.Now();
@@ -97,22 +89,36 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     printer.Print("");
 }
 
+// Each article at the paper's width, its label whole.
+void frmMain::PrintReceiptArticles(Printer& printer, const ReceiptSale& sale) {
+    const int width = ReceiptWidth(platform_.printers.Paper());
+    printer.Print("");
+    for (const ReceiptArticle& article : sale.articles) {
+        for (const std::string& line : ReceiptArticleLines(
+                 article.quantity, article.label, data_.Infos[Monnaie], article.amount, width)) {
+            PrintAt(printer, kReceiptLeft, line);
+        }
+    }
+}
+
 // The total, its VAT when the ticket has a VAT mode, how it was paid, the
 // note and the QR code.
 void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     const std::string& currency = data_.Infos[Monnaie];
+    const int width = ReceiptWidth(platform_.printers.Paper());
     printer.SetFontBold(true);
     printer.Print("");
-    PrintAt(printer, 300, AmountLine("Total", currency, sale.totalText));
+    PrintAt(printer, kReceiptLeft, ReceiptAmountLine("Total", currency, sale.totalText, width));
     const Control& tva = Get("cmbTVA");
     printer.SetFontBold(false);
     if (tva.listIndex == 1 || tva.listIndex == 2) {
-        PrintAt(printer, 300,
-                AmountLine(IncludedVatLabel(sale.taux), currency, FormatCents(sale.montantTVA)));
+        PrintAt(printer, kReceiptLeft,
+                ReceiptAmountLine(IncludedVatLabel(sale.taux), currency,
+                                  FormatCents(sale.montantTVA), width));
     }
     PrintPayment(printer, sale);
     printer.SetFontBold(true);
-    PrintAt(printer, 300, Separator(platform_.printers.Paper()));
+    PrintAt(printer, kReceiptLeft, ReceiptRule(width));
     const std::string& note = Get("txtNote").text;
     if (!note.empty()) {
         PrintAt(printer, 300, note + "\n");
@@ -126,19 +132,19 @@ void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
 // handed over last, followed by the change given back from it.
 void frmMain::PrintPayment(Printer& printer, const ReceiptSale& sale) {
     const std::string& currency = data_.Infos[Monnaie];
+    const int width = ReceiptWidth(platform_.printers.Paper());
+    const auto line = [&](const char* label, const std::string& amount) {
+        PrintAt(printer, kReceiptLeft, ReceiptAmountLine(label, currency, amount, width));
+    };
     const Encaissement& payment = sale.payment;
     if (payment.kind != PaymentKind::Mixed) {
-        PrintAt(printer, 300,
-                AmountLine(payment.kind == PaymentKind::Card ? "Carte" : "Espèces", currency,
-                           sale.totalText));
+        line(payment.kind == PaymentKind::Card ? "Carte" : "Espèces", sale.totalText);
         return;
     }
-    PrintAt(printer, 300, AmountLine("Carte", currency, NumberToText(payment.carte)));
-    PrintAt(printer, 300, AmountLine("Espèces", currency, NumberToText(payment.especes)));
+    line("Carte", NumberToText(payment.carte));
+    line("Espèces", NumberToText(payment.especes));
     if (payment.renduCents > 0) {
-        PrintAt(printer, 300,
-                AmountLine("Rendu", currency,
-                           FormatCents(static_cast<double>(payment.renduCents) / 100)));
+        line("Rendu", FormatCents(static_cast<double>(payment.renduCents) / 100));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "checkout/Journal.h"
 #include "checkout/frmPaiement.h"
@@ -15,8 +16,16 @@ struct TicketTotals {
     CategoryTotals categories{};
 };
 
-// What the receipt of a sale prints beyond its lines; a report has none of it.
+// An article line of the receipt: its label whole, as it was sold.
+struct ReceiptArticle {
+    int quantity = 0;
+    std::string label;
+    std::string amount;
+};
+
+// What the receipt of a sale prints; a report prints the lines on screen.
 struct ReceiptSale {
+    std::vector<ReceiptArticle> articles;
     std::string totalText;  // two decimals at least
     double taux = 0;
     double montantTVA = 0;

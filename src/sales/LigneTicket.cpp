@@ -43,11 +43,11 @@ std::optional<double> LineAmount(std::string_view line) {
 
 SaleFields MakeSaleFields(int quantity, std::string_view name, std::string_view price) {
     if (quantity <= 1) {
-        return {FitRight(name, kLabelWidth), FormatMontant(price, false)};
+        return {FitRight(name, kLabelWidth), FormatMontant(price, false), Trim(name)};
     }
     const std::string amount = NumberToText(ParseNumber(price).value_or(0) * quantity);
-    return {FitRight(Trim(name) + " (" + Trim(price) + ")", kLabelWidth),
-            FormatMontant(amount, false)};
+    const std::string whole = Trim(name) + " (" + Trim(price) + ")";
+    return {FitRight(whole, kLabelWidth), FormatMontant(amount, false), whole};
 }
 
 bool SellsAgain(std::string_view line, std::string_view name, std::string_view price) {

@@ -35,6 +35,7 @@ std::optional<double> LineAmount(std::string_view line);
 struct SaleFields {
     std::string label;
     std::string amount;
+    std::string wholeLabel;  // the label before it is fitted to its 18 characters
 };
 SaleFields MakeSaleFields(int quantity, std::string_view name, std::string_view price);
 // True when the line sells this article at this unit price: the line this

@@ -48,7 +48,8 @@ void Ticket::Add(int quantity, std::string_view name, std::string_view price, in
                  std::string_view currency) {
     const SaleFields fields = MakeSaleFields(quantity, name, price);
     lines_.push_back({MakeTicketLine(quantity, fields.label, currency, fields.amount),
-                      {quantity, fields.label, fields.amount, category}});
+                      {quantity, fields.label, fields.amount, category},
+                      fields.wholeLabel});
     Recalculate(currency);
 }
 

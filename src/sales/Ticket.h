@@ -14,6 +14,9 @@ namespace vantor {
 struct TicketLine {
     std::string text;
     TicketRecord record;
+    // The label as sold, before the screen's 18 characters cut it: what the
+    // receipt prints.
+    std::string wholeLabel;
 };
 
 // The ticket being built on a sales screen: its lines with their records,

@@ -203,6 +203,7 @@ private:
     void OpenCashDrawer();
     // The receipt of a sale, or with none the report on screen.
     void PrintTicket(const ReceiptSale* sale);
+    void PrintReceiptArticles(Printer& printer, const ReceiptSale& sale);
     void PrintReceiptHeader(Printer& printer, const ReceiptSale* sale);
     void PrintReceiptTotals(Printer& printer, const ReceiptSale& sale);
     void PrintPayment(Printer& printer, const ReceiptSale& sale);
