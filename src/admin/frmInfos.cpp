@@ -78,6 +78,7 @@ void frmInfos::Form_Load() {
     Get("chkClavier").value = keyboard && *keyboard >= 0 && *keyboard <= 2 ? *keyboard : 0;
     AfficherClavier(platform_.keyboard, data_);
     Get("txtInfo", 9).text = data_.Infos[Monnaie];
+    Get("chkMontantRecu").value = data_.DemanderMontantRecu ? 1 : 0;
 }
 
 void frmInfos::LoadPreviews() {
@@ -161,7 +162,9 @@ void frmInfos::Save() {
     infos[ClavierAuto] = std::to_string(Get("chkClavier").value);
     infos[Monnaie] = Get("txtInfo", 9).text;
     EcrireInfos(data_.DataPath, infos);
-    EcrirePapier(data_.DataPath, ChosenPaper());
+    const bool montantRecu = Get("chkMontantRecu").value == 1;
+    EcrirePapier(data_.DataPath, ChosenPaper(), montantRecu);
+    data_.DemanderMontantRecu = montantRecu;
     platform_.printers.SetPaper(ChosenPaper());
     TryLogEvent(data_.DataPath, platform_.clock.Now(), "Paramètres enregistrés");
     main_.Get("txtNote").text = infos[MessageTicket];

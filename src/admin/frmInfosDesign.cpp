@@ -20,7 +20,7 @@ constexpr int kPrintersTop = 120 + 9 * kRow;
 constexpr int kPicturesLeft = kFieldLeft + kFieldWidth + 240;
 constexpr int kQrTop = 120 + 7 * kRow;
 constexpr int kButtonWidth = 1300;
-constexpr int kSettingsButtonsTop = kPrintersTop + 4 * kRow + 200;
+constexpr int kSettingsButtonsTop = kPrintersTop + 5 * kRow + 200;
 // The lowest edge of a control; the form's size counts the window's borders
 // and title bar (120 twips across, 420 down).
 constexpr int kClientBottom = kSettingsButtonsTop + 420;
@@ -127,6 +127,10 @@ void frmInfos::CreatePrinters() {
     Control& keyboard = Place(*this, ControlKind::CheckBox, "chkClavier", -1, nullptr, kLabelLeft,
                               kPrintersTop + 3 * kRow + 60, 5300, kHeight);
     keyboard.caption = "Afficher automatiquement le clavier visuel";
+    Control& received = Place(*this, ControlKind::CheckBox, "chkMontantRecu", -1, nullptr,
+                              kLabelLeft, kPrintersTop + 4 * kRow + 60, 5300, kHeight);
+    received.caption = "Demander le montant reçu en espèces (rendu)";
+    received.toolTip = "Un paiement en espèces demande le montant reçu et affiche le rendu";
     Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, kSettingsButtonsTop));
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;

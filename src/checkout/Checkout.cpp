@@ -7,6 +7,7 @@
 
 #include "checkout/Journal.h"
 #include "checkout/Receipt.h"
+#include "checkout/frmMontantRecu.h"
 #include "checkout/frmPaiement.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
@@ -122,7 +123,7 @@ void frmMain::SellTicket(PaymentKind kind) {
     sale.taux = TauxTVA(data_.Infos);
     sale.montantTVA = TvaIncluse(ParseNumber(sale.totalText).value_or(0), sale.taux);
     const bool print = platform_.ui.MsgBox("Imprimer le ticket ?", vbYesNo, "Impression") == vbYes;
-    std::optional<Encaissement> payment = AskPayment(kind);
+    std::optional<Encaissement> payment = AskPayment(kind, sale.totalText);
     if (!payment) {
         return;  // cancelled: nothing printed, recorded or spent
     }
@@ -164,9 +165,17 @@ void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bo
     }
 }
 
-// Cash and card need nothing more; a split is asked, nothing when cancelled.
-std::optional<Encaissement> frmMain::AskPayment(PaymentKind kind) {
+// Card needs nothing more, cash the amount received when the settings ask
+// it; a split is asked. Nothing when cancelled.
+std::optional<Encaissement> frmMain::AskPayment(PaymentKind kind, const std::string& total) {
     data_.PartEspeces = 0;
+    if (kind == PaymentKind::Cash && data_.DemanderMontantRecu &&
+        ParseNumber(total).value_or(0) > 0) {
+        frmMontantRecu received(platform_);
+        received.SetTotal(total);
+        platform_.ui.ShowModal(received);
+        return received.Result();
+    }
     if (kind != PaymentKind::Mixed) {
         return Encaissement{kind};
     }

@@ -137,14 +137,20 @@ void frmMain::PrintPayment(Printer& printer, const ReceiptSale& sale) {
         PrintAt(printer, kReceiptLeft, ReceiptAmountLine(label, currency, amount, width));
     };
     const Encaissement& payment = sale.payment;
+    const std::string change = FormatCents(static_cast<double>(payment.renduCents) / 100);
     if (payment.kind != PaymentKind::Mixed) {
         line(payment.kind == PaymentKind::Card ? "Carte" : "Espèces", sale.totalText);
+        if (payment.kind == PaymentKind::Cash && payment.especes > 0) {
+            // The amount received was asked: what was handed over and the change.
+            line("Reçu", NumberToText(payment.especes));
+            line("Rendu", change);
+        }
         return;
     }
     line("Carte", NumberToText(payment.carte));
     line("Espèces", NumberToText(payment.especes));
     if (payment.renduCents > 0) {
-        line("Rendu", FormatCents(static_cast<double>(payment.renduCents) / 100));
+        line("Rendu", change);
     }
 }
 

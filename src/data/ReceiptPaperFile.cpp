@@ -22,9 +22,21 @@ ReceiptPaper LirePapier(const std::string& dataPath) {
     return paper;
 }
 
-void EcrirePapier(const std::string& dataPath, const ReceiptPaper& paper) {
-    WriteLinesAtomic(JoinPath(dataPath, kPapierFile),
-                     {std::to_string(paper.widthMm), std::to_string(paper.drawerPin)});
+bool LireMontantRecu(const std::string& dataPath) {
+    const std::string path = JoinPath(dataPath, kPapierFile);
+    if (!FileExists(path)) {
+        return false;
+    }
+    const std::vector<std::string> lines = ReadLines(path);
+    return lines.size() > 2 && lines[2] == "1";
+}
+
+void EcrirePapier(const std::string& dataPath, const ReceiptPaper& paper, bool montantRecu) {
+    std::vector<std::string> lines{std::to_string(paper.widthMm), std::to_string(paper.drawerPin)};
+    if (montantRecu) {
+        lines.emplace_back("1");  // off writes the file as before the setting existed
+    }
+    WriteLinesAtomic(JoinPath(dataPath, kPapierFile), lines);
 }
 
 }  // namespace vantor

@@ -8,11 +8,15 @@ namespace vantor {
 
 // The receipt printer's paper width and drawer pin, kept beside Infos.txt
 // (whose lines keep their meaning for every version): line 1 the width in
-// millimetres ("58" or "80"), line 2 the drawer pin ("2" or "5").
+// millimetres ("58" or "80"), line 2 the drawer pin ("2" or "5"), line 3 "1"
+// when a cash payment asks the amount received (and the receipt prints it
+// with the change); no third line when it does not.
 inline constexpr const char* kPapierFile = "ImprimanteTicket.txt";
 
 // 80 mm and pin 2 when the file is missing or a line says something else.
 ReceiptPaper LirePapier(const std::string& dataPath);
-void EcrirePapier(const std::string& dataPath, const ReceiptPaper& paper);
+// Off when the file or its third line is missing, or says something else.
+bool LireMontantRecu(const std::string& dataPath);
+void EcrirePapier(const std::string& dataPath, const ReceiptPaper& paper, bool montantRecu);
 
 }  // namespace vantor

@@ -44,6 +44,7 @@ struct TillData {
     bool RapportAffiche = false;  // lstTicket holds a report, not a ticket
     std::string TexteBon;
     double PartEspeces = 0;
+    bool DemanderMontantRecu = false;  // a cash payment asks the amount received
     bool AgendaCharge = false;
 
     // DataPath + separator + name.

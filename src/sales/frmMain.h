@@ -196,7 +196,7 @@ private:
     // "Imprimer" with a report on screen: its lines printed at once; nothing
     // is asked or recorded.
     void PrintReportOnScreen();
-    std::optional<Encaissement> AskPayment(PaymentKind kind);
+    std::optional<Encaissement> AskPayment(PaymentKind kind, const std::string& total);
     void AdvanceTicketNumber(KeptBy keptBy);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be
     // reached is told, and stops nothing.

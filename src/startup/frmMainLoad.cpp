@@ -2,6 +2,7 @@
 #include "data/CatalogueFiles.h"
 #include "data/Infos.h"
 #include "data/Numbers.h"
+#include "data/ReceiptPaperFile.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
 #include "printing/ReceiptPicture.h"
@@ -15,6 +16,7 @@ void frmMain::Form_Load() {
     LireArticles();
     ChargerPersonnel();
     LireInfos(data_.DataPath, data_.Infos, platform_.printers);
+    data_.DemanderMontantRecu = LireMontantRecu(data_.DataPath);
     LireCategories(data_.DataPath, data_.Categories);
     Control& comptes = Get("cmbCatCompt");
     comptes.Clear();

@@ -15,6 +15,7 @@
 #include "admin/frmServeurs.h"
 #include "catalogue/frmCat.h"
 #include "catalogue/frmColors.h"
+#include "checkout/frmMontantRecu.h"
 #include "checkout/frmPaiement.h"
 #include "headless/FixedUserFolders.h"
 #include "headless/FolderInstance.h"
@@ -128,6 +129,7 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     TillData& tillData = *till.data;
     EXPECT_EXPECTED("frmMain.txt", Shown(main));
     EXPECT_EXPECTED("frmPaiement.txt", Shown(frmPaiement(platform, tillData)));
+    EXPECT_EXPECTED("frmMontantRecu.txt", Shown(frmMontantRecu(platform)));
     EXPECT_EXPECTED("frmAgenda.txt", Shown(frmAgenda(platform, tillData)));
     EXPECT_EXPECTED("frmInfos.txt", Shown(frmInfos(platform, tillData, main)));
     EXPECT_EXPECTED("frmServeurs.txt", Shown(frmServeurs(platform, tillData, main)));
@@ -170,6 +172,7 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
     const std::vector<std::string> none;
     EXPECT_EQ(UnboundControls(main), none);
     EXPECT_EQ(UnboundControls(frmPaiement(platform, tillData)), none);
+    EXPECT_EQ(UnboundControls(frmMontantRecu(platform)), none);
     EXPECT_EQ(UnboundControls(frmAgenda(platform, tillData)), none);
     EXPECT_EQ(UnboundControls(frmInfos(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmServeurs(platform, tillData, main)), none);
