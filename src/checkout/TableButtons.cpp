@@ -30,7 +30,7 @@ void frmMain::cmdTable_Click(int index) {
             platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
             return;
         case TableClick::TicketOpen:
-            TellTicketOpen();
+            AddRoundOrRefuse(index);
             return;
     }
 }
@@ -59,6 +59,21 @@ bool frmMain::ParkTicketOf(const std::string& waiter) {
         PutOnTable(*free, waiter, waiter);
     }
     return free.has_value();
+}
+
+// The lines on screen join the table's ticket when the user says so; a
+// ticket rung up whose lines were all deleted has nothing to add.
+void frmMain::AddRoundOrRefuse(int index) {
+    if (ticket_.Empty() ||
+        platform_.ui.MsgBox("Ajouter au ticket de la table " + tables_.At(index).name + " ?",
+                            vbYesNo, kTableTitle) == vbNo) {
+        TellTicketOpen();
+        return;
+    }
+    [[maybe_unused]] const bool added = tables_.AddRound(index, ticket_, data_.Infos[Monnaie]);
+    assert(added);
+    ShowTable(index);
+    EmptyTicket();
 }
 
 void frmMain::TakeBackTable(int index) {

@@ -39,6 +39,16 @@ bool Tables::AnyOccupied() const {
                        [](const Table& table) { return table.Occupied(); });
 }
 
+std::vector<std::string> Tables::OccupiedNames() const {
+    std::vector<std::string> names;
+    for (const Table& table : tables_) {
+        if (table.Occupied()) {
+            names.push_back(table.name);
+        }
+    }
+    return names;
+}
+
 std::optional<int> Tables::FirstFree() const {
     for (int number = 1; number <= kCount; ++number) {
         if (!At(number).Occupied()) {
@@ -77,6 +87,15 @@ bool Tables::TakeBack(int number, Ticket& ticket, std::string& waiter) {
     table.parked.reset();
     waiter = std::move(table.waiter);
     table.waiter.clear();
+    return true;
+}
+
+bool Tables::AddRound(int number, Ticket& ticket, std::string_view currency) {
+    if (Click(number, ticket) != TableClick::TicketOpen || ticket.Empty()) {
+        return false;
+    }
+    Slot(number).parked->AddRound(ticket, currency);
+    ticket.Clear();
     return true;
 }
 

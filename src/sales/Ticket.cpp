@@ -48,7 +48,37 @@ void Ticket::Add(int quantity, std::string_view name, std::string_view price, in
                  std::string_view currency) {
     const SaleFields fields = MakeSaleFields(quantity, name, price);
     lines_.push_back({MakeTicketLine(quantity, fields.label, currency, fields.amount),
-                      {quantity, fields.label, fields.amount, category}});
+                      {quantity, fields.label, fields.amount, category},
+                      std::string(name),
+                      std::string(price)});
+    Recalculate(currency);
+}
+
+std::size_t Ticket::LineSellingAgain(const TicketLine& line) const {
+    std::size_t index = 0;
+    while (index < lines_.size() &&
+           !(lines_[index].record.category == line.record.category &&
+             SellsAgain(lines_[index].text, line.article, line.unitPrice))) {
+        ++index;
+    }
+    return index;
+}
+
+// A round merges anywhere on the table's ticket, not only with the last
+// line: a table's second round of the same drinks makes one line each.
+void Ticket::AddRound(const Ticket& round, std::string_view currency) {
+    for (const TicketLine& line : round.lines_) {
+        const std::size_t same = LineSellingAgain(line);
+        if (same == lines_.size()) {
+            lines_.push_back(line);
+            continue;
+        }
+        TicketLine& merged = lines_[same];
+        const int quantity = merged.record.quantity + line.record.quantity;
+        const SaleFields fields = MakeSaleFields(quantity, line.article, line.unitPrice);
+        merged.text = MakeTicketLine(quantity, fields.label, currency, fields.amount);
+        merged.record = {quantity, fields.label, fields.amount, line.record.category};
+    }
     Recalculate(currency);
 }
 

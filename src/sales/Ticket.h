@@ -10,10 +10,13 @@
 namespace vantor {
 
 // A line of a ticket: its text as the ticket list shows it
-// (sales/LigneTicket.h) and its record, made together from one sale.
+// (sales/LigneTicket.h) and its record, made together from one sale, with
+// the article's name and unit price it was made from.
 struct TicketLine {
     std::string text;
     TicketRecord record;
+    std::string article;
+    std::string unitPrice;
 };
 
 // The ticket being built on a sales screen: its lines with their records,
@@ -45,6 +48,11 @@ public:
     // A new last line selling quantity of name at price, without merging.
     void Add(int quantity, std::string_view name, std::string_view price, int category,
              std::string_view currency);
+    // Another round for a table: each line of round is added to this
+    // ticket's line that sells the same article at the same price in the
+    // same category, its quantity added, or else at the end; the total is
+    // summed again.
+    void AddRound(const Ticket& round, std::string_view currency);
     // Removes line index (from 0) with its record; false when there is none.
     bool Remove(std::size_t index, std::string_view currency);
     // The total summed again from the lines' amounts, shown in currency.
@@ -56,6 +64,8 @@ public:
     void Resume();
 
 private:
+    // The index of the line that line sells again; lines_.size() for none.
+    std::size_t LineSellingAgain(const TicketLine& line) const;
     bool SellsAgainLast(std::string_view name, std::string_view price, int category) const;
 
     std::vector<TicketLine> lines_;

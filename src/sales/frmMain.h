@@ -185,6 +185,10 @@ private:
     // it belongs to; false when every table is taken.
     bool ParkTicketOf(const std::string& waiter);
     void TakeBackTable(int index);
+    // An occupied table tapped while a ticket is on screen: "Ajouter au
+    // ticket de la table ..." and its lines go to the table, or the ticket
+    // open is told.
+    void AddRoundOrRefuse(int index);
     // cmdTable(index) and lstTable(index) show the table.
     void ShowTable(int index);
     void PrintKitchenOrder(const std::string& word);
@@ -241,6 +245,9 @@ private:
     // Closes the past days (and today with aujourdhui); nothing when it
     // failed, which was told.
     std::optional<ClosingRun> Cloturer(bool aujourdhui);
+    // "Des tables sont encore ouvertes : ..." and the lines after it, before
+    // the question of "Clôture du jour"; empty while every table is free.
+    std::string TablesOuvertes() const;
     // The question before a closing on a date far after the last record: the
     // one place where its answer is asked for.
     bool DateLointaineConfirmee(const FarDate& far);

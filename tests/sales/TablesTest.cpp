@@ -68,7 +68,7 @@ TEST(Tables, AClickParksOrTakesBackOrIsRefused) {
 }
 
 struct TableStep {
-    enum Kind { Park, TakeBack, Rename, ForgetName, Tap } kind;
+    enum Kind { Park, TakeBack, Rename, ForgetName, Tap, Round } kind;
     int table = 0;
     const char* name = "";
     bool done = true;  // what Park and TakeBack answer
@@ -98,6 +98,9 @@ TableStep Park(int table, const char* name = "", bool done = true) {
 }
 TableStep TakeBack(int table, bool done = true) {
     return {TableStep::TakeBack, table, "", done};
+}
+TableStep Round(int table, bool done = true) {
+    return {TableStep::Round, table, "", done};
 }
 TableStep Rename(int table, const char* name) {
     return {TableStep::Rename, table, name};
@@ -192,6 +195,33 @@ const TableCase kTableCases[] = {
      {},
      "",
      "0"},
+    {"another round joins the table and empties the screen",
+     {kTap, Park(2, "Terrasse"), kTap, kTap, Round(2)},
+     2,
+     "Terrasse",
+     {"2 Café (3.50)        €     7.00", kThe},
+     "Total              €    10.50",
+     {},
+     "",
+     "0"},
+    {"no round on a free table",
+     {kTap, Round(4, false)},
+     4,
+     "Table 4",
+     {},
+     "",
+     {kCafe},
+     kCaption,
+     "    3.50"},
+    {"a round of no line is none",
+     {kTap, Park(2), Round(2, false)},
+     2,
+     "Table 2",
+     {kCafe},
+     kCaption,
+     {},
+     "",
+     "0"},
 };
 
 // Taps alternate a coffee and a black tea, so that no two merge.
@@ -211,6 +241,9 @@ void RunActions(Tables& tables, Ticket& screen, const std::vector<TableStep>& ac
                 EXPECT_EQ(tables.TakeBack(action.table, screen, waiter), action.done);
                 break;
             }
+            case TableStep::Round:
+                EXPECT_EQ(tables.AddRound(action.table, screen, kEuro), action.done);
+                break;
             case TableStep::Rename:
                 tables.Rename(action.table, action.name);
                 break;
@@ -323,6 +356,8 @@ TEST(Tables, ATableGivesBackTheWaiterWhoParkedIt) {
     ASSERT_TRUE(tables.Park(4, screen, "", "Marc"));
     screen.Sell(1, "Café", "3.50", 0, kEuro);
     ASSERT_TRUE(tables.Park(5, screen, "", ""));
+    screen.Sell(1, "Café", "3.50", 0, kEuro);
+    ASSERT_TRUE(tables.AddRound(3, screen, kEuro));  // another's round: the table stays Julie's
     const WaiterCase cases[] = {
         {"the second table parked", 4, true, "Marc"},
         {"a free table", 6, false, "Marc"},
