@@ -83,7 +83,7 @@ bool Tables::TakeBack(int number, Ticket& ticket, std::string& waiter) {
     }
     Table& table = Slot(number);
     ticket = std::move(*table.parked);
-    ticket.Resume();
+    ticket.Resume(table.name);
     table.parked.reset();
     waiter = std::move(table.waiter);
     table.waiter.clear();
@@ -96,6 +96,30 @@ bool Tables::AddRound(int number, Ticket& ticket, std::string_view currency) {
     }
     Slot(number).parked->AddRound(ticket, currency);
     ticket.Clear();
+    return true;
+}
+
+bool Tables::Move(int from, int to) {
+    if (!At(from).Occupied() || At(to).Occupied()) {
+        return false;
+    }
+    Table& source = Slot(from);
+    Table& target = Slot(to);
+    target.parked = std::move(source.parked);
+    target.waiter = std::move(source.waiter);
+    source.parked.reset();
+    source.waiter.clear();
+    return true;
+}
+
+bool Tables::Merge(int from, int into, std::string_view currency) {
+    if (from == into || !At(from).Occupied() || !At(into).Occupied()) {
+        return false;
+    }
+    Table& source = Slot(from);
+    Slot(into).parked->AddRound(*source.parked, currency);
+    source.parked.reset();
+    source.waiter.clear();
     return true;
 }
 

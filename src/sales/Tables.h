@@ -63,6 +63,14 @@ public:
     // screen's ticket is left empty; the table keeps its waiter. False,
     // nothing changed, otherwise.
     bool AddRound(int number, Ticket& ticket, std::string_view currency);
+    // The ticket of an occupied table moves to a free one, with its waiter
+    // and what was sent to the kitchen; each table keeps its name. False,
+    // nothing changed, unless from is occupied and to free.
+    bool Move(int from, int to);
+    // The ticket of an occupied table joins another occupied one's
+    // (Ticket::AddRound), which keeps its waiter; from is left free. False,
+    // nothing changed, unless both are occupied and not the same.
+    bool Merge(int from, int into, std::string_view currency);
     // A name that is not empty becomes the table's, free or occupied.
     void Rename(int number, std::string_view name);
     void ForgetName(int number);

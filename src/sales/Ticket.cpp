@@ -36,11 +36,14 @@ bool Ticket::SellsAgainLast(std::string_view name, std::string_view price, int c
 bool Ticket::Sell(int quantity, std::string_view name, std::string_view price, int category,
                   std::string_view currency) {
     const bool merged = SellsAgainLast(name, price, category);
+    int sent = 0;
     if (merged) {
         quantity += LineQuantity(lines_.back().text).value_or(0);
+        sent = lines_.back().sent;
         lines_.pop_back();
     }
     Add(quantity, name, price, category, currency);
+    lines_.back().sent = sent;
     return merged;
 }
 
@@ -78,8 +81,23 @@ void Ticket::AddRound(const Ticket& round, std::string_view currency) {
         const SaleFields fields = MakeSaleFields(quantity, line.article, line.unitPrice);
         merged.text = MakeTicketLine(quantity, fields.label, currency, fields.amount);
         merged.record = {quantity, fields.label, fields.amount, line.record.category};
+        merged.sent += line.sent;
     }
     Recalculate(currency);
+}
+
+void Ticket::MarkSent(std::size_t index) {
+    lines_.at(index).sent = lines_.at(index).record.quantity;
+}
+
+std::vector<int> Ticket::SentLines() const {
+    std::vector<int> sent;
+    for (std::size_t index = 0; index < lines_.size(); ++index) {
+        if (lines_[index].AllSent()) {
+            sent.push_back(static_cast<int>(index));
+        }
+    }
+    return sent;
 }
 
 bool Ticket::Remove(std::size_t index, std::string_view currency) {
@@ -106,8 +124,9 @@ void Ticket::Clear() {
     *this = Ticket{};
 }
 
-void Ticket::Resume() {
+void Ticket::Resume(std::string_view table) {
     totalTag_ = NumberToText(total_);
+    tableName_ = table;
 }
 
 }  // namespace vantor

@@ -290,6 +290,89 @@ TEST(Tables, AParkedTicketComesBackWithItsRecordsAndTotal) {
     EXPECT_TRUE(screen.Open());
 }
 
+// The ticket on a screen names the table it was last taken back from,
+// until it is cleared.
+TEST(Tables, ATicketTakenBackNamesItsTable) {
+    struct NameCase {
+        const char* what;
+        std::vector<TableStep> actions;
+        const char* tableName;
+    };
+    const NameCase cases[] = {
+        {"rung up on the screen", {kTap}, ""},
+        {"taken back from a named table", {kTap, Park(3, "Terrasse"), TakeBack(3)}, "Terrasse"},
+        {"taken back from a table of its own name", {kTap, Park(9), TakeBack(9)}, "Table 9"},
+        {"taken back, then another table's",
+         {kTap, Park(3, "Terrasse"), TakeBack(3), Park(5, "Bar"), TakeBack(5)},
+         "Bar"},
+        {"its name kept when the table forgets it",
+         {kTap, Park(3, "Terrasse"), TakeBack(3), Forget(3)},
+         "Terrasse"},
+        {"parked again: the screen holds none", {kTap, Park(3), TakeBack(3), Park(4)}, ""},
+    };
+    for (const NameCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        Tables tables;
+        Ticket screen;
+        RunActions(tables, screen, row.actions);
+        EXPECT_EQ(screen.TableName(), row.tableName);
+    }
+}
+
+// Moves and merges between tables: which tables hold which lines after, and
+// what each answered. Tables 1 (Julie: a coffee, sent) and 2 (Marc: a black
+// tea) are occupied, the others free.
+struct MoveCase {
+    const char* what;
+    bool merge;
+    int from;
+    int to;
+    bool done;
+    std::vector<std::string> table1;
+    std::vector<std::string> table2;
+    std::vector<std::string> table3;
+    const char* waiterOf3;
+};
+
+TEST(Tables, AMoveOrAMergeTakesTheLinesTheirMarksAndTheWaiter) {
+    const MoveCase cases[] = {
+        {"moved to a free table", false, 1, 3, true, {}, {kThe}, {kCafe}, "Julie"},
+        {"no move to an occupied table", false, 1, 2, false, {kCafe}, {kThe}, {}, ""},
+        {"no move from a free table", false, 4, 3, false, {kCafe}, {kThe}, {}, ""},
+        {"no move onto itself", false, 1, 1, false, {kCafe}, {kThe}, {}, ""},
+        {"merged into another", true, 1, 2, true, {}, {kThe, kCafe}, {}, ""},
+        {"no merge with a free table", true, 1, 3, false, {kCafe}, {kThe}, {}, ""},
+        {"no merge with itself", true, 2, 2, false, {kCafe}, {kThe}, {}, ""},
+    };
+    for (const MoveCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        Tables tables;
+        Ticket screen = Coffee();
+        screen.MarkSent(0);
+        ASSERT_TRUE(tables.Park(1, screen, "", "Julie"));
+        screen.Sell(1, "Thé noir", "3.50", 0, kEuro);
+        ASSERT_TRUE(tables.Park(2, screen, "", "Marc"));
+        EXPECT_EQ(row.merge ? tables.Merge(row.from, row.to, kEuro) : tables.Move(row.from, row.to),
+                  row.done);
+        const std::vector<std::string> none;
+        EXPECT_EQ(tables.At(1).Occupied() ? tables.At(1).parked->Texts() : none, row.table1);
+        EXPECT_EQ(tables.At(2).Occupied() ? tables.At(2).parked->Texts() : none, row.table2);
+        EXPECT_EQ(tables.At(3).Occupied() ? tables.At(3).parked->Texts() : none, row.table3);
+        EXPECT_EQ(tables.At(3).waiter, row.waiterOf3);
+        for (int number : {1, 2, 3}) {
+            if (tables.At(number).Occupied()) {
+                const Ticket& ticket = *tables.At(number).parked;
+                const bool hasCoffee =
+                    ticket.Lines().back().text == kCafe || ticket.Lines().front().text == kCafe;
+                EXPECT_EQ(ticket.SentLines().size(), hasCoffee ? 1u : 0u) << number;
+            }
+        }
+        EXPECT_EQ(tables.At(2).waiter, tables.At(2).Occupied() ? "Marc" : "");
+        EXPECT_EQ(tables.At(1).name, "Table 1");
+        EXPECT_EQ(tables.At(3).name, "Table 3");
+    }
+}
+
 TEST(Tables, AnyOccupiedWhileOneTableHoldsATicket) {
     Tables tables;
     Ticket screen;
