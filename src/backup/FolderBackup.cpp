@@ -205,7 +205,7 @@ private:
     bool WriteManifest(const std::string& copy) {
         const std::string bytes = EncodeLines(ManifestLines(manifest_));
         File file;
-        int error = file.Open(JoinPath(copy, kManifestFile), FileSystem::Mode::CreateNew);
+        int error = file.Open(JoinPath(copy, kBackupManifestFile), FileSystem::Mode::CreateNew);
         for (const auto& step : {+[](File&f, const std::string&b) { return f.Write(b); },
                                  +[](File&f, const std::string&) { return f.Flush(); },
                                  +[](File&f, const std::string&) { return f.Close(); }}) {
@@ -316,7 +316,7 @@ std::vector<std::string> ListBackups(const std::string& destination) {
         const std::string name = FromPath(entry.path().filename());
         std::error_code ignored;
         if (entry.is_directory(ignored) && ParseBackupName(name) &&
-            FileExists(JoinPath(FromPath(entry.path()), kManifestFile))) {
+            FileExists(JoinPath(FromPath(entry.path()), kBackupManifestFile))) {
             names.push_back(name);
         }
     }
