@@ -14,13 +14,13 @@ struct SentStep {
     int line = 0;  // the line sent or removed
 };
 
-SentStep Sell(const char* name) {
+SentStep SellDish(const char* name) {
     return {SentStep::Sell, name};
 }
-SentStep Send(int line) {
+SentStep SendLine(int line) {
     return {SentStep::Send, "", line};
 }
-SentStep Remove(int line) {
+SentStep RemoveLine(int line) {
     return {SentStep::Remove, "", line};
 }
 // Another round, made of a steak sent and a tart not sent.
@@ -34,20 +34,20 @@ struct SentCase {
 };
 
 const SentCase kSentCases[] = {
-    {"nothing sent", {Sell("Steak"), Sell("Tarte")}, {0, 0}, {}},
-    {"one line sent", {Sell("Steak"), Sell("Tarte"), Send(0)}, {1, 0}, {0}},
-    {"a line sent whole", {Sell("Steak"), Sell("Steak"), Send(0)}, {2}, {0}},
-    {"tapped again after it was sent", {Sell("Steak"), Send(0), Sell("Steak")}, {1}, {}},
-    {"sent again", {Sell("Steak"), Send(0), Sell("Steak"), Send(0)}, {2}, {0}},
+    {"nothing sent", {SellDish("Steak"), SellDish("Tarte")}, {0, 0}, {}},
+    {"one line sent", {SellDish("Steak"), SellDish("Tarte"), SendLine(0)}, {1, 0}, {0}},
+    {"a line sent whole", {SellDish("Steak"), SellDish("Steak"), SendLine(0)}, {2}, {0}},
+    {"tapped again after it was sent",
+     {SellDish("Steak"), SendLine(0), SellDish("Steak")},
+     {1},
+     {}},
+    {"sent again", {SellDish("Steak"), SendLine(0), SellDish("Steak"), SendLine(0)}, {2}, {0}},
     {"a line removed takes its mark",
-     {Sell("Steak"), Sell("Tarte"), Send(1), Remove(0)},
+     {SellDish("Steak"), SellDish("Tarte"), SendLine(1), RemoveLine(0)},
      {1},
      {0}},
-    {"a round joins the table's steak with what it sent",
-     {Sell("Steak"), kRound},
-     {1, 0},
-     {}},
-    {"a round on a steak sent", {Sell("Steak"), Send(0), kRound}, {2, 0}, {0}},
+    {"a round joins the table's steak with what it sent", {SellDish("Steak"), kRound}, {1, 0}, {}},
+    {"a round on a steak sent", {SellDish("Steak"), SendLine(0), kRound}, {2, 0}, {0}},
 };
 
 void RunSentSteps(Ticket& ticket, const std::vector<SentStep>& steps) {
