@@ -78,7 +78,11 @@ start_wine() {
     else
         echo "run-tests: the wine prefix is still not whole after three tries" >&2
     fi
+    # The persistent server, then wine's own background programs started here,
+    # with no pipe of ctest's to hold open: started by the first test
+    # program instead, they would keep its listing from ever ending.
     wineserver -p
+    wineboot </dev/null >/dev/null 2>&1 || true
 }
 stop_wine() { wineserver -k 2>/dev/null || true; }
 

@@ -38,7 +38,7 @@ std::string FirstFileProblem(const std::string& folder, const Manifest& manifest
 
 // A file that the manifest does not list: added after the backup was made.
 std::string FirstUnlisted(const std::string& folder, const Manifest& manifest) {
-    std::set<std::string> listed{kManifestFile};
+    std::set<std::string> listed{kBackupManifestFile};
     for (const ManifestFile& file : manifest.files) {
         listed.insert(file.name);
     }
@@ -86,9 +86,9 @@ BackupCheck CheckAgainstManifest(const std::string& folder, const Manifest& mani
 }
 
 BackupCheck CheckBackupFolder(const std::string& folder) {
-    const std::string path = JoinPath(folder, kManifestFile);
+    const std::string path = JoinPath(folder, kBackupManifestFile);
     if (!FileExists(path)) {
-        return Refused(std::string("elle n'a pas de ") + kManifestFile);
+        return Refused(std::string("elle n'a pas de ") + kBackupManifestFile);
     }
     std::string why;
     std::optional<Manifest> manifest;

@@ -18,7 +18,7 @@ std::vector<std::string> ManifestFields(const std::string& line) {
     }
 }
 
-bool IsHash(const std::string& text) {
+bool IsSha256Text(const std::string& text) {
     return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
@@ -75,7 +75,7 @@ std::optional<Manifest> ParseManifest(const std::vector<std::string>& lines, std
         } else if (i == 1 && line.starts_with("dossier;")) {
             manifest.dataFolder = line.substr(8);
         } else if (i >= 2 && fields.size() == 4 && fields[0] == "fichier" &&
-                   IsInsideName(fields[1]) && ParseSize(fields[2]) && IsHash(fields[3])) {
+                   IsInsideName(fields[1]) && ParseSize(fields[2]) && IsSha256Text(fields[3])) {
             manifest.files.push_back({fields[1], *ParseSize(fields[2]), fields[3]});
         } else {
             return bad();

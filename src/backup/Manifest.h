@@ -8,7 +8,7 @@
 namespace vantor {
 
 // The file of a backup that lists every other one, readable with any editor.
-inline constexpr const char* kManifestFile = "manifeste.txt";
+inline constexpr const char* kBackupManifestFile = "manifeste.txt";
 
 // One file of a backup, as its manifest lists it.
 struct ManifestFile {

@@ -39,10 +39,6 @@ bool IsPassingFile(const std::string& name) {
            AllAlphanumeric(std::string_view(name).substr(name.size() - 6));
 }
 
-bool IsChainedFile(const std::string& name) {
-    return name == kJournalFile || name == kEventFile || name == kClosureFile;
-}
-
 // The chain's length up to the end of its last complete line.
 std::uint64_t CompleteLinesLength(const std::string& chainPath) {
     std::uint64_t length = 0;

@@ -1,7 +1,9 @@
 // Kitchen and dessert orders: the lines of categories 5 and/or 6 printed on
 // the kitchen printer with an optional note.
 #include <cassert>
+#include <vector>
 
+#include "data/Dates.h"
 #include "data/Text.h"
 #include "platform/Printer.h"
 #include "sales/TicketRecord.h"
@@ -20,10 +22,15 @@ struct OrderKind {
 constexpr int kKitchenCategory = 5;
 constexpr int kDessertCategory = 6;
 
-// The quantity and the label field; a free text is shown up to its first
-// ";", the second field of the record split at ";".
-std::string OrderLine(const TicketRecord& record) {
-    return std::to_string(record.quantity) + " " + Before(record.label, ";");
+// The quantity still to send and the label field; a free text is shown up
+// to its first ";", the second field of the record split at ";".
+std::string OrderLine(int quantity, const TicketRecord& record) {
+    return std::to_string(quantity) + " " + Before(record.label, ";");
+}
+
+bool InOrder(const OrderKind& order, int category) {
+    return (category == kKitchenCategory && order.kitchen) ||
+           (category == kDessertCategory && order.dessert);
 }
 
 constexpr OrderKind kOrders[] = {
@@ -44,15 +51,24 @@ void frmMain::ImprimerBon(int kind) {
     Control& orderList = Get("lstCuisine");
     orderList.Clear();
     assert(RecordsMatchLines());
-    for (const TicketLine& line : ticket_.Lines()) {
-        const int category = line.record.category;
-        if ((category == kKitchenCategory && order.kitchen) ||
-            (category == kDessertCategory && order.dessert)) {
-            orderList.AddItem(OrderLine(line.record));
+    // A second order sends only what the first did not: the lines added
+    // since, and what was added to a line already sent.
+    std::vector<std::size_t> sending;
+    bool anyOfKind = false;
+    for (std::size_t index = 0; index < ticket_.Lines().size(); ++index) {
+        const TicketLine& line = ticket_.Lines()[index];
+        if (!InOrder(order, line.record.category)) {
+            continue;
+        }
+        anyOfKind = true;
+        if (!line.AllSent()) {
+            orderList.AddItem(OrderLine(line.record.quantity - line.sent, line.record));
+            sending.push_back(index);
         }
     }
     if (orderList.ListCount() == 0) {
-        platform_.ui.MsgBox("Pas d'article " + word, vbInformation);
+        platform_.ui.MsgBox(anyOfKind ? "Bon " + word + " déjà envoyé" : "Pas d'article " + word,
+                            vbInformation);
         return;
     }
     Control& note = Get("txtBon");
@@ -86,6 +102,10 @@ void frmMain::ImprimerBon(int kind) {
     }
     note.text.clear();
     restoreReceiptPrinter();
+    for (std::size_t index : sending) {
+        ticket_.MarkSent(index);
+    }
+    ShowTicket();
 }
 
 void frmMain::PrintKitchenOrder(const std::string& word) {
@@ -96,15 +116,34 @@ void frmMain::PrintKitchenOrder(const std::string& word) {
     printer.SetFontSize(12);
     printer.SetY(300);
     printer.Print("Bon " + word);
+    // Where the dishes go, who serves them, and since when they wait.
+    printer.SetFontBold(false);
+    for (const std::string& line : KitchenOrderHeading()) {
+        printer.SetX(500);
+        printer.Print(line);
+    }
+    printer.SetFontBold(true);
     printer.SetX(300);
     printer.Print(std::string(59, '-'));
-    printer.SetY(800);
     printer.SetX(500);
     printer.Print(data_.TexteBon);
     printer.SetX(500);
     printer.SetFontBold(false);
     printer.Print(Get("txtBon").text);
     printer.EndDoc();
+}
+
+std::vector<std::string> frmMain::KitchenOrderHeading() const {
+    std::vector<std::string> lines;
+    if (!ticket_.TableName().empty()) {
+        lines.push_back("Table : " + ticket_.TableName());
+    }
+    if (!data_.Serveur.empty()) {
+        lines.push_back("Serveur : " + data_.Serveur);
+    }
+    const std::string time = FormatTime(platform_.clock.Now().time);
+    lines.push_back("Heure : " + time.substr(0, time.size() - 3));  // no seconds
+    return lines;
 }
 
 }  // namespace vantor

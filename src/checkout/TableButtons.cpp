@@ -30,7 +30,7 @@ void frmMain::cmdTable_Click(int index) {
             platform_.ui.MsgBox("Rien à enregistrer", vbInformation);
             return;
         case TableClick::TicketOpen:
-            TellTicketOpen();
+            AddRoundOrRefuse(index);
             return;
     }
 }
@@ -61,6 +61,21 @@ bool frmMain::ParkTicketOf(const std::string& waiter) {
     return free.has_value();
 }
 
+// The lines on screen join the table's ticket when the user says so; a
+// ticket rung up whose lines were all deleted has nothing to add.
+void frmMain::AddRoundOrRefuse(int index) {
+    if (ticket_.Empty() ||
+        platform_.ui.MsgBox("Ajouter au ticket de la table " + tables_.At(index).name + " ?",
+                            vbYesNo, kTableTitle) == vbNo) {
+        TellTicketOpen();
+        return;
+    }
+    [[maybe_unused]] const bool added = tables_.AddRound(index, ticket_, data_.Infos[Monnaie]);
+    assert(added);
+    ShowTable(index);
+    EmptyTicket();
+}
+
 void frmMain::TakeBackTable(int index) {
     std::string waiter;
     [[maybe_unused]] const bool taken = tables_.TakeBack(index, ticket_, waiter);
@@ -74,13 +89,63 @@ void frmMain::TakeBackTable(int index) {
     ShowTable(index);
 }
 
+// A free table is named at once; an occupied one offers its moves too.
 void frmMain::cmdTable_MouseDown(int index, int button) {
     if (button != vbRightButton) {
         return;
     }
+    if (!tables_.At(index).Occupied()) {
+        RenameTable(index);
+        return;
+    }
+    tableChoisie_ = index;
+    platform_.ui.PopupMenu(*this, Get("mnuTable"));
+}
+
+void frmMain::RenameTable(int index) {
     AfficherClavier();
     tables_.Rename(index, platform_.ui.InputBox("Nommer la table :", "", tables_.At(index).name));
     ShowTable(index);
+}
+
+void frmMain::mnuNommerTable_Click() {
+    RenameTable(tableChoisie_);
+}
+
+void frmMain::mnuDeplacerTable_Click() {
+    ChooseOtherTable(false);
+}
+
+void frmMain::mnuReunirTable_Click() {
+    ChooseOtherTable(true);
+}
+
+void frmMain::ChooseOtherTable(bool merge) {
+    reunirTable_ = merge;
+    bool any = false;
+    for (int i = 1; i <= kTableCount; ++i) {
+        Control& entry = Get("mnuVersTable", i);
+        const Table& table = tables_.At(i);
+        entry.caption = table.name;
+        entry.visible = i != tableChoisie_ && table.Occupied() == merge;
+        any = any || entry.visible;
+    }
+    if (!any) {
+        platform_.ui.MsgBox(merge ? "Aucune autre table n'est ouverte" : "Aucune table n'est libre",
+                            vbInformation, kTableTitle);
+        return;
+    }
+    platform_.ui.PopupMenu(*this, Get("mnuVers"));
+}
+
+// The lines, their records, what was sent and the waiter go with the ticket.
+void frmMain::mnuVersTable_Click(int index) {
+    const bool done = reunirTable_ ? tables_.Merge(tableChoisie_, index, data_.Infos[Monnaie])
+                                   : tables_.Move(tableChoisie_, index);
+    if (done) {
+        ShowTable(tableChoisie_);
+        ShowTable(index);
+    }
 }
 
 // An occupied table has the colour of the hidden button 0, and its ticket's

@@ -36,6 +36,12 @@ std::optional<int> TakeField(std::string_view& text, char separator, std::size_t
 
 }  // namespace
 
+std::string TwoDigits(int value) {
+    std::string text;
+    AppendPadded(text, value, 2);
+    return text;
+}
+
 std::string FormatDate(const Date& date) {
     std::string text;
     text.reserve(10);

@@ -10,6 +10,8 @@ namespace vantor {
 
 // "05.12.2026"
 std::string FormatDate(const Date& date);
+// 7 → "07", as dates and times are written in file names and exports.
+std::string TwoDigits(int value);
 // "9:04:05" (hour without a leading zero)
 std::string FormatTime(const TimeOfDay& time);
 // "dd.mm.yyyy" (one-digit day or month accepted) to a valid calendar date.

@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string_view WithoutSurroundingSpaces(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -141,6 +137,10 @@ std::string NumberToText(double value) {
 bool IsAmountInRange(std::string_view s) {
     const std::optional<double> value = ParseNumber(s);
     return value && *value > -kAmountLimit && *value < kAmountLimit;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 }  // namespace vantor

@@ -27,4 +27,7 @@ bool IsAmountInRange(std::string_view s);
 // -20 -> "-20", 0.1 + 0.2 -> "0.3", 1e20 -> "100000000000000000000".
 std::string NumberToText(double value);
 
+// An ASCII digit, whatever the locale.
+bool IsDigit(char c);
+
 }  // namespace vantor

@@ -30,20 +30,29 @@ TillButton::TillButton(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TillButton::SetSecondLine(const QString& line) {
-    if (line != secondLine_) {
+void TillButton::SetSecondLine(const QString& line, bool asLargeAsCaption) {
+    if (line != secondLine_ || asLargeAsCaption != secondLineLarge_) {
         secondLine_ = line;
+        secondLineLarge_ = asLargeAsCaption;
+        SetSecondLineFont();
         update();
     }
 }
 
-// The second line is written a fifth smaller than the caption, never bold.
+// A price is written a fifth smaller than the caption, never bold; a large
+// line as the caption is.
+void TillButton::SetSecondLineFont() {
+    secondLineFont_ = font();
+    if (!secondLineLarge_) {
+        secondLineFont_.setBold(false);
+        secondLineFont_.setPixelSize(std::max(1, font().pixelSize() * 4 / 5));
+    }
+}
+
 void TillButton::changeEvent(QEvent* event) {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        secondLineFont_ = font();
-        secondLineFont_.setBold(false);
-        secondLineFont_.setPixelSize(std::max(1, font().pixelSize() * 4 / 5));
+        SetSecondLineFont();
     }
 }
 

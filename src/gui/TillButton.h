@@ -19,10 +19,11 @@ public:
     explicit TillButton(QWidget* parent);
 
     void SetColors(const QColor& face, const QColor& text);
-    // A line drawn under the caption, smaller (a price, a parked total); empty
-    // for none.
-    void SetSecondLine(const QString& line);
+    // A line drawn under the caption, smaller (a price) or, asLargeAsCaption,
+    // of the caption's size (a parked total, read from afar); empty for none.
+    void SetSecondLine(const QString& line, bool asLargeAsCaption = false);
     QString SecondLine() const { return secondLine_; }
+    QFont SecondLineFont() const { return secondLineFont_; }
     QColor Face() const { return face_; }
 
     // Called with vbLeftButton or vbRightButton when the mouse is pressed.
@@ -38,11 +39,13 @@ protected:
 private:
     void PaintBevel(QPainter& painter, bool sunken) const;
     void HeldLong();
+    void SetSecondLineFont();
 
     LongPress* longPress_;
     QColor face_;
     QColor text_;
     QString secondLine_;
+    bool secondLineLarge_ = false;
     QFont secondLineFont_;
 };
 

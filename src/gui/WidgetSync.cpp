@@ -1,6 +1,7 @@
 #include "gui/WidgetSync.h"
 
 #include <QApplication>
+#include <QBrush>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -149,8 +150,19 @@ bool SyncItems(ItemWidget& widget, const std::vector<std::string>& items, Widget
     return true;
 }
 
+// A marked line has the colour of the "Bon cuisine" button, the others none.
+void MarkItems(QListWidget& list, const std::vector<int>& marked) {
+    for (int row = 0; row < list.count(); ++row) {
+        const bool mark = std::find(marked.begin(), marked.end(), row) != marked.end();
+        list.item(row)->setBackground(mark ? QBrush(QColor(128, 255, 128)) : QBrush());
+    }
+}
+
 void SyncList(QListWidget& list, const Control& control, WidgetCache& cache) {
     const bool itemsChanged = SyncItems(list, control.items, cache);
+    if (Update(cache.markedItems, control.markedItems, cache.fresh) || itemsChanged) {
+        MarkItems(list, control.markedItems);
+    }
     if (Update(cache.listIndex, control.listIndex, cache.fresh) || itemsChanged) {
         if (control.listIndex < 0 || control.listIndex >= list.count()) {
             list.setCurrentRow(-1);
@@ -239,12 +251,24 @@ void SyncValue(QWidget& widget, const Control& control, WidgetCache& cache) {
     }
 }
 
+// An amount in the tool tip goes on the face: a price as it is, a total
+// ("Total € 12.00", a parked table's) without its word and as large as the
+// caption, to be read from across the room.
+void SetFaceAmount(TillButton& button, const QString& tip) {
+    if (!IsAmountText(tip)) {
+        button.SetSecondLine(QString());
+        return;
+    }
+    const bool total = tip.front().isLetter() && tip.contains(u' ');
+    button.SetSecondLine(total ? tip.section(u' ', 1) : tip, total);
+}
+
 void SyncButton(TillButton& button, const Control& control, WidgetCache& cache) {
     SyncCaption(button, control, cache);
     if (Update(cache.toolTip, control.toolTip, cache.fresh)) {
         const QString tip = ToQString(control.toolTip);
         button.setToolTip(tip);
-        button.SetSecondLine(IsAmountText(tip) ? tip.simplified() : QString());
+        SetFaceAmount(button, tip.simplified());
     }
     if (Update(cache.isDefault, control.isDefault, cache.fresh)) {
         button.setDefault(control.isDefault);

@@ -30,6 +30,7 @@ struct WidgetCache {
     bool fontBold = false;
     std::vector<std::string> items;
     int listIndex = -2;
+    std::vector<int> markedItems;
     int value = 0;
     int min = 0;
     int max = 0;

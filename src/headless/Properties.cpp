@@ -41,6 +41,18 @@ std::string ListText(const Control& control, int item) {
     return all;
 }
 
+// The items drawn marked, quoted as List shows them, in order.
+std::string MarkedText(const Control& control) {
+    std::string marked;
+    for (int item : control.markedItems) {
+        if (item >= 0 && item < control.ListCount()) {
+            marked +=
+                (marked.empty() ? "" : " ") + Quote(control.items[static_cast<std::size_t>(item)]);
+        }
+    }
+    return marked;
+}
+
 // A masked box shows one "*" a character, on the screen as in the transcript.
 std::string TextShown(const Control& control) {
     return Quote(control.masked ? std::string(Len(control.text), '*') : control.text);
@@ -127,6 +139,7 @@ std::string ShowProperty(const Control& c, const std::string& property, int item
         {"ListIndex", [](const Control& c, int) { return std::to_string(c.listIndex); }},
         {"ListCount", [](const Control& c, int) { return std::to_string(c.ListCount()); }},
         {"List", [](const Control& c, int item) { return ListText(c, item); }},
+        {"Marked", [](const Control& c, int) { return MarkedText(c); }},
     };
     if (const auto found = kProperties.find(property); found != kProperties.end()) {
         return found->second(c, item);

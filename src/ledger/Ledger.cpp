@@ -62,11 +62,6 @@ ChainTail ReadChainTail(const DurableAppendFile& chain) {
     });
 }
 
-// A chain entry may only name the two chained files of the data folder.
-bool IsChainedFile(const std::string& file) {
-    return file == kJournalFile || file == kEventFile || file == kClosureFile;
-}
-
 // A crash (or a failed write) left the chain's end unfinished.
 bool LeftUnsettled(const std::string& dataPath, const ChainTail& tail) {
     if (tail.completeSize < tail.size) {
@@ -270,6 +265,10 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
 
 void AppendChainEntry(const std::string& dataPath, const ChainEntry& entry) {
     AppendEntry(DurableAppendFile(JoinPath(dataPath, kChainFile)), entry);
+}
+
+bool IsChainedFile(const std::string& file) {
+    return file == kJournalFile || file == kEventFile || file == kClosureFile;
 }
 
 }  // namespace vantor

@@ -109,4 +109,8 @@ void AppendChainEntry(const std::string& dataPath, const ChainEntry& entry);
 std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath,
                                                  bool restarted = false);
 
+// The files of the data folder that the chain covers: a chain entry may
+// name no other.
+bool IsChainedFile(const std::string& file);
+
 }  // namespace vantor

@@ -16,6 +16,7 @@ void Control::RemoveItem(int position) {
 
 void Control::Clear() {
     items.clear();
+    markedItems.clear();
     listIndex = -1;
     if (kind == ControlKind::ComboBox) {
         text.clear();

@@ -86,6 +86,9 @@ public:
 
     std::vector<std::string> items;  // lists and combo boxes
     int listIndex = -1;              // selected item, -1 for none
+    // Lists: the items drawn marked, by position (the ticket's lines sent to
+    // the kitchen).
+    std::vector<int> markedItems;
 
     int value = 0;  // check box 0/1, option button 0/1, scroll bar position
     int min = 0;

@@ -26,10 +26,6 @@ constexpr std::uint64_t kOne = kPowersOfTen[ExactSum::kDecimals];
 // The integer part must stay below 10^kMaxIntegerDigits.
 constexpr std::uint64_t kLimit = kPowersOfTen[ExactSum::kMaxIntegerDigits];
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A read amount: whole + fraction / 10^18, with its sign.
 struct Parts {
     bool negative = false;

@@ -46,19 +46,14 @@ std::string ExportRow(const std::vector<std::string>& cells, char separator) {
     return row + std::string(kExportLineEnd);
 }
 
-std::string ExportTwoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 // 05/12/2026, as French spreadsheets take a date.
 std::string ExportDateTableur(const Date& date) {
-    return ExportTwoDigits(date.day) + "/" + ExportTwoDigits(date.month) + "/" +
-           std::to_string(date.year);
+    return TwoDigits(date.day) + "/" + TwoDigits(date.month) + "/" + std::to_string(date.year);
 }
 
 // 20261205.
 std::string ExportDateFec(const Date& date) {
-    return std::to_string(date.year) + ExportTwoDigits(date.month) + ExportTwoDigits(date.day);
+    return std::to_string(date.year) + TwoDigits(date.month) + TwoDigits(date.day);
 }
 
 std::vector<std::string> CsvHeader(const ExportComptable& data) {

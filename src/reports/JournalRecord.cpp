@@ -21,18 +21,14 @@ using Kind = JournalRecord::Kind;
 // by field.
 constexpr std::size_t kWrittenLineLimit = 64;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int Digit(char c) {
+int DecimalValue(char c) {
     return c - '0';
 }
 
 // A whole number in [low, high] (a single digit read at once), or -1.
 int WholeNumberIn(std::string_view text, int low, int high) {
     if (text.size() == 1 && IsDigit(text[0])) {
-        const int value = Digit(text[0]);
+        const int value = DecimalValue(text[0]);
         return value >= low && value <= high ? value : -1;
     }
     const std::optional<int> value = ParseInteger(text);
@@ -49,10 +45,10 @@ long WrittenDateKey(std::string_view text) {
             return -1;
         }
     }
-    const int day = Digit(text[0]) * 10 + Digit(text[1]);
-    const int month = Digit(text[3]) * 10 + Digit(text[4]);
-    const int year =
-        Digit(text[6]) * 1000 + Digit(text[7]) * 100 + Digit(text[8]) * 10 + Digit(text[9]);
+    const int day = DecimalValue(text[0]) * 10 + DecimalValue(text[1]);
+    const int month = DecimalValue(text[3]) * 10 + DecimalValue(text[4]);
+    const int year = DecimalValue(text[6]) * 1000 + DecimalValue(text[7]) * 100 +
+                     DecimalValue(text[8]) * 10 + DecimalValue(text[9]);
     const Date date{year, month, day};
     return IsValidDate(date) ? DateKey(date) : -1;
 }
@@ -78,7 +74,7 @@ int JournalRecord::Code() const {
 }
 
 int JournalRecord::Compte() const {
-    return !codeTexte.empty() && IsDigit(codeTexte[0]) ? Digit(codeTexte[0]) : -1;
+    return !codeTexte.empty() && IsDigit(codeTexte[0]) ? DecimalValue(codeTexte[0]) : -1;
 }
 
 bool JournalReader::Next(JournalRecord& record) {

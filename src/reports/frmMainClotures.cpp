@@ -114,9 +114,10 @@ bool frmMain::JourClos(const Date& date, const std::string& what) {
 
 void frmMain::cmdCloture_Click() {
     const DateTime now = platform_.clock.Now();
-    if (platform_.ui.MsgBox("Clôturer la journée du " + FormatDate(now.date) +
+    if (platform_.ui.MsgBox(TablesOuvertes() + "Clôturer la journée du " + FormatDate(now.date) +
                                 " ? Aucune vente ne pourra plus être enregistrée à cette date.",
-                            vbYesNo | vbQuestion, "Clôture du jour") != vbYes ||
+                            vbYesNo | (tables_.AnyOccupied() ? vbExclamation : vbQuestion),
+                            "Clôture du jour") != vbYes ||
         !Autoriser(Action::Cloture)) {
         return;
     }
@@ -145,6 +146,23 @@ void frmMain::cmdCloture_Click() {
     data_.RapportAffiche = true;
     assert(RecordsMatchLines());
     cmdPrint_Click(0);
+    // Back on an empty ticket, the total's place says so until the next tap.
+    Get("lblTotal").caption = "Journée du " + FormatDate(now.date) + " clôturée";
+}
+
+// A table's ticket cannot be sold on a closed day: the closure's question
+// names the tables still open first.
+std::string frmMain::TablesOuvertes() const {
+    const std::vector<std::string> names = tables_.OccupiedNames();
+    if (names.empty()) {
+        return "";
+    }
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + name;
+    }
+    return "Des tables sont encore ouvertes : " + list +
+           "\nLeurs tickets ne pourront plus être encaissés ce jour.\n\n";
 }
 
 }  // namespace vantor

@@ -1,5 +1,6 @@
 #include "sales/NumeroTicket.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -17,10 +18,13 @@ std::int32_t LireNumTicket(const std::string& dataPath) {
     std::vector<std::string> lines = ReadLines(path);
     std::optional<double> last = lines.empty() ? std::nullopt : ParseNumber(lines.front());
     // Rounded half to even, as the toolkit converts a number to a whole one.
-    if (!last || !(std::nearbyint(*last) >= INT32_MIN && std::nearbyint(*last) < INT32_MAX)) {
+    if (!last || !(std::nearbyint(*last) >= INT32_MIN && std::nearbyint(*last) <= INT32_MAX)) {
         return 2;
     }
-    return static_cast<std::int32_t>(std::nearbyint(*last)) + 1;
+    // The file holds the number of the next receipt: a restart takes it as it
+    // is, so the receipts of a day follow each other without a gap that an
+    // inspector would have to be told about. Receipts are numbered from 1.
+    return std::max(static_cast<std::int32_t>(std::nearbyint(*last)), 1);
 }
 
 namespace {

@@ -39,6 +39,16 @@ bool Tables::AnyOccupied() const {
                        [](const Table& table) { return table.Occupied(); });
 }
 
+std::vector<std::string> Tables::OccupiedNames() const {
+    std::vector<std::string> names;
+    for (const Table& table : tables_) {
+        if (table.Occupied()) {
+            names.push_back(table.name);
+        }
+    }
+    return names;
+}
+
 std::optional<int> Tables::FirstFree() const {
     for (int number = 1; number <= kCount; ++number) {
         if (!At(number).Occupied()) {
@@ -73,10 +83,43 @@ bool Tables::TakeBack(int number, Ticket& ticket, std::string& waiter) {
     }
     Table& table = Slot(number);
     ticket = std::move(*table.parked);
-    ticket.Resume();
+    ticket.Resume(table.name);
     table.parked.reset();
     waiter = std::move(table.waiter);
     table.waiter.clear();
+    return true;
+}
+
+bool Tables::AddRound(int number, Ticket& ticket, std::string_view currency) {
+    if (Click(number, ticket) != TableClick::TicketOpen || ticket.Empty()) {
+        return false;
+    }
+    Slot(number).parked->AddRound(ticket, currency);
+    ticket.Clear();
+    return true;
+}
+
+bool Tables::Move(int from, int to) {
+    if (!At(from).Occupied() || At(to).Occupied()) {
+        return false;
+    }
+    Table& source = Slot(from);
+    Table& target = Slot(to);
+    target.parked = std::move(source.parked);
+    target.waiter = std::move(source.waiter);
+    source.parked.reset();
+    source.waiter.clear();
+    return true;
+}
+
+bool Tables::Merge(int from, int into, std::string_view currency) {
+    if (from == into || !At(from).Occupied() || !At(into).Occupied()) {
+        return false;
+    }
+    Table& source = Slot(from);
+    Slot(into).parked->AddRound(*source.parked, currency);
+    source.parked.reset();
+    source.waiter.clear();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sales/Ticket.h"
 
@@ -41,6 +42,8 @@ public:
     // Throws std::out_of_range for a number that is no table's.
     const Table& At(int number) const;
     bool AnyOccupied() const;
+    // The names of the occupied tables, by number.
+    std::vector<std::string> OccupiedNames() const;
     // The lowest number of a free table; nullopt when every table is taken.
     std::optional<int> FirstFree() const;
     TableClick Click(int number, const Ticket& ticket) const;
@@ -55,6 +58,19 @@ public:
     // stays; waiter is set to the one who parked it. False, nothing
     // changed, otherwise.
     bool TakeBack(int number, Ticket& ticket, std::string& waiter);
+    // Another round: when the table is occupied and the screen's ticket has
+    // lines, they are added to the table's (Ticket::AddRound) and the
+    // screen's ticket is left empty; the table keeps its waiter. False,
+    // nothing changed, otherwise.
+    bool AddRound(int number, Ticket& ticket, std::string_view currency);
+    // The ticket of an occupied table moves to a free one, with its waiter
+    // and what was sent to the kitchen; each table keeps its name. False,
+    // nothing changed, unless from is occupied and to free.
+    bool Move(int from, int to);
+    // The ticket of an occupied table joins another occupied one's
+    // (Ticket::AddRound), which keeps its waiter; from is left free. False,
+    // nothing changed, unless both are occupied and not the same.
+    bool Merge(int from, int into, std::string_view currency);
     // A name that is not empty becomes the table's, free or occupied.
     void Rename(int number, std::string_view name);
     void ForgetName(int number);

@@ -36,11 +36,14 @@ bool Ticket::SellsAgainLast(std::string_view name, std::string_view price, int c
 bool Ticket::Sell(int quantity, std::string_view name, std::string_view price, int category,
                   std::string_view currency) {
     const bool merged = SellsAgainLast(name, price, category);
+    int sent = 0;
     if (merged) {
         quantity += LineQuantity(lines_.back().text).value_or(0);
+        sent = lines_.back().sent;
         lines_.pop_back();
     }
     Add(quantity, name, price, category, currency);
+    lines_.back().sent = sent;
     return merged;
 }
 
@@ -49,8 +52,55 @@ void Ticket::Add(int quantity, std::string_view name, std::string_view price, in
     const SaleFields fields = MakeSaleFields(quantity, name, price);
     lines_.push_back({MakeTicketLine(quantity, fields.label, currency, fields.amount),
                       {quantity, fields.label, fields.amount, category},
+                      std::string(name),
+                      std::string(price),
+                      0,
                       fields.wholeLabel});
     Recalculate(currency);
+}
+
+std::size_t Ticket::LineSellingAgain(const TicketLine& line) const {
+    std::size_t index = 0;
+    while (index < lines_.size() &&
+           !(lines_[index].record.category == line.record.category &&
+             SellsAgain(lines_[index].text, line.article, line.unitPrice))) {
+        ++index;
+    }
+    return index;
+}
+
+// A round merges anywhere on the table's ticket, not only with the last
+// line: a table's second round of the same drinks makes one line each.
+void Ticket::AddRound(const Ticket& round, std::string_view currency) {
+    for (const TicketLine& line : round.lines_) {
+        const std::size_t same = LineSellingAgain(line);
+        if (same == lines_.size()) {
+            lines_.push_back(line);
+            continue;
+        }
+        TicketLine& merged = lines_[same];
+        const int quantity = merged.record.quantity + line.record.quantity;
+        const SaleFields fields = MakeSaleFields(quantity, line.article, line.unitPrice);
+        merged.text = MakeTicketLine(quantity, fields.label, currency, fields.amount);
+        merged.record = {quantity, fields.label, fields.amount, line.record.category};
+        merged.wholeLabel = fields.wholeLabel;
+        merged.sent += line.sent;
+    }
+    Recalculate(currency);
+}
+
+void Ticket::MarkSent(std::size_t index) {
+    lines_.at(index).sent = lines_.at(index).record.quantity;
+}
+
+std::vector<int> Ticket::SentLines() const {
+    std::vector<int> sent;
+    for (std::size_t index = 0; index < lines_.size(); ++index) {
+        if (lines_[index].AllSent()) {
+            sent.push_back(static_cast<int>(index));
+        }
+    }
+    return sent;
 }
 
 bool Ticket::Remove(std::size_t index, std::string_view currency) {
@@ -77,8 +127,9 @@ void Ticket::Clear() {
     *this = Ticket{};
 }
 
-void Ticket::Resume() {
+void Ticket::Resume(std::string_view table) {
     totalTag_ = NumberToText(total_);
+    tableName_ = table;
 }
 
 }  // namespace vantor

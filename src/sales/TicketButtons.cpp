@@ -125,12 +125,16 @@ void frmMain::cmdDeleteLine_Click() {
 void frmMain::ShowTicket(int replaced) {
     Control& list = Get("lstTicket");
     list.items = ticket_.Texts();
+    list.markedItems = ticket_.SentLines();
     if (list.listIndex == replaced || list.listIndex >= list.ListCount()) {
         list.listIndex = -1;
     }
     Control& total = Get("lblTotal");
     total.caption = ticket_.TotalCaption();
     total.tag = ticket_.TotalTag();
+    // The heading above the ticket says which table it belongs to.
+    const std::string& table = ticket_.TableName();
+    Get("fraTicket").caption = table.empty() ? "" : "Table : " + table;
     assert(RecordsMatchLines());
 }
 

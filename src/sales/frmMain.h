@@ -79,6 +79,13 @@ public:
     // Tables
     void cmdTable_Click(int index);
     void cmdTable_MouseDown(int index, int button);
+    // The long press's pop-up of an occupied table: its name, or another
+    // table to move its ticket to or to merge it with, chosen from the
+    // pop-up of the tables that can take it (mnuVersTable).
+    void mnuNommerTable_Click();
+    void mnuDeplacerTable_Click();
+    void mnuReunirTable_Click();
+    void mnuVersTable_Click(int index);
 
     // Kitchen and dessert orders
     void cmdCuisine_Click();
@@ -185,9 +192,20 @@ private:
     // it belongs to; false when every table is taken.
     bool ParkTicketOf(const std::string& waiter);
     void TakeBackTable(int index);
+    // An occupied table tapped while a ticket is on screen: "Ajouter au
+    // ticket de la table ..." and its lines go to the table, or the ticket
+    // open is told.
+    void AddRoundOrRefuse(int index);
     // cmdTable(index) and lstTable(index) show the table.
     void ShowTable(int index);
+    void RenameTable(int index);
+    // The pop-up of the tables that can take the long-pressed table's ticket:
+    // the free ones to move it, the other occupied ones to merge it.
+    void ChooseOtherTable(bool merge);
     void PrintKitchenOrder(const std::string& word);
+    // Under the order's title: the table the ticket came from (when it did),
+    // the waiter and the time.
+    std::vector<std::string> KitchenOrderHeading() const;
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
     void RecordAndPrint(ReceiptSale& sale, const std::array<double, 9>& totals, bool print);
@@ -242,6 +260,9 @@ private:
     // Closes the past days (and today with aujourdhui); nothing when it
     // failed, which was told.
     std::optional<ClosingRun> Cloturer(bool aujourdhui);
+    // "Des tables sont encore ouvertes : ..." and the lines after it, before
+    // the question of "Clôture du jour"; empty while every table is free.
+    std::string TablesOuvertes() const;
     // The question before a closing on a date far after the last record: the
     // one place where its answer is asked for.
     bool DateLointaineConfirmee(const FarDate& far);
@@ -278,6 +299,10 @@ private:
     std::string appliCSV_;  // the CSV application, once found
     // The article of the last right press; 0 while adding.
     int articleChoisi_ = 0;
+    // The table of the last long press, and whether the table chosen next
+    // takes its ticket by a merge (or else a move).
+    int tableChoisie_ = 0;
+    bool reunirTable_ = false;
     // The agenda shown at the first activation, while it lives.
     std::unique_ptr<Form> agendaDemarrage_;
     // The day whose past days were last closed.

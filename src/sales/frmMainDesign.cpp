@@ -80,6 +80,16 @@ void frmMain::CreateMenus() {
     AddMenu(*this, "mnuBonCuisine", "Cuisine", &bon);
     AddMenu(*this, "mnuDessert", "Dessert", &bon);
     AddMenu(*this, "mnuCuisineDessert", "Cuisine+Dessert", &bon);
+    Control& table = AddMenu(*this, "mnuTable", "Table", nullptr);
+    table.visible = false;
+    AddMenu(*this, "mnuNommerTable", "Renommer la table", &table);
+    AddMenu(*this, "mnuDeplacerTable", "Déplacer vers une table libre", &table);
+    AddMenu(*this, "mnuReunirTable", "Réunir avec une autre table", &table);
+    Control& vers = AddMenu(*this, "mnuVers", "Vers", nullptr);
+    vers.visible = false;
+    for (int i = 1; i <= kTableCount; ++i) {
+        AddMenu(*this, "mnuVersTable", Tables::DefaultName(i), &vers, i);
+    }
 }
 
 void frmMain::CreateLeftColumn() {

@@ -29,7 +29,11 @@ void frmMain::BindEvents() {
         Control& table = Get("cmdTable", i);
         table.onClick = [this, i] { cmdTable_Click(i); };
         table.onMouseDown = [this, i](int button) { cmdTable_MouseDown(i, button); };
+        Get("mnuVersTable", i).onClick = [this, i] { mnuVersTable_Click(i); };
     }
+    Get("mnuNommerTable").onClick = [this] { mnuNommerTable_Click(); };
+    Get("mnuDeplacerTable").onClick = [this] { mnuDeplacerTable_Click(); };
+    Get("mnuReunirTable").onClick = [this] { mnuReunirTable_Click(); };
     Get("cmdCuisine").onClick = [this] { cmdCuisine_Click(); };
     const char* orders[] = {"mnuBonCuisine", "mnuDessert", "mnuCuisineDessert"};
     for (int kind = 0; kind < 3; ++kind) {

@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kAlgorithm = "argon2id";
 constexpr std::size_t kPersonFields = 8;
 
-std::vector<std::string_view> Fields(std::string_view line) {
+std::vector<std::string_view> PersonFields(std::string_view line) {
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
         const std::size_t end = line.find(';', start);
@@ -28,7 +28,7 @@ std::vector<std::string_view> Fields(std::string_view line) {
     }
 }
 
-std::optional<unsigned long> Count(std::string_view field) {
+std::optional<unsigned long> CostNumber(std::string_view field) {
     if (field.empty() || field.size() > 9 ||
         !std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
@@ -115,7 +115,7 @@ std::string FormatMembre(const Membre& membre) {
 }
 
 PersonnelLine ParseMembre(std::string_view line) {
-    const std::vector<std::string_view> fields = Fields(line);
+    const std::vector<std::string_view> fields = PersonFields(line);
     if (fields.size() != kPersonFields) {
         return Unreadable(line, std::to_string(fields.size()) +
                                     (fields.size() > 1 ? " champs" : " champ") + " au lieu de 8");
@@ -133,9 +133,9 @@ PersonnelLine ParseMembre(std::string_view line) {
     if (fields[2] != kAlgorithm) {
         return Unreadable(line, "empreinte d'un type inconnu : " + std::string(fields[2]));
     }
-    const std::optional<unsigned long> passes = Count(fields[3]);
-    const std::optional<unsigned long> memory = Count(fields[4]);
-    const std::optional<unsigned long> lanes = Count(fields[5]);
+    const std::optional<unsigned long> passes = CostNumber(fields[3]);
+    const std::optional<unsigned long> memory = CostNumber(fields[4]);
+    const std::optional<unsigned long> lanes = CostNumber(fields[5]);
     membre.code.cost = {passes.value_or(0), memory.value_or(0), lanes.value_or(0)};
     if (!IsReasonableCost(membre.code.cost)) {
         return Unreadable(line, "coût de l'empreinte illisible ou hors limites");

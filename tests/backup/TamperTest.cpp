@@ -35,13 +35,13 @@ void Replace(const std::string& path, const std::string& from, const std::string
 // The manifest's line of the file made to agree with its new bytes.
 void ReHash(const std::string& backup, const std::string& file) {
     const std::string bytes = Slurp(JoinPath(backup, file));
-    std::string manifest = Slurp(JoinPath(backup, kManifestFile));
+    std::string manifest = Slurp(JoinPath(backup, kBackupManifestFile));
     const std::size_t at = manifest.find("fichier;" + file + ";");
     const std::size_t end = manifest.find("\r\n", at);
     manifest.replace(
         at, end - at,
         "fichier;" + file + ";" + std::to_string(bytes.size()) + ";" + Sha256Hex(bytes));
-    WriteRaw(JoinPath(backup, kManifestFile), manifest);
+    WriteRaw(JoinPath(backup, kBackupManifestFile), manifest);
 }
 
 TEST(TamperTest, ATamperedBackupIsRefusedWithItsFirstProblem) {
@@ -67,11 +67,14 @@ TEST(TamperTest, ATamperedBackupIsRefusedWithItsFirstProblem) {
         {"a file removed", [](const std::string& b) { fs::remove(JoinPath(b, "Infos.txt")); },
          "Infos.txt illisible : "},
         {"the manifest made unreadable",
-         [](const std::string& b) { Replace(JoinPath(b, kManifestFile), "fichier;", "fichier;;"); },
+         [](const std::string& b) {
+             Replace(JoinPath(b, kBackupManifestFile), "fichier;", "fichier;;");
+         },
          "ligne 3 du manifeste illisible"},
         {"a manifest naming a file outside",
          [](const std::string& b) {
-             Replace(JoinPath(b, kManifestFile), "fichier;Articles.csv", "fichier;../Articles.csv");
+             Replace(JoinPath(b, kBackupManifestFile), "fichier;Articles.csv",
+                     "fichier;../Articles.csv");
          },
          "ligne 3 du manifeste illisible"},
     };

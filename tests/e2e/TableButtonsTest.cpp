@@ -63,11 +63,13 @@ const std::vector<TableRun> kTableRuns = {
      "show cmdTable(1).ToolTipText \"Total              €    25.00\"\n"
      "show lstTable(1).List \"1 Steak de b         €    25.00\"\n"},
     {"a right press renames an occupied table, which stays occupied",
-     "click Command1 2\nclick cmdTable 2\nanswer ok\nrclick cmdTable 2\nanswer \"Jardin\"\n"
+     "click Command1 2\nclick cmdTable 2\nanswer ok\nrclick cmdTable 2\nclick mnuNommerTable\n"
+     "answer \"Jardin\"\n"
      "show cmdTable 2\nshow cmdTable.Tag 2\nshow cmdTable.ToolTipText 2\n"
      "show cmdTable.BackColor 2\nshow lstTable.List 2\nclick cmdTable 2\nanswer yes\n"
      "show lstTicket\nshow cmdTable 2\nshow cmdTable.Tag 2\n",
      "inputbox \"Enregistrer une table\" \"Nom de la table ?\" \"Table 2\"\n"
+     "popup mnuTable\n"
      "inputbox \"Vantor\" \"Nommer la table :\" \"Table 2\"\n"
      "show cmdTable(2).Caption \"Jardin\"\n"
      "show cmdTable(2).Tag \"1\"\n"

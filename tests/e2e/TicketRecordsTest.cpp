@@ -94,16 +94,17 @@ const std::vector<RecordsCase> kCases = {
          kCash,
      Record("3.5", 0) + Record("7", 3),
      {"show TotalTicket 10.5", "show lblTotal.Caption \"Total              €    10.50\""}},
-    // The order shows each record's second field: a free text up to its ';'.
+    // The order shows each record's second field: a free text up to its ';';
+    // the second order sends only what the first did not.
     {"the kitchen order of free texts holding ';'",
      "click Command1 79\nanswer \"4.5\"\nanswer \"Glace;2 boules 3\"\n"
      "click cmdMultiplie 3\nclick Command1 66\nanswer \"7\"\nanswer \"Plat;du jour 12\"\n"
      "click Command1 67\nclick Command1 2\n"
-     "click cmdCuisine\nclick mnuCuisineDessert\nanswer ok\nshow lstCuisine\n"
-     "click cmdCuisine\nclick mnuDessert\nanswer ok\nshow lstCuisine\n",
+     "click cmdCuisine\nclick mnuDessert\nanswer ok\nshow lstCuisine\n"
+     "click cmdCuisine\nclick mnuCuisineDessert\nanswer ok\nshow lstCuisine\n",
      "",
-     {"show lstCuisine.List \"1 Glace\" \"3 Plat\" \"1 Salade ver        \"",
-      "show lstCuisine.List \"1 Glace\""}},
+     {"show lstCuisine.List \"1 Glace\"",
+      "show lstCuisine.List \"3 Plat\" \"1 Salade ver        \""}},
 };
 
 TEST(TicketRecords, TheRecordsAreThoseOfTheLinesOnScreen) {

@@ -258,6 +258,80 @@ TEST_F(TouchTest, AFreePriceIsTypedOnTheNumericPad) {
         << Main()("lstTicket").items[0];
 }
 
+// A parked total is read from across the room: written on the table as
+// large as the captions of the checkout buttons, within the button.
+TEST_F(TouchTest, AParkedTotalIsAsLargeAsTheButtonCaptions) {
+    Tap(Shown("cmdOuvre"));
+    for (int table : {1, 2}) {
+        Tap(PricedArticle());
+        Tap(PricedArticle());
+        OnNextModal([](QWidget& nameBox) { QTest::keyClick(&nameBox, Qt::Key_Return); });
+        Tap(Shown(QString("cmdTable(%1)").arg(table)));
+    }
+    SaveScreenshot("tables-totals");
+    const int captionPixels = Shown("cmdPrint(0)")->font().pixelSize();
+    for (const char* name : {"cmdTable(1)", "cmdTable(2)"}) {
+        SCOPED_TRACE(name);
+        TillButton* table = Shown<TillButton>(name);
+        const QFont face = table->SecondLineFont();
+        EXPECT_TRUE(table->SecondLine().endsWith("7.00")) << table->SecondLine().toStdString();
+        EXPECT_GE(face.pixelSize(), captionPixels);
+        const QFontMetrics metrics(face);
+        EXPECT_LE(metrics.horizontalAdvance(table->SecondLine()), table->width() - 6);
+        EXPECT_LE(metrics.height() + QFontMetrics(table->font()).height(), table->height() - 4);
+    }
+}
+
+// Another round for an occupied table is one question away, answered by
+// finger: "Oui" and the lines go onto the table, the screen is empty.
+TEST_F(TouchTest, AnotherRoundIsAddedToTheTableByFinger) {
+    Tap(Shown("cmdOuvre"));
+    Tap(PricedArticle());
+    OnNextModal([](QWidget& nameBox) { QTest::keyClick(&nameBox, Qt::Key_Return); });
+    Tap(Shown("cmdTable(1)"));
+    Tap(PricedArticle());
+    QString asked;
+    OnNextModal([&](QWidget& question) {
+        auto* box = qobject_cast<QMessageBox*>(&question);
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        SaveScreenshot("round-question");
+        Answer(question, "Oui");
+    });
+    Tap(Shown("cmdTable(1)"));
+    EXPECT_EQ(asked, "Ajouter au ticket de la table Table 1 ?");
+    EXPECT_EQ(Main()("lstTicket").ListCount(), 0);
+    EXPECT_TRUE(Shown<TillButton>("cmdTable(1)")->SecondLine().endsWith("7.00"))
+        << Shown<TillButton>("cmdTable(1)")->SecondLine().toStdString();
+}
+
+// "Clôture du jour" names the tables still open before anything is closed;
+// "Non" closes nothing.
+TEST_F(TouchTest, TheClosureNamesTheOpenTablesFirst) {
+    Tap(Shown("cmdOuvre"));
+    for (const char* name : {"Terrasse", "T4"}) {
+        Tap(PricedArticle());
+        OnNextModal([name](QWidget& nameBox) {
+            QLineEdit* field = nameBox.findChild<QLineEdit*>();
+            ASSERT_NE(field, nullptr);
+            field->setText(name);
+            QTest::keyClick(&nameBox, Qt::Key_Return);
+        });
+        Tap(Shown(QString("cmdTable(%1)").arg(name == std::string("T4") ? 4 : 1)));
+    }
+    Tap(Shown("optPrint(2)"));
+    QString asked;
+    OnNextModal([&](QWidget& question) {
+        asked = static_cast<QMessageBox&>(question).text();
+        SaveScreenshot("closure-warning");
+        Answer(question, "Non");
+    });
+    Tap(Shown("cmdCloture"));
+    EXPECT_TRUE(asked.startsWith("Des tables sont encore ouvertes : Terrasse, T4"))
+        << asked.toStdString();
+    EXPECT_EQ(Main()("cmdTable", 1).tag, "1");
+}
+
 TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
     Tap(PricedArticle());
     OnNextModal([](QWidget& nameBox) { QTest::keyClick(&nameBox, Qt::Key_Return); });

@@ -68,7 +68,7 @@ TEST(Tables, AClickParksOrTakesBackOrIsRefused) {
 }
 
 struct TableStep {
-    enum Kind { Park, TakeBack, Rename, ForgetName, Tap } kind;
+    enum Kind { Park, TakeBack, Rename, ForgetName, Tap, Round } kind;
     int table = 0;
     const char* name = "";
     bool done = true;  // what Park and TakeBack answer
@@ -98,6 +98,9 @@ TableStep Park(int table, const char* name = "", bool done = true) {
 }
 TableStep TakeBack(int table, bool done = true) {
     return {TableStep::TakeBack, table, "", done};
+}
+TableStep Round(int table, bool done = true) {
+    return {TableStep::Round, table, "", done};
 }
 TableStep Rename(int table, const char* name) {
     return {TableStep::Rename, table, name};
@@ -192,6 +195,33 @@ const TableCase kTableCases[] = {
      {},
      "",
      "0"},
+    {"another round joins the table and empties the screen",
+     {kTap, Park(2, "Terrasse"), kTap, kTap, Round(2)},
+     2,
+     "Terrasse",
+     {"2 Café (3.50)        €     7.00", kThe},
+     "Total              €    10.50",
+     {},
+     "",
+     "0"},
+    {"no round on a free table",
+     {kTap, Round(4, false)},
+     4,
+     "Table 4",
+     {},
+     "",
+     {kCafe},
+     kCaption,
+     "    3.50"},
+    {"a round of no line is none",
+     {kTap, Park(2), Round(2, false)},
+     2,
+     "Table 2",
+     {kCafe},
+     kCaption,
+     {},
+     "",
+     "0"},
 };
 
 // Taps alternate a coffee and a black tea, so that no two merge.
@@ -211,6 +241,9 @@ void RunActions(Tables& tables, Ticket& screen, const std::vector<TableStep>& ac
                 EXPECT_EQ(tables.TakeBack(action.table, screen, waiter), action.done);
                 break;
             }
+            case TableStep::Round:
+                EXPECT_EQ(tables.AddRound(action.table, screen, kEuro), action.done);
+                break;
             case TableStep::Rename:
                 tables.Rename(action.table, action.name);
                 break;
@@ -255,6 +288,89 @@ TEST(Tables, AParkedTicketComesBackWithItsRecordsAndTotal) {
     EXPECT_EQ(screen.Records(), records);
     EXPECT_DOUBLE_EQ(screen.Total(), 13);
     EXPECT_TRUE(screen.Open());
+}
+
+// The ticket on a screen names the table it was last taken back from,
+// until it is cleared.
+TEST(Tables, ATicketTakenBackNamesItsTable) {
+    struct NameCase {
+        const char* what;
+        std::vector<TableStep> actions;
+        const char* tableName;
+    };
+    const NameCase cases[] = {
+        {"rung up on the screen", {kTap}, ""},
+        {"taken back from a named table", {kTap, Park(3, "Terrasse"), TakeBack(3)}, "Terrasse"},
+        {"taken back from a table of its own name", {kTap, Park(9), TakeBack(9)}, "Table 9"},
+        {"taken back, then another table's",
+         {kTap, Park(3, "Terrasse"), TakeBack(3), Park(5, "Bar"), TakeBack(5)},
+         "Bar"},
+        {"its name kept when the table forgets it",
+         {kTap, Park(3, "Terrasse"), TakeBack(3), Forget(3)},
+         "Terrasse"},
+        {"parked again: the screen holds none", {kTap, Park(3), TakeBack(3), Park(4)}, ""},
+    };
+    for (const NameCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        Tables tables;
+        Ticket screen;
+        RunActions(tables, screen, row.actions);
+        EXPECT_EQ(screen.TableName(), row.tableName);
+    }
+}
+
+// Moves and merges between tables: which tables hold which lines after, and
+// what each answered. Tables 1 (Julie: a coffee, sent) and 2 (Marc: a black
+// tea) are occupied, the others free.
+struct MoveCase {
+    const char* what;
+    bool merge;
+    int from;
+    int to;
+    bool done;
+    std::vector<std::string> table1;
+    std::vector<std::string> table2;
+    std::vector<std::string> table3;
+    const char* waiterOf3;
+};
+
+TEST(Tables, AMoveOrAMergeTakesTheLinesTheirMarksAndTheWaiter) {
+    const MoveCase cases[] = {
+        {"moved to a free table", false, 1, 3, true, {}, {kThe}, {kCafe}, "Julie"},
+        {"no move to an occupied table", false, 1, 2, false, {kCafe}, {kThe}, {}, ""},
+        {"no move from a free table", false, 4, 3, false, {kCafe}, {kThe}, {}, ""},
+        {"no move onto itself", false, 1, 1, false, {kCafe}, {kThe}, {}, ""},
+        {"merged into another", true, 1, 2, true, {}, {kThe, kCafe}, {}, ""},
+        {"no merge with a free table", true, 1, 3, false, {kCafe}, {kThe}, {}, ""},
+        {"no merge with itself", true, 2, 2, false, {kCafe}, {kThe}, {}, ""},
+    };
+    for (const MoveCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        Tables tables;
+        Ticket screen = Coffee();
+        screen.MarkSent(0);
+        ASSERT_TRUE(tables.Park(1, screen, "", "Julie"));
+        screen.Sell(1, "Thé noir", "3.50", 0, kEuro);
+        ASSERT_TRUE(tables.Park(2, screen, "", "Marc"));
+        EXPECT_EQ(row.merge ? tables.Merge(row.from, row.to, kEuro) : tables.Move(row.from, row.to),
+                  row.done);
+        const std::vector<std::string> none;
+        EXPECT_EQ(tables.At(1).Occupied() ? tables.At(1).parked->Texts() : none, row.table1);
+        EXPECT_EQ(tables.At(2).Occupied() ? tables.At(2).parked->Texts() : none, row.table2);
+        EXPECT_EQ(tables.At(3).Occupied() ? tables.At(3).parked->Texts() : none, row.table3);
+        EXPECT_EQ(tables.At(3).waiter, row.waiterOf3);
+        for (int number : {1, 2, 3}) {
+            if (tables.At(number).Occupied()) {
+                const Ticket& ticket = *tables.At(number).parked;
+                const bool hasCoffee =
+                    ticket.Lines().back().text == kCafe || ticket.Lines().front().text == kCafe;
+                EXPECT_EQ(ticket.SentLines().size(), hasCoffee ? 1u : 0u) << number;
+            }
+        }
+        EXPECT_EQ(tables.At(2).waiter, tables.At(2).Occupied() ? "Marc" : "");
+        EXPECT_EQ(tables.At(1).name, "Table 1");
+        EXPECT_EQ(tables.At(3).name, "Table 3");
+    }
 }
 
 TEST(Tables, AnyOccupiedWhileOneTableHoldsATicket) {
@@ -323,6 +439,8 @@ TEST(Tables, ATableGivesBackTheWaiterWhoParkedIt) {
     ASSERT_TRUE(tables.Park(4, screen, "", "Marc"));
     screen.Sell(1, "Café", "3.50", 0, kEuro);
     ASSERT_TRUE(tables.Park(5, screen, "", ""));
+    screen.Sell(1, "Café", "3.50", 0, kEuro);
+    ASSERT_TRUE(tables.AddRound(3, screen, kEuro));  // another's round: the table stays Julie's
     const WaiterCase cases[] = {
         {"the second table parked", 4, true, "Marc"},
         {"a free table", 6, false, "Marc"},
