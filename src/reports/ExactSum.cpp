@@ -12,19 +12,9 @@ namespace {
 
 using Magnitude = unsigned __int128;
 
-constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kPowersOfTen = [] {
-    std::array<std::uint64_t, ExactSum::kDecimals + 1> powers{};
-    std::uint64_t power = 1;
-    for (auto& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
-
-constexpr std::uint64_t kOne = kPowersOfTen[ExactSum::kDecimals];
+constexpr std::uint64_t kOne = kExactPowersOfTen[ExactSum::kDecimals];
 // The integer part must stay below 10^kMaxIntegerDigits.
-constexpr std::uint64_t kLimit = kPowersOfTen[ExactSum::kMaxIntegerDigits];
+constexpr std::uint64_t kLimit = kExactPowersOfTen[ExactSum::kMaxIntegerDigits];
 
 // A read amount: whole + fraction / 10^18, with its sign.
 struct Parts {
@@ -52,8 +42,9 @@ std::optional<Parts> ParseShort(const char* p, const char* end, bool negative) {
     if (p != end || p - start == (p == point ? 0 : 1) || whole >= kLimit) {
         return std::nullopt;
     }
-    return Parts{negative, whole,
-                 fraction * kPowersOfTen[static_cast<std::size_t>(ExactSum::kDecimals - decimals)]};
+    return Parts{
+        negative, whole,
+        fraction * kExactPowersOfTen[static_cast<std::size_t>(ExactSum::kDecimals - decimals)]};
 }
 
 // Reads [-]digits[.digits] with at least one digit, nothing around it: the
@@ -92,7 +83,7 @@ std::optional<Parts> ParsePlain(std::string_view text) {
     if (p != end || !anyDigit || whole >= kLimit) {
         return std::nullopt;  // also 19 digits or more before the point
     }
-    return Parts{negative, whole, fraction * kPowersOfTen[ExactSum::kDecimals - decimals]};
+    return Parts{negative, whole, fraction * kExactPowersOfTen[ExactSum::kDecimals - decimals]};
 }
 
 // Decimal digits of a magnitude, at least minDigits of them (zeros in front).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,5 +57,16 @@ private:
     __int128 whole_ = 0;
     std::uint64_t fraction_ = 0;
 };
+
+// 10^0 … 10^18: the units of an exact sum.
+inline constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kExactPowersOfTen = [] {
+    std::array<std::uint64_t, ExactSum::kDecimals + 1> powers{};
+    std::uint64_t power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
 
 }  // namespace vantor

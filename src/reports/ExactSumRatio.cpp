@@ -12,30 +12,21 @@ namespace {
 
 using U128 = unsigned __int128;
 
-constexpr std::array<std::uint64_t, ExactSum::kDecimals + 1> kPowers = [] {
-    std::array<std::uint64_t, ExactSum::kDecimals + 1> powers{};
-    std::uint64_t power = 1;
-    for (auto& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
-constexpr std::uint64_t kRatioOne = kPowers[ExactSum::kDecimals];
-constexpr std::uint64_t kCent = kPowers[ExactSum::kDecimals - 2];
+constexpr std::uint64_t kRatioOne = kExactPowersOfTen[ExactSum::kDecimals];
+constexpr std::uint64_t kCent = kExactPowersOfTen[ExactSum::kDecimals - 2];
 // Operands below 10^20 have their units (10^-18) within 128 bits.
-constexpr U128 kMaxOperandWhole = static_cast<U128>(kPowers[ExactSum::kDecimals]) * 100;
+constexpr U128 kMaxOperandWhole = static_cast<U128>(kExactPowersOfTen[ExactSum::kDecimals]) * 100;
 constexpr U128 kMaxResultUnits =
-    static_cast<U128>(kPowers[ExactSum::kMaxIntegerDigits]) * kRatioOne;
+    static_cast<U128>(kExactPowersOfTen[ExactSum::kMaxIntegerDigits]) * kRatioOne;
 
 constexpr int kCommonZeros = 13;
-constexpr std::uint64_t kCommonScale = kPowers[kCommonZeros];
+constexpr std::uint64_t kCommonScale = kExactPowersOfTen[kCommonZeros];
 
 // The result's limit divided by 10^zeros, for each number of zeros.
 constexpr std::array<U128, ExactSum::kDecimals + 1> kMaxQuotients = [] {
     std::array<U128, ExactSum::kDecimals + 1> limits{};
     for (std::size_t z = 0; z < limits.size(); ++z) {
-        limits[z] = kMaxResultUnits / kPowers[z];
+        limits[z] = kMaxResultUnits / kExactPowersOfTen[z];
     }
     return limits;
 }();
@@ -51,8 +42,8 @@ struct Operand {
 
     // The units (10^-18) divided by 10^z, z at most zeros: multiplications only.
     U128 Reduced(int z) const {
-        return whole * kPowers[static_cast<std::size_t>(ExactSum::kDecimals - z)] +
-               static_cast<U128>(stripped) * kPowers[static_cast<std::size_t>(zeros - z)];
+        return whole * kExactPowersOfTen[static_cast<std::size_t>(ExactSum::kDecimals - z)] +
+               static_cast<U128>(stripped) * kExactPowersOfTen[static_cast<std::size_t>(zeros - z)];
     }
 };
 
@@ -186,7 +177,7 @@ std::optional<ExactSum> ExactSum::ProductOverSum(const ExactSum& a, const ExactS
         if (q >= kMaxQuotients[static_cast<std::size_t>(zeros)]) {
             return std::nullopt;
         }
-        const U128 scale = kPowers[static_cast<std::size_t>(zeros)];
+        const U128 scale = kExactPowersOfTen[static_cast<std::size_t>(zeros)];
         U128 share = 0;
         U128 rest = 0;
         DivMod(r * scale, rc, share, rest);
