@@ -20,7 +20,7 @@ constexpr int kNotesLeft = 120 + 3 * (kKey + kGap) + 120;
 constexpr int kNoteWidth = 1500;
 constexpr int kChangeTop = kKeysTop + 4 * (kKeyHigh + kGap) + 60;
 constexpr int kButtonsTop = kChangeTop + 900;
-constexpr int kClientWidth = kNotesLeft + kNoteWidth + 120;
+constexpr int kPadClientWidth = kNotesLeft + kNoteWidth + 120;
 
 // The digit keys in their rows, then the point and "take back".
 constexpr const char* kKeys[] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "0", ".", "←"};
@@ -63,19 +63,20 @@ Control& AddCaption(Form& form, const std::string& name, const Bounds& bounds, i
 
 frmMontantRecu::frmMontantRecu(Platform& platform) : Form("frmMontantRecu"), platform_(platform) {
     caption = "Montant reçu";
-    width = kClientWidth + 120;
+    width = kPadClientWidth + 120;
     height = kButtonsTop + kKeyHigh + 120 + 420;
     AddCaption(*this, "Label1", {120, 120, 2000, 480}, 14).caption = "À payer :";
-    Control& total = AddCaption(*this, "lblTotal", {2200, 120, kClientWidth - 2320, 480}, 14);
+    Control& total = AddCaption(*this, "lblTotal", {2200, 120, kPadClientWidth - 2320, 480}, 14);
     total.alignment = vbRightJustify;
     AddCaption(*this, "Label2", {120, 700, 2000, 480}, 14).caption = "Reçu :";
-    Control& received = AddCaption(*this, "lblRecu", {2200, 660, kClientWidth - 2320, 560}, 16);
+    Control& received = AddCaption(*this, "lblRecu", {2200, 660, kPadClientWidth - 2320, 560}, 16);
     received.alignment = vbRightJustify;
     received.backColor = Rgb(255, 255, 255);
     CreateKeys();
     CreateNotes();
     // The change, large enough to be read from the customer's side.
-    Control& change = AddCaption(*this, "lblRendu", {120, kChangeTop, kClientWidth - 240, 800}, 24);
+    Control& change =
+        AddCaption(*this, "lblRendu", {120, kChangeTop, kPadClientWidth - 240, 800}, 24);
     change.alignment = vbCenter;
     Control& ok = AddButton(*this, "cmdOK", "OK", {kNotesLeft - 1620, kButtonsTop, 1500, kKeyHigh});
     ok.fontSize = 12;

@@ -10,7 +10,7 @@ namespace vantor {
 
 namespace {
 
-Control& AddLabel(Form& form, const std::string& name, const std::string& caption, int top) {
+Control& AddPaymentLabel(Form& form, const std::string& name, const std::string& caption, int top) {
     Control& label = AddAt(form, ControlKind::Label, name, {120, top, 1600, 300});
     label.caption = caption;
     return label;
@@ -61,17 +61,17 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     caption = "Paiement";
     width = 3400;
     height = 2900;
-    AddLabel(*this, "Label1", "Montant Total", 120);
-    Control& total = AddLabel(*this, "lblTotal", "", 120);
+    AddPaymentLabel(*this, "Label1", "Montant Total", 120);
+    Control& total = AddPaymentLabel(*this, "lblTotal", "", 120);
     total.Move(1800, 120);
     total.width = 1335;
     total.backColor = Rgb(255, 255, 255);
     total.alignment = vbRightJustify;
-    AddLabel(*this, "Label2", "Montant par Carte", 760);
+    AddPaymentLabel(*this, "Label2", "Montant par Carte", 760);
     AddBox("txtcart", 720);
-    AddLabel(*this, "Label3", "Montant en espèces", 1125);
+    AddPaymentLabel(*this, "Label3", "Montant en espèces", 1125);
     AddBox("txtEsp", 1080);
-    AddLabel(*this, "lblRendu", "", 1480).fontBold = true;  // the change to give back
+    AddPaymentLabel(*this, "lblRendu", "", 1480).fontBold = true;  // the change to give back
     for (const char* box : {"txtEsp", "txtcart"}) {
         Get(box).onChange = [this] { ShowChange(); };
     }
