@@ -37,6 +37,15 @@ bool AsksForAmount(const std::string& proposed) {
 
 // Words, then one number with its decimals, then at most a currency sign or
 // a short unit; checked by hand, as every article button asks at start-up.
+FaceAmount FaceAmountOf(const QString& tip) {
+    const QString simple = tip.simplified();
+    if (!IsAmountText(simple)) {
+        return {};
+    }
+    const bool total = simple.front().isLetter() && simple.contains(u' ');
+    return {total ? simple.section(u' ', 1) : simple, total};
+}
+
 bool IsAmountText(const QString& text) {
     const QString trimmed = text.trimmed();
     const QStringView view(trimmed);

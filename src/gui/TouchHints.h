@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <QStyle>
 #include <string>
 
 #include "platform/Form.h"
 
-class QString;
 class QWidget;
 
 namespace vantor {
@@ -27,6 +27,15 @@ bool AsksForAmount(const std::string& proposed);
 // tip is also written on the button's face, since a touch screen never shows
 // tool tips.
 bool IsAmountText(const QString& text);
+
+// What a button writes on its face for its tool tip: an amount as it is; a
+// total ("Total € 12.00", a parked table's) without its word and as large as
+// the caption, to be read from across the room; no text for any other tip.
+struct FaceAmount {
+    QString text;
+    bool large = false;
+};
+FaceAmount FaceAmountOf(const QString& tip);
 
 // Whether a widget takes typed text: the on-screen keyboard stays up while
 // the focus goes from one such widget to another.

@@ -251,24 +251,13 @@ void SyncValue(QWidget& widget, const Control& control, WidgetCache& cache) {
     }
 }
 
-// An amount in the tool tip goes on the face: a price as it is, a total
-// ("Total € 12.00", a parked table's) without its word and as large as the
-// caption, to be read from across the room.
-void SetFaceAmount(TillButton& button, const QString& tip) {
-    if (!IsAmountText(tip)) {
-        button.SetSecondLine(QString());
-        return;
-    }
-    const bool total = tip.front().isLetter() && tip.contains(u' ');
-    button.SetSecondLine(total ? tip.section(u' ', 1) : tip, total);
-}
-
 void SyncButton(TillButton& button, const Control& control, WidgetCache& cache) {
     SyncCaption(button, control, cache);
     if (Update(cache.toolTip, control.toolTip, cache.fresh)) {
         const QString tip = ToQString(control.toolTip);
         button.setToolTip(tip);
-        SetFaceAmount(button, tip.simplified());
+        const FaceAmount face = FaceAmountOf(tip);
+        button.SetSecondLine(face.text, face.large);
     }
     if (Update(cache.isDefault, control.isDefault, cache.fresh)) {
         button.setDefault(control.isDefault);

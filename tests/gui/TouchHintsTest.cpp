@@ -53,6 +53,12 @@ bool AmountTip(const char* tip) {
     return IsAmountText(QString::fromUtf8(tip));
 }
 
+// Whether the tip goes on the button's face as `text`, large or not.
+bool OnFace(const char* tip, const char* text, bool large) {
+    const FaceAmount face = FaceAmountOf(QString::fromUtf8(tip));
+    return face.text == QString::fromUtf8(text) && face.large == large;
+}
+
 struct Row {
     const char* what;
     std::function<bool()> hint;
@@ -101,6 +107,15 @@ TEST(TouchHints, EachReadsWhatTheFormsShowAsTheirMeaning) {
         {"the tip 1.2.3", [] { return AmountTip("1.2.3"); }, false},
         {"the tip 12 x 3", [] { return AmountTip("12 x 3"); }, false},
         {"the tip 12. EUR", [] { return AmountTip("12. EUR"); }, false},
+        // A price goes on the face as it is, a total without its word and large.
+        {"a price on the face", [] { return OnFace(" 2.50 ", "2.50", false); }, true},
+        {"a price and its unit on the face", [] { return OnFace("4.50 EUR", "4.50 EUR", false); },
+         true},
+        {"a table's total on the face, large",
+         [] { return OnFace("Total              €     7.00", "€ 7.00", true); }, true},
+        {"a negative amount on the face", [] { return OnFace(" -3.20 CHF ", "-3.20 CHF", false); },
+         true},
+        {"no amount, nothing on the face", [] { return OnFace("Bon Cuisine", "", false); }, true},
         // The on-screen keyboard stays up on what takes text.
         {"a line edit takes text", [] { return TakesTextOf<QLineEdit>(); }, true},
         {"a text edit takes text", [] { return TakesTextOf<QTextEdit>(); }, true},
