@@ -3,6 +3,7 @@
 // the sales screen. With a report on screen the first button prints the report
 // (PrintReportOnScreen, with the reports).
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 
 #include "checkout/Journal.h"
@@ -16,6 +17,7 @@
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
 #include "sales/NumeroTicket.h"
+#include "sales/Remise.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -94,10 +96,25 @@ void frmMain::ReceiptBody() {
 TicketTotals frmMain::TotalsOfTicket() const {
     assert(RecordsMatchLines());
     TicketTotals totals;
+    CentimesParCategorie cents{};
+    std::int64_t ticketDiscount = 0;
     for (const TicketLine& line : ticket_.Lines()) {
         const double amount = LineAmount(line.text).value_or(0);
         totals.total += amount;
+        if (line.remise == RemiseSur::Ticket) {
+            ticketDiscount -= std::llround(amount * 100);
+            continue;
+        }
         totals.categories[static_cast<std::size_t>(line.record.category)] += amount;
+        cents[static_cast<std::size_t>(line.record.category)] += std::llround(amount * 100);
+    }
+    if (ticketDiscount != 0) {
+        // A discount on the whole ticket is shared over its categories to the
+        // cent, so that the records add up to the total paid.
+        const CentimesParCategorie shares = RepartirRemise(ticketDiscount, cents);
+        for (std::size_t c = 0; c < cents.size(); ++c) {
+            totals.categories[c] = static_cast<double>(cents[c] - shares[c]) / 100;
+        }
     }
     return totals;
 }
@@ -112,7 +129,7 @@ void frmMain::SellTicket(PaymentKind kind) {
              LineAmountText(line.text)});
     }
     sale.totalText = TotalText(totals.total);
-    const bool training = Get("mnuFormation").checked;
+    const bool training = InTraining();
     if (!training) {
         CloturerJoursPasses();
     }
@@ -132,6 +149,8 @@ void frmMain::SellTicket(PaymentKind kind) {
         RecordAndPrint(sale, totals.categories, print);
     } else if (print) {
         PrintTicket(&sale);
+        LogTrainingPrint("Ticket n° " + std::to_string(data_.NumTicket) + ", total " +
+                         sale.totalText);
     }
     ResetSalesScreen();
 }
@@ -157,12 +176,22 @@ void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bo
                 PrintTicket(&sale);
             }
         });
+    } catch (const PrintError& error) {
+        LogUnusedNumber(data_.NumTicket, std::string("impression impossible : ") + error.what());
+        throw;
     } catch (const FileError& error) {
+        LogUnusedNumber(data_.NumTicket, std::string("vente non enregistrée : ") + error.what());
         throw FileError(std::string("La vente n'a pas été enregistrée.\n") + error.what());
     }
     if (sale.payment.kind != PaymentKind::Card) {
         OpenCashDrawer();  // cash, or the cash part of a split
     }
+}
+
+// The number is spent (Id.txt already gives the next one) but no sale bears
+// it: the event log says why, so that the gap in the receipts is explained.
+void frmMain::LogUnusedNumber(std::int32_t numero, const std::string& reason) {
+    TryLogEvent(data_.DataPath, platform_.clock.Now(), UnusedNumberEvent(numero), reason);
 }
 
 // Card needs nothing more, cash the amount received when the settings ask

@@ -57,7 +57,7 @@ void frmMain::ImprimerBon(int kind) {
     bool anyOfKind = false;
     for (std::size_t index = 0; index < ticket_.Lines().size(); ++index) {
         const TicketLine& line = ticket_.Lines()[index];
-        if (!InOrder(order, line.record.category)) {
+        if (line.remise != RemiseSur::Rien || !InOrder(order, line.record.category)) {
             continue;
         }
         anyOfKind = true;
@@ -100,6 +100,7 @@ void frmMain::ImprimerBon(int kind) {
         platform_.ui.MsgBox(error.what(), vbCritical);  // the note stays for another try
         return;
     }
+    LogTrainingPrint("Bon " + word);
     note.text.clear();
     restoreReceiptPrinter();
     for (std::size_t index : sending) {
@@ -115,6 +116,8 @@ void frmMain::PrintKitchenOrder(const std::string& word) {
     printer.SetFontBold(true);
     printer.SetFontSize(12);
     printer.SetY(300);
+    PrintTrainingMark(printer, 500);
+    printer.SetX(500);
     printer.Print("Bon " + word);
     // Where the dishes go, who serves them, and since when they wait.
     printer.SetFontBold(false);
@@ -130,6 +133,8 @@ void frmMain::PrintKitchenOrder(const std::string& word) {
     printer.SetX(500);
     printer.SetFontBold(false);
     printer.Print(Get("txtBon").text);
+    printer.SetFontBold(true);
+    PrintTrainingMark(printer, 500);
     printer.EndDoc();
 }
 

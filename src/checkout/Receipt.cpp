@@ -7,6 +7,7 @@
 #include "data/Dates.h"
 #include "data/Numbers.h"
 #include "data/Text.h"
+#include "ledger/Events.h"
 #include "platform/Printer.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
@@ -51,8 +52,31 @@ void frmMain::PrintTicket(const ReceiptSale* sale) {
     } else {
         PrintReceiptArticles(printer, *sale);
         PrintReceiptTotals(printer, *sale);
+        printer.SetFontBold(true);
+        PrintTrainingMark(printer, kReceiptLeft);
     }
     printer.EndDoc();
+}
+
+bool frmMain::InTraining() const {
+    return Get("mnuFormation").checked;
+}
+
+// A practice receipt must never pass for a paid one: the mark is printed
+// whatever the printer, since every kind prints these same lines.
+void frmMain::PrintTrainingMark(Printer& printer, int x) {
+    if (!InTraining()) {
+        return;
+    }
+    for (const std::string& line : TrainingMarkLines(ReceiptWidth(platform_.printers.Paper()))) {
+        PrintAt(printer, x, line);
+    }
+}
+
+void frmMain::LogTrainingPrint(const std::string& what) {
+    if (InTraining()) {
+        TryLogEvent(data_.DataPath, platform_.clock.Now(), "Impression en mode formation", what);
+    }
 }
 
 // The logo, the shop, the date and for a sale its waiter, number and code.
@@ -61,6 +85,9 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     printer.SetFontBold(true);
     printer.SetFontSize(12);
     printer.SetY(2600);
+    if (sale != nullptr) {
+        PrintTrainingMark(printer, kReceiptLeft);
+    }
     const Picture& logo = Get("Image1").picture;
     if (logo.Loaded()) {
         printer.PaintPicture(logo, kPictureLeft, 1, kPictureWidth, PictureHeight(logo));

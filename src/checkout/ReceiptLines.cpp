@@ -77,4 +77,14 @@ std::vector<std::string> ReceiptArticleLines(int quantity, std::string_view labe
     return lines;
 }
 
+std::vector<std::string> TrainingMarkLines(int width) {
+    const std::string first = "MODE FORMATION -";
+    const std::string second = "TICKET SANS VALEUR";
+    const std::string whole = first + " " + second;
+    if (Len(whole) <= static_cast<std::size_t>(std::max(width, 0))) {
+        return {whole};
+    }
+    return {first, second};
+}
+
 }  // namespace vantor

@@ -31,4 +31,8 @@ std::vector<std::string> ReceiptArticleLines(int quantity, std::string_view labe
                                              std::string_view currency, std::string_view amount,
                                              int width);
 
+// "MODE FORMATION - TICKET SANS VALEUR" on one line when it fits the width,
+// else on two, cut after the dash.
+std::vector<std::string> TrainingMarkLines(int width);
+
 }  // namespace vantor

@@ -45,6 +45,8 @@ struct TillData {
     std::string TexteBon;
     double PartEspeces = 0;
     bool DemanderMontantRecu = false;  // a cash payment asks the amount received
+    // The discount a "Serveur" gives without approval, in cents.
+    std::int64_t PlafondRemiseServeur = 0;
     bool AgendaCharge = false;
 
     // DataPath + separator + name.

@@ -22,4 +22,8 @@ void TryLogEvent(const std::string& dataPath, const DateTime& when, const std::s
     }
 }
 
+std::string UnusedNumberEvent(std::int64_t numero) {
+    return "Numéro de ticket non utilisé : " + std::to_string(numero);
+}
+
 }  // namespace vantor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/DateTime.h"
@@ -15,5 +16,9 @@ void LogEvent(const std::string& dataPath, const DateTime& when, const std::stri
 // action it records already took place).
 void TryLogEvent(const std::string& dataPath, const DateTime& when, const std::string& type,
                  const std::string& detail = "");
+
+// The event of a receipt number spent that no sale bears:
+// "Numéro de ticket non utilisé : 41".
+std::string UnusedNumberEvent(std::int64_t numero);
 
 }  // namespace vantor

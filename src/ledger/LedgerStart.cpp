@@ -41,6 +41,11 @@ std::vector<LedgerNotice> OpenLedger(const std::string& dataPath, const DateTime
         LogEvent(dataPath, now, "Écriture interrompue",
                  InterruptedWhat(*cut) + ", " + std::to_string(cut->cutBytes) +
                      " octets retirés de " + cut->file);
+        if (cut->kind == EntryKind::Sale) {
+            // Id.txt already gave the next number: this one stays unused.
+            LogEvent(dataPath, now, UnusedNumberEvent(cut->ref),
+                     "Vantor a été arrêté pendant l'enregistrement de la vente");
+        }
     }
     // A chain started again over files that had one is an alteration, not an adoption.
     const std::string evidence =

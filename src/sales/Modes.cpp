@@ -65,7 +65,7 @@ void frmMain::SetCheckoutButtons(int mode) {
         button.caption = sale || i > 0 ? kSaleCaptions[i] : "Imprimer";
         button.visible = sale || i == 0;
     }
-    for (const char* name : {"cmdCuisine", "lblServeur", "cmdDeleteLine"}) {
+    for (const char* name : {"cmdCuisine", "cmdRemise", "lblServeur", "cmdDeleteLine"}) {
         Get(name).visible = sale;
     }
 }

@@ -1,9 +1,12 @@
 #include "sales/Ticket.h"
 
+#include <algorithm>
+
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "sales/LigneTicket.h"
 #include "sales/Montant.h"
+#include "sales/Remise.h"
 
 namespace vantor {
 
@@ -29,8 +32,8 @@ std::vector<std::string> Ticket::Records() const {
 // sold again: same name, same unit price and same category, so that the bill
 // and the category totals stay what was sold.
 bool Ticket::SellsAgainLast(std::string_view name, std::string_view price, int category) const {
-    return !lines_.empty() && lines_.back().record.category == category &&
-           SellsAgain(lines_.back().text, name, price);
+    return !lines_.empty() && lines_.back().remise == RemiseSur::Rien &&
+           lines_.back().record.category == category && SellsAgain(lines_.back().text, name, price);
 }
 
 bool Ticket::Sell(int quantity, std::string_view name, std::string_view price, int category,
@@ -62,7 +65,8 @@ void Ticket::Add(int quantity, std::string_view name, std::string_view price, in
 std::size_t Ticket::LineSellingAgain(const TicketLine& line) const {
     std::size_t index = 0;
     while (index < lines_.size() &&
-           !(lines_[index].record.category == line.record.category &&
+           !(lines_[index].remise == RemiseSur::Rien && line.remise == RemiseSur::Rien &&
+             lines_[index].record.category == line.record.category &&
              SellsAgain(lines_[index].text, line.article, line.unitPrice))) {
         ++index;
     }
@@ -89,6 +93,22 @@ void Ticket::AddRound(const Ticket& round, std::string_view currency) {
     Recalculate(currency);
 }
 
+void Ticket::AddRemise(std::size_t after, std::string_view label, std::int64_t cents, int category,
+                       RemiseSur scope, std::string_view currency) {
+    const std::string amount = FormatMontant(TexteCentimes(-cents), false);
+    const std::string field = FitRight(label, kLabelWidth);
+    TicketLine line{MakeTicketLine(1, field, currency, amount),
+                    {1, field, amount, category},
+                    "",
+                    "",
+                    0,
+                    std::string(label)};
+    line.remise = scope;
+    const std::size_t at = std::min(after + 1, lines_.size());
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    Recalculate(currency);
+}
+
 void Ticket::MarkSent(std::size_t index) {
     lines_.at(index).sent = lines_.at(index).record.quantity;
 }
@@ -107,7 +127,10 @@ bool Ticket::Remove(std::size_t index, std::string_view currency) {
     if (index >= lines_.size()) {
         return false;
     }
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+    const bool itsDiscount = index + 1 < lines_.size() && lines_[index].remise == RemiseSur::Rien &&
+                             lines_[index + 1].remise == RemiseSur::Ligne;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(index + (itsDiscount ? 2 : 1)));
     Recalculate(currency);
     return true;
 }

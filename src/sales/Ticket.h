@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@ namespace vantor {
 // A line of a ticket: its text as the ticket list shows it
 // (sales/LigneTicket.h) and its record, made together from one sale, with
 // the article's name and unit price it was made from.
+// What a line is: an article sold, or a discount (on the line above it, or
+// on the whole ticket, shared over its categories at the checkout).
+enum class RemiseSur { Rien, Ligne, Ticket };
+
 struct TicketLine {
     std::string text;
     TicketRecord record;
@@ -22,6 +27,7 @@ struct TicketLine {
     // The label as sold, before the screen's 18 characters cut it: what the
     // receipt prints.
     std::string wholeLabel;
+    RemiseSur remise = RemiseSur::Rien;
 
     bool AllSent() const { return sent >= record.quantity; }
 };
@@ -61,11 +67,17 @@ public:
     // same category, its quantity added, or else at the end; the total is
     // summed again.
     void AddRound(const Ticket& round, std::string_view currency);
+    // A discount's line of cents (taken off: a positive number), inserted
+    // after line after (from 0) or last. It sells nothing: no article tap
+    // merges with it and no round adds to it.
+    void AddRemise(std::size_t after, std::string_view label, std::int64_t cents, int category,
+                   RemiseSur scope, std::string_view currency);
     // An order sent the whole quantity of line index (from 0).
     void MarkSent(std::size_t index);
     // The positions of the lines whose whole quantity was sent.
     std::vector<int> SentLines() const;
-    // Removes line index (from 0) with its record; false when there is none.
+    // Removes line index (from 0) with its record, and the discount given on
+    // it; false when there is none.
     bool Remove(std::size_t index, std::string_view currency);
     // The total summed again from the lines' amounts, shown in currency.
     void Recalculate(std::string_view currency);

@@ -203,6 +203,17 @@ private:
     // the free ones to move it, the other occupied ones to merge it.
     void ChooseOtherTable(bool merge);
     void PrintKitchenOrder(const std::string& word);
+    // Discounts and offered lines (checkout/Remises.cpp).
+    void cmdRemise_Click();
+    void mnuRemiseLigne_Click();
+    void mnuRemiseTicket_Click();
+    void mnuOffert_Click();
+    std::optional<std::size_t> LigneARemiser();
+    void DonnerRemise(std::size_t after, RemiseSur scope, std::int64_t base, int category,
+                      const std::string& what);
+    std::string DemanderMotif(const std::string& prompt);
+    bool AccorderRemise(Action action, std::int64_t cents);
+    std::string MotifEtQui(const std::string& motif) const;
     // Under the order's title: the table the ticket came from (when it did),
     // the waiter and the time.
     std::vector<std::string> KitchenOrderHeading() const;
@@ -216,6 +227,7 @@ private:
     void PrintReportOnScreen();
     std::optional<Encaissement> AskPayment(PaymentKind kind, const std::string& total);
     void AdvanceTicketNumber(KeptBy keptBy);
+    void LogUnusedNumber(std::int32_t numero, const std::string& reason);
     // Opens the drawer wired to the receipt printer; a drawer that cannot be
     // reached is told, and stops nothing.
     void OpenCashDrawer();
@@ -226,6 +238,12 @@ private:
     void PrintReceiptTotals(Printer& printer, const ReceiptSale& sale);
     void PrintPayment(Printer& printer, const ReceiptSale& sale);
     void PrintQrBlock(Printer& printer, const std::string& code);
+    // In training mode, the mark that a receipt or kitchen order has no
+    // value, across the paper's width; nothing otherwise.
+    void PrintTrainingMark(Printer& printer, int x);
+    bool InTraining() const;
+    // Each print made in training mode is logged with what it was.
+    void LogTrainingPrint(const std::string& what);
     // No line, no record, no total, no TexteBon; the kitchen list and the mode
     // are kept.
     void EmptyTicket();

@@ -80,6 +80,11 @@ void frmMain::CreateMenus() {
     AddMenu(*this, "mnuBonCuisine", "Cuisine", &bon);
     AddMenu(*this, "mnuDessert", "Dessert", &bon);
     AddMenu(*this, "mnuCuisineDessert", "Cuisine+Dessert", &bon);
+    Control& remise = AddMenu(*this, "mnuRemise", "Remise", nullptr);
+    remise.visible = false;
+    AddMenu(*this, "mnuRemiseLigne", "Remise sur la ligne", &remise);
+    AddMenu(*this, "mnuRemiseTicket", "Remise sur le ticket", &remise);
+    AddMenu(*this, "mnuOffert", "Offert", &remise);
     Control& table = AddMenu(*this, "mnuTable", "Table", nullptr);
     table.visible = false;
     AddMenu(*this, "mnuNommerTable", "Renommer la table", &table);
@@ -234,7 +239,9 @@ void frmMain::CreateServiceAndCheckout() {
         AddButton(*this, "cmdCuisine", "Bon cuisine", {0, 1100, 1365, kButtonHeight}, &bas);
     cuisine.toolTip = "Bon Cuisine";
     cuisine.backColor = Rgb(128, 255, 128);
-    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 1400, 1100, 3100, kButtonHeight).maxLength =
+    AddButton(*this, "cmdRemise", "Remise", {1400, 1100, 1365, kButtonHeight}, &bas).toolTip =
+        "Remise ou offert";
+    AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 2800, 1100, 1700, kButtonHeight).maxLength =
         25;
     SetCheckoutButtons(0);  // "Ticket", the mode the window opens in
 }

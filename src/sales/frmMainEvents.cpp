@@ -35,6 +35,10 @@ void frmMain::BindEvents() {
     Get("mnuDeplacerTable").onClick = [this] { mnuDeplacerTable_Click(); };
     Get("mnuReunirTable").onClick = [this] { mnuReunirTable_Click(); };
     Get("cmdCuisine").onClick = [this] { cmdCuisine_Click(); };
+    Get("cmdRemise").onClick = [this] { cmdRemise_Click(); };
+    Get("mnuRemiseLigne").onClick = [this] { mnuRemiseLigne_Click(); };
+    Get("mnuRemiseTicket").onClick = [this] { mnuRemiseTicket_Click(); };
+    Get("mnuOffert").onClick = [this] { mnuOffert_Click(); };
     const char* orders[] = {"mnuBonCuisine", "mnuDessert", "mnuCuisineDessert"};
     for (int kind = 0; kind < 3; ++kind) {
         Get(orders[kind]).onClick = [this, kind] { ImprimerBon(kind); };

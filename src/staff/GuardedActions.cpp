@@ -22,6 +22,8 @@ constexpr GuardedAction kGuardedActions[] = {
     {Action::Cloture, "Clôture du jour", Role::Responsable},
     {Action::EditerFichier, "Editer fichier", Role::Responsable},
     {Action::QuitterTablesOuvertes, "Quitter avec des tables en cours", Role::Responsable},
+    {Action::Remise, "Remise au-delà du plafond", Role::Responsable},
+    {Action::Offert, "Article offert", Role::Responsable},
 };
 
 // Row k is the action of value k, so that finding a row is reading it.

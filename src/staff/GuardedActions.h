@@ -23,6 +23,8 @@ enum class Action {
     Cloture,
     EditerFichier,
     QuitterTablesOuvertes,
+    Remise,
+    Offert,
 };
 
 struct GuardedAction {

@@ -39,6 +39,7 @@ const std::string kSale = "05.12.2026;9:00:00;Anne;3.5;0;Esp;1;0.35\r\n";
 
 // One scenario for each row of the table, so that a new row without one fails.
 const std::string kReportLines = "show lstTicket.ListCount\n";
+const std::string kTicketLines = kReportLines;
 
 bool ShowsAReport(const TillRun& run, const HeadlessTill&) {
     return !Says(run, "show lstTicket.ListCount 0");
@@ -83,6 +84,15 @@ const std::map<Action, Scenario> kScenarios = {
     {Action::QuitterTablesOuvertes,
      {"click Command1 2\nclick cmdTable 1\nanswer \"T1\"\nclose\nanswer yes\n", "", "",
       Opens("close frmMain")}},
+    // A waiter's limit is 0 until a manager sets one: any discount is asked.
+    {Action::Remise,
+     {"click Command1 2\nchoose lstTicket 0\nclick cmdRemise\nclick mnuRemiseLigne\n"
+      "answer \"10 %\"\nanswer \"Habitué\"\n",
+      "", kTicketLines, Opens("show lstTicket.ListCount 2")}},
+    {Action::Offert,
+     {"click Command1 2\nchoose lstTicket 0\nclick cmdRemise\nclick mnuOffert\n"
+      "answer \"Anniversaire\"\n",
+      "", kTicketLines, Opens("show lstTicket.ListCount 2")}},
 };
 
 enum class Case { SansPersonnel, Serveur, AccordJuste, AccordFaux, Responsable };
@@ -135,7 +145,8 @@ std::vector<std::string> StaffEvents(const HeadlessTill& till) {
         if (event.starts_with("Démarrage;")) {
             started = true;
         } else if (started && !event.starts_with("Arrêt;") && !event.starts_with("Clôture;") &&
-                   !event.starts_with("Mode formation")) {
+                   !event.starts_with("Mode formation") && !event.starts_with("Remise;") &&
+                   !event.starts_with("Offert;")) {
             events.push_back(event);
         }
     }
