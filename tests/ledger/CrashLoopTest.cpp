@@ -165,10 +165,9 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         interrupted += killed.interrupted ? 1 : 0;
         // A sale killed after its entry was announced spent its number (Id.txt
         // already gives the next one): the start says so in the event log.
-        const std::optional<long long> unused =
-            killed.interrupted && killed.interrupted->kind == EntryKind::Sale
-                ? std::optional<long long>(killed.interrupted->ref)
-                : std::nullopt;
+        const long long unused = killed.interrupted && killed.interrupted->kind == EntryKind::Sale
+                                     ? static_cast<long long>(killed.interrupted->ref)
+                                     : 0;  // receipts are numbered from 1
 
         const std::string errors = scripts / "start-errors.txt";
         const std::string shown = scripts / "start-transcript.txt";
@@ -179,11 +178,11 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         EXPECT_EQ(Slurp(shown).find("Le fichier Id.txt"), std::string::npos)
             << "run " << runs << ": " << Slurp(shown);
         ExpectNoLeftover(dir.Path(), runs);
-        if (unused) {
+        if (unused > 0) {
             const std::string event =
-                ";Num\xE9ro de ticket non utilis\xE9 : " + std::to_string(*unused) + ";";
+                ";Num\xE9ro de ticket non utilis\xE9 : " + std::to_string(unused) + ";";
             EXPECT_NE(Slurp(dir / kEventFile).find(event), std::string::npos)
-                << "run " << runs << ": receipt " << *unused << " lost without a word";
+                << "run " << runs << ": receipt " << unused << " lost without a word";
             unusedLogged += 1;
         }
         ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir / kChainFile, runs);
