@@ -1,5 +1,6 @@
 #include "app/BackupCommands.h"
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -7,17 +8,17 @@
 #include "app/CommandLine.h"
 #include "backup/BackupLog.h"
 #include "backup/FolderBackup.h"
+#include "backup/ResticBackup.h"
 #include "backup/Restore.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "platform/FolderLock.h"
+#include "platform/Programs.h"
 #include "startup/Startup.h"
 
 namespace vantor {
 
 namespace {
-
-constexpr const char* kResticPrefix = "restic:";
 
 std::optional<CommandLine> BackupWords(Command command, const std::vector<std::string>& words,
                                        std::ostream& err) {
@@ -41,17 +42,15 @@ std::vector<std::string> SplitDestinations(const std::string& text) {
     return destinations;
 }
 
-// One backup, told and recorded; true when verified.
-bool BackUp(const std::string& dataPath, const std::string& destination, Clock& clock,
-            std::ostream& out, std::ostream& err) {
+// One backup, told and recorded: 0 when verified, 2 when the destination
+// could not be used at all, 1 otherwise.
+int BackUp(const std::string& dataPath, const std::string& destination, Clock& clock,
+           std::ostream& out, std::ostream& err) {
     const DateTime now = clock.Now();
     const auto started = std::chrono::steady_clock::now();
     BackupResult result;
-    if (destination.starts_with(kResticPrefix)) {
-        result.destination = destination;
-        result.problem = "Sauvegarde impossible sur " + destination +
-                         " : les dépôts restic ne sont pas encore pris en charge par cette "
-                         "version";
+    if (IsResticDestination(destination)) {
+        result = BackupToRestic(dataPath, destination, now, SystemPrograms());
     } else {
         result = BackupToFolder(dataPath, destination, now);
     }
@@ -63,7 +62,7 @@ bool BackUp(const std::string& dataPath, const std::string& destination, Clock& 
     RecordBackup(dataPath, now, result, seconds, owns);
     if (!result.verified) {
         err << "Sauvegarde échouée : " << result.problem << '\n';
-        return false;
+        return result.unusable ? 2 : 1;
     }
     out << "Sauvegarde vérifiée : " << result.path << " (" << BackupFigures(result, seconds)
         << ")\n";
@@ -74,7 +73,7 @@ bool BackUp(const std::string& dataPath, const std::string& destination, Clock& 
         }
         out << '\n';
     }
-    return true;
+    return 0;
 }
 
 }  // namespace
@@ -102,11 +101,11 @@ int RunBackupCommand(const std::vector<std::string>& words, Settings& settings, 
                   "Aucune destination de sauvegarde n'est réglée : donnez --vers DESTINATION");
         return 2;
     }
-    bool all = true;
+    int worst = 0;
     for (const std::string& destination : destinations) {
-        all = BackUp(dataPath, destination, clock, out, err) && all;
+        worst = std::max(worst, BackUp(dataPath, destination, clock, out, err));
     }
-    return all ? 0 : 1;
+    return worst;
 }
 
 int RunRestoreCommand(const std::vector<std::string>& words, Clock& clock, std::ostream& out,
@@ -125,22 +124,37 @@ int RunRestoreCommand(const std::vector<std::string>& words, Clock& clock, std::
         TellUsage(err, kRestore, "--depuis et --data-dir sont demandés");
         return 2;
     }
-    if (!DirectoryExists(request.source)) {
+    const bool restic = IsResticDestination(request.source);
+    if (!restic && !DirectoryExists(request.source)) {
         err << "Destination de sauvegarde introuvable : " << request.source << '\n';
         return 2;
     }
-    const std::vector<std::string> names = ListBackups(request.source);
-    out << "Sauvegardes trouvées dans " << request.source << " : " << names.size() << '\n';
-    for (const std::string& name : names) {
-        out << "  " << name << '\n';
+    if (restic) {
+        const ResticSnapshots list = ListResticBackups(request.source, SystemPrograms());
+        if (!list.problem.empty()) {
+            err << "Restauration impossible : " << list.problem << '\n';
+            return 2;
+        }
+        out << "Sauvegardes trouvées dans " << request.source << " : " << list.snapshots.size()
+            << '\n';
+        for (const ResticSnapshot& snapshot : list.snapshots) {
+            out << "  " << snapshot.id << ' ' << snapshot.name << '\n';
+        }
+    } else {
+        const std::vector<std::string> names = ListBackups(request.source);
+        out << "Sauvegardes trouvées dans " << request.source << " : " << names.size() << '\n';
+        for (const std::string& name : names) {
+            out << "  " << name << '\n';
+        }
     }
-    const RestoreResult result = RestoreBackup(request, clock.Now());
+    const RestoreResult result = restic ? RestoreFromRestic(request, clock.Now(), SystemPrograms())
+                                        : RestoreBackup(request, clock.Now());
     if (!result.movedAside.empty()) {
         out << "Ancien dossier mis de côté : " << result.movedAside << '\n';
     }
     if (!result.restored) {
         err << "Restauration refusée : " << result.problem << '\n';
-        return 1;
+        return result.unusable ? 2 : 1;
     }
     if (!result.restoredAnyway.empty()) {
         out << "Restaurée malgré tout, noté dans le journal des événements : "

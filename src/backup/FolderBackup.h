@@ -22,6 +22,9 @@ struct BackupResult {
     std::uint64_t bytes = 0;
     std::string problem;               // in French, when not verified
     std::vector<std::string> thinned;  // older backups removed
+    // Nothing could be tried: restic missing, its password refused or
+    // absent, no repository there (the command then exits 2).
+    bool unusable = false;
 };
 
 // Bytes copied so far, out of all.

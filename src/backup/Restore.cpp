@@ -156,13 +156,14 @@ private:
     }
 
     void LogRestore() {
+        const std::string source =
+            request_.shownSource.empty() ? request_.source : request_.shownSource;
         if (result_.restoredAnyway.empty()) {
             TryLogEvent(request_.dataDir, now_, "Sauvegarde restaurée",
-                        result_.backup + " depuis " + request_.source);
+                        result_.backup + " depuis " + source);
         } else {
-            TryLogEvent(
-                request_.dataDir, now_, "Sauvegarde restaurée malgré tout",
-                result_.backup + " depuis " + request_.source + " : " + result_.restoredAnyway);
+            TryLogEvent(request_.dataDir, now_, "Sauvegarde restaurée malgré tout",
+                        result_.backup + " depuis " + source + " : " + result_.restoredAnyway);
         }
     }
 

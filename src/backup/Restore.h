@@ -11,8 +11,9 @@ struct RestoreRequest {
     std::string source;                 // a destination, or its Vantor-sauvegardes folder
     std::optional<std::string> backup;  // its name; the newest without
     std::string dataDir;
-    bool replace = false;  // a folder holding data is moved aside first
-    bool anyway = false;   // a backup that does not verify is restored all the same
+    bool replace = false;     // a folder holding data is moved aside first
+    bool anyway = false;      // a backup that does not verify is restored all the same
+    std::string shownSource;  // how the event log names the source; source when empty
 };
 
 struct RestoreResult {
@@ -22,6 +23,7 @@ struct RestoreResult {
     std::string movedAside;      // where the old folder went
     std::string restoredAnyway;  // the backup's own problem, restored all the same
     std::string broughtBack;     // "tickets jusqu'au n° 4182 du 06.12.2026"
+    bool unusable = false;       // the source could not be read at all (see BackupResult)
 };
 
 // Restores the backup into dataDir, which must be missing or empty unless

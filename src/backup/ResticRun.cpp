@@ -1,0 +1,109 @@
+#include "backup/ResticRun.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+#include "platform/Paths.h"
+
+namespace vantor {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HasResticPassword() {
+    for (const char* name :
+         {"RESTIC_PASSWORD", "RESTIC_PASSWORD_FILE", "RESTIC_PASSWORD_COMMAND"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// restic's first "Fatal:" line, or its last line, for what it said itself.
+std::string ResticWords(const std::string& err) {
+    std::string last;
+    std::size_t start = 0;
+    while (start < err.size()) {
+        const std::size_t end = std::min(err.find('\n', start), err.size());
+        const std::string line = err.substr(start, end - start);
+        if (line.starts_with("Fatal: ")) {
+            return line.substr(7);
+        }
+        if (!line.empty()) {
+            last = line;
+        }
+        start = end + 1;
+    }
+    return last;
+}
+
+ResticReply Unusable(std::string problem) {
+    ResticReply reply;
+    reply.unusable = true;
+    reply.problem = std::move(problem);
+    return reply;
+}
+
+}  // namespace
+
+ResticReply RunRestic(Programs& programs, const std::string& repository, const std::string& command,
+                      const std::vector<std::string>& arguments, const std::string& folder) {
+    if (!HasResticPassword()) {
+        return Unusable("Mot de passe du dépôt restic " + repository +
+                        " absent : donnez-le par RESTIC_PASSWORD ou RESTIC_PASSWORD_FILE");
+    }
+    std::vector<std::string> words{command, "--repo", repository};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    const ProgramOutput run = programs.Run("restic", words, folder);
+    if (!run.started) {
+        return Unusable(
+            "restic n'est pas installé sur cet ordinateur (paquet Debian « restic ») : " +
+            run.notStarted);
+    }
+    ResticReply reply;
+    reply.out = run.out;
+    if (run.exitCode == 0) {
+        reply.ok = true;
+        return reply;
+    }
+    if (run.err.find("wrong password") != std::string::npos) {
+        return Unusable("Mot de passe du dépôt restic " + repository + " refusé");
+    }
+    if (run.err.find("Is there a repository") != std::string::npos) {
+        return Unusable("Dépôt restic introuvable : " + repository +
+                        " (à créer une fois avec « restic init »)");
+    }
+    reply.problem =
+        "restic " + command + " a échoué sur " + repository + " : " + ResticWords(run.err);
+    return reply;
+}
+
+ScratchFolder::ScratchFolder(const std::string& purpose) {
+    std::error_code error;
+    const fs::path base = fs::temp_directory_path(error);
+    if (error) {
+        return;
+    }
+    std::random_device seed;
+    for (int tries = 0; tries < 16; ++tries) {
+        const fs::path candidate =
+            base / ToPath("vantor-" + purpose + "-" + std::to_string(seed() % 1000000000u));
+        if (fs::create_directory(candidate, error)) {
+            path_ = FromPath(candidate);
+            return;
+        }
+    }
+}
+
+ScratchFolder::~ScratchFolder() {
+    if (!path_.empty()) {
+        std::error_code ignored;
+        fs::remove_all(ToPath(path_), ignored);
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Programs.h"
+
+namespace vantor {
+
+// One restic command on a repository, and what went wrong with it in the
+// owner's words.
+struct ResticReply {
+    bool ok = false;
+    // restic missing, the password absent or refused, no repository: the
+    // destination is unusable as set, whatever the backup.
+    bool unusable = false;
+    std::string out;      // restic's standard output (JSON lines with --json)
+    std::string problem;  // in French, when not ok
+};
+
+// restic COMMAND --repo REPOSITORY ARGUMENTS..., run in folder ("" for ours).
+ResticReply RunRestic(Programs& programs, const std::string& repository, const std::string& command,
+                      const std::vector<std::string>& arguments, const std::string& folder = "");
+
+// A folder of its own in the system's temporary folder, removed with all it
+// holds when this goes; Path() is "" when it could not be made.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& purpose);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace vantor
