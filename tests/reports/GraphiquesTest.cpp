@@ -174,6 +174,22 @@ TEST_F(Graphs, HoursAndTheWeekBeforeAsExpected) {
     EXPECT_EXPECTED("Graphiques-semaine.txt", Describe(g.periode) + Describe(*g.comparaison));
 }
 
+// Read in several parts at once, the days and hours of each part add up.
+TEST_F(Graphs, ThePartsOfAJournalReadAtOnceGiveTheSameFigures) {
+    WriteJournal(kVentes);
+    const Date debut{2026, 11, 28};
+    const Date fin{2026, 12, 7};
+    settings.parts = 1;
+    const std::string whole =
+        Describe(CalculerGraphiques(settings, debut, fin, Comparaison::Aucune).periode);
+    for (int parts : {2, 3, 5}) {
+        settings.parts = parts;
+        EXPECT_EQ(Describe(CalculerGraphiques(settings, debut, fin, Comparaison::Aucune).periode),
+                  whole)
+            << parts << " parts";
+    }
+}
+
 TEST(EarlierPeriods, AreTheSameDaysAWeekAMonthOrAYearBefore) {
     const struct {
         Date debut, fin;
