@@ -181,7 +181,7 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
         return 2;
     }
     if ((arguments->pdf || arguments->graphique) && drawers == nullptr) {
-        err << "L'export en PDF n'est pas disponible dans cette version de Vantor.\n";
+        err << "Les PDF et les graphiques ne sont pas disponibles dans cette version de Vantor.\n";
         return 2;
     }
     const Date today = arguments->today.value_or(clock.Now().date);
