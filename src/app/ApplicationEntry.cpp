@@ -9,12 +9,14 @@
 #include "app/Commands.h"
 #include "app/GuiApp.h"
 #include "app/HeadlessRun.h"
+#include "gui/ChartPicture.h"
 #include "gui/Fonts.h"
 #include "gui/PdfFiles.h"
 #include "gui/QtPictures.h"
 #include "gui/QtPrinters.h"
 #include "gui/QtSettings.h"
 #include "gui/QtSingleInstance.h"
+#include "gui/ReportPdfFile.h"
 #include "platform/SystemClock.h"
 
 namespace {
@@ -43,7 +45,8 @@ extern "C" int VantorMain(int argc, char** argv) {
         // Reads the data folder only: no application object, no single-instance lock.
         vantor::QtSettings settings;
         vantor::SystemClock clock;
-        if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock)) {
+        const vantor::ReportDrawers drawers{vantor::WriteReportPdfFile, vantor::WriteChartFile};
+        if (std::optional<int> status = vantor::RunDataCommand(words, settings, clock, &drawers)) {
             return *status;
         }
     }

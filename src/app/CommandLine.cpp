@@ -29,7 +29,11 @@ constexpr CommandRules kRules[] = {
      "  vantor export comptable --du JJ.MM.AAAA --au JJ.MM.AAAA --out FICHIER ...\n"},
     {kReport, 0, false, true,
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
-     "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},
+     "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"
+     "                [--pdf FICHIER]\n"
+     "  vantor report graphique [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
+     "                [--comparer semaine|mois|annee] --out FICHIER.png|.svg|.pdf\n"
+     "                [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},
     {kVerify, 1, false, false, nullptr},
     {kArchive, 0, false, false, nullptr},
     {kBackup, 0, true, false,

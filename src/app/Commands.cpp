@@ -12,7 +12,7 @@
 namespace vantor {
 
 std::optional<int> RunDataCommand(const std::vector<std::string>& words, Settings& settings,
-                                  Clock& clock) {
+                                  Clock& clock, const ReportDrawers* drawers) {
     if (words.empty()) {
         return std::nullopt;
     }
@@ -22,7 +22,7 @@ std::optional<int> RunDataCommand(const std::vector<std::string>& words, Setting
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
     if (words[0] == "report") {
-        return RunReportCommand(rest, settings, clock, std::cout, std::cerr);
+        return RunReportCommand(rest, settings, clock, std::cout, std::cerr, drawers);
     }
     if (words[0] == "verify") {
         return RunVerifyCommand(rest, settings, std::cout, std::cerr);

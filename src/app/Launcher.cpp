@@ -58,6 +58,14 @@ bool BackupOnGivenFolders(const std::vector<std::string>& words) {
     return CommandOnAGivenFolder(words, "sauvegarder") && has("--vers");
 }
 
+// A report into a PDF file and the charts are drawn by the toolkit.
+bool AsksForDrawing(const std::vector<std::string>& words) {
+    if (words.size() >= 2 && words[0] == "report" && words[1] == "graphique") {
+        return true;
+    }
+    return std::find(words.begin(), words.end(), "--pdf") != words.end();
+}
+
 int RunApplication(int argc, char** argv) {
     std::error_code ignored;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
@@ -83,6 +91,9 @@ int RunApplication(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words = vantor::EnterProgram(argc, argv);
+    if (AsksForDrawing(words)) {
+        return RunApplication(argc, argv);
+    }
     if (CommandOnAGivenFolder(words, "verify") || ArchiveCheck(words) ||
         CommandOnAGivenFolder(words, "archive") || CommandOnAGivenFolder(words, "report") ||
         BackupOnGivenFolders(words) || CommandOnAGivenFolder(words, "export") ||

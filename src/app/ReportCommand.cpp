@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 #include "app/CommandLine.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
+#include "reports/Graphiques.h"
 #include "reports/Report.h"
 #include "reports/ReportFolder.h"
 #include "startup/Startup.h"
@@ -21,6 +23,9 @@ struct ReportArguments {
     std::optional<Date> today;
     std::optional<std::string> serveur;
     bool detail = false;
+    std::optional<std::string> pdf;
+    std::optional<std::string> graphique;  // --out of the charts
+    std::optional<std::string> comparer;
     StartOptions folder;
 };
 
@@ -39,8 +44,9 @@ std::optional<Date> DateOption(const CommandLine& line, std::string_view option)
 }
 
 std::optional<ReportArguments> Parse(const std::vector<std::string>& words, std::string& error) {
-    if (words.empty() || (words[0] != "totaux" && words[0] != "journal" && words[0] != "resume")) {
-        error = "rapport attendu : totaux, journal ou resume";
+    if (words.empty() || (words[0] != "totaux" && words[0] != "journal" && words[0] != "resume" &&
+                          words[0] != "graphique")) {
+        error = "rapport attendu : totaux, journal, resume ou graphique";
         return std::nullopt;
     }
     const std::optional<CommandLine> line =
@@ -55,9 +61,22 @@ std::optional<ReportArguments> Parse(const std::vector<std::string>& words, std:
     arguments.today = DateOption(*line, "--today");
     arguments.serveur = line->Value("--serveur");
     arguments.detail = line->Has("--detail");
+    arguments.pdf = line->Value("--pdf");
+    arguments.graphique = line->Value("--out");
+    arguments.comparer = line->Value("--comparer");
     arguments.folder.dataDir = line->Value("--data-dir");
     if (arguments.kind != "totaux" && (arguments.serveur || arguments.detail)) {
         error = "--serveur et --detail vont avec le rapport totaux";
+        return std::nullopt;
+    }
+    const bool charts = arguments.kind == "graphique";
+    if (charts != arguments.graphique.has_value() || (arguments.comparer && !charts) ||
+        (charts && arguments.pdf)) {
+        error = "--out FICHIER et --comparer vont avec le rapport graphique, qui n'a pas --pdf";
+        return std::nullopt;
+    }
+    if (arguments.comparer && !ComparaisonNommee(*arguments.comparer)) {
+        error = "--comparer attend semaine, mois ou annee : " + *arguments.comparer;
         return std::nullopt;
     }
     return arguments;
@@ -76,17 +95,77 @@ std::optional<int> IndexServeur(const ReportSettings& settings,
     return static_cast<int>(found - settings.serveurs.begin());
 }
 
-int Print(const Report& report, std::ostream& out, std::ostream& err) {
-    if (report.noJournal) {
-        err << kAucunTicket << '\n';
+// The report's name at the head of its pages, as the screen's choices name it.
+std::string TitreDuRapport(const ReportArguments& arguments) {
+    if (arguments.kind == "journal") {
+        return "Journal de caisse";
+    }
+    if (arguments.kind == "resume") {
+        return "Résumé comptable";
+    }
+    if (arguments.serveur) {
+        return "Totaux de " + *arguments.serveur;
+    }
+    return arguments.detail ? "Totaux par serveur" : "Totaux";
+}
+
+// Where the report's lines go: standard output, or the pages of a PDF file.
+struct ReportOutput {
+    std::ostream& out;
+    std::ostream& err;
+    std::optional<std::string> pdf;
+    const ReportPdfWriter* writer = nullptr;
+    PageHeading heading;
+};
+
+int WritePdf(const Report& report, const ReportOutput& to) {
+    try {
+        (*to.writer)(*to.pdf, LayOutReport(to.heading, report.lines));
+    } catch (const std::runtime_error& failure) {
+        to.err << failure.what() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+int DrawCharts(const ReportSettings& report, const ReportArguments& arguments, const Date& debut,
+               const Date& fin, const ReportOutput& to, const ChartFileWriter& draw) {
+    const Comparaison comparaison =
+        arguments.comparer ? *ComparaisonNommee(*arguments.comparer) : Comparaison::Aucune;
+    const Graphiques graphiques = CalculerGraphiques(report, debut, fin, comparaison);
+    if (graphiques.noJournal) {
+        to.err << kAucunTicket << '\n';
         return 1;
     }
-    for (const std::string& line : report.lines) {
-        out << line << '\n';
+    try {
+        draw(*arguments.graphique, graphiques, report.monnaie);
+    } catch (const std::runtime_error& failure) {
+        to.err << failure.what() << '\n';
+        return 2;
     }
-    out.flush();
+    if (graphiques.periode.unreadable > 0) {
+        to.err << AvisIllisibles(graphiques.periode.unreadable) << '\n';
+    }
+    return 0;
+}
+
+int Print(const Report& report, const ReportOutput& to) {
+    if (report.noJournal) {
+        to.err << kAucunTicket << '\n';
+        return 1;
+    }
+    if (to.pdf) {
+        if (const int status = WritePdf(report, to)) {
+            return status;
+        }
+    } else {
+        for (const std::string& line : report.lines) {
+            to.out << line << '\n';
+        }
+        to.out.flush();
+    }
     if (report.unreadable > 0) {
-        err << AvisIllisibles(report.unreadable) << '\n';
+        to.err << AvisIllisibles(report.unreadable) << '\n';
     }
     return 0;
 }
@@ -94,11 +173,15 @@ int Print(const Report& report, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunReportCommand(const std::vector<std::string>& words, Settings& settings, Clock& clock,
-                     std::ostream& out, std::ostream& err) {
+                     std::ostream& out, std::ostream& err, const ReportDrawers* drawers) {
     std::string error;
     const std::optional<ReportArguments> arguments = Parse(words, error);
     if (!arguments) {
         TellUsage(err, kReport, error);
+        return 2;
+    }
+    if ((arguments->pdf || arguments->graphique) && drawers == nullptr) {
+        err << "Les PDF et les graphiques ne sont pas disponibles dans cette version de Vantor.\n";
         return 2;
     }
     const Date today = arguments->today.value_or(clock.Now().date);
@@ -118,12 +201,21 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
         }
         if (fin < debut) {
             err << kFinAvantDebut << '\n';
-            return 1;
+            return arguments->graphique ? 2 : 1;
+        }
+        const ReportOutput to{out,
+                              err,
+                              arguments->pdf,
+                              drawers ? &drawers->pdf : nullptr,
+                              {report.commerce, TitreDuRapport(*arguments),
+                               PeriodeDuAu(FormatDate(debut), FormatDate(fin))}};
+        if (arguments->graphique) {
+            return DrawCharts(report, *arguments, debut, fin, to, drawers->graphiques);
         }
         if (arguments->kind == "totaux") {
-            return Print(GenererTotaux(report, debut, fin, *index, arguments->detail), out, err);
+            return Print(GenererTotaux(report, debut, fin, *index, arguments->detail), to);
         }
-        return Print(JournalVantor(report, arguments->kind == "resume", debut, fin), out, err);
+        return Print(JournalVantor(report, arguments->kind == "resume", debut, fin), to);
     } catch (const FileError& failure) {
         err << failure.what() << '\n';
         return 1;

@@ -103,6 +103,12 @@ long DaysFromCivil(const Date& date) {
     return std::chrono::sys_days(CalendarDay(date)).time_since_epoch().count();
 }
 
+Date DateFromDays(long days) {
+    const std::chrono::year_month_day date{std::chrono::sys_days(std::chrono::days(days))};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day()))};
+}
+
 long long SecondsFromCivil(const DateTime& when) {
     return static_cast<long long>(DaysFromCivil(when.date)) * 86400 + when.time.hour * 3600LL +
            when.time.minute * 60LL + when.time.second;

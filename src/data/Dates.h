@@ -21,6 +21,8 @@ std::optional<TimeOfDay> ParseTime(std::string_view text);
 bool IsValidDate(const Date& date);
 // Days since 01.01.1970 (negative before) of a valid date.
 long DaysFromCivil(const Date& date);
+// The date of a count of days since 01.01.1970.
+Date DateFromDays(long days);
 // Seconds since 01.01.1970 0:00:00 of a valid date and time, as the clock
 // of the platform counts them (no time zone, no leap second).
 long long SecondsFromCivil(const DateTime& when);

@@ -77,6 +77,11 @@ int JournalRecord::Compte() const {
     return !codeTexte.empty() && IsDigit(codeTexte[0]) ? DecimalValue(codeTexte[0]) : -1;
 }
 
+int JournalRecord::Heure() const {
+    const std::size_t colon = heure.find(':');
+    return colon == std::string_view::npos ? -1 : WholeNumberIn(heure.substr(0, colon), 0, 23);
+}
+
 bool JournalReader::Next(JournalRecord& record) {
     while (pos_ < bytes_.size()) {
         record.whole = record.ended = true;
@@ -148,6 +153,7 @@ bool JournalReader::CutAny(Fields& fields, JournalRecord& record) {
 void JournalReader::Read(const Fields& fields, JournalRecord& record) {
     record.date = fields[0];
     record.day = Day(fields[0]);
+    record.heure = fields[1];
     record.nom = fields[2];
     record.montant = fields[3];
     record.categorieTexte = fields[4];

@@ -14,6 +14,7 @@ struct JournalRecord {
     enum class Kind { Other, Especes, Carte, Sortie };  // field 6: "Esp", "Cart", "Sort"
 
     std::string_view date;            // field 1, as written
+    std::string_view heure;           // field 2: "9:05:07"
     long day = -1;                    // field 1 as a key yyyymmdd, -1 when it is no date
     std::string_view nom;             // field 3: the waiter, or the movement's text
     std::string_view montant;         // field 4: the amount
@@ -29,6 +30,7 @@ struct JournalRecord {
     int Categorie() const;  // field 5 when it is a whole number 0..8, else -1
     int Code() const;       // field 7 when it is the VAT code 1 or 2, else 0
     int Compte() const;     // the digit that starts field 7, or -1
+    int Heure() const;      // the hour of field 2, 0..23, or -1
 };
 
 // The records of the journal's bytes, in file order. Lines end with LF,

@@ -42,6 +42,15 @@ void JournalSums::Merge(JournalSums&& next) {
     for (std::size_t i = 0; i < parCompte.size(); ++i) {
         parCompte[i] += next.parCompte[i];
     }
+    for (const auto& [day, takings] : next.charts.parJour) {
+        Takings& mine = charts.parJour[day];
+        mine.especes += takings.especes;
+        mine.cartes += takings.cartes;
+    }
+    for (std::size_t i = 0; i < charts.parHeure.size(); ++i) {
+        charts.parHeure[i].especes += next.charts.parHeure[i].especes;
+        charts.parHeure[i].cartes += next.charts.parHeure[i].cartes;
+    }
     solde += next.solde;
     movements.insert(movements.end(), std::make_move_iterator(next.movements.begin()),
                      std::make_move_iterator(next.movements.end()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,7 @@ struct ScanRequest {
     bool solde = false;      // the drawer balance over the whole journal
     bool movements = false;  // keep the cash movements of the period
     bool vat = true;         // the VAT amounts are read (and counted unreadable)
+    bool charts = false;     // the takings also per day and per hour of the day
 };
 
 // tva1 and tva2 add up field 8 of the records with VAT code 1 and 2, as it
@@ -53,12 +55,28 @@ struct Movement {
     friend bool operator==(const Movement&, const Movement&) = default;
 };
 
+// The cash and card takings of a day or an hour.
+struct Takings {
+    ExactSum especes, cartes;
+    friend bool operator==(const Takings&, const Takings&) = default;
+};
+
+// Hour 24: the sales whose time cannot be read.
+inline constexpr std::size_t kUnknownHour = 24;
+
+struct ChartSums {
+    std::map<long, Takings> parJour;  // the days with a sale, by key yyyymmdd
+    std::array<Takings, kUnknownHour + 1> parHeure;
+    friend bool operator==(const ChartSums&, const ChartSums&) = default;
+};
+
 struct JournalSums {
     PeriodSums period;
     std::vector<WaiterSums> slots;       // N + 1 slots when asked for
     std::array<ExactSum, 10> parCompte;  // movements of the period by account digit
     ExactSum solde;                      // "Esp" and "Sort" amounts of every date
     std::vector<Movement> movements;     // in file order
+    ChartSums charts;                    // when asked for
     // Records this reading needed a number or a date from and could not read
     // one; they count as 0.
     long unreadable = 0;

@@ -64,10 +64,16 @@ bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> a
         period.especes += value;
         period.especesParCode[static_cast<std::size_t>(record.Code())] += value;
         waiter.especes += value;
+        if (request_.charts) {
+            AddToCharts(record, value, &Takings::especes);
+        }
     } else if (kind == Kind::Carte) {
         period.cartes += value;
         period.cartesParCode[static_cast<std::size_t>(record.Code())] += value;
         waiter.cartes += value;
+        if (request_.charts) {
+            AddToCharts(record, value, &Takings::cartes);
+        }
     } else if (kind == Kind::Sortie) {
         period.mouvements += value;
         if (const int compte = record.Compte(); compte >= 0) {
@@ -104,6 +110,19 @@ bool JournalScanner::AddVat(const JournalRecord& record, std::optional<ExactSum>
     (code == 1 ? sums_.period.tvaIncluse1 : sums_.period.tvaIncluse2) += inside;
     (code == 1 ? waiter.tvaIncluse1 : waiter.tvaIncluse2) += inside;
     return included.has_value();
+}
+
+// The records of a day follow each other: its takings are looked up once.
+void JournalScanner::AddToCharts(const JournalRecord& record, const ExactSum& value,
+                                 ExactSum Takings::*kind) {
+    if (lastDayTakings_ == nullptr || record.day != lastChartDay_) {
+        lastDayTakings_ = &sums_.charts.parJour[record.day];
+        lastChartDay_ = record.day;
+    }
+    lastDayTakings_->*kind += value;
+    const int hour = record.Heure();
+    const std::size_t at = hour < 0 ? kUnknownHour : static_cast<std::size_t>(hour);
+    sums_.charts.parHeure[at].*kind += value;
 }
 
 // The first slot of that name, the last slot when none has it.

@@ -32,11 +32,14 @@ private:
     bool Keep(const JournalRecord& record, std::optional<ExactSum> amount);
     bool AddVat(const JournalRecord& record, std::optional<ExactSum> amount, WaiterSums& waiter);
     std::size_t SlotOf(std::string_view name);
+    void AddToCharts(const JournalRecord& record, const ExactSum& value, ExactSum Takings::*kind);
 
     const ScanRequest& request_;
     JournalSums sums_;
     std::string lastName_;
     std::size_t lastSlot_ = std::string::npos;
+    long lastChartDay_ = -1;
+    Takings* lastDayTakings_ = nullptr;  // of lastChartDay_; std::map keeps it in place
 };
 
 // Runs scan(k) for the parts k = 0..parts-1 at the same time, the first on

@@ -6,6 +6,7 @@
 #include "data/Text.h"
 #include "ledger/ChainEntry.h"
 #include "reports/ReportLines.h"
+#include "reports/ReportPdf.h"
 
 namespace vantor {
 
@@ -25,9 +26,7 @@ std::string LigneTvaZ(const std::string& taux, const std::string& monnaie,
 
 std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
                                   const std::string& taux1, const std::string& taux2) {
-    const std::string periode = c.debut == c.fin
-                                    ? "du " + FormatDate(c.debut)
-                                    : "du " + FormatDate(c.debut) + " au " + FormatDate(c.fin);
+    const std::string periode = PeriodeDuAu(FormatDate(c.debut), FormatDate(c.fin));
     std::vector<std::string> lines = {
         "Rapport Z : clôture " + periode,
         std::string(kSeparateur),

@@ -17,10 +17,11 @@ inline constexpr const char* kFinAvantDebut =
 // What the reports take from the till: the same for the screen and for the
 // command line, so that both give the same lines.
 struct ReportSettings {
-    std::string journal;  // path of tickets.csv
-    std::string monnaie;  // currency symbol (Infos 16)
-    std::string taux1;    // VAT rate on the premises (Infos 5)
-    std::string taux2;    // VAT rate take-away (Infos 6)
+    std::string journal;                // path of tickets.csv
+    std::vector<std::string> commerce;  // the shop's name, address, town and phone, if given
+    std::string monnaie;                // currency symbol (Infos 16)
+    std::string taux1;                  // VAT rate on the premises (Infos 5)
+    std::string taux2;                  // VAT rate take-away (Infos 6)
     CategoryNames categories;
     std::vector<std::string> serveurs;  // the waiter filter's entries: "Tous", then the waiters
     std::vector<std::string> comptes;   // the account categories, in list order

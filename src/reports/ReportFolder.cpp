@@ -14,6 +14,11 @@ ReportSettings ReglagesDuDossier(const std::string& dataPath, const Date& today)
     InfosRecord infos;
     LireInfos(dataPath, infos, WhenMissing::UseDefaults);
     settings.monnaie = infos[Monnaie];
+    for (InfoField field : {NomCommerce, Adresse, Localite, Telephone}) {
+        if (!infos[field].empty()) {
+            settings.commerce.push_back(infos[field]);
+        }
+    }
     settings.taux1 = infos[TauxSurPlace];
     settings.taux2 = infos[TauxEmporter];
     LireCategories(dataPath, settings.categories, WhenMissing::UseDefaults);
