@@ -1,7 +1,5 @@
 #include "gui/ChartPicture.h"
 
-// Before Qt's headers: the scanner's sums have a member named as Qt's
-// "slots" keyword.
 #include "reports/Graphiques.h"
 
 #include <QBuffer>

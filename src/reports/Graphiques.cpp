@@ -26,7 +26,7 @@ Date MonthEarlier(const Date& date) {
 ScanRequest ChartRequest(const ReportSettings& settings, const Date& debut, const Date& fin) {
     ScanRequest request = PeriodRequest(debut, fin);
     for (const std::string& nom : settings.serveurs) {
-        request.slots.push_back(Utf8ToCp1252(nom));
+        request.waiterSlots.push_back(Utf8ToCp1252(nom));
     }
     request.charts = true;
     return request;
@@ -51,8 +51,8 @@ ChartPeriod PeriodOfSums(const ReportSettings& settings, const Date& debut, cons
         chart.categories.push_back({settings.categories[i], sums.period.parCategorie[i]});
     }
     // Slot 0 is the filter's "Tous", which the report per waiter leaves out too.
-    for (std::size_t i = 1; i < sums.slots.size(); ++i) {
-        const WaiterSums& w = sums.slots[i];
+    for (std::size_t i = 1; i < sums.waiterSlots.size(); ++i) {
+        const WaiterSums& w = sums.waiterSlots[i];
         if (w.especes + w.cartes == ExactSum()) {
             continue;
         }

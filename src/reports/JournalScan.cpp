@@ -31,13 +31,13 @@ void JournalSums::Merge(JournalSums&& next) {
         period.especesParCode[i] += next.period.especesParCode[i];
         period.cartesParCode[i] += next.period.cartesParCode[i];
     }
-    for (std::size_t i = 0; i < slots.size() && i < next.slots.size(); ++i) {
-        slots[i].especes += next.slots[i].especes;
-        slots[i].cartes += next.slots[i].cartes;
-        slots[i].tva1 += next.slots[i].tva1;
-        slots[i].tva2 += next.slots[i].tva2;
-        slots[i].tvaIncluse1 += next.slots[i].tvaIncluse1;
-        slots[i].tvaIncluse2 += next.slots[i].tvaIncluse2;
+    for (std::size_t i = 0; i < waiterSlots.size() && i < next.waiterSlots.size(); ++i) {
+        waiterSlots[i].especes += next.waiterSlots[i].especes;
+        waiterSlots[i].cartes += next.waiterSlots[i].cartes;
+        waiterSlots[i].tva1 += next.waiterSlots[i].tva1;
+        waiterSlots[i].tva2 += next.waiterSlots[i].tva2;
+        waiterSlots[i].tvaIncluse1 += next.waiterSlots[i].tvaIncluse1;
+        waiterSlots[i].tvaIncluse2 += next.waiterSlots[i].tvaIncluse2;
     }
     for (std::size_t i = 0; i < parCompte.size(); ++i) {
         parCompte[i] += next.parCompte[i];

@@ -22,7 +22,7 @@ struct ScanRequest {
     // Names of the waiter slots 0..N-1 (Windows-1252); when not empty, the
     // period's cash, card and VAT are also summed per slot, slot N taking
     // the records whose waiter is in none.
-    std::vector<std::string> slots;
+    std::vector<std::string> waiterSlots;
     bool solde = false;      // the drawer balance over the whole journal
     bool movements = false;  // keep the cash movements of the period
     bool vat = true;         // the VAT amounts are read (and counted unreadable)
@@ -72,11 +72,11 @@ struct ChartSums {
 
 struct JournalSums {
     PeriodSums period;
-    std::vector<WaiterSums> slots;       // N + 1 slots when asked for
-    std::array<ExactSum, 10> parCompte;  // movements of the period by account digit
-    ExactSum solde;                      // "Esp" and "Sort" amounts of every date
-    std::vector<Movement> movements;     // in file order
-    ChartSums charts;                    // when asked for
+    std::vector<WaiterSums> waiterSlots;  // N + 1 slots when asked for
+    std::array<ExactSum, 10> parCompte;   // movements of the period by account digit
+    ExactSum solde;                       // "Esp" and "Sort" amounts of every date
+    std::vector<Movement> movements;      // in file order
+    ChartSums charts;                     // when asked for
     // Records this reading needed a number or a date from and could not read
     // one; they count as 0.
     long unreadable = 0;

@@ -59,7 +59,8 @@ bool JournalScanner::Keep(const JournalRecord& record, std::optional<ExactSum> a
     }
     // Records of the period by waiter go to their slot; without slots, to a scratch one.
     WaiterSums scratch;
-    WaiterSums& waiter = sums_.slots.empty() ? scratch : sums_.slots[SlotOf(record.nom)];
+    WaiterSums& waiter =
+        sums_.waiterSlots.empty() ? scratch : sums_.waiterSlots[SlotOf(record.nom)];
     if (kind == Kind::Especes) {
         period.especes += value;
         period.especesParCode[static_cast<std::size_t>(record.Code())] += value;
@@ -131,7 +132,7 @@ std::size_t JournalScanner::SlotOf(std::string_view name) {
         return lastSlot_;
     }
     std::size_t slot = 0;
-    while (slot < request_.slots.size() && request_.slots[slot] != name) {
+    while (slot < request_.waiterSlots.size() && request_.waiterSlots[slot] != name) {
         ++slot;
     }
     lastName_.assign(name);

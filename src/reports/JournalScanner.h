@@ -15,8 +15,8 @@ namespace vantor {
 class JournalScanner {
 public:
     explicit JournalScanner(const ScanRequest& request) : request_(request) {
-        if (!request.slots.empty()) {
-            sums_.slots.resize(request.slots.size() + 1);
+        if (!request.waiterSlots.empty()) {
+            sums_.waiterSlots.resize(request.waiterSlots.size() + 1);
         }
     }
 

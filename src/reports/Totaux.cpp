@@ -51,8 +51,8 @@ bool UnServeur(const ReportSettings& s, int indexServeur) {
 WaiterSums BlocsServeurs(std::vector<std::string>& lines, const ReportSettings& s,
                          const std::vector<std::string>& noms, const JournalSums& sums) {
     WaiterSums grand;
-    for (std::size_t i = 1; i < sums.slots.size(); ++i) {
-        const WaiterSums& w = sums.slots[i];
+    for (std::size_t i = 1; i < sums.waiterSlots.size(); ++i) {
+        const WaiterSums& w = sums.waiterSlots[i];
         if (!(w.especes + w.cartes + w.tvaIncluse1 + w.tvaIncluse2).IsPositive()) {
             continue;
         }
@@ -75,7 +75,7 @@ void TableauCA(std::vector<std::string>& lines, const ReportSettings& s,
                const std::vector<std::string>& noms, const JournalSums& sums) {
     std::vector<double> especes;
     std::vector<double> cartes;
-    for (const WaiterSums& w : sums.slots) {
+    for (const WaiterSums& w : sums.waiterSlots) {
         especes.push_back(w.especes.ToDouble());
         cartes.push_back(w.cartes.ToDouble());
     }
@@ -142,7 +142,7 @@ Report RapportTotauxServeurs(const ReportSettings& s, const Date& debut, const D
     noms.emplace_back();  // slot N: the records of a waiter in no entry
     ScanRequest request = PeriodRequest(debut, fin);
     for (const std::string& nom : s.serveurs) {
-        request.slots.push_back(Utf8ToCp1252(nom));
+        request.waiterSlots.push_back(Utf8ToCp1252(nom));
     }
     request.solde = tiroir;
     return ReportFromJournal(

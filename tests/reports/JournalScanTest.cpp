@@ -52,7 +52,7 @@ ScanRequest FullRequest(const Date& debut, const Date& fin) {
     ScanRequest request;
     request.debut = DateKey(debut);
     request.fin = DateKey(fin);
-    request.slots = {"Tous", "Paul", "Marie", "Paul+Marie"};
+    request.waiterSlots = {"Tous", "Paul", "Marie", "Paul+Marie"};
     request.solde = true;
     request.movements = true;
     return request;
