@@ -31,6 +31,7 @@ constexpr CommandRules kRules[] = {
      "  vantor report totaux|journal|resume [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
      "                [--serveur NOM] [--detail] [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"
      "                [--pdf FICHIER]\n"
+     "  vantor report z --du JJ.MM.AAAA [--data-dir DOSSIER] [--pdf FICHIER]\n"
      "  vantor report graphique [--du JJ.MM.AAAA] [--au JJ.MM.AAAA]\n"
      "                [--comparer semaine|mois|annee] --out FICHIER.png|.svg|.pdf\n"
      "                [--data-dir DOSSIER] [--today JJ.MM.AAAA]\n"},

@@ -7,6 +7,8 @@
 #include "app/CommandLine.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
+#include "ledger/Closures.h"
+#include "reports/Clotures.h"
 #include "reports/Graphiques.h"
 #include "reports/Report.h"
 #include "reports/ReportFolder.h"
@@ -45,8 +47,8 @@ std::optional<Date> DateOption(const CommandLine& line, std::string_view option)
 
 std::optional<ReportArguments> Parse(const std::vector<std::string>& words, std::string& error) {
     if (words.empty() || (words[0] != "totaux" && words[0] != "journal" && words[0] != "resume" &&
-                          words[0] != "graphique")) {
-        error = "rapport attendu : totaux, journal, resume ou graphique";
+                          words[0] != "z" && words[0] != "graphique")) {
+        error = "rapport attendu : totaux, journal, resume, z ou graphique";
         return std::nullopt;
     }
     const std::optional<CommandLine> line =
@@ -103,6 +105,9 @@ std::string TitreDuRapport(const ReportArguments& arguments) {
     if (arguments.kind == "resume") {
         return "Résumé comptable";
     }
+    if (arguments.kind == "z") {
+        return "Rapport Z";
+    }
     if (arguments.serveur) {
         return "Totaux de " + *arguments.serveur;
     }
@@ -147,6 +152,22 @@ int DrawCharts(const ReportSettings& report, const ReportArguments& arguments, c
         to.err << AvisIllisibles(graphiques.periode.unreadable) << '\n';
     }
     return 0;
+}
+
+// The Z of the day closure of that date, as "Clôture du jour" showed it
+// (without the chain's head of that moment, which the file does not keep).
+std::optional<Report> RapportZDuJour(const std::string& folder, const ReportSettings& report,
+                                     const Date& jour) {
+    std::vector<Closure> closures = ReadClosures(folder);
+    CompleterTvaIncluse(folder, closures);
+    for (const Closure& closure : closures) {
+        if (closure.period == kClosureDay && closure.debut == jour) {
+            Report z;
+            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2);
+            return z;
+        }
+    }
+    return std::nullopt;
 }
 
 int Print(const Report& report, const ReportOutput& to) {
@@ -209,6 +230,16 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
                               drawers ? &drawers->pdf : nullptr,
                               {report.commerce, TitreDuRapport(*arguments),
                                PeriodeDuAu(FormatDate(debut), FormatDate(fin))}};
+        if (arguments->kind == "z") {
+            const std::optional<Report> z = RapportZDuJour(folder, report, debut);
+            if (!z) {
+                err << "Aucune clôture du jour pour le " << FormatDate(debut) << '\n';
+                return 1;
+            }
+            ReportOutput day = to;
+            day.heading.periode = PeriodeDuAu(FormatDate(debut), FormatDate(debut));
+            return Print(*z, day);
+        }
         if (arguments->graphique) {
             return DrawCharts(report, *arguments, debut, fin, to, drawers->graphiques);
         }

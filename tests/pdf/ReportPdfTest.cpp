@@ -1,6 +1,7 @@
 // `vantor report ... --pdf FILE`: the report's pages in an A4 PDF file, read
 // back with pdftotext, hold the very lines the command prints (which are the
-// screen's), under the shop's heading, numbered; an unwritable file is refused.
+// screen's; the Z those of "Clôture du jour"), under the shop's heading,
+// numbered; an unwritable file is refused.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <sstream>
 
 #include "pdf/PdfTools.h"
+#include "support/ClosureLines.h"
 #include "support/RunTill.h"
 #include "support/TempDir.h"
 
@@ -78,6 +80,7 @@ protected:
     ReportPdf() {
         WriteRaw(data_ / "Infos.txt", InfosBytes());
         WriteRaw(data_ / "tickets.csv", JournalBytes());
+        WriteRaw(data_ / "Clotures.csv", ClosureOf("Jour", "01.12.2026", "01.12.2026") + "\r\n");
     }
     std::vector<std::string> Words(const std::string& kind) const {
         return {"report", kind,         "--du",       "01.12.2026",
@@ -91,12 +94,14 @@ struct PdfCase {
     const char* kind;
     const char* titre;
     int pages;
+    const char* periode = "du 01.12.2026 au 05.12.2026";
 };
 
 TEST_F(ReportPdf, HoldsTheLinesTheCommandPrintsUnderTheHeadingOnNumberedPages) {
     const PdfCase cases[] = {{"totaux", "Totaux", 1},
                              {"journal", "Journal de caisse", 2},
-                             {"resume", "Résumé comptable", 1}};
+                             {"resume", "Résumé comptable", 1},
+                             {"z", "Rapport Z", 1, "du 01.12.2026"}};
     for (const PdfCase& c : cases) {
         SCOPED_TRACE(c.kind);
         const std::string pdf = out_ / (std::string(c.kind) + ".pdf");
@@ -113,7 +118,7 @@ TEST_F(ReportPdf, HoldsTheLinesTheCommandPrintsUnderTheHeadingOnNumberedPages) {
         const std::vector<std::string> heading = {
             "Café de la Gare", "2 place de la Gare",
             "69000 Lyon",      "04 00 00 00 00",
-            c.titre,           "Période : du 01.12.2026 au 05.12.2026"};
+            c.titre,           "Période : " + std::string(c.periode)};
         std::vector<std::string> body;
         std::istringstream sheets(PdfText(pdf));
         int page = 0;
