@@ -284,7 +284,14 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
             ReadRange(chainPath, tail.completeSize, tail.size - tail.completeSize);
         KeepCutBytes(dataPath, kChainFile, tail.completeSize, line);
         CutFileDurable(chainPath, tail.completeSize);
-        return CutEntry(line);
+        Interruption cut = CutEntry(line);
+        if (cut.kind == EntryKind::Sale) {
+            // The sale's lines, announced in the same write, were not written either.
+            if (const std::optional<Interruption> lines = SettleInterruptedWrite(dataPath)) {
+                cut.cutBytes += lines->cutBytes;
+            }
+        }
+        return cut;
     }
     if (tail.last && tail.last->kind == EntryKind::Interrupted) {
         return GiveUpLinesLeftOpen(dataPath, *tail.last, tail.lastStart);

@@ -146,15 +146,15 @@ std::string ExpectedLines(const std::string& chain, const std::vector<std::strin
         }
     }
     const std::set<std::uint64_t> givenUp = GivenUpEntries(entries);
-    std::string expected;
+    std::vector<std::string> expected;
     for (const ChainEntry& entry : entries) {
         if (entry.kind == EntryKind::Sale && !givenUp.contains(entry.seq)) {
             for (const std::string& line : firstSale) {
-                expected += std::to_string(entry.ref) + line.substr(line.find(';')) + "\r\n";
+                expected.push_back(std::to_string(entry.ref) + line.substr(line.find(';')));
             }
         }
     }
-    return expected;
+    return EncodeLines(expected);
 }
 
 TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
