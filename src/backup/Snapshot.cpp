@@ -5,6 +5,7 @@
 
 #include "data/TextFile.h"
 #include "ledger/Ledger.h"
+#include "ledger/SaleLines.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderLock.h"
 #include "platform/Paths.h"
@@ -102,9 +103,16 @@ std::uint64_t CompleteChainLength(const std::string& dataPath) {
     std::uint64_t length = CompleteLinesLength(chainPath);
     std::uint64_t start = 0;
     const std::optional<ChainEntry> last = LastLine(chainPath, length, start);
+    if (last && last->kind == EntryKind::Lines) {
+        return start;  // its sale's entry is being written with it
+    }
     if (last && last->kind != EntryKind::Interrupted &&
         FileSize(JoinPath(dataPath, last->file)) < last->end) {
         length = start;  // its write is under way: the copy ends before it
+        // and before the lines announced with it, which go with its records
+        if (const std::optional<ChainEntryAt> lines = LinesOfSale(chainPath, start, *last)) {
+            length = lines->lineStart;
+        }
     }
     return length;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "checkout/Journal.h"
+#include "checkout/LinesFile.h"
 #include "checkout/Receipt.h"
 #include "checkout/frmMontantRecu.h"
 #include "checkout/frmPaiement.h"
@@ -126,7 +127,7 @@ void frmMain::SellTicket(PaymentKind kind) {
         sale.articles.push_back(
             {line.record.quantity,
              line.wholeLabel.empty() ? Trim(line.record.label) : line.wholeLabel,
-             LineAmountText(line.text)});
+             LineAmountText(line.text), line.record.category});
     }
     sale.totalText = TotalText(totals.total);
     const bool training = InTraining();
@@ -164,11 +165,14 @@ void frmMain::SellTicket(PaymentKind kind) {
 void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bool print) {
     const std::vector<std::string> records = SaleRecords(
         totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, data_.Infos, sale.when);
+    const std::vector<std::string> lines =
+        records.empty() ? std::vector<std::string>{}
+                        : LinesFileLines(data_.NumTicket, sale, data_.Serveur, data_.Infos);
     // A sale that records nothing has no chain entry to keep its number.
     AdvanceTicketNumber(records.empty() ? KeptBy::IdFile : KeptBy::Chain);
     NumberInUse inUse(data_.NumTicket, true);
     try {
-        EcrireVente(data_.DataPath, data_.NumTicket, records, [&](const ChainEntry* entry) {
+        EcrireVente(data_.DataPath, data_.NumTicket, records, lines, [&](const ChainEntry* entry) {
             if (entry != nullptr) {
                 sale.code = ShortChainCode(entry->seq, entry->hash);
             }

@@ -80,7 +80,7 @@ std::string MovementRecord(const DateTime& when, const std::string& text, double
 }
 
 void EcrireVente(const std::string& dataPath, int numTicket,
-                 const std::vector<std::string>& records,
+                 const std::vector<std::string>& records, const std::vector<std::string>& lines,
                  const std::function<void(const ChainEntry*)>& announced) {
     if (records.empty()) {
         if (announced) {
@@ -88,7 +88,12 @@ void EcrireVente(const std::string& dataPath, int numTicket,
         }
         return;
     }
-    ChainedAppend sale(dataPath, kJournalFile, EntryKind::Sale, numTicket, records);
+    std::vector<ChainedPart> parts;
+    if (!lines.empty()) {
+        parts.push_back({kLinesFile, EntryKind::Lines, numTicket, lines});
+    }
+    parts.push_back({kJournalFile, EntryKind::Sale, numTicket, records});
+    ChainedAppend sale(dataPath, parts);
     if (announced) {
         announced(&sale.Entry());
     }

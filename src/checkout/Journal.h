@@ -44,9 +44,11 @@ std::string MovementRecord(const DateTime& when, const std::string& text, double
 // The records of a sale are covered by one chain entry with its receipt
 // number. Once that entry is on disk, and before the records are written,
 // announced runs with it (with nothing for a sale without records): when it
-// throws, the entry is given up and nothing is recorded.
+// throws, the entry is given up and nothing is recorded. The sale's lines
+// (lignes.csv) are announced in the same write of the chain and written
+// before the records: both are recorded or neither.
 void EcrireVente(const std::string& dataPath, int numTicket,
-                 const std::vector<std::string>& records,
+                 const std::vector<std::string>& records, const std::vector<std::string>& lines,
                  const std::function<void(const ChainEntry*)>& announced = {});
 void EcrireMouvement(const std::string& dataPath, const DateTime& when, const std::string& text,
                      double amount, int account);

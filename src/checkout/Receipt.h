@@ -21,6 +21,7 @@ struct ReceiptArticle {
     int quantity = 0;
     std::string label;
     std::string amount;
+    int category = 0;  // kept in the lines file, not printed
 };
 
 // What the receipt of a sale prints; a report prints the lines on screen.

@@ -14,7 +14,8 @@ std::optional<std::uint64_t> AdoptUnchainedFiles(const std::string& dataPath, bo
     std::uint64_t records = 0;
     ChainEntry entry;
     entry.hash = kChainOrigin;
-    for (const char* file : {kJournalFile, kEventFile, kClosureFile}) {
+    // lignes.csv is only ever written under a chain: adopting it is a restart.
+    for (const char* file : {kJournalFile, kEventFile, kClosureFile, kLinesFile}) {
         DataFileReader reader(JoinPath(dataPath, file));
         const bool markOnly = restarted && entry.seq == 0 && std::string_view(file) == kClosureFile;
         if (reader.Size() == 0 && !markOnly) {

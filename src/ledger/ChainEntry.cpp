@@ -33,7 +33,7 @@ bool ReadNumber(std::string_view text, Number& number) {
 }
 
 bool IsKind(char letter) {
-    return std::string_view("VMECAI").find(letter) != std::string_view::npos;
+    return std::string_view("VMECAIL").find(letter) != std::string_view::npos;
 }
 
 // Only the length: a hash that is not lower-case hexadecimal can never equal

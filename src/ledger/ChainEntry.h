@@ -14,6 +14,8 @@ inline constexpr const char* kChainFile = "tickets.chain";
 inline constexpr const char* kEventFile = "Evenements.csv";
 inline constexpr const char* kClosureFile = "Clotures.csv";
 inline constexpr const char* kRecoveryFile = "tickets.recup";
+// Each recorded sale's ticket lines as printed, beside its records.
+inline constexpr const char* kLinesFile = "lignes.csv";
 // The most one chained write holds: a sale of 16 records (8 categories paid
 // in two parts) of at most 64 KiB each, the longest line the reports read.
 // An entry announcing more was not written by the till.
@@ -29,6 +31,9 @@ enum class EntryKind : char {
     Closure = 'C',      // one line of Clotures.csv
     Adoption = 'A',     // what a file held when its chain was started
     Interrupted = 'I',  // the entry ref was cut short by a crash: its bytes were taken out
+    // the ticket lines of one sale in lignes.csv, ref its receipt number; the
+    // sale's own entry follows it, both written in one write of the chain
+    Lines = 'L',
 };
 
 // One line of tickets.chain: "seq;kind;ref;file;start;end;hash". The entry

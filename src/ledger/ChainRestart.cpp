@@ -42,6 +42,11 @@ std::string EarlierChainEvidence(const std::string& dataPath) {
         found.push_back(std::string(kClosureFile) + " a déjà " +
                         Count(lines.size(), "clôture", "clôtures") + NamedHead(lines));
     }
+    const std::string lines = JoinPath(dataPath, kLinesFile);
+    if (FileSize(lines) > 0) {
+        found.push_back(std::string(kLinesFile) + " a déjà " +
+                        Count(ReadLines(lines).size(), "ligne", "lignes"));
+    }
     if (FileExists(JoinPath(dataPath, kRecoveryFile))) {
         found.push_back(std::string(kRecoveryFile) + " existe");
     }

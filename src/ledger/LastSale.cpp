@@ -22,7 +22,9 @@ std::optional<std::int64_t> LastSaleIn(std::string_view lines) {
             line.remove_suffix(1);
         }
         const std::optional<ChainEntry> entry = ParseEntry(line);
-        if (entry && entry->kind == EntryKind::Sale) {
+        // A sale's lines announce its number too: their entry may be all a
+        // crash left of the sale.
+        if (entry && (entry->kind == EntryKind::Sale || entry->kind == EntryKind::Lines)) {
             return entry->ref;
         }
         end = start == std::string_view::npos ? 0 : start;

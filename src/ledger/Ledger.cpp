@@ -2,6 +2,7 @@
 
 #include "data/DurableAppend.h"
 #include "data/TextFile.h"
+#include "ledger/SaleLines.h"
 
 namespace vantor {
 
@@ -68,7 +69,10 @@ bool LeftUnsettled(const std::string& dataPath, const ChainTail& tail) {
         return true;
     }
     const std::optional<ChainEntry>& last = tail.last;
-    return last && last->kind != EntryKind::Interrupted && IsChainedFile(last->file) &&
+    if (last && last->kind == EntryKind::Interrupted) {
+        return LinesLeftOpen(JoinPath(dataPath, kChainFile), *last, tail.lastStart).has_value();
+    }
+    return last && IsChainedFile(last->file) &&
            FileSize(JoinPath(dataPath, last->file)) < last->end;
 }
 
@@ -76,7 +80,8 @@ void AppendEntry(const DurableAppendFile& chain, const ChainEntry& entry) {
     chain.Append(FormatEntry(entry) + "\r\n");
 }
 
-// Bytes taken out of a file, kept with a line saying where they were.
+}  // namespace
+
 void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uint64_t offset,
                   const std::string& bytes) {
     std::string kept = EncodeLines(
@@ -87,8 +92,6 @@ void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uin
     }
     AppendFileDurable(JoinPath(dataPath, kRecoveryFile), kept);
 }
-
-}  // namespace
 
 ChainEntryFound LastEntryBefore(const std::string& chainPath, std::uint64_t before,
                                 const std::string& file) {
@@ -167,30 +170,51 @@ void AppendChained(const std::string& dataPath, const std::string& file, EntryKi
 // The chain and the data file are each opened once for all their steps.
 ChainedAppend::ChainedAppend(const std::string& dataPath, const std::string& file, EntryKind kind,
                              std::int64_t ref, const std::vector<std::string>& lines)
+    : ChainedAppend(dataPath, {ChainedPart{file, kind, ref, lines}}) {}
+
+ChainedAppend::ChainedAppend(const std::string& dataPath, const std::vector<ChainedPart>& parts)
     : dataPath_(dataPath) {
-    const std::string path = JoinPath(dataPath, file);
     const DurableAppendFile chain(JoinPath(dataPath, kChainFile));
     ChainTail tail = ReadChainTail(chain);
     if (LeftUnsettled(dataPath, tail)) {
         SettleInterruptedWrite(dataPath);
         tail = ReadChainTail(chain);
     }
-    file_.emplace(path);
-    bytes_ = file_->EndsInsideALine() ? "\r\n" : "";
-    bytes_ += EncodeLines(lines);
-    if (bytes_.size() > kLongestChainedWrite) {
-        throw FileError("Écriture refusée '" + path + "' : " + std::to_string(bytes_.size()) +
-                        " octets en une fois, plus qu'une vente ne peut en contenir");
-    }
     // An unreadable last entry gets a successor numbered 0: the check stops there.
-    entry_.seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
-    entry_.kind = kind;
-    entry_.ref = ref;
-    entry_.file = file;
-    entry_.start = file_->Size();
-    entry_.end = entry_.start + bytes_.size();
-    entry_.hash = EntryHash(tail.last ? tail.last->hash : kChainOrigin, entry_, bytes_);
-    AppendEntry(chain, entry_);
+    std::uint64_t seq = tail.last ? tail.last->seq + 1 : (tail.size == 0 ? 1 : 0);
+    std::string previous = tail.last ? tail.last->hash : kChainOrigin;
+    std::string entries;
+    writes_.reserve(parts.size());
+    for (const ChainedPart& part : parts) {
+        const std::string path = JoinPath(dataPath, part.file);
+        Write& write = writes_.emplace_back();
+        write.file.emplace(path);
+        write.bytes = write.file->EndsInsideALine() ? "\r\n" : "";
+        write.bytes += EncodeLines(part.lines);
+        if (write.bytes.size() > kLongestChainedWrite) {
+            open_ = false;
+            throw FileError("Écriture refusée '" + path +
+                            "' : " + std::to_string(write.bytes.size()) +
+                            " octets en une fois, plus qu'une vente ne peut en contenir");
+        }
+        write.entry = {seq == 0 ? 0 : seq++,
+                       part.kind,
+                       part.ref,
+                       part.file,
+                       write.file->Size(),
+                       write.file->Size() + write.bytes.size(),
+                       ""};
+        write.entry.end = write.entry.start + write.bytes.size();
+        write.entry.hash = EntryHash(previous, write.entry, write.bytes);
+        previous = write.entry.hash;
+        entries += FormatEntry(write.entry) + "\r\n";
+    }
+    try {
+        chain.Append(entries);
+    } catch (const FileError&) {
+        open_ = false;  // nothing announced
+        throw;
+    }
 }
 
 ChainedAppend::~ChainedAppend() {
@@ -199,9 +223,21 @@ ChainedAppend::~ChainedAppend() {
 
 void ChainedAppend::Finish() {
     open_ = false;
+    std::size_t written = 0;
     try {
-        file_->Append(bytes_);
+        for (; written < writes_.size(); ++written) {
+            writes_[written].file->Append(writes_[written].bytes);
+        }
     } catch (const FileError&) {
+        // The parts already written go as the failed one did: these bytes
+        // were never recorded, nothing to keep.
+        try {
+            for (std::size_t i = 0; i < written; ++i) {
+                CutFileDurable(JoinPath(dataPath_, writes_[i].entry.file), writes_[i].entry.start);
+            }
+        } catch (const FileError&) {
+            // The settling below, or the next start, cuts them and keeps them.
+        }
         open_ = true;
         GiveUp();
         throw;
@@ -220,6 +256,25 @@ void ChainedAppend::GiveUp() noexcept {
     }
 }
 
+namespace {
+
+// The sale of a pair given up, its lines not yet (a start killed between the
+// two marks): the lines are cut back (again) and given up.
+std::optional<Interruption> GiveUpLinesLeftOpen(const std::string& dataPath, const ChainEntry& last,
+                                                std::uint64_t lastStart) {
+    const std::optional<ChainEntryAt> lines =
+        LinesLeftOpen(JoinPath(dataPath, kChainFile), last, lastStart);
+    if (!lines || !LinesCutByACrash(dataPath, *lines)) {
+        return std::nullopt;
+    }
+    const std::uint64_t cut = CutLinesBack(dataPath, lines->entry);
+    AppendChainEntry(dataPath,
+                     GivingUp(lines->entry, lines->entry.start + cut, last.hash, last.seq + 1));
+    return Interruption{EntryKind::Sale, lines->entry.ref, kJournalFile, cut};
+}
+
+}  // namespace
+
 std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) {
     const std::string chainPath = JoinPath(dataPath, kChainFile);
     const ChainTail tail = ReadChainTail(chainPath);
@@ -229,10 +284,19 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
             ReadRange(chainPath, tail.completeSize, tail.size - tail.completeSize);
         KeepCutBytes(dataPath, kChainFile, tail.completeSize, line);
         CutFileDurable(chainPath, tail.completeSize);
-        return CutEntry(line);
+        Interruption cut = CutEntry(line);
+        if (cut.kind == EntryKind::Sale) {
+            // The sale's lines, announced in the same write, were not written either.
+            if (const std::optional<Interruption> lines = SettleInterruptedWrite(dataPath)) {
+                cut.cutBytes += lines->cutBytes;
+            }
+        }
+        return cut;
     }
-    if (!tail.last || tail.last->kind == EntryKind::Interrupted ||
-        !IsChainedFile(tail.last->file)) {
+    if (tail.last && tail.last->kind == EntryKind::Interrupted) {
+        return GiveUpLinesLeftOpen(dataPath, *tail.last, tail.lastStart);
+    }
+    if (!tail.last || !IsChainedFile(tail.last->file)) {
         return std::nullopt;
     }
     const ChainEntry& last = *tail.last;
@@ -242,25 +306,30 @@ std::optional<Interruption> SettleInterruptedWrite(const std::string& dataPath) 
         return std::nullopt;  // whole
     }
     const ChainEntryFound previous = LastEntryBefore(chainPath, tail.lastStart, last.file);
+    const std::optional<ChainEntryAt> lines = LinesOfSale(chainPath, tail.lastStart, last);
     if (!previous.readable ||
-        !LeftByACrash(last, previous.entry ? FileEndAfter(*previous.entry) : 0, size)) {
+        !LeftByACrash(last, previous.entry ? FileEndAfter(*previous.entry) : 0, size) ||
+        (lines && !LinesCutByACrash(dataPath, *lines))) {
         return std::nullopt;  // not what a crash leaves: an alteration, which the check tells
     }
+    // The sale's lines first: a kill from here on leaves the sale open, cut again.
+    const std::uint64_t linesCut = lines ? CutLinesBack(dataPath, lines->entry) : 0;
     const std::string cut = ReadRange(path, last.start, size - last.start);
     if (!cut.empty()) {
         KeepCutBytes(dataPath, last.file, last.start, cut);
         CutFileDurable(path, last.start);
     }
-    ChainEntry mark{last.seq + 1,
-                    EntryKind::Interrupted,
-                    static_cast<std::int64_t>(last.seq),
-                    last.file,
-                    last.start,
-                    size,
-                    ""};
-    mark.hash = EntryHash(last.hash, mark, "");
-    AppendChainEntry(dataPath, mark);
-    return Interruption{last.kind, last.ref, last.file, cut.size()};
+    const ChainEntry mark = GivingUp(last, size, last.hash, last.seq + 1);
+    std::string marks = FormatEntry(mark) + "\r\n";
+    if (lines) {
+        // Both marks in one write; a kill inside it leaves the sale's, and
+        // the next start adds the lines' (GiveUpLinesLeftOpen).
+        marks += FormatEntry(GivingUp(lines->entry, lines->entry.start + linesCut, mark.hash,
+                                      mark.seq + 1)) +
+                 "\r\n";
+    }
+    AppendFileDurable(chainPath, marks);
+    return Interruption{last.kind, last.ref, last.file, cut.size() + linesCut};
 }
 
 void AppendChainEntry(const std::string& dataPath, const ChainEntry& entry) {
@@ -268,7 +337,7 @@ void AppendChainEntry(const std::string& dataPath, const ChainEntry& entry) {
 }
 
 bool IsChainedFile(const std::string& file) {
-    return file == kJournalFile || file == kEventFile || file == kClosureFile;
+    return file == kJournalFile || file == kEventFile || file == kClosureFile || file == kLinesFile;
 }
 
 }  // namespace vantor

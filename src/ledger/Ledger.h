@@ -54,26 +54,42 @@ std::optional<std::uint64_t> CompleteEnd(const std::string& dataPath, const std:
 // writes the lines. Until then the entry is open, as a crash leaves one, so
 // nothing else may be appended to the chain meanwhile; GiveUp (or the
 // destructor) appends the Interrupted entry that a failed write gets.
+// One file's part of a chained write.
+struct ChainedPart {
+    std::string file;
+    EntryKind kind = EntryKind::Sale;
+    std::int64_t ref = 0;
+    std::vector<std::string> lines;
+};
+
 class ChainedAppend {
 public:
     // Throws FileError, nothing being written then.
     ChainedAppend(const std::string& dataPath, const std::string& file, EntryKind kind,
                   std::int64_t ref, const std::vector<std::string>& lines);
+    // A sale's lines and its records: both entries in one write of the chain,
+    // then each file in the parts' order. Only a Lines part followed by its
+    // Sale part is written so: the start settles the two as one.
+    ChainedAppend(const std::string& dataPath, const std::vector<ChainedPart>& parts);
     ~ChainedAppend();
     ChainedAppend(const ChainedAppend&) = delete;
     ChainedAppend& operator=(const ChainedAppend&) = delete;
 
-    const ChainEntry& Entry() const { return entry_; }
-    // Throws FileError, the entry being given up then.
+    // The last part's entry: the sale's.
+    const ChainEntry& Entry() const { return writes_.back().entry; }
+    // Throws FileError, the entries being given up then.
     void Finish();
     // Failures are left to the next write or start, which settle the entry.
     void GiveUp() noexcept;
 
 private:
+    struct Write {
+        std::optional<DurableAppendFile> file;  // open from the entry to Finish
+        std::string bytes;
+        ChainEntry entry;
+    };
     std::string dataPath_;
-    std::optional<DurableAppendFile> file_;  // the data file, open from the entry to Finish
-    std::string bytes_;
-    ChainEntry entry_;
+    std::vector<Write> writes_;
     bool open_ = true;
 };
 

@@ -20,14 +20,15 @@ public:
         : dataPath_(dataPath),
           journal_(JoinPath(dataPath, kJournalFile)),
           events_(JoinPath(dataPath, kEventFile)),
-          closures_(JoinPath(dataPath, kClosureFile)) {}
+          closures_(JoinPath(dataPath, kClosureFile)),
+          lines_(JoinPath(dataPath, kLinesFile)) {}
 
     LedgerCheck Run() {
         ReadChain();
         if (check_.intact) {
             NothingLeftOver(journal_, kJournalFile) && NothingLeftOver(events_, kEventFile) &&
-                NothingLeftOver(closures_, kClosureFile) && ClosureLinesHold() &&
-                Holds(PeriodClosedTwice(dataPath_));
+                NothingLeftOver(closures_, kClosureFile) && NothingLeftOver(lines_, kLinesFile) &&
+                ClosureLinesHold() && Holds(PeriodClosedTwice(dataPath_));
         }
         check_.records = journal_.LinesRead();
         check_.closures = closures_.LinesRead();
@@ -69,23 +70,96 @@ private:
                 return Fail(EntryName(*entry) + " : entrée " + std::to_string(number) +
                             " attendue à cette place");
             }
+            if (givingUpLines_) {
+                if (!AbandonLines(*entry)) {
+                    return;
+                }
+                continue;
+            }
             if (entry->kind == EntryKind::Interrupted) {
                 if (!Abandon(pending, *entry)) {
                     return;
                 }
+                givingUpLines_ = std::move(heldLines_);
+                heldLines_.reset();
                 pending.reset();
                 continue;
             }
-            if (pending && !Check(*pending, pendingFields, false)) {
+            if (pending && IsSaleOfLines(*pending, *entry)) {
+                // Checked with its sale: a crash leaves both or neither.
+                heldLines_ = std::move(pending);
+                heldFields_ = pendingFields;
+            } else if (pending && !CheckPending(*pending, pendingFields, false)) {
                 return;
             }
             NoteRestart(*entry);
             pending = std::move(entry);
             pendingFields = line.substr(0, line.size() - kChainOrigin.size() - 1);  // ";hash"
         }
+        // A sale's entry cut in the write that announced its lines: the
+        // lines were not written either.
+        const bool lastWrite = !cut || (pending && pending->kind == EntryKind::Lines &&
+                                        check_.interrupted->kind == EntryKind::Sale &&
+                                        check_.interrupted->ref == pending->ref);
         if (pending) {
-            Check(*pending, pendingFields, !cut);
+            CheckPending(*pending, pendingFields, lastWrite);
         }
+        if (givingUpLines_ && check_.intact) {
+            // The start that gave the sale up was stopped before its lines: the next one does it.
+            check_.interrupted =
+                Interruption{EntryKind::Sale, givingUpLines_->ref, kJournalFile, 0};
+        }
+    }
+
+    static bool IsSaleOfLines(const ChainEntry& lines, const ChainEntry& sale) {
+        return lines.kind == EntryKind::Lines && sale.kind == EntryKind::Sale &&
+               sale.ref == lines.ref && sale.seq == lines.seq + 1 && sale.file == kJournalFile;
+    }
+
+    // The pending entry, and the lines held back for it: lines cut short are
+    // only what a crash leaves when their sale's records are not all there.
+    bool CheckPending(const ChainEntry& pending, std::string_view fields, bool last) {
+        if (!heldLines_) {
+            return Check(pending, fields, last);
+        }
+        const ChainEntry lines = *heldLines_;
+        heldLines_.reset();
+        if (!Check(lines, heldFields_, last)) {
+            return false;
+        }
+        const bool linesCut = check_.interrupted.has_value();
+        if (!Check(pending, fields, last)) {
+            return false;
+        }
+        if (linesCut && check_.interrupted->kind == EntryKind::Lines) {
+            Fail("ligne " + std::to_string(lines_.Line()) + " de " + kLinesFile +
+                 " : le fichier s'arrête avant la fin de " + EntryName(lines) + " (" +
+                 EntryWhat(lines) + ")");
+            return false;
+        }
+        return true;
+    }
+
+    // The Interrupted entry right after the one that gave a sale up gives
+    // up its lines, which may have been written whole.
+    bool AbandonLines(const ChainEntry& mark) {
+        const ChainEntry lines = *givingUpLines_;
+        givingUpLines_.reset();
+        if (mark.kind != EntryKind::Interrupted ||
+            static_cast<std::int64_t>(lines.seq) != mark.ref || mark.file != kLinesFile ||
+            mark.start != lines.start || EntryHash(previous_, mark, "") != mark.hash) {
+            Fail(EntryName(mark) + " : " + EntryWhat(lines) + " non abandonnées avec leur vente");
+            return false;
+        }
+        if (!FitsItsFile(lines, lines_)) {
+            return false;
+        }
+        if (mark.end > lines.end) {
+            Fail(EntryName(mark) + " : interruption qu'aucun arrêt n'a pu laisser");
+            return false;
+        }
+        previous_ = mark.hash;
+        return true;
     }
 
     // The event log and the closures are only ever written under a chain: an
@@ -149,6 +223,9 @@ private:
         }
         if (file == kEventFile) {
             return &events_;
+        }
+        if (file == kLinesFile) {
+            return &lines_;
         }
         return file == kClosureFile ? &closures_ : nullptr;
     }
@@ -227,6 +304,12 @@ private:
     DataFileReader journal_;
     DataFileReader events_;
     DataFileReader closures_;
+    DataFileReader lines_;
+    // A sale's lines entry, checked with the sale's entry that follows it.
+    std::optional<ChainEntry> heldLines_;
+    std::string heldFields_;
+    // The lines of a sale just given up, which the next entry must give up.
+    std::optional<ChainEntry> givingUpLines_;
 
     std::string previous_ = kChainOrigin;
     Sha256 hash_;

@@ -17,6 +17,7 @@ constexpr KindWords kKindWords[] = {
     {EntryKind::Movement, "mouvement de caisse", "un mouvement de caisse"},
     {EntryKind::Event, "événement", "un événement"},
     {EntryKind::Closure, "clôture", "une clôture"},
+    {EntryKind::Lines, "lignes du ticket n° ", "les lignes du ticket n° "},
     {EntryKind::Adoption, "contenu repris à la création de la chaîne", "une écriture"},
 };
 
@@ -24,7 +25,8 @@ std::string KindText(EntryKind kind, std::int64_t ref, bool inSentence) {
     for (const KindWords& words : kKindWords) {
         if (words.kind == kind) {
             const std::string text = inSentence ? words.inSentence : words.alone;
-            return kind == EntryKind::Sale ? text + std::to_string(ref) : text;
+            return kind == EntryKind::Sale || kind == EntryKind::Lines ? text + std::to_string(ref)
+                                                                       : text;
         }
     }
     return inSentence ? "une écriture" : "écriture interrompue";

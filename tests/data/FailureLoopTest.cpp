@@ -14,6 +14,7 @@
 
 #include "admin/Agenda.h"
 #include "checkout/Journal.h"
+#include "checkout/LinesFile.h"
 #include "data/Infos.h"
 #include "data/TextFile.h"
 #include "ledger/Archive.h"
@@ -118,7 +119,13 @@ void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
     infos[TauxEmporter] = std::string("5.5");
     infos[ModeTVA] = std::string("2");
     const DateTime when{{2026, 12, 5}, {12, 4, 9}};
-    EcrireVente(folder, 41, SaleRecords(totals, kind, partEspeces, "Paul", infos, when));
+    ReceiptSale sale;
+    sale.articles = {{2, "Caf\u00e9", "7.00", 0}, {1, "Croque; maison", "8.00", 5}};
+    sale.totalText = "15.00";
+    sale.payment = {kind, partEspeces};
+    sale.when = when;
+    EcrireVente(folder, 41, SaleRecords(totals, kind, partEspeces, "Paul", infos, when),
+                LinesFileLines(41, sale, "Paul", infos));
 }
 
 // Writes the lines into the file of the folder, as adding, editing, deleting
@@ -230,6 +237,41 @@ TEST(FailureLoop, EveryFailingCallLeavesOldOrNewFilesAndIsReported) {
             ASSERT_LT(failing, 100) << "the operation never completes";
         }
         std::cout << name << ": " << failing - 1 << " failure points\n";
+    }
+}
+
+// A sale stopped at its N-th call to the file system (the till killed
+// there), then the start that settles it: its lines and its records are
+// both in their files or neither is, and the chain holds.
+TEST(FailureLoop, ASaleStoppedAnywhereLeavesItsLinesAndRecordsTogether) {
+    for (const PaymentKind kind : {PaymentKind::Cash, PaymentKind::Mixed}) {
+        for (int failing = 1;; ++failing) {
+            SCOPED_TRACE("call " + std::to_string(failing) + " stops the till");
+            TempDir folder;
+            FillFolder(folder.Path());
+            const std::string lines = Slurp(folder / kLinesFile);
+            const std::string journal = Slurp(folder / kJournalFile);
+            FailingFiles files(failing, FailingFiles::After::Stopped);
+            {
+                UseFileSystem use(files);
+                try {
+                    Sale(folder.Path(), kind, 0.6);
+                } catch (const FileError&) {
+                }
+            }
+            SettleInterruptedWrite(folder.Path());
+            const LedgerCheck check = VerifyLedger(folder.Path());
+            EXPECT_TRUE(check.intact) << check.problem;
+            EXPECT_FALSE(check.interrupted);
+            const bool linesWritten = Slurp(folder / kLinesFile) != lines;
+            const bool recordsWritten = Slurp(folder / kJournalFile) != journal;
+            EXPECT_EQ(linesWritten, recordsWritten);
+            if (!files.Failed()) {
+                EXPECT_TRUE(recordsWritten);
+                break;
+            }
+            ASSERT_LT(failing, 100) << "the sale never completes";
+        }
     }
 }
 

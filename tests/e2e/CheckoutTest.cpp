@@ -71,10 +71,14 @@ TEST(Checkout, AReceiptThatFailsGivesItsEntryUpAtOnceAndKeepsTheTicket) {
               (std::vector<std::string>{"show lstTicket.ListCount 1", "show NumTicket 2"}));
     EXPECT_EQ(till.Read("tickets.csv"), "");
     std::vector<std::string> chain = ReadLines(till / "tickets.chain");
-    ASSERT_GE(chain.size(), 3U);
-    // The start's event, the sale announced, given up; then the stop's event.
-    EXPECT_TRUE(chain[1].starts_with("2;V;1;tickets.csv;0;36;")) << chain[1];
-    EXPECT_TRUE(chain[2].starts_with("3;I;2;tickets.csv;0;0;")) << chain[2];
+    ASSERT_GE(chain.size(), 5U);
+    // The start's event, the sale's lines and records announced, both given
+    // up; then the stop's event.
+    EXPECT_TRUE(chain[1].starts_with("2;L;1;lignes.csv;0;55;")) << chain[1];
+    EXPECT_TRUE(chain[2].starts_with("3;V;1;tickets.csv;0;36;")) << chain[2];
+    EXPECT_TRUE(chain[3].starts_with("4;I;3;tickets.csv;0;0;")) << chain[3];
+    EXPECT_TRUE(chain[4].starts_with("5;I;2;lignes.csv;0;0;")) << chain[4];
+    EXPECT_EQ(till.Read("lignes.csv"), "");
 
     const TillRun next =
         till.Run("clock 05.12.2026 12:10:00\nshow NumTicket\n" + sale + "answer no\n");
@@ -140,12 +144,12 @@ TEST(Checkout, TheNumberAfterAStartFollowsTheChainWhateverIdTxtSays) {
 }
 
 // What one checkout flushes to disk (beyond what the start and the stop
-// flush): a sale's chain entry, which makes its number durable, and its
-// records; Id.txt, written over in place, is flushed only for a sale with no
-// record, whose number no chain entry keeps, and when it is made by the
-// folder's first sale; a training sale flushes nothing. A recorded sale
-// replaces no file by a rename, which on ext4 costs about a flush.
-TEST(Checkout, ASaleFlushesItsChainEntryAndItsRecordsAndNoMore) {
+// flush): a sale's chain entry (its lines' and its records' entries in one
+// write), which makes its number durable, its lines and its records; Id.txt, written over in place,
+// is flushed only for a sale with no record, whose number no chain entry keeps, and when it is made
+// by the folder's first sale; a training sale flushes nothing. A recorded sale replaces no file by
+// a rename, which on ext4 costs about a flush.
+TEST(Checkout, ASaleFlushesItsChainEntryItsLinesAndItsRecordsAndNoMore) {
 #ifndef VANTOR_FAULT_LIBRARY
     GTEST_SKIP() << "no library can be preloaded into a Windows program";
 #else
@@ -161,20 +165,24 @@ TEST(Checkout, ASaleFlushesItsChainEntryAndItsRecordsAndNoMore) {
         {"cash",
          "",
          coffee + "click cmdPrint 0\nanswer yes\n",
-         {{"tickets.chain", 1}, {"tickets.csv", 1}}},
+         {{"tickets.chain", 1}, {"tickets.csv", 1}, {"lignes.csv", 1}}},
         {"the folder's first",
          "",
          firstSale,
-         {{"tickets.chain", 1}, {"tickets.csv", 1}, {"Id.txt", 1}, {"(dossier)", 1}}},
+         {{"tickets.chain", 1},
+          {"tickets.csv", 1},
+          {"lignes.csv", 1},
+          {"Id.txt", 1},
+          {"(dossier)", 1}}},
         {"card",
          "",
          coffee + "click cmdPrint 1\nanswer no\n",
-         {{"tickets.chain", 1}, {"tickets.csv", 1}}},
+         {{"tickets.chain", 1}, {"tickets.csv", 1}, {"lignes.csv", 1}}},
         {"mixed",
          "",
          coffee +
              "click cmdPrint 2\nanswer no\ntype txtEsp \"2\"\nclick cmdComplete\nclick cmdOK\n",
-         {{"tickets.chain", 1}, {"tickets.csv", 1}}},
+         {{"tickets.chain", 1}, {"tickets.csv", 1}, {"lignes.csv", 1}}},
         {"no line",
          "",
          "click cmdPrint 0\nanswer no\n",

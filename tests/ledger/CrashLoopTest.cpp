@@ -1,12 +1,11 @@
 // A scripted day of sales killed with SIGKILL at seeded random moments. After
 // every kill the chain must never report tampering; the next start must
 // succeed, leave whole sales only (the journal a run of the expected sales,
-// byte for byte), no temporary file, and no receipt number used twice: in the
-// chain, nor on the receipts printed, each of whose codes names its sale's
-// entry in the chain.
-// Then the start-up that closes 151 past days, killed again and again while
-// it settles and closes: each period is closed once, in order, and the
-// closures and their events end as those of a start never killed.
+// byte for byte, each with its lines in lignes.csv and no others), no temporary file, and no
+// receipt number used twice: in the chain, nor on the receipts printed, each of whose codes names
+// its sale's entry in the chain. Then the start-up that closes 151 past days, killed again and
+// again while it settles and closes: each period is closed once, in order, and the closures and
+// their events end as those of a start never killed.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -137,6 +136,27 @@ void ExpectEachNumberPrintedOnceWithItsCode(const std::string& printed, const st
     }
 }
 
+// The lines of each sale the chain holds recorded, in order, as the first
+// sale of a run never killed wrote its own (its receipt number first).
+std::string ExpectedLines(const std::string& chain, const std::vector<std::string>& firstSale) {
+    std::vector<ChainEntry> entries;
+    for (const std::string& line : ReadLines(chain)) {
+        if (std::optional<ChainEntry> entry = ParseEntry(line); entry) {
+            entries.push_back(*entry);
+        }
+    }
+    const std::set<std::uint64_t> givenUp = GivenUpEntries(entries);
+    std::vector<std::string> expected;
+    for (const ChainEntry& entry : entries) {
+        if (entry.kind == EntryKind::Sale && !givenUp.contains(entry.seq)) {
+            for (const std::string& line : firstSale) {
+                expected.push_back(std::to_string(entry.ref) + line.substr(line.find(';')));
+            }
+        }
+    }
+    return EncodeLines(expected);
+}
+
 TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
     TempDir dir;
     TempDir scripts;
@@ -151,6 +171,10 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
     ASSERT_EQ(sale,
               "05.12.2026;12:04:09;Nom;1.75;0;Esp;;0\r\n05.12.2026;12:04:09;Nom;1.75;0;Cart;;0\r\n"
               "05.12.2026;12:04:09;Nom;4;5;Esp;;0\r\n05.12.2026;12:04:09;Nom;4;5;Cart;;0\r\n");
+    const std::vector<std::string> allLines = ReadLines(dir / kLinesFile);
+    ASSERT_EQ(allLines.size(), 2u * kSalesPerRun);
+    const std::vector<std::string> firstSale(allLines.begin(), allLines.begin() + 2);
+    ASSERT_EQ(Slurp(dir / kLinesFile), ExpectedLines(dir / kChainFile, firstSale));
 
     std::mt19937 random(kSeed);
     std::uniform_int_distribution<long long> moment(0, whole.count());
@@ -202,6 +226,9 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
         for (std::size_t at = 0; at < journal.size(); at += sale.size()) {
             ASSERT_EQ(journal.substr(at, sale.size()), sale) << "run " << runs << ", byte " << at;
         }
+        // Each recorded sale has its lines, and no sale given up has any.
+        ASSERT_EQ(Slurp(dir / kLinesFile), ExpectedLines(dir / kChainFile, firstSale))
+            << "run " << runs;
     }
     RecordProperty("runs", runs);
     RecordProperty("interrupted", interrupted);

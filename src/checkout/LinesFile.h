@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "checkout/Receipt.h"
+#include "data/TillData.h"
+
+namespace vantor {
+
+// lignes.csv: one line per ticket line of each recorded sale, as its receipt
+// printed it, beside the sale's records in tickets.csv (which keep only a
+// total per category):
+//   numero;date;heure;serveur;paiement;especes;modeTVA;quantite;libelle;montant;categorie;corrige
+// paiement is "Esp", "Cart" or "Mixte", especes the cash part of a "Mixte"
+// (empty otherwise), corrige the receipt number of the sale a correction
+// corrects (empty for a sale). The label is kept whole, ";" included: it is
+// the text between the 8 first fields and the 3 last ones.
+std::vector<std::string> LinesFileLines(std::int32_t numero, const ReceiptSale& sale,
+                                        const std::string& serveur, const InfosRecord& infos,
+                                        std::int32_t corrects = 0);
+
+}  // namespace vantor

@@ -1,0 +1,115 @@
+#include "reports/RecordedReceipts.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "data/Cp1252.h"
+#include "data/Dates.h"
+#include "data/TextFile.h"
+#include "ledger/Ledger.h"
+
+namespace vantor {
+
+namespace {
+
+// The 8 fields before the label and the 3 after it.
+constexpr std::size_t kFieldsBefore = 8;
+constexpr std::size_t kFieldsAfter = 3;
+
+template <typename Number>
+bool ReadLinesNumber(std::string_view text, Number& number) {
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, number);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
+// The line cut into its fields, the label (which may hold ";") whole.
+std::optional<std::vector<std::string_view>> RecordedFields(std::string_view line) {
+    std::vector<std::string_view> before;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < kFieldsBefore; ++i) {
+        const std::size_t end = line.find(';', start);
+        if (end == std::string_view::npos) {
+            return std::nullopt;
+        }
+        before.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    std::vector<std::string_view> after;
+    std::size_t stop = line.size();
+    for (std::size_t i = 0; i < kFieldsAfter; ++i) {
+        const std::size_t at = line.rfind(';', stop == 0 ? 0 : stop - 1);
+        if (at == std::string_view::npos || at < start) {
+            return std::nullopt;
+        }
+        after.insert(after.begin(), line.substr(at + 1, stop - at - 1));
+        stop = at;
+    }
+    before.push_back(line.substr(start, stop - start));
+    before.insert(before.end(), after.begin(), after.end());
+    return before;
+}
+
+}  // namespace
+
+std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line) {
+    const std::optional<std::vector<std::string_view>> fields = RecordedFields(line);
+    if (!fields) {
+        return std::nullopt;
+    }
+    const std::vector<std::string_view>& f = *fields;
+    RecordedReceipt receipt;
+    RecordedLine sold;
+    const std::optional<Date> date = ParseDate(f[1]);
+    const std::optional<ExactSum> amount = ExactSum::Parse(f[9]);
+    if (!ReadLinesNumber(f[0], receipt.numero) || !date || !ReadLinesNumber(f[7], sold.quantity) ||
+        !amount || !ReadLinesNumber(f[10], sold.category) ||
+        (!f[11].empty() && !ReadLinesNumber(f[11], receipt.corrige))) {
+        return std::nullopt;
+    }
+    receipt.date = *date;
+    receipt.heure = f[2];
+    receipt.serveur = f[3];
+    receipt.paiement = f[4];
+    receipt.especes = f[5];
+    receipt.modeTVA = f[6];
+    sold.label = f[8];
+    sold.amount = f[9];
+    receipt.lines.push_back(std::move(sold));
+    receipt.total = *amount;
+    return receipt;
+}
+
+std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day) {
+    const std::string path = JoinPath(dataPath, kLinesFile);
+    if (!FileExists(path)) {
+        return {};
+    }
+    const std::uint64_t end = CompleteEnd(dataPath, kLinesFile).value_or(FileSize(path));
+    const std::string bytes = ReadRange(path, 0, static_cast<std::size_t>(end));
+    std::vector<RecordedReceipt> receipts;
+    for (std::size_t start = 0; start < bytes.size();) {
+        std::size_t stop = bytes.find('\n', start);
+        stop = stop == std::string::npos ? bytes.size() : stop;
+        std::string_view raw(bytes.data() + start, stop - start);
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+        }
+        start = stop + 1;
+        std::optional<RecordedReceipt> line = ParseRecordedLine(Cp1252ToUtf8(raw));
+        if (!line || !(line->date == day)) {
+            continue;
+        }
+        // A sale's lines follow each other.
+        if (!receipts.empty() && receipts.back().numero == line->numero) {
+            receipts.back().lines.push_back(std::move(line->lines.front()));
+            receipts.back().total += line->total;
+        } else {
+            receipts.push_back(std::move(*line));
+        }
+    }
+    std::reverse(receipts.begin(), receipts.end());
+    return receipts;
+}
+
+}  // namespace vantor

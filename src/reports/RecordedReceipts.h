@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "reports/ExactSum.h"
+
+namespace vantor {
+
+// A ticket line of a recorded sale, read back from lignes.csv.
+struct RecordedLine {
+    int quantity = 0;
+    std::string label;
+    std::string amount;  // as printed
+    int category = 0;
+};
+
+// A recorded sale as lignes.csv keeps it: what its receipt printed.
+struct RecordedReceipt {
+    std::int32_t numero = 0;
+    Date date;
+    std::string heure;
+    std::string serveur;
+    std::string paiement;  // "Esp", "Cart" or "Mixte"
+    std::string especes;   // the cash part of a "Mixte"
+    std::string modeTVA;
+    std::int32_t corrige = 0;  // the sale a correction corrects, 0 for a sale
+    std::vector<RecordedLine> lines;
+    ExactSum total;
+};
+
+// One line of lignes.csv (as UTF-8) with its sale's fields; nothing when it
+// is not one the till writes.
+std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line);
+
+// The recorded sales of a day, newest first, read from lignes.csv up to its
+// last complete write (a sale being written is not there yet). Lines that
+// cannot be read are passed over: the check reports them.
+std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day);
+
+}  // namespace vantor
