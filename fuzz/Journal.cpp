@@ -13,7 +13,7 @@ ScanRequest EverythingRequest() {
     ScanRequest request;
     request.debut = 0;
     request.fin = 99991231;
-    request.slots = {"Anne", "Paul+Marie"};
+    request.waiterSlots = {"Anne", "Paul+Marie"};
     request.solde = true;
     request.movements = true;
     return request;
