@@ -143,7 +143,8 @@ TEST(Checkout, TheNumberAfterAStartFollowsTheChainWhateverIdTxtSays) {
 // flush): a sale's chain entry, which makes its number durable, and its
 // records; Id.txt, written over in place, is flushed only for a sale with no
 // record, whose number no chain entry keeps, and when it is made by the
-// folder's first sale; a training sale flushes nothing. A recorded sale
+// folder's first sale; a training sale records nothing, its printed receipt
+// only the event that logs it (one chained append). A recorded sale
 // replaces no file by a rename, which on ext4 costs about a flush.
 TEST(Checkout, ASaleFlushesItsChainEntryAndItsRecordsAndNoMore) {
 #ifndef VANTOR_FAULT_LIBRARY
@@ -182,7 +183,7 @@ TEST(Checkout, ASaleFlushesItsChainEntryAndItsRecordsAndNoMore) {
         {"training",
          "click mnuFormation\nanswer \"391205\"\n",
          coffee + "click cmdPrint 0\nanswer yes\n",
-         {}},
+         {{"tickets.chain", 1}, {"Evenements.csv", 1}}},
     };
     // What each run flushed, by file name (temporary files by the file they
     // replace), and what it replaced by a rename ("rename Id.txt").
