@@ -145,10 +145,12 @@ TEST(Checkout, TheNumberAfterAStartFollowsTheChainWhateverIdTxtSays) {
 
 // What one checkout flushes to disk (beyond what the start and the stop
 // flush): a sale's chain entry (its lines' and its records' entries in one
-// write), which makes its number durable, its lines and its records; Id.txt, written over in place,
-// is flushed only for a sale with no record, whose number no chain entry keeps, and when it is made
-// by the folder's first sale; a training sale flushes nothing. A recorded sale replaces no file by
-// a rename, which on ext4 costs about a flush.
+// write), which makes its number durable, its lines and its records; Id.txt,
+// written over in place, is flushed only for a sale with no record, whose
+// number no chain entry keeps, and when it is made by the folder's first sale;
+// a training sale records nothing, its printed receipt only the event that
+// logs it (one chained append). A recorded sale replaces no file by a rename,
+// which on ext4 costs about a flush.
 TEST(Checkout, ASaleFlushesItsChainEntryItsLinesAndItsRecordsAndNoMore) {
 #ifndef VANTOR_FAULT_LIBRARY
     GTEST_SKIP() << "no library can be preloaded into a Windows program";
@@ -190,7 +192,7 @@ TEST(Checkout, ASaleFlushesItsChainEntryItsLinesAndItsRecordsAndNoMore) {
         {"training",
          "click mnuFormation\nanswer \"391205\"\n",
          coffee + "click cmdPrint 0\nanswer yes\n",
-         {}},
+         {{"tickets.chain", 1}, {"Evenements.csv", 1}}},
     };
     // What each run flushed, by file name (temporary files by the file they
     // replace), and what it replaced by a rename ("rename Id.txt").
