@@ -17,7 +17,7 @@ public:
     static constexpr Handle kNoHandle = -1;
     enum class Mode {
         Read,
-        Append,  // read, and written at the end; the file is created when missing
+        Append,  // read, and written at the end; created when missing, EISDIR for a folder
         // A new file for writing, only where the name is free: EEXIST when
         // anything has it, a symbolic link too, which is never followed.
         CreateNew,

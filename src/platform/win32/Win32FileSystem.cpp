@@ -60,7 +60,7 @@ public:
         const bool read = mode == Mode::Read;
         const bool createNew = mode == Mode::CreateNew;
         handle = kNoHandle;
-        if (mode == Mode::Update && IsFolder(win32::Utf16(path))) {
+        if ((mode == Mode::Update || mode == Mode::Append) && IsFolder(win32::Utf16(path))) {
             return EISDIR;  // the system would only say access denied
         }
         // A new file never opens what a link points to: the link itself has the name.
