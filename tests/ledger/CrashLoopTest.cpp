@@ -36,7 +36,7 @@ using Clock = std::chrono::steady_clock;
 // VANTOR_CRASH_LOOP_SECONDS gives a longer loop on demand (a few hundred runs).
 std::chrono::seconds Budget() {
     const char* seconds = std::getenv("VANTOR_CRASH_LOOP_SECONDS");
-    return std::chrono::seconds(seconds != nullptr ? std::atoi(seconds) : 40);
+    return std::chrono::seconds(seconds != nullptr ? std::atoi(seconds) : 15);
 }
 constexpr int kSalesPerRun = 15;
 constexpr unsigned kSeed = 20261205;
@@ -241,7 +241,7 @@ TEST(CrashLoop, KilledCheckoutsLeaveWholeSalesAndNoFalseTampering) {
 // closing start up to kKillsPerRun times before a start that runs to its end.
 int ClosureRuns() {
     const char* runs = std::getenv("VANTOR_CLOSURE_CRASH_RUNS");
-    return runs != nullptr ? std::atoi(runs) : 30;
+    return runs != nullptr ? std::atoi(runs) : 10;
 }
 constexpr int kKillsPerRun = 4;
 

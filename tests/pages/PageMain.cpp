@@ -1,8 +1,11 @@
 // The runner of the case pages: `test-pages KIND PAGE [ARGUMENT...]` runs one
 // page as one test. CMake makes a test of each page (vantor_add_pages in
-// tests/CMakeLists.txt), so that `ctest -R` runs one case.
+// tests/CMakeLists.txt), so that `ctest -R` runs one case. Given a folder,
+// it runs each page of the folder as a test of its own, in the order of
+// their names (under wine, where each start of a program is slow).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -37,6 +40,21 @@ private:
     std::vector<std::string> arguments_;
 };
 
+// The page given, or each page (.txt) of the folder given, by name.
+std::vector<std::string> PagesAt(const std::string& given) {
+    if (!std::filesystem::is_directory(given)) {
+        return {given};
+    }
+    std::vector<std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(given)) {
+        if (entry.path().extension() == ".txt") {
+            pages.push_back(entry.path().string());
+        }
+    }
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
 }  // namespace
 }  // namespace vantor::test
 
@@ -45,19 +63,20 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const auto kind = argc >= 3 ? kKinds.find(argv[1]) : kKinds.end();
     if (kind == kKinds.end()) {
-        std::cerr << "usage: test-pages KIND PAGE [ARGUMENT...], KIND one of:";
+        std::cerr << "usage: test-pages KIND PAGE|FOLDER [ARGUMENT...], KIND one of:";
         for (const auto& [name, run] : kKinds) {
             std::cerr << " " << name;
         }
         std::cerr << "\n";
         return 2;
     }
-    const std::string path = argv[2];
     const std::vector<std::string> arguments(argv + 3, argv + argc);
-    const std::string name = std::filesystem::path(path).stem().string();
-    ::testing::RegisterTest("Page", name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
-                            [=, run = kind->second]() -> ::testing::Test* {
-                                return new PageTest(run, path, arguments);
-                            });
+    for (const std::string& path : PagesAt(argv[2])) {
+        const std::string name = std::filesystem::path(path).stem().string();
+        ::testing::RegisterTest("Page", name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                                [=, run = kind->second]() -> ::testing::Test* {
+                                    return new PageTest(run, path, arguments);
+                                });
+    }
     return RUN_ALL_TESTS();
 }
