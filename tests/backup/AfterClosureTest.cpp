@@ -6,6 +6,8 @@
 // pointed at a test account: POSIX only.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "BackupFolders.h"
 #include "backup/BackupCheck.h"
 #include "backup/BackupLog.h"
@@ -25,6 +27,7 @@ class BackedUpTill {
 public:
     explicit BackedUpTill(const std::string& folders) {
         if (!folders.empty()) {
+            std::filesystem::create_directories(account_ / "Telvora");
             WriteRaw(account_ / "Telvora/VantorW.conf", "[Sauvegarde]\nDossiers=" + folders + "\n");
         }
         till_.SetEnvironment("XDG_CONFIG_HOME", account_.Path());
@@ -168,7 +171,7 @@ TEST(AfterClosureTest, TheBackupsDialogKeepsItsFoldersDaysAndRepository) {
     const std::string settings = till.Settings();
     for (const std::string& line :
          {"Dossiers=" + stick.Path(), std::string("Jours=30"),
-          std::string("Restic=\"sftp:caisse@nas:/vantor\""), std::string("MotDePasse=cafe 2026")}) {
+          std::string("Restic=sftp:caisse@nas:/vantor"), std::string("MotDePasse=cafe 2026")}) {
         EXPECT_NE(settings.find(line + "\n"), std::string::npos) << line << "\n" << settings;
     }
     // Opened again, the dialog shows what was kept.
