@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "admin/frmSauvegarde.h"
 #include "data/Infos.h"
 #include "data/Numbers.h"
 #include "data/ReceiptPaperFile.h"
@@ -10,6 +11,7 @@
 #include "ledger/Events.h"
 #include "printing/ReceiptPicture.h"
 #include "printing/TestReceipt.h"
+#include "sales/frmMain.h"
 
 namespace vantor {
 
@@ -134,6 +136,12 @@ void frmInfos::cmdTestTicket_Click() {
         platform_.ui.MsgBox(error.what(), vbCritical);
     }
     platform_.printers.SetPaper(saved);
+}
+
+void frmInfos::cmdSauvegardes_Click() {
+    frmSauvegarde backups(platform_, data_, main_);
+    backups.Form_Load();
+    platform_.ui.ShowModal(backups);
 }
 
 void frmInfos::cmdOK_Click() {

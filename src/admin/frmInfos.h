@@ -9,16 +9,19 @@
 
 namespace vantor {
 
+class frmMain;
+
 // The shop settings: identity, VAT rates and mode, currency, receipt texts,
 // logo and QR pictures (chosen in a panel over the dialog), printers and the
-// on-screen keyboard option. "OK" writes Infos.txt; "Annuler" keeps everything.
+// on-screen keyboard option, and the backups dialog. "OK" writes Infos.txt; "Annuler" keeps
+// everything.
 class frmInfos : public Form {
 public:
     // Width of the dialog, and of a picture preview.
     static constexpr int kWidth = 8115;
     static constexpr int kPreviewWidth = 2175;
 
-    frmInfos(Platform& platform, TillData& data, Form& main);
+    frmInfos(Platform& platform, TillData& data, frmMain& main);
 
     void Form_Load() override;
     void cmdOK_Click();
@@ -26,6 +29,8 @@ public:
     // Prints the test receipt on the receipt printer chosen in the dialog,
     // with the paper chosen in it, and opens its drawer.
     void cmdTestTicket_Click();
+    // The backups dialog (frmSauvegarde).
+    void cmdSauvegardes_Click();
 
     // The image chooser: 0 for the logo, 1 for the QR code.
     void cmdAddImg_Click(int index);
@@ -53,7 +58,7 @@ private:
 
     Platform& platform_;
     TillData& data_;
-    Form& main_;
+    frmMain& main_;
     int imageChoisie_ = 0;
     std::vector<std::string> dirPaths_;  // the folder of each item of Dir1
 };

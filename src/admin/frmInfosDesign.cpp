@@ -57,7 +57,7 @@ Bounds SettingsButtonAt(int left, int top) {
 
 }  // namespace
 
-frmInfos::frmInfos(Platform& platform, TillData& data, Form& main)
+frmInfos::frmInfos(Platform& platform, TillData& data, frmMain& main)
     : Form("frmInfos"), platform_(platform), data_(data), main_(main) {
     caption = "Paramètres";
     width = kWidth;
@@ -136,6 +136,9 @@ void frmInfos::CreatePrinters() {
     ok.isDefault = true;
     AddButton(*this, "cmdUndo", "Annuler", SettingsButtonAt(3000, kSettingsButtonsTop)).onClick =
         [this] { cmdUndo_Click(); };
+    AddButton(*this, "cmdSauvegardes", "Sauvegardes...",
+              SettingsButtonAt(4560, kSettingsButtonsTop))
+        .onClick = [this] { cmdSauvegardes_Click(); };
 }
 
 // The paper and drawer of a receipt printer that speaks ESC/POS, and its test.

@@ -7,6 +7,8 @@
 
 #include "app/CommandLine.h"
 #include "backup/BackupLog.h"
+#include "backup/BackupRun.h"
+#include "backup/BackupSettings.h"
 #include "backup/FolderBackup.h"
 #include "backup/ResticBackup.h"
 #include "backup/Restore.h"
@@ -30,42 +32,21 @@ std::optional<CommandLine> BackupWords(Command command, const std::vector<std::s
     return line;
 }
 
-std::vector<std::string> SplitDestinations(const std::string& text) {
-    std::vector<std::string> destinations;
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find('|', start), text.size());
-        if (end > start) {
-            destinations.push_back(text.substr(start, end - start));
-        }
-        start = end + 1;
-    }
-    return destinations;
-}
-
 // One backup, told and recorded: 0 when verified, 2 when the destination
 // could not be used at all, 1 otherwise.
-int BackUp(const std::string& dataPath, const std::string& destination, Clock& clock,
-           std::ostream& out, std::ostream& err) {
-    const DateTime now = clock.Now();
-    const auto started = std::chrono::steady_clock::now();
-    BackupResult result;
-    if (IsResticDestination(destination)) {
-        result = BackupToRestic(dataPath, destination, now, SystemPrograms());
-    } else {
-        result = BackupToFolder(dataPath, destination, now);
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+int BackUp(const std::string& dataPath, const std::string& destination, const Thinning& thinning,
+           Clock& clock, std::ostream& out, std::ostream& err) {
+    const TimedBackup backup = BackUpTimed(dataPath, destination, clock.Now(), thinning);
+    const BackupResult& result = backup.result;
     // The event goes to the chain only when the till is not writing it.
     std::unique_ptr<FolderLock> lock;
     const bool owns = FolderLock::TryLock(dataPath, lock) == FolderLock::Result::Held;
-    RecordBackup(dataPath, now, result, seconds, owns);
+    RecordBackup(dataPath, backup.when, result, backup.seconds, owns);
     if (!result.verified) {
-        err << "Sauvegarde échouée : " << result.problem << '\n';
+        err << BackupOutcomeText(backup) << '\n';
         return result.unusable ? 2 : 1;
     }
-    out << "Sauvegarde vérifiée : " << result.path << " (" << BackupFigures(result, seconds)
-        << ")\n";
+    out << BackupOutcomeText(backup) << '\n';
     if (!result.thinned.empty()) {
         out << "Anciennes sauvegardes retirées :";
         for (const std::string& name : result.thinned) {
@@ -94,16 +75,17 @@ int RunBackupCommand(const std::vector<std::string>& words, Settings& settings, 
     }
     std::vector<std::string> destinations = line->Values("--vers");
     if (destinations.empty()) {
-        destinations = SplitDestinations(settings.Read(kBackupDestinationsKey));
+        destinations = BackupDestinations(settings);
     }
     if (destinations.empty()) {
         TellUsage(err, kBackup,
                   "Aucune destination de sauvegarde n'est réglée : donnez --vers DESTINATION");
         return 2;
     }
+    const Thinning thinning = BackupThinning(settings);
     int worst = 0;
     for (const std::string& destination : destinations) {
-        worst = std::max(worst, BackUp(dataPath, destination, clock, out, err));
+        worst = std::max(worst, BackUp(dataPath, destination, thinning, clock, out, err));
     }
     return worst;
 }

@@ -8,9 +8,6 @@
 
 namespace vantor {
 
-// The settings key of the backup folders, separated by "|".
-inline constexpr const char* kBackupDestinationsKey = "Sauvegarde/Dossiers";
-
 // `vantor sauvegarder [--data-dir DIR] [--vers DESTINATION]...`: a verified
 // backup of the data folder to each destination (those of the settings
 // without --vers). 0 only when every one is verified, 1 otherwise, 2 for bad

@@ -85,8 +85,10 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
     headless::TranscriptShell shell(std::cout);
     headless::ScriptRunner runner(script, std::cout, clock, printers, &shell);
     headless::TranscriptKeyboard keyboard(shell);
-    Platform platform{runner,   tillPrinters, settings, shell,
-                      keyboard, clock,        pictures, SystemUserFolders()};
+    // A backup runs at once: the transcript comes out the same at every run.
+    ImmediateBackground background;
+    Platform platform{runner,   tillPrinters,        settings,  shell, keyboard, clock,
+                      pictures, SystemUserFolders(), background};
     try {
         runner.RunPrelude();
         Till till = StartTill(platform, instance, arguments.start);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/QtBackground.h"
 #include "gui/QtKeyboard.h"
 #include "gui/QtPictures.h"
 #include "gui/QtPrinters.h"
@@ -19,6 +20,8 @@ namespace vantor {
 // whether the start went through.
 struct QtTill {
     explicit QtTill(const StartOptions& options);
+    // A backup still under way ends while the windows are still there.
+    ~QtTill() { background.Join(); }
     QtTill(const QtTill&) = delete;
     QtTill& operator=(const QtTill&) = delete;
 
@@ -33,8 +36,9 @@ struct QtTill {
     QtKeyboard keyboard;
     QtPictures pictures;
     QtSingleInstance instance;
-    Platform platform{ui,       printers, settings, shell,
-                      keyboard, clock,    pictures, SystemUserFolders()};
+    QtBackground background;
+    Platform platform{
+        ui, printers, settings, shell, keyboard, clock, pictures, SystemUserFolders(), background};
     Till till;
 };
 

@@ -1,6 +1,7 @@
 #include "backup/ResticBackup.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "backup/BackupCheck.h"
 #include "backup/ResticRun.h"
@@ -43,10 +44,11 @@ std::string NewSnapshotId(const std::string& out) {
 
 // The snapshot restored into a backups folder of a scratch folder, as a
 // folder backup of that name would be: "" or restic's problem.
+// The password is restic's own variables' when passwordFile is "".
 std::string BringOut(Programs& programs, const std::string& repository, const std::string& id,
-                     const std::string& folder) {
+                     const std::string& folder, const std::string& passwordFile) {
     const ResticReply restored =
-        RunRestic(programs, repository, "restore", {id, "--target", folder});
+        RunRestic(programs, repository, "restore", {id, "--target", folder}, "", passwordFile);
     return restored.ok ? "" : restored.problem;
 }
 
@@ -57,12 +59,22 @@ bool IsResticDestination(const std::string& destination) {
 }
 
 BackupResult BackupToRestic(const std::string& dataPath, const std::string& destination,
-                            const DateTime& now, Programs& programs) {
+                            const DateTime& now, Programs& programs, const std::string& password) {
     const std::string repository = RepositoryOf(destination);
     BackupResult result;
     result.destination = destination;
     ScratchFolder staging("restic-copie");
     ScratchFolder readBack("restic-relecture");
+    // restic reads a password given here from a file of its own, gone with the folder.
+    std::optional<ScratchFolder> secret;
+    std::string passwordFile;
+    if (!password.empty()) {
+        secret.emplace("restic-acces");
+        if (!secret->Path().empty()) {
+            passwordFile = JoinPath(secret->Path(), "mot-de-passe");
+            WriteScratchFile(passwordFile, password);
+        }
+    }
     if (staging.Path().empty() || readBack.Path().empty()) {
         result.problem = "Sauvegarde impossible sur " + destination +
                          " : pas de dossier temporaire pour la copie";
@@ -79,7 +91,7 @@ BackupResult BackupToRestic(const std::string& dataPath, const std::string& dest
     const std::string name = copy.name;
     const ResticReply backup =
         RunRestic(programs, repository, "backup",
-                  {"--json", "--tag", kResticTag, "--tag", name, "."}, copy.path);
+                  {"--json", "--tag", kResticTag, "--tag", name, "."}, copy.path, passwordFile);
     if (!backup.ok) {
         return NotVerified(result, backup);
     }
@@ -88,11 +100,13 @@ BackupResult BackupToRestic(const std::string& dataPath, const std::string& dest
         result.problem = "restic n'a pas dit quel instantané il a fait dans " + repository;
         return result;
     }
-    if (const ResticReply check = RunRestic(programs, repository, "check", {}); !check.ok) {
+    if (const ResticReply check = RunRestic(programs, repository, "check", {}, "", passwordFile);
+        !check.ok) {
         return NotVerified(result, check);
     }
     const std::string back = JoinPath(readBack.Path(), name);
-    if (std::string problem = BringOut(programs, repository, result.name, back); !problem.empty()) {
+    if (std::string problem = BringOut(programs, repository, result.name, back, passwordFile);
+        !problem.empty()) {
         result.problem = "Sauvegarde non vérifiée sur " + destination + " : " + problem;
         return result;
     }
@@ -162,7 +176,7 @@ RestoreResult RestoreFromRestic(const RestoreRequest& request, const DateTime& n
     const std::string name = chosen->name.empty() ? chosen->id : chosen->name;
     const std::string folder = JoinPath(JoinPath(scratch.Path(), kBackupsFolder), name);
     const std::string problem =
-        BringOut(programs, RepositoryOf(request.source), chosen->id, folder);
+        BringOut(programs, RepositoryOf(request.source), chosen->id, folder, "");
     if (!problem.empty() && !request.anyway) {
         result.backup = chosen->id;
         result.problem = "Sauvegarde " + chosen->id + " refusée : " + problem +

@@ -20,10 +20,12 @@ bool IsResticDestination(const std::string& destination);
 // temporary folder, gives it to `restic backup` tagged with its dated name,
 // runs `restic check`, then restores the new snapshot into another temporary
 // folder and checks it as a folder backup is checked (hashes, chain). The
-// password is restic's own RESTIC_PASSWORD or RESTIC_PASSWORD_FILE.
-// Verified only when all of it went well; result.name is the snapshot's id.
+// password is the one given (the till's settings), else restic's own
+// RESTIC_PASSWORD or RESTIC_PASSWORD_FILE. Verified only when all of it went
+// well; result.name is the snapshot's id.
 BackupResult BackupToRestic(const std::string& dataPath, const std::string& destination,
-                            const DateTime& now, Programs& programs);
+                            const DateTime& now, Programs& programs,
+                            const std::string& password = "");
 
 // One of the till's snapshots in the repository.
 struct ResticSnapshot {

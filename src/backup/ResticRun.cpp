@@ -51,12 +51,16 @@ ResticReply Unusable(std::string problem) {
 }  // namespace
 
 ResticReply RunRestic(Programs& programs, const std::string& repository, const std::string& command,
-                      const std::vector<std::string>& arguments, const std::string& folder) {
-    if (!HasResticPassword()) {
+                      const std::vector<std::string>& arguments, const std::string& folder,
+                      const std::string& passwordFile) {
+    if (passwordFile.empty() && !HasResticPassword()) {
         return Unusable("Mot de passe du dépôt restic " + repository +
                         " absent : donnez-le par RESTIC_PASSWORD ou RESTIC_PASSWORD_FILE");
     }
     std::vector<std::string> words{command, "--repo", repository};
+    if (!passwordFile.empty()) {
+        words.insert(words.end(), {"--password-file", passwordFile});
+    }
     words.insert(words.end(), arguments.begin(), arguments.end());
     const ProgramOutput run = programs.Run("restic", words, folder);
     if (!run.started) {

@@ -18,9 +18,12 @@ struct ResticReply {
     std::string problem;  // in French, when not ok
 };
 
-// restic COMMAND --repo REPOSITORY ARGUMENTS..., run in folder ("" for ours).
+// restic COMMAND --repo REPOSITORY ARGUMENTS..., run in folder ("" for ours);
+// the password from passwordFile when one is given, else from restic's own
+// variables.
 ResticReply RunRestic(Programs& programs, const std::string& repository, const std::string& command,
-                      const std::vector<std::string>& arguments, const std::string& folder = "");
+                      const std::vector<std::string>& arguments, const std::string& folder = "",
+                      const std::string& passwordFile = "");
 
 // A folder of its own in the system's temporary folder, removed with all it
 // holds when this goes; Path() is "" when it could not be made.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Background.h"
 #include "platform/Printers.h"
 #include "platform/Services.h"
 #include "platform/Ui.h"
@@ -17,6 +18,7 @@ struct Platform {
     Clock& clock;
     Pictures& pictures;
     UserFolders& folders;
+    Background& background;
 };
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "backup/BackupLog.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Closures.h"
 #include "platform/DateTime.h"
@@ -60,5 +61,10 @@ std::vector<std::string> RapportZ(const Closure& closure, const std::string& mon
 // is what a rewritten history no longer matches.
 std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
                                       const std::string& cle);
+
+// "Dernière sauvegarde vérifiée : 07.12.2026 23:10:05" ("aucune" without
+// one), the caption on a line of its own when the whole does not fit width
+// characters, then a separator: the Z tells how safe the days before are.
+std::vector<std::string> LignesSauvegarde(const std::optional<VerifiedBackup>& last, int width);
 
 }  // namespace vantor

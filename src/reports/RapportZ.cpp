@@ -64,4 +64,14 @@ std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
     return lines;
 }
 
+std::vector<std::string> LignesSauvegarde(const std::optional<VerifiedBackup>& last, int width) {
+    const std::string caption = "Dernière sauvegarde vérifiée :";
+    const std::string when =
+        last ? FormatDate(last->when.date) + " " + FormatTime(last->when.time) : "aucune";
+    if (Len(caption) + 1 + Len(when) <= static_cast<std::size_t>(width)) {
+        return {caption + " " + when, std::string(kSeparateur)};
+    }
+    return {caption, when, std::string(kSeparateur)};
+}
+
 }  // namespace vantor

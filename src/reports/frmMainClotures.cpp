@@ -2,8 +2,11 @@
 // prints the Z report; the past days are closed by themselves at start-up
 // and at the first checkout of a later day, once a date far after the last
 // record is confirmed; a closed day, month or year takes no record.
+#include <algorithm>
 #include <cassert>
 
+#include "backup/BackupLog.h"
+#include "checkout/ReceiptLines.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
 #include "ledger/ArchiveKey.h"
@@ -30,6 +33,21 @@ std::vector<std::string> ChainLines(const std::string& dataPath) {
     } catch (const std::runtime_error&) {
     }
     return LignesChaine(head, key);
+}
+
+// The last verified backup under the chain's lines; an unreadable backup
+// log leaves the line out, the closure being made already.
+std::vector<std::string> BackupLines(const std::string& dataPath, int width) {
+    try {
+        return LignesSauvegarde(LastVerifiedBackup(dataPath), width);
+    } catch (const std::runtime_error&) {
+        return {};
+    }
+}
+
+bool MadeADay(const ClosingRun& run) {
+    return std::any_of(run.made.begin(), run.made.end(),
+                       [](const Closure& closure) { return closure.period == kClosureDay; });
 }
 
 }  // namespace
@@ -84,6 +102,9 @@ void frmMain::CloturerJoursPasses() {
     }
     if (const std::optional<ClosingRun> run = Cloturer(false); run && !run->refused) {
         clotureFaiteLe_ = today;
+        if (MadeADay(*run)) {
+            Sauvegarder();
+        }
     }
 }
 
@@ -143,11 +164,16 @@ void frmMain::cmdCloture_Click() {
     for (const std::string& line : ChainLines(data_.DataPath)) {
         list.AddItem(line);
     }
+    for (const std::string& line :
+         BackupLines(data_.DataPath, ReceiptWidth(platform_.printers.Paper()))) {
+        list.AddItem(line);
+    }
     data_.RapportAffiche = true;
     assert(RecordsMatchLines());
     cmdPrint_Click(0);
     // Back on an empty ticket, the total's place says so until the next tap.
     Get("lblTotal").caption = "Journée du " + FormatDate(now.date) + " clôturée";
+    Sauvegarder();
 }
 
 // A table's ticket cannot be sold on a closed day: the closure's question

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -99,6 +100,16 @@ public:
     // (at start-up and at the first checkout of a later day)
     void cmdCloture_Click();
     void CloturerJoursPasses();
+
+    // Backups (admin/frmMainSauvegarde.cpp): to every destination of the
+    // settings, away from the screen, after each closure of a day and on
+    // demand. lblSauvegarde shows the progress and the result; suivi, when
+    // given, is told the same texts (the backup dialog's progress). Each
+    // backup done is recorded (Sauvegardes.csv, the event log).
+    void Sauvegarder(std::function<void(const std::string&)> suivi = {});
+    bool SauvegardeEnCours() const { return sauvegardeEnCours_; }
+    // The dialog that followed the backup is gone.
+    void NePlusSuivreSauvegarde() { suiviSauvegarde_ = nullptr; }
 
     // Waiters, modes, VAT, panels
     void LireServeurs();
@@ -303,6 +314,9 @@ private:
     // management is on: "Anne : 2 lignes, 7".
     void TraceLignes(const char* type, std::size_t count, double amount);
 
+    // What lblSauvegarde and the backup's follower show; red for a failure.
+    void AfficherSauvegarde(const std::string& texte, bool echec = false);
+
     // The yearly closures made propose an archive of their year.
     void ProposerArchives(const std::vector<Closure>& made);
 
@@ -340,6 +354,9 @@ private:
     // Who let the last guarded action through: the manager signed in, or
     // the one who approved it ("" without staff).
     std::string autorisePar_;
+    // A backup runs away from the screen; the dialog that asked for it follows it.
+    bool sauvegardeEnCours_ = false;
+    std::function<void(const std::string&)> suiviSauvegarde_;
 };
 
 }  // namespace vantor

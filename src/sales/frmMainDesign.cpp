@@ -244,6 +244,10 @@ void frmMain::CreateServiceAndCheckout() {
     AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 2800, 1100, 1700, kButtonHeight).maxLength =
         25;
     SetCheckoutButtons(0);  // "Ticket", the mode the window opens in
+    // Under the checkout: a backup's progress and result, once one ran.
+    Control& backup =
+        AddLabel(*this, "lblSauvegarde", nullptr, "", kColumnLeft, 9990, kColumnWidth, 300);
+    backup.visible = false;
 }
 
 void frmMain::CreateCashMovementFrame() {

@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "sales/frmMain.h"
+#include "startup/FirstRestore.h"
 
 namespace vantor {
 
@@ -109,6 +110,12 @@ Till StartTill(Platform& platform, SingleInstance& instance, const StartOptions&
     DataFolder folder = ResolveDataFolder(platform.settings, platform.folders, options);
     // The lock lives in the folder, so the folder is made sure of first; a
     // second instance finds it there and creates nothing.
+    // The very first start may bring a backup back instead of an empty folder.
+    std::error_code missing;
+    if (folder.chosenNow && !options.dataDir &&
+        !std::filesystem::exists(ToPath(folder.path), missing)) {
+        OfferFirstRestore(platform, folder.path);
+    }
     std::string reason = folder.chosenNow ? CreateFolder(folder.path) : UnusableReason(folder.path);
     if (!reason.empty()) {
         ShowFolderError(platform, folder.path, reason);

@@ -12,6 +12,7 @@
 #include "admin/frmConnexion.h"
 #include "admin/frmInfos.h"
 #include "admin/frmPersonnel.h"
+#include "admin/frmSauvegarde.h"
 #include "admin/frmServeurs.h"
 #include "catalogue/frmCat.h"
 #include "catalogue/frmColors.h"
@@ -120,7 +121,9 @@ protected:
     HeaderPictures pictures;
     FixedUserFolders folders;
     FolderInstance instance;
-    Platform platform{runner, printers, settings, shell, keyboard, clock, pictures, folders};
+    ImmediateBackground background;
+    Platform platform{runner, printers, settings, shell,     keyboard,
+                      clock,  pictures, folders,  background};
     Till till;
 };
 
@@ -132,6 +135,7 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     EXPECT_EXPECTED("frmMontantRecu.txt", Shown(frmMontantRecu(platform)));
     EXPECT_EXPECTED("frmAgenda.txt", Shown(frmAgenda(platform, tillData)));
     EXPECT_EXPECTED("frmInfos.txt", Shown(frmInfos(platform, tillData, main)));
+    EXPECT_EXPECTED("frmSauvegarde.txt", Shown(frmSauvegarde(platform, tillData, main)));
     EXPECT_EXPECTED("frmServeurs.txt", Shown(frmServeurs(platform, tillData, main)));
     EXPECT_EXPECTED("frmCat.txt", Shown(frmCat(platform, tillData, main)));
     EXPECT_EXPECTED("frmColors.txt", Shown(frmColors(platform, tillData, main)));
@@ -175,6 +179,7 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
     EXPECT_EQ(UnboundControls(frmMontantRecu(platform)), none);
     EXPECT_EQ(UnboundControls(frmAgenda(platform, tillData)), none);
     EXPECT_EQ(UnboundControls(frmInfos(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(frmSauvegarde(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmServeurs(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmCat(platform, tillData, main)), none);
     EXPECT_EQ(UnboundControls(frmColors(platform, tillData, main)), none);
