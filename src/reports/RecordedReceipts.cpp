@@ -50,7 +50,39 @@ std::optional<std::vector<std::string_view>> RecordedFields(std::string_view lin
     return before;
 }
 
+// The line taken back: its quantity and amount negated, the rest the same.
+bool TakesBack(const RecordedLine& back, const RecordedLine& sold) {
+    const std::optional<ExactSum> backAmount = ExactSum::Parse(back.amount);
+    const std::optional<ExactSum> soldAmount = ExactSum::Parse(sold.amount);
+    return back.quantity == -sold.quantity && back.label == sold.label &&
+           back.category == sold.category && backAmount && soldAmount &&
+           (*backAmount + *soldAmount) == ExactSum();
+}
+
 }  // namespace
+
+Correction KindOfCorrection(const RecordedReceipt& r, const RecordedReceipt* corrected) {
+    if (r.corrige == 0) {
+        return Correction::Aucune;
+    }
+    if (corrected == nullptr || corrected->lines.size() != r.lines.size()) {
+        return Correction::Remboursement;
+    }
+    // Each sold line matched by one line of the correction, in any order.
+    std::vector<bool> used(r.lines.size(), false);
+    for (const RecordedLine& sold : corrected->lines) {
+        bool found = false;
+        for (std::size_t i = 0; i < r.lines.size() && !found; ++i) {
+            if (!used[i] && TakesBack(r.lines[i], sold)) {
+                used[i] = found = true;
+            }
+        }
+        if (!found) {
+            return Correction::Remboursement;
+        }
+    }
+    return Correction::Annulation;
+}
 
 std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line) {
     const std::optional<std::vector<std::string_view>> fields = RecordedFields(line);
