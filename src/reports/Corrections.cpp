@@ -71,8 +71,8 @@ std::string CancellationRefusal(const RecordedReceipt& sale,
                                 const std::vector<RecordedReceipt>& corrections) {
     std::string refusal = AnyCorrectionRefusal(sale, corrections);
     if (refusal.empty() && !corrections.empty()) {
-        refusal = NumeroText(sale) +
-                  " est déjà remboursé en partie : remboursez ce qu'il en reste.";
+        refusal =
+            NumeroText(sale) + " est déjà remboursé en partie : remboursez ce qu'il en reste.";
     }
     return refusal;
 }
@@ -90,9 +90,10 @@ std::string RefundRefusal(const RecordedReceipt& sale,
         const int asked = i < quantities.size() ? quantities[i] : 0;
         if (asked < 0 || asked > remaining[i]) {
             return NumeroText(sale) + " ne peut plus rembourser que " +
-                   std::to_string(remaining[i]) + " " + sale.lines[i].label + " (vendu : " +
-                   std::to_string(sale.lines[i].quantity) + ", déjà remboursé : " +
-                   std::to_string(sale.lines[i].quantity - remaining[i]) + ").";
+                   std::to_string(remaining[i]) + " " + sale.lines[i].label +
+                   " (vendu : " + std::to_string(sale.lines[i].quantity) +
+                   ", déjà remboursé : " + std::to_string(sale.lines[i].quantity - remaining[i]) +
+                   ").";
         }
     }
     for (const RecordedLine& line : CorrectionLines(sale, quantities)) {
@@ -118,11 +119,10 @@ std::vector<RecordedLine> CorrectionLines(const RecordedReceipt& sale,
         const std::int64_t soldCents = LineCentsOf(sold);
         const std::int64_t product = soldCents * quantity;
         const std::int64_t half = sold.quantity / 2;
-        const std::int64_t cents =
-            quantity == sold.quantity
-                ? soldCents
-                : (product >= 0 ? (product + half) / sold.quantity
-                                : -((-product + half) / sold.quantity));
+        const std::int64_t cents = quantity == sold.quantity
+                                       ? soldCents
+                                       : (product >= 0 ? (product + half) / sold.quantity
+                                                       : -((-product + half) / sold.quantity));
         lines.push_back({-quantity, sold.label, TexteCentimes(-cents), sold.category});
     }
     return lines;

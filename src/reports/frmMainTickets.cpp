@@ -11,10 +11,10 @@
 #include "data/Numbers.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
-#include "platform/Printer.h"
 #include "ledger/ChainEntry.h"
 #include "ledger/Events.h"
 #include "ledger/SaleLines.h"
+#include "platform/Printer.h"
 #include "reports/Corrections.h"
 #include "reports/RecordedReceipts.h"
 #include "reports/frmTickets.h"
@@ -35,7 +35,7 @@ std::int64_t ReceiptLinesCents(const std::vector<RecordedLine>& lines) {
 }
 
 PaymentKind RecordedPayment(const RecordedReceipt& sale) {
-    return sale.paiement == "Cart" ? PaymentKind::Card
+    return sale.paiement == "Cart"    ? PaymentKind::Card
            : sale.paiement == "Mixte" ? PaymentKind::Mixed
                                       : PaymentKind::Cash;
 }

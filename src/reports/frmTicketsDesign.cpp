@@ -50,40 +50,47 @@ void frmTickets::CreateDayChooser() {
     Control& label = AddAt(*this, ControlKind::Label, "lblJour", {kTicketsMargin, 240, 900, 400});
     label.caption = "Jour :";
     label.fontSize = 12;
-    AddTicketsButton(*this, "cmdJourPrecedent", "◀", {1080, kTicketsMargin, 900, kTicketsRowHeight}).onClick =
-        [this] { cmdJourPrecedent_Click(); };
+    AddTicketsButton(*this, "cmdJourPrecedent", "◀", {1080, kTicketsMargin, 900, kTicketsRowHeight})
+        .onClick = [this] { cmdJourPrecedent_Click(); };
     Control& day = AddAt(*this, ControlKind::DatePicker, "dtpJour", {2100, 180, 2200, 480});
     day.backColor = Rgb(255, 255, 255);
     day.fontSize = 12;
     day.onChange = [this] { dtpJour_Change(); };
-    AddTicketsButton(*this, "cmdJourSuivant", "▶", {4420, kTicketsMargin, 900, kTicketsRowHeight}).onClick =
-        [this] { cmdJourSuivant_Click(); };
+    AddTicketsButton(*this, "cmdJourSuivant", "▶", {4420, kTicketsMargin, 900, kTicketsRowHeight})
+        .onClick = [this] { cmdJourSuivant_Click(); };
 }
 
 void frmTickets::CreateLists() {
-    AddTicketsList(*this, "lstTickets", {kTicketsMargin, kTicketsListsTop, kTicketsListWidth, kTicketsListsHeight})
+    AddTicketsList(*this, "lstTickets",
+                   {kTicketsMargin, kTicketsListsTop, kTicketsListWidth, kTicketsListsHeight})
         .onClick = [this] { lstTickets_Click(); };
-    Control& label = AddAt(*this, ControlKind::Label, "lblLignes",
-                           {kTicketsLinesLeft, kTicketsMargin + 160, kTicketsLinesWidth, kTicketsRowHeight - 160});
+    Control& label = AddAt(
+        *this, ControlKind::Label, "lblLignes",
+        {kTicketsLinesLeft, kTicketsMargin + 160, kTicketsLinesWidth, kTicketsRowHeight - 160});
     label.caption = "Touchez une ligne : une de plus à rembourser";
     label.fontSize = 10;
-    AddTicketsList(*this, "lstLignes", {kTicketsLinesLeft, kTicketsListsTop, kTicketsLinesWidth, kTicketsListsHeight})
+    AddTicketsList(*this, "lstLignes",
+                   {kTicketsLinesLeft, kTicketsListsTop, kTicketsLinesWidth, kTicketsListsHeight})
         .onClick = [this] { lstLignes_Click(); };
 }
 
 void frmTickets::CreateButtons() {
     const int step = kTicketsButtonWidth + 160;
-    AddTicketsButton(*this, "cmdDuplicata", "Duplicata",
-                     {kTicketsMargin, kTicketsButtonsTop, kTicketsButtonWidth, kTicketsButtonHeight})
+    AddTicketsButton(
+        *this, "cmdDuplicata", "Duplicata",
+        {kTicketsMargin, kTicketsButtonsTop, kTicketsButtonWidth, kTicketsButtonHeight})
         .onClick = [this] { cmdDuplicata_Click(); };
-    AddTicketsButton(*this, "cmdAnnulerTicket", "Annuler le ticket",
-                     {kTicketsMargin + step, kTicketsButtonsTop, kTicketsButtonWidth, kTicketsButtonHeight})
+    AddTicketsButton(
+        *this, "cmdAnnulerTicket", "Annuler le ticket",
+        {kTicketsMargin + step, kTicketsButtonsTop, kTicketsButtonWidth, kTicketsButtonHeight})
         .onClick = [this] { cmdAnnulerTicket_Click(); };
-    AddTicketsButton(*this, "cmdRembourser", "Rembourser",
-                     {kTicketsMargin + 2 * step, kTicketsButtonsTop, kTicketsButtonWidth, kTicketsButtonHeight})
+    AddTicketsButton(
+        *this, "cmdRembourser", "Rembourser",
+        {kTicketsMargin + 2 * step, kTicketsButtonsTop, kTicketsButtonWidth, kTicketsButtonHeight})
         .onClick = [this] { cmdRembourser_Click(); };
     AddTicketsButton(*this, "cmdFermer", "Fermer",
-                     {kTicketsClientWidth - kTicketsMargin - 2400, kTicketsButtonsTop, 2400, kTicketsButtonHeight})
+                     {kTicketsClientWidth - kTicketsMargin - 2400, kTicketsButtonsTop, 2400,
+                      kTicketsButtonHeight})
         .onClick = [this] { cmdFermer_Click(); };
 }
 

@@ -65,8 +65,8 @@ TEST(Corrections, ACorrectionIsACancellationOnlyWhenItTakesBackEveryLineNegated)
          Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n",
          Correction::Remboursement},
         {"a line twice",
-         Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-2;Café (3.50);-7.00;0;5\n" +
-             Head(8) + "-1;Croque;-8.00;5;5\n",
+         Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) +
+             "-1;Croque;-8.00;5;5\n",
          Correction::Remboursement},
         {"an amount not negated",
          Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n" + Head(8) +
@@ -139,8 +139,11 @@ TEST(Corrections, RefusedCorrectionsSayWhy) {
          {},
          {0, 0, 1},
          "Rien à rembourser : choisissez les lignes des articles à rembourser."},
-        {"nothing", {}, {0, 0, 0}, "Rien à rembourser : choisissez les lignes des articles à "
-                                   "rembourser."},
+        {"nothing",
+         {},
+         {0, 0, 0},
+         "Rien à rembourser : choisissez les lignes des articles à "
+         "rembourser."},
     };
     for (const Row& row : rows) {
         const std::string refusal = row.refund.empty()

@@ -46,7 +46,7 @@ TEST(Tickets, CorrectionsAgreeWithTheJournalAndLeaveTheLedgerIntact) {
     // Sale 1 on the 4th, by card; the 5th closes the 4th at its first sale.
     till.Run("clock 04.12.2026 18:00:00\n" + kCoffeesAndDish + "click cmdPrint 1\nanswer no\n");
     till.Run("clock 05.12.2026 12:00:00\n" + kCoffeesAndDish +
-             "click cmdPrint 0\nanswer no\n"  // sale 3 (a start skips one)
+             "click cmdPrint 0\nanswer no\n"                      // sale 3 (a start skips one)
              "click Command1 2\nclick cmdPrint 0\nanswer no\n");  // sale 4
     const std::string closures = till.Read("Clotures.csv");
     ASSERT_NE(closures, "");
@@ -74,8 +74,8 @@ TEST(Tickets, CorrectionsAgreeWithTheJournalAndLeaveTheLedgerIntact) {
     }
     for (const Date day : {Date{2026, 12, 4}, Date{2026, 12, 5}}) {
         for (const RecordedReceipt& receipt : RecordedReceiptsOf(till.Folder(), day)) {
-            found += "n° " + std::to_string(receipt.numero) + " " + FormatDate(receipt.date) +
-                     " " + receipt.paiement + " " + receipt.total.Text() +
+            found += "n° " + std::to_string(receipt.numero) + " " + FormatDate(receipt.date) + " " +
+                     receipt.paiement + " " + receipt.total.Text() +
                      (receipt.corrige != 0 ? " corrige " + std::to_string(receipt.corrige) : "") +
                      "\n";
         }
