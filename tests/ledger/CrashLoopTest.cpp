@@ -419,8 +419,8 @@ TEST(CrashLoop, AKilledCancellationLeavesNothingOrTheWholeCorrection) {
     const std::string linesAfter = Slurp(reference + "/" + kLinesFile);
     ASSERT_EQ(
         after.substr(before.size()),
-        "05.12.2026;14:00:00;Nom;-1.75;0;Esp;;-0\r\n05.12.2026;14:00:00;Nom;-1.75;0;Cart;;-0\r\n"
-        "05.12.2026;14:00:00;Nom;-4;5;Esp;;-0\r\n05.12.2026;14:00:00;Nom;-4;5;Cart;;-0\r\n");
+        "05.12.2026;14:00:00;Nom;-1.75;0;Esp;;0\r\n05.12.2026;14:00:00;Nom;-1.75;0;Cart;;0\r\n"
+        "05.12.2026;14:00:00;Nom;-4;5;Esp;;0\r\n05.12.2026;14:00:00;Nom;-4;5;Cart;;0\r\n");
 
     std::mt19937 random(kSeed);
     std::uniform_int_distribution<long long> moment(0, whole.lasted.count());
