@@ -382,7 +382,7 @@ TEST(CrashLoop, KilledClosingsCloseEachPeriodOnceAndLoseNoEvent) {
 // VANTOR_CORRECTION_CRASH_RUNS gives more runs on demand.
 int CorrectionRuns() {
     const char* runs = std::getenv("VANTOR_CORRECTION_CRASH_RUNS");
-    return runs != nullptr ? std::atoi(runs) : 24;
+    return runs != nullptr ? std::atoi(runs) : 8;
 }
 
 // A paid sale cancelled from the receipts of the day, killed at any moment:
