@@ -162,12 +162,18 @@ void frmMain::SellTicket(PaymentKind kind) {
 // receipt that fails gives the entry up at once and records nothing, the
 // ticket staying on screen; a crash while printing leaves the entry open, and
 // the next start gives it up.
+// A correction goes the same way, under its own number, its records negative.
 void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bool print) {
-    const std::vector<std::string> records = SaleRecords(
-        totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, data_.Infos, sale.when);
+    InfosRecord infos = data_.Infos;
+    if (sale.modeTVA) {
+        infos[ModeTVA] = *sale.modeTVA;  // a correction keeps the VAT mode of its sale
+    }
+    const std::vector<std::string> records =
+        SaleRecords(totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, infos,
+                    sale.when, sale.corrige != 0 ? SaleSign::Correction : SaleSign::Sale);
     const std::vector<std::string> lines =
         records.empty() ? std::vector<std::string>{}
-                        : LinesFileLines(data_.NumTicket, sale, data_.Serveur, data_.Infos);
+                        : LinesFileLines(data_.NumTicket, sale, data_.Serveur, infos, sale.corrige);
     // A sale that records nothing has no chain entry to keep its number.
     AdvanceTicketNumber(records.empty() ? KeptBy::IdFile : KeptBy::Chain);
     NumberInUse inUse(data_.NumTicket, true);

@@ -31,11 +31,18 @@ double TauxTVA(const InfosRecord& infos);
 // amount × rate / (100 + rate), 0.909... in 10.00 at 10; 0 for a rate of -100.
 double TvaIncluse(double montant, double taux);
 
+// A sale records what it sells, a correction (a cancellation or a refund of a
+// recorded sale) what it takes back: the one never records the other's sign,
+// so that no ordinary sale goes negative by accident.
+enum class SaleSign { Sale, Correction };
+
 // The records of one checkout, one per category with a positive subtotal
-// (two for a split payment), all stamped with the moment of the sale.
+// (a negative one for a correction; two for a split payment), all stamped
+// with the moment of the sale.
 std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
                                      double partEspeces, const std::string& serveur,
-                                     const InfosRecord& infos, const DateTime& when);
+                                     const InfosRecord& infos, const DateTime& when,
+                                     SaleSign sign = SaleSign::Sale);
 std::string MovementRecord(const DateTime& when, const std::string& text, double amount,
                            int account);
 

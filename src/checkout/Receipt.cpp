@@ -1,4 +1,5 @@
 // The layout of the printed receipt, and of a report printed from the screen.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -54,6 +55,7 @@ void frmMain::PrintTicket(const ReceiptSale* sale) {
         PrintReceiptTotals(printer, *sale);
         printer.SetFontBold(true);
         PrintTrainingMark(printer, kReceiptLeft);
+        PrintReceiptMark(printer, *sale);
     }
     printer.EndDoc();
 }
@@ -87,6 +89,7 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     printer.SetY(2600);
     if (sale != nullptr) {
         PrintTrainingMark(printer, kReceiptLeft);
+        PrintReceiptMark(printer, *sale);
     }
     const Picture& logo = Get("Image1").picture;
     if (logo.Loaded()) {
@@ -106,8 +109,11 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
     const DateTime when = sale != nullptr ? sale->when : platform_.clock.Now();
     PrintAt(printer, 300, FormatDate(when.date) + "   " + FormatTime(when.time));
     if (sale != nullptr) {
-        PrintAt(printer, 300, "Servis par : " + Before(data_.Serveur, "+"));
-        PrintAt(printer, 300, "Ticket n° :  " + std::to_string(data_.NumTicket));
+        const std::string& serveur = sale->serveur.empty() ? data_.Serveur : sale->serveur;
+        PrintAt(printer, 300, "Servis par : " + Before(serveur, "+"));
+        PrintAt(
+            printer, 300,
+            "Ticket n° :  " + std::to_string(sale->numero != 0 ? sale->numero : data_.NumTicket));
         if (!sale->code.empty()) {
             PrintAt(printer, 300, "Code : " + sale->code);
         }
@@ -120,6 +126,11 @@ void frmMain::PrintReceiptHeader(Printer& printer, const ReceiptSale* sale) {
 void frmMain::PrintReceiptArticles(Printer& printer, const ReceiptSale& sale) {
     const int width = ReceiptWidth(platform_.printers.Paper());
     printer.Print("");
+    for (const std::string& note : sale.notes) {
+        for (const std::string& line : ReceiptTextLines(note, width)) {
+            PrintAt(printer, kReceiptLeft, line);
+        }
+    }
     for (const ReceiptArticle& article : sale.articles) {
         for (const std::string& line : ReceiptArticleLines(
                  article.quantity, article.label, data_.Infos[Monnaie], article.amount, width)) {
@@ -136,9 +147,8 @@ void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     printer.SetFontBold(true);
     printer.Print("");
     PrintAt(printer, kReceiptLeft, ReceiptAmountLine("Total", currency, sale.totalText, width));
-    const Control& tva = Get("cmbTVA");
     printer.SetFontBold(false);
-    if (tva.listIndex == 1 || tva.listIndex == 2) {
+    if (ShowsIncludedVat(sale)) {
         PrintAt(printer, kReceiptLeft,
                 ReceiptAmountLine(IncludedVatLabel(sale.taux), currency,
                                   FormatCents(sale.montantTVA), width));
@@ -153,6 +163,30 @@ void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     if (Get("chkQR").value == 1) {
         PrintQrBlock(printer, sale.code);
     }
+}
+
+// A sale on screen shows its VAT in the mode chosen; a recorded one (its
+// duplicate, its correction) in the mode it was recorded with.
+bool frmMain::ShowsIncludedVat(const ReceiptSale& sale) const {
+    if (!sale.modeTVA) {
+        const int mode = Get("cmbTVA").listIndex;
+        return mode == 1 || mode == 2;
+    }
+    const std::optional<double> mode = ParseNumber(*sale.modeTVA);
+    return mode && (std::nearbyint(*mode) == 1 || std::nearbyint(*mode) == 2);
+}
+
+// "DUPLICATA", "ANNULATION" or "REMBOURSEMENT" at the top and the bottom of
+// the receipt, across its width, so that nobody takes it for a sale.
+void frmMain::PrintReceiptMark(Printer& printer, const ReceiptSale& sale) {
+    if (sale.mark.empty()) {
+        return;
+    }
+    const int width = ReceiptWidth(platform_.printers.Paper());
+    const std::size_t room = static_cast<std::size_t>(std::max(width, 0));
+    const std::size_t used = Len(sale.mark);
+    PrintAt(printer, kReceiptLeft,
+            std::string(used < room ? (room - used) / 2 : 0, ' ') + sale.mark);
 }
 
 // "Espèces" or "Carte" with the total; a split with both parts, the cash

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,16 @@ struct ReceiptSale {
     Encaissement payment;
     DateTime when;     // the moment of the sale, that its records also bear
     std::string code;  // its chain code; empty for a sale that records nothing
+    // A receipt of a sale other than the one on screen (a duplicate, a
+    // correction): the number and waiter it bears when not the till's, the
+    // VAT mode of the sale it reprints or corrects, the word printed at its
+    // top and bottom ("DUPLICATA"), the lines printed before its articles.
+    std::int32_t numero = 0;
+    std::string serveur;
+    std::optional<std::string> modeTVA;
+    std::string mark;
+    std::vector<std::string> notes;
+    std::int32_t corrige = 0;  // the sale a correction corrects
 };
 
 }  // namespace vantor

@@ -77,6 +77,10 @@ std::vector<std::string> ReceiptArticleLines(int quantity, std::string_view labe
     return lines;
 }
 
+std::vector<std::string> ReceiptTextLines(std::string_view text, int width) {
+    return WrapLabel(text, static_cast<std::size_t>(std::max(width, 8)));
+}
+
 std::vector<std::string> TrainingMarkLines(int width) {
     const std::string first = "MODE FORMATION -";
     const std::string second = "TICKET SANS VALEUR";

@@ -31,6 +31,10 @@ std::vector<std::string> ReceiptArticleLines(int quantity, std::string_view labe
                                              std::string_view currency, std::string_view amount,
                                              int width);
 
+// A text across the receipt, wrapped at spaces as the article labels are:
+// "Ce ticket annule le ticket n° 12 du 05.12.2026".
+std::vector<std::string> ReceiptTextLines(std::string_view text, int width);
+
 // "MODE FORMATION - TICKET SANS VALEUR" on one line when it fits the width,
 // else on two, cut after the dash.
 std::vector<std::string> TrainingMarkLines(int width);

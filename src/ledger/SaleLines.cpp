@@ -17,6 +17,24 @@ std::optional<ChainEntryAt> EntryBefore(const std::string& chainPath, std::uint6
     return found;
 }
 
+std::optional<ChainEntry> SaleEntryOf(const std::string& dataPath, std::int64_t numero) {
+    const std::string chainPath = JoinPath(dataPath, kChainFile);
+    std::optional<ChainEntry> found;
+    if (!FileExists(chainPath)) {
+        return found;
+    }
+    ForEachLineBackward(chainPath, FileSize(chainPath),
+                        [&](std::string_view line, std::uint64_t, bool) {
+                            std::optional<ChainEntry> entry = ParseEntry(line);
+                            if (entry && entry->kind == EntryKind::Sale && entry->ref == numero &&
+                                entry->file == kJournalFile) {
+                                found = std::move(entry);
+                            }
+                            return found.has_value();
+                        });
+    return found;
+}
+
 std::optional<ChainEntryAt> LinesOfSale(const std::string& chainPath, std::uint64_t saleLineStart,
                                         const ChainEntry& sale) {
     if (sale.kind != EntryKind::Sale || sale.file != kJournalFile) {

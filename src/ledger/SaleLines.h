@@ -47,6 +47,11 @@ std::uint64_t CutLinesBack(const std::string& dataPath, const ChainEntry& lines)
 ChainEntry GivingUp(const ChainEntry& entry, std::uint64_t size, const std::string& previousHash,
                     std::uint64_t seq);
 
+// The entry of the records of sale numero (whose code its receipt printed):
+// the chain's last sale entry of the number, a number being never given
+// twice; nothing when the chain has none.
+std::optional<ChainEntry> SaleEntryOf(const std::string& dataPath, std::int64_t numero);
+
 // Keeps bytes taken out of a file in tickets.recup, with a line saying where they were.
 void KeepCutBytes(const std::string& dataPath, const std::string& file, std::uint64_t offset,
                   const std::string& bytes);

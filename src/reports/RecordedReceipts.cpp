@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 
 #include "data/Cp1252.h"
 #include "data/Dates.h"
@@ -50,7 +51,77 @@ std::optional<std::vector<std::string_view>> RecordedFields(std::string_view lin
     return before;
 }
 
+// The line taken back: its quantity and amount negated, the rest the same.
+bool TakesBack(const RecordedLine& back, const RecordedLine& sold) {
+    const std::optional<ExactSum> backAmount = ExactSum::Parse(back.amount);
+    const std::optional<ExactSum> soldAmount = ExactSum::Parse(sold.amount);
+    return back.quantity == -sold.quantity && back.label == sold.label &&
+           back.category == sold.category && backAmount && soldAmount &&
+           (*backAmount + *soldAmount) == ExactSum();
+}
+
+// The recorded sales that keep says to keep, oldest first, read from
+// lignes.csv up to its last complete write.
+std::vector<RecordedReceipt> RecordedReceiptsWhere(
+    const std::string& dataPath, const std::function<bool(const RecordedReceipt&)>& keep) {
+    const std::string path = JoinPath(dataPath, kLinesFile);
+    if (!FileExists(path)) {
+        return {};
+    }
+    const std::uint64_t end = CompleteEnd(dataPath, kLinesFile).value_or(FileSize(path));
+    const std::string bytes = ReadRange(path, 0, static_cast<std::size_t>(end));
+    std::vector<RecordedReceipt> receipts;
+    bool sameSale = false;  // the last line read was kept
+    std::int32_t lastNumero = 0;
+    for (std::size_t start = 0; start < bytes.size();) {
+        std::size_t stop = bytes.find('\n', start);
+        stop = stop == std::string::npos ? bytes.size() : stop;
+        std::string_view raw(bytes.data() + start, stop - start);
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+        }
+        start = stop + 1;
+        std::optional<RecordedReceipt> line = ParseRecordedLine(Cp1252ToUtf8(raw));
+        if (!line) {
+            continue;
+        }
+        // A sale's lines follow each other.
+        const bool next = sameSale && line->numero == lastNumero;
+        lastNumero = line->numero;
+        if (next) {
+            receipts.back().lines.push_back(std::move(line->lines.front()));
+            receipts.back().total += line->total;
+        } else if ((sameSale = keep(*line))) {
+            receipts.push_back(std::move(*line));
+        }
+    }
+    return receipts;
+}
+
 }  // namespace
+
+Correction KindOfCorrection(const RecordedReceipt& r, const RecordedReceipt* corrected) {
+    if (r.corrige == 0) {
+        return Correction::Aucune;
+    }
+    if (corrected == nullptr || corrected->lines.size() != r.lines.size()) {
+        return Correction::Remboursement;
+    }
+    // Each sold line matched by one line of the correction, in any order.
+    std::vector<bool> used(r.lines.size(), false);
+    for (const RecordedLine& sold : corrected->lines) {
+        bool found = false;
+        for (std::size_t i = 0; i < r.lines.size() && !found; ++i) {
+            if (!used[i] && TakesBack(r.lines[i], sold)) {
+                used[i] = found = true;
+            }
+        }
+        if (!found) {
+            return Correction::Remboursement;
+        }
+    }
+    return Correction::Annulation;
+}
 
 std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line) {
     const std::optional<std::vector<std::string_view>> fields = RecordedFields(line);
@@ -81,35 +152,24 @@ std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line) {
 }
 
 std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day) {
-    const std::string path = JoinPath(dataPath, kLinesFile);
-    if (!FileExists(path)) {
-        return {};
-    }
-    const std::uint64_t end = CompleteEnd(dataPath, kLinesFile).value_or(FileSize(path));
-    const std::string bytes = ReadRange(path, 0, static_cast<std::size_t>(end));
-    std::vector<RecordedReceipt> receipts;
-    for (std::size_t start = 0; start < bytes.size();) {
-        std::size_t stop = bytes.find('\n', start);
-        stop = stop == std::string::npos ? bytes.size() : stop;
-        std::string_view raw(bytes.data() + start, stop - start);
-        if (!raw.empty() && raw.back() == '\r') {
-            raw.remove_suffix(1);
-        }
-        start = stop + 1;
-        std::optional<RecordedReceipt> line = ParseRecordedLine(Cp1252ToUtf8(raw));
-        if (!line || !(line->date == day)) {
-            continue;
-        }
-        // A sale's lines follow each other.
-        if (!receipts.empty() && receipts.back().numero == line->numero) {
-            receipts.back().lines.push_back(std::move(line->lines.front()));
-            receipts.back().total += line->total;
-        } else {
-            receipts.push_back(std::move(*line));
-        }
-    }
+    std::vector<RecordedReceipt> receipts =
+        RecordedReceiptsWhere(dataPath, [&](const RecordedReceipt& r) { return r.date == day; });
     std::reverse(receipts.begin(), receipts.end());
     return receipts;
+}
+
+std::optional<RecordedReceipt> RecordedSale(const std::string& dataPath, std::int32_t numero) {
+    std::vector<RecordedReceipt> found = RecordedReceiptsWhere(
+        dataPath, [&](const RecordedReceipt& r) { return r.numero == numero; });
+    if (found.empty()) {
+        return std::nullopt;
+    }
+    return std::move(found.back());
+}
+
+std::vector<RecordedReceipt> CorrectionsOf(const std::string& dataPath, std::int32_t numero) {
+    return RecordedReceiptsWhere(dataPath,
+                                 [&](const RecordedReceipt& r) { return r.corrige == numero; });
 }
 
 }  // namespace vantor

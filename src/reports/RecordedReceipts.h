@@ -42,4 +42,18 @@ std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line);
 // cannot be read are passed over: the check reports them.
 std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day);
 
+// The recorded sale of that number, the last one when the numbers went
+// round; nothing when lignes.csv has none.
+std::optional<RecordedReceipt> RecordedSale(const std::string& dataPath, std::int32_t numero);
+
+// The corrections of sale numero, whatever their day, oldest first.
+std::vector<RecordedReceipt> CorrectionsOf(const std::string& dataPath, std::int32_t numero);
+
+// What a recorded sale is: a sale, or the correction of the sale it names
+// (corrige). A correction is a cancellation when it takes back every line of
+// that sale, each line negated (quantity and amount), otherwise a refund; the
+// corrected sale unknown (nullptr), it counts as a refund.
+enum class Correction { Aucune, Annulation, Remboursement };
+Correction KindOfCorrection(const RecordedReceipt& r, const RecordedReceipt* corrected);
+
 }  // namespace vantor

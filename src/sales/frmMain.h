@@ -23,6 +23,8 @@ enum class KeptBy;
 enum class PaymentKind;
 struct Encaissement;
 struct ReceiptSale;
+struct RecordedLine;
+struct RecordedReceipt;
 struct Report;
 struct ReportSettings;
 struct TicketTotals;
@@ -129,6 +131,15 @@ public:
 
     void mnuQuit_Click();
 
+    // The receipts of a day (reports/frmMainTickets.cpp): a recorded sale
+    // printed again marked "DUPLICATA" (logged), cancelled whole, or refunded
+    // for the quantities chosen (one per line). The corrections are guarded,
+    // asked their reason, and true once recorded.
+    void mnuTickets_Click();
+    void ImprimerDuplicata(const RecordedReceipt& sale);
+    bool AnnulerTicket(const RecordedReceipt& sale);
+    bool RembourserTicket(const RecordedReceipt& sale, const std::vector<int>& quantities);
+
     // Catalogue: the article pop-up and editor, the categories and the keypad sort
     void mnuModif_Click();
     void mnuDeleteArt_Click();
@@ -228,6 +239,11 @@ private:
     // Under the order's title: the table the ticket came from (when it did),
     // the waiter and the time.
     std::vector<std::string> KitchenOrderHeading() const;
+    bool RefuseCorrection(const std::string& refusal);
+    double TauxDeVente(const RecordedReceipt& sale) const;
+    bool EnregistrerCorrection(const RecordedReceipt& sale, const std::vector<RecordedLine>& lines,
+                               const std::array<double, 9>& totals, const Encaissement& payment,
+                               const std::string& motif);
     void Checkout(int index);
     void SellTicket(PaymentKind kind);
     void RecordAndPrint(ReceiptSale& sale, const std::array<double, 9>& totals, bool print);
@@ -249,6 +265,8 @@ private:
     void PrintReceiptTotals(Printer& printer, const ReceiptSale& sale);
     void PrintPayment(Printer& printer, const ReceiptSale& sale);
     void PrintQrBlock(Printer& printer, const std::string& code);
+    bool ShowsIncludedVat(const ReceiptSale& sale) const;
+    void PrintReceiptMark(Printer& printer, const ReceiptSale& sale);
     // In training mode, the mark that a receipt or kitchen order has no
     // value, across the paper's width; nothing otherwise.
     void PrintTrainingMark(Printer& printer, int x);

@@ -63,6 +63,7 @@ void frmMain::CreateMenus() {
     AddMenu(*this, "mnuCat", "Catégories", &fichier);
     AddMenu(*this, "mnuNewArticle", "Ajouter un article", &fichier);
     AddMenu(*this, "mnuFormation", "Mode formation", &fichier);
+    AddMenu(*this, "mnuTickets", "Tickets", &fichier);
     AddMenu(*this, "mnuAgenda", "Agenda", &fichier);
     Control& edit = AddMenu(*this, "mnuEdit", "Editer fichier", &fichier);
     AddMenu(*this, "mnuFArticles", "Fichier Articles", &edit);

@@ -25,6 +25,7 @@ void frmMain::BindEvents() {
         Get("cmdPrint", i).onClick = [this, i] { cmdPrint_Click(i); };
     }
     Get("mnuFormation").onClick = [this] { mnuFormation_Click(); };
+    Get("mnuTickets").onClick = [this] { mnuTickets_Click(); };
     for (int i = 1; i <= kTableCount; ++i) {
         Control& table = Get("cmdTable", i);
         table.onClick = [this, i] { cmdTable_Click(i); };

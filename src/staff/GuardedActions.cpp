@@ -24,6 +24,8 @@ constexpr GuardedAction kGuardedActions[] = {
     {Action::QuitterTablesOuvertes, "Quitter avec des tables en cours", Role::Responsable},
     {Action::Remise, "Remise au-delà du plafond", Role::Responsable},
     {Action::Offert, "Article offert", Role::Responsable},
+    {Action::AnnulerTicket, "Annuler un ticket", Role::Responsable},
+    {Action::Rembourser, "Rembourser un ticket", Role::Responsable},
 };
 
 // Row k is the action of value k, so that finding a row is reading it.

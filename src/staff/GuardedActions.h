@@ -25,6 +25,8 @@ enum class Action {
     QuitterTablesOuvertes,
     Remise,
     Offert,
+    AnnulerTicket,
+    Rembourser,
 };
 
 struct GuardedAction {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -97,6 +98,49 @@ TEST_F(TouchTest, EveryTargetOfTheSalesScreenIsAFingertipAcrossAndDown) {
     Tap(Shown("cmdPrint(0)"));
     EXPECT_TRUE(asked);
     EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
+}
+
+// The receipts of the day after a sale: the list, the lines, the days'
+// arrows and the four buttons in reach, a fingertip each, the window on the
+// screen; a receipt chosen shows its lines.
+TEST_F(TouchTest, TheReceiptsOfTheDayFitTheScreenWithEveryButtonInReach) {
+    Tap(PricedArticle());
+    OnNextModal("Impression", [&](QWidget& question) { Answer(question, "Non"); });
+    Tap(Shown("cmdPrint(0)"));
+    QStringList faults;
+    bool shown = false;
+    OnNextModal("Tickets", [&](QWidget& dialog) {
+        shown = true;
+        ProcessEvents();
+        if (!dialog.screen()->availableGeometry().contains(dialog.frameGeometry())) {
+            faults << "the window runs off the screen";
+        }
+        for (const char* name :
+             {"lstTickets", "lstLignes", "cmdJourPrecedent", "dtpJour", "cmdJourSuivant",
+              "cmdDuplicata", "cmdAnnulerTicket", "cmdRembourser", "cmdFermer"}) {
+            faults << OutOfReach(dialog, name);
+        }
+        auto* list = dialog.findChild<QListWidget*>("lstTickets");
+        if (list == nullptr || list->count() != 1) {
+            faults << "the sale is not listed";
+        } else {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(0)).center());
+            ProcessEvents();
+            auto* lines = dialog.findChild<QListWidget*>("lstLignes");
+            if (lines == nullptr || lines->count() != 1) {
+                faults << "the sale's line is not shown";
+            }
+        }
+        faults << TooSmall(dialog) << Overlapping(dialog);
+        SaveScreenshot("tickets");
+        QTest::mouseClick(dialog.findChild<QAbstractButton*>("cmdFermer"), Qt::LeftButton);
+    });
+    window->View().Fire([this] { Main().Click(Main()("mnuTickets")); });
+    ProcessEvents();
+    EXPECT_TRUE(shown);
+    faults.removeAll("");
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 
 }  // namespace

@@ -379,5 +379,77 @@ TEST(CrashLoop, KilledClosingsCloseEachPeriodOnceAndLoseNoEvent) {
     EXPECT_GE(kills, runs);
 }
 
+// VANTOR_CORRECTION_CRASH_RUNS gives more runs on demand.
+int CorrectionRuns() {
+    const char* runs = std::getenv("VANTOR_CORRECTION_CRASH_RUNS");
+    return runs != nullptr ? std::atoi(runs) : 8;
+}
+
+// A paid sale cancelled from the receipts of the day, killed at any moment:
+// once the till has started again, the folder holds the sale alone or the
+// sale and its whole cancellation (records and lines), never a part of it.
+TEST(CrashLoop, AKilledCancellationLeavesNothingOrTheWholeCorrection) {
+    TempDir ram(RamDiskOrTemporary());
+    const std::string base = ram / "modele";
+    std::filesystem::create_directory(base);
+    const std::string printer = ram / "printer.bin";
+    const std::string sale = ram / "sale.txt";
+    WriteRaw(sale, "escpos \"Ticket\" \"" + ram / "sale.bin" + "\"\nclock 05.12.2026 12:04:09\n" +
+                       kMixedSaleScript);
+    ASSERT_EQ(RunAndKill(base, sale, std::chrono::hours(1)).status, 0);
+    const std::string cancel = ram / "cancel.txt";
+    WriteRaw(cancel, "escpos \"Ticket\" \"" + printer +
+                         "\"\nclock 05.12.2026 14:00:00\nclick mnuTickets\n"
+                         "choose lstTickets 0\nclick cmdAnnulerTicket\nanswer \"Erreur\"\n"
+                         "answer yes\nclick cmdFermer\n");
+    const std::string start = ram / "start.txt";
+    WriteRaw(start, "clock 05.12.2026 14:00:00\n");
+    const auto fresh = [&](const std::string& name) {
+        const std::string dir = ram / name;
+        std::filesystem::remove_all(dir);
+        std::filesystem::copy(base, dir);
+        return dir;
+    };
+    const std::string before = Slurp(base + "/" + kJournalFile);
+    const std::string linesBefore = Slurp(base + "/" + kLinesFile);
+    const std::string reference = fresh("reference");
+    const struct Run whole = RunAndKill(reference, cancel, std::chrono::hours(1));
+    ASSERT_EQ(whole.status, 0);
+    const std::string after = Slurp(reference + "/" + kJournalFile);
+    const std::string linesAfter = Slurp(reference + "/" + kLinesFile);
+    ASSERT_EQ(
+        after.substr(before.size()),
+        "05.12.2026;14:00:00;Nom;-1.75;0;Esp;;0\r\n05.12.2026;14:00:00;Nom;-1.75;0;Cart;;0\r\n"
+        "05.12.2026;14:00:00;Nom;-4;5;Esp;;0\r\n05.12.2026;14:00:00;Nom;-4;5;Cart;;0\r\n");
+
+    std::mt19937 random(kSeed);
+    std::uniform_int_distribution<long long> moment(0, whole.lasted.count());
+    std::map<std::string, int> left;
+    const int runs = CorrectionRuns();
+    for (int run = 0; run < runs; ++run) {
+        const std::string dir = fresh("caisse");
+        std::filesystem::remove(printer);
+        RunAndKill(dir, cancel, Clock::duration(moment(random)));
+        const LedgerCheck killed = VerifyLedger(dir);
+        ASSERT_TRUE(killed.intact) << "run " << run << ": " << killed.problem;
+        ASSERT_EQ(RunAndKill(dir, start, std::chrono::hours(1)).status, 0) << "run " << run;
+        const LedgerCheck settled = VerifyLedger(dir);
+        ASSERT_TRUE(settled.intact) << "run " << run << ": " << settled.problem;
+        ASSERT_FALSE(settled.interrupted) << "run " << run;
+        const std::string journal = Slurp(dir + "/" + kJournalFile);
+        const std::string lines = Slurp(dir + "/" + kLinesFile);
+        const bool cancelled = journal == after;
+        ASSERT_TRUE(cancelled || journal == before) << "run " << run << ": " << journal;
+        ASSERT_EQ(lines, cancelled ? linesAfter : linesBefore) << "run " << run;
+        ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir + "/" + kChainFile, run);
+        ExpectNoLeftover(dir, run);
+        ++left[cancelled ? "the whole cancellation" : "the sale alone"];
+    }
+    std::cout << runs << " cancellations killed; each left:\n";
+    for (const auto& [what, count] : left) {
+        std::cout << "  " << count << " x " << what << "\n";
+    }
+}
+
 }  // namespace
 }  // namespace vantor::test

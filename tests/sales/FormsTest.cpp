@@ -24,6 +24,7 @@
 #include "headless/IniSettings.h"
 #include "headless/ScriptRunner.h"
 #include "platform/SystemClock.h"
+#include "reports/frmTickets.h"
 #include "sales/frmMain.h"
 #include "startup/Startup.h"
 #include "support/ExpectedFile.h"
@@ -146,6 +147,9 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
                     Shown(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord,
                                        "Clôture du jour")));
     EXPECT_EXPECTED("frmPersonnel.txt", Shown(frmPersonnel(platform, tillData, "")));
+    frmTickets tickets(platform, tillData, main);
+    tickets.Form_Load();
+    EXPECT_EXPECTED("frmTickets.txt", Shown(tickets));
 }
 
 // What the check below names, on a form of each case.
@@ -188,6 +192,7 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
         UnboundControls(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord)),
         none);
     EXPECT_EQ(UnboundControls(frmPersonnel(platform, tillData, "")), none);
+    EXPECT_EQ(UnboundControls(frmTickets(platform, tillData, main)), none);
 }
 
 // A PIN typed and left in a box when a staff window goes, by its close box

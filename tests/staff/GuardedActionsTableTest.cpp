@@ -45,6 +45,13 @@ bool ShowsAReport(const TillRun& run, const HeadlessTill&) {
     return !Says(run, "show lstTicket.ListCount 0");
 }
 
+// A coffee paid, then the receipts of the day; its correction is recorded.
+const std::string kPaidSale = "click Command1 2\nclick cmdPrint 0\nanswer no\nclick mnuTickets\n";
+
+bool RecordsTakenBack(const TillRun&, const HeadlessTill& till) {
+    return till.Read("tickets.csv").find(";-3.5;0;Esp;") != std::string::npos;
+}
+
 const std::map<Action, Scenario> kScenarios = {
     {Action::ModifierArticle,
      {"rclick Command1 2\nclick mnuModif\n", "click cmdUndo\n", "",
@@ -93,6 +100,13 @@ const std::map<Action, Scenario> kScenarios = {
      {"click Command1 2\nchoose lstTicket 0\nclick cmdRemise\nclick mnuOffert\n"
       "answer \"Anniversaire\"\n",
       "", kTicketLines, Opens("show lstTicket.ListCount 2")}},
+    {Action::AnnulerTicket,
+     {kPaidSale + "choose lstTickets 0\nclick cmdAnnulerTicket\nanswer \"Erreur\"\n", "answer no\n",
+      "click cmdFermer\n", RecordsTakenBack}},
+    {Action::Rembourser,
+     {kPaidSale +
+          "choose lstTickets 0\nchoose lstLignes 0\nclick cmdRembourser\nanswer \"Renversé\"\n",
+      "answer yes\nanswer no\n", "click cmdFermer\n", RecordsTakenBack}},
 };
 
 enum class Case { SansPersonnel, Serveur, AccordJuste, AccordFaux, Responsable };
@@ -146,7 +160,8 @@ std::vector<std::string> StaffEvents(const HeadlessTill& till) {
             started = true;
         } else if (started && !event.starts_with("Arrêt;") && !event.starts_with("Clôture;") &&
                    !event.starts_with("Mode formation") && !event.starts_with("Remise;") &&
-                   !event.starts_with("Offert;")) {
+                   !event.starts_with("Offert;") && !event.starts_with("Annulation;") &&
+                   !event.starts_with("Remboursement;")) {
             events.push_back(event);
         }
     }
