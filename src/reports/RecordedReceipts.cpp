@@ -80,7 +80,13 @@ std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line) {
     return receipt;
 }
 
-std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day) {
+namespace {
+
+// The sales of lignes.csv whose lines keep() takes, in file order, read up to
+// its last complete write (a sale being written is not there yet). Lines
+// that cannot be read are passed over: the check reports them.
+template <typename Keep>
+std::vector<RecordedReceipt> ReadRecordedReceipts(const std::string& dataPath, const Keep& keep) {
     const std::string path = JoinPath(dataPath, kLinesFile);
     if (!FileExists(path)) {
         return {};
@@ -97,7 +103,7 @@ std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, con
         }
         start = stop + 1;
         std::optional<RecordedReceipt> line = ParseRecordedLine(Cp1252ToUtf8(raw));
-        if (!line || !(line->date == day)) {
+        if (!line || !keep(*line)) {
             continue;
         }
         // A sale's lines follow each other.
@@ -108,8 +114,51 @@ std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, con
             receipts.push_back(std::move(*line));
         }
     }
+    return receipts;
+}
+
+// The line of the correction that negates sold, not taken yet.
+bool TakeNegatingLine(const RecordedLine& sold, const std::vector<RecordedLine>& lines,
+                      std::vector<bool>& taken) {
+    const std::optional<ExactSum> amount = ExactSum::Parse(sold.amount);
+    for (std::size_t i = 0; amount && i < lines.size(); ++i) {
+        const std::optional<ExactSum> negated = ExactSum::Parse(lines[i].amount);
+        if (!taken[i] && negated && lines[i].label == sold.label &&
+            lines[i].category == sold.category && *amount + *negated == ExactSum()) {
+            taken[i] = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day) {
+    std::vector<RecordedReceipt> receipts = ReadRecordedReceipts(
+        dataPath, [&](const RecordedReceipt& line) { return line.date == day; });
     std::reverse(receipts.begin(), receipts.end());
     return receipts;
+}
+
+std::vector<RecordedReceipt> AllRecordedReceipts(const std::string& dataPath) {
+    return ReadRecordedReceipts(dataPath, [](const RecordedReceipt&) { return true; });
+}
+
+Correction KindOfCorrection(const RecordedReceipt& r, const RecordedReceipt* corrected) {
+    if (r.corrige == 0) {
+        return Correction::Aucune;
+    }
+    if (corrected == nullptr || corrected->lines.size() != r.lines.size()) {
+        return Correction::Remboursement;
+    }
+    std::vector<bool> taken(r.lines.size(), false);
+    for (const RecordedLine& sold : corrected->lines) {
+        if (!TakeNegatingLine(sold, r.lines, taken)) {
+            return Correction::Remboursement;
+        }
+    }
+    return Correction::Annulation;
 }
 
 }  // namespace vantor

@@ -41,5 +41,16 @@ std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line);
 // last complete write (a sale being written is not there yet). Lines that
 // cannot be read are passed over: the check reports them.
 std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day);
+// Every recorded sale of lignes.csv, in the order they were recorded, read
+// as RecordedReceiptsOf reads a day's.
+std::vector<RecordedReceipt> AllRecordedReceipts(const std::string& dataPath);
+
+// What a recorded sale is: a sale, or the correction of the sale it
+// corrects (corrige), an annulation when it negates every line of that sale,
+// each line by a line of the same label and category with the opposite
+// amount, and a refund otherwise (also when the sale it corrects is not
+// found).
+enum class Correction { Aucune, Annulation, Remboursement };
+Correction KindOfCorrection(const RecordedReceipt& r, const RecordedReceipt* corrected);
 
 }  // namespace vantor
