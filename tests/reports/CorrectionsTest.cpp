@@ -88,7 +88,8 @@ std::string CorrectionReports(const TillFolder& folder) {
     for (const std::vector<std::string>& words : commands) {
         show(words, folder.Report(words));
     }
-    folder.Run("clock 06.12.2026 23:00:00\nclick cmdCloture\nanswer yes\n");
+    folder.Write("Id.txt", "7\r\n");  // the next receipt number, as the till keeps it
+    folder.Run("clock 06.12.2026 23:00:00\nclick optPrint 2\nclick cmdCloture\nanswer yes\n");
     for (const char* day : {"04.12.2026", "05.12.2026", "06.12.2026"}) {
         show({"z", "--du", day}, folder.Report({"z", "--du", day}));
     }
