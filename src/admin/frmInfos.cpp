@@ -7,11 +7,13 @@
 #include "data/Infos.h"
 #include "data/Numbers.h"
 #include "data/ReceiptPaperFile.h"
+#include "data/Text.h"
 #include "data/TextFile.h"
 #include "ledger/Events.h"
 #include "printing/ReceiptPicture.h"
 #include "printing/TestReceipt.h"
 #include "sales/frmMain.h"
+#include "sales/Remise.h"
 
 namespace vantor {
 
@@ -38,6 +40,20 @@ void SelectIndex(Control& combo, int index) {
         combo.listIndex = index;
         combo.text = combo.items[static_cast<std::size_t>(index)];
     }
+}
+
+// The discount limit as typed, in cents: an amount ("5", "2.50", "2,50"),
+// nothing or 0 for none; nothing for anything else (a share among them).
+std::optional<std::int64_t> PlafondSaisi(const std::string& typed) {
+    const std::string text = Replace(Trim(typed), ",", ".");
+    if (text.empty() || ParseNumber(text) == 0.0) {
+        return 0;
+    }
+    const std::optional<RemiseDemandee> amount = LireRemise(text);
+    if (!amount || amount->pourcent) {
+        return std::nullopt;
+    }
+    return amount->centiemes;
 }
 
 }  // namespace
@@ -81,6 +97,7 @@ void frmInfos::Form_Load() {
     AfficherClavier(platform_.keyboard, data_);
     Get("txtInfo", 9).text = data_.Infos[Monnaie];
     Get("chkMontantRecu").value = data_.DemanderMontantRecu ? 1 : 0;
+    Get("txtPlafondRemise").text = TexteCentimes(data_.PlafondRemiseServeur);
 }
 
 void frmInfos::LoadPreviews() {
@@ -145,15 +162,22 @@ void frmInfos::cmdSauvegardes_Click() {
 }
 
 void frmInfos::cmdOK_Click() {
-    Save();
-    Close();
+    if (Save()) {
+        Close();
+    }
 }
 
 void frmInfos::cmdUndo_Click() {
     Close();
 }
 
-void frmInfos::Save() {
+bool frmInfos::Save() {
+    const std::optional<std::int64_t> plafond = PlafondSaisi(Get("txtPlafondRemise").text);
+    if (!plafond) {
+        platform_.ui.MsgBox(kPlafondIncorrect, vbExclamation);
+        SetFocus(Get("txtPlafondRemise"));
+        return false;
+    }
     InfosRecord& infos = data_.Infos;
     for (int i = 0; i <= 6; ++i) {
         infos[static_cast<std::size_t>(i)] = Get("txtInfo", i).text;
@@ -171,8 +195,9 @@ void frmInfos::Save() {
     infos[Monnaie] = Get("txtInfo", 9).text;
     EcrireInfos(data_.DataPath, infos);
     const bool montantRecu = Get("chkMontantRecu").value == 1;
-    EcrirePapier(data_.DataPath, ChosenPaper(), montantRecu);
+    EcrirePapier(data_.DataPath, ChosenPaper(), montantRecu, *plafond);
     data_.DemanderMontantRecu = montantRecu;
+    data_.PlafondRemiseServeur = *plafond;
     platform_.printers.SetPaper(ChosenPaper());
     TryLogEvent(data_.DataPath, platform_.clock.Now(), "Paramètres enregistrés");
     main_.Get("txtNote").text = infos[MessageTicket];
@@ -180,6 +205,7 @@ void frmInfos::Save() {
     if (!infos[ImprimanteTicket].empty()) {
         platform_.printers.Choose(infos[ImprimanteTicket]);
     }
+    return true;
 }
 
 }  // namespace vantor

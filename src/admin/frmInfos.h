@@ -13,8 +13,13 @@ class frmMain;
 
 // The shop settings: identity, VAT rates and mode, currency, receipt texts,
 // logo and QR pictures (chosen in a panel over the dialog), printers and the
-// on-screen keyboard option, and the backups dialog. "OK" writes Infos.txt; "Annuler" keeps
-// everything.
+// on-screen keyboard option, the discount limit of a waiter, and the backups
+// dialog. "OK" writes Infos.txt; "Annuler" keeps everything.
+// The discount limit typed is not an amount.
+inline constexpr const char* kPlafondIncorrect =
+    "Remise d'un serveur sans accord : montant incorrect.\nSaisissez un montant (par exemple 5 ou "
+    "2.50), ou 0 pour que toute remise demande l'accord d'un responsable.";
+
 class frmInfos : public Form {
 public:
     // Width of the dialog, and of a picture preview.
@@ -46,6 +51,7 @@ private:
     void CreatePictures();
     void CreatePrinters();
     void CreateReceiptPaper(int top);
+    void CreateDiscountLimit(int top);
     void CreateChooser();
     void LoadPreviews();
     void LoadPrinters();
@@ -53,7 +59,8 @@ private:
     // Loads the picture into the preview, fitted; the reason it is refused
     // (the preview unchanged) or "" when it is taken.
     std::string LoadPreview(Control& preview, const std::string& path);
-    void Save();
+    // Nothing is written when a field is refused (its message shown): false.
+    bool Save();
     ReceiptPaper ChosenPaper();
 
     Platform& platform_;

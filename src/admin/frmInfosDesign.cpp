@@ -20,7 +20,7 @@ constexpr int kPrintersTop = 120 + 9 * kRow;
 constexpr int kPicturesLeft = kFieldLeft + kFieldWidth + 240;
 constexpr int kQrTop = 120 + 7 * kRow;
 constexpr int kButtonWidth = 1300;
-constexpr int kSettingsButtonsTop = kPrintersTop + 5 * kRow + 200;
+constexpr int kSettingsButtonsTop = kPrintersTop + 6 * kRow + 200;
 // The lowest edge of a control; the form's size counts the window's borders
 // and title bar (120 twips across, 420 down).
 constexpr int kClientBottom = kSettingsButtonsTop + 420;
@@ -131,6 +131,7 @@ void frmInfos::CreatePrinters() {
                               kLabelLeft, kPrintersTop + 4 * kRow + 60, 5300, kHeight);
     received.caption = "Demander le montant reçu en espèces (rendu)";
     received.toolTip = "Un paiement en espèces demande le montant reçu et affiche le rendu";
+    CreateDiscountLimit(kPrintersTop + 5 * kRow);
     Control& ok = AddButton(*this, "cmdOK", "OK", SettingsButtonAt(1440, kSettingsButtonsTop));
     ok.onClick = [this] { cmdOK_Click(); };
     ok.isDefault = true;
@@ -154,6 +155,18 @@ void frmInfos::CreateReceiptPaper(int top) {
     test.width = 1400;
     test.toolTip = "Imprime un ticket de test sur l'imprimante caisse et ouvre le tiroir";
     test.onClick = [this] { cmdTestTicket_Click(); };
+}
+
+// The discount a "Serveur" may give alone, an amount typed on the numeric pad.
+void frmInfos::CreateDiscountLimit(int top) {
+    AddLabel(*this, "Remise d'un serveur sans accord :", kLabelLeft, top, 3000);
+    Control& limit = Place(*this, ControlKind::TextBox, "txtPlafondRemise", -1, nullptr,
+                           kFieldLeft + kFieldWidth - 1200, top, 1200, kHeight);
+    limit.alignment = vbRightJustify;
+    limit.maxLength = 10;
+    limit.toolTip =
+        "Au-delà de ce montant, ou pour un offert, la remise d'un serveur demande "
+        "l'accord d'un responsable (0 : toujours)";
 }
 
 // Over the whole dialog, which it hides: the folders on the left, their

@@ -163,7 +163,8 @@ std::optional<Report> RapportZDuJour(const std::string& folder, const ReportSett
     for (const Closure& closure : closures) {
         if (closure.period == kClosureDay && closure.debut == jour) {
             Report z;
-            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2);
+            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2,
+                               CorrectionsOfClosure(folder, closure));
             return z;
         }
     }

@@ -69,7 +69,8 @@ void frmMain::mnuOffert_Click() {
     const int category = sold.record.category;
     const std::string detail = std::to_string(sold.record.quantity) + " " + what + " : " +
                                TexteCentimes(-cents) + MotifEtQui(motif);
-    ticket_.AddRemise(*line, "Offert", cents, category, RemiseSur::Ligne, data_.Infos[Monnaie]);
+    ticket_.AddRemise(*line, kLibelleOffert, cents, category, RemiseSur::Ligne,
+                      data_.Infos[Monnaie]);
     ShowTicket();
     TryLogEvent(data_.DataPath, platform_.clock.Now(), "Offert", detail);
 }

@@ -33,6 +33,24 @@ struct Listed {
     std::string hash;
 };
 
+// The members an archive must have, in their order: with the sales' lines,
+// or of the form written before they were kept (no lines member).
+struct ArchiveForm {
+    std::vector<const char*> members;
+    std::size_t dataFiles = 0;  // the data files first, then the chain, manifest, signature
+};
+
+ArchiveForm FormOf(const std::vector<TarMember>& members) {
+    const bool lines = members.size() > kDataFilesWithoutLines &&
+                       members[kDataFilesWithoutLines].name == kLinesFile;
+    ArchiveForm form{{kArchiveMembers.begin(), kArchiveMembers.end()}, kArchivedDataFiles.size()};
+    if (!lines) {
+        form.members.erase(form.members.begin() + kDataFilesWithoutLines);
+        form.dataFiles = kDataFilesWithoutLines;
+    }
+    return form;
+}
+
 struct Manifest {
     std::string du;
     std::string au;
@@ -45,14 +63,14 @@ struct Manifest {
 // The manifest's lines in their order: periode, cle, a `fichier` line per
 // member, then (since the records are checked against the chain) a `plages`
 // line per data file.
-std::optional<Manifest> ParseManifest(std::string_view text) {
+std::optional<Manifest> ParseManifest(std::string_view text, const ArchiveForm& form) {
     std::vector<std::string> lines = SplitManifest(text, '\n');
     if (lines.empty() || !lines.back().empty()) {
         return std::nullopt;
     }
     lines.pop_back();
-    const std::size_t listed = kArchiveMembers.size() - 2;
-    if (lines.size() != 2 + listed && lines.size() != 2 + listed + kArchivedDataFiles.size()) {
+    const std::size_t listed = form.members.size() - 2;
+    if (lines.size() != 2 + listed && lines.size() != 2 + listed + form.dataFiles) {
         return std::nullopt;
     }
     Manifest manifest;
@@ -65,14 +83,14 @@ std::optional<Manifest> ParseManifest(std::string_view text) {
     manifest = {period[1], period[2], *publicKey, {}, {}};
     for (std::size_t i = 0; i < listed; ++i) {
         const std::vector<std::string> f = SplitManifest(lines[2 + i], ';');
-        if (f.size() != 4 || f[0] != "fichier" || f[1] != kArchiveMembers[i]) {
+        if (f.size() != 4 || f[0] != "fichier" || f[1] != form.members[i]) {
             return std::nullopt;
         }
         manifest.files.push_back({f[1], f[2], f[3]});
     }
     for (std::size_t i = 2 + listed; i < lines.size(); ++i) {
         const std::vector<std::string> f = SplitManifest(lines[i], ';');
-        const char* file = kArchivedDataFiles[i - 2 - listed];
+        const char* file = form.members[i - 2 - listed];
         std::optional<ByteRanges> ranges =
             f.size() == 3 && f[0] == "plages" && f[1] == file ? ParseRanges(f[2]) : std::nullopt;
         if (!ranges) {
@@ -163,17 +181,17 @@ ArchiveCheck Altered(const std::string& why) {
 }
 
 // The members in their order, or the first one that is not where it should be.
-std::string Unexpected(const std::vector<TarMember>& members) {
-    for (std::size_t i = 0; i < kArchiveMembers.size(); ++i) {
+std::string Unexpected(const std::vector<TarMember>& members, const ArchiveForm& form) {
+    for (std::size_t i = 0; i < form.members.size(); ++i) {
         if (i == members.size()) {
-            return std::string("membre absent : ") + kArchiveMembers[i];
+            return std::string("membre absent : ") + form.members[i];
         }
-        if (members[i].name != kArchiveMembers[i]) {
+        if (members[i].name != form.members[i]) {
             return "membre inattendu : " + members[i].name;
         }
     }
-    return members.size() > kArchiveMembers.size()
-               ? "membre inattendu : " + members[kArchiveMembers.size()].name
+    return members.size() > form.members.size()
+               ? "membre inattendu : " + members[form.members.size()].name
                : "";
 }
 
@@ -184,18 +202,20 @@ ArchiveCheck VerifyArchive(const std::string& file) {
     if (!tar.problem.empty()) {
         return Altered(tar.problem);
     }
-    if (const std::string unexpected = Unexpected(tar.members); !unexpected.empty()) {
+    const ArchiveForm form = FormOf(tar.members);
+    if (const std::string unexpected = Unexpected(tar.members, form); !unexpected.empty()) {
         return Altered(unexpected);
     }
     const std::vector<TarMember>& members = tar.members;
-    const std::string& manifestText = members[4].bytes;
-    const std::string& signature = members[5].bytes;
+    const std::string& chain = members[form.dataFiles].bytes;
+    const std::string& manifestText = members[form.dataFiles + 1].bytes;
+    const std::string& signature = members[form.dataFiles + 2].bytes;
     if (signature.size() != 129 || signature.back() != '\n' ||
         !ed25519::Holds(NamedKey(manifestText), FromHex(signature.substr(0, 128)).value_or(""),
                         manifestText)) {
         return Altered("la signature du manifeste ne correspond pas");
     }
-    const std::optional<Manifest> manifest = ParseManifest(manifestText);
+    const std::optional<Manifest> manifest = ParseManifest(manifestText, form);
     if (!manifest) {
         return Altered("manifeste illisible");
     }
@@ -207,18 +227,18 @@ ArchiveCheck VerifyArchive(const std::string& file) {
         }
     }
     std::uint64_t line = 0;
-    const std::optional<std::vector<ChainEntry>> entries = ParseChain(members[3].bytes, line);
+    const std::optional<std::vector<ChainEntry>> entries = ParseChain(chain, line);
     if (!entries) {
         return Altered("ligne " + std::to_string(line) + " de " + kChainFile + " illisible");
     }
-    ArchiveCheck check{true, "", {}, members[3].bytes, manifest->publicKey};
+    ArchiveCheck check{true, "", {}, chain, manifest->publicKey};
     if (manifest->ranges.empty()) {
         check.remarks.push_back(std::string("Archive d'une forme antérieure : ses enregistrements "
                                             "ne sont pas comparés à ") +
                                 kChainFile);
     }
     for (std::size_t i = 0; i < manifest->ranges.size(); ++i) {
-        const char* name = kArchivedDataFiles[i];
+        const char* name = form.members[i];
         const std::string problem =
             AgainstChain(name, members[i].bytes, manifest->ranges.at(name), *entries);
         if (!problem.empty()) {

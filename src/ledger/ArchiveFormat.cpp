@@ -61,7 +61,10 @@ bool LineInPeriod(const std::string& file, std::string_view line, const Date& du
         const std::optional<Date> date = DateField(line, field);
         return date && du <= *date && *date <= au;
     };
-    return file == kClosureFile ? in(1) && in(2) : in(0);
+    if (file == kClosureFile) {
+        return in(1) && in(2);
+    }
+    return in(file == kLinesFile ? 1 : 0);
 }
 
 }  // namespace vantor

@@ -13,14 +13,17 @@
 
 namespace vantor {
 
-// The members of a signed archive, in their order: the three data files
+// The members of a signed archive, in their order: the four data files
 // (their lines of the period), the whole chain, the manifest and its signature.
 inline constexpr const char* kManifestFile = "manifeste.txt";
 inline constexpr const char* kSignatureFile = "signature.txt";
-inline constexpr std::array<const char*, 3> kArchivedDataFiles = {kJournalFile, kEventFile,
-                                                                  kClosureFile};
-inline constexpr std::array<const char*, 6> kArchiveMembers = {
-    kJournalFile, kEventFile, kClosureFile, kChainFile, kManifestFile, kSignatureFile};
+inline constexpr std::array<const char*, 4> kArchivedDataFiles = {kJournalFile, kEventFile,
+                                                                  kClosureFile, kLinesFile};
+inline constexpr std::array<const char*, 7> kArchiveMembers = {
+    kJournalFile, kEventFile, kClosureFile, kLinesFile, kChainFile, kManifestFile, kSignatureFile};
+// The archives written before the sales' lines were kept have no lines member:
+// they are read all the same.
+inline constexpr std::size_t kDataFilesWithoutLines = 3;
 
 // Byte ranges [first, second) of a data file, in order: where the bytes of a
 // member came from, written "0-120,300-410" in the manifest's `plages` line.
@@ -30,7 +33,8 @@ std::string FormatRanges(const ByteRanges& ranges);
 std::optional<ByteRanges> ParseRanges(std::string_view text);
 
 // The line (of a data file, as bytes) is dated in the period: its first
-// field for the journal and the events, its first and last days for a closure.
+// field for the journal and the events, its second for the sales' lines, its
+// first and last days for a closure.
 bool LineInPeriod(const std::string& file, std::string_view line, const Date& du, const Date& au);
 
 }  // namespace vantor

@@ -9,6 +9,7 @@
 #include "ledger/ChainEntry.h"
 #include "ledger/Closures.h"
 #include "platform/DateTime.h"
+#include "reports/CorrectionSums.h"
 #include "reports/ExactSum.h"
 
 namespace vantor {
@@ -51,9 +52,18 @@ void CompleterTvaIncluse(const std::string& dataPath, std::vector<Closure>& clos
 ExactSum ClosureAmount(const std::string& text);
 
 // The Z report of a closure, in the report line forms; its VAT is the VAT
-// included in the takings, rounded to cents.
+// included in the takings, rounded to cents. The corrections, discounts and
+// offered lines of its period (CorrectionsOfClosure) come before the grand
+// totals; none from a folder without the sales' lines.
 std::vector<std::string> RapportZ(const Closure& closure, const std::string& monnaie,
-                                  const std::string& taux1, const std::string& taux2);
+                                  const std::string& taux1, const std::string& taux2,
+                                  const std::optional<CorrectionSums>& corrections);
+// Those of the closure's period, read from lignes.csv when the Z is made:
+// the file is only ever appended to under the chain and no sale can be
+// dated in a closed period (its corrections are dated the day they are
+// made), so a Z made again later reads the same lines as at the closure.
+std::optional<CorrectionSums> CorrectionsOfClosure(const std::string& dataPath,
+                                                   const Closure& closure);
 
 // The chain's head when the Z report is printed (its entry number and whole
 // hash, the code `vantor verify --contre` takes) and the first digits of the

@@ -25,7 +25,8 @@ std::string LigneTvaZ(const std::string& taux, const std::string& monnaie,
 }  // namespace
 
 std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
-                                  const std::string& taux1, const std::string& taux2) {
+                                  const std::string& taux1, const std::string& taux2,
+                                  const std::optional<CorrectionSums>& corrections) {
     const std::string periode = PeriodeDuAu(FormatDate(c.debut), FormatDate(c.fin));
     std::vector<std::string> lines = {
         "Rapport Z : clôture " + periode,
@@ -40,11 +41,22 @@ std::vector<std::string> RapportZ(const Closure& c, const std::string& monnaie,
         LigneMontant("Entrée/sortie caisse", monnaie, ClosureAmount(c.mouvements)),
         LigneTvaZ(taux1, monnaie, c.tvaIncluse1),
         LigneTvaZ(taux2, monnaie, c.tvaIncluse2),
-        std::string(kSeparateur),
-        LigneMontant("Grand total", monnaie, ClosureAmount(c.grandTotal)),
-        LigneMontant("Grand total absolu", monnaie, ClosureAmount(c.grandTotalAbsolu)),
         std::string(kSeparateur)};
+    if (corrections) {
+        for (std::string& line : LignesCorrections(*corrections, monnaie)) {
+            lines.push_back(std::move(line));
+        }
+        lines.emplace_back(kSeparateur);
+    }
+    Ajouter(lines, {LigneMontant("Grand total", monnaie, ClosureAmount(c.grandTotal)),
+                    LigneMontant("Grand total absolu", monnaie, ClosureAmount(c.grandTotalAbsolu)),
+                    kSeparateur});
     return lines;
+}
+
+std::optional<CorrectionSums> CorrectionsOfClosure(const std::string& dataPath,
+                                                   const Closure& closure) {
+    return CorrectionSumsOf(dataPath, closure.debut, closure.fin, std::nullopt);
 }
 
 std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,

@@ -172,4 +172,8 @@ std::vector<RecordedReceipt> CorrectionsOf(const std::string& dataPath, std::int
                                  [&](const RecordedReceipt& r) { return r.corrige == numero; });
 }
 
+std::vector<RecordedReceipt> AllRecordedReceipts(const std::string& dataPath) {
+    return RecordedReceiptsWhere(dataPath, [](const RecordedReceipt&) { return true; });
+}
+
 }  // namespace vantor

@@ -41,6 +41,9 @@ std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line);
 // last complete write (a sale being written is not there yet). Lines that
 // cannot be read are passed over: the check reports them.
 std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, const Date& day);
+// Every recorded sale of lignes.csv, in the order they were recorded, read
+// as RecordedReceiptsOf reads a day's.
+std::vector<RecordedReceipt> AllRecordedReceipts(const std::string& dataPath);
 
 // The recorded sale of that number, the last one when the numbers went
 // round; nothing when lignes.csv has none.

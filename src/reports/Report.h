@@ -18,6 +18,7 @@ inline constexpr const char* kFinAvantDebut =
 // command line, so that both give the same lines.
 struct ReportSettings {
     std::string journal;                // path of tickets.csv
+    std::string dossier;                // the data folder, for lignes.csv; empty: not read
     std::vector<std::string> commerce;  // the shop's name, address, town and phone, if given
     std::string monnaie;                // currency symbol (Infos 16)
     std::string taux1;                  // VAT rate on the premises (Infos 5)

@@ -11,6 +11,7 @@ namespace vantor {
 ReportSettings ReglagesDuDossier(const std::string& dataPath, const Date& today) {
     ReportSettings settings;
     settings.journal = JoinPath(dataPath, kJournalFile);
+    settings.dossier = dataPath;
     InfosRecord infos;
     LireInfos(dataPath, infos, WhenMissing::UseDefaults);
     settings.monnaie = infos[Monnaie];

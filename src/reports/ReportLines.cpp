@@ -26,6 +26,16 @@ std::string LigneMontant(std::string_view label, std::string_view monnaie, const
     return line += Amount(x);
 }
 
+std::string LigneNombreMontant(std::string_view label, long count, std::string_view monnaie,
+                               const ExactSum& x) {
+    std::string line =
+        PadRight(std::string(label) + " : " + std::to_string(count) + ",", kReportLabelWidth);
+    line += ' ';
+    line += monnaie;
+    line += ' ';
+    return line += Amount(x);
+}
+
 std::string LigneCategorie(std::string_view nom, const ExactSum& x) {
     return "Total " + FitRight(nom, kCategoryWidth) + " " + Amount(x);
 }

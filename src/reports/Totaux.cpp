@@ -4,6 +4,7 @@
 
 #include "data/Cp1252.h"
 #include "data/Dates.h"
+#include "reports/CorrectionSums.h"
 #include "reports/ReadJournal.h"
 #include "reports/Report.h"
 #include "reports/ReportLines.h"
@@ -41,6 +42,21 @@ void LignesTva(std::vector<std::string>& lines, const ReportSettings& s, const E
                const ExactSum& tva2) {
     lines.push_back(LigneTva(s.taux1, s.monnaie, tva1));
     lines.push_back(LigneTva(s.taux2, s.monnaie, tva2));
+}
+
+// The corrections, discounts and offered lines of the period (of the one
+// waiter, when given); none from a folder without the sales' lines.
+void BlocCorrections(std::vector<std::string>& lines, const ReportSettings& s, const Date& debut,
+                     const Date& fin, const std::optional<std::string>& serveur) {
+    const std::optional<CorrectionSums> sums =
+        s.dossier.empty() ? std::nullopt : CorrectionSumsOf(s.dossier, debut, fin, serveur);
+    if (!sums) {
+        return;
+    }
+    for (std::string& line : LignesCorrections(*sums, s.monnaie)) {
+        lines.push_back(std::move(line));
+    }
+    lines.emplace_back(kSeparateur);
 }
 
 bool UnServeur(const ReportSettings& s, int indexServeur) {
@@ -124,6 +140,10 @@ Report RapportTotaux(const ReportSettings& s, const Date& debut, const Date& fin
             lines.push_back(LigneMontant(unJour ? "Total journalier" : "Total période", s.monnaie,
                                          p.especes + p.cartes));
             lines.emplace_back(kSeparateur);
+            BlocCorrections(lines, s, debut, fin,
+                            unServeur ? std::optional<std::string>(
+                                            s.serveurs[static_cast<std::size_t>(indexServeur)])
+                                      : std::nullopt);
             if (tiroir) {
                 BlocVantor(lines, s, sums.solde, p.mouvements, p.especes);
             }
@@ -156,6 +176,7 @@ Report RapportTotauxServeurs(const ReportSettings& s, const Date& debut, const D
             lines.push_back(LigneMontant("Totaux", s.monnaie, grand.especes + grand.cartes));
             LignesTva(lines, s, grand.tvaIncluse1, grand.tvaIncluse2);
             lines.emplace_back(kSeparateur);
+            BlocCorrections(lines, s, debut, fin, std::nullopt);
             if (!tiroir) {
                 return;
             }

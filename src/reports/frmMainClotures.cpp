@@ -157,8 +157,9 @@ void frmMain::cmdCloture_Click() {
     }
     ClearTicketLines();
     Control& list = Get("lstTicket");
-    for (const std::string& line : RapportZ(*today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
-                                            data_.Infos[TauxEmporter])) {
+    for (const std::string& line :
+         RapportZ(*today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
+                  data_.Infos[TauxEmporter], CorrectionsOfClosure(data_.DataPath, *today))) {
         list.AddItem(line);
     }
     for (const std::string& line : ChainLines(data_.DataPath)) {

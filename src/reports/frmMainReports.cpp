@@ -13,6 +13,7 @@ namespace vantor {
 ReportSettings frmMain::ReglagesRapport() {
     ReportSettings settings;
     settings.journal = data_.File(kJournalFile);
+    settings.dossier = data_.DataPath;
     settings.monnaie = data_.Infos[Monnaie];
     settings.taux1 = data_.Infos[TauxSurPlace];
     settings.taux2 = data_.Infos[TauxEmporter];

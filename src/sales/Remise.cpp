@@ -67,6 +67,19 @@ std::string LibelleRemise(const RemiseDemandee& remise) {
     return "Remise " + value;
 }
 
+bool EstLibelleRemise(std::string_view label) {
+    constexpr std::string_view kPrefix = "Remise ";
+    if (label.substr(0, kPrefix.size()) != kPrefix) {
+        return false;
+    }
+    std::string typed(label.substr(kPrefix.size()));
+    if (typed.size() > 2 && typed.ends_with(" %")) {
+        typed.erase(typed.size() - 2, 1);  // "10 %" is read as typed "10%"
+    }
+    const std::optional<RemiseDemandee> remise = LireRemise(typed);
+    return remise && LibelleRemise(*remise) == label;
+}
+
 CentimesParCategorie RepartirRemise(std::int64_t remise, const CentimesParCategorie& montants) {
     CentimesParCategorie parts{};
     const std::int64_t base = std::accumulate(montants.begin(), montants.end(), std::int64_t{0});

@@ -25,6 +25,10 @@ std::int64_t CentimesRemise(const RemiseDemandee& remise, std::int64_t base);
 
 // The label of the discount's ticket line: "Remise 10 %", "Remise 2.50".
 std::string LibelleRemise(const RemiseDemandee& remise);
+// The label is one LibelleRemise writes: a recorded line that is a discount.
+bool EstLibelleRemise(std::string_view label);
+// The label of an offered line's ticket line.
+inline constexpr const char* kLibelleOffert = "Offert";
 
 // Cents as the ticket and the journal write them: "-1.50", "7".
 std::string TexteCentimes(std::int64_t cents);

@@ -17,6 +17,7 @@ void frmMain::Form_Load() {
     ChargerPersonnel();
     LireInfos(data_.DataPath, data_.Infos, platform_.printers);
     data_.DemanderMontantRecu = LireMontantRecu(data_.DataPath);
+    data_.PlafondRemiseServeur = LirePlafondRemise(data_.DataPath);
     LireCategories(data_.DataPath, data_.Categories);
     Control& comptes = Get("cmbCatCompt");
     comptes.Clear();

@@ -78,13 +78,15 @@ TEST(Archive, VerifiedAloneOnACopyWithItsRecordsAgainstItsChain) {
               "clé " +
                   std::string(kTestKeyFingerprint) + "\n");
     const std::vector<TarMember> members = ReadTar(archive).members;
-    ASSERT_EQ(members.size(), 6U);
+    ASSERT_EQ(members.size(), 7U);
+    EXPECT_EQ(members[3].name, "lignes.csv");
+    EXPECT_EQ(members[3].bytes, "");  // no sale's lines in this folder
     // The December line of the adopted journal, then the December sale, whole.
     EXPECT_EQ(members[0].bytes,
               "01.12.2026;10:00:00;Paul;3;0;Esp;1;0.3\r\n05.12.2026;12:00:00;Paul;7;0;Esp;1;0."
               "7\r\n05.12.2026;12:00:00;Paul;8;5;Cart;1;0.8\r\n");
-    EXPECT_NE(members[4].bytes.find("plages;tickets.csv;40-80,120-201\n"), std::string::npos)
-        << members[4].bytes;
+    EXPECT_NE(members[5].bytes.find("plages;tickets.csv;40-80,120-201\n"), std::string::npos)
+        << members[5].bytes;
 }
 
 TEST(Archive, AFolderWhoseCheckFailsIsNotArchived) {
@@ -127,6 +129,14 @@ std::string HeaderForged(std::string archive, const std::string& name, std::size
     return archive;
 }
 
+// The member of that name.
+TarMember& ArchiveMember(std::vector<TarMember>& members, const std::string& name) {
+    const auto found = std::find_if(members.begin(), members.end(),
+                                    [&](const TarMember& member) { return member.name == name; });
+    EXPECT_NE(found, members.end()) << name;
+    return found == members.end() ? members.front() : *found;
+}
+
 // The archive made anew with the shop's own key after change() altered its
 // members, the manifest's sizes and hashes made to match: what the owner of
 // the key can forge.
@@ -134,18 +144,30 @@ std::string Resigned(const std::string& archive, const std::string& dataPath,
                      const std::function<void(std::vector<TarMember>&)>& change) {
     std::vector<TarMember> members = ReadTar(archive).members;
     change(members);
-    std::string& manifest = members[4].bytes;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const TarMember& member = members[i];
+    std::string& manifest = ArchiveMember(members, "manifeste.txt").bytes;
+    for (const TarMember& member : members) {
         const std::size_t line = manifest.find("fichier;" + member.name + ";");
+        if (line == std::string::npos) {
+            continue;  // the manifest and its signature
+        }
         const std::size_t end = manifest.find('\n', line);
         manifest.replace(line, end - line,
                          "fichier;" + member.name + ";" + std::to_string(member.bytes.size()) +
                              ";" + Sha256Hex(member.bytes));
     }
     const std::string seed = LoadArchiveKey(dataPath).value_or("");
-    members[5].bytes = ToHex(ed25519::Sign(seed, manifest)) + "\n";
+    ArchiveMember(members, "signature.txt").bytes = ToHex(ed25519::Sign(seed, manifest)) + "\n";
     return WriteTar(members);
+}
+
+// The manifest without its line that starts with start.
+void WithoutManifestLine(std::vector<TarMember>& members, const std::string& start) {
+    std::string& manifest = ArchiveMember(members, "manifeste.txt").bytes;
+    const std::size_t line = manifest.find(start);
+    EXPECT_NE(line, std::string::npos) << start;
+    if (line != std::string::npos) {
+        manifest.erase(line, manifest.find('\n', line) + 1 - line);
+    }
 }
 
 // The report of each forged archive: expected/Archive-forged.txt.
@@ -193,7 +215,8 @@ TEST(Archive, EveryForgedArchiveIsRefused) {
          Resigned(archive, data,
                   [](auto& m) {
                       m[0].bytes += "06.12.2026;9:00:00;Paul;1;0;Esp;1;0.1\r\n";
-                      m[4].bytes = Changed(m[4].bytes, "120-201", "120-240");
+                      ArchiveMember(m, "manifeste.txt").bytes =
+                          Changed(ArchiveMember(m, "manifeste.txt").bytes, "120-201", "120-240");
                   })},
         // The content taken in when the chain began has one hash for all of
         // it: a line of it in an archive is covered by the signature only.
@@ -205,29 +228,147 @@ TEST(Archive, EveryForgedArchiveIsRefused) {
                   [](auto& m) { m[0].bytes += "06.12.2026;9:00:00;Paul;1;0;Esp;1;0.1\r\n"; })},
         {"re-signed: the ranges moved",
          Resigned(archive, data,
-                  [](auto& m) { m[4].bytes = Changed(m[4].bytes, "120-201", "121-202"); })},
+                  [](auto& m) {
+                      ArchiveMember(m, "manifeste.txt").bytes =
+                          Changed(ArchiveMember(m, "manifeste.txt").bytes, "120-201", "121-202");
+                  })},
         {"re-signed: half a sale", Resigned(archive, data,
                                             [](auto& m) {
                                                 m[0].bytes = m[0].bytes.substr(0, 80);
-                                                m[4].bytes =
-                                                    Changed(m[4].bytes, "120-201", "120-160");
+                                                ArchiveMember(m, "manifeste.txt").bytes = Changed(
+                                                    ArchiveMember(m, "manifeste.txt").bytes, "120-201",
+                                                    "120-160");
                                             })},
         {"re-signed: a chain entry changed",
          Resigned(archive, data,
-                  [](auto& m) { m[3].bytes = Changed(m[3].bytes, "3;V;2;", "3;V;7;"); })},
+                  [](auto& m) {
+                      ArchiveMember(m, "tickets.chain").bytes =
+                          Changed(ArchiveMember(m, "tickets.chain").bytes, "3;V;2;", "3;V;7;");
+                  })},
         {"re-signed: a chain line garbled",
          Resigned(archive, data,
-                  [](auto& m) { m[3].bytes = Changed(m[3].bytes, "3;V;2;", "3;X;2;"); })},
+                  [](auto& m) {
+                      ArchiveMember(m, "tickets.chain").bytes =
+                          Changed(ArchiveMember(m, "tickets.chain").bytes, "3;V;2;", "3;X;2;");
+                  })},
         {"re-signed: another member", Resigned(archive, data,
                                                [](auto& m) {
                                                    m.push_back({"lisez-moi.txt", "x"});
                                                })},
+        // An archive written before the sales' lines were kept reads as it did.
+        {"re-signed in the form without lines",
+         Resigned(archive, data,
+                  [](auto& m) {
+                      m.erase(m.begin() + 3);
+                      WithoutManifestLine(m, "fichier;lignes.csv;");
+                      WithoutManifestLine(m, "plages;lignes.csv;");
+                  })},
+        {"the lines member taken out, the manifest kept",
+         [&] {
+             std::vector<TarMember> m = ReadTar(archive).members;
+             m.erase(m.begin() + 3);
+             return WriteTar(m);
+         }()},
     };
     std::string found;
     for (const auto& [name, bytes] : cases) {
         found += std::string(name) + "\n    " + folder.Verify(bytes);
     }
     EXPECT_EXPECTED("Archive-forged.txt", found);
+}
+
+// A folder whose sales have their lines, as the checkout writes them: the
+// lines' entry, then the records' entry of the same receipt. One sale of
+// November, two of December.
+struct FolderWithLines {
+    TempDir data;
+    TempDir elsewhere;
+    const std::vector<std::vector<std::string>> kLines = {
+        {"1;30.11.2026;12:00:00;Paul;Esp;;1;1;Cafe;3.50;0;"},
+        {"2;05.12.2026;12:00:00;Paul;Esp;;1;2;Cafe;7.00;0;",
+         "2;05.12.2026;12:00:00;Paul;Esp;;1;1;Croque;8.00;5;"},
+        {"3;06.12.2026;9:00:00;Paul;Esp;;1;-2;Cafe;-7.00;0;2"}};
+    const std::vector<std::vector<std::string>> kRecords = {
+        {"30.11.2026;12:00:00;Paul;3.5;0;Esp;1;0.35"},
+        {"05.12.2026;12:00:00;Paul;7;0;Esp;1;0.7", "05.12.2026;12:00:00;Paul;8;5;Esp;1;0.8"},
+        {"06.12.2026;9:00:00;Paul;-7;0;Esp;1;-0.7"}};
+
+    FolderWithLines() {
+        for (std::size_t i = 0; i < kLines.size(); ++i) {
+            const auto numero = static_cast<std::int64_t>(i + 1);
+            AppendChained(data.Path(), kLinesFile, EntryKind::Lines, numero, kLines[i]);
+            AppendChained(data.Path(), kJournalFile, EntryKind::Sale, numero, kRecords[i]);
+        }
+        WriteRaw(data / kArchiveKeyFile, kTestArchiveKey);
+    }
+    std::string Archive() const {
+        const TillRun run = RunVantor({"archive", "--du", "01.12.2026", "--au", "31.12.2026",
+                                       "--data-dir", data.Path(), "--out", elsewhere / "d.tar"},
+                                      "");
+        EXPECT_EQ(run.status, 0) << run.err;
+        return Slurp(elsewhere / "d.tar");
+    }
+    std::string Verify(const std::string& bytes) const {
+        WriteRaw(elsewhere / "copie.tar", bytes);
+        const TillRun alone = RunVantor({"verify", elsewhere / "copie.tar"}, "");
+        const TillRun against = RunVantor(
+            {"verify", "--data-dir", data.Path(), "--contre", elsewhere / "copie.tar"}, "");
+        return "(" + std::to_string(alone.status) + ") " + alone.out + "    --contre (" +
+               std::to_string(against.status) + ") " + against.out + against.err;
+    }
+};
+
+// The archive of a period carries the lines of its sales, whole sale by sale,
+// checked against the chain like the records: expected/Archive-lines.txt
+// shows its lines member and what each forged copy is told.
+TEST(Archive, CarriesTheSalesLinesOfItsPeriodAndRefusesAForgedOne) {
+    FolderWithLines folder;
+    const std::string archive = folder.Archive();
+    const std::vector<TarMember> members = ReadTar(archive).members;
+    ASSERT_EQ(members.size(), 7U);
+    const std::string& data = folder.data.Path();
+    const auto manifestLine = [&](const std::string& start) {
+        const std::string& manifest = members[5].bytes;
+        const std::size_t at = manifest.find(start);
+        return at == std::string::npos ? "(none)"
+                                       : manifest.substr(at, manifest.find('\n', at) - at);
+    };
+    std::string found = "== " + members[3].name + "\n" + members[3].bytes + "== manifest\n" +
+                        manifestLine("fichier;lignes.csv;") + "\n" +
+                        manifestLine("plages;lignes.csv;") + "\n";
+    const std::pair<const char*, std::string> cases[] = {
+        {"as written", archive},
+        {"a lines row changed", Changed(archive, "1;2;Cafe;7.00", "1;2;Cafe;9.00")},
+        {"re-signed: a lines row changed",
+         Resigned(archive, data,
+                  [](auto& m) {
+                      ArchiveMember(m, "lignes.csv").bytes = Changed(
+                          ArchiveMember(m, "lignes.csv").bytes, "1;2;Cafe;7.00", "1;2;Cafe;9.00");
+                  })},
+        {"re-signed: the correction's row taken out",
+         Resigned(archive, data,
+                  [](auto& m) {
+                      std::string& lines = ArchiveMember(m, "lignes.csv").bytes;
+                      lines = lines.substr(0, lines.find("3;06.12.2026"));
+                  })},
+        {"re-signed: a lines row added",
+         Resigned(archive, data,
+                  [](auto& m) {
+                      ArchiveMember(m, "lignes.csv").bytes +=
+                          "4;07.12.2026;9:00:00;Paul;Esp;;1;1;Cafe;3.50;0;\r\n";
+                  })},
+        {"re-signed: the lines of November added",
+         Resigned(archive, data,
+                  [&](auto& m) {
+                      ArchiveMember(m, "lignes.csv").bytes =
+                          "1;30.11.2026;12:00:00;Paul;Esp;;1;1;Cafe;3.50;0;\r\n" +
+                          ArchiveMember(m, "lignes.csv").bytes;
+                  })},
+    };
+    for (const auto& [name, bytes] : cases) {
+        found += std::string(name) + "\n    " + folder.Verify(bytes);
+    }
+    EXPECT_EXPECTED("Archive-lines.txt", Masked(found, folder.elsewhere.Path(), "AILLEURS"));
 }
 
 // An archive killed while being written leaves its temporary file beside

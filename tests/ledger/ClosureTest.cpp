@@ -272,7 +272,7 @@ TEST(Closures, AnOldClosureShowsTheIncludedVatOfItsJournal) {
         closures.push_back(*closure);
     }
     const auto tva = [](const Closure& closure) {
-        const std::vector<std::string> z = RapportZ(closure, "€", "10", "5.5");
+        const std::vector<std::string> z = RapportZ(closure, "€", "10", "5.5", std::nullopt);
         return z[9] + "|" + z[10];
     };
     EXPECT_EQ(tva(closures[0]), "TVA à 10%          € inconnue|TVA à 5.5%         € inconnue");

@@ -93,7 +93,7 @@ TEST_F(Pages, TheZOfAClosureHasItsOwnPeriod) {
     z.cartes = "45.5";
     z.total = "125.5";
     z.tvaIncluse1 = "11.409090909090909091";
-    const Lignes lines = RapportZ(z, "€", "10", "5.5");
+    const Lignes lines = RapportZ(z, "€", "10", "5.5", std::nullopt);
     const PageHeading heading = Heading("Rapport Z", PeriodeDuAu("01.12.2026", "01.12.2026"));
     EXPECT_EXPECTED("Pages-z.txt", PagesAsText(LayOutReport(heading, lines)));
 }

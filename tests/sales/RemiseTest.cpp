@@ -46,6 +46,26 @@ TEST(RemiseTest, ReadsAShareOrAnAmount) {
     }
 }
 
+// A recorded line is a discount when its label is one a discount's line is
+// given: the reports count those and no article of a like name.
+TEST(RemiseTest, TellsADiscountLabelFromAnArticleLabel) {
+    const struct {
+        const char* label;
+        bool discount;
+    } cases[] = {
+        {"Remise 10 %", true},      {"Remise 12.5 %", true}, {"Remise 2.50", true},
+        {"Remise 0.05", true},      {"Remise 100 %", true},  {"Remise 10%", false},
+        {"Remise 10.0 %", false},   {"Remise 2.5", false},   {"Remise 2,50", false},
+        {"Remise", false},          {"Remise ", false},      {"Remise  10 %", false},
+        {"Remise 0.00", false},     {"Remise 101 %", false}, {"remise 10 %", false},
+        {"Remise spéciale", false}, {"Offert", false},       {"Remise 10 % ", false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(EstLibelleRemise(row.label), row.discount);
+    }
+}
+
 // A share is rounded to the cent, halves away from zero; nothing takes more
 // than the amount it is given on.
 TEST(RemiseTest, TakesRoundedCentsNeverMoreThanTheBase) {
