@@ -12,8 +12,8 @@
 #include "ledger/Events.h"
 #include "printing/ReceiptPicture.h"
 #include "printing/TestReceipt.h"
-#include "sales/frmMain.h"
 #include "sales/Remise.h"
+#include "sales/frmMain.h"
 
 namespace vantor {
 

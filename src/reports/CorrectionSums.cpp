@@ -37,8 +37,8 @@ void AddGiven(CorrectionSums& sums, const RecordedReceipt& sale) {
 }  // namespace
 
 std::optional<CorrectionSums> CorrectionSumsOf(const std::string& dataPath, const Date& debut,
-                                            const Date& fin,
-                                            const std::optional<std::string>& serveur) {
+                                               const Date& fin,
+                                               const std::optional<std::string>& serveur) {
     if (!FileExists(JoinPath(dataPath, kLinesFile))) {
         return std::nullopt;
     }

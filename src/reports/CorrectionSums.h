@@ -29,8 +29,8 @@ struct CorrectionSums {
 // only, when given); nothing for a data folder without lignes.csv, kept
 // before the sales' lines were, whose reports show no such lines.
 std::optional<CorrectionSums> CorrectionSumsOf(const std::string& dataPath, const Date& debut,
-                                            const Date& fin,
-                                            const std::optional<std::string>& serveur);
+                                               const Date& fin,
+                                               const std::optional<std::string>& serveur);
 
 // "Annulations : n, montant", "Remboursements : n, montant",
 // "Remises : montant" and "Offerts : n, montant", in the report line forms.
