@@ -9,6 +9,7 @@
 #include "gui/QtSingleInstance.h"
 #include "gui/QtUi.h"
 #include "platform/SystemClock.h"
+#include "reports/ReportDrawers.h"
 #include "startup/Startup.h"
 
 namespace vantor {
@@ -33,6 +34,7 @@ struct QtTill {
     QtKeyboard keyboard;
     QtPictures pictures;
     QtSingleInstance instance;
+    ReportDrawers drawers;  // the PDF files and charts of the reports
     Platform platform{ui,       printers, settings, shell,
                       keyboard, clock,    pictures, SystemUserFolders()};
     Till till;

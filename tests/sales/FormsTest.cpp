@@ -23,6 +23,7 @@
 #include "headless/IniSettings.h"
 #include "headless/ScriptRunner.h"
 #include "platform/SystemClock.h"
+#include "reports/frmGraphiques.h"
 #include "sales/frmMain.h"
 #include "startup/Startup.h"
 #include "support/ExpectedFile.h"
@@ -142,6 +143,8 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
                     Shown(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord,
                                        "Clôture du jour")));
     EXPECT_EXPECTED("frmPersonnel.txt", Shown(frmPersonnel(platform, tillData, "")));
+    EXPECT_EXPECTED("frmGraphiques.txt", Shown(frmGraphiques(platform, tillData, {}, nullptr,
+                                                             {2026, 12, 1}, {2026, 12, 6})));
 }
 
 // What the check below names, on a form of each case.
@@ -183,6 +186,9 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
         UnboundControls(frmConnexion(platform, tillData, session, frmConnexion::Mode::Accord)),
         none);
     EXPECT_EQ(UnboundControls(frmPersonnel(platform, tillData, "")), none);
+    EXPECT_EQ(UnboundControls(
+                  frmGraphiques(platform, tillData, {}, nullptr, {2026, 12, 1}, {2026, 12, 6})),
+              none);
 }
 
 // A PIN typed and left in a box when a staff window goes, by its close box
