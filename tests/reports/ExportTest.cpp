@@ -174,6 +174,18 @@ TEST(ExportComptable, BadArgumentsAndUnwritableOutputsAreRefused) {
     EXPECT_EQ(till.Read("tickets.csv"), journal);
 }
 
+// The boxes of the till's own handlers, without the start-up's notices
+// (the chain of the journal written by hand).
+std::vector<std::string> HandlerBoxes(const TillRun& run) {
+    std::vector<std::string> boxes;
+    for (const std::string& box : Boxes(run)) {
+        if (box.find(" \"Vantor\" ") != std::string::npos) {
+            boxes.push_back(box);
+        }
+    }
+    return boxes;
+}
+
 // "Exporter pour le comptable" beside the reports: the period of the
 // report's mode, the form by the file's ending (".txt" the entries), the very
 // bytes of the command and what they cover; a cancel writes nothing, the data
@@ -204,8 +216,7 @@ TEST(ExportComptable, TheWindowsButtonWritesWhatTheCommandWrites) {
         ASSERT_EQ(exported.status, 0) << exported.err;
         EXPECT_EQ(Slurp(file), Slurp(command));
         // What the command says, but the file's name.
-        const std::vector<std::string> boxes = Boxes(run);
-        ASSERT_EQ(boxes.size(), 1U) << run.out;
+        ASSERT_EQ(HandlerBoxes(run).size(), 1U) << run.out;
         const std::string said = exported.out.substr(0, exported.out.rfind("Export écrit : "));
         EXPECT_NE(run.out.find("msgbox information ok \"Vantor\" \"" + said +
                                "Export écrit : " + file + "\"\n"),
@@ -220,7 +231,7 @@ TEST(ExportComptable, TheWindowsButtonWritesWhatTheCommandWrites) {
         till.Run(compta + "answer cancel\nclick cmdComptable\nanswer \"" + (till / "e.csv") +
                  "\"\nanswer ok\nclick cmdComptable\nanswer \"" + absent +
                  "\"\nanswer ok\ndate DTPicker4 05.12.2026\nclick cmdComptable\nanswer ok\n");
-    const std::vector<std::string> boxes = Boxes(refused);
+    const std::vector<std::string> boxes = HandlerBoxes(refused);
     ASSERT_EQ(boxes.size(), 3U) << refused.out;
     EXPECT_EQ(boxes[0],
               "msgbox critical ok \"Vantor\" \"L'export ne s'écrit pas dans le dossier "
