@@ -50,9 +50,10 @@ TEST_F(WindowPdf, TheReportOnScreenGoesWhereTheDialogSaysAsTheCommandLaysItOut) 
     EXPECT_EQ(Boxes(run), std::vector<std::string>{
                               "msgbox information ok \"Vantor\" \"PDF écrit : " + pdf + "\""});
     const std::string command = out / "commande.pdf";
-    const TillRun saved = RunVantor({"report", "totaux", "--du", "01.12.2026", "--au", "05.12.2026",
-                                     "--data-dir", till.Folder(), "--pdf", command},
-                                    "");
+    const TillRun saved =
+        RunVantor({"report", "totaux", "--du", "01.12.2026", "--au", "05.12.2026", "--today",
+                   "05.12.2026", "--data-dir", till.Folder(), "--pdf", command},
+                  "");
     ASSERT_EQ(saved.status, 0) << saved.err;
     const std::string text = PdfText(pdf);
     EXPECT_EQ(text, PdfText(command));
