@@ -66,7 +66,12 @@ extern "C" int VantorMain(int argc, char** argv) {
     if (arguments->pdfDir) {
         pdfFiles = vantor::NumberedPdfFiles(*arguments->pdfDir);
     }
+    // Only a run that draws pages has the fonts that the PDF files and the
+    // charts need.
+    const vantor::ReportDrawers drawers{vantor::WriteReportPdfFile, vantor::WriteChartFile};
+    const bool draws = arguments->pdfDir || arguments->systemPrinters;
     return vantor::RunHeadless(
         *arguments, settings, instance, pictures, clock, pdfFiles,
-        [](vantor::Clock& printClock) { return std::make_unique<vantor::QtPrinters>(printClock); });
+        [](vantor::Clock& printClock) { return std::make_unique<vantor::QtPrinters>(printClock); },
+        draws ? &drawers : nullptr);
 }

@@ -1,6 +1,5 @@
 #include "app/ExportCommand.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "app/CommandLine.h"
@@ -67,15 +66,6 @@ std::optional<ExportArguments> ParseExport(const std::vector<std::string>& words
     return arguments;
 }
 
-// The till's files are not to be replaced by an export.
-bool InFolder(const std::string& path, const std::string& folder) {
-    std::error_code ignored;
-    const std::filesystem::path parent =
-        std::filesystem::weakly_canonical(std::filesystem::absolute(path, ignored), ignored)
-            .parent_path();
-    return parent == std::filesystem::weakly_canonical(folder, ignored);
-}
-
 }  // namespace
 
 int RunExportCommand(const std::vector<std::string>& words, Settings& settings, std::ostream& out,
@@ -93,8 +83,8 @@ int RunExportCommand(const std::vector<std::string>& words, Settings& settings, 
         err << "Dossier de données introuvable : " << folder << '\n';
         return 2;
     }
-    if (InFolder(arguments->out, folder)) {
-        err << "L'export ne s'écrit pas dans le dossier de données : " << arguments->out << '\n';
+    if (DansDossierDonnees(arguments->out, folder)) {
+        err << kExportHorsDossier << arguments->out << '\n';
         return 2;
     }
     if (!FileExists(JoinPath(folder, kJournalFile))) {
@@ -113,13 +103,13 @@ int RunExportCommand(const std::vector<std::string>& words, Settings& settings, 
     try {
         WriteFileAtomic(arguments->out, bytes);
     } catch (const FileError& failure) {
-        err << "Export non écrit : " << failure.what() << '\n';
+        err << kExportNonEcrit << failure.what() << '\n';
         return 2;
     }
     for (const std::string& line : CouvertureExport(data)) {
         out << line << '\n';
     }
-    out << "Export écrit : " << arguments->out << '\n';
+    out << kExportEcrit << arguments->out << '\n';
     return 0;
 }
 

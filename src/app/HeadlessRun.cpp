@@ -59,7 +59,7 @@ headless::ScriptRunner::Variables TillVariables(TillData& data, frmMain& main) {
 
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
                 Pictures& pictures, Clock& systemClock, const PdfDeviceFactory& pdfDevices,
-                const SystemPrintersFactory& systemPrinters) {
+                const SystemPrintersFactory& systemPrinters, const ReportDrawers* drawers) {
     std::ifstream file;
     if (arguments.scriptFile) {
         if (!DirectoryExists(*arguments.scriptFile)) {
@@ -100,6 +100,7 @@ int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& 
             return 1;
         }
         tillPrinters.SetDataFolder(till.data->DataPath);
+        till.main->SetDrawers(drawers);
         runner.Run(*till.main, TillVariables(*till.data, *till.main));
         std::cout.flush();
         return 0;

@@ -6,6 +6,7 @@
 #include "app/Arguments.h"
 #include "platform/PageDevice.h"
 #include "platform/Services.h"
+#include "reports/ReportDrawers.h"
 
 namespace vantor {
 
@@ -15,10 +16,12 @@ namespace vantor {
 // file that cannot be read.
 // pdfDevices makes the PDF file of each printed document (--pdf-dir);
 // systemPrinters makes the system's printers of --system-printers, dating
-// their files with the run's clock.
+// their files with the run's clock. drawers writes the PDF files and the
+// charts of the reports' buttons; null where the run cannot draw.
 using SystemPrintersFactory = std::function<std::unique_ptr<Printers>(Clock&)>;
 int RunHeadless(const Arguments& arguments, Settings& settings, SingleInstance& instance,
                 Pictures& pictures, Clock& systemClock, const PdfDeviceFactory& pdfDevices,
-                const SystemPrintersFactory& systemPrinters);
+                const SystemPrintersFactory& systemPrinters,
+                const ReportDrawers* drawers = nullptr);
 
 }  // namespace vantor

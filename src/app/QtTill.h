@@ -10,6 +10,7 @@
 #include "gui/QtSingleInstance.h"
 #include "gui/QtUi.h"
 #include "platform/SystemClock.h"
+#include "reports/ReportDrawers.h"
 #include "startup/Startup.h"
 
 namespace vantor {
@@ -37,6 +38,7 @@ struct QtTill {
     QtPictures pictures;
     QtSingleInstance instance;
     QtBackground background;
+    ReportDrawers drawers;  // the PDF files and charts of the reports
     Platform platform{
         ui, printers, settings, shell, keyboard, clock, pictures, SystemUserFolders(), background};
     Till till;

@@ -99,19 +99,13 @@ std::optional<int> IndexServeur(const ReportSettings& settings,
 
 // The report's name at the head of its pages, as the screen's choices name it.
 std::string TitreDuRapport(const ReportArguments& arguments) {
-    if (arguments.kind == "journal") {
-        return "Journal de caisse";
-    }
-    if (arguments.kind == "resume") {
-        return "Résumé comptable";
+    if (arguments.kind == "journal" || arguments.kind == "resume") {
+        return TitreJournal(arguments.kind == "resume");
     }
     if (arguments.kind == "z") {
-        return "Rapport Z";
+        return kTitreRapportZ;
     }
-    if (arguments.serveur) {
-        return "Totaux de " + *arguments.serveur;
-    }
-    return arguments.detail ? "Totaux par serveur" : "Totaux";
+    return TitreTotaux(arguments.serveur.value_or(""), arguments.detail);
 }
 
 // Where the report's lines go: standard output, or the pages of a PDF file.
@@ -203,7 +197,7 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
         return 2;
     }
     if ((arguments->pdf || arguments->graphique) && drawers == nullptr) {
-        err << "Les PDF et les graphiques ne sont pas disponibles dans cette version de Vantor.\n";
+        err << kSansDessins << '\n';
         return 2;
     }
     const Date today = arguments->today.value_or(clock.Now().date);

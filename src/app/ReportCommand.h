@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "platform/Services.h"
-#include "reports/ReportPdf.h"
+#include "reports/ReportDrawers.h"
 
 namespace vantor {
-
-struct Graphiques;
 
 // `vantor report totaux|journal|resume ...`: the lines of a report, as the
 // screen shows them, on standard output (UTF-8, one per line). It only reads
@@ -21,12 +19,6 @@ struct Graphiques;
 // graphique ... --out FILE` draws the charts of the period into a picture.
 // Both need the toolkit's drawers (2 without them, or when the file cannot
 // be written; a bad period is 2 too for the charts).
-using ChartFileWriter = std::function<void(const std::string& path, const Graphiques& graphiques,
-                                           const std::string& monnaie)>;
-struct ReportDrawers {
-    ReportPdfWriter pdf;
-    ChartFileWriter graphiques;
-};
 int RunReportCommand(const std::vector<std::string>& words, Settings& settings, Clock& clock,
                      std::ostream& out, std::ostream& err, const ReportDrawers* drawers = nullptr);
 

@@ -1,5 +1,6 @@
 #include "gui/ChartPicture.h"
 
+#include "reports/ChartLayout.h"
 #include "reports/Graphiques.h"
 
 #include <QBuffer>
@@ -13,12 +14,10 @@
 #include <vector>
 
 #include "data/Dates.h"
-#include "data/Text.h"
 #include "data/TextFile.h"
 #include "gui/Convert.h"
 #include "gui/ReportPdfFile.h"
 #include "reports/ReportPdf.h"
-#include "sales/Montant.h"
 
 #ifdef VANTOR_WITH_SVG
 #include <QSvgGenerator>
@@ -44,7 +43,7 @@ struct ChartBar {
 };
 
 QString AmountText(const ExactSum& x, const std::string& monnaie) {
-    return ToQString(Trim(FormatMontant(x.Text(), false)) + " " + monnaie);
+    return ToQString(MontantGraphique(x, monnaie));
 }
 
 double BarHeight(const ChartBar& bar) {
@@ -63,16 +62,35 @@ void StackBar(QPainter& painter, double x, double width, double base, double per
     painter.fillRect(QRectF(x, base - cashHeight - cardHeight, width, cardHeight), cardColour);
 }
 
+QRectF ToQRect(const ChartRect& r) {
+    return QRectF(r.x, r.y, r.width, r.height);
+}
+
+std::vector<ChartBar> BarsOf(const ChartPanel& panel) {
+    std::vector<ChartBar> bars;
+    for (const ChartBarFigures& figures : panel.bars) {
+        ChartBar bar{ToQString(figures.libelle), figures.montants.especes.ToDouble(),
+                     figures.montants.cartes.ToDouble(), std::nullopt};
+        if (figures.avant) {
+            bar.earlier = {figures.avant->especes.ToDouble(), figures.avant->cartes.ToDouble()};
+        }
+        bars.push_back(bar);
+    }
+    return bars;
+}
+
 // One chart: its title, the largest amount, the bars and every few labels.
-void ChartPanel(QPainter& painter, const QRectF& area, const QString& title,
-                const std::vector<ChartBar>& bars, const std::string& monnaie) {
+void DrawPanel(QPainter& painter, const ChartPanel& panel, const std::string& monnaie) {
+    const QRectF area = ToQRect(panel.area);
+    const std::vector<ChartBar> bars = BarsOf(panel);
     painter.fillRect(area, kFrameColour);
     painter.setPen(Qt::black);
     QFont font = painter.font();
     font.setPixelSize(14);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(area.adjusted(8, 4, -8, 0), Qt::AlignLeft | Qt::AlignTop, title);
+    painter.drawText(area.adjusted(8, 4, -8, 0), Qt::AlignLeft | Qt::AlignTop,
+                     ToQString(panel.titre));
     double top = 1;
     for (const ChartBar& bar : bars) {
         top = std::max(top, BarHeight(bar));
@@ -83,14 +101,14 @@ void ChartPanel(QPainter& painter, const QRectF& area, const QString& title,
     const ExactSum largest = ExactSum::Parse(std::to_string(top)).value_or(ExactSum());
     painter.drawText(area.adjusted(8, 4, -8, 0), Qt::AlignRight | Qt::AlignTop,
                      "max " + AmountText(largest, monnaie));
-    const QRectF plot = area.adjusted(8, 26, -8, -22);
+    const QRectF plot = ToQRect(panel.plot);
     const double perUnit = plot.height() / top;
-    const double slot = plot.width() / std::max<std::size_t>(bars.size(), 1);
-    const double width = bars.empty() || !bars.front().earlier ? slot * 0.7 : slot * 0.4;
     const std::size_t every = std::max<std::size_t>(1, bars.size() / 12);
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const ChartBar& bar = bars[i];
-        const double x = plot.left() + i * slot + slot * 0.1;
+        const QRectF slot = ToQRect(panel.Slot(i));
+        const double width = bar.earlier ? slot.width() * 0.4 : slot.width() * 0.7;
+        const double x = slot.left() + slot.width() * 0.1;
         StackBar(painter, x, width, plot.bottom(), perUnit, bar.especes, bar.cartes, kCashColour,
                  kCardColour);
         if (bar.earlier) {
@@ -99,81 +117,14 @@ void ChartPanel(QPainter& painter, const QRectF& area, const QString& title,
         }
         if (i % every == 0) {
             // Long names are cut to their bar's room.
-            const double room = slot * static_cast<double>(every);
+            const double room = slot.width() * static_cast<double>(every);
             const QString label =
                 painter.fontMetrics().elidedText(bar.label, Qt::ElideRight, static_cast<int>(room));
-            painter.drawText(QRectF(plot.left() + i * slot, plot.bottom() + 2, room, 18),
+            painter.drawText(QRectF(slot.left(), plot.bottom() + 2, room, 18),
                              Qt::AlignLeft | Qt::AlignTop, label);
         }
     }
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-}
-
-std::pair<double, double> CashAndCard(const Takings& t) {
-    return {t.especes.ToDouble(), t.cartes.ToDouble()};
-}
-
-std::vector<ChartBar> DayBars(const ChartPeriod& p, const std::optional<ChartPeriod>& earlier) {
-    std::vector<ChartBar> bars;
-    for (std::size_t i = 0; i < p.jours.size(); ++i) {
-        const Date& d = p.jours[i].jour;
-        ChartBar bar{ToQString(TwoDigits(d.day) + "." + TwoDigits(d.month)),
-                     p.jours[i].montants.especes.ToDouble(), p.jours[i].montants.cartes.ToDouble(),
-                     std::nullopt};
-        if (earlier) {
-            bar.earlier = i < earlier->jours.size() ? CashAndCard(earlier->jours[i].montants)
-                                                    : std::pair<double, double>{};
-        }
-        bars.push_back(bar);
-    }
-    return bars;
-}
-
-std::vector<ChartBar> HourBars(const ChartPeriod& p, const std::optional<ChartPeriod>& earlier) {
-    std::vector<ChartBar> bars;
-    for (std::size_t h = 0; h < p.heures.size(); ++h) {
-        ChartBar bar{QString::number(h) + " h", p.heures[h].especes.ToDouble(),
-                     p.heures[h].cartes.ToDouble(), std::nullopt};
-        if (earlier) {
-            bar.earlier = CashAndCard(earlier->heures[h]);
-        }
-        bars.push_back(bar);
-    }
-    return bars;
-}
-
-// A category's takings are not split by payment: drawn in the cash colour.
-std::vector<ChartBar> CategoryBars(const ChartPeriod& p,
-                                   const std::optional<ChartPeriod>& earlier) {
-    std::vector<ChartBar> bars;
-    for (std::size_t i = 0; i < p.categories.size(); ++i) {
-        if (p.categories[i].nom.empty()) {
-            continue;
-        }
-        ChartBar bar{ToQString(p.categories[i].nom), p.categories[i].montant.ToDouble(), 0,
-                     std::nullopt};
-        if (earlier) {
-            bar.earlier = std::pair<double, double>{earlier->categories[i].montant.ToDouble(), 0};
-        }
-        bars.push_back(bar);
-    }
-    return bars;
-}
-
-std::vector<ChartBar> WaiterBars(const ChartPeriod& p, const std::optional<ChartPeriod>& earlier) {
-    std::vector<ChartBar> bars;
-    for (const ChartWaiter& w : p.serveurs) {
-        ChartBar bar{ToQString(w.nom), w.montants.especes.ToDouble(), w.montants.cartes.ToDouble(),
-                     std::nullopt};
-        if (earlier) {
-            const auto same = std::find_if(earlier->serveurs.begin(), earlier->serveurs.end(),
-                                           [&](const ChartWaiter& e) { return e.nom == w.nom; });
-            bar.earlier = same == earlier->serveurs.end() ? std::pair<double, double>{}
-                                                          : CashAndCard(same->montants);
-        }
-        bars.push_back(bar);
-    }
-    return bars;
 }
 
 QString PeriodText(const ChartPeriod& p) {
@@ -213,18 +164,9 @@ void ChartLegend(QPainter& painter, const Graphiques& g, const std::string& monn
 void PaintCharts(QPainter& painter, const Graphiques& g, const std::string& monnaie) {
     painter.fillRect(QRectF(0, 0, kChartCanvasWidth, kChartCanvasHeight), Qt::white);
     ChartLegend(painter, g, monnaie);
-    const double top = 56;
-    const double half = (kChartCanvasHeight - top) / 2;
-    const double column = kChartCanvasWidth / 2.0;
-    const ChartPeriod& p = g.periode;
-    ChartPanel(painter, QRectF(6, top, kChartCanvasWidth - 12, half - 6), "Par jour",
-               DayBars(p, g.comparaison), monnaie);
-    ChartPanel(painter, QRectF(6, top + half, column - 9, half - 6), "Par heure",
-               HourBars(p, g.comparaison), monnaie);
-    ChartPanel(painter, QRectF(column + 3, top + half, column / 2 - 6, half - 6), "Par catégorie",
-               CategoryBars(p, g.comparaison), monnaie);
-    ChartPanel(painter, QRectF(column * 1.5 + 3, top + half, column / 2 - 9, half - 6),
-               "Par serveur", WaiterBars(p, g.comparaison), monnaie);
+    for (const ChartPanel& panel : ChartPanels(g)) {
+        DrawPanel(painter, panel, monnaie);
+    }
 }
 
 namespace {

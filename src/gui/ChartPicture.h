@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "reports/ChartLayout.h"
+
 class QPainter;
 
 namespace vantor {
@@ -11,8 +13,6 @@ struct Graphiques;
 // The four charts of a period on a 1024 × 768 canvas: the takings per day
 // (cash and card stacked), per hour of the day, per category and per waiter,
 // each bar of the compared period in grey beside its own.
-inline constexpr int kChartCanvasWidth = 1024;
-inline constexpr int kChartCanvasHeight = 768;
 void PaintCharts(QPainter& painter, const Graphiques& graphiques, const std::string& monnaie);
 
 // Draws the charts into a PNG, SVG or PDF file, by its name's ending, and

@@ -56,7 +56,14 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click && isEnabled() && onClick) {
+    if (!click || !isEnabled()) {
+        return;
+    }
+    QPointer<ClickLabel> alive(this);
+    if (onMouseUp) {
+        onMouseUp(vbLeftButton, event->position().toPoint());
+    }
+    if (alive && onClick) {
         onClick();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPoint>
 #include <functional>
 
 #include "gui/LongPress.h"
@@ -15,6 +16,8 @@ public:
 
     std::function<void(int button)> onMouseDown;
     std::function<void()> onClick;
+    // A left press released inside the label, at that point (before onClick).
+    std::function<void(int button, QPoint at)> onMouseUp;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -322,6 +322,7 @@ void FormView::Silence(QWidget* widget) {
     } else if (auto* label = dynamic_cast<ClickLabel*>(widget)) {
         label->onMouseDown = nullptr;
         label->onClick = nullptr;
+        label->onMouseUp = nullptr;
     }
 }
 
@@ -370,6 +371,10 @@ void FormView::Clicked(Control& control) {
 
 void FormView::MouseDown(Control& control, int button) {
     Fire([this, &control, button] { form_.MouseDown(control, button); });
+}
+
+void FormView::MouseUp(Control& control, int button, int x, int y) {
+    Fire([this, &control, button, x, y] { form_.MouseUp(control, button, x, y); });
 }
 
 void FormView::Chosen(Control& control, int position) {

@@ -93,6 +93,7 @@ private:
 
     void Clicked(Control& control) override;
     void MouseDown(Control& control, int button) override;
+    void MouseUp(Control& control, int button, int x, int y) override;
     void Chosen(Control& control, int position) override;
     void Edited(Control& control, const std::string& text) override;
     void Scrolled(Control& control, int value) override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -115,6 +116,28 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
         return "";
     }
     return ToStd(dialog.textValue());
+}
+
+// Qt's own dialog, not the desktop's: it runs in the till's window under
+// any session, with the till's touch sizes.
+std::string QtUi::SaveFileDialog(const std::string& title, const std::string& proposedPath,
+                                 const std::string& filter) {
+    NoteModalShown();
+    QFileDialog dialog(OwnerWindow(), TitleOrDefault(title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(ToQString(filter).split(";;"));
+    dialog.selectFile(ToQString(proposedPath));
+    dialog.setLabelText(QFileDialog::Accept, "Enregistrer");
+    dialog.setLabelText(QFileDialog::Reject, "Annuler");
+    dialog.setLabelText(QFileDialog::FileName, "Nom du fichier");
+    dialog.setLabelText(QFileDialog::FileType, "Type");
+    dialog.setLabelText(QFileDialog::LookIn, "Dossier");
+    if (RunBox(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return "";
+    }
+    return ToStd(dialog.selectedFiles().front());
 }
 
 void QtUi::ShowModal(Form& form) {

@@ -21,6 +21,8 @@ public:
                const std::string& title = "") override;
     std::string InputBox(const std::string& prompt, const std::string& title = "",
                          const std::string& defaultText = "") override;
+    std::string SaveFileDialog(const std::string& title, const std::string& proposedPath,
+                               const std::string& filter) override;
     void ShowModal(Form& form) override;
     // A form shown modeless must be closed (or hidden) before it is destroyed.
     void Show(Form& form) override;

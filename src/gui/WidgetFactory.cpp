@@ -36,6 +36,12 @@ QWidget* MakeLabel(Control& control, QWidget* parent, ControlEvents& events) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->onMouseDown = [&control, &events](int pressed) { events.MouseDown(control, pressed); };
     label->onClick = [&control, &events] { events.Clicked(control); };
+    // The point in the control's own twips, whatever the window's scale.
+    label->onMouseUp = [&control, &events, label](int button, QPoint at) {
+        const int x = control.width * at.x() / std::max(label->width(), 1);
+        const int y = control.height * at.y() / std::max(label->height(), 1);
+        events.MouseUp(control, button, x, y);
+    };
     return label;
 }
 

@@ -13,6 +13,8 @@ class ControlEvents {
 public:
     virtual void Clicked(Control& control) = 0;
     virtual void MouseDown(Control& control, int button) = 0;
+    // x, y in twips from the control's top-left corner.
+    virtual void MouseUp(Control& control, int button, int x, int y) = 0;
     virtual void Chosen(Control& control, int position) = 0;
     virtual void Edited(Control& control, const std::string& text) = 0;
     virtual void Scrolled(Control& control, int value) = 0;

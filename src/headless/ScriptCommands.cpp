@@ -67,6 +67,23 @@ void ScriptRunner::Click(const Words& words) {
     }
 }
 
+// "tap NAME X Y": a left press released at x, y twips from the control's
+// top-left corner, and the click that follows.
+void ScriptRunner::Tap(const Words& words) {
+    ExpectCount(words, 4, 4);
+    Control& control = Target(Words(words.begin(), words.begin() + 2), 1, true);
+    const int x = ParseIndex(words[2]);
+    const int y = ParseIndex(words[3]);
+    if (x >= control.width || y >= control.height) {
+        throw ScriptError("le point " + std::to_string(x) + " " + std::to_string(y) +
+                          " est hors de " + control.name);
+    }
+    Form& form = Front();
+    form.MouseDown(control, vbLeftButton);
+    form.MouseUp(control, vbLeftButton, x, y);
+    form.Click(control);
+}
+
 void ScriptRunner::Choose(const Words& words) {
     ExpectCount(words, 3, 4);
     Words target(words.begin(), words.end() - 1);
@@ -235,6 +252,7 @@ ScriptRunner::Command ScriptRunner::MainCommand(const Word& name) {
         {"click", &ScriptRunner::Click},
         {"rclick", &ScriptRunner::Click},
         {"dblclick", &ScriptRunner::DoubleClick},
+        {"tap", &ScriptRunner::Tap},
         {"choose", &ScriptRunner::Choose},
         {"type", &ScriptRunner::Type},
         {"date", &ScriptRunner::SetDate},

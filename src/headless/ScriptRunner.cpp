@@ -200,6 +200,19 @@ std::string ScriptRunner::InputBox(const std::string& prompt, const std::string&
     return answer == "ok" ? defaultText : answer.text;
 }
 
+// "answer PATH" saves there, "answer ok" where it was proposed, "answer
+// cancel" nowhere.
+std::string ScriptRunner::SaveFileDialog(const std::string& title, const std::string& proposedPath,
+                                         const std::string& filter) {
+    out_ << "savefile " << Quote(title.empty() ? kApplicationTitle : title) << ' '
+         << Quote(proposedPath) << ' ' << Quote(filter) << '\n';
+    const Word answer = NextAnswer("l'enregistrement de fichier")[1];
+    if (answer == "cancel") {
+        return "";
+    }
+    return answer == "ok" ? proposedPath : answer.text;
+}
+
 void ScriptRunner::ShowModal(Form& form) {
     OpenWindow(form);
     form.Form_Activate();

@@ -40,6 +40,8 @@ public:
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    std::string SaveFileDialog(const std::string& title, const std::string& proposedPath,
+                               const std::string& filter) override;
     void ShowModal(Form& form) override;
     void Show(Form& form) override;
     void Activate(Form& form) override;
@@ -72,6 +74,7 @@ private:
     // The commands (ScriptCommands.cpp).
     void Click(const Words& words);
     void DoubleClick(const Words& words);
+    void Tap(const Words& words);
     void Choose(const Words& words);
     void Type(const Words& words);
     void SetDate(const Words& words);

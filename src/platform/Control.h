@@ -109,6 +109,9 @@ public:
     // Event handlers bound by the form that owns the control.
     std::function<void()> onClick;
     std::function<void(int button)> onMouseDown;
+    // The button released over the control, at x, y twips from its top-left
+    // corner: where a picture was touched.
+    std::function<void(int button, int x, int y)> onMouseUp;
     std::function<void()> onChange;
     std::function<void()> onDblClick;
 

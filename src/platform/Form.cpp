@@ -94,6 +94,12 @@ void Form::MouseDown(Control& control, int button) {
     }
 }
 
+void Form::MouseUp(Control& control, int button, int x, int y) {
+    if (control.onMouseUp) {
+        control.onMouseUp(button, x, y);
+    }
+}
+
 void Form::DblClick(Control& control) {
     if (control.onDblClick) {
         control.onDblClick();

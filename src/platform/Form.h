@@ -53,6 +53,7 @@ public:
     // selected one of its container, a check box toggles, then the handler runs.
     void Click(Control& control);
     void MouseDown(Control& control, int button);
+    void MouseUp(Control& control, int button, int x, int y);
     // A double click, after the click (or choice) that the first press made.
     void DblClick(Control& control);
     // A list or combo box gets a new selected item, as a click on it would do.

@@ -31,6 +31,11 @@ public:
     // Returns the text typed; the empty text when cancelled.
     virtual std::string InputBox(const std::string& prompt, const std::string& title = "",
                                  const std::string& defaultText = "") = 0;
+    // Asks where to save a file: the title, the path proposed and the kinds
+    // of files offered ("PDF (*.pdf)", several joined by ";;"). Returns the
+    // path chosen; the empty text when cancelled.
+    virtual std::string SaveFileDialog(const std::string& title, const std::string& proposedPath,
+                                       const std::string& filter) = 0;
     // Shows the form modally and returns when it is closed or hidden.
     virtual void ShowModal(Form& form) = 0;
     // Shows the form without waiting; it stays owned by the caller.

@@ -78,6 +78,14 @@ std::string FecComptable(const ExportComptable& data);
 // What the export covers, as told to the user.
 std::vector<std::string> CouvertureExport(const ExportComptable& data);
 
+// The till's own files are never replaced by an export: whether the path
+// names a file right in the data folder.
+bool DansDossierDonnees(const std::string& path, const std::string& dataPath);
+inline constexpr const char* kExportHorsDossier =
+    "L'export ne s'écrit pas dans le dossier de données : ";
+inline constexpr const char* kExportNonEcrit = "Export non écrit : ";
+inline constexpr const char* kExportEcrit = "Export écrit : ";
+
 // 1234 cents as "12,34", -5 as "-0,05".
 std::string MontantVirgule(std::int64_t cents);
 

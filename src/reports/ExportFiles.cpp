@@ -1,9 +1,11 @@
 // The two forms of the accountant's export: a spreadsheet file and
 // accounting entries.
 #include <algorithm>
+#include <filesystem>
 #include <numeric>
 
 #include "data/Dates.h"
+#include "platform/Paths.h"
 #include "reports/ExportComptable.h"
 
 namespace vantor {
@@ -194,6 +196,14 @@ std::string FecComptable(const ExportComptable& data) {
         }
     }
     return bytes;
+}
+
+bool DansDossierDonnees(const std::string& path, const std::string& dataPath) {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::path parent =
+        fs::weakly_canonical(fs::absolute(ToPath(path), ignored), ignored).parent_path();
+    return parent == fs::weakly_canonical(ToPath(dataPath), ignored);
 }
 
 }  // namespace vantor

@@ -21,6 +21,17 @@ Date MonthEarlier(const Date& date) {
                            : SameDayIn(date.year, date.month - 1, date.day);
 }
 
+// A period of whole months (from a 1st to a month's last day) is compared
+// with whole months: November with all of October, February with all of the
+// other year's February, however many days each has.
+bool WholeMonths(const Date& debut, const Date& fin) {
+    return debut.day == 1 && fin == LastDayOfMonth(fin);
+}
+
+std::pair<Date, Date> EarlierMonths(bool whole, const Date& du, const Date& au) {
+    return {du, whole ? LastDayOfMonth(au) : au};
+}
+
 // The waiter slots as the totals report per waiter reads them: the screen's
 // entries, then the slot of the waiters in none.
 ScanRequest ChartRequest(const ReportSettings& settings, const Date& debut, const Date& fin) {
@@ -86,10 +97,11 @@ std::pair<Date, Date> PeriodeEnArriere(const Date& debut, const Date& fin,
         case Comparaison::Semaine:
             return {DateFromDays(DaysFromCivil(debut) - 7), DateFromDays(DaysFromCivil(fin) - 7)};
         case Comparaison::Mois:
-            return {MonthEarlier(debut), MonthEarlier(fin)};
+            return EarlierMonths(WholeMonths(debut, fin), MonthEarlier(debut), MonthEarlier(fin));
         case Comparaison::Annee:
-            return {SameDayIn(debut.year - 1, debut.month, debut.day),
-                    SameDayIn(fin.year - 1, fin.month, fin.day)};
+            return EarlierMonths(WholeMonths(debut, fin),
+                                 SameDayIn(debut.year - 1, debut.month, debut.day),
+                                 SameDayIn(fin.year - 1, fin.month, fin.day));
         case Comparaison::Aucune:
             break;
     }

@@ -55,7 +55,8 @@ struct Graphiques {
 };
 
 // The same days a week, a month or a year earlier; a day that the earlier
-// month lacks (31, or 29 February) becomes its last day.
+// month lacks (31, or 29 February) becomes its last day. Whole months (from
+// a 1st to a month's last day) a month or a year earlier are whole months.
 std::pair<Date, Date> PeriodeEnArriere(const Date& debut, const Date& fin, Comparaison comparaison);
 
 // The charts' figures of the period, and of the earlier one if asked: each

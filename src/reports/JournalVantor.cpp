@@ -84,4 +84,8 @@ Report JournalVantor(const ReportSettings& settings, bool resume, const Date& de
         });
 }
 
+std::string TitreJournal(bool resume) {
+    return resume ? "Résumé comptable" : "Journal de caisse";
+}
+
 }  // namespace vantor

@@ -45,6 +45,13 @@ Report RapportTotaux(const ReportSettings& settings, const Date& debut, const Da
                      int indexServeur);
 Report RapportTotauxServeurs(const ReportSettings& settings, const Date& debut, const Date& fin);
 
+// The names of the reports, as their pages are headed: "Totaux", "Totaux de
+// Paul" (serveur given), "Totaux par serveur"; "Journal de caisse",
+// "Résumé comptable".
+std::string TitreTotaux(const std::string& serveur, bool detail);
+std::string TitreJournal(bool resume);
+inline constexpr const char* kTitreRapportZ = "Rapport Z";
+
 // The cash journal (resume false) or the accounting summary (resume true).
 Report JournalVantor(const ReportSettings& settings, bool resume, const Date& debut,
                      const Date& fin);

@@ -15,11 +15,7 @@ ReportSettings ReglagesDuDossier(const std::string& dataPath, const Date& today)
     InfosRecord infos;
     LireInfos(dataPath, infos, WhenMissing::UseDefaults);
     settings.monnaie = infos[Monnaie];
-    for (InfoField field : {NomCommerce, Adresse, Localite, Telephone}) {
-        if (!infos[field].empty()) {
-            settings.commerce.push_back(infos[field]);
-        }
-    }
+    settings.commerce = LignesCommerce(infos);
     settings.taux1 = infos[TauxSurPlace];
     settings.taux2 = infos[TauxEmporter];
     LireCategories(dataPath, settings.categories, WhenMissing::UseDefaults);
@@ -31,6 +27,16 @@ ReportSettings ReglagesDuDossier(const std::string& dataPath, const Date& today)
     settings.comptes = LireComptes(dataPath, WhenMissing::UseDefaults);
     settings.today = today;
     return settings;
+}
+
+std::vector<std::string> LignesCommerce(const InfosRecord& infos) {
+    std::vector<std::string> lines;
+    for (InfoField field : {NomCommerce, Adresse, Localite, Telephone}) {
+        if (!infos[field].empty()) {
+            lines.push_back(infos[field]);
+        }
+    }
+    return lines;
 }
 
 }  // namespace vantor

@@ -187,4 +187,11 @@ Report RapportTotauxServeurs(const ReportSettings& s, const Date& debut, const D
         });
 }
 
+std::string TitreTotaux(const std::string& serveur, bool detail) {
+    if (!serveur.empty()) {
+        return "Totaux de " + serveur;
+    }
+    return detail ? "Totaux par serveur" : "Totaux";
+}
+
 }  // namespace vantor

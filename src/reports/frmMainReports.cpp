@@ -6,6 +6,8 @@
 #include "checkout/Journal.h"
 #include "data/TextFile.h"
 #include "reports/Report.h"
+#include "reports/ReportFolder.h"
+#include "reports/ReportPdf.h"
 #include "sales/frmMain.h"
 
 namespace vantor {
@@ -14,6 +16,7 @@ ReportSettings frmMain::ReglagesRapport() {
     ReportSettings settings;
     settings.journal = data_.File(kJournalFile);
     settings.dossier = data_.DataPath;
+    settings.commerce = LignesCommerce(data_.Infos);
     settings.monnaie = data_.Infos[Monnaie];
     settings.taux1 = data_.Infos[TauxSurPlace];
     settings.taux2 = data_.Infos[TauxEmporter];
@@ -27,13 +30,17 @@ ReportSettings frmMain::ReglagesRapport() {
 
 // The report replaces what lstTicket held; without a journal the list stays
 // as it was. Returns whether a report is shown.
-bool frmMain::ShowReport(const Report& report) {
+bool frmMain::ShowReport(const Report& report, const std::string& titre, const Date& debut,
+                         const Date& fin) {
     if (report.noJournal) {
         platform_.ui.MsgBox(kAucunTicket, vbCritical);
         return false;
     }
     EmptyTicket();
     data_.RapportAffiche = true;
+    rapportTitre_ = titre;
+    rapportDu_ = debut;
+    rapportAu_ = fin;
     Control& list = Get("lstTicket");
     list.visible = true;
     for (const std::string& line : report.lines) {
@@ -82,7 +89,11 @@ void frmMain::cmdX_Click() {
                              Get("chkDetail").value == 1);
     });
     if (report) {
-        ShowReport(*report);
+        const Control& serveur = Get("cmbServeur");
+        ShowReport(*report,
+                   TitreTotaux(serveur.listIndex > 0 ? serveur.SelectedText() : "",
+                               Get("chkDetail").value == 1),
+                   debut, fin);
     }
     SetCheckoutButtons(ScreenMode());
 }
@@ -106,7 +117,7 @@ void frmMain::cmdJournalVantor_Click(int index) {
     const std::optional<Report> report = Produce(
         platform_.ui, [&] { return JournalVantor(ReglagesRapport(), index == 1, debut, fin); });
     if (report) {
-        ShowReport(*report);
+        ShowReport(*report, TitreJournal(index == 1), debut, fin);
     }
 }
 

@@ -68,6 +68,10 @@ void frmMain::SetCheckoutButtons(int mode) {
     for (const char* name : {"cmdCuisine", "cmdRemise", "lblServeur", "cmdDeleteLine"}) {
         Get(name).visible = sale;
     }
+    for (const char* name : {"cmdPdf", "cmdComptable"}) {
+        Get(name).visible = !sale;
+    }
+    Get("cmdGraphiques").visible = mode == 1;
 }
 
 void frmMain::AfficherModeTVA() {

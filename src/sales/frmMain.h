@@ -26,6 +26,7 @@ struct ReceiptSale;
 struct RecordedLine;
 struct RecordedReceipt;
 struct Report;
+struct ReportDrawers;
 struct ReportSettings;
 struct TicketTotals;
 struct FarDate;
@@ -170,6 +171,16 @@ public:
     // Reports and the article file in the CSV application
     void cmdX_Click();
     void cmdJournalVantor_Click(int index);
+    // The report on screen as an A4 PDF file, and the accountant's export of
+    // the report's period, each where the save dialog says.
+    void cmdPdf_Click();
+    void cmdComptable_Click();
+    // The charts of the period of "Totaux" (reports/frmGraphiques).
+    void cmdGraphiques_Click();
+    // The toolkit's drawers of PDF files and charts; without them (a build
+    // without the window) the exports to PDF and the charts say so.
+    void SetDrawers(const ReportDrawers* drawers) { drawers_ = drawers; }
+    const ReportDrawers* Drawers() const { return drawers_; }
     void mnuFArticles_Click();
     void OuvrirFichierCSV(const std::string& chemin);
 
@@ -299,7 +310,9 @@ private:
     // and text asked for.
     void AddFreePriceLine(const Control& button, int quantity, int category);
     ReportSettings ReglagesRapport();
-    bool ShowReport(const Report& report);
+    // The report's lines in lstTicket, its name and period kept for its PDF.
+    bool ShowReport(const Report& report, const std::string& titre, const Date& debut,
+                    const Date& fin);
     // A record dated in a closed day, month or year is refused with a
     // message (the clock went back), as one dated on a far date that was not
     // confirmed; what is "Vente" or "Mouvement".
@@ -369,6 +382,11 @@ private:
     bool connexionDemandee_ = false;
     // The last person signed in: the ticket on screen is theirs.
     std::string dernierConnecte_;
+    // The name and period of the report on screen, which head its PDF pages.
+    std::string rapportTitre_;
+    Date rapportDu_;
+    Date rapportAu_;
+    const ReportDrawers* drawers_ = nullptr;
     // Who let the last guarded action through: the manager signed in, or
     // the one who approved it ("" without staff).
     std::string autorisePar_;

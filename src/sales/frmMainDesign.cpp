@@ -244,6 +244,12 @@ void frmMain::CreateServiceAndCheckout() {
         "Remise ou offert";
     AddBox(*this, ControlKind::TextBox, "txtBon", &bas, 2800, 1100, 1700, kButtonHeight).maxLength =
         25;
+    // The reports' own buttons, where the sale's are in the ticket mode.
+    AddButton(*this, "cmdPdf", "Exporter en PDF", {1350, 540, kColumnWidth - 1350, kButtonHeight},
+              &bas);
+    AddButton(*this, "cmdGraphiques", "Graphiques", {0, 1100, 1365, kButtonHeight}, &bas);
+    AddButton(*this, "cmdComptable", "Exporter pour le comptable",
+              {1400, 1100, kColumnWidth - 1400, kButtonHeight}, &bas);
     SetCheckoutButtons(0);  // "Ticket", the mode the window opens in
     // Under the checkout: a backup's progress and result, once one ran.
     Control& backup =

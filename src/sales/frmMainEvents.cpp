@@ -48,6 +48,9 @@ void frmMain::BindEvents() {
     Get("cmdUndoVantor").onClick = [this] { cmdUndoVantor_Click(); };
     Get("cmdCloture").onClick = [this] { cmdCloture_Click(); };
     Get("cmdX").onClick = [this] { cmdX_Click(); };
+    Get("cmdPdf").onClick = [this] { cmdPdf_Click(); };
+    Get("cmdComptable").onClick = [this] { cmdComptable_Click(); };
+    Get("cmdGraphiques").onClick = [this] { cmdGraphiques_Click(); };
     for (int i = 0; i < 2; ++i) {
         Get("cmdJournalVantor", i).onClick = [this, i] { cmdJournalVantor_Click(i); };
     }

@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -391,6 +393,53 @@ TEST_F(TouchTest, TheSettingsDialogAReportAndTheCalendarAreShownForTheFinger) {
     calendar->window()->close();
     QTest::mouseRelease(picker, Qt::LeftButton, {}, arrow);
     EXPECT_GE(std::min(day.width(), day.height()), MinimumTouchPixels(picker->screen()));
+}
+
+// "Graphiques" from the totals: the four charts fill the window for the
+// finger; a tap on the day's bar shows its figures, which are the sale's; the
+// week before shows beside them once chosen.
+TEST_F(TouchTest, TheChartsAreShownForTheFingerAndATapShowsTheFiguresOfItsBar) {
+    Tap(PricedArticle());
+    OnNextModal("Impression", [](QWidget& question) { Answer(question, "Non"); });
+    Tap(Shown("cmdPrint(0)"));
+    Tap(Shown("optPrint(1)"));
+    QStringList small;
+    QString before;
+    QString after;
+    QString compared;
+    OnNextModal("Graphiques", [&](QWidget& dialog) {
+        ProcessEvents();
+        small = TooSmall(dialog) + Overlapping(dialog);
+        SaveScreenshot("graphiques");
+        auto* picture = dialog.findChild<QLabel*>("picGraphiques");
+        auto* chiffres = dialog.findChild<QLabel*>("lblChiffres");
+        ASSERT_TRUE(picture != nullptr && chiffres != nullptr);
+        before = chiffres->text();
+        // The one day's bar spans the days' chart: its middle.
+        QTest::mouseClick(picture, Qt::LeftButton, {},
+                          QPoint(picture->width() / 2, picture->height() * 300 / 768));
+        ProcessEvents();
+        after = chiffres->text();
+        auto* comparer = dialog.findChild<QComboBox*>("cmbComparer");
+        ASSERT_NE(comparer, nullptr);
+        comparer->setCurrentIndex(1);
+        emit comparer->activated(1);
+        ProcessEvents();
+        QTest::mouseClick(picture, Qt::LeftButton, {},
+                          QPoint(picture->width() / 2, picture->height() * 300 / 768));
+        ProcessEvents();
+        compared = chiffres->text();
+        SaveScreenshot("graphiques-semaine");
+        dialog.close();
+    });
+    Tap(Shown("cmdGraphiques"));
+    ProcessEvents();
+    EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
+    EXPECT_EQ(before.toStdString(), "Touchez une barre pour voir ses chiffres.");
+    EXPECT_TRUE(after.startsWith("Par jour, ")) << after.toStdString();
+    EXPECT_TRUE(after.contains("espèces ")) << after.toStdString();
+    EXPECT_FALSE(after.contains("comparaison")) << after.toStdString();
+    EXPECT_TRUE(compared.contains("; comparaison ")) << compared.toStdString();
 }
 
 }  // namespace

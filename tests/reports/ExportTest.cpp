@@ -12,6 +12,8 @@
 #include "ledger/ArchiveKey.h"
 #include "ledger/Closures.h"
 #include "support/ExpectedFile.h"
+#include "support/HeadlessTill.h"
+#include "support/RunTill.h"
 #include "support/TestKey.h"
 
 namespace vantor::test {
@@ -170,6 +172,80 @@ TEST(ExportComptable, BadArgumentsAndUnwritableOutputsAreRefused) {
     EXPECT_TRUE(run.err.starts_with("export attendu : comptable\nUtilisation :")) << run.err;
     EXPECT_TRUE(fs::is_empty(out.Path()));
     EXPECT_EQ(till.Read("tickets.csv"), journal);
+}
+
+// The boxes of the till's own handlers, without the start-up's notices
+// (the chain of the journal written by hand).
+std::vector<std::string> HandlerBoxes(const TillRun& run) {
+    std::vector<std::string> boxes;
+    for (const std::string& box : Boxes(run)) {
+        if (box.find(" \"Vantor\" ") != std::string::npos) {
+            boxes.push_back(box);
+        }
+    }
+    return boxes;
+}
+
+// "Exporter pour le comptable" beside the reports: the period of the
+// report's mode, the form by the file's ending (".txt" the entries), the very
+// bytes of the command and what they cover; a cancel writes nothing, the data
+// folder, an unwritable place and an end before the start are refused.
+TEST(ExportComptable, TheWindowsButtonWritesWhatTheCommandWrites) {
+    ExportTill till;
+    TempDir out;
+    TempDir home;
+    till.SetEnvironment("HOME", home.Path());
+    const std::string compta =
+        "clock 04.12.2026 13:00:00\nclick optPrint 2\ndate DTPicker4 01.12.2026\n"
+        "date DTPicker5 04.12.2026\nclick cmdComptable\n";
+    for (const bool fec : {false, true}) {
+        SCOPED_TRACE(fec ? "fec" : "csv");
+        const std::string file = out / (fec ? "fenetre.txt" : "fenetre.csv");
+        const TillRun run = till.Run(compta + "answer \"" + file + "\"\nanswer ok\n");
+        EXPECT_EQ(LinesStartingWith(run.out, "savefile"),
+                  std::vector<std::string>{"savefile \"Exporter pour le comptable\" \"" +
+                                           (home / "Export comptable 01.12.2026-04.12.2026.csv") +
+                                           "\" \"Tableur CSV (*.csv);;Écritures FEC (*.txt)\""});
+        const std::string command = out / (fec ? "commande.txt" : "commande.csv");
+        std::vector<std::string> arguments = {"--du",       "01.12.2026", "--au",
+                                              "04.12.2026", "--out",      command};
+        if (fec) {
+            arguments.insert(arguments.end(), {"--format", "fec"});
+        }
+        const TillRun exported = till.Export(arguments);
+        ASSERT_EQ(exported.status, 0) << exported.err;
+        EXPECT_EQ(Slurp(file), Slurp(command));
+        // What the command says, but the file's name.
+        ASSERT_EQ(HandlerBoxes(run).size(), 1U) << run.out;
+        const std::string said = exported.out.substr(0, exported.out.rfind("Export écrit : "));
+        EXPECT_NE(run.out.find("msgbox information ok \"Vantor\" \"" + said +
+                               "Export écrit : " + file + "\"\n"),
+                  std::string::npos)
+            << run.out;
+        EXPECT_NE(said.find("Journée non clôturée, laissée de côté : 04.12.2026"),
+                  std::string::npos)
+            << said;
+    }
+    const std::string absent = out / "absent/e.csv";
+    const TillRun refused =
+        till.Run(compta + "answer cancel\nclick cmdComptable\nanswer \"" + (till / "e.csv") +
+                 "\"\nanswer ok\nclick cmdComptable\nanswer \"" + absent +
+                 "\"\nanswer ok\ndate DTPicker4 05.12.2026\nclick cmdComptable\nanswer ok\n");
+    const std::vector<std::string> boxes = HandlerBoxes(refused);
+    ASSERT_EQ(boxes.size(), 3U) << refused.out;
+    EXPECT_EQ(boxes[0],
+              "msgbox critical ok \"Vantor\" \"L'export ne s'écrit pas dans le dossier "
+              "de données : " +
+                  (till / "e.csv") + "\"");
+    EXPECT_TRUE(boxes[1].starts_with("msgbox critical ok \"Vantor\" \"Export non écrit : "))
+        << boxes[1];
+    EXPECT_EQ(boxes[2],
+              "msgbox critical ok \"Vantor\" \"Opération impossible, la date de fin est "
+              "avant la date de début\"");
+    EXPECT_EQ(LinesStartingWith(refused.out, "savefile").size(), 3U);
+    EXPECT_FALSE(fs::exists(till / "e.csv"));
+    EXPECT_FALSE(fs::exists(absent));
+    EXPECT_TRUE(fs::is_empty(home.Path()));
 }
 
 }  // namespace

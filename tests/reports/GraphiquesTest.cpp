@@ -202,6 +202,19 @@ TEST(EarlierPeriods, AreTheSameDaysAWeekAMonthOrAYearBefore) {
         {{2026, 1, 1}, {2026, 1, 31}, Comparaison::Mois, {2025, 12, 1}, {2025, 12, 31}},
         {{2028, 2, 29}, {2028, 3, 1}, Comparaison::Annee, {2027, 2, 28}, {2027, 3, 1}},
         {{2026, 1, 1}, {2026, 12, 31}, Comparaison::Annee, {2025, 1, 1}, {2025, 12, 31}},
+        // Whole months are compared with whole months.
+        {{2026, 11, 1}, {2026, 11, 30}, Comparaison::Mois, {2026, 10, 1}, {2026, 10, 31}},
+        {{2026, 3, 1}, {2026, 3, 31}, Comparaison::Mois, {2026, 2, 1}, {2026, 2, 28}},
+        {{2028, 3, 1}, {2028, 3, 31}, Comparaison::Mois, {2028, 2, 1}, {2028, 2, 29}},
+        {{2026, 10, 1}, {2026, 11, 30}, Comparaison::Mois, {2026, 9, 1}, {2026, 10, 31}},
+        {{2029, 2, 1}, {2029, 2, 28}, Comparaison::Annee, {2028, 2, 1}, {2028, 2, 29}},
+        {{2028, 2, 1}, {2028, 2, 29}, Comparaison::Annee, {2027, 2, 1}, {2027, 2, 28}},
+        // Not whole months: the same days, kept inside the earlier month.
+        {{2026, 11, 2}, {2026, 11, 30}, Comparaison::Mois, {2026, 10, 2}, {2026, 10, 30}},
+        {{2026, 11, 1}, {2026, 11, 29}, Comparaison::Mois, {2026, 10, 1}, {2026, 10, 29}},
+        {{2029, 2, 2}, {2029, 2, 28}, Comparaison::Annee, {2028, 2, 2}, {2028, 2, 28}},
+        // A week stays seven days, whole months or not.
+        {{2026, 11, 1}, {2026, 11, 30}, Comparaison::Semaine, {2026, 10, 25}, {2026, 11, 23}},
     };
     for (const auto& row : table) {
         const auto [du, au] = PeriodeEnArriere(row.debut, row.fin, row.comparaison);

@@ -25,6 +25,7 @@
 #include "headless/ScriptRunner.h"
 #include "platform/SystemClock.h"
 #include "reports/frmTickets.h"
+#include "reports/frmGraphiques.h"
 #include "sales/frmMain.h"
 #include "startup/Startup.h"
 #include "support/ExpectedFile.h"
@@ -150,6 +151,8 @@ TEST_F(Forms, EachWindowIsDesignedAndLoadedAsExpected) {
     frmTickets tickets(platform, tillData, main);
     tickets.Form_Load();
     EXPECT_EXPECTED("frmTickets.txt", Shown(tickets));
+    EXPECT_EXPECTED("frmGraphiques.txt", Shown(frmGraphiques(platform, tillData, {}, nullptr,
+                                                             {2026, 12, 1}, {2026, 12, 6})));
 }
 
 // What the check below names, on a form of each case.
@@ -193,6 +196,9 @@ TEST_F(Forms, EveryButtonAndMenuEntryOfEachWindowHasItsHandler) {
         none);
     EXPECT_EQ(UnboundControls(frmPersonnel(platform, tillData, "")), none);
     EXPECT_EQ(UnboundControls(frmTickets(platform, tillData, main)), none);
+    EXPECT_EQ(UnboundControls(
+                  frmGraphiques(platform, tillData, {}, nullptr, {2026, 12, 1}, {2026, 12, 6})),
+              none);
 }
 
 // A PIN typed and left in a box when a staff window goes, by its close box
