@@ -14,6 +14,7 @@ seconds="${1:-10}"
 shift $(($# > 0 ? 1 : 0))
 started=$SECONDS
 
+VANTOR_PACKAGES_FILE=scripts/packages-fuzz.txt bash scripts/setup.sh >/dev/null || exit 1
 cmake --preset fuzz "$@" >/dev/null || exit 1
 cmake --build --preset fuzz || exit 1
 echo "run-fuzz: built in $((SECONDS - started)) s"
