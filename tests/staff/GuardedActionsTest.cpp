@@ -22,7 +22,7 @@ TEST(GuardedActions, EachActionHasOneNamedRowThatOnlyAManagerDoesAlone) {
         EXPECT_TRUE(RoleMay(Role::Responsable, guarded.action));
         EXPECT_FALSE(RoleMay(Role::Serveur, guarded.action));
     }
-    EXPECT_EQ(row, static_cast<int>(Action::Offert) + 1);
+    EXPECT_EQ(row, static_cast<int>(Action::Rembourser) + 1);
 }
 
 }  // namespace
