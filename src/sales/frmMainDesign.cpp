@@ -251,9 +251,10 @@ void frmMain::CreateServiceAndCheckout() {
     AddButton(*this, "cmdComptable", "Exporter pour le comptable",
               {1400, 1100, kColumnWidth - 1400, kButtonHeight}, &bas);
     SetCheckoutButtons(0);  // "Ticket", the mode the window opens in
-    // Under the checkout: a backup's progress and result, once one ran.
+    // Under the articles, in the band the window has anyway: a backup's
+    // progress and result, once one ran.
     Control& backup =
-        AddLabel(*this, "lblSauvegarde", nullptr, "", kColumnLeft, 9990, kColumnWidth, 300);
+        AddLabel(*this, "lblSauvegarde", nullptr, "", 1560, 9400, kColumnLeft - 1600, 360);
     backup.visible = false;
 }
 

@@ -104,7 +104,7 @@ sleep 0.4
 import -window "$dialog" "$work/chosen.png"
 [[ $(colour_box "$work/chosen.png" 'rgb(255,0,0)') =~ ^([0-9]+)x([0-9]+) ]] &&
     ((BASH_REMATCH[1] == BASH_REMATCH[2])) || fail "the double-clicked picture is not previewed"
-click_twips "$dialog" $settings_width 2090 6130  # "OK"
+click_twips "$dialog" $settings_width 2090 6530  # "OK"
 wait_gone '^Paramètres$'
 
 head -c 14 "$work/data/Infos.txt" | cmp -s - <(printf 'Caf\xe9 du Port\r\n') ||

@@ -73,7 +73,8 @@ TEST(IniSettings, SharesTheRememberedFolderWithTheProgram) {
     IniSettings settings(configuration + "/Telvora/VantorW.conf");
 
     // The first start chooses the folder and remembers it.
-    TillRun run = RunVantor({"--headless"}, "show DataPath\n", user);
+    // (declining the restore a first start offers)
+    TillRun run = RunVantor({"--headless"}, "answer no\nshow DataPath\n", user);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(settings.Read(kDataPathKey), shared + "/VantorW");
 
