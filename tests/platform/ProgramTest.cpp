@@ -60,7 +60,8 @@ TEST(Program, TheDefaultDataFolderIsUnderTheRoamingApplicationData) {
     std::filesystem::remove_all(ToPath(folder));
     TempDir current;
     std::filesystem::current_path(ToPath(current.Path()));
-    const TillRun run = RunVantor({"--headless"}, "show NumTicket\n");
+    // (declining the restore a first start offers)
+    const TillRun run = RunVantor({"--headless"}, "answer no\nshow NumTicket\n");
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(OpensForReading(JoinPath(folder, "Articles.csv")));
