@@ -59,7 +59,7 @@ declare -A configure_options=(
 # machine once failed every test that reads the registry or the user's
 # folders. Now and then a program a test starts under wine never returns or
 # fails to start (a few runs of the whole set in ten, never on Linux): a part
-# of a test program gets 300 s (tests/CMakeLists.txt) and one more run (the
+# of a test program gets 150 s (tests/CMakeLists.txt) and one more run (the
 # windows test preset), a program that has printed its summary but whose
 # process wine does not end is ended (cmake/wine-run.sh); a part that fails
 # twice fails, and every test also runs once on Linux, where nothing is retried.
