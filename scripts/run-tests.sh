@@ -3,7 +3,8 @@
 # `ci` preset (optimized, warnings as errors), makes the Debian package of that
 # build and checks it (scripts/check-package.sh), builds and runs every test
 # with the `asan` preset (AddressSanitizer and UndefinedBehaviorSanitizer),
-# then the Windows build (mingw-w64) with its tests under wine. Exits non-zero
+# then the Windows build (mingw-w64, built while the asan tests run) with its
+# tests under wine. Exits non-zero
 # when any step fails. Every test runs once on Linux, under the sanitizers,
 # which see more than the optimized build: running them in both doubled the
 # time of a run from scratch. The steps `ci` (the optimized
@@ -113,7 +114,41 @@ fi
 step "format"
 bash scripts/check-format.sh || fail_step format
 
-for preset in "${presets[@]}"; do
+# The next preset's configure and build, started while this one's tests run:
+# most tests wait on processes, windows and timers more than they compute, so
+# a build beside them (at low priority) costs the tests little and the run
+# its whole build time. Its output is shown when its step comes.
+early_builds=$(mktemp -d)
+trap 'rm -rf "$early_builds"' EXIT
+builds_early() { [[ $1 != package && $1 != fuzz && -n $1 ]]; }
+start_early_build() {
+    local preset=$1
+    (
+        # shellcheck disable=SC2086  # the options are words without spaces
+        if ! nice -n 10 cmake --preset "$preset" ${configure_options[$preset]:-}; then
+            echo configure >"$early_builds/$preset.failed"
+        elif ! nice -n 10 cmake --build --preset "$preset"; then
+            echo build >"$early_builds/$preset.failed"
+        fi
+    ) >"$early_builds/$preset.log" 2>&1 &
+    echo $! >"$early_builds/$preset.pid"
+}
+# Waits for the preset's early build, shows its output; false when it failed
+# (the failed part is fail_step'ed).
+finish_early_build() {
+    local preset=$1 waited=$SECONDS
+    wait "$(cat "$early_builds/$preset.pid")"
+    cat "$early_builds/$preset.log"
+    echo "run-tests: $preset's build waited for $((SECONDS - waited)) s"
+    if [[ -f $early_builds/$preset.failed ]]; then
+        fail_step "$preset:$(cat "$early_builds/$preset.failed")"
+        return 1
+    fi
+}
+
+for index in "${!presets[@]}"; do
+    preset=${presets[$index]}
+    next=${presets[$((index + 1))]:-}
     if [[ $preset == package ]]; then
         step "package: the program of the ci build, its .deb, checked"
         package_build || fail_step package
@@ -126,16 +161,24 @@ for preset in "${presets[@]}"; do
         bash scripts/run-fuzz.sh 5 ${configure_options[fuzz]} || fail_step fuzz
         continue
     fi
-    step "$preset: configure"
-    # shellcheck disable=SC2086  # the options are words without spaces
-    if ! cmake --preset "$preset" ${configure_options[$preset]:-}; then
-        fail_step "$preset:configure"
-        continue
+    if [[ -f $early_builds/$preset.pid ]]; then
+        step "$preset: configured and built beside the tests before it"
+        finish_early_build "$preset" || continue
+    else
+        step "$preset: configure"
+        # shellcheck disable=SC2086  # the options are words without spaces
+        if ! cmake --preset "$preset" ${configure_options[$preset]:-}; then
+            fail_step "$preset:configure"
+            continue
+        fi
+        step "$preset: build"
+        if ! cmake --build --preset "$preset"; then
+            fail_step "$preset:build"
+            continue
+        fi
     fi
-    step "$preset: build"
-    if ! cmake --build --preset "$preset"; then
-        fail_step "$preset:build"
-        continue
+    if builds_early "$next"; then
+        start_early_build "$next"
     fi
     step "$preset: test"
     [[ $preset != windows ]] || start_wine

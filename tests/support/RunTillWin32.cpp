@@ -78,15 +78,24 @@ TillProcess StartProcess(const std::vector<std::string>& arguments,
     startup.hStdOutput = OutputFile(outFile, inherited);
     startup.hStdError = OutputFile(errFile, inherited);
     PROCESS_INFORMATION process{};
-    const BOOL started = ::CreateProcessW(kProgram.c_str(), line.data(), nullptr, nullptr, TRUE,
-                                          CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
-                                          block.data(), nullptr, &startup, &process);
+    // Under wine a start now and then fails with an internal error (1359)
+    // when the machine is busy, and succeeds a moment later: a few tries.
+    BOOL started = FALSE;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        if (attempt > 0) {
+            ::Sleep(500);
+        }
+        started = ::CreateProcessW(kProgram.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                   CREATE_UNICODE_ENVIRONMENT | DETACHED_PROCESS, block.data(),
+                                   nullptr, &startup, &process);
+    }
+    const DWORD error = started ? 0 : ::GetLastError();  // before CloseHandle sets its own
     for (HANDLE childEnd : {childIn, startup.hStdOutput, startup.hStdError}) {
         ::CloseHandle(childEnd);
     }
     if (!started) {
         ::CloseHandle(input);
-        throw std::runtime_error("CreateProcessW: error " + std::to_string(::GetLastError()));
+        throw std::runtime_error("CreateProcessW: error " + std::to_string(error));
     }
     ::CloseHandle(process.hThread);
     return {reinterpret_cast<std::intptr_t>(process.hProcess),
