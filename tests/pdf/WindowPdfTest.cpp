@@ -86,7 +86,7 @@ TEST_F(WindowPdf, TheChartsAreDrawnInTheirPictureAndPrintedOnAPage) {
             "click cmdGraphiques\nshow picGraphiques.PictureWidth\n"
             "show picGraphiques.PictureHeight\nclick cmdImprimer\nclick cmdFermer\n");
     EXPECT_EQ(Shows(run), (std::vector<std::string>{"show picGraphiques.PictureWidth 1024",
-                                                    "show picGraphiques.PictureHeight 768"}));
+                                                    "show picGraphiques.PictureHeight 640"}));
     EXPECT_EQ(LinesStartingWith(run.out, "print picture").size(), 1U) << run.out;
     const std::string printed = out / "imprimé/001-Vantor PDF.pdf";
     ASSERT_TRUE(fs::exists(printed)) << run.out;
