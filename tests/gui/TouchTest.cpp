@@ -368,11 +368,7 @@ QStringList Unfit(QWidget& dialog, const char* main, const char* under) {
     }
     const QRect screen = dialog.screen()->availableGeometry();
     if (!screen.contains(dialog.frameGeometry())) {
-        faults << QString("%1,%2 %3x%4 goes past the screen")
-                      .arg(dialog.frameGeometry().x())
-                      .arg(dialog.frameGeometry().y())
-                      .arg(dialog.frameGeometry().width())
-                      .arg(dialog.frameGeometry().height());
+        faults << PlacedAt("the window", dialog.frameGeometry()) + " goes past the screen";
     }
     auto* top = dialog.findChild<QWidget*>(main);
     auto* bottom = dialog.findChild<QWidget*>(under);
@@ -386,14 +382,9 @@ QStringList Unfit(QWidget& dialog, const char* main, const char* under) {
     const bool across = first.left() <= band && first.right() >= inside.right() - band;
     const bool down = last.bottom() >= inside.bottom() - band;
     if (!across && !down) {
-        faults << QString("%1 at %2,%3 %4x%5 leaves bands in a window of %6x%7")
-                      .arg(main)
-                      .arg(first.x())
-                      .arg(first.y())
-                      .arg(first.width())
-                      .arg(first.height())
-                      .arg(inside.width())
-                      .arg(inside.height());
+        faults << PlacedAt(main, first) + QString(" leaves bands in a window of %1x%2")
+                                              .arg(inside.width())
+                                              .arg(inside.height());
     }
     if (last.bottom() > inside.bottom() || first.right() > inside.right()) {
         faults << QString(under) + " or " + main + " is cut by the window's edge";
