@@ -14,22 +14,21 @@ constexpr int kBackupButton = 1500;
 
 Control& BackupLabel(Form& form, const std::string& name, const std::string& text, int top,
                      int left = kBackupLeft, int width = kBackupWidth) {
-    Control& label = form.Add(ControlKind::Label, name);
-    label.Move(left, top);
-    label.width = width;
-    label.height = 300;
+    Control& label = AddAt(form, ControlKind::Label, name, {left, top, width, 300});
     label.caption = text;
     return label;
 }
 
+// A field or list to fill or choose in: white, as in every dialog.
+Control& BackupInput(Form& form, ControlKind kind, const std::string& name, const Bounds& bounds) {
+    Control& input = AddAt(form, kind, name, bounds);
+    input.backColor = Rgb(255, 255, 255);
+    return input;
+}
+
 Control& BackupField(Form& form, const std::string& name, int top, int left = kBackupLeft,
                      int width = kBackupWidth) {
-    Control& field = form.Add(ControlKind::TextBox, name);
-    field.Move(left, top);
-    field.width = width;
-    field.height = kBackupField;
-    field.backColor = Rgb(255, 255, 255);
-    return field;
+    return BackupInput(form, ControlKind::TextBox, name, {left, top, width, kBackupField});
 }
 
 }  // namespace
@@ -45,11 +44,8 @@ void frmSauvegarde::CreateDestinations() {
     AddButton(*this, "cmdRetirer", "Retirer",
               {buttons + kBackupButton + 60, 100 + kBackupRow, kBackupButton, 400})
         .onClick = [this] { cmdRetirer_Click(); };
-    Control& list = Add(ControlKind::ListBox, "lstDossiers");
-    list.Move(kBackupLeft, 120 + 2 * kBackupRow);
-    list.width = kBackupWidth;
-    list.height = 1300;
-    list.backColor = Rgb(255, 255, 255);
+    BackupInput(*this, ControlKind::ListBox, "lstDossiers",
+                {kBackupLeft, 120 + 2 * kBackupRow, kBackupWidth, 1300});
 }
 
 void frmSauvegarde::CreateRepository() {

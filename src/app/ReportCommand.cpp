@@ -148,23 +148,6 @@ int DrawCharts(const ReportSettings& report, const ReportArguments& arguments, c
     return 0;
 }
 
-// The Z of the day closure of that date, as "Clôture du jour" showed it
-// (without the chain's head of that moment, which the file does not keep).
-std::optional<Report> RapportZDuJour(const std::string& folder, const ReportSettings& report,
-                                     const Date& jour) {
-    std::vector<Closure> closures = ReadClosures(folder);
-    CompleterTvaIncluse(folder, closures);
-    for (const Closure& closure : closures) {
-        if (closure.period == kClosureDay && closure.debut == jour) {
-            Report z;
-            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2,
-                               CorrectionsOfClosure(folder, closure));
-            return z;
-        }
-    }
-    return std::nullopt;
-}
-
 int Print(const Report& report, const ReportOutput& to) {
     if (report.noJournal) {
         to.err << kAucunTicket << '\n';
@@ -228,7 +211,7 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
         if (arguments->kind == "z") {
             const std::optional<Report> z = RapportZDuJour(folder, report, debut);
             if (!z) {
-                err << "Aucune clôture du jour pour le " << FormatDate(debut) << '\n';
+                err << SansClotureDuJour(debut) << '\n';
                 return 1;
             }
             ReportOutput day = to;

@@ -79,6 +79,26 @@ std::vector<ChartBar> BarsOf(const ChartPanel& panel) {
     return bars;
 }
 
+constexpr double kLabelRowHeight = 14;
+
+// Where a chart's labels go: one row, each label the room of its bars; or,
+// when a label is wider than that, two rows, every other label lower, each
+// then the room of twice as many bars.
+struct LabelRows {
+    bool two = false;
+    double room = 0;
+};
+LabelRows LabelRowsOf(const QPainter& painter, const ChartPanel& panel,
+                      const std::vector<ChartBar>& bars, std::size_t every) {
+    const double room = panel.Slot(0).width * static_cast<double>(every);
+    for (std::size_t i = 0; i < bars.size(); i += every) {
+        if (painter.fontMetrics().horizontalAdvance(bars[i].label) > room - 2) {
+            return {true, 2 * room - 4};
+        }
+    }
+    return {false, room};
+}
+
 // One chart: its title, the largest amount, the bars and every few labels.
 void DrawPanel(QPainter& painter, const ChartPanel& panel, const std::string& monnaie) {
     const QRectF area = ToQRect(panel.area);
@@ -104,6 +124,7 @@ void DrawPanel(QPainter& painter, const ChartPanel& panel, const std::string& mo
     const QRectF plot = ToQRect(panel.plot);
     const double perUnit = plot.height() / top;
     const std::size_t every = std::max<std::size_t>(1, bars.size() / 12);
+    const LabelRows rows = LabelRowsOf(painter, panel, bars, every);
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const ChartBar& bar = bars[i];
         const QRectF slot = ToQRect(panel.Slot(i));
@@ -116,11 +137,12 @@ void DrawPanel(QPainter& painter, const ChartPanel& panel, const std::string& mo
                      bar.earlier->second, kEarlierCash, kEarlierCard);
         }
         if (i % every == 0) {
-            // Long names are cut to their bar's room.
-            const double room = slot.width() * static_cast<double>(every);
+            // Cut to their room only when even two rows leave too little.
+            const double room = std::min(rows.room, area.right() - slot.left());
             const QString label =
                 painter.fontMetrics().elidedText(bar.label, Qt::ElideRight, static_cast<int>(room));
-            painter.drawText(QRectF(slot.left(), plot.bottom() + 2, room, 18),
+            const double row = rows.two && (i / every) % 2 == 1 ? kLabelRowHeight : 0;
+            painter.drawText(QRectF(slot.left(), plot.bottom() + 2 + row, room, kLabelRowHeight),
                              Qt::AlignLeft | Qt::AlignTop, label);
         }
     }

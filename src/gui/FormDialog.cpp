@@ -78,20 +78,29 @@ QWidget* FittedToScreen(FormView* view, QWidget* parent) {
 
 FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    fullScreen_ = form.windowState == WindowState::Maximized;
     const double scale = DialogScale(form.width, form.height, SmallestTouchTwips(form));
     view_ = new FormView(form_, scale, this);
-    view_->setFixedSize(qRound(std::max(0, form.width - kFrameWidthTwips) * scale),
-                        qRound(std::max(0, form.height - kFrameHeightTwips) * scale));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     if (HasMenuBar(form_)) {
         auto* bar = new QMenuBar(this);
         layout->setMenuBar(bar);
         view_->AttachMenuBar(*bar);
     }
-    layout->addWidget(FittedToScreen(view_, this));
+    if (fullScreen_) {
+        // Whatever the window manager gives the window, the form fills it;
+        // some refuse to maximize a window that does not offer it.
+        setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+        layout->addWidget(view_);
+        view_->installEventFilter(this);
+    } else {
+        view_->setFixedSize(qRound(std::max(0, form.width - kFrameWidthTwips) * scale),
+                            qRound(std::max(0, form.height - kFrameHeightTwips) * scale));
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->addWidget(FittedToScreen(view_, this));
+    }
     connect(view_, &FormView::FormClosed, this, &FormDialog::OnFormClosed);
 }
 
@@ -106,9 +115,37 @@ void FormDialog::Activate() {
     }
 }
 
+// A screen of its own covers the whole screen, also without a window
+// manager, which would do the maximizing.
+void FormDialog::ShowOnScreen() {
+    if (!fullScreen_) {
+        show();
+        return;
+    }
+    setGeometry(screen()->availableGeometry());
+    showMaximized();
+}
+
+void FormDialog::ReportSize() {
+    if (form_.Closed()) {
+        return;
+    }
+    const double scale = view_->Scale();
+    form_.width = qRound(view_->width() / scale) + kFrameWidthTwips;
+    form_.height = qRound(view_->height() / scale) + kFrameHeightTwips;
+    DeliverEvent([this] { form_.Form_Resize(); });
+}
+
+bool FormDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::Resize) {
+        ReportSize();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void FormDialog::RunModal() {
     setWindowModality(Qt::ApplicationModal);
-    show();
+    ShowOnScreen();
     Activate();
     if (!form_.Closed()) {
         QEventLoop loop;
@@ -122,7 +159,7 @@ void FormDialog::RunModal() {
 
 void FormDialog::ShowModeless() {
     modeless_ = true;
-    show();
+    ShowOnScreen();
     Activate();
     if (form_.Closed()) {
         OnFormClosed();

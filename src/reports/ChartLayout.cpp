@@ -14,7 +14,7 @@ namespace {
 // title above its bars and of its labels under them.
 constexpr double kChartsTop = 56;
 constexpr double kPanelTitle = 26;
-constexpr double kPanelLabels = 22;
+constexpr double kPanelLabels = 32;  // two rows of labels
 constexpr double kPanelInset = 8;
 
 ChartRect PlotOf(const ChartRect& area) {

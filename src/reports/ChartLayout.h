@@ -12,9 +12,11 @@
 
 namespace vantor {
 
-// The canvas of the four charts, in pixels; the window scales it to its picture.
+// The canvas of the four charts, in pixels; the window scales it to its
+// picture. Wider than 4:3, so that at 1024 × 768 the picture takes the whole
+// width under the row of choices and above the figures.
 inline constexpr int kChartCanvasWidth = 1024;
-inline constexpr int kChartCanvasHeight = 768;
+inline constexpr int kChartCanvasHeight = 640;
 
 struct ChartRect {
     double x = 0;

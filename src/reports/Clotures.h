@@ -11,6 +11,7 @@
 #include "platform/DateTime.h"
 #include "reports/CorrectionSums.h"
 #include "reports/ExactSum.h"
+#include "reports/Report.h"
 
 namespace vantor {
 
@@ -64,6 +65,13 @@ std::vector<std::string> RapportZ(const Closure& closure, const std::string& mon
 // made), so a Z made again later reads the same lines as at the closure.
 std::optional<CorrectionSums> CorrectionsOfClosure(const std::string& dataPath,
                                                    const Closure& closure);
+// The Z of the day closure of that date, as "Clôture du jour" showed it
+// (without the chain's head of that moment, which the file does not keep);
+// nothing when the day has no closure. Throws FileError.
+std::optional<Report> RapportZDuJour(const std::string& dataPath, const ReportSettings& report,
+                                     const Date& jour);
+// "Aucune clôture du jour pour le 05.12.2026": why a day has no Z.
+std::string SansClotureDuJour(const Date& jour);
 
 // The chain's head when the Z report is printed (its entry number and whole
 // hash, the code `vantor verify --contre` takes) and the first digits of the

@@ -59,6 +59,25 @@ std::optional<CorrectionSums> CorrectionsOfClosure(const std::string& dataPath,
     return CorrectionSumsOf(dataPath, closure.debut, closure.fin, std::nullopt);
 }
 
+std::optional<Report> RapportZDuJour(const std::string& dataPath, const ReportSettings& report,
+                                     const Date& jour) {
+    std::vector<Closure> closures = ReadClosures(dataPath);
+    CompleterTvaIncluse(dataPath, closures);
+    for (const Closure& closure : closures) {
+        if (closure.period == kClosureDay && closure.debut == jour) {
+            Report z;
+            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2,
+                               CorrectionsOfClosure(dataPath, closure));
+            return z;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string SansClotureDuJour(const Date& jour) {
+    return "Aucune clôture du jour pour le " + FormatDate(jour);
+}
+
 std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
                                       const std::string& cle) {
     std::vector<std::string> lines;

@@ -60,16 +60,10 @@ bool TakesBack(const RecordedLine& back, const RecordedLine& sold) {
            (*backAmount + *soldAmount) == ExactSum();
 }
 
-// The recorded sales that keep says to keep, oldest first, read from
-// lignes.csv up to its last complete write.
-std::vector<RecordedReceipt> RecordedReceiptsWhere(
-    const std::string& dataPath, const std::function<bool(const RecordedReceipt&)>& keep) {
-    const std::string path = JoinPath(dataPath, kLinesFile);
-    if (!FileExists(path)) {
-        return {};
-    }
-    const std::uint64_t end = CompleteEnd(dataPath, kLinesFile).value_or(FileSize(path));
-    const std::string bytes = ReadRange(path, 0, static_cast<std::size_t>(end));
+// The recorded sales of bytes of lignes.csv that keep says to keep, oldest
+// first.
+std::vector<RecordedReceipt> ReceiptsOfBytes(
+    const std::string& bytes, const std::function<bool(const RecordedReceipt&)>& keep) {
     std::vector<RecordedReceipt> receipts;
     bool sameSale = false;  // the last line read was kept
     std::int32_t lastNumero = 0;
@@ -96,6 +90,18 @@ std::vector<RecordedReceipt> RecordedReceiptsWhere(
         }
     }
     return receipts;
+}
+
+// The recorded sales that keep says to keep, oldest first, read from
+// lignes.csv up to its last complete write.
+std::vector<RecordedReceipt> RecordedReceiptsWhere(
+    const std::string& dataPath, const std::function<bool(const RecordedReceipt&)>& keep) {
+    const std::string path = JoinPath(dataPath, kLinesFile);
+    if (!FileExists(path)) {
+        return {};
+    }
+    const std::uint64_t end = CompleteEnd(dataPath, kLinesFile).value_or(FileSize(path));
+    return ReceiptsOfBytes(ReadRange(path, 0, static_cast<std::size_t>(end)), keep);
 }
 
 }  // namespace
@@ -174,6 +180,16 @@ std::vector<RecordedReceipt> CorrectionsOf(const std::string& dataPath, std::int
 
 std::vector<RecordedReceipt> AllRecordedReceipts(const std::string& dataPath) {
     return RecordedReceiptsWhere(dataPath, [](const RecordedReceipt&) { return true; });
+}
+
+std::vector<RecordedReceipt> RecordedReceiptsIn(const std::string& dataPath, std::uint64_t start,
+                                                std::uint64_t end) {
+    const std::string path = JoinPath(dataPath, kLinesFile);
+    if (end <= start || !FileExists(path) || FileSize(path) < end) {
+        return {};
+    }
+    return ReceiptsOfBytes(ReadRange(path, start, static_cast<std::size_t>(end - start)),
+                           [](const RecordedReceipt&) { return true; });
 }
 
 }  // namespace vantor

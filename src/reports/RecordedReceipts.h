@@ -45,6 +45,11 @@ std::vector<RecordedReceipt> RecordedReceiptsOf(const std::string& dataPath, con
 // as RecordedReceiptsOf reads a day's.
 std::vector<RecordedReceipt> AllRecordedReceipts(const std::string& dataPath);
 
+// The recorded sales of the bytes from start to end of lignes.csv (the range
+// of a chain entry); none when the file does not reach so far.
+std::vector<RecordedReceipt> RecordedReceiptsIn(const std::string& dataPath, std::uint64_t start,
+                                                std::uint64_t end);
+
 // The recorded sale of that number, the last one when the numbers went
 // round; nothing when lignes.csv has none.
 std::optional<RecordedReceipt> RecordedSale(const std::string& dataPath, std::int32_t numero);

@@ -23,14 +23,20 @@ constexpr Comparaison kComparaisonsDansLOrdre[] = {Comparaison::Aucune, Comparai
                                                    Comparaison::Mois, Comparaison::Annee};
 
 // A full 1024 × 768 screen, every control a finger's size; the picture keeps
-// the charts' proportions.
+// the charts' proportions (Form_Resize).
+constexpr int kGraphiquesMargin = 120;
 constexpr int kGraphiquesRowTop = 120;
 constexpr int kGraphiquesRowHeight = 540;
 constexpr int kGraphiquesTop = kGraphiquesRowTop + kGraphiquesRowHeight + 120;
-constexpr int kGraphiquesWidth = 12480;
-constexpr int kGraphiquesHeight = kGraphiquesWidth * kChartCanvasHeight / kChartCanvasWidth;
 constexpr int kGraphiquesFormWidth = 15360;
 constexpr int kGraphiquesFormHeight = 11520;
+constexpr int kGraphiquesFrameWidth = 120;
+constexpr int kGraphiquesFrameHeight = 420;
+// Two lines of the figures of a bar, under the picture.
+constexpr int kChiffresGap = 60;
+constexpr int kChiffresHeight = 600;
+// The row of choices is this wide: the picture is never narrower.
+constexpr int kGraphiquesRowWidth = 13700;
 // The charts on an A4 page, in twips from its printable corner.
 constexpr int kGraphiquesPrintedWidth = 10800;
 constexpr int kGraphiquesPrintedHeight =
@@ -78,15 +84,34 @@ frmGraphiques::frmGraphiques(Platform& platform, TillData& data, ReportSettings 
     AddButton(*this, "cmdFermer", "Fermer", InRow(12000, 1700)).onClick = [this] {
         cmdFermer_Click();
     };
-    Control& picture = AddAt(*this, ControlKind::Picture, "picGraphiques",
-                             {120, kGraphiquesTop, kGraphiquesWidth, kGraphiquesHeight});
+    Control& picture = AddAt(*this, ControlKind::Picture, "picGraphiques", {0, 0, 0, 0});
     picture.backColor = Rgb(255, 255, 255);
     picture.onMouseUp = [this](int button, int x, int y) { picGraphiques_MouseUp(button, x, y); };
-    Control& chiffres =
-        AddAt(*this, ControlKind::Label, "lblChiffres",
-              {120, kGraphiquesTop + kGraphiquesHeight + 60, kGraphiquesFormWidth - 480, 600});
+    Control& chiffres = AddAt(*this, ControlKind::Label, "lblChiffres", {0, 0, 0, 0});
     chiffres.fontSize = 11;
     chiffres.fontBold = true;
+    Form_Resize();
+}
+
+// The picture as wide as the window, in the charts' proportions, unless
+// that leaves no room under it for the figures: then as high as it may be,
+// centred across.
+void frmGraphiques::Form_Resize() {
+    const int across = std::max(width - kGraphiquesFrameWidth, kGraphiquesRowWidth);
+    const int down = height - kGraphiquesFrameHeight;
+    const int high = down - kGraphiquesTop - kChiffresGap - kChiffresHeight - kGraphiquesMargin;
+    int wide = across - 2 * kGraphiquesMargin;
+    if (wide * kChartCanvasHeight / kChartCanvasWidth > high) {
+        wide = std::max(high, 1) * kChartCanvasWidth / kChartCanvasHeight;
+    }
+    Control& picture = Get("picGraphiques");
+    picture.Move((across - wide) / 2, kGraphiquesTop);
+    picture.width = wide;
+    picture.height = wide * kChartCanvasHeight / kChartCanvasWidth;
+    Control& chiffres = Get("lblChiffres");
+    chiffres.Move(kGraphiquesMargin, picture.top + picture.height + kChiffresGap);
+    chiffres.width = across - 2 * kGraphiquesMargin;
+    chiffres.height = kChiffresHeight;
 }
 
 frmGraphiques::~frmGraphiques() {

@@ -27,6 +27,9 @@ public:
     // The charts of the period given.
     void Form_Load() override;
     void Form_Unload() override;
+    // The charts take the room the window gives, below the row of choices;
+    // the figures of a bar beside them or under them.
+    void Form_Resize() override;
 
     void cmdAfficher_Click();
     void cmbComparer_Click();

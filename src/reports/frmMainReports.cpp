@@ -5,6 +5,7 @@
 
 #include "checkout/Journal.h"
 #include "data/TextFile.h"
+#include "reports/Clotures.h"
 #include "reports/Report.h"
 #include "reports/ReportFolder.h"
 #include "reports/ReportPdf.h"
@@ -119,6 +120,25 @@ void frmMain::cmdJournalVantor_Click(int index) {
     if (report) {
         ShowReport(*report, TitreJournal(index == 1), debut, fin);
     }
+}
+
+void frmMain::cmdZCloture_Click() {
+    if (!Autoriser(Action::RapportCompta)) {
+        return;
+    }
+    const Date jour = Get("DTPicker4").date;
+    std::optional<Report> z;
+    try {
+        z = RapportZDuJour(data_.DataPath, ReglagesRapport(), jour);
+    } catch (const FileError& error) {
+        platform_.ui.MsgBox(error.what(), vbCritical);
+        return;
+    }
+    if (!z) {
+        platform_.ui.MsgBox(SansClotureDuJour(jour), vbExclamation);
+        return;
+    }
+    ShowReport(*z, kTitreRapportZ, jour, jour);
 }
 
 }  // namespace vantor

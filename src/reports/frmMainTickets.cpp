@@ -15,6 +15,7 @@
 #include "ledger/Events.h"
 #include "ledger/SaleLines.h"
 #include "platform/Printer.h"
+#include "reports/CorrectionEvents.h"
 #include "reports/Corrections.h"
 #include "reports/RecordedReceipts.h"
 #include "reports/frmTickets.h"
@@ -25,14 +26,6 @@
 namespace vantor {
 
 namespace {
-
-std::int64_t ReceiptLinesCents(const std::vector<RecordedLine>& lines) {
-    std::int64_t cents = 0;
-    for (const RecordedLine& line : lines) {
-        cents += ExactSum::Parse(line.amount).value_or(ExactSum()).Cents();
-    }
-    return cents;
-}
 
 PaymentKind RecordedPayment(const RecordedReceipt& sale) {
     return sale.paiement == "Cart"    ? PaymentKind::Card
@@ -173,7 +166,7 @@ bool frmMain::EnregistrerCorrection(const RecordedReceipt& sale,
     correction.corrige = sale.numero;
     correction.lines = lines;
     const Correction kind = KindOfCorrection(correction, &sale);
-    const std::int64_t cents = ReceiptLinesCents(lines);
+    const std::int64_t cents = CentsOfLines(lines);
     ReceiptSale receipt;
     receipt.articles = ReceiptArticlesOf(lines);
     receipt.totalText = TexteCentimes(cents);
@@ -200,11 +193,23 @@ bool frmMain::EnregistrerCorrection(const RecordedReceipt& sale,
         platform_.ui.MsgBox(error.what(), vbCritical);
         return false;
     }
-    TryLogEvent(data_.DataPath, receipt.when,
-                kind == Correction::Annulation ? "Annulation" : "Remboursement",
-                "Ticket n° " + std::to_string(numero) + " " + CorrectionText(correction, &sale) +
-                    " : " + receipt.totalText + MotifEtQui(motif));
+    // A stop before this line leaves the correction without its event: the
+    // next start writes it (JournaliserCorrectionSansEvenement).
+    correction.numero = numero;
+    const CorrectionEvent event = CorrectionEventOf(correction, &sale);
+    TryLogEvent(data_.DataPath, receipt.when, event.type, event.detail + MotifEtQui(motif));
     return true;
+}
+
+void frmMain::JournaliserCorrectionSansEvenement() {
+    try {
+        if (const std::optional<RecordedReceipt> correction =
+                CorrectionWithoutEvent(data_.DataPath)) {
+            LogCorrectionEventAfterStop(data_.DataPath, *correction, platform_.clock.Now());
+        }
+    } catch (const FileError&) {
+        // An unreadable folder is told by the start's check; the sales go on.
+    }
 }
 
 }  // namespace vantor

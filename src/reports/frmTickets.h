@@ -22,6 +22,9 @@ public:
 
     // Today's receipts, none chosen.
     void Form_Load() override;
+    // A screen of its own: the lists take the room the window gives, the
+    // buttons stay along its bottom.
+    void Form_Resize() override;
     void dtpJour_Change();
     void cmdJourPrecedent_Click();
     void cmdJourSuivant_Click();

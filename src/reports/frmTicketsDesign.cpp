@@ -1,5 +1,7 @@
 // The design of the receipts of a day: every control with its caption and
 // place, a fingertip and more at 1024 x 768.
+#include <algorithm>
+
 #include "platform/Design.h"
 #include "reports/frmTickets.h"
 
@@ -18,6 +20,10 @@ constexpr int kTicketsButtonsTop = kTicketsListsTop + kTicketsListsHeight + 200;
 constexpr int kTicketsButtonHeight = 800;
 constexpr int kTicketsButtonWidth = 3200;
 constexpr int kTicketsClientWidth = kTicketsLinesLeft + kTicketsLinesWidth + kTicketsMargin;
+constexpr int kTicketsClientHeight = kTicketsButtonsTop + kTicketsButtonHeight + kTicketsMargin;
+// What the window's frame takes of the form's outer size.
+constexpr int kTicketsFrameWidth = 120;
+constexpr int kTicketsFrameHeight = 420;
 
 Control& AddTicketsButton(Form& form, const std::string& name, const std::string& caption,
                           const Bounds& bounds) {
@@ -39,8 +45,10 @@ Control& AddTicketsList(Form& form, const std::string& name, const Bounds& bound
 frmTickets::frmTickets(Platform& platform, TillData& data, frmMain& main)
     : Form("frmTickets"), platform_(platform), data_(data), main_(main) {
     caption = "Tickets";
-    width = kTicketsClientWidth + 120;
-    height = kTicketsButtonsTop + kTicketsButtonHeight + kTicketsMargin + 420;
+    // A screen of its own: nothing of the sales screen shows or reacts under it.
+    windowState = WindowState::Maximized;
+    width = kTicketsClientWidth + kTicketsFrameWidth;
+    height = kTicketsClientHeight + kTicketsFrameHeight;
     CreateDayChooser();
     CreateLists();
     CreateButtons();
@@ -92,6 +100,29 @@ void frmTickets::CreateButtons() {
                      {kTicketsClientWidth - kTicketsMargin - 2400, kTicketsButtonsTop, 2400,
                       kTicketsButtonHeight})
         .onClick = [this] { cmdFermer_Click(); };
+}
+
+// The room beyond the design's goes to the lists, the receipts' list taking
+// half of the width added; the buttons follow the bottom edge.
+void frmTickets::Form_Resize() {
+    const int across = std::max(width - kTicketsFrameWidth, kTicketsClientWidth);
+    const int down = std::max(height - kTicketsFrameHeight, kTicketsClientHeight);
+    const int wider = across - kTicketsClientWidth;
+    const int taller = down - kTicketsClientHeight;
+    Control& tickets = Get("lstTickets");
+    tickets.width = kTicketsListWidth + wider / 2;
+    tickets.height = kTicketsListsHeight + taller;
+    Control& lines = Get("lstLignes");
+    lines.left =
+        tickets.left + tickets.width + (kTicketsLinesLeft - kTicketsMargin - kTicketsListWidth);
+    lines.width = across - kTicketsMargin - lines.left;
+    lines.height = tickets.height;
+    Get("lblLignes").left = lines.left;
+    for (const char* name : {"cmdDuplicata", "cmdAnnulerTicket", "cmdRembourser", "cmdFermer"}) {
+        Get(name).top = kTicketsButtonsTop + taller;
+    }
+    Control& fermer = Get("cmdFermer");
+    fermer.left = across - kTicketsMargin - fermer.width;
 }
 
 }  // namespace vantor

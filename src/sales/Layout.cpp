@@ -38,6 +38,8 @@ void frmMain::LayoutRightColumn(int x) {
         Get(name).left = x;
     }
     Get("fraVantor").left = x + 60;
+    Control& z = Get("cmdZCloture");
+    z.left = x + Get("cmdCloture").width + 50;
 }
 
 }  // namespace vantor

@@ -22,7 +22,7 @@ void frmMain::optPrint_Click(int index) {
         }
         SetCheckoutButtons(index);
         show({"lstTicket", "fraBas", "fraService", "txtBon"}, true);
-        show({"fraVantor", "cmdCloture"}, false);
+        show({"fraVantor", "cmdCloture", "cmdZCloture"}, false);
         return;
     }
     if (RefuseWhileTicketOpen()) {
@@ -36,10 +36,10 @@ void frmMain::optPrint_Click(int index) {
         Get("fraTicket").visible = false;
         Get("fraTotaux").visible = true;
         show({"lstTicket", "fraService", "fraBas"}, true);
-        show({"fraVantor", "txtBon", "cmdCloture"}, false);
+        show({"fraVantor", "txtBon", "cmdCloture", "cmdZCloture"}, false);
         return;
     }
-    show({"fraVantor", "fraBas", "lstTicket", "fraTotaux", "cmdCloture"}, true);
+    show({"fraVantor", "fraBas", "lstTicket", "fraTotaux", "cmdCloture", "cmdZCloture"}, true);
     Get("fraService").visible = false;
     Control& kind = Get("cmbVantor");
     Choose(kind, 0);

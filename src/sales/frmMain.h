@@ -103,6 +103,9 @@ public:
     // (at start-up and at the first checkout of a later day)
     void cmdCloture_Click();
     void CloturerJoursPasses();
+    // The Z of the day closure of the day chosen in DTPicker4, shown as a
+    // report: printed again or saved as a PDF like the others.
+    void cmdZCloture_Click();
 
     // Backups (admin/frmMainSauvegarde.cpp): to every destination of the
     // settings, away from the screen, after each closure of a day and on
@@ -138,6 +141,9 @@ public:
     // asked their reason, and true once recorded.
     void mnuTickets_Click();
     void ImprimerDuplicata(const RecordedReceipt& sale);
+    // At start-up: the event of a correction that Vantor was stopped before
+    // logging, written from what lignes.csv keeps of it.
+    void JournaliserCorrectionSansEvenement();
     bool AnnulerTicket(const RecordedReceipt& sale);
     bool RembourserTicket(const RecordedReceipt& sale, const std::vector<int>& quantities);
 

@@ -295,6 +295,11 @@ void frmMain::CreateCashMovementFrame() {
     // Where the ticket's service buttons are in the other modes.
     AddButton(*this, "cmdCloture", "Clôture du jour", {kColumnLeft, 7620, 1800, kButtonHeight})
         .visible = false;
+    // Beside it, the Z of a day already closed: the first date of the journals.
+    Control& z = AddButton(*this, "cmdZCloture", "Z d'un jour clos",
+                           {kColumnLeft + 1850, 7620, 1800, kButtonHeight});
+    z.visible = false;
+    z.toolTip = "Rapport Z de la clôture du jour choisi (première date des journaux)";
 }
 
 void frmMain::CreateTables() {

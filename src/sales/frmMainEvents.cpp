@@ -47,6 +47,7 @@ void frmMain::BindEvents() {
     Get("cmdVantor").onClick = [this] { cmdVantor_Click(); };
     Get("cmdUndoVantor").onClick = [this] { cmdUndoVantor_Click(); };
     Get("cmdCloture").onClick = [this] { cmdCloture_Click(); };
+    Get("cmdZCloture").onClick = [this] { cmdZCloture_Click(); };
     Get("cmdX").onClick = [this] { cmdX_Click(); };
     Get("cmdPdf").onClick = [this] { cmdPdf_Click(); };
     Get("cmdComptable").onClick = [this] { cmdComptable_Click(); };

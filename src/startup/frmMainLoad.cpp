@@ -31,6 +31,7 @@ void frmMain::Form_Load() {
     if (filtre.ListCount() > 0) {
         Choose(filtre, 0);
     }
+    JournaliserCorrectionSansEvenement();
     const NumeroDemarrage numero = NumTicketAuDemarrage(data_.DataPath);
     data_.NumTicket = numero.numero;
     if (!numero.avis.empty()) {

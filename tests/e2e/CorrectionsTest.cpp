@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "reports/CorrectionEvents.h"
 #include "reports/Corrections.h"
 #include "reports/RecordedReceipts.h"
 
@@ -41,6 +42,16 @@ std::string Head(int numero) {
     return std::to_string(numero) + ";06.12.2026;09:00:00;Anne;Esp;;2;";
 }
 
+// The lines of correction numero: each "quantity;label;amount;category"
+// after its head, correcting sale 5.
+std::string Correcting(int numero, std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) {
+        text += Head(numero) + line + ";5\n";
+    }
+    return text;
+}
+
 TEST(Corrections, ACorrectionIsACancellationOnlyWhenItTakesBackEveryLineNegated) {
     const RecordedReceipt sale = Receipt(kSale);
     struct Row {
@@ -50,31 +61,24 @@ TEST(Corrections, ACorrectionIsACancellationOnlyWhenItTakesBackEveryLineNegated)
     } rows[] = {
         {"a sale", "7;05.12.2026;13:00:00;Paul;Esp;;2;1;Café;3.50;0;\n", Correction::Aucune},
         {"every line negated",
-         Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n" + Head(8) +
-             "-1;Remise 10 %;0.80;5;5\n",
+         Correcting(8, {"-2;Café (3.50);-7.00;0", "-1;Croque;-8.00;5", "-1;Remise 10 %;0.80;5"}),
          Correction::Annulation},
         {"every line, another order",
-         Head(8) + "-1;Remise 10 %;0.80;5;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n" + Head(8) +
-             "-2;Café (3.50);-7;0;5\n",
+         Correcting(8, {"-1;Remise 10 %;0.80;5", "-1;Croque;-8.00;5", "-2;Café (3.50);-7;0"}),
          Correction::Annulation},
         {"one coffee of two",
-         Head(8) + "-1;Café (3.50);-3.50;0;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n" + Head(8) +
-             "-1;Remise 10 %;0.80;5;5\n",
+         Correcting(8, {"-1;Café (3.50);-3.50;0", "-1;Croque;-8.00;5", "-1;Remise 10 %;0.80;5"}),
          Correction::Remboursement},
-        {"a line left out",
-         Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n",
+        {"a line left out", Correcting(8, {"-2;Café (3.50);-7.00;0", "-1;Croque;-8.00;5"}),
          Correction::Remboursement},
         {"a line twice",
-         Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) +
-             "-1;Croque;-8.00;5;5\n",
+         Correcting(8, {"-2;Café (3.50);-7.00;0", "-2;Café (3.50);-7.00;0", "-1;Croque;-8.00;5"}),
          Correction::Remboursement},
         {"an amount not negated",
-         Head(8) + "-2;Café (3.50);-7.00;0;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n" + Head(8) +
-             "-1;Remise 10 %;-0.80;5;5\n",
+         Correcting(8, {"-2;Café (3.50);-7.00;0", "-1;Croque;-8.00;5", "-1;Remise 10 %;-0.80;5"}),
          Correction::Remboursement},
         {"another category",
-         Head(8) + "-2;Café (3.50);-7.00;1;5\n" + Head(8) + "-1;Croque;-8.00;5;5\n" + Head(8) +
-             "-1;Remise 10 %;0.80;5;5\n",
+         Correcting(8, {"-2;Café (3.50);-7.00;1", "-1;Croque;-8.00;5", "-1;Remise 10 %;0.80;5"}),
          Correction::Remboursement},
     };
     for (const Row& row : rows) {
@@ -83,6 +87,30 @@ TEST(Corrections, ACorrectionIsACancellationOnlyWhenItTakesBackEveryLineNegated)
     EXPECT_EQ(KindOfCorrection(Receipt(Head(8) + "-2;Café (3.50);-7.00;0;5\n"), nullptr),
               Correction::Remboursement)
         << "the sale corrected unknown";
+}
+
+// The event that says what a correction did, as the event log keeps it
+// (the reason and who follow it).
+TEST(Corrections, TheEventOfACorrectionNamesItsNumberWhatItTookBackAndItsTotal) {
+    const RecordedReceipt sale = Receipt(kSale);
+    struct Row {
+        std::string lines;
+        const RecordedReceipt* corrected;
+        const char* type;
+        const char* detail;
+    } rows[] = {
+        {Correcting(8, {"-2;Café (3.50);-7.00;0", "-1;Croque;-8.00;5", "-1;Remise 10 %;0.80;5"}),
+         &sale, "Annulation", "Ticket n° 8 annule le ticket n° 5 du 05.12.2026 : -14.20"},
+        {Correcting(9, {"-1;Café (3.50);-3.50;0", "-1;Croque;-8.00;5"}), &sale, "Remboursement",
+         "Ticket n° 9 rembourse 1 Café (3.50), 1 Croque du ticket n° 5 : -11.50"},
+        {Correcting(10, {"-1;Croque;-8.00;5"}), nullptr, "Remboursement",
+         "Ticket n° 10 rembourse 1 Croque du ticket n° 5 : -8.00"},
+    };
+    for (const Row& row : rows) {
+        const CorrectionEvent event = CorrectionEventOf(Receipt(row.lines), row.corrected);
+        EXPECT_EQ(event.type, row.type) << row.detail;
+        EXPECT_EQ(event.detail, row.detail);
+    }
 }
 
 TEST(Corrections, WhatIsLeftToRefundCountsEveryEarlierRefundOfTheSale) {

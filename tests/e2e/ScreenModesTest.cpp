@@ -92,8 +92,8 @@ const std::string kProbe =
     "show LignesTicket\nshow cmdPrint 1\nshow cmdPrint 2\nshow cmdDeleteLine.Visible\n"
     "show lblServeur.Visible\nshow optPrint 1\nshow fraTicket.Visible\nshow fraTotaux.Visible\n"
     "show fraVantor.Visible\nshow fraService.Visible\nshow txtBon.Visible\n"
-    "show cmdCloture.Visible\n";
-constexpr std::size_t kProbeLines = 19;
+    "show cmdCloture.Visible\nshow cmdZCloture.Visible\n";
+constexpr std::size_t kProbeLines = 20;
 
 // The frames each mode shows; "Compta" leaves fraTicket as it was.
 struct Frames {
@@ -167,6 +167,8 @@ TEST_P(ScreenModes, AgreeWithTheTicketListAfterEveryStep) {
         EXPECT_EQ(shown[16], std::string("show fraService.Visible ") + frames.fraService);
         EXPECT_EQ(shown[17], std::string("show txtBon.Visible ") + frames.txtBon);
         EXPECT_EQ(shown[18], std::string("show cmdCloture.Visible ") + frames.cmdCloture);
+        // The Z of a closed day beside the closure.
+        EXPECT_EQ(shown[19], std::string("show cmdZCloture.Visible ") + frames.cmdCloture);
     }
     // One or two coffees a sale, and the movement: no report line is a sale.
     const std::vector<std::string> journal = Lines(till.Read("tickets.csv"));

@@ -26,14 +26,8 @@ QString OutOfReach(QWidget& window, const QString& name) {
     const QRect onScreen(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     const QRect area = widget->screen()->availableGeometry();
     if (!area.contains(onScreen)) {
-        return QString("%1 at %2,%3 %4x%5 is off the screen's %6x%7")
-            .arg(name)
-            .arg(onScreen.x())
-            .arg(onScreen.y())
-            .arg(onScreen.width())
-            .arg(onScreen.height())
-            .arg(area.width())
-            .arg(area.height());
+        return PlacedAt(name, onScreen) +
+               QString(" is off the screen's %1x%2").arg(area.width()).arg(area.height());
     }
     if (widget->visibleRegion().boundingRect() != widget->rect()) {
         return name + " is cut off by its window";

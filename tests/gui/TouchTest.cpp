@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -356,6 +358,74 @@ TEST_F(TouchTest, QuittingWithParkedTablesDefaultsToNon) {
     EXPECT_TRUE(window->isVisible());
 }
 
+// What keeps a screen of its own from fitting the screen: it scrolls, it
+// goes past the screen's edges, or its main control (and the one under it)
+// fill neither the width nor the height, leaving a band of nothing.
+QStringList Unfit(QWidget& dialog, const char* main, const char* under) {
+    QStringList faults;
+    if (dialog.findChild<QScrollArea*>() != nullptr) {
+        faults << "it scrolls";
+    }
+    const QRect screen = dialog.screen()->availableGeometry();
+    if (!screen.contains(dialog.frameGeometry())) {
+        faults << PlacedAt("the window", dialog.frameGeometry()) + " goes past the screen";
+    }
+    auto* top = dialog.findChild<QWidget*>(main);
+    auto* bottom = dialog.findChild<QWidget*>(under);
+    if (top == nullptr || bottom == nullptr) {
+        return faults << "no " + QString(main) + " or " + under;
+    }
+    const QRect inside = dialog.rect();
+    const QRect first(top->mapTo(&dialog, QPoint(0, 0)), top->size());
+    const QRect last(bottom->mapTo(&dialog, QPoint(0, 0)), bottom->size());
+    const int band = Fingertip(dialog) / 2;
+    const bool across = first.left() <= band && first.right() >= inside.right() - band;
+    const bool down = last.bottom() >= inside.bottom() - band;
+    if (!across && !down) {
+        faults << PlacedAt(main, first) + QString(" leaves bands in a window of %1x%2")
+                                              .arg(inside.width())
+                                              .arg(inside.height());
+    }
+    if (last.bottom() > inside.bottom() || first.right() > inside.right()) {
+        faults << QString(under) + " or " + main + " is cut by the window's edge";
+    }
+    return faults;
+}
+
+// "Tickets" is a screen of its own: it fits the screen for the finger, and a
+// tap where the articles, the checkout buttons and the service buttons of
+// the sales screen are lands on it, never on them.
+TEST_F(TouchTest, TheReceiptsOfTheDayCoverTheSalesScreen) {
+    QList<QPair<QString, QPoint>> under;
+    for (const char* name : {"cmdPrint(0)", "cmdPrint(2)", "cmdCuisine", "cmdRemise", "cmdClear"}) {
+        QWidget* button = Shown(name);
+        ASSERT_NE(button, nullptr) << name;
+        under.append({name, button->mapToGlobal(button->rect().center())});
+    }
+    under.append({"article", PricedArticle()->mapToGlobal(PricedArticle()->rect().center())});
+    under.append(
+        {"bottom right", window->mapToGlobal(window->rect().bottomRight() - QPoint(2, 2))});
+    QStringList faults;
+    OnNextModal("Tickets", [&](QWidget& dialog) {
+        // Maximized by the window manager once shown.
+        WaitUntil([&] { return dialog.frameGeometry().contains(window->frameGeometry()); });
+        ProcessEvents();
+        SaveScreenshot("tickets");
+        faults = TooSmall(dialog) + Overlapping(dialog) + Unfit(dialog, "lstTickets", "cmdFermer");
+        for (const auto& [name, where] : under) {
+            QWidget* hit = QApplication::widgetAt(where);
+            if (hit == nullptr || hit->window() != &dialog) {
+                faults << "a tap on " + name + " reaches " +
+                              (hit == nullptr ? QString("nothing") : hit->objectName());
+            }
+        }
+        dialog.close();
+    });
+    window->View().Fire([this] { Main().Click(Main()("mnuTickets")); });
+    ProcessEvents();
+    EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
+}
+
 // The settings dialog, then a report and its calendar, whose days are a
 // fingertip square.
 TEST_F(TouchTest, TheSettingsDialogAReportAndTheCalendarAreShownForTheFinger) {
@@ -407,9 +477,12 @@ TEST_F(TouchTest, TheChartsAreShownForTheFingerAndATapShowsTheFiguresOfItsBar) {
     QString before;
     QString after;
     QString compared;
+    QStringList unfit;
     OnNextModal("Graphiques", [&](QWidget& dialog) {
+        WaitUntil([&] { return dialog.frameGeometry().contains(window->frameGeometry()); });
         ProcessEvents();
         small = TooSmall(dialog) + Overlapping(dialog);
+        unfit = Unfit(dialog, "picGraphiques", "lblChiffres");
         SaveScreenshot("graphiques");
         auto* picture = dialog.findChild<QLabel*>("picGraphiques");
         auto* chiffres = dialog.findChild<QLabel*>("lblChiffres");
@@ -435,6 +508,7 @@ TEST_F(TouchTest, TheChartsAreShownForTheFingerAndATapShowsTheFiguresOfItsBar) {
     Tap(Shown("cmdGraphiques"));
     ProcessEvents();
     EXPECT_TRUE(small.isEmpty()) << small.join("\n").toStdString();
+    EXPECT_TRUE(unfit.isEmpty()) << unfit.join("\n").toStdString();
     EXPECT_EQ(before.toStdString(), "Touchez une barre pour voir ses chiffres.");
     EXPECT_TRUE(after.startsWith("Par jour, ")) << after.toStdString();
     EXPECT_TRUE(after.contains("espèces ")) << after.toStdString();

@@ -62,6 +62,15 @@ QSize IndicatorSize(const QWidget& widget) {
 
 }  // namespace
 
+QString PlacedAt(const QString& name, const QRect& place) {
+    return QString("%1 at %2,%3 %4x%5")
+        .arg(name)
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height());
+}
+
 int Fingertip(const QWidget& widget) {
     const QScreen* screen = widget.screen();
     return std::max(MinimumTouchPixels(screen), qRound(34 * screen->logicalDotsPerInchY() / 96));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -36,6 +37,9 @@ int Fingertip(const QWidget& widget);
 // fingertip across or down: buttons, fields, list rows, menu bar and menu
 // entries, the boxes of options and check boxes.
 QStringList TooSmall(QWidget& window);
+
+// "cmdOK at 12,700 100x40": where a thing stands, for a failure's message.
+QString PlacedAt(const QString& name, const QRect& place);
 
 // Clicks the button of this text in a message box.
 void Answer(QWidget& question, const QString& text);

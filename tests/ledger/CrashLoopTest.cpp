@@ -385,54 +385,87 @@ int CorrectionRuns() {
     return runs != nullptr ? std::atoi(runs) : 8;
 }
 
-// A paid sale cancelled from the receipts of the day, killed at any moment:
-// once the till has started again, the folder holds the sale alone or the
-// sale and its whole cancellation (records and lines), never a part of it.
-TEST(CrashLoop, AKilledCancellationLeavesNothingOrTheWholeCorrection) {
-    TempDir ram(RamDiskOrTemporary());
-    const std::string base = ram / "modele";
-    std::filesystem::create_directory(base);
-    const std::string printer = ram / "printer.bin";
-    const std::string sale = ram / "sale.txt";
-    WriteRaw(sale, "escpos \"Ticket\" \"" + ram / "sale.bin" + "\"\nclock 05.12.2026 12:04:09\n" +
-                       kMixedSaleScript);
-    ASSERT_EQ(RunAndKill(base, sale, std::chrono::hours(1)).status, 0);
-    const std::string cancel = ram / "cancel.txt";
-    WriteRaw(cancel, "escpos \"Ticket\" \"" + printer +
-                         "\"\nclock 05.12.2026 14:00:00\nclick mnuTickets\n"
-                         "choose lstTickets 0\nclick cmdAnnulerTicket\nanswer \"Erreur\"\n"
-                         "answer yes\nclick cmdFermer\n");
-    const std::string start = ram / "start.txt";
-    WriteRaw(start, "clock 05.12.2026 14:00:00\n");
-    const auto fresh = [&](const std::string& name) {
+// A folder with one paid sale, the script that cancels it, and the folder
+// as a cancellation never killed leaves it.
+struct CancellationFolders {
+    explicit CancellationFolders(const TempDir& ram)
+        : ram(ram),
+          base(ram / "modele"),
+          printer(ram / "printer.bin"),
+          cancel(ram / "cancel.txt"),
+          start(ram / "start.txt") {
+        std::filesystem::create_directory(base);
+        const std::string sale = ram / "sale.txt";
+        WriteRaw(sale, "escpos \"Ticket\" \"" + ram / "sale.bin" +
+                           "\"\nclock 05.12.2026 12:04:09\n" + kMixedSaleScript);
+        EXPECT_EQ(RunAndKill(base, sale, std::chrono::hours(1)).status, 0);
+        WriteRaw(cancel, "escpos \"Ticket\" \"" + printer +
+                             "\"\nclock 05.12.2026 14:00:00\nclick mnuTickets\n"
+                             "choose lstTickets 0\nclick cmdAnnulerTicket\nanswer \"Erreur\"\n"
+                             "answer yes\nclick cmdFermer\n");
+        WriteRaw(start, "clock 05.12.2026 14:00:00\n");
+        reference = Fresh("reference");
+        whole = RunAndKill(reference, cancel, std::chrono::hours(1));
+    }
+    std::string Fresh(const std::string& name) const {
         const std::string dir = ram / name;
         std::filesystem::remove_all(dir);
         std::filesystem::copy(base, dir);
         return dir;
-    };
-    const std::string before = Slurp(base + "/" + kJournalFile);
-    const std::string linesBefore = Slurp(base + "/" + kLinesFile);
-    const std::string reference = fresh("reference");
-    const struct Run whole = RunAndKill(reference, cancel, std::chrono::hours(1));
-    ASSERT_EQ(whole.status, 0);
-    const std::string after = Slurp(reference + "/" + kJournalFile);
-    const std::string linesAfter = Slurp(reference + "/" + kLinesFile);
+    }
+    const TempDir& ram;
+    std::string base;
+    std::string printer;
+    std::string cancel;
+    std::string start;
+    std::string reference;
+    struct Run whole;
+};
+
+constexpr const char* kCancellationEvent = ";Annulation;Ticket n° ";
+
+// The event log's cancellation events, without their date and time.
+std::vector<std::string> CancellationEvents(const std::string& dir) {
+    std::vector<std::string> found;
+    for (const std::string& line : ReadLines(dir + "/" + kEventFile)) {
+        if (line.find(kCancellationEvent) != std::string::npos) {
+            found.push_back(line.substr(line.find(kCancellationEvent) + 1));
+        }
+    }
+    return found;
+}
+
+// A paid sale cancelled from the receipts of the day, killed at any moment:
+// once the till has started again, the folder holds the sale alone or the
+// sale and its whole cancellation (records, lines and the event that says
+// who did it), never a part of it.
+TEST(CrashLoop, AKilledCancellationLeavesNothingOrTheWholeCorrection) {
+    TempDir ram(RamDiskOrTemporary());
+    const CancellationFolders folders(ram);
+    ASSERT_EQ(folders.whole.status, 0);
+    const std::string before = Slurp(folders.base + "/" + kJournalFile);
+    const std::string linesBefore = Slurp(folders.base + "/" + kLinesFile);
+    const std::string after = Slurp(folders.reference + "/" + kJournalFile);
+    const std::string linesAfter = Slurp(folders.reference + "/" + kLinesFile);
     ASSERT_EQ(
         after.substr(before.size()),
         "05.12.2026;14:00:00;Nom;-1.75;0;Esp;;0\r\n05.12.2026;14:00:00;Nom;-1.75;0;Cart;;0\r\n"
         "05.12.2026;14:00:00;Nom;-4;5;Esp;;0\r\n05.12.2026;14:00:00;Nom;-4;5;Cart;;0\r\n");
+    ASSERT_EQ(CancellationEvents(folders.reference),
+              std::vector<std::string>{"Annulation;Ticket n° 2 annule le ticket n° 1 du "
+                                       "05.12.2026 : -11.50, motif : Erreur, par Nom"});
 
     std::mt19937 random(kSeed);
-    std::uniform_int_distribution<long long> moment(0, whole.lasted.count());
+    std::uniform_int_distribution<long long> moment(0, folders.whole.lasted.count());
     std::map<std::string, int> left;
     const int runs = CorrectionRuns();
     for (int run = 0; run < runs; ++run) {
-        const std::string dir = fresh("caisse");
-        std::filesystem::remove(printer);
-        RunAndKill(dir, cancel, Clock::duration(moment(random)));
+        const std::string dir = folders.Fresh("caisse");
+        std::filesystem::remove(folders.printer);
+        RunAndKill(dir, folders.cancel, Clock::duration(moment(random)));
         const LedgerCheck killed = VerifyLedger(dir);
         ASSERT_TRUE(killed.intact) << "run " << run << ": " << killed.problem;
-        ASSERT_EQ(RunAndKill(dir, start, std::chrono::hours(1)).status, 0) << "run " << run;
+        ASSERT_EQ(RunAndKill(dir, folders.start, std::chrono::hours(1)).status, 0) << "run " << run;
         const LedgerCheck settled = VerifyLedger(dir);
         ASSERT_TRUE(settled.intact) << "run " << run << ": " << settled.problem;
         ASSERT_FALSE(settled.interrupted) << "run " << run;
@@ -441,7 +474,8 @@ TEST(CrashLoop, AKilledCancellationLeavesNothingOrTheWholeCorrection) {
         const bool cancelled = journal == after;
         ASSERT_TRUE(cancelled || journal == before) << "run " << run << ": " << journal;
         ASSERT_EQ(lines, cancelled ? linesAfter : linesBefore) << "run " << run;
-        ExpectEachNumberPrintedOnceWithItsCode(Slurp(printer), dir + "/" + kChainFile, run);
+        ASSERT_EQ(CancellationEvents(dir).size(), cancelled ? 1U : 0U) << "run " << run;
+        ExpectEachNumberPrintedOnceWithItsCode(Slurp(folders.printer), dir + "/" + kChainFile, run);
         ExpectNoLeftover(dir, run);
         ++left[cancelled ? "the whole cancellation" : "the sale alone"];
     }
@@ -449,6 +483,61 @@ TEST(CrashLoop, AKilledCancellationLeavesNothingOrTheWholeCorrection) {
     for (const auto& [what, count] : left) {
         std::cout << "  " << count << " x " << what << "\n";
     }
+}
+
+// The folder as a kill right after the correction's records leaves it: the
+// chain ends on their entry, the event log where it was before them.
+void StopAfterTheLastSale(const std::string& dir) {
+    const std::string chain = dir + "/" + kChainFile;
+    const std::vector<std::string> entries = ReadLines(chain);
+    std::size_t sale = entries.size();
+    std::optional<ChainEntry> event;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::optional<ChainEntry> entry = ParseEntry(entries[i]);
+        ASSERT_TRUE(entry) << entries[i];
+        if (entry->kind == EntryKind::Sale) {
+            sale = i;
+        }
+    }
+    for (std::size_t i = 0; i < sale; ++i) {
+        if (const std::optional<ChainEntry> entry = ParseEntry(entries[i]);
+            entry->file == kEventFile) {
+            event = entry;
+        }
+    }
+    ASSERT_LT(sale, entries.size());
+    ASSERT_TRUE(event);
+    WriteRaw(chain, EncodeLines({entries.begin(), entries.begin() + static_cast<long>(sale) + 1}));
+    std::filesystem::resize_file(dir + "/" + kEventFile, FileEndAfter(*event));
+}
+
+// Vantor stopped between a cancellation's records and its event: the next
+// start writes the event from what lignes.csv keeps (who recorded it; the
+// reason and the approval are not kept there, and the event says so), once.
+TEST(CrashLoop, ACancellationStoppedBeforeItsEventGetsItAtTheNextStart) {
+    TempDir ram(RamDiskOrTemporary());
+    const CancellationFolders folders(ram);
+    ASSERT_EQ(folders.whole.status, 0);
+    const std::string dir = folders.Fresh("arretee");
+    std::filesystem::copy(folders.reference, dir,
+                          std::filesystem::copy_options::overwrite_existing |
+                              std::filesystem::copy_options::recursive);
+    StopAfterTheLastSale(dir);
+    ASSERT_TRUE(VerifyLedger(dir).intact);
+    ASSERT_TRUE(CancellationEvents(dir).empty());
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_EQ(RunAndKill(dir, folders.start, std::chrono::hours(1)).status, 0);
+        const LedgerCheck check = VerifyLedger(dir);
+        ASSERT_TRUE(check.intact) << check.problem;
+        EXPECT_EQ(CancellationEvents(dir),
+                  std::vector<std::string>{
+                      "Annulation;Ticket n° 2 annule le ticket n° 1 du 05.12.2026 : -11.50, "
+                      "par Nom, motif et accord inconnus : Vantor a été arrêté avant "
+                      "d'écrire cet événement"})
+            << "start " << start;
+    }
+    EXPECT_EQ(Slurp(dir + "/" + kJournalFile), Slurp(folders.reference + "/" + kJournalFile));
+    EXPECT_EQ(Slurp(dir + "/" + kLinesFile), Slurp(folders.reference + "/" + kLinesFile));
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST_F(ChartFile, PngIsTheCanvasWithTheBarsAndTheComparisonInGrey) {
     ASSERT_EQ(compared.status, 0) << compared.err;
     const QImage first(QString::fromStdString(out_ / "seul.png"));
     const QImage second(QString::fromStdString(out_ / "semaine.png"));
-    ASSERT_EQ(first.size(), QSize(1024, 768));
+    ASSERT_EQ(first.size(), QSize(1024, 640));
     EXPECT_GT(Pixels(first, kCash), 500);
     EXPECT_LT(Pixels(first, kEarlier), 100) << "only the grey of a letter's edge";
     EXPECT_GT(Pixels(second, kEarlier), 500) << "the week before has a sale";

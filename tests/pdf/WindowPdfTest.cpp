@@ -61,6 +61,33 @@ TEST_F(WindowPdf, TheReportOnScreenGoesWhereTheDialogSaysAsTheCommandLaysItOut) 
     EXPECT_TRUE(std::regex_search(text, std::regex("du 01.12.2026 au 05.12.2026")));
 }
 
+// The Z of a day closed at the start (the past days close by themselves):
+// shown by "Z d'un jour clos" for the first date of the journals, saved as
+// `vantor report z` of that day saves it; a day without closure is told.
+TEST_F(WindowPdf, TheZOfAClosedDayIsSavedAsTheCommandSavesIt) {
+    const std::string pdf = out / "z.pdf";
+    const TillRun run =
+        Run("click optPrint 2\ndate DTPicker4 05.12.2026\nclick cmdZCloture\nanswer ok\n"
+            "date DTPicker4 01.12.2026\nclick cmdZCloture\nclick cmdPdf\nanswer \"" +
+            pdf + "\"\nanswer ok\n");
+    EXPECT_EQ(LinesStartingWith(run.out, "savefile"),
+              std::vector<std::string>{"savefile \"Exporter en PDF\" \"" +
+                                       (home / "Rapport Z 01.12.2026.pdf") + "\" \"PDF (*.pdf)\""});
+    EXPECT_EQ(Boxes(run), (std::vector<std::string>{
+                              "msgbox exclamation ok \"Vantor\" \"Aucune clôture du jour pour le "
+                              "05.12.2026\"",
+                              "msgbox information ok \"Vantor\" \"PDF écrit : " + pdf + "\""}));
+    const std::string command = out / "commande.pdf";
+    const TillRun saved = RunVantor({"report", "z", "--du", "01.12.2026", "--today", "05.12.2026",
+                                     "--data-dir", till.Folder(), "--pdf", command},
+                                    "");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const std::string text = PdfText(pdf);
+    EXPECT_EQ(text, PdfText(command));
+    EXPECT_TRUE(std::regex_search(text, std::regex("Rapport Z"))) << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex("10.40"))) << text;
+}
+
 TEST_F(WindowPdf, APlaceThatCannotBeWrittenIsToldAndACancelWritesNothing) {
     WriteRaw(out / "fichier", "");
     const std::string pdf = out / "fichier/totaux.pdf";
@@ -86,7 +113,7 @@ TEST_F(WindowPdf, TheChartsAreDrawnInTheirPictureAndPrintedOnAPage) {
             "click cmdGraphiques\nshow picGraphiques.PictureWidth\n"
             "show picGraphiques.PictureHeight\nclick cmdImprimer\nclick cmdFermer\n");
     EXPECT_EQ(Shows(run), (std::vector<std::string>{"show picGraphiques.PictureWidth 1024",
-                                                    "show picGraphiques.PictureHeight 768"}));
+                                                    "show picGraphiques.PictureHeight 640"}));
     EXPECT_EQ(LinesStartingWith(run.out, "print picture").size(), 1U) << run.out;
     const std::string printed = out / "imprimé/001-Vantor PDF.pdf";
     ASSERT_TRUE(fs::exists(printed)) << run.out;

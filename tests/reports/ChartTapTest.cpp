@@ -30,9 +30,9 @@ std::string FiguresAt(const Graphiques& g, double x, double y) {
 }
 
 // The days' chart spans x 14 to 1010 with 4 columns of 249 pixels, its bars
-// from y 82 to 384; under it, hours from x 14 (24 columns of 20.3 pixels),
+// from y 82 to 310; under it, hours from x 14 (24 columns of 20.3 pixels),
 // categories from x 523 (7 columns of 33.4), waiters from x 779 (2 of 115.5),
-// their bars from y 438 to 740.
+// their bars from y 374 to 602.
 TEST_F(Taps, APointGivesTheFiguresOfTheBarWhoseColumnHoldsIt) {
     WriteJournal(kJournal);
     const Graphiques g =
@@ -41,7 +41,7 @@ TEST_F(Taps, APointGivesTheFiguresOfTheBarWhoseColumnHoldsIt) {
         {100, 300,
          "Par jour, 01.12 : 14.50 € (espèces 10.00 €, cartes 4.50 €) ; comparaison 24.11 : "
          "3.00 € (espèces 3.00 €, cartes 0.00 €)"},
-        {14, 383,
+        {14, 309,
          "Par jour, 01.12 : 14.50 € (espèces 10.00 €, cartes 4.50 €) ; comparaison 24.11 : "
          "3.00 € (espèces 3.00 €, cartes 0.00 €)"},
         {600, 90,
@@ -56,23 +56,23 @@ TEST_F(Taps, APointGivesTheFiguresOfTheBarWhoseColumnHoldsIt) {
         {265, 500,
          "Par heure, 12 h : 7.00 € (espèces 7.00 €, cartes 0.00 €) ; comparaison 12 h : "
          "0.00 € (espèces 0.00 €, cartes 0.00 €)"},
-        {530, 700,
+        {530, 590,
          "Par catégorie, Boissons chaudes : 10.00 € ; comparaison Boissons chaudes : 3.00 €"},
-        {570, 700,
+        {570, 590,
          "Par catégorie, Boissons fraîches : 4.50 € ; comparaison Boissons fraîches : 0.00 €"},
         {800, 500,
          "Par serveur, Paul : 17.00 € (espèces 17.00 €, cartes 0.00 €) ; comparaison Paul : "
          "3.00 € (espèces 3.00 €, cartes 0.00 €)"},
-        {950, 739,
+        {950, 601,
          "Par serveur, Marie : 4.50 € (espèces 0.00 €, cartes 4.50 €) ; comparaison Marie : "
          "0.00 € (espèces 0.00 €, cartes 0.00 €)"},
         {5, 5, ""},       // the legend
         {100, 70, ""},    // the days' title
-        {100, 390, ""},   // the days' labels
+        {100, 320, ""},   // the days' labels
         {13, 300, ""},    // left of the first day
         {1011, 300, ""},  // right of the last
         {505, 600, ""},   // between the hours and the categories
-        {100, 745, ""},   // under the hours' bars
+        {100, 607, ""},   // under the hours' bars
     };
     for (const TapCase& c : cases) {
         EXPECT_EQ(FiguresAt(g, c.x, c.y), c.figures) << c.x << " " << c.y;
@@ -89,7 +89,7 @@ TEST_F(Taps, WithoutComparisonAndOverAMonth) {
     EXPECT_EQ(FiguresAt(g, 1005, 300), "Par jour, 31.12 : 0.00 € (espèces 0.00 €, cartes 0.00 €)");
     EXPECT_EQ(FiguresAt(g, 14 + 996.0 / 31 * 2 + 1, 300),
               "Par jour, 03.12 : 7.00 € (espèces 7.00 €, cartes 0.00 €)");
-    EXPECT_EQ(FiguresAt(g, 530, 700), "Par catégorie, Boissons chaudes : 10.00 €");
+    EXPECT_EQ(FiguresAt(g, 530, 590), "Par catégorie, Boissons chaudes : 10.00 €");
 }
 
 // The four charts lie inside the canvas without overlapping, each bar's
