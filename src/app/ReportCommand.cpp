@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "app/CommandLine.h"
+#include "checkout/ReceiptLines.h"
 #include "data/Dates.h"
+#include "data/ReceiptPaperFile.h"
 #include "data/TextFile.h"
 #include "ledger/Closures.h"
 #include "reports/Clotures.h"
@@ -149,7 +151,8 @@ int DrawCharts(const ReportSettings& report, const ReportArguments& arguments, c
 }
 
 // The Z of the day closure of that date, as "Clôture du jour" showed it
-// (without the chain's head of that moment, which the file does not keep).
+// (without the chain's head of that moment, which the file does not keep),
+// as wide as the receipt paper.
 std::optional<Report> RapportZDuJour(const std::string& folder, const ReportSettings& report,
                                      const Date& jour) {
     std::vector<Closure> closures = ReadClosures(folder);
@@ -157,8 +160,8 @@ std::optional<Report> RapportZDuJour(const std::string& folder, const ReportSett
     for (const Closure& closure : closures) {
         if (closure.period == kClosureDay && closure.debut == jour) {
             Report z;
-            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2,
-                               CorrectionsOfClosure(folder, closure));
+            z.lines = RapportZComplet(folder, closure, report.monnaie, report.taux1, report.taux2,
+                                      {}, ReceiptWidth(LirePapier(folder)));
             return z;
         }
     }

@@ -77,4 +77,15 @@ std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
 // characters, then a separator: the Z tells how safe the days before are.
 std::vector<std::string> LignesSauvegarde(const std::optional<VerifiedBackup>& last, int width);
 
+// The whole Z of a closure, the one "Clôture du jour" prints and `vantor
+// report z` prints again later: RapportZ with the corrections of its period,
+// then the chain's lines given (the head when it was printed; none when the
+// files no longer tell it), then the last backup verified before the closure
+// was made, fitted to width characters. An unreadable backup log leaves its
+// line out: the closure is made already.
+std::vector<std::string> RapportZComplet(const std::string& dataPath, const Closure& closure,
+                                         const std::string& monnaie, const std::string& taux1,
+                                         const std::string& taux2,
+                                         const std::vector<std::string>& chaine, int width);
+
 }  // namespace vantor

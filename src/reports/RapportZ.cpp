@@ -2,6 +2,8 @@
 // key that signed it, as printed at "Clôture du jour".
 #include "reports/Clotures.h"
 
+#include <stdexcept>
+
 #include "data/Dates.h"
 #include "data/Text.h"
 #include "ledger/ChainEntry.h"
@@ -84,6 +86,24 @@ std::vector<std::string> LignesSauvegarde(const std::optional<VerifiedBackup>& l
         return {caption + " " + when, std::string(kSeparateur)};
     }
     return {caption, when, std::string(kSeparateur)};
+}
+
+std::vector<std::string> RapportZComplet(const std::string& dataPath, const Closure& closure,
+                                         const std::string& monnaie, const std::string& taux1,
+                                         const std::string& taux2,
+                                         const std::vector<std::string>& chaine, int width) {
+    std::vector<std::string> lines =
+        RapportZ(closure, monnaie, taux1, taux2, CorrectionsOfClosure(dataPath, closure));
+    lines.insert(lines.end(), chaine.begin(), chaine.end());
+    try {
+        // Strictly before: the backup that follows the closure starts in its second.
+        for (std::string& line :
+             LignesSauvegarde(LastVerifiedBackup(dataPath, closure.made), width)) {
+            lines.push_back(std::move(line));
+        }
+    } catch (const std::runtime_error&) {
+    }
+    return lines;
 }
 
 }  // namespace vantor
