@@ -87,6 +87,10 @@ BackupResult BackupToRestic(const std::string& dataPath, const std::string& dest
     result.files = copy.files;
     result.bytes = copy.bytes;
     const std::string name = copy.name;
+    // A restic killed with the till leaves its lock, which the next backup
+    // or check refuses to share; unlock removes only those whose process is
+    // gone.
+    RunRestic(programs, repository, "unlock", {}, "", passwordFile);
     const ResticReply backup =
         RunRestic(programs, repository, "backup",
                   {"--json", "--tag", kResticTag, "--tag", name, "."}, copy.path, passwordFile);
