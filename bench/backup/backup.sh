@@ -3,7 +3,9 @@
 # of RECORDS records (chained as two-record sales), verification included,
 # against `cp -r` of the same folder to the same destination, run in turn
 # (A B A B ...) in one run. Goal: at most 2 times. Each run starts from an
-# empty destination.
+# empty destination. Also shown: `vantor verify` of the last backup's copy,
+# the chain check every backup makes of its copy, the floor of any backup
+# verified this way (cp -r neither reads its bytes back nor flushes them).
 #   backup.sh VANTOR CHAIN-TOOL GENERATE-JOURNAL [RUNS] [RECORDS] [DESTINATION-BASE]
 set -euo pipefail
 source "$(dirname "$0")/../lib.sh"
@@ -36,8 +38,16 @@ for ((i = 0; i < runs; i++)); do
         time_ms "${command[@]}" >>"$work/$run.ms"
     done
 done
+copied="$work/stick/Vantor-sauvegardes/$(ls "$work/stick/Vantor-sauvegardes")"
+verify=("$vantor" verify --data-dir "$copied")
+: >"$work/verify.ms"
+for ((i = 0; i < runs; i++)); do
+    time_ms "${verify[@]}" >>"$work/verify.ms"
+done
+verify_ms=$(median <"$work/verify.ms")
 backup_ms=$(median <"$work/backup.ms")
 copy_ms=$(median <"$work/copy.ms")
 echo "data folder: $(du -sb "$work/data" | cut -f1) bytes, journal of $records records; load $(machine_load)"
 echo "vantor sauvegarder:  $backup_ms ms  ($(ratio "$backup_ms" "$copy_ms") x cp -r)"
 echo "cp -r:               $copy_ms ms"
+echo "its chain check alone (vantor verify of the copy): $verify_ms ms  ($(ratio "$verify_ms" "$copy_ms") x cp -r)"

@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "app/CommandLine.h"
+#include "checkout/ReceiptLines.h"
 #include "data/Dates.h"
+#include "data/ReceiptPaperFile.h"
 #include "data/TextFile.h"
 #include "ledger/Closures.h"
 #include "reports/Clotures.h"
@@ -209,7 +211,8 @@ int RunReportCommand(const std::vector<std::string>& words, Settings& settings, 
                               {report.commerce, TitreDuRapport(*arguments),
                                PeriodeDuAu(FormatDate(debut), FormatDate(fin))}};
         if (arguments->kind == "z") {
-            const std::optional<Report> z = RapportZDuJour(folder, report, debut);
+            const std::optional<Report> z =
+                RapportZDuJour(folder, report, debut, ReceiptWidth(LirePapier(folder)));
             if (!z) {
                 err << SansClotureDuJour(debut) << '\n';
                 return 1;

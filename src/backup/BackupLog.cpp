@@ -68,7 +68,8 @@ void RecordBackup(const std::string& dataPath, const DateTime& when, const Backu
     }
 }
 
-std::optional<VerifiedBackup> LastVerifiedBackup(const std::string& dataPath) {
+std::optional<VerifiedBackup> LastVerifiedBackup(const std::string& dataPath,
+                                                 const std::optional<DateTime>& before) {
     const std::string path = JoinPath(dataPath, kBackupLogFile);
     if (!FileExists(path)) {
         return std::nullopt;
@@ -81,7 +82,7 @@ std::optional<VerifiedBackup> LastVerifiedBackup(const std::string& dataPath) {
         }
         const std::optional<Date> date = ParseDate(fields[0]);
         const std::optional<TimeOfDay> time = ParseTime(fields[1]);
-        if (date && time) {
+        if (date && time && (!before || DateTime{*date, *time} < *before)) {
             last = VerifiedBackup{{*date, *time}, fields[3], fields[4]};
         }
     }

@@ -24,13 +24,15 @@ std::string BackupFigures(const BackupResult& result, double seconds);
 void RecordBackup(const std::string& dataPath, const DateTime& when, const BackupResult& result,
                   double seconds, bool ownsFolder);
 
-// The last verified backup that Sauvegardes.csv tells of.
+// The last verified backup that Sauvegardes.csv tells of; with before, the
+// last one started strictly before that moment.
 struct VerifiedBackup {
     DateTime when;
     std::string destination;
     std::string name;
 };
-std::optional<VerifiedBackup> LastVerifiedBackup(const std::string& dataPath);
+std::optional<VerifiedBackup> LastVerifiedBackup(
+    const std::string& dataPath, const std::optional<DateTime>& before = std::nullopt);
 
 // What the start tells when the folder has been backed up before (it has a
 // Sauvegardes.csv) and its last verified backup is more than two days old,

@@ -70,12 +70,10 @@ BackupResult BackupToRestic(const std::string& dataPath, const std::string& dest
     std::string passwordFile;
     if (!password.empty()) {
         secret.emplace("restic-acces");
-        if (!secret->Path().empty()) {
-            passwordFile = JoinPath(secret->Path(), "mot-de-passe");
-            WriteScratchFile(passwordFile, password);
-        }
+        passwordFile = secret->Path().empty() ? "" : secret->WritePrivate("mot-de-passe", password);
     }
-    if (staging.Path().empty() || readBack.Path().empty()) {
+    if (staging.Path().empty() || readBack.Path().empty() ||
+        (!password.empty() && passwordFile.empty())) {
         result.problem = "Sauvegarde impossible sur " + destination +
                          " : pas de dossier temporaire pour la copie";
         return result;
@@ -89,6 +87,10 @@ BackupResult BackupToRestic(const std::string& dataPath, const std::string& dest
     result.files = copy.files;
     result.bytes = copy.bytes;
     const std::string name = copy.name;
+    // A restic killed with the till leaves its lock, which the next backup
+    // or check refuses to share; unlock removes only those whose process is
+    // gone.
+    RunRestic(programs, repository, "unlock", {}, "", passwordFile);
     const ResticReply backup =
         RunRestic(programs, repository, "backup",
                   {"--json", "--tag", kResticTag, "--tag", name, "."}, copy.path, passwordFile);

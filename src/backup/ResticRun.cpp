@@ -1,9 +1,12 @@
 #include "backup/ResticRun.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
 
+#include "data/TextFile.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
 namespace vantor {
@@ -94,13 +97,31 @@ ScratchFolder::ScratchFolder(const std::string& purpose) {
     }
     std::random_device seed;
     for (int tries = 0; tries < 16; ++tries) {
-        const fs::path candidate =
-            base / ToPath("vantor-" + purpose + "-" + std::to_string(seed() % 1000000000u));
-        if (fs::create_directory(candidate, error)) {
-            path_ = FromPath(candidate);
+        const std::string candidate = FromPath(
+            base / ToPath("vantor-" + purpose + "-" + std::to_string(seed() % 1000000000u)));
+        // The user's alone: it holds a copy of the data folder, its key, a password.
+        const int made = Files().CreateFolder(candidate, FileSystem::Access::Owner);
+        if (made == 0) {
+            path_ = candidate;
+            return;
+        }
+        if (made != EEXIST) {
             return;
         }
     }
+}
+
+std::string ScratchFolder::WritePrivate(const std::string& name, std::string_view bytes) const {
+    std::string path = JoinPath(path_, name + "-XXXXXX");
+    File file;
+    int error = file.CreateTemporary(path, FileSystem::Access::Owner);
+    error = error != 0 ? error : file.Write(bytes);
+    const int closed = file.Close();
+    if ((error != 0 ? error : closed) != 0) {
+        Files().Remove(path);
+        return "";
+    }
+    return path;
 }
 
 ScratchFolder::~ScratchFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Programs.h"
@@ -25,8 +26,9 @@ ResticReply RunRestic(Programs& programs, const std::string& repository, const s
                       const std::vector<std::string>& arguments, const std::string& folder = "",
                       const std::string& passwordFile = "");
 
-// A folder of its own in the system's temporary folder, removed with all it
-// holds when this goes; Path() is "" when it could not be made.
+// A folder of its own in the system's temporary folder, the user's alone,
+// removed with all it holds when this goes; Path() is "" when it could not
+// be made.
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& purpose);
@@ -34,6 +36,9 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     const std::string& Path() const { return path_; }
+    // A new file "NAME-" and six letters in it, the owner's alone from its
+    // first byte; its path, or "" when it could not be written.
+    std::string WritePrivate(const std::string& name, std::string_view bytes) const;
 
 private:
     std::string path_;

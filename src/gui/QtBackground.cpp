@@ -12,7 +12,11 @@ QtBackground::~QtBackground() {
 
 void QtBackground::Start(std::function<void()> work) {
     const std::lock_guard<std::mutex> lock(mutex_);
-    threads_.emplace_back(std::move(work));
+    ++running_;
+    threads_.emplace_back([this, work = std::move(work)] {
+        work();
+        --running_;
+    });
 }
 
 void QtBackground::Post(std::function<void()> task) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -20,10 +21,13 @@ public:
     void Start(std::function<void()> work) override;
     void Post(std::function<void()> task) override;
     void Join();
+    // Some work has not ended yet (what it posted may still be queued).
+    bool Busy() const { return running_ > 0; }
 
 private:
     std::mutex mutex_;
     std::vector<std::thread> threads_;
+    std::atomic<int> running_{0};
 };
 
 }  // namespace vantor

@@ -55,6 +55,11 @@ public:
     virtual int Remove(const std::string& path) = 0;
     // The folder's entries (a rename in it) down to the disk.
     virtual int FlushFolder(const std::string& folder) = 0;
+    // A new folder, only where the name is free (EEXIST otherwise). A private
+    // one is the owner's alone from the start (a password passed to another
+    // program). Windows: the parent's rights apply, the user's own under the
+    // user's temporary folder.
+    virtual int CreateFolder(const std::string& path, Access access) = 0;
 };
 
 // The name of the file a probe creates and removes: this and six unique characters.

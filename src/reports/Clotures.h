@@ -66,10 +66,11 @@ std::vector<std::string> RapportZ(const Closure& closure, const std::string& mon
 std::optional<CorrectionSums> CorrectionsOfClosure(const std::string& dataPath,
                                                    const Closure& closure);
 // The Z of the day closure of that date, as "Clôture du jour" showed it
-// (without the chain's head of that moment, which the file does not keep);
-// nothing when the day has no closure. Throws FileError.
+// (without the chain's head of that moment, which the file does not keep),
+// its backup line fitted to width characters; nothing when the day has no
+// closure. Throws FileError.
 std::optional<Report> RapportZDuJour(const std::string& dataPath, const ReportSettings& report,
-                                     const Date& jour);
+                                     const Date& jour, int width);
 // "Aucune clôture du jour pour le 05.12.2026": why a day has no Z.
 std::string SansClotureDuJour(const Date& jour);
 
@@ -84,5 +85,16 @@ std::vector<std::string> LignesChaine(const std::optional<ChainEntry>& head,
 // one), the caption on a line of its own when the whole does not fit width
 // characters, then a separator: the Z tells how safe the days before are.
 std::vector<std::string> LignesSauvegarde(const std::optional<VerifiedBackup>& last, int width);
+
+// The whole Z of a closure, the one "Clôture du jour" prints and `vantor
+// report z` prints again later: RapportZ with the corrections of its period,
+// then the chain's lines given (the head when it was printed; none when the
+// files no longer tell it), then the last backup verified before the closure
+// was made, fitted to width characters. An unreadable backup log leaves its
+// line out: the closure is made already.
+std::vector<std::string> RapportZComplet(const std::string& dataPath, const Closure& closure,
+                                         const std::string& monnaie, const std::string& taux1,
+                                         const std::string& taux2,
+                                         const std::vector<std::string>& chaine, int width);
 
 }  // namespace vantor

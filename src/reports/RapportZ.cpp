@@ -2,6 +2,8 @@
 // key that signed it, as printed at "Clôture du jour".
 #include "reports/Clotures.h"
 
+#include <stdexcept>
+
 #include "data/Dates.h"
 #include "data/Text.h"
 #include "ledger/ChainEntry.h"
@@ -60,14 +62,14 @@ std::optional<CorrectionSums> CorrectionsOfClosure(const std::string& dataPath,
 }
 
 std::optional<Report> RapportZDuJour(const std::string& dataPath, const ReportSettings& report,
-                                     const Date& jour) {
+                                     const Date& jour, int width) {
     std::vector<Closure> closures = ReadClosures(dataPath);
     CompleterTvaIncluse(dataPath, closures);
     for (const Closure& closure : closures) {
         if (closure.period == kClosureDay && closure.debut == jour) {
             Report z;
-            z.lines = RapportZ(closure, report.monnaie, report.taux1, report.taux2,
-                               CorrectionsOfClosure(dataPath, closure));
+            z.lines = RapportZComplet(dataPath, closure, report.monnaie, report.taux1, report.taux2,
+                                      {}, width);
             return z;
         }
     }
@@ -103,6 +105,24 @@ std::vector<std::string> LignesSauvegarde(const std::optional<VerifiedBackup>& l
         return {caption + " " + when, std::string(kSeparateur)};
     }
     return {caption, when, std::string(kSeparateur)};
+}
+
+std::vector<std::string> RapportZComplet(const std::string& dataPath, const Closure& closure,
+                                         const std::string& monnaie, const std::string& taux1,
+                                         const std::string& taux2,
+                                         const std::vector<std::string>& chaine, int width) {
+    std::vector<std::string> lines =
+        RapportZ(closure, monnaie, taux1, taux2, CorrectionsOfClosure(dataPath, closure));
+    lines.insert(lines.end(), chaine.begin(), chaine.end());
+    try {
+        // Strictly before: the backup that follows the closure starts in its second.
+        for (std::string& line :
+             LignesSauvegarde(LastVerifiedBackup(dataPath, closure.made), width)) {
+            lines.push_back(std::move(line));
+        }
+    } catch (const std::runtime_error&) {
+    }
+    return lines;
 }
 
 }  // namespace vantor

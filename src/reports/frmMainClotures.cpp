@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cassert>
 
-#include "backup/BackupLog.h"
 #include "checkout/ReceiptLines.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
@@ -33,16 +32,6 @@ std::vector<std::string> ChainLines(const std::string& dataPath) {
     } catch (const std::runtime_error&) {
     }
     return LignesChaine(head, key);
-}
-
-// The last verified backup under the chain's lines; an unreadable backup
-// log leaves the line out, the closure being made already.
-std::vector<std::string> BackupLines(const std::string& dataPath, int width) {
-    try {
-        return LignesSauvegarde(LastVerifiedBackup(dataPath), width);
-    } catch (const std::runtime_error&) {
-        return {};
-    }
 }
 
 bool MadeADay(const ClosingRun& run) {
@@ -158,15 +147,9 @@ void frmMain::cmdCloture_Click() {
     ClearTicketLines();
     Control& list = Get("lstTicket");
     for (const std::string& line :
-         RapportZ(*today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
-                  data_.Infos[TauxEmporter], CorrectionsOfClosure(data_.DataPath, *today))) {
-        list.AddItem(line);
-    }
-    for (const std::string& line : ChainLines(data_.DataPath)) {
-        list.AddItem(line);
-    }
-    for (const std::string& line :
-         BackupLines(data_.DataPath, ReceiptWidth(platform_.printers.Paper()))) {
+         RapportZComplet(data_.DataPath, *today, data_.Infos[Monnaie], data_.Infos[TauxSurPlace],
+                         data_.Infos[TauxEmporter], ChainLines(data_.DataPath),
+                         ReceiptWidth(platform_.printers.Paper()))) {
         list.AddItem(line);
     }
     data_.RapportAffiche = true;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "checkout/Journal.h"
+#include "checkout/ReceiptLines.h"
 #include "data/TextFile.h"
 #include "reports/Clotures.h"
 #include "reports/Report.h"
@@ -129,7 +130,8 @@ void frmMain::cmdZCloture_Click() {
     const Date jour = Get("DTPicker4").date;
     std::optional<Report> z;
     try {
-        z = RapportZDuJour(data_.DataPath, ReglagesRapport(), jour);
+        z = RapportZDuJour(data_.DataPath, ReglagesRapport(), jour,
+                           ReceiptWidth(platform_.printers.Paper()));
     } catch (const FileError& error) {
         platform_.ui.MsgBox(error.what(), vbCritical);
         return;

@@ -13,6 +13,7 @@
 #include "backup/BackupLog.h"
 #include "backup/BackupNames.h"
 #include "data/TextFile.h"
+#include "support/ExpectedFile.h"
 #include "support/TempDir.h"
 
 namespace vantor::test {
@@ -131,6 +132,49 @@ TEST(AfterClosureTest, TheZTellsTheLastVerifiedBackup) {
     EXPECT_NE(second.out.find("\" Dernière sauvegarde vérifiée :\"\n"), std::string::npos)
         << second.out;
     EXPECT_NE(second.out.find("\" 05.12.2026 22:10:00\""), std::string::npos) << second.out;
+}
+
+// The texts a run printed on the receipt printer, one a line, without the
+// margin's space; the blank lines between receipts left out.
+std::string PrintedTexts(const TillRun& run) {
+    std::string texts;
+    for (std::size_t start = 0; start < run.out.size();) {
+        const std::size_t end = std::min(run.out.find('\n', start), run.out.size());
+        const std::string line = run.out.substr(start, end - start);
+        start = end + 1;
+        const std::size_t open = line.find(" bold \" ");
+        if (line.starts_with("print text ") && open != std::string::npos && line.ends_with('"') &&
+            line.size() > open + 9) {
+            texts += line.substr(open + 8, line.size() - open - 9) + "\n";
+        }
+    }
+    return texts;
+}
+
+// `vantor report z` gives a day's Z again as "Clôture du jour" printed it,
+// its backup line too: the last backup verified before that closure, not
+// the ones made since.
+TEST(AfterClosureTest, TheZPrintedAgainTellsTheBackupTheClosureKnew) {
+    TempDir stick;
+    BackedUpTill till(stick.Path());
+    const TillRun first = till.Till().Run(kCloseTheDay);
+    const TillRun second = till.Till().Run(
+        "clock 06.12.2026 21:00:00\nclick Command1 2\nclick Command1 2\nclick cmdPrint 0\n"
+        "answer no\nclick optPrint 2\nclick cmdCloture\nanswer yes\n");
+    ASSERT_EQ(BackUp(till.Till().Folder(), stick.Path()).status, 0);  // today, after both
+    std::string again;
+    for (const auto& [day, printed] : {std::pair{"05.12.2026", &first}, {"06.12.2026", &second}}) {
+        const TillRun z =
+            RunVantor({"report", "z", "--du", day, "--data-dir", till.Till().Folder()}, "");
+        again += "== vantor report z --du " + std::string(day) + "\n" + z.out + z.err;
+        // What the screen printed holds the same lines, the chain's between them.
+        const std::size_t backupLine = z.out.find("Dernière sauvegarde vérifiée :");
+        ASSERT_NE(backupLine, std::string::npos) << z.out;
+        const std::string paper = PrintedTexts(*printed);
+        EXPECT_EQ(paper.substr(0, backupLine), z.out.substr(0, backupLine));
+        EXPECT_TRUE(paper.ends_with(z.out.substr(backupLine))) << paper;
+    }
+    EXPECT_EXPECTED("Z-sauvegarde.txt", again);
 }
 
 TEST(AfterClosureTest, TheBackupsDialogKeepsItsFoldersDaysAndRepository) {

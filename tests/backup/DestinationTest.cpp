@@ -90,6 +90,9 @@ public:
     int FlushFolder(const std::string& folder) override {
         return Under(folder) && Fails() ? error_ : files_.FlushFolder(folder);
     }
+    int CreateFolder(const std::string& path, Access access) override {
+        return Under(path) && Fails() ? error_ : files_.CreateFolder(path, access);
+    }
 
 private:
     bool Under(const std::string& path) const { return path.starts_with(folder_); }

@@ -98,6 +98,9 @@ public:
     }
     int Remove(const std::string& path) override { return system_.Remove(path); }
     int FlushFolder(const std::string& folder) override { return system_.FlushFolder(folder); }
+    int CreateFolder(const std::string& path, Access access) override {
+        return system_.CreateFolder(path, access);
+    }
 
 private:
     FileSystem& system_ = SystemFiles();

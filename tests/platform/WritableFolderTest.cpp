@@ -75,6 +75,9 @@ public:
     int FlushFolder(const std::string& folder) override {
         return SystemFiles().FlushFolder(folder);
     }
+    int CreateFolder(const std::string& path, Access access) override {
+        return SystemFiles().CreateFolder(path, access);
+    }
 };
 
 TEST(WritableFolder, AProbeRemovedByAnotherStartStillSaysWritable) {

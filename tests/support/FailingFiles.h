@@ -66,6 +66,9 @@ public:
         folderFlushFailed_ = Fails();
         return folderFlushFailed_ ? EIO : system_.FlushFolder(folder);
     }
+    int CreateFolder(const std::string& path, Access access) override {
+        return Fails() ? EACCES : system_.CreateFolder(path, access);
+    }
     bool FolderFlushFailed() const { return folderFlushFailed_; }
 
 private:

@@ -29,6 +29,8 @@ int Result(int status) {
 // program creates its files; the system applies the umask.
 constexpr mode_t kSharedMode = 0666;
 constexpr mode_t kOwnerMode = 0600;
+constexpr mode_t kSharedFolderMode = 0777;
+constexpr mode_t kOwnerFolderMode = 0700;
 
 // Six characters of the name that no other call of this process has used.
 std::string UniqueLetters() {
@@ -140,6 +142,11 @@ public:
     }
 
     int Remove(const std::string& path) override { return Result(::unlink(path.c_str())); }
+
+    int CreateFolder(const std::string& path, Access access) override {
+        return Result(
+            ::mkdir(path.c_str(), access == Access::Owner ? kOwnerFolderMode : kSharedFolderMode));
+    }
 
     int FlushFolder(const std::string& folder) override {
         const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);

@@ -215,6 +215,10 @@ public:
 
     // MOVEFILE_WRITE_THROUGH already waits for the rename to reach the disk.
     int FlushFolder(const std::string&) override { return 0; }
+
+    int CreateFolder(const std::string& path, Access) override {
+        return Result(::CreateDirectoryW(win32::Utf16(path).c_str(), nullptr));
+    }
 };
 
 }  // namespace
