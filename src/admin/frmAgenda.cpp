@@ -26,7 +26,7 @@ Bounds ButtonAt(int top) {
 Control& AddField(Form& form, ControlKind kind, const std::string& name, Control& panel, int left,
                   int top, int width) {
     Control& field = AddAt(form, kind, name, {left, top, width, 330}, &panel);
-    field.backColor = Rgb(255, 255, 255);
+    field.backColor = kFieldColor;
     return field;
 }
 
@@ -47,7 +47,7 @@ frmAgenda::frmAgenda(Platform& platform, TillData& data)
                           {kListLeft, kBrowseTop, kListWidth, kBrowseHeight});
     list.fontName = "Courier New";
     list.fontSize = 10;
-    list.backColor = Rgb(255, 255, 255);
+    list.backColor = kFieldColor;
     AddButton(*this, "cmdSave", "Ajouter", ButtonAt(kBrowseTop)).onClick = [this] {
         cmdSave_Click();
     };

@@ -52,7 +52,7 @@ frmConnexion::frmConnexion(Platform& platform, TillData& data, StaffSession& ses
     Control& names =
         AddAt(*this, ControlKind::ListBox, "lstNoms", {kSignInMargin, 600, kNamesWidth, 4500});
     names.fontSize = 14;
-    names.backColor = Rgb(255, 255, 255);
+    names.backColor = kFieldColor;
     names.onClick = [this] { lstNoms_Click(); };
     Control& cancel = AddButton(*this, "cmdAnnuler", "Annuler",
                                 {kSignInMargin, 5220, kNamesWidth, kPadKeyHeight});
@@ -70,7 +70,7 @@ frmConnexion::frmConnexion(Platform& platform, TillData& data, StaffSession& ses
     code.maxLength = static_cast<int>(kPinMaxDigits);
     code.fontSize = 18;
     code.alignment = vbCenter;
-    code.backColor = Rgb(255, 255, 255);
+    code.backColor = kFieldColor;
     code.onChange = [this] { txtCode_Change(); };
     CreatePad();
 }

@@ -32,7 +32,7 @@ Control& Place(Form& form, ControlKind kind, const std::string& name, int index,
     if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox ||
         kind == ControlKind::DriveList || kind == ControlKind::DirList ||
         kind == ControlKind::FileList) {
-        control.backColor = Rgb(255, 255, 255);
+        control.backColor = kFieldColor;
     }
     return control;
 }
@@ -61,7 +61,7 @@ frmInfos::frmInfos(Platform& platform, TillData& data, frmMain& main)
     : Form("frmInfos"), platform_(platform), data_(data), main_(main) {
     caption = "Paramètres";
     width = kWidth;
-    height = kClientBottom + 120 + 420;
+    height = kClientBottom + 120 + kFrameHeightTwips;
     CreateIdentity();
     CreateTaxAndTexts();
     CreatePictures();

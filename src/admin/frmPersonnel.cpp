@@ -26,7 +26,7 @@ Control& AddStaffLabel(Form& form, const std::string& name, const std::string& c
 
 Control& AddStaffBox(Form& form, const std::string& name, const Bounds& bounds, int maxLength) {
     Control& box = AddAt(form, ControlKind::TextBox, name, bounds);
-    box.backColor = Rgb(255, 255, 255);
+    box.backColor = kFieldColor;
     box.maxLength = maxLength;
     return box;
 }
@@ -39,7 +39,7 @@ frmPersonnel::frmPersonnel(Platform& platform, TillData& data, std::string par)
     width = kStaffFieldsLeft + 2 * kStaffHalfWidth + 360;
     height = 6600;
     Control& list = AddAt(*this, ControlKind::ListBox, "lstPersonnel", {120, 120, 4200, 4680});
-    list.backColor = Rgb(255, 255, 255);
+    list.backColor = kFieldColor;
     list.fontSize = 10;
     list.onClick = [this] { lstPersonnel_Click(); };
     CreateFields();

@@ -22,7 +22,7 @@ Control& BackupLabel(Form& form, const std::string& name, const std::string& tex
 // A field or list to fill or choose in: white, as in every dialog.
 Control& BackupInput(Form& form, ControlKind kind, const std::string& name, const Bounds& bounds) {
     Control& input = AddAt(form, kind, name, bounds);
-    input.backColor = Rgb(255, 255, 255);
+    input.backColor = kFieldColor;
     return input;
 }
 

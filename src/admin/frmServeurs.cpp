@@ -32,7 +32,7 @@ frmServeurs::frmServeurs(Platform& platform, TillData& data, frmMain& main)
     name.Move(120, 120);
     name.width = 3720;
     name.height = 330;
-    name.backColor = Rgb(255, 255, 255);
+    name.backColor = kFieldColor;
     AddButton(*this, "cmdModify", "Modifier", WaiterButtonAt(120, 570)).onClick = [this] {
         cmdModify_Click();
     };
@@ -46,7 +46,7 @@ frmServeurs::frmServeurs(Platform& platform, TillData& data, frmMain& main)
     list.Move(120, 1140);
     list.width = 3720;
     list.height = 2700;
-    list.backColor = Rgb(255, 255, 255);
+    list.backColor = kFieldColor;
     list.onClick = [this] { lstServeurs_Click(); };
     AddButton(*this, "cmdClose", "Fermer", WaiterButtonAt(2640, 4020)).onClick = [this] {
         cmdClose_Click();

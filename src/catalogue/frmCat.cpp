@@ -36,7 +36,7 @@ frmCat::frmCat(Platform& platform, TillData& data, frmMain& main)
         name.width = 2900;
         name.height = 330;
         name.maxLength = 15;
-        name.backColor = Rgb(255, 255, 255);
+        name.backColor = kFieldColor;
     }
     AddButton(*this, "cmdTri", "Trier les boutons par catégories",
               {120, kCatButtonsTop, 3500, kCatButtonHeight})

@@ -18,7 +18,7 @@ Control& AddControl(Form& form, ControlKind kind, const std::string& name, int l
                     int width, int height) {
     Control& control = AddAt(form, kind, name, {left, top, width, height});
     if (kind == ControlKind::TextBox || kind == ControlKind::ComboBox) {
-        control.backColor = Rgb(255, 255, 255);
+        control.backColor = kFieldColor;
     }
     return control;
 }

@@ -64,14 +64,14 @@ Control& AddCaption(Form& form, const std::string& name, const Bounds& bounds, i
 frmMontantRecu::frmMontantRecu(Platform& platform) : Form("frmMontantRecu"), platform_(platform) {
     caption = "Montant reçu";
     width = kPadClientWidth + 120;
-    height = kButtonsTop + kKeyHigh + 120 + 420;
+    height = kButtonsTop + kKeyHigh + 120 + kFrameHeightTwips;
     AddCaption(*this, "Label1", {120, 120, 2000, 480}, 14).caption = "À payer :";
     Control& total = AddCaption(*this, "lblTotal", {2200, 120, kPadClientWidth - 2320, 480}, 14);
     total.alignment = vbRightJustify;
     AddCaption(*this, "Label2", {120, 700, 2000, 480}, 14).caption = "Reçu :";
     Control& received = AddCaption(*this, "lblRecu", {2200, 660, kPadClientWidth - 2320, 560}, 16);
     received.alignment = vbRightJustify;
-    received.backColor = Rgb(255, 255, 255);
+    received.backColor = kFieldColor;
     CreateKeys();
     CreateNotes();
     // The change, large enough to be read from the customer's side.

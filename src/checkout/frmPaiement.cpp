@@ -65,7 +65,7 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
     Control& total = AddPaymentLabel(*this, "lblTotal", "", 120);
     total.Move(1800, 120);
     total.width = 1335;
-    total.backColor = Rgb(255, 255, 255);
+    total.backColor = kFieldColor;
     total.alignment = vbRightJustify;
     AddPaymentLabel(*this, "Label2", "Montant par Carte", 760);
     AddBox("txtcart", 720);
@@ -88,7 +88,7 @@ frmPaiement::frmPaiement(Platform& platform, TillData& data)
 
 Control& frmPaiement::AddBox(const std::string& name, int top) {
     Control& box = AddAt(*this, ControlKind::TextBox, name, {1800, top, 1335, 300});
-    box.backColor = Rgb(255, 255, 255);
+    box.backColor = kFieldColor;
     box.alignment = vbRightJustify;
     return box;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Design.h"  // kFrameWidthTwips, kFrameHeightTwips
+
 class QScreen;
 
 namespace vantor {
@@ -32,10 +34,5 @@ int FingertipPixels(double physicalDpi, double logicalDpi, double ratio);
 // control to be tapped (smallestTouchTwips high, 0 when it has none) is below
 // a fingertip: such a dialog scrolls instead.
 double DialogScale(int widthTwips, int heightTwips, int smallestTouchTwips = 0);
-
-// Room the window frame takes around the client area of a dialog, in twips,
-// for forms whose size is an outer size (title bar and borders).
-inline constexpr int kFrameWidthTwips = 120;
-inline constexpr int kFrameHeightTwips = 420;
 
 }  // namespace vantor

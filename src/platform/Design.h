@@ -6,6 +6,15 @@
 
 namespace vantor {
 
+// The white of the fields and lists one types in or chooses from, in every
+// dialog.
+inline constexpr Color kFieldColor = Rgb(255, 255, 255);
+
+// Room the window's frame takes around a form's client area, in twips: a
+// form's width and height are its outer size (title bar and borders).
+inline constexpr int kFrameWidthTwips = 120;
+inline constexpr int kFrameHeightTwips = 420;
+
 // Where a form's design puts a control, in twips: left and top within its
 // container, width and height.
 struct Bounds {

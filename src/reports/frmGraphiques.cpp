@@ -30,8 +30,6 @@ constexpr int kGraphiquesRowHeight = 540;
 constexpr int kGraphiquesTop = kGraphiquesRowTop + kGraphiquesRowHeight + 120;
 constexpr int kGraphiquesFormWidth = 15360;
 constexpr int kGraphiquesFormHeight = 11520;
-constexpr int kGraphiquesFrameWidth = 120;
-constexpr int kGraphiquesFrameHeight = 420;
 // Two lines of the figures of a bar, under the picture.
 constexpr int kChiffresGap = 60;
 constexpr int kChiffresHeight = 600;
@@ -97,8 +95,8 @@ frmGraphiques::frmGraphiques(Platform& platform, TillData& data, ReportSettings 
 // that leaves no room under it for the figures: then as high as it may be,
 // centred across.
 void frmGraphiques::Form_Resize() {
-    const int across = std::max(width - kGraphiquesFrameWidth, kGraphiquesRowWidth);
-    const int down = height - kGraphiquesFrameHeight;
+    const int across = std::max(width - kFrameWidthTwips, kGraphiquesRowWidth);
+    const int down = height - kFrameHeightTwips;
     const int high = down - kGraphiquesTop - kChiffresGap - kChiffresHeight - kGraphiquesMargin;
     int wide = across - 2 * kGraphiquesMargin;
     if (wide * kChartCanvasHeight / kChartCanvasWidth > high) {

@@ -21,9 +21,6 @@ constexpr int kTicketsButtonHeight = 800;
 constexpr int kTicketsButtonWidth = 3200;
 constexpr int kTicketsClientWidth = kTicketsLinesLeft + kTicketsLinesWidth + kTicketsMargin;
 constexpr int kTicketsClientHeight = kTicketsButtonsTop + kTicketsButtonHeight + kTicketsMargin;
-// What the window's frame takes of the form's outer size.
-constexpr int kTicketsFrameWidth = 120;
-constexpr int kTicketsFrameHeight = 420;
 
 Control& AddTicketsButton(Form& form, const std::string& name, const std::string& caption,
                           const Bounds& bounds) {
@@ -34,7 +31,7 @@ Control& AddTicketsButton(Form& form, const std::string& name, const std::string
 
 Control& AddTicketsList(Form& form, const std::string& name, const Bounds& bounds) {
     Control& list = AddAt(form, ControlKind::ListBox, name, bounds);
-    list.backColor = Rgb(255, 255, 255);
+    list.backColor = kFieldColor;
     list.fontName = "Courier New";  // the columns of the rows line up
     list.fontSize = 11;
     return list;
@@ -47,8 +44,8 @@ frmTickets::frmTickets(Platform& platform, TillData& data, frmMain& main)
     caption = "Tickets";
     // A screen of its own: nothing of the sales screen shows or reacts under it.
     windowState = WindowState::Maximized;
-    width = kTicketsClientWidth + kTicketsFrameWidth;
-    height = kTicketsClientHeight + kTicketsFrameHeight;
+    width = kTicketsClientWidth + kFrameWidthTwips;
+    height = kTicketsClientHeight + kFrameHeightTwips;
     CreateDayChooser();
     CreateLists();
     CreateButtons();
@@ -61,7 +58,7 @@ void frmTickets::CreateDayChooser() {
     AddTicketsButton(*this, "cmdJourPrecedent", "◀", {1080, kTicketsMargin, 900, kTicketsRowHeight})
         .onClick = [this] { cmdJourPrecedent_Click(); };
     Control& day = AddAt(*this, ControlKind::DatePicker, "dtpJour", {2100, 180, 2200, 480});
-    day.backColor = Rgb(255, 255, 255);
+    day.backColor = kFieldColor;
     day.fontSize = 12;
     day.onChange = [this] { dtpJour_Change(); };
     AddTicketsButton(*this, "cmdJourSuivant", "▶", {4420, kTicketsMargin, 900, kTicketsRowHeight})
@@ -105,8 +102,8 @@ void frmTickets::CreateButtons() {
 // The room beyond the design's goes to the lists, the receipts' list taking
 // half of the width added; the buttons follow the bottom edge.
 void frmTickets::Form_Resize() {
-    const int across = std::max(width - kTicketsFrameWidth, kTicketsClientWidth);
-    const int down = std::max(height - kTicketsFrameHeight, kTicketsClientHeight);
+    const int across = std::max(width - kFrameWidthTwips, kTicketsClientWidth);
+    const int down = std::max(height - kFrameHeightTwips, kTicketsClientHeight);
     const int wider = across - kTicketsClientWidth;
     const int taller = down - kTicketsClientHeight;
     Control& tickets = Get("lstTickets");

@@ -33,7 +33,7 @@ Control& AddLabel(Form& form, const std::string& name, Control* container,
 Control& AddBox(Form& form, ControlKind kind, const std::string& name, Control* container, int left,
                 int top, int width, int height) {
     Control& box = AddAt(form, kind, name, {left, top, width, height}, container);
-    box.backColor = Rgb(255, 255, 255);
+    box.backColor = kFieldColor;
     return box;
 }
 
