@@ -3,9 +3,10 @@
 # of RECORDS records (chained as two-record sales), verification included,
 # against `cp -r` of the same folder to the same destination, run in turn
 # (A B A B ...) in one run. Goal: at most 2 times. Each run starts from an
-# empty destination. Also shown: `vantor verify` of the last backup's copy,
-# the chain check every backup makes of its copy, the floor of any backup
-# verified this way (cp -r neither reads its bytes back nor flushes them).
+# empty destination. Also shown: `cp -r` with its copy flushed to the disk
+# (`sync`), the least a backup that survives a stick pulled out right after
+# it pays, before any check (cp -r leaves its bytes in memory); and `vantor
+# verify` of the last backup's copy, the chain check every backup makes of it.
 #   backup.sh VANTOR CHAIN-TOOL GENERATE-JOURNAL [RUNS] [RECORDS] [DESTINATION-BASE]
 set -euo pipefail
 source "$(dirname "$0")/../lib.sh"
@@ -26,14 +27,15 @@ mkdir -p "$work/data"
 
 backup=(sh -c "rm -rf '$work/stick' && mkdir '$work/stick' && exec '$vantor' sauvegarder --data-dir '$work/data' --vers '$work/stick'")
 copy=(sh -c "rm -rf '$work/copy' && mkdir '$work/copy' && exec cp -r '$work/data' '$work/copy/'")
+flushed=(sh -c "rm -rf '$work/flushed' && mkdir '$work/flushed' && cp -r '$work/data' '$work/flushed/' && find '$work/flushed' -type f -exec sync -d {} + && sync -f '$work/flushed/data'")
 "${backup[@]}"
-for run in backup copy; do
+for run in backup copy flushed; do
     declare -n command=$run
     time_ms "${command[@]}" >/dev/null
     : >"$work/$run.ms"
 done
 for ((i = 0; i < runs; i++)); do
-    for run in backup copy; do
+    for run in backup copy flushed; do
         declare -n command=$run
         time_ms "${command[@]}" >>"$work/$run.ms"
     done
@@ -47,7 +49,9 @@ done
 verify_ms=$(median <"$work/verify.ms")
 backup_ms=$(median <"$work/backup.ms")
 copy_ms=$(median <"$work/copy.ms")
+flushed_ms=$(median <"$work/flushed.ms")
 echo "data folder: $(du -sb "$work/data" | cut -f1) bytes, journal of $records records; load $(machine_load)"
 echo "vantor sauvegarder:  $backup_ms ms  ($(ratio "$backup_ms" "$copy_ms") x cp -r)"
 echo "cp -r:               $copy_ms ms"
+echo "cp -r, then sync:    $flushed_ms ms  ($(ratio "$flushed_ms" "$copy_ms") x cp -r; the backup: $(ratio "$backup_ms" "$flushed_ms") x this)"
 echo "its chain check alone (vantor verify of the copy): $verify_ms ms  ($(ratio "$verify_ms" "$copy_ms") x cp -r)"

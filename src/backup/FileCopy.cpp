@@ -20,13 +20,12 @@ int Fail(CopyFailure& failure, int error, bool atDestination, const std::string&
 
 }  // namespace
 
-int CopyFilePrefix(const std::string& from, std::uint64_t length, const std::string& to,
-                   std::string& sha256, CopyFailure& failure) {
+int CopyFileUnflushed(const std::string& from, std::uint64_t length, const std::string& to,
+                      File& target, std::string& sha256, CopyFailure& failure) {
     File source;
     if (const int error = source.Open(from, FileSystem::Mode::Read); error != 0) {
         return Fail(failure, error, false, from);
     }
-    File target;
     if (const int error = target.Open(to, FileSystem::Mode::CreateNew); error != 0) {
         return Fail(failure, error, true, to);
     }
@@ -49,14 +48,24 @@ int CopyFilePrefix(const std::string& from, std::uint64_t length, const std::str
         }
         at += got;
     }
-    if (const int error = target.Flush(); error != 0) {
-        return Fail(failure, error, true, to);
-    }
-    if (const int error = target.Close(); error != 0) {
+    if (const int error = target.StartFlush(); error != 0) {
         return Fail(failure, error, true, to);
     }
     sha256 = hash.Hex();
     return 0;
+}
+
+int CopyFilePrefix(const std::string& from, std::uint64_t length, const std::string& to,
+                   std::string& sha256, CopyFailure& failure) {
+    File target;
+    if (const int error = CopyFileUnflushed(from, length, to, target, sha256, failure);
+        error != 0) {
+        return error;
+    }
+    const int flushed = target.Flush();
+    const int closed = target.Close();  // closed even when the flush failed
+    const int error = flushed != 0 ? flushed : closed;
+    return error == 0 ? 0 : Fail(failure, error, true, to);
 }
 
 int HashFile(const std::string& path, std::uint64_t& size, std::string& sha256) {

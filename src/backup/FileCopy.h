@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace vantor {
 
 // Where a copy failed: the error number and which side.
@@ -18,6 +20,12 @@ struct CopyFailure {
 // error (EIO at the source).
 int CopyFilePrefix(const std::string& from, std::uint64_t length, const std::string& to,
                    std::string& sha256, CopyFailure& failure);
+
+// The same, the writing to disk started but not waited for: target is left
+// open for the caller to Flush and Close, so that the disk writes while the
+// copy is checked.
+int CopyFileUnflushed(const std::string& from, std::uint64_t length, const std::string& to,
+                      File& target, std::string& sha256, CopyFailure& failure);
 
 // The SHA-256 of the file's bytes and its size; an error number or 0.
 int HashFile(const std::string& path, std::uint64_t& size, std::string& sha256);

@@ -110,7 +110,10 @@ public:
         }
         RemoveUnfinished(backups_);
         UnfinishedBackup copy(JoinPath(backups_, kUnfinishedPrefix + result_.name));
-        if (!Copy(copy.Path()) || !Verify(copy.Path()) || !Publish(copy)) {
+        // The disk writes the copy while it is checked; it counts once both are done.
+        if (!Copy(copy.Path()) || !Verify(copy.Path()) || !FlushCopy(copy.Path()) ||
+            !Publish(copy)) {
+            written_.clear();  // closed before the copy is removed: Windows keeps open files
             return result_;
         }
         Thin(thinning, today);
@@ -181,8 +184,9 @@ private:
                 return Fail(DestinationProblem(made, result_.destination));
             }
             std::string sha256;
-            if (CopyFilePrefix(JoinPath(dataPath_, file.name), file.length,
-                               JoinPath(copy, file.name), sha256, failure) != 0) {
+            File& target = written_.emplace_back();
+            if (CopyFileUnflushed(JoinPath(dataPath_, file.name), file.length,
+                                  JoinPath(copy, file.name), target, sha256, failure) != 0) {
                 return CopyFailed(failure);
             }
             manifest.files.push_back({file.name, file.length, sha256});
@@ -204,6 +208,18 @@ private:
                                  +[](File&f, const std::string&) { return f.Close(); }}) {
             error = error != 0 ? error : step(file, bytes);
         }
+        return error == 0 || Fail(DestinationProblem(error, result_.destination));
+    }
+
+    // Every copied file down to the disk, then the folder's entries.
+    bool FlushCopy(const std::string& copy) {
+        int error = 0;
+        for (File& file : written_) {
+            const int flushed = file.Flush();
+            const int closed = file.Close();
+            error = error != 0 ? error : (flushed != 0 ? flushed : closed);
+        }
+        written_.clear();
         if (error == 0) {
             error = Files().FlushFolder(copy);
         }
@@ -252,6 +268,7 @@ private:
     BackupResult result_;
     std::string backups_;
     std::vector<SnapshotFile> plan_;
+    std::vector<File> written_;  // the copied files, open until flushed
     std::uint64_t total_ = 0;
     Manifest manifest_;
 };

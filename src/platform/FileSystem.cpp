@@ -82,6 +82,10 @@ int File::Flush() const {
     return files_->Flush(handle_);
 }
 
+int File::StartFlush() const {
+    return files_->StartFlush(handle_);
+}
+
 int File::Truncate(std::uint64_t size) const {
     return files_->Truncate(handle_, size);
 }

@@ -49,6 +49,10 @@ public:
     virtual int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) = 0;
     // Down to the disk.
     virtual int Flush(Handle handle) = 0;
+    // Starts writing the file's bytes to the disk without waiting for them, so
+    // that a later Flush has less to wait for; nothing where the system has no
+    // such call (its own writer then starts when it will).
+    virtual int StartFlush(Handle) { return 0; }
     virtual int Truncate(Handle handle, std::uint64_t size) = 0;
     virtual int Close(Handle handle) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;
@@ -106,6 +110,7 @@ public:
     int Write(std::string_view bytes) const;
     int WriteAt(std::string_view bytes, std::uint64_t offset) const;
     int Flush() const;
+    int StartFlush() const;
     int Truncate(std::uint64_t size) const;
     // Closes now, for the error a close may report; the file is closed either way.
     int Close();

@@ -72,6 +72,9 @@ public:
     int Flush(Handle handle) override {
         return Ours(handle) && Fails() ? error_ : files_.Flush(handle);
     }
+    int StartFlush(Handle handle) override {
+        return Ours(handle) && Fails() ? error_ : files_.StartFlush(handle);
+    }
     int Truncate(Handle handle, std::uint64_t size) override {
         return Ours(handle) && Fails() ? error_ : files_.Truncate(handle, size);
     }

@@ -51,6 +51,7 @@ public:
         return system_.WriteAt(handle, bytes, offset);
     }
     int Flush(Handle handle) override { return Fails() ? EIO : system_.Flush(handle); }
+    int StartFlush(Handle handle) override { return Fails() ? EIO : system_.StartFlush(handle); }
     int Truncate(Handle handle, std::uint64_t size) override {
         return Fails() ? EIO : system_.Truncate(handle, size);
     }

@@ -131,17 +131,29 @@ public:
 
     int Flush(Handle handle) override { return Result(::fsync(Fd(handle))); }
 
+#ifdef __linux__
+    int StartFlush(Handle handle) override {
+        const int error = Result(::sync_file_range(Fd(handle), 0, 0, SYNC_FILE_RANGE_WRITE));
+        // A file system without it writes its pages back in its own time.
+        return error == EINVAL || error == ENOSYS || error == ESPIPE ? 0 : error;
+    }
+#endif
+
     int Truncate(Handle handle, std::uint64_t size) override {
         return Result(::ftruncate(Fd(handle), static_cast<off_t>(size)));
     }
 
-    int Close(Handle handle) override { return Result(::close(Fd(handle))); }
+    int Close(Handle handle) override {
+        return Result(::close(Fd(handle)));
+    }
 
     int Rename(const std::string& from, const std::string& to) override {
         return Result(::rename(from.c_str(), to.c_str()));
     }
 
-    int Remove(const std::string& path) override { return Result(::unlink(path.c_str())); }
+    int Remove(const std::string& path) override {
+        return Result(::unlink(path.c_str()));
+    }
 
     int CreateFolder(const std::string& path, Access access) override {
         return Result(
