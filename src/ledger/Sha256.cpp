@@ -28,9 +28,12 @@ void Sha256::Update(std::string_view bytes) {
     gcry_md_write(context_->md, bytes.data(), bytes.size());
 }
 
-std::string Sha256::Hex() {
-    constexpr std::size_t kSize = 32;
-    const unsigned char* digest = gcry_md_read(context_->md, GCRY_MD_SHA256);
+namespace {
+
+constexpr std::size_t kDigestSize = 32;
+
+// Each byte's two lower-case hexadecimal digits.
+const std::array<char, 512>& HexPairs() {
     static const std::array<char, 512> kPairs = [] {
         std::array<char, 512> pairs{};
         constexpr char kDigits[] = "0123456789abcdef";
@@ -40,12 +43,31 @@ std::string Sha256::Hex() {
         }
         return pairs;
     }();
-    std::string hex(kSize * 2, '0');
-    for (std::size_t i = 0; i < kSize; ++i) {
-        std::memcpy(&hex[2 * i], &kPairs[2 * digest[i]], 2);
+    return kPairs;
+}
+
+}  // namespace
+
+std::string Sha256::Hex() {
+    const unsigned char* digest = gcry_md_read(context_->md, GCRY_MD_SHA256);
+    const std::array<char, 512>& pairs = HexPairs();
+    std::string hex(kDigestSize * 2, '0');
+    for (std::size_t i = 0; i < kDigestSize; ++i) {
+        std::memcpy(&hex[2 * i], &pairs[2 * digest[i]], 2);
     }
     gcry_md_reset(context_->md);
     return hex;
+}
+
+bool Sha256::Matches(std::string_view hex) {
+    const unsigned char* digest = gcry_md_read(context_->md, GCRY_MD_SHA256);
+    const std::array<char, 512>& pairs = HexPairs();
+    std::array<char, kDigestSize * 2> own{};
+    for (std::size_t i = 0; i < kDigestSize; ++i) {
+        std::memcpy(&own[2 * i], &pairs[2 * digest[i]], 2);
+    }
+    gcry_md_reset(context_->md);
+    return hex == std::string_view(own.data(), own.size());
 }
 
 std::string Sha256Hex(std::string_view bytes) {

@@ -17,6 +17,9 @@ public:
     void Update(std::string_view bytes);
     // The digest as 64 lower-case hexadecimal digits; the object starts anew.
     std::string Hex();
+    // Ends the digest as Hex() does: whether it is the one hex writes (lower
+    // case), without making a string of it, for checks of many entries.
+    bool Matches(std::string_view hex);
 
 private:
     struct Context;

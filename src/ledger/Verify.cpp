@@ -256,7 +256,7 @@ private:
                  EntryWhat(entry) + ")");
             return false;
         }
-        if (hash_.Hex() != entry.hash) {
+        if (!hash_.Matches(entry.hash)) {
             const std::uint64_t lines =
                 std::max<std::uint64_t>(reader->LinesRead() - linesBefore, 1);
             Fail(where() + "ne correspond plus à " + EntryName(entry) + " (" + EntryWhat(entry) +
