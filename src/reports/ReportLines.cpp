@@ -1,5 +1,7 @@
 #include "reports/ReportLines.h"
 
+#include <algorithm>
+
 #include "data/Text.h"
 #include "sales/Montant.h"
 
@@ -33,7 +35,12 @@ std::string LigneNombreMontant(std::string_view label, long count, std::string_v
     line += ' ';
     line += monnaie;
     line += ' ';
-    return line += Amount(x);
+    // A label longer than its room ("Remboursements : 0,") takes it from the
+    // amount's leading spaces, so that the amounts still end in one column.
+    std::string amount = Amount(x);
+    const std::size_t over = Len(line) - std::min(Len(line), kReportLabelWidth + Len(monnaie) + 2);
+    const std::size_t spaces = std::min(over, amount.find_first_not_of(' '));
+    return line += amount.substr(spaces);
 }
 
 std::string LigneCategorie(std::string_view nom, const ExactSum& x) {

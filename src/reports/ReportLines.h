@@ -19,8 +19,9 @@ inline constexpr std::size_t kMovementWidth = 14;
 
 // Label on 18 characters, the currency symbol, the amount on 8.
 std::string LigneMontant(std::string_view label, std::string_view monnaie, const ExactSum& x);
-// "Annulations : 2," on 18 characters, or longer when the count needs it
-// (the amount is then further right), then as LigneMontant.
+// "Annulations : 2," on 18 characters, then as LigneMontant; a longer one
+// ("Remboursements : 0,") pushes the currency right, the amount keeping its
+// end column while it has spaces to give.
 std::string LigneNombreMontant(std::string_view label, long count, std::string_view monnaie,
                                const ExactSum& x);
 // "Total ", the category name on 16, the amount on 8.
