@@ -13,11 +13,6 @@ namespace vantor {
 
 namespace {
 
-// "Sauvegarde vers /media/cle : 45 %".
-std::string BackupProgressText(const std::string& destination, int percent) {
-    return "Sauvegarde vers " + destination + " : " + std::to_string(percent) + " %";
-}
-
 int BackupPercent(std::uint64_t done, std::uint64_t total) {
     return total == 0 ? 100 : static_cast<int>(done * 100 / total);
 }

@@ -41,4 +41,10 @@ std::string BackupOutcomeText(const TimedBackup& backup) {
            BackupFigures(backup.result, backup.seconds) + ")";
 }
 
+std::string BackupProgressText(const std::string& destination, int percent) {
+    const std::string head = "Sauvegarde vers " + destination + " : ";
+    return percent >= 100 ? head + "copie faite, vérification en cours…"
+                          : head + std::to_string(percent) + " %";
+}
+
 }  // namespace vantor

@@ -27,5 +27,9 @@ TimedBackup BackUpTimed(const std::string& dataPath, const std::string& destinat
 // What the screen says of a backup done: "Sauvegarde vérifiée : PATH (12
 // fichiers, 3,4 Mo, 1,2 s)" or "Sauvegarde échouée : WHY".
 std::string BackupOutcomeText(const TimedBackup& backup);
+// What a backup under way shows: "Sauvegarde vers /media/cle : 45 %", then,
+// everything copied, that the copy is being checked (which takes a while
+// with a large journal).
+std::string BackupProgressText(const std::string& destination, int percent);
 
 }  // namespace vantor

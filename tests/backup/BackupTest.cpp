@@ -10,6 +10,7 @@
 #include "BackupFolders.h"
 #include "backup/BackupCheck.h"
 #include "backup/BackupLog.h"
+#include "backup/BackupRun.h"
 #include "backup/FolderBackup.h"
 #include "backup/Restore.h"
 #include "data/TextFile.h"
@@ -186,6 +187,30 @@ struct ArgumentCase {
     int status;
     std::string err;  // how it starts
 };
+
+// Once every byte is copied the copy is checked, which takes a while with a
+// large journal: the screen says so rather than stay at "100 %".
+TEST(BackupTest, TheProgressShownTellsTheCheckOnceEverythingIsCopied) {
+    for (const auto& [percent, text] : std::vector<std::pair<int, std::string>>{
+             {0, "Sauvegarde vers /media/cle : 0 %"},
+             {45, "Sauvegarde vers /media/cle : 45 %"},
+             {99, "Sauvegarde vers /media/cle : 99 %"},
+             {100, "Sauvegarde vers /media/cle : copie faite, vérification en cours…"}}) {
+        EXPECT_EQ(BackupProgressText("/media/cle", percent), text);
+    }
+    // The progress of a backup ends with its whole size copied, before the check.
+    HeadlessTill till;
+    SellCoffees(till, 2);
+    TempDir stick;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> told;
+    const BackupResult result = BackupToFolder(till.Folder(), stick.Path(), kEvening, Thinning{},
+                                               [&](std::uint64_t done, std::uint64_t total) {
+                                                   told.push_back({done, total});
+                                               });
+    ASSERT_TRUE(result.verified) << result.problem;
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back().first, told.back().second);
+}
 
 TEST(BackupTest, BadArgumentsAreRefused) {
     const std::vector<ArgumentCase> cases = {
