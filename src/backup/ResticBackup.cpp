@@ -63,13 +63,13 @@ BackupResult BackupToRestic(const std::string& dataPath, const std::string& dest
     const std::string repository = RepositoryOf(destination);
     BackupResult result;
     result.destination = destination;
-    ScratchFolder staging("restic-copie");
-    ScratchFolder readBack("restic-relecture");
+    ScratchFolder staging("copie");
+    ScratchFolder readBack("relecture");
     // restic reads a password given here from a file of its own, gone with the folder.
     std::optional<ScratchFolder> secret;
     std::string passwordFile;
     if (!password.empty()) {
-        secret.emplace("restic-acces");
+        secret.emplace("acces");
         passwordFile = secret->Path().empty() ? "" : secret->WritePrivate("mot-de-passe", password);
     }
     if (staging.Path().empty() || readBack.Path().empty() ||
@@ -174,7 +174,7 @@ RestoreResult RestoreFromRestic(const RestoreRequest& request, const DateTime& n
             return result;
         }
     }
-    ScratchFolder scratch("restic-restauration");
+    ScratchFolder scratch("restauration");
     const std::string name = chosen->name.empty() ? chosen->id : chosen->name;
     const std::string folder = JoinPath(JoinPath(scratch.Path(), kBackupsFolder), name);
     const std::string problem =

@@ -1,6 +1,7 @@
 #include "backup/ResticRun.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -14,6 +15,9 @@ namespace vantor {
 namespace {
 
 namespace fs = std::filesystem;
+
+// "vantor-restic-copie-123456789" and the like.
+const std::string kScratchPrefix = "vantor-restic-";
 
 bool HasResticPassword() {
     for (const char* name :
@@ -95,20 +99,47 @@ ScratchFolder::ScratchFolder(const std::string& purpose) {
     if (error) {
         return;
     }
+    RemoveAbandonedScratchFolders(FromPath(base));
     std::random_device seed;
     for (int tries = 0; tries < 16; ++tries) {
         const std::string candidate = FromPath(
-            base / ToPath("vantor-" + purpose + "-" + std::to_string(seed() % 1000000000u)));
+            base / ToPath(kScratchPrefix + purpose + "-" + std::to_string(seed() % 1000000000u)));
         // The user's alone: it holds a copy of the data folder, its key, a password.
         const int made = Files().CreateFolder(candidate, FileSystem::Access::Owner);
         if (made == 0) {
             path_ = candidate;
+            FolderLock::TryLock(path_, lock_);
             return;
         }
         if (made != EEXIST) {
             return;
         }
     }
+}
+
+int RemoveAbandonedScratchFolders(const std::string& base) {
+    std::error_code error;
+    const auto recent = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::vector<fs::path> abandoned;
+    for (fs::directory_iterator it(ToPath(base), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = FromPath(it->path().filename());
+        std::error_code ignored;
+        if (!name.starts_with(kScratchPrefix) || !it->is_directory(ignored) ||
+            fs::last_write_time(it->path(), ignored) > recent) {
+            continue;
+        }
+        std::unique_ptr<FolderLock> lock;
+        if (FolderLock::TryLock(FromPath(it->path()), lock) == FolderLock::Result::Held) {
+            abandoned.push_back(it->path());
+        }
+    }  // the locks let go first: Windows removes no file held open
+    int removed = 0;
+    for (const fs::path& folder : abandoned) {
+        std::error_code ignored;
+        removed += fs::remove_all(folder, ignored) > 0 ? 1 : 0;
+    }
+    return removed;
 }
 
 std::string ScratchFolder::WritePrivate(const std::string& name, std::string_view bytes) const {
@@ -125,6 +156,7 @@ std::string ScratchFolder::WritePrivate(const std::string& name, std::string_vie
 }
 
 ScratchFolder::~ScratchFolder() {
+    lock_.reset();  // let go first: Windows removes no file held open
     if (!path_.empty()) {
         std::error_code ignored;
         fs::remove_all(ToPath(path_), ignored);

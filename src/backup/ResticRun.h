@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/FolderLock.h"
 #include "platform/Programs.h"
 
 namespace vantor {
@@ -28,9 +30,12 @@ ResticReply RunRestic(Programs& programs, const std::string& repository, const s
 
 // A folder of its own in the system's temporary folder, the user's alone,
 // removed with all it holds when this goes; Path() is "" when it could not
-// be made.
+// be made. It is locked while it lives: the folders that a backup killed with
+// the till left behind (a copy of the data folder, a password) are no one's
+// lock, and the next one made removes them.
 class ScratchFolder {
 public:
+    // "vantor-restic-" PURPOSE "-" and a number.
     explicit ScratchFolder(const std::string& purpose);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -42,6 +47,12 @@ public:
 
 private:
     std::string path_;
+    std::unique_ptr<FolderLock> lock_;
 };
+
+// The scratch folders of base that no living backup holds, removed; those
+// made in the last minute are left, their maker not having locked them yet.
+// How many were removed.
+int RemoveAbandonedScratchFolders(const std::string& base);
 
 }  // namespace vantor

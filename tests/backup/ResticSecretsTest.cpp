@@ -6,12 +6,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
 #include "BackupFolders.h"
 #include "backup/ResticBackup.h"
+#include "backup/ResticRun.h"
 #include "data/TextFile.h"
+#include "platform/FolderLock.h"
 #include "platform/Programs.h"
 #include "support/TempDir.h"
 
@@ -113,6 +117,60 @@ TEST(ResticSecretsTest, NoPasswordOfTheSettingsWritesNoPasswordFile) {
     EXPECT_FALSE(restic.passwordFile);
     ASSERT_TRUE(restic.copyFolder);
     EXPECT_EQ(restic.copyFolder->rights, 0700u);
+}
+
+// The temporary folder of the system, one of the test's own while it lives.
+class OwnTemporaryFolder {
+public:
+    OwnTemporaryFolder() : before_(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
+        ::setenv("TMPDIR", folder_.Path().c_str(), 1);
+    }
+    ~OwnTemporaryFolder() {
+        before_.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", before_.c_str(), 1);
+    }
+    const std::string& Path() const { return folder_.Path(); }
+
+private:
+    TempDir folder_;
+    std::string before_;
+};
+
+std::string MadeAgo(const std::string& base, const std::string& name, std::chrono::minutes ago) {
+    const std::string path = JoinPath(base, name);
+    fs::create_directory(path);
+    WriteRaw(JoinPath(path, "mot-de-passe-Xy12ab"), kSecret);
+    fs::last_write_time(path, fs::file_time_type::clock::now() - ago);
+    return path;
+}
+
+// A backup killed with the till leaves its scratch folders (a copy of the
+// data folder, the password): the next backup removes them, and only them.
+TEST(ResticSecretsTest, TheScratchFoldersOfAKilledBackupAreRemovedByTheNext) {
+    OwnTemporaryFolder temporary;
+    const std::string& base = temporary.Path();
+    using std::chrono::minutes;
+    const std::string abandoned = MadeAgo(base, "vantor-restic-copie-111", minutes(60));
+    const std::string held = MadeAgo(base, "vantor-restic-copie-222", minutes(60));
+    const std::string justMade = MadeAgo(base, "vantor-restic-acces-333", minutes(0));
+    const std::string other = MadeAgo(base, "vantor-bench-backup.Ab12Cd", minutes(60));
+    std::unique_ptr<FolderLock> living;  // a backup still running
+    ASSERT_EQ(FolderLock::TryLock(held, living), FolderLock::Result::Held);
+    fs::last_write_time(held, fs::file_time_type::clock::now() - minutes(60));
+    HeadlessTill till;
+    SellCoffees(till, 1);
+    TempDir repository;
+    WatchedRestic restic(1);
+    BackupToRestic(till.Folder(), "restic:" + repository.Path(), kSecretEvening, restic, kSecret);
+    EXPECT_FALSE(fs::exists(abandoned));
+    for (const std::string& kept : {held, justMade, other}) {
+        EXPECT_TRUE(fs::exists(JoinPath(kept, "mot-de-passe-Xy12ab"))) << kept;
+    }
+    EXPECT_FALSE(fs::exists(JoinPath(other, kLockFile)));  // not even looked into
+    living.reset();
+    EXPECT_EQ(RemoveAbandonedScratchFolders(base), 1);  // the backup's own are gone
+    EXPECT_FALSE(fs::exists(held));
+    EXPECT_EQ(RemoveAbandonedScratchFolders(base), 0);
+    EXPECT_TRUE(fs::exists(justMade));
 }
 
 }  // namespace
