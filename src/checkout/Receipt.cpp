@@ -194,9 +194,10 @@ void frmMain::PrintReceiptMark(Printer& printer, const ReceiptSale& sale) {
             std::string(used < room ? (room - used) / 2 : 0, ' ') + sale.mark);
 }
 
-// The amount received is asked of a cash sale: what was handed over and the
-// change. A split has both parts, the cash handed over, then the change
-// given back from it, if any.
+// A cash sale whose amount received was asked: what was handed over and the
+// change; a split: its card part, the cash handed over and the change given
+// back from it, if any; the rate when the ticket shows its VAT. A duplicate
+// prints what its lines kept.
 ReceiptExtras frmMain::ExtrasOf(const ReceiptSale& sale) const {
     if (sale.printed) {
         return *sale.printed;
