@@ -173,7 +173,8 @@ void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bo
                     sale.when, sale.corrige != 0 ? SaleSign::Correction : SaleSign::Sale);
     const std::vector<std::string> lines =
         records.empty() ? std::vector<std::string>{}
-                        : LinesFileLines(data_.NumTicket, sale, data_.Serveur, infos, sale.corrige);
+                        : LinesFileLines(data_.NumTicket, sale, ExtrasOf(sale), data_.Serveur,
+                                         infos, sale.corrige);
     // A sale that records nothing has no chain entry to keep its number.
     AdvanceTicketNumber(records.empty() ? KeptBy::IdFile : KeptBy::Chain);
     NumberInUse inUse(data_.NumTicket, true);

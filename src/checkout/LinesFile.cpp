@@ -23,8 +23,8 @@ std::string OneLineLabel(const std::string& label) {
 }  // namespace
 
 std::vector<std::string> LinesFileLines(std::int32_t numero, const ReceiptSale& sale,
-                                        const std::string& serveur, const InfosRecord& infos,
-                                        std::int32_t corrects) {
+                                        const ReceiptExtras& printed, const std::string& serveur,
+                                        const InfosRecord& infos, std::int32_t corrects) {
     const Encaissement& payment = sale.payment;
     const bool split = payment.kind == PaymentKind::Mixed && payment.partEspeces != 0;
     const double total = ParseNumber(sale.totalText).value_or(0);
@@ -37,7 +37,9 @@ std::vector<std::string> LinesFileLines(std::int32_t numero, const ReceiptSale& 
     const std::string head = std::to_string(numero) + ";" + FormatDate(sale.when.date) + ";" +
                              FormatTime(sale.when.time) + ";" + LinesFileField(serveur) + ";" +
                              kind + ";" + cash + ";" + LinesFileField(infos[ModeTVA]) + ";";
-    const std::string tail = corrects == 0 ? "" : std::to_string(corrects);
+    const std::string tail = (corrects == 0 ? "" : std::to_string(corrects)) + ";" + printed.recu +
+                             ";" + printed.rendu + ";" + printed.carte + ";" + printed.taux + ";" +
+                             kLinesExtrasMark;
     std::vector<std::string> lines;
     for (const ReceiptArticle& article : sale.articles) {
         lines.push_back(head + std::to_string(article.quantity) + ";" +

@@ -29,8 +29,12 @@ void PrintAt(Printer& printer, int x, const std::string& text) {
 }
 
 // The VAT inside the prices, as a customer reads it: "dont TVA 10 %".
-std::string IncludedVatLabel(double rate) {
-    return "dont TVA " + NumberToText(rate) + " %";
+std::string IncludedVatLabel(const std::string& rate) {
+    return "dont TVA " + rate + " %";
+}
+
+std::string ChangeText(const Encaissement& payment) {
+    return FormatCents(static_cast<double>(payment.renduCents) / 100);
 }
 
 // 2500 twips wide, the height keeping the picture's proportions.
@@ -148,10 +152,11 @@ void frmMain::PrintReceiptTotals(Printer& printer, const ReceiptSale& sale) {
     printer.Print("");
     PrintAt(printer, kReceiptLeft, ReceiptAmountLine("Total", currency, sale.totalText, width));
     printer.SetFontBold(false);
-    if (ShowsIncludedVat(sale)) {
+    const std::string rate = ExtrasOf(sale).taux;
+    if (!rate.empty()) {
         PrintAt(printer, kReceiptLeft,
-                ReceiptAmountLine(IncludedVatLabel(sale.taux), currency,
-                                  FormatCents(sale.montantTVA), width));
+                ReceiptAmountLine(IncludedVatLabel(rate), currency, FormatCents(sale.montantTVA),
+                                  width));
     }
     PrintPayment(printer, sale);
     printer.SetFontBold(true);
@@ -189,29 +194,51 @@ void frmMain::PrintReceiptMark(Printer& printer, const ReceiptSale& sale) {
             std::string(used < room ? (room - used) / 2 : 0, ' ') + sale.mark);
 }
 
-// "Espèces" or "Carte" with the total; a split with both parts, the cash
-// handed over last, followed by the change given back from it.
+// A cash sale whose amount received was asked: what was handed over and the
+// change; a split: its card part, the cash handed over and the change given
+// back from it, if any; the rate when the ticket shows its VAT. A duplicate
+// prints what its lines kept.
+ReceiptExtras frmMain::ExtrasOf(const ReceiptSale& sale) const {
+    if (sale.printed) {
+        return *sale.printed;
+    }
+    ReceiptExtras extras;
+    const Encaissement& payment = sale.payment;
+    if (payment.kind == PaymentKind::Cash && payment.especes > 0) {
+        extras.recu = NumberToText(payment.especes);
+        extras.rendu = ChangeText(payment);
+    } else if (payment.kind == PaymentKind::Mixed) {
+        extras.recu = NumberToText(payment.especes);
+        extras.rendu = payment.renduCents > 0 ? ChangeText(payment) : "";
+        extras.carte = NumberToText(payment.carte);
+    }
+    if (ShowsIncludedVat(sale)) {
+        extras.taux = NumberToText(sale.taux);
+    }
+    return extras;
+}
+
+// "Espèces" or "Carte" with the total, then what ExtrasOf says was handed
+// over; a split with both parts, the cash handed over last.
 void frmMain::PrintPayment(Printer& printer, const ReceiptSale& sale) {
     const std::string& currency = data_.Infos[Monnaie];
     const int width = ReceiptWidth(platform_.printers.Paper());
     const auto line = [&](const char* label, const std::string& amount) {
         PrintAt(printer, kReceiptLeft, ReceiptAmountLine(label, currency, amount, width));
     };
-    const Encaissement& payment = sale.payment;
-    const std::string change = FormatCents(static_cast<double>(payment.renduCents) / 100);
-    if (payment.kind != PaymentKind::Mixed) {
-        line(payment.kind == PaymentKind::Card ? "Carte" : "Espèces", sale.totalText);
-        if (payment.kind == PaymentKind::Cash && payment.especes > 0) {
-            // The amount received was asked: what was handed over and the change.
-            line("Reçu", NumberToText(payment.especes));
-            line("Rendu", change);
+    const ReceiptExtras extras = ExtrasOf(sale);
+    if (sale.payment.kind != PaymentKind::Mixed) {
+        line(sale.payment.kind == PaymentKind::Card ? "Carte" : "Espèces", sale.totalText);
+        if (!extras.recu.empty()) {
+            line("Reçu", extras.recu);
+            line("Rendu", extras.rendu);
         }
         return;
     }
-    line("Carte", NumberToText(payment.carte));
-    line("Espèces", NumberToText(payment.especes));
-    if (payment.renduCents > 0) {
-        line("Rendu", change);
+    line("Carte", extras.carte);
+    line("Espèces", extras.recu);
+    if (!extras.rendu.empty()) {
+        line("Rendu", extras.rendu);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "checkout/Journal.h"
+#include "checkout/ReceiptExtras.h"
 #include "checkout/frmPaiement.h"
 #include "platform/DateTime.h"
 
@@ -45,6 +46,9 @@ struct ReceiptSale {
     std::string mark;
     std::vector<std::string> notes;
     std::int32_t corrige = 0;  // the sale a correction corrects
+    // A duplicate of a sale whose lines kept them: its payment's amounts and
+    // VAT rate as its receipt printed them, in place of today's.
+    std::optional<ReceiptExtras> printed;
 };
 
 }  // namespace vantor

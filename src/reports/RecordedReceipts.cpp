@@ -4,6 +4,7 @@
 #include <charconv>
 #include <functional>
 
+#include "checkout/LinesFile.h"
 #include "data/Cp1252.h"
 #include "data/Dates.h"
 #include "data/TextFile.h"
@@ -13,9 +14,11 @@ namespace vantor {
 
 namespace {
 
-// The 8 fields before the label and the 3 after it.
+// The 8 fields before the label and the 3 after it, or 8 after it on the
+// lines that keep the receipt's extras.
 constexpr std::size_t kFieldsBefore = 8;
 constexpr std::size_t kFieldsAfter = 3;
+constexpr std::size_t kFieldsAfterWithExtras = 8;
 
 template <typename Number>
 bool ReadLinesNumber(std::string_view text, Number& number) {
@@ -24,7 +27,9 @@ bool ReadLinesNumber(std::string_view text, Number& number) {
     return !text.empty() && error == std::errc() && stop == end;
 }
 
-// The line cut into its fields, the label (which may hold ";") whole.
+// The line cut into its fields, the label (which may hold ";") whole. Only
+// the lines that keep the receipt's extras end with their mark: the last
+// field of the others is empty or a number.
 std::optional<std::vector<std::string_view>> RecordedFields(std::string_view line) {
     std::vector<std::string_view> before;
     std::size_t start = 0;
@@ -36,9 +41,12 @@ std::optional<std::vector<std::string_view>> RecordedFields(std::string_view lin
         before.push_back(line.substr(start, end - start));
         start = end + 1;
     }
+    const std::size_t lastField = line.rfind(';') + 1;
+    const std::size_t fieldsAfter =
+        line.substr(lastField) == kLinesExtrasMark ? kFieldsAfterWithExtras : kFieldsAfter;
     std::vector<std::string_view> after;
     std::size_t stop = line.size();
-    for (std::size_t i = 0; i < kFieldsAfter; ++i) {
+    for (std::size_t i = 0; i < fieldsAfter; ++i) {
         const std::size_t at = line.rfind(';', stop == 0 ? 0 : stop - 1);
         if (at == std::string_view::npos || at < start) {
             return std::nullopt;
@@ -150,6 +158,10 @@ std::optional<RecordedReceipt> ParseRecordedLine(std::string_view line) {
     receipt.paiement = f[4];
     receipt.especes = f[5];
     receipt.modeTVA = f[6];
+    if (f.size() == kFieldsBefore + 1 + kFieldsAfterWithExtras) {
+        receipt.printed = ReceiptExtras{std::string(f[12]), std::string(f[13]), std::string(f[14]),
+                                        std::string(f[15])};
+    }
     sold.label = f[8];
     sold.amount = f[9];
     receipt.lines.push_back(std::move(sold));

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "checkout/ReceiptExtras.h"
 #include "platform/DateTime.h"
 #include "reports/ExactSum.h"
 
@@ -29,6 +30,9 @@ struct RecordedReceipt {
     std::string especes;   // the cash part of a "Mixte"
     std::string modeTVA;
     std::int32_t corrige = 0;  // the sale a correction corrects, 0 for a sale
+    // What its receipt printed after its total; nothing for a sale recorded
+    // before lignes.csv kept it.
+    std::optional<ReceiptExtras> printed;
     std::vector<RecordedLine> lines;
     ExactSum total;
 };

@@ -71,7 +71,11 @@ void frmMain::ImprimerDuplicata(const RecordedReceipt& sale) {
     receipt.numero = sale.numero;
     receipt.serveur = sale.serveur.empty() ? " " : sale.serveur;
     receipt.modeTVA = sale.modeTVA;
-    receipt.taux = TauxDeVente(sale);
+    // Its payment's amounts and VAT rate as its receipt printed them; a sale
+    // recorded before its lines kept them shows the cash part of a split and
+    // today's rate.
+    receipt.printed = sale.printed;
+    receipt.taux = sale.printed ? ParseNumber(sale.printed->taux).value_or(0) : TauxDeVente(sale);
     receipt.montantTVA = TvaIncluse(sale.total.ToDouble(), receipt.taux);
     receipt.payment = RecordedEncaissement(sale, 1);
     if (const std::optional<ChainEntry> entry = SaleEntryOf(data_.DataPath, sale.numero)) {

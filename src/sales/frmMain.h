@@ -22,6 +22,7 @@ class Printer;
 enum class KeptBy;
 enum class PaymentKind;
 struct Encaissement;
+struct ReceiptExtras;
 struct ReceiptSale;
 struct RecordedLine;
 struct RecordedReceipt;
@@ -283,6 +284,8 @@ private:
     void PrintPayment(Printer& printer, const ReceiptSale& sale);
     void PrintQrBlock(Printer& printer, const std::string& code);
     bool ShowsIncludedVat(const ReceiptSale& sale) const;
+    // What the receipt of the sale prints after its total, that lignes.csv keeps.
+    ReceiptExtras ExtrasOf(const ReceiptSale& sale) const;
     void PrintReceiptMark(Printer& printer, const ReceiptSale& sale);
     // In training mode, the mark that a receipt or kitchen order has no
     // value, across the paper's width; nothing otherwise.

@@ -55,7 +55,7 @@ void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
     sale.payment = {kind, partEspeces};
     sale.when = when;
     EcrireVente(folder, 41, SaleRecords(totals, kind, partEspeces, "Paul", infos, when),
-                LinesFileLines(41, sale, "Paul", infos));
+                LinesFileLines(41, sale, {"", "", "", "5.5"}, "Paul", infos));
 }
 
 // Writes the lines into the file of the folder, as adding, editing, deleting

@@ -74,7 +74,7 @@ TEST(Checkout, AReceiptThatFailsGivesItsEntryUpAtOnceAndKeepsTheTicket) {
     ASSERT_GE(chain.size(), 5U);
     // The start's event, the sale's lines and records announced, both given
     // up; then the stop's event.
-    EXPECT_TRUE(chain[1].starts_with("2;L;1;lignes.csv;0;55;")) << chain[1];
+    EXPECT_TRUE(chain[1].starts_with("2;L;1;lignes.csv;0;62;")) << chain[1];
     EXPECT_TRUE(chain[2].starts_with("3;V;1;tickets.csv;0;36;")) << chain[2];
     EXPECT_TRUE(chain[3].starts_with("4;I;3;tickets.csv;0;0;")) << chain[3];
     EXPECT_TRUE(chain[4].starts_with("5;I;2;lignes.csv;0;0;")) << chain[4];

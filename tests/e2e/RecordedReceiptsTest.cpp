@@ -46,5 +46,56 @@ TEST(RecordedReceipts, TheReceiptsOfADayNewestFirstFromTheLinesFile) {
     EXPECT_EXPECTED("Recorded-receipts.txt", found);
 }
 
+// A line of lignes.csv read back: its fields, its label whole whatever it
+// holds, and what its receipt printed after its total when the line kept it.
+std::string ReadBack(const std::string& line) {
+    const std::optional<RecordedReceipt> read = ParseRecordedLine(line);
+    if (!read) {
+        return "not read";
+    }
+    const RecordedLine& sold = read->lines.front();
+    std::string text = std::to_string(read->numero) + " " + read->paiement + " [" + read->especes +
+                       "] " + std::to_string(sold.quantity) + " [" + sold.label + "] " +
+                       sold.amount + " cat " + std::to_string(sold.category) + " corrige " +
+                       std::to_string(read->corrige);
+    if (!read->printed) {
+        return text + ", printed unknown";
+    }
+    const ReceiptExtras& p = *read->printed;
+    return text + ", printed [" + p.recu + "] [" + p.rendu + "] [" + p.carte + "] [" + p.taux + "]";
+}
+
+TEST(RecordedReceipts, ALineReadsItsFieldsAndItsLabelWholeWhateverTheLabelHolds) {
+    const std::string head = "7;05.12.2026;12:04:09;Paul;";
+    struct Row {
+        const char* what;
+        std::string line;
+        const char* read;
+    } rows[] = {
+        {"an older line", head + "Esp;;2;2;Café (3.50);7.00;0;",
+         "7 Esp [] 2 [Café (3.50)] 7.00 cat 0 corrige 0, printed unknown"},
+        {"an older line, a label with as many \";\" as the extras add",
+         head + "Mixte;5;2;1;Plat; 1; 2; 3; 4; 5;8.00;5;3",
+         "7 Mixte [5] 1 [Plat; 1; 2; 3; 4; 5] 8.00 cat 5 corrige 3, printed unknown"},
+        {"an older line, a label ending with the mark", head + "Esp;;2;1;Menu;v2;8.00;5;",
+         "7 Esp [] 1 [Menu;v2] 8.00 cat 5 corrige 0, printed unknown"},
+        {"cash received", head + "Esp;;2;1;Croque;8.00;5;;20;12.00;;5.5;v2",
+         "7 Esp [] 1 [Croque] 8.00 cat 5 corrige 0, printed [20] [12.00] [] [5.5]"},
+        {"a split with change, a label with \";\"",
+         head + "Mixte;8.5;2;1;Croque; maison;8.00;5;;10;1.50;6.5;8.1;v2",
+         "7 Mixte [8.5] 1 [Croque; maison] 8.00 cat 5 corrige 0, printed [10] [1.50] [6.5] "
+         "[8.1]"},
+        {"card, no VAT line", head + "Cart;;0;1;Croque;8.00;5;;;;;;v2",
+         "7 Cart [] 1 [Croque] 8.00 cat 5 corrige 0, printed [] [] [] []"},
+        {"a correction", head + "Esp;;2;-1;Croque;-8.00;5;3;;;;5.5;v2",
+         "7 Esp [] -1 [Croque] -8.00 cat 5 corrige 3, printed [] [] [] [5.5]"},
+        {"another mark", head + "Esp;;2;1;Croque;8.00;5;;;;;5.5;v3", "not read"},
+        {"the mark without the extras", head + "Esp;;2;1;Croque;8.00;5;v2", "not read"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ReadBack(row.line), row.read) << row.what;
+    }
+}
+
 }  // namespace
 }  // namespace vantor::test
