@@ -199,15 +199,13 @@ private:
         return WriteManifest(copy);
     }
 
+    // Flushed with the copied files: flushing it alone would wait for all of
+    // them (a journaled file system writes the data before the file's size).
     bool WriteManifest(const std::string& copy) {
         const std::string bytes = EncodeLines(ManifestLines(manifest_));
-        File file;
+        File& file = written_.emplace_back();
         int error = file.Open(JoinPath(copy, kBackupManifestFile), FileSystem::Mode::CreateNew);
-        for (const auto& step : {+[](File&f, const std::string&b) { return f.Write(b); },
-                                 +[](File&f, const std::string&) { return f.Flush(); },
-                                 +[](File&f, const std::string&) { return f.Close(); }}) {
-            error = error != 0 ? error : step(file, bytes);
-        }
+        error = error != 0 ? error : file.Write(bytes);
         return error == 0 || Fail(DestinationProblem(error, result_.destination));
     }
 
