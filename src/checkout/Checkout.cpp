@@ -163,14 +163,16 @@ void frmMain::SellTicket(PaymentKind kind) {
 // ticket staying on screen; a crash while printing leaves the entry open, and
 // the next start gives it up.
 // A correction goes the same way, under its own number, its records negative.
+// The records take their VAT at the rate the receipt shows, so that neither
+// can say another: a correction's is that of the sale it corrects.
 void frmMain::RecordAndPrint(ReceiptSale& sale, const CategoryTotals& totals, bool print) {
     InfosRecord infos = data_.Infos;
     if (sale.modeTVA) {
         infos[ModeTVA] = *sale.modeTVA;  // a correction keeps the VAT mode of its sale
     }
-    const std::vector<std::string> records =
-        SaleRecords(totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, infos,
-                    sale.when, sale.corrige != 0 ? SaleSign::Correction : SaleSign::Sale);
+    const std::vector<std::string> records = SaleRecords(
+        totals, sale.payment.kind, sale.payment.partEspeces, data_.Serveur, infos[ModeTVA],
+        sale.taux, sale.when, sale.corrige != 0 ? SaleSign::Correction : SaleSign::Sale);
     const std::vector<std::string> lines =
         records.empty() ? std::vector<std::string>{}
                         : LinesFileLines(data_.NumTicket, sale, ExtrasOf(sale), data_.Serveur,

@@ -50,10 +50,8 @@ double TvaIncluse(double montant, double taux) {
 
 std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
                                      double partEspeces, const std::string& serveur,
-                                     const InfosRecord& infos, const DateTime& when,
+                                     const std::string& mode, double rate, const DateTime& when,
                                      SaleSign sign) {
-    const double rate = TauxTVA(infos);
-    const std::string& mode = infos[ModeTVA];
     std::vector<std::string> records;
     for (int c = 0; c <= 7; ++c) {
         const double s = totals[static_cast<std::size_t>(c)];

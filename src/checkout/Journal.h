@@ -38,10 +38,11 @@ enum class SaleSign { Sale, Correction };
 
 // The records of one checkout, one per category with a positive subtotal
 // (a negative one for a correction; two for a split payment), all stamped
-// with the moment of the sale.
+// with the moment of the sale, its VAT mode and the VAT at the rate its
+// receipt shows: subtotal × taux / 100.
 std::vector<std::string> SaleRecords(const CategoryTotals& totals, PaymentKind kind,
                                      double partEspeces, const std::string& serveur,
-                                     const InfosRecord& infos, const DateTime& when,
+                                     const std::string& modeTVA, double taux, const DateTime& when,
                                      SaleSign sign = SaleSign::Sale);
 std::string MovementRecord(const DateTime& when, const std::string& text, double amount,
                            int account);

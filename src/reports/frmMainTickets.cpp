@@ -72,10 +72,13 @@ void frmMain::ImprimerDuplicata(const RecordedReceipt& sale) {
     receipt.serveur = sale.serveur.empty() ? " " : sale.serveur;
     receipt.modeTVA = sale.modeTVA;
     // Its payment's amounts and VAT rate as its receipt printed them; a sale
-    // recorded before its lines kept them shows the cash part of a split and
-    // today's rate.
+    // recorded before its lines kept them shows the cash part of a split.
     receipt.printed = sale.printed;
-    receipt.taux = sale.printed ? ParseNumber(sale.printed->taux).value_or(0) : TauxDeVente(sale);
+    try {
+        receipt.taux = TauxDuTicket(sale);
+    } catch (const ConversionError&) {
+        receipt.taux = 0;  // an old sale still printed again, its VAT shown as none
+    }
     receipt.montantTVA = TvaIncluse(sale.total.ToDouble(), receipt.taux);
     receipt.payment = RecordedEncaissement(sale, 1);
     if (const std::optional<ChainEntry> entry = SaleEntryOf(data_.DataPath, sale.numero)) {
@@ -135,16 +138,21 @@ bool frmMain::RembourserTicket(const RecordedReceipt& sale, const std::vector<in
                                  Encaissement{cash ? PaymentKind::Cash : PaymentKind::Card}, motif);
 }
 
-// The rate of the sale's VAT mode in today's settings; 0 when the rate set
-// is not a number (the receipt then shows no VAT, and the records none).
-double frmMain::TauxDeVente(const RecordedReceipt& sale) const {
+// The rate the sale's receipt printed, as its lines kept it: a correction
+// takes back the VAT its sale recorded, even when the rate has changed since.
+// A sale recorded before its lines kept the rate cannot tell it: today's rate
+// of its mode stands for it, as it always did, and throws ConversionError
+// when it is not a number. A sale that printed no VAT line has a mode
+// without VAT, which today's settings also give 0.
+double frmMain::TauxDuTicket(const RecordedReceipt& sale) const {
+    if (sale.printed) {
+        if (const std::optional<double> taux = ParseNumber(sale.printed->taux)) {
+            return *taux;
+        }
+    }
     InfosRecord infos = data_.Infos;
     infos[ModeTVA] = sale.modeTVA;
-    try {
-        return TauxTVA(infos);
-    } catch (const ConversionError&) {
-        return 0;
-    }
+    return TauxTVA(infos);
 }
 
 bool frmMain::RefuseCorrection(const std::string& refusal) {
@@ -183,7 +191,12 @@ bool frmMain::EnregistrerCorrection(const RecordedReceipt& sale,
     if (JourClos(receipt.when.date, "Vente")) {
         return false;
     }
-    receipt.taux = TauxDeVente(sale);
+    try {
+        receipt.taux = TauxDuTicket(sale);  // its receipt's VAT line and its records'
+    } catch (const ConversionError& error) {
+        platform_.ui.MsgBox(error.what(), vbCritical);  // refused, as a sale is
+        return false;
+    }
     receipt.montantTVA = TvaIncluse(static_cast<double>(cents) / 100, receipt.taux);
     receipt.payment = payment;
     const bool print = platform_.ui.MsgBox("Imprimer le ticket ?", vbYesNo, "Impression") == vbYes;

@@ -258,7 +258,7 @@ private:
     // the waiter and the time.
     std::vector<std::string> KitchenOrderHeading() const;
     bool RefuseCorrection(const std::string& refusal);
-    double TauxDeVente(const RecordedReceipt& sale) const;
+    double TauxDuTicket(const RecordedReceipt& sale) const;
     bool EnregistrerCorrection(const RecordedReceipt& sale, const std::vector<RecordedLine>& lines,
                                const std::array<double, 9>& totals, const Encaissement& payment,
                                const std::string& motif);

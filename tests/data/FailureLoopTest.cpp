@@ -54,8 +54,10 @@ void Sale(const std::string& folder, PaymentKind kind, double partEspeces) {
     sale.totalText = "15.00";
     sale.payment = {kind, partEspeces};
     sale.when = when;
-    EcrireVente(folder, 41, SaleRecords(totals, kind, partEspeces, "Paul", infos, when),
-                LinesFileLines(41, sale, {"", "", "", "5.5"}, "Paul", infos));
+    EcrireVente(
+        folder, 41,
+        SaleRecords(totals, kind, partEspeces, "Paul", infos[ModeTVA], TauxTVA(infos), when),
+        LinesFileLines(41, sale, {"", "", "", "5.5"}, "Paul", infos));
 }
 
 // Writes the lines into the file of the folder, as adding, editing, deleting

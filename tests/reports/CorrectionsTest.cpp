@@ -52,15 +52,12 @@ const std::vector<RecordedSale> kSalesWithCorrections = {
 };
 
 // The sales as the checkout writes them: each sale's lines under the chain
-// right before its records; without lines, the records alone.
+// right before its records (the chain writes them in Windows-1252); without
+// lines, the records alone.
 void RecordSales(const TillFolder& folder, bool withLines) {
     for (const RecordedSale& sale : kSalesWithCorrections) {
         if (withLines) {
-            std::vector<std::string> lines;
-            for (const std::string& line : sale.lines) {
-                lines.push_back(Utf8ToCp1252(line));
-            }
-            AppendChained(folder.Folder(), kLinesFile, EntryKind::Lines, sale.numero, lines);
+            AppendChained(folder.Folder(), kLinesFile, EntryKind::Lines, sale.numero, sale.lines);
         }
         AppendChained(folder.Folder(), kJournalFile, EntryKind::Sale, sale.numero, sale.records);
     }
@@ -101,6 +98,13 @@ std::string CorrectionReports(const TillFolder& folder) {
 TEST(Corrections, TheTotalsAndTheZShowTheCorrectionsDiscountsAndOfferedLines) {
     TillFolder folder;
     RecordSales(folder, true);
+    std::string lines;
+    for (const RecordedSale& sale : kSalesWithCorrections) {
+        for (const std::string& line : sale.lines) {
+            lines += line + "\r\n";
+        }
+    }
+    EXPECT_EQ(Cp1252ToUtf8(folder.Read(kLinesFile)), lines) << "the sales' labels as sold";
     EXPECT_EXPECTED("Corrections.txt", CorrectionReports(folder));
 }
 

@@ -1,0 +1,203 @@
+// A correction made after the VAT rate changed takes back the VAT its sale
+// recorded: its records, its receipt's VAT line and its lines bear the sale's
+// rate, so that a cancellation nets the day's VAT to zero in the totals and
+// the Z. A sale recorded before its lines kept the rate is corrected at
+// today's rate of its mode, as it always was.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "data/Cp1252.h"
+#include "ledger/Ledger.h"
+#include "support/ExpectedFile.h"
+#include "support/HeadlessTill.h"
+
+namespace vantor::test {
+namespace {
+
+// The settings with the takeaway rate given, the VAT mode takeaway (2).
+std::string SettingsWithTakeaway(const std::string& takeaway) {
+    return Utf8ToCp1252(
+        "Café du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n8.1\r\n" +
+        takeaway + "\r\n\r\n\r\n2\r\n\r\n\r\n");
+}
+
+// Two coffees and a dish of 8.00 (15.00) at 12:04:09, paid as the rest says.
+std::string TwoCoffeesAndADish(const std::string& payment) {
+    return "clock 05.12.2026 12:04:09\nclick Command1 2\nclick Command1 2\nclick Command1 66\n"
+           "answer \"8\"\nanswer \"Croque\"\n" +
+           payment;
+}
+
+const std::string kPaidInCash = "click cmdPrint 0\nanswer yes\n";
+const std::string kSplit =
+    "click cmdPrint 2\nanswer yes\ntype txtcart \"6.5\"\ntype txtEsp \"8.5\"\nclick cmdOK\n";
+
+// The newest receipt of the day cancelled at 14:00, or one of its coffees
+// refunded in cash; the correction printed.
+const std::string kNewestCancelled =
+    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
+    "click cmdAnnulerTicket\nanswer \"Erreur\"\nanswer yes\nclick cmdFermer\n";
+const std::string kCoffeeRefunded =
+    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
+    "choose lstLignes 0\nclick cmdRembourser\nanswer \"Froid\"\nanswer yes\nanswer yes\n"
+    "click cmdFermer\n";
+// The same cancellation refused: a message, nothing printed.
+const std::string kNewestCancelledRefused =
+    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
+    "click cmdAnnulerTicket\nanswer \"Erreur\"\nanswer ok\nclick cmdFermer\n";
+const std::string kDayClosed =
+    "clock 05.12.2026 23:00:00\nclick optPrint 2\nclick cmdCloture\nanswer yes\n";
+
+// Sale 1 as lignes.csv kept it before it kept the rate, at 10 %, with its
+// records.
+const std::vector<std::string> kOldLines = {
+    "1;05.12.2026;11:00:00;Paul;Esp;;2;2;Café (3.50);7.00;0;",
+    "1;05.12.2026;11:00:00;Paul;Esp;;2;1;Croque;8.00;5;",
+};
+const std::vector<std::string> kOldRecords = {
+    "05.12.2026;11:00:00;Paul;7;0;Esp;2;0.7",
+    "05.12.2026;11:00:00;Paul;8;5;Esp;2;0.8",
+};
+
+void RecordOldSale(const HeadlessTill& till) {
+    till.Run("clock 05.12.2026 10:00:00\n");  // the folder's files and the chain's start
+    AppendChained(till.Folder(), kLinesFile, EntryKind::Lines, 1, kOldLines);
+    AppendChained(till.Folder(), kJournalFile, EntryKind::Sale, 1, kOldRecords);
+    till.Write("Id.txt", "2\r\n");
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        if (!part.empty() && part.back() == '\r') {
+            part.pop_back();
+        }
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+// A record without its moment, its amount and VAT negated: what the record
+// that cancels it holds after its date and time.
+std::string NegatedAfterItsMoment(const std::string& record) {
+    std::vector<std::string> fields = Split(record, ';');
+    for (const std::size_t number : {std::size_t{3}, std::size_t{7}}) {
+        std::string& field = fields.at(number);
+        field = field.starts_with('-') ? field.substr(1) : field == "0" ? field : "-" + field;
+    }
+    std::string text;
+    for (std::size_t f = 2; f < fields.size(); ++f) {
+        text += fields[f] + (f + 1 < fields.size() ? ";" : "");
+    }
+    return text;
+}
+
+std::string AfterItsMoment(const std::string& record) {
+    const std::size_t time = record.find(';', record.find(';') + 1);
+    return record.substr(time + 1);
+}
+
+// The lines of text that hold what.
+std::string LinesHolding(const std::string& text, const std::string& what) {
+    std::string kept;
+    for (const std::string& line : Split(text, '\n')) {
+        if (line.find(what) != std::string::npos) {
+            kept += line + "\n";
+        }
+    }
+    return kept;
+}
+
+struct TillStep {
+    std::string takeaway;  // the takeaway rate set before the run
+    std::string script;
+};
+
+TEST(CorrectionVat, ACorrectionTakesBackTheVatItsSaleRecorded) {
+    struct Row {
+        const char* what;
+        bool oldSale;  // sale 1 recorded before the lines kept the rate
+        std::vector<TillStep> steps;
+        bool cancels;  // the correction takes back the whole sale
+    } rows[] = {
+        {"cancelled after the rate went from 10 to 20",
+         false,
+         {{"10", TwoCoffeesAndADish(kPaidInCash)}, {"20", kNewestCancelled}},
+         true},
+        {"a coffee refunded after the rate went from 10 to 20",
+         false,
+         {{"10", TwoCoffeesAndADish(kPaidInCash)}, {"20", kCoffeeRefunded}},
+         false},
+        {"a split cancelled after the rate went from 10 to 20",
+         false,
+         {{"10", TwoCoffeesAndADish(kSplit)}, {"20", kNewestCancelled}},
+         true},
+        {"cancelled the day the rate went from 10 to 20, the rate back to 10 since",
+         false,
+         {{"10", TwoCoffeesAndADish(kPaidInCash)},
+          {"20", kNewestCancelled},
+          {"10", "clock 05.12.2026 16:00:00\n"}},
+         true},
+        {"a sale recorded before the rate was kept, cancelled at today's 20",
+         true,
+         {{"20", kNewestCancelled}},
+         false},
+        {"a sale recorded before the rate was kept, today's rate not a number",
+         true,
+         {{"dix", kNewestCancelledRefused}},
+         false},
+    };
+    std::string shown;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        HeadlessTill till;
+        till.Write("Serveurs.txt", "Paul\r\nMarie\r\n");
+        till.Write("Infos.txt", SettingsWithTakeaway(row.steps.front().takeaway));
+        if (row.oldSale) {
+            RecordOldSale(till);
+        }
+        std::string printed;
+        for (const TillStep& step : row.steps) {
+            till.Write("Infos.txt", SettingsWithTakeaway(step.takeaway));
+            printed += till.Run("printers \"Caisse\"\n" + step.script).out;
+        }
+        const std::vector<std::string> records = Split(till.Read("tickets.csv"), '\n');
+        till.Run(kDayClosed);
+        const TillRun totals =
+            RunVantor({"report", "totaux", "--du", "05.12.2026", "--au", "05.12.2026", "--today",
+                       "05.12.2026", "--data-dir", till.Folder()},
+                      "");
+        const TillRun z =
+            RunVantor({"report", "z", "--du", "05.12.2026", "--data-dir", till.Folder()}, "");
+        const std::string totalsVat = LinesHolding(totals.out, "TVA à");
+        const std::string zVat = LinesHolding(z.out, "TVA à");
+        shown += "== " + std::string(row.what) + "\n-- tickets.csv\n" + till.Read("tickets.csv") +
+                 "-- lignes.csv\n" + Cp1252ToUtf8(till.Read("lignes.csv")) +
+                 "-- the receipts' VAT\n" + LinesHolding(printed, "dont TVA") +
+                 LinesHolding(printed, "msgbox critical") + "-- totaux\n" + totalsVat + "-- z\n" +
+                 zVat;
+        if (!row.cancels) {
+            continue;
+        }
+        // The records of the cancellation are those of its sale negated, one
+        // for one, and the day's VAT is none.
+        ASSERT_EQ(records.size() % 2, 0U) << row.what;
+        const std::size_t half = records.size() / 2;
+        std::multiset<std::string> sold, taken;
+        for (std::size_t r = 0; r < half; ++r) {
+            sold.insert(NegatedAfterItsMoment(records[r]));
+            taken.insert(AfterItsMoment(records[half + r]));
+        }
+        EXPECT_EQ(taken, sold) << row.what;
+        for (const std::string& line : Split(totalsVat + zVat, '\n')) {
+            EXPECT_TRUE(line.ends_with(" 0.00")) << row.what << ": " << line;
+        }
+    }
+    EXPECT_EXPECTED("CorrectionVat.txt", shown);
+}
+
+}  // namespace
+}  // namespace vantor::test
