@@ -52,19 +52,19 @@ const std::string kDayClosed =
 
 // Sale 1 as lignes.csv kept it before it kept the rate, at 10 %, with its
 // records.
-const std::vector<std::string> kOldLines = {
+const std::vector<std::string> kOldRatedLines = {
     "1;05.12.2026;11:00:00;Paul;Esp;;2;2;Café (3.50);7.00;0;",
     "1;05.12.2026;11:00:00;Paul;Esp;;2;1;Croque;8.00;5;",
 };
-const std::vector<std::string> kOldRecords = {
+const std::vector<std::string> kOldRatedRecords = {
     "05.12.2026;11:00:00;Paul;7;0;Esp;2;0.7",
     "05.12.2026;11:00:00;Paul;8;5;Esp;2;0.8",
 };
 
 void RecordOldSale(const HeadlessTill& till) {
     till.Run("clock 05.12.2026 10:00:00\n");  // the folder's files and the chain's start
-    AppendChained(till.Folder(), kLinesFile, EntryKind::Lines, 1, kOldLines);
-    AppendChained(till.Folder(), kJournalFile, EntryKind::Sale, 1, kOldRecords);
+    AppendChained(till.Folder(), kLinesFile, EntryKind::Lines, 1, kOldRatedLines);
+    AppendChained(till.Folder(), kJournalFile, EntryKind::Sale, 1, kOldRatedRecords);
     till.Write("Id.txt", "2\r\n");
 }
 
@@ -111,7 +111,7 @@ std::string LinesHolding(const std::string& text, const std::string& what) {
     return kept;
 }
 
-struct TillStep {
+struct RateStep {
     std::string takeaway;  // the takeaway rate set before the run
     std::string script;
 };
@@ -120,7 +120,7 @@ TEST(CorrectionVat, ACorrectionTakesBackTheVatItsSaleRecorded) {
     struct Row {
         const char* what;
         bool oldSale;  // sale 1 recorded before the lines kept the rate
-        std::vector<TillStep> steps;
+        std::vector<RateStep> steps;
         bool cancels;  // the correction takes back the whole sale
     } rows[] = {
         {"cancelled after the rate went from 10 to 20",
@@ -160,7 +160,7 @@ TEST(CorrectionVat, ACorrectionTakesBackTheVatItsSaleRecorded) {
             RecordOldSale(till);
         }
         std::string printed;
-        for (const TillStep& step : row.steps) {
+        for (const RateStep& step : row.steps) {
             till.Write("Infos.txt", SettingsWithTakeaway(step.takeaway));
             printed += till.Run("printers \"Caisse\"\n" + step.script).out;
         }
