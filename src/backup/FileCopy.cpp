@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <system_error>
 #include <vector>
 
 #include "ledger/Sha256.h"
@@ -66,6 +67,39 @@ int CopyFilePrefix(const std::string& from, std::uint64_t length, const std::str
     const int closed = target.Close();  // closed even when the flush failed
     const int error = flushed != 0 ? flushed : closed;
     return error == 0 ? 0 : Fail(failure, error, true, to);
+}
+
+namespace {
+
+int FlushAndClose(std::vector<File>& files) {
+    int error = 0;
+    for (File& file : files) {
+        const int flushed = file.Flush();
+        const int closed = file.Close();
+        error = error != 0 ? error : (flushed != 0 ? flushed : closed);
+    }
+    return error;
+}
+
+}  // namespace
+
+BackgroundFlush::BackgroundFlush(std::vector<File>& files) : files_(files) {
+    try {
+        thread_ = std::thread([this] { error_ = FlushAndClose(files_); });
+    } catch (const std::system_error&) {
+        error_ = FlushAndClose(files_);
+    }
+}
+
+BackgroundFlush::~BackgroundFlush() {
+    Wait();
+}
+
+int BackgroundFlush::Wait() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    return error_;
 }
 
 int HashFile(const std::string& path, std::uint64_t& size, std::string& sha256) {

@@ -110,9 +110,7 @@ public:
         }
         RemoveUnfinished(backups_);
         UnfinishedBackup copy(JoinPath(backups_, kUnfinishedPrefix + result_.name));
-        // The disk writes the copy while it is checked; it counts once both are done.
-        if (!Copy(copy.Path()) || !Verify(copy.Path()) || !FlushCopy(copy.Path()) ||
-            !Publish(copy)) {
+        if (!Copy(copy.Path()) || !CheckAndFlush(copy.Path()) || !Publish(copy)) {
             written_.clear();  // closed before the copy is removed: Windows keeps open files
             return result_;
         }
@@ -209,15 +207,16 @@ private:
         return error == 0 || Fail(DestinationProblem(error, result_.destination));
     }
 
-    // Every copied file down to the disk, then the folder's entries.
-    bool FlushCopy(const std::string& copy) {
-        int error = 0;
-        for (File& file : written_) {
-            const int flushed = file.Flush();
-            const int closed = file.Close();
-            error = error != 0 ? error : (flushed != 0 ? flushed : closed);
-        }
+    // The disk takes the copy down while it is checked; it counts once both
+    // are done, the folder's entries last.
+    bool CheckAndFlush(const std::string& copy) {
+        BackgroundFlush flushing(written_);
+        const bool checked = Verify(copy);
+        int error = flushing.Wait();
         written_.clear();
+        if (!checked) {
+            return false;
+        }
         if (error == 0) {
             error = Files().FlushFolder(copy);
         }

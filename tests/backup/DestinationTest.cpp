@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <mutex>
 #include <set>
 
 #include "BackupFolders.h"
@@ -31,9 +32,13 @@ class DestinationFaults : public FileSystem {
 public:
     DestinationFaults(std::string folder, int failing, int error, std::uint64_t room = 0)
         : folder_(std::move(folder)), failing_(failing), error_(error), room_(room) {}
-    int Calls() const { return calls_; }
+    int Calls() const {
+        const std::lock_guard lock(mutex_);
+        return calls_;
+    }
 
     int Open(const std::string& path, Mode mode, Handle& handle) override {
+        const std::lock_guard lock(mutex_);
         if (Under(path) && Fails()) {
             return error_;
         }
@@ -44,16 +49,20 @@ public:
         return error;
     }
     int CreateTemporary(std::string& path, Access access, Handle& handle) override {
+        const std::lock_guard lock(mutex_);
         return Under(path) && Fails() ? error_ : files_.CreateTemporary(path, access, handle);
     }
     int Size(Handle handle, std::uint64_t& size) override {
+        const std::lock_guard lock(mutex_);
         return Ours(handle) && Fails() ? error_ : files_.Size(handle, size);
     }
     int ReadAt(Handle handle, char* buffer, std::size_t size, std::uint64_t offset,
                std::size_t& got) override {
+        const std::lock_guard lock(mutex_);
         return Ours(handle) && Fails() ? error_ : files_.ReadAt(handle, buffer, size, offset, got);
     }
     int Write(Handle handle, std::string_view bytes) override {
+        const std::lock_guard lock(mutex_);
         if (!Ours(handle)) {
             return files_.Write(handle, bytes);
         }
@@ -67,33 +76,42 @@ public:
         return files_.Write(handle, bytes);
     }
     int WriteAt(Handle handle, std::string_view bytes, std::uint64_t offset) override {
+        const std::lock_guard lock(mutex_);
         return Ours(handle) && Fails() ? error_ : files_.WriteAt(handle, bytes, offset);
     }
     int Flush(Handle handle) override {
+        const std::lock_guard lock(mutex_);
         return Ours(handle) && Fails() ? error_ : files_.Flush(handle);
     }
     int StartFlush(Handle handle) override {
+        const std::lock_guard lock(mutex_);
         return Ours(handle) && Fails() ? error_ : files_.StartFlush(handle);
     }
     int Truncate(Handle handle, std::uint64_t size) override {
+        const std::lock_guard lock(mutex_);
         return Ours(handle) && Fails() ? error_ : files_.Truncate(handle, size);
     }
     int Close(Handle handle) override {
+        const std::lock_guard lock(mutex_);
         const bool ours = Ours(handle);
         handles_.erase(handle);
         const int error = files_.Close(handle);
         return ours && Fails() ? error_ : error;
     }
     int Rename(const std::string& from, const std::string& to) override {
+        const std::lock_guard lock(mutex_);
         return Under(from) && Fails() ? error_ : files_.Rename(from, to);
     }
     int Remove(const std::string& path) override {
+        const std::lock_guard lock(mutex_);
         return Under(path) && Fails() ? error_ : files_.Remove(path);
     }
     int FlushFolder(const std::string& folder) override {
+        const std::lock_guard lock(mutex_);
         return Under(folder) && Fails() ? error_ : files_.FlushFolder(folder);
     }
     int CreateFolder(const std::string& path, Access access) override {
+        const std::lock_guard lock(mutex_);
         return Under(path) && Fails() ? error_ : files_.CreateFolder(path, access);
     }
 
@@ -109,6 +127,8 @@ private:
     std::uint64_t room_;
     int calls_ = 0;
     std::set<Handle> handles_;
+    // A backup flushes its copy on a thread of its own while it checks it.
+    mutable std::recursive_mutex mutex_;
 };
 
 // A stick that changes a byte of one file as it writes it, and says nothing.

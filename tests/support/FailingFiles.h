@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cerrno>
 #include <string>
 #include <string_view>
@@ -82,7 +83,7 @@ private:
     FileSystem& system_ = SystemFiles();
     int failing_;
     bool stopped_;
-    int calls_ = 0;
+    std::atomic<int> calls_ = 0;  // a backup flushes on a thread of its own
     bool folderFlushFailed_ = false;
 };
 
