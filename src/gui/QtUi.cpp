@@ -133,6 +133,8 @@ std::string QtUi::ChoiceBox(const std::string& prompt, const std::vector<std::st
     label->setTextFormat(Qt::PlainText);
     rows->addWidget(label);
     const int touch = MinimumTouchPixels(box.screen());
+    // Wide enough for a thumb beside the longest reason, and for the title.
+    box.setMinimumWidth(touch * 9);
     std::string chosen;
     auto addButton = [&](const QString& text, const char* name, auto onClick) {
         auto* button = new QPushButton(text, &box);
