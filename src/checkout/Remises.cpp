@@ -62,7 +62,7 @@ void frmMain::mnuOffert_Click() {
     const TicketLine& sold = ticket_.Lines()[*line];
     const std::int64_t cents = LineCents(sold);
     const std::string what = sold.wholeLabel.empty() ? Trim(sold.record.label) : sold.wholeLabel;
-    const std::string motif = DemanderMotif("Motif de l'offert");
+    const std::string motif = DemanderMotif(Motif::Offert);
     if (motif.empty() || !AccorderRemise(Action::Offert, cents)) {
         return;
     }
@@ -89,7 +89,7 @@ void frmMain::DonnerRemise(std::size_t after, RemiseSur scope, std::int64_t base
         return;
     }
     const std::int64_t cents = CentimesRemise(*remise, base);
-    const std::string motif = DemanderMotif("Motif de la remise");
+    const std::string motif = DemanderMotif(Motif::Remise);
     if (motif.empty() || !AccorderRemise(Action::Remise, cents)) {
         return;
     }
@@ -101,9 +101,10 @@ void frmMain::DonnerRemise(std::size_t after, RemiseSur scope, std::int64_t base
 }
 
 // Empty when cancelled: nothing is given without a reason.
-std::string frmMain::DemanderMotif(const std::string& prompt) {
+std::string frmMain::DemanderMotif(Motif motif) {
+    const MotifDemande& demande = DemandeDeMotif(motif);
     AfficherClavier();
-    return Trim(platform_.ui.InputBox(prompt));
+    return Trim(platform_.ui.ChoiceBox(demande.prompt, demande.usual));
 }
 
 // With staff, a "Serveur" gives alone no more than the waiters' limit, and

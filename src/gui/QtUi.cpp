@@ -4,14 +4,17 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "gui/Convert.h"
+#include "gui/DisplayScale.h"
 #include "gui/Events.h"
 #include "gui/FormDialog.h"
 #include "gui/FormView.h"
@@ -116,6 +119,47 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
         return "";
     }
     return ToStd(dialog.textValue());
+}
+
+// One button a row, the width of the longest reason: the finger taps the
+// reason, or "Autre motif…" to type one in the input box.
+std::string QtUi::ChoiceBox(const std::string& prompt, const std::vector<std::string>& choices,
+                            const std::string& title) {
+    NoteModalShown();
+    QDialog box(OwnerWindow());
+    box.setWindowTitle(TitleOrDefault(title));
+    auto* rows = new QVBoxLayout(&box);
+    auto* label = new QLabel(ToQString(prompt), &box);
+    label->setTextFormat(Qt::PlainText);
+    rows->addWidget(label);
+    const int touch = MinimumTouchPixels(box.screen());
+    // Wide enough for a thumb beside the longest reason, and for the title.
+    box.setMinimumWidth(touch * 9);
+    std::string chosen;
+    auto addButton = [&](const QString& text, const char* name, auto onClick) {
+        auto* button = new QPushButton(text, &box);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        button->setMinimumHeight(touch * 5 / 4);
+        QObject::connect(button, &QPushButton::clicked, &box, onClick);
+        rows->addWidget(button);
+        return button;
+    };
+    for (const std::string& choice : choices) {
+        addButton(ToQString(choice), "motif", [&box, &chosen, choice] {
+            chosen = choice;
+            box.accept();
+        });
+    }
+    constexpr int kTyped = 2;
+    rows->addSpacing(touch / 3);
+    addButton(QString::fromUtf8("Autre motif…"), "autre", [&box] { box.done(kTyped); });
+    addButton("Annuler", "annuler", [&box] { box.reject(); });
+    const int result = RunBox(box);
+    if (result == kTyped) {
+        return InputBox(prompt, title);
+    }
+    return result == QDialog::Accepted ? chosen : "";
 }
 
 // Qt's own dialog, not the desktop's: it runs in the till's window under

@@ -21,6 +21,9 @@ public:
                const std::string& title = "") override;
     std::string InputBox(const std::string& prompt, const std::string& title = "",
                          const std::string& defaultText = "") override;
+    // The usual reasons as big buttons, "Autre motif…" for the input box, "Annuler".
+    std::string ChoiceBox(const std::string& prompt, const std::vector<std::string>& choices,
+                          const std::string& title = "") override;
     std::string SaveFileDialog(const std::string& title, const std::string& proposedPath,
                                const std::string& filter) override;
     void ShowModal(Form& form) override;

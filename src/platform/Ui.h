@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -31,6 +32,14 @@ public:
     // Returns the text typed; the empty text when cancelled.
     virtual std::string InputBox(const std::string& prompt, const std::string& title = "",
                                  const std::string& defaultText = "") = 0;
+    // Asks for a reason: one of the usual choices, or another typed. Returns
+    // it; the empty text when cancelled. Without a list to tap, a box to type in.
+    virtual std::string ChoiceBox(const std::string& prompt,
+                                  const std::vector<std::string>& choices,
+                                  const std::string& title = "") {
+        static_cast<void>(choices);
+        return InputBox(prompt, title);
+    }
     // Asks where to save a file: the title, the path proposed and the kinds
     // of files offered ("PDF (*.pdf)", several joined by ";;"). Returns the
     // path chosen; the empty text when cancelled.

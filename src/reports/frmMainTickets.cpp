@@ -107,7 +107,7 @@ bool frmMain::AnnulerTicket(const RecordedReceipt& sale) {
     for (const RecordedLine& line : sale.lines) {
         all.push_back(line.quantity);
     }
-    const std::string motif = DemanderMotif("Motif de l'annulation");
+    const std::string motif = DemanderMotif(Motif::Annulation);
     if (motif.empty() || !Autoriser(Action::AnnulerTicket)) {
         return false;
     }
@@ -128,7 +128,7 @@ bool frmMain::RembourserTicket(const RecordedReceipt& sale, const std::vector<in
         return false;
     }
     const std::vector<RecordedLine> lines = CorrectionLines(sale, quantities);
-    const std::string motif = DemanderMotif("Motif du remboursement");
+    const std::string motif = DemanderMotif(Motif::Remboursement);
     if (motif.empty() || !Autoriser(Action::Rembourser)) {
         return false;
     }

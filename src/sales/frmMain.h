@@ -11,6 +11,7 @@
 #include "ledger/Closures.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "sales/Motifs.h"
 #include "sales/Tables.h"
 #include "sales/Ticket.h"
 #include "staff/GuardedActions.h"
@@ -251,7 +252,7 @@ private:
     std::optional<std::size_t> LigneARemiser();
     void DonnerRemise(std::size_t after, RemiseSur scope, std::int64_t base, int category,
                       const std::string& what);
-    std::string DemanderMotif(const std::string& prompt);
+    std::string DemanderMotif(Motif motif);
     bool AccorderRemise(Action action, std::int64_t cents);
     std::string MotifEtQui(const std::string& motif) const;
     // Under the order's title: the table the ticket came from (when it did),

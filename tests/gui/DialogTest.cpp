@@ -188,5 +188,72 @@ TEST_F(DialogTest, AnInputBoxReturnsWhatWasTypedOrNothingWhenCancelled) {
     EXPECT_EQ(ui.InputBox("Prix", "Prix libre", "12.50"), "");
 }
 
+QPushButton* ButtonNamed(QWidget& dialog, const QString& text) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+const std::vector<std::string> kReasons = {"Erreur de saisie", "Client mécontent",
+                                           "Article retourné"};
+
+// Each reason, tapped, is given back as it reads; "Annuler" gives nothing.
+TEST_F(DialogTest, AChoiceBoxGivesTheReasonTapped) {
+    const struct {
+        const char* tap;
+        std::string expected;
+    } rows[] = {{"Erreur de saisie", "Erreur de saisie"},
+                {"Client mécontent", "Client mécontent"},
+                {"Article retourné", "Article retourné"},
+                {"Annuler", ""}};
+    for (const auto& row : rows) {
+        QStringList shown;
+        int lowest = 1000;
+        QSize size;
+        OnNextModal([&](QWidget& dialog) {
+            for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+                shown << button->text();
+                lowest = std::min(lowest, button->height());
+            }
+            size = dialog.size();
+            QPushButton* button = ButtonNamed(dialog, QString::fromUtf8(row.tap));
+            ASSERT_NE(button, nullptr) << row.tap;
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        EXPECT_EQ(ui.ChoiceBox("Motif de l'annulation", kReasons), row.expected) << row.tap;
+        EXPECT_EQ(shown, QStringList({"Erreur de saisie", "Client mécontent", "Article retourné",
+                                      "Autre motif…", "Annuler"}));
+        EXPECT_GE(lowest, MinimumTouchPixels()) << row.tap;
+        EXPECT_LE(size.height(), 768 - kFrameHeightTwips / 15) << row.tap;
+        EXPECT_LE(size.width(), 1024) << row.tap;
+    }
+}
+
+// "Autre motif…" opens the input box with the same prompt: what is typed
+// there is the reason, and cancelling it gives none.
+TEST_F(DialogTest, AChoiceBoxTakesAnotherReasonTyped) {
+    for (const bool typed : {true, false}) {
+        QString prompt;
+        OnNextModal([&](QWidget& box) {
+            OnNextModal([&](QWidget& modal) {
+                auto& input = static_cast<QInputDialog&>(modal);
+                prompt = input.labelText();
+                if (!typed) {
+                    input.reject();
+                    return;
+                }
+                QTest::keyClicks(input.findChild<QLineEdit*>(), "Anniversaire");
+                input.accept();
+            });
+            QTest::mouseClick(ButtonNamed(box, QString::fromUtf8("Autre motif…")), Qt::LeftButton);
+        });
+        EXPECT_EQ(ui.ChoiceBox("Motif de l'offert", kReasons), typed ? "Anniversaire" : "");
+        EXPECT_EQ(prompt, "Motif de l'offert");
+    }
+}
+
 }  // namespace
 }  // namespace vantor::test
