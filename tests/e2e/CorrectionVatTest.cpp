@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "RatedSales.h"
 #include "data/Cp1252.h"
 #include "ledger/Ledger.h"
 #include "support/ExpectedFile.h"
@@ -16,34 +17,11 @@
 namespace vantor::test {
 namespace {
 
-// The settings with the takeaway rate given, the VAT mode takeaway (2).
-std::string SettingsWithTakeaway(const std::string& takeaway) {
-    return Utf8ToCp1252(
-        "Café du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n8.1\r\n" +
-        takeaway + "\r\n\r\n\r\n2\r\n\r\n\r\n");
-}
-
-// Two coffees and a dish of 8.00 (15.00) at 12:04:09, paid as the rest says.
-std::string TwoCoffeesAndADish(const std::string& payment) {
-    return "clock 05.12.2026 12:04:09\nclick Command1 2\nclick Command1 2\nclick Command1 66\n"
-           "answer \"8\"\nanswer \"Croque\"\n" +
-           payment;
-}
-
 const std::string kPaidInCash = "click cmdPrint 0\nanswer yes\n";
 const std::string kSplit =
     "click cmdPrint 2\nanswer yes\ntype txtcart \"6.5\"\ntype txtEsp \"8.5\"\nclick cmdOK\n";
 
-// The newest receipt of the day cancelled at 14:00, or one of its coffees
-// refunded in cash; the correction printed.
-const std::string kNewestCancelled =
-    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
-    "click cmdAnnulerTicket\nanswer \"Erreur\"\nanswer yes\nclick cmdFermer\n";
-const std::string kCoffeeRefunded =
-    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
-    "choose lstLignes 0\nclick cmdRembourser\nanswer \"Froid\"\nanswer yes\nanswer yes\n"
-    "click cmdFermer\n";
-// The same cancellation refused: a message, nothing printed.
+// The newest receipt's cancellation refused: a message, nothing printed.
 const std::string kNewestCancelledRefused =
     "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
     "click cmdAnnulerTicket\nanswer \"Erreur\"\nanswer ok\nclick cmdFermer\n";
@@ -111,11 +89,6 @@ std::string LinesHolding(const std::string& text, const std::string& what) {
     return kept;
 }
 
-struct RateStep {
-    std::string takeaway;  // the takeaway rate set before the run
-    std::string script;
-};
-
 TEST(CorrectionVat, ACorrectionTakesBackTheVatItsSaleRecorded) {
     struct Row {
         const char* what;
@@ -155,13 +128,13 @@ TEST(CorrectionVat, ACorrectionTakesBackTheVatItsSaleRecorded) {
         SCOPED_TRACE(row.what);
         HeadlessTill till;
         till.Write("Serveurs.txt", "Paul\r\nMarie\r\n");
-        till.Write("Infos.txt", SettingsWithTakeaway(row.steps.front().takeaway));
+        till.Write("Infos.txt", SettingsWithRates(row.steps.front().takeaway, "2", "8.1"));
         if (row.oldSale) {
             RecordOldSale(till);
         }
         std::string printed;
         for (const RateStep& step : row.steps) {
-            till.Write("Infos.txt", SettingsWithTakeaway(step.takeaway));
+            till.Write("Infos.txt", SettingsWithRates(step.takeaway, "2", "8.1"));
             printed += till.Run("printers \"Caisse\"\n" + step.script).out;
         }
         const std::vector<std::string> records = Split(till.Read("tickets.csv"), '\n');

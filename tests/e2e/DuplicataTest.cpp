@@ -8,6 +8,7 @@
 #include <regex>
 #include <sstream>
 
+#include "RatedSales.h"
 #include "data/Cp1252.h"
 #include "ledger/Ledger.h"
 #include "support/ExpectedFile.h"
@@ -16,37 +17,13 @@
 namespace vantor::test {
 namespace {
 
-// The settings with the takeaway VAT rate and the VAT mode (2: takeaway).
-std::string Infos(const std::string& takeaway, const std::string& mode = "2") {
-    return Utf8ToCp1252(
-        "Café du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n" + takeaway +
-        "\r\n\r\n\r\n" + mode + "\r\n\r\n\r\n");
-}
-
 // 80 mm paper, the amount received asked of a cash sale.
 const std::string kAmountReceivedAsked = "80\r\n2\r\n1\r\n";
-
-// Two coffees and a dish of 8.00 (15.00) at 12:04:09, paid as the rest says.
-std::string Sale(const std::string& payment) {
-    return "clock 05.12.2026 12:04:09\nclick Command1 2\nclick Command1 2\nclick Command1 66\n"
-           "answer \"8\"\nanswer \"Croque\"\n" +
-           payment;
-}
 
 const std::string kCashReceived20 =
     "click cmdPrint 0\nanswer yes\nclick cmdBillet 2\nclick cmdOK\n";
 const std::string kSplitWithChange =
     "click cmdPrint 2\nanswer yes\ntype txtcart \"6.5\"\ntype txtEsp \"10\"\nclick cmdOK\n";
-
-// The newest receipt of the day cancelled at 14:00, or one of its coffees
-// refunded in cash, the correction printed.
-const std::string kCancelled =
-    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
-    "click cmdAnnulerTicket\nanswer \"Erreur\"\nanswer yes\nclick cmdFermer\n";
-const std::string kCoffeeRefundedInCash =
-    "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
-    "choose lstLignes 0\nclick cmdRembourser\nanswer \"Froid\"\nanswer yes\nanswer yes\n"
-    "click cmdFermer\n";
 
 // Every run prints on the receipt printer.
 const std::string kPrinter = "printers \"Caisse\"\n";
@@ -75,57 +52,55 @@ std::vector<std::string> Receipts(const std::string& transcript) {
     return receipts;
 }
 
-struct TillStep {
-    std::string takeaway;  // the VAT rate set before the run
-    std::string script;
-};
-
 TEST(Duplicata, PrintsTheReceiptAgainAsItWasButForItsMarks) {
     struct Row {
         const char* what;
         std::string mode;  // the VAT mode of the settings
         // The runs, the last receipt printed a duplicate of the one before it.
-        std::vector<TillStep> steps;
+        std::vector<RateStep> steps;
         const char* holds;  // a line of the receipt duplicated
     } rows[] = {
         {"cash, 20.00 received",
          "2",
-         {{"5.5", Sale(kCashReceived20) + kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish(kCashReceived20) + kDuplicate}},
          "Rendu                               €     5.00"},
         {"cash, the exact amount received",
          "2",
-         {{"5.5", Sale("click cmdPrint 0\nanswer yes\nclick cmdCompte\n") + kDuplicate}},
+         {{"5.5",
+           TwoCoffeesAndADish("click cmdPrint 0\nanswer yes\nclick cmdCompte\n") + kDuplicate}},
          "Rendu                               €     0.00"},
         {"card",
          "2",
-         {{"5.5", Sale("click cmdPrint 1\nanswer yes\n") + kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish("click cmdPrint 1\nanswer yes\n") + kDuplicate}},
          "Carte                               €    15.00"},
         {"a split with change",
          "2",
-         {{"5.5", Sale(kSplitWithChange) + kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish(kSplitWithChange) + kDuplicate}},
          "Espèces                             €    10.00"},
         // The card's part is not what the cash part leaves of the total.
         {"a split typed to the tenth of a cent",
          "2",
-         {{"5.5", Sale("click cmdPrint 2\nanswer yes\ntype txtcart \"6.489\"\n"
-                       "type txtEsp \"8.507\"\nclick cmdOK\n") +
+         {{"5.5", TwoCoffeesAndADish("click cmdPrint 2\nanswer yes\ntype txtcart \"6.489\"\n"
+                                     "type txtEsp \"8.507\"\nclick cmdOK\n") +
                       kDuplicate}},
          "Carte                               €     6.48"},
         {"the VAT rate changed since",
          "2",
-         {{"5.5", Sale(kCashReceived20)}, {"8.1", kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish(kCashReceived20)}, {"8.1", kDuplicate}},
          "dont TVA 5.5 %                      €     0.78"},
         {"a VAT mode the screen does not show, no VAT line",
          "1.4",
-         {{"5.5", Sale("click cmdPrint 1\nanswer yes\n") + kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish("click cmdPrint 1\nanswer yes\n") + kDuplicate}},
          "Total                               €    15.00"},
         {"a split cancelled after the rate changed",
          "2",
-         {{"5.5", Sale(kSplitWithChange)}, {"8.1", kCancelled}, {"2.6", kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish(kSplitWithChange)},
+          {"8.1", kNewestCancelled},
+          {"2.6", kDuplicate}},
          "dont TVA 5.5 %                      €    -0.78"},
         {"a coffee refunded in cash",
          "2",
-         {{"5.5", Sale(kCashReceived20) + kCoffeeRefundedInCash}, {"8.1", kDuplicate}},
+         {{"5.5", TwoCoffeesAndADish(kCashReceived20) + kCoffeeRefunded}, {"8.1", kDuplicate}},
          "Espèces                             €    -3.50"},
     };
     for (const Row& row : rows) {
@@ -134,8 +109,8 @@ TEST(Duplicata, PrintsTheReceiptAgainAsItWasButForItsMarks) {
         till.Write("ImprimanteTicket.txt", kAmountReceivedAsked);
         std::vector<std::string> printed;
         std::string last;
-        for (const TillStep& step : row.steps) {
-            till.Write("Infos.txt", Infos(step.takeaway, row.mode));
+        for (const RateStep& step : row.steps) {
+            till.Write("Infos.txt", SettingsWithRates(step.takeaway, row.mode));
             last = till.Run(kPrinter + step.script).out;
             for (std::string& receipt : Receipts(last)) {
                 printed.push_back(std::move(receipt));
@@ -169,7 +144,7 @@ TEST(Duplicata, ASaleRecordedBeforeTheExtrasReadsAsItAlwaysDidBesideNewOnes) {
     HeadlessTill till;
     till.Write("Serveurs.txt", "Paul\r\nMarie\r\n");
     till.Write("ImprimanteTicket.txt", kAmountReceivedAsked);
-    till.Write("Infos.txt", Infos("8.1"));
+    till.Write("Infos.txt", SettingsWithRates("8.1"));
     till.Run("clock 05.12.2026 10:00:00\n");  // the folder's files and the chain's start
     AppendChained(till.Folder(), kLinesFile, EntryKind::Lines, 1, kOldLines);
     AppendChained(till.Folder(), kJournalFile, EntryKind::Sale, 1, kOldRecords);
@@ -178,7 +153,7 @@ TEST(Duplicata, ASaleRecordedBeforeTheExtrasReadsAsItAlwaysDidBesideNewOnes) {
         till.Run(kPrinter +
                  "clock 05.12.2026 12:00:00\nclick mnuTickets\nchoose lstTickets 0\n"
                  "click cmdDuplicata\nclick cmdFermer\n" +
-                 Sale(kSplitWithChange) +
+                 TwoCoffeesAndADish(kSplitWithChange) +
                  // The old sale cancelled, the new one its duplicate printed.
                  "clock 05.12.2026 14:00:00\nclick mnuTickets\nchoose lstTickets 1\n"
                  "click cmdAnnulerTicket\nanswer \"Erreur\"\nanswer no\n"

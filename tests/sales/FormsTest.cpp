@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 
+#include "InProcessTill.h"
 #include "admin/frmAgenda.h"
 #include "admin/frmConnexion.h"
 #include "admin/frmInfos.h"
@@ -18,11 +19,6 @@
 #include "catalogue/frmColors.h"
 #include "checkout/frmMontantRecu.h"
 #include "checkout/frmPaiement.h"
-#include "headless/FixedUserFolders.h"
-#include "headless/FolderInstance.h"
-#include "headless/HeaderPictures.h"
-#include "headless/IniSettings.h"
-#include "headless/ScriptRunner.h"
 #include "platform/SystemClock.h"
 #include "reports/frmGraphiques.h"
 #include "reports/frmTickets.h"
@@ -99,33 +95,13 @@ std::string Shown(const Form& form) {
 }
 
 // A till started in-process on an empty data folder, as the headless program does.
-class Forms : public ::testing::Test {
+class Forms : public ::testing::Test, protected InProcessPlatform<> {
 protected:
     void SetUp() override {
-        folders.applicationData = folders.configuration = folders.home = folders.pictures =
-            home.Path();
-        clock.Fix(DateTime{{2026, 12, 6}, {10, 0, 0}});
-        till = StartTill(platform, instance, StartOptions{data.Path()});
+        till = Start();
         ASSERT_EQ(till.status, StartStatus::Running);
     }
 
-    TempDir data;
-    TempDir home;
-    std::istringstream script;
-    std::ostringstream transcript;
-    SystemClock systemClock;
-    headless::ScriptClock clock{systemClock};
-    headless::ScriptPrinters printers{transcript, {}};
-    headless::TranscriptShell shell{transcript};
-    headless::ScriptRunner runner{script, transcript, clock, printers, &shell};
-    headless::TranscriptKeyboard keyboard{shell};
-    IniSettings settings{home / "settings.ini"};
-    HeaderPictures pictures;
-    FixedUserFolders folders;
-    FolderInstance instance;
-    ImmediateBackground background;
-    Platform platform{runner, printers, settings, shell,     keyboard,
-                      clock,  pictures, folders,  background};
     Till till;
 };
 

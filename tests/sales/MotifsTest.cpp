@@ -6,11 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "InProcessTill.h"
 #include "data/Cp1252.h"
-#include "headless/FixedUserFolders.h"
-#include "headless/FolderInstance.h"
-#include "headless/HeaderPictures.h"
-#include "headless/IniSettings.h"
 #include "headless/ScriptRunner.h"
 #include "platform/SystemClock.h"
 #include "sales/frmMain.h"
@@ -102,17 +99,14 @@ const Case kCases[] = {
 
 // A till started in-process, as the headless program does, on a data folder
 // with its settings and waiters; the script runs to its end.
-class Motifs : public ::testing::TestWithParam<Case> {
+class Motifs : public ::testing::TestWithParam<Case>, protected InProcessPlatform<ChoosingRunner> {
 protected:
     void Run(const std::string& text) {
         WriteFile(data / "Infos.txt",
                   "Caf\xE9 du Port\r\nQuai 1\r\n1000 Lausanne\r\n021 000 00 00\r\nCHE-123\r\n10\r\n"
                   "5.5\r\n\r\n\r\n2\r\n\r\n\r\n");
         WriteFile(data / "Serveurs.txt", "Paul\r\nMarie\r\n");
-        folders.applicationData = folders.configuration = folders.home = folders.pictures =
-            home.Path();
-        clock.Fix(DateTime{{2026, 12, 6}, {10, 0, 0}});
-        Till till = StartTill(platform, instance, StartOptions{data.Path()});
+        Till till = Start();
         ASSERT_EQ(till.status, StartStatus::Running);
         script.str(text);
         runner.Run(*till.main,
@@ -134,24 +128,6 @@ protected:
         const std::size_t time = last.find(';', date + 1);
         return Cp1252ToUtf8(last.substr(time + 1));
     }
-
-    TempDir data;
-    TempDir home;
-    std::istringstream script;
-    std::ostringstream transcript;
-    SystemClock systemClock;
-    headless::ScriptClock clock{systemClock};
-    headless::ScriptPrinters printers{transcript, {}};
-    headless::TranscriptShell shell{transcript};
-    ChoosingRunner runner{script, transcript, clock, printers, &shell};
-    headless::TranscriptKeyboard keyboard{shell};
-    IniSettings settings{home / "settings.ini"};
-    HeaderPictures pictures;
-    FixedUserFolders folders;
-    FolderInstance instance;
-    ImmediateBackground background;
-    Platform platform{runner, printers, settings, shell,     keyboard,
-                      clock,  pictures, folders,  background};
 };
 
 TEST_P(Motifs, EachActionOffersItsReasonsAndLogsTheOneGiven) {
